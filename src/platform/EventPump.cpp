@@ -1,0 +1,27 @@
+#include "platform/EventPump.h"
+
+#include <QCoreApplication>
+#include <QEventLoop>
+#include <QTimer>
+
+#include "platform/SerialPort.h"
+
+void QtEventPump::pass(SerialPort* port, bool somethingWaiting) {
+    // processEvents() with WaitForMoreEvents and a time limit spins; a local loop woken by the
+    // port or a short single-shot timer sleeps instead.
+    if (somethingWaiting) {
+        QCoreApplication::processEvents(QEventLoop::AllEvents);
+        return;
+    }
+    QEventLoop loop;
+    QTimer slice;
+    slice.setSingleShot(true);
+    QObject::connect(&slice, &QTimer::timeout, &loop, &QEventLoop::quit);
+    QMetaObject::Connection woken;
+    if (port != nullptr)
+        woken = QObject::connect(port, &SerialPort::activity, &loop, &QEventLoop::quit,
+                                 Qt::QueuedConnection);
+    slice.start(sliceMs_);
+    loop.exec();
+    QObject::disconnect(woken);
+}

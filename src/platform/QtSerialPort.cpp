@@ -1,0 +1,163 @@
+#include "platform/QtSerialPort.h"
+
+#include <QFileInfo>
+#include <QTimer>
+
+#include "platform/OperationError.h"
+
+namespace {
+
+bool IsPseudoTerminal(const QString& device) {
+    return QFileInfo(device).canonicalFilePath().startsWith(QStringLiteral("/dev/pts/"));
+}
+
+QSerialPort::Parity ParityOf(QChar c) {
+    switch (c.unicode()) {
+        case u'e': return QSerialPort::EvenParity;
+        case u'o': return QSerialPort::OddParity;
+        case u'm': return QSerialPort::MarkParity;
+        case u's': return QSerialPort::SpaceParity;
+        default: return QSerialPort::NoParity;
+    }
+}
+
+}  // namespace
+
+QtSerialPort::QtSerialPort(PortResolver resolver, QObject* parent)
+    : SerialPort(parent), resolver_(std::move(resolver)) {
+    connect(&port_, &QSerialPort::errorOccurred, this, &QtSerialPort::onError);
+    connect(&port_, &QSerialPort::readyRead, this, &SerialPort::activity);
+}
+
+QtSerialPort::~QtSerialPort() { port_.close(); }
+
+void QtSerialPort::setPortNumber(int n) {
+    if (port_.isOpen())
+        throw OperationError(ErrNo::kPortAlreadyOpen, QStringLiteral("ポートは既に開いています。"));
+    if (n < 1 || n > 16)
+        throw OperationError(ErrNo::kInvalidPort, QStringLiteral("ポート番号が無効です。"));
+    portNumber_ = n;
+}
+
+void QtSerialPort::setSettings(const QString& text) {
+    if (!ParseLineSettings(text, nullptr))
+        throw OperationError(ErrNo::kInvalidSettings,
+                             QStringLiteral("通信設定 \"%1\" は無効です。").arg(text));
+    settings_ = text;
+    if (port_.isOpen()) applyLineSettings();
+}
+
+void QtSerialPort::setHandshaking(Handshaking h) {
+    handshaking_ = h;
+    if (port_.isOpen()) applyLineSettings();
+}
+
+void QtSerialPort::setRtsEnable(bool on) {
+    rts_ = on;
+    if (port_.isOpen() && handshaking_ == Handshaking::None) port_.setRequestToSend(on);
+}
+
+QString QtSerialPort::deviceName() const {
+    return resolver_ ? resolver_(portNumber_) : DefaultDeviceOf(portNumber_);
+}
+
+void QtSerialPort::open() {
+    if (port_.isOpen())
+        throw OperationError(ErrNo::kPortAlreadyOpen, QStringLiteral("ポートは既に開いています。"));
+    const QString device = deviceName();
+    lostReason_.clear();
+    port_.setPortName(device);
+    if (!port_.open(QIODevice::ReadWrite)) {
+        const auto error = port_.error();
+        const QString why = port_.errorString();
+        port_.clearError();
+        if (error == QSerialPort::PermissionError && why.contains(QStringLiteral("lock"), Qt::CaseInsensitive))
+            throw OperationError(ErrNo::kPortAlreadyOpen,
+                                 QStringLiteral("%1 は他のプログラムが使用中です。").arg(device));
+        if (error == QSerialPort::PermissionError)
+            throw OperationError(
+                ErrNo::kInvalidPort,
+                QStringLiteral("%1 を開く権限がありません。このユーザーをデバイスの所有グループ"
+                               "（Debian では dialout）に加えて、ログインし直して下さい。")
+                    .arg(device));
+        if (error == QSerialPort::OpenError)
+            throw OperationError(ErrNo::kPortAlreadyOpen, why);
+        throw OperationError(ErrNo::kInvalidPort,
+                             QStringLiteral("%1 を開けません（%2）。").arg(device, why));
+    }
+    try {
+        applyLineSettings();
+    } catch (...) {
+        port_.close();
+        throw;
+    }
+}
+
+void QtSerialPort::applyLineSettings() {
+    LineSettings s;
+    ParseLineSettings(settings_, &s);
+    // A pseudo-terminal has no line to frame: it refuses 7 data bits and drops parity, so only
+    // its refusal of a real device's framing counts.
+    const bool pty = IsPseudoTerminal(port_.portName());
+    bool ok = port_.setBaudRate(s.baud);
+    ok = port_.setDataBits(static_cast<QSerialPort::DataBits>(s.dataBits)) && ok;
+    ok = port_.setParity(ParityOf(s.parity)) && ok;
+    ok = port_.setStopBits(s.stopBits == 2 ? QSerialPort::TwoStop : QSerialPort::OneStop) && ok;
+    ok = port_.setFlowControl(handshaking_ == Handshaking::RtsCts ? QSerialPort::HardwareControl
+                                                                  : QSerialPort::NoFlowControl) &&
+         ok;
+    if (handshaking_ == Handshaking::None && !pty) port_.setRequestToSend(rts_);
+    if (!ok && !pty) {
+        const QString why = port_.errorString();
+        port_.clearError();
+        throw OperationError(ErrNo::kInvalidSettings,
+                             QStringLiteral("ポートが通信設定 \"%1\" を受け付けません（%2）。")
+                                 .arg(settings_, why));
+    }
+    port_.clearError();
+}
+
+void QtSerialPort::close() {
+    if (port_.isOpen()) port_.close();
+}
+
+void QtSerialPort::onError(QSerialPort::SerialPortError error) {
+    // When the far end goes away QSerialPort reports the failure again and again until the port
+    // is closed; close at once and let the next read or write report it.
+    if (error == QSerialPort::ResourceError || error == QSerialPort::ReadError ||
+        error == QSerialPort::WriteError) {
+        if (lostReason_.isEmpty())
+            lostReason_ = QStringLiteral("%1 との接続が切れました（%2）。")
+                              .arg(port_.portName(), port_.errorString());
+        if (port_.isOpen()) port_.close();
+        port_.clearError();
+        emit activity();
+    }
+}
+
+void QtSerialPort::requireOpen() {
+    if (port_.isOpen()) return;
+    if (!lostReason_.isEmpty()) throw OperationError(ErrNo::kPortNotOpen, lostReason_);
+    throw OperationError(ErrNo::kPortNotOpen, QStringLiteral("ポートが開いていません。"));
+}
+
+void QtSerialPort::write(const QByteArray& data) {
+    requireOpen();
+    // write() on a closed port answers -1 but leaves error() at NoError; requireOpen covers it.
+    if (port_.write(data) != data.size()) {
+        const QString why = port_.errorString();
+        port_.clearError();
+        throw OperationError(ErrNo::kPortNotOpen, QStringLiteral("送信できません（%1）。").arg(why));
+    }
+    port_.flush();
+}
+
+int QtSerialPort::bytesWaiting() {
+    requireOpen();
+    return static_cast<int>(port_.bytesAvailable());
+}
+
+QByteArray QtSerialPort::read(int maxChars) {
+    requireOpen();
+    return maxChars <= 0 ? port_.readAll() : port_.read(maxChars);
+}

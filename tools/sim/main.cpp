@@ -1,0 +1,2 @@
+// Placeholder until the simulated indicator lands.
+int main() { return 0; }
