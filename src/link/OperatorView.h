@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QString>
+
+// What the link and the transfers show the operator. The window implements it; tests record it.
+class OperatorView {
+public:
+    virtual ~OperatorView() = default;
+
+    // The status line (`info`).
+    virtual void setStatusText(const QString& text) = 0;
+    // The progress bar (0 … 100): shown or hidden, and its value.
+    virtual void setProgressVisible(bool visible) = 0;
+    virtual void setProgress(int value) = 0;
+    // The busy (hourglass) pointer while the link waits.
+    virtual void setBusy(bool busy) = 0;
+    // A message box with an OK button and no title of its own; returns when it is closed.
+    virtual void showMessage(const QString& text) = 0;
+    // A short refusal (a second operation while one is running).
+    virtual void beep() = 0;
+    // The link test result box of link 1 or 2 (`Text1`, `Text2`).
+    virtual void setTestResult(int link, const QString& text) = 0;
+    // Copies the whole store into the window.
+    virtual void redraw() = 0;
+};
