@@ -1,0 +1,148 @@
+#include "app/Configuration.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QStandardPaths>
+#include <QStringList>
+#include <cmath>
+#include <limits>
+
+#include "platform/IniFile.h"
+
+namespace {
+
+const QString kFileName = QStringLiteral("Rusk.INI");
+const QString kCommPort = QStringLiteral("CommPort");
+const QString kSettings = QStringLiteral("Settings");
+const QString kPathSection = QStringLiteral("Path");
+const QString kPath1 = QStringLiteral("Path1");
+const QString kDevices = QStringLiteral("Devices");
+
+QString NulsAsBlanks(QString text) {
+    text.replace(QChar(0), u' ');
+    return text;
+}
+
+QString WithoutTrailingBlanks(QString text) {
+    while (!text.isEmpty() && text.back().isSpace()) text.chop(1);
+    return text;
+}
+
+int PositionIn(const QStringList& items, const QString& text) {
+    return static_cast<int>(items.indexOf(text.trimmed()));
+}
+
+}  // namespace
+
+QString ConfigFilePathIn(const QString& programFolder, const QString& userFolder) {
+    const QFileInfo folder(programFolder);
+    if (userFolder.isEmpty() || (folder.isDir() && folder.isWritable()))
+        return QDir(programFolder).filePath(kFileName);
+    QDir().mkpath(userFolder);
+    return QDir(userFolder).filePath(kFileName);
+}
+
+QString ConfigFilePath() {
+    return ConfigFilePathIn(QCoreApplication::applicationDirPath(),
+                            QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation));
+}
+
+QString PortSection(int link) {
+    return link == 2 ? QStringLiteral("RS232C2") : QStringLiteral("RS232C1");
+}
+int DefaultPortNumber(int link) {
+    return link == 2 ? 2 : 1;
+}
+QString DefaultPortSettings() {
+    return QStringLiteral("19200,o,7,1");
+}
+QString DefaultDataFilePath() {
+    return QDir::homePath();
+}
+
+std::optional<int> ParsePortNumber(const QString& text) {
+    bool ok = false;
+    const double number = NulsAsBlanks(text).trimmed().toDouble(&ok);
+    if (!ok || !std::isfinite(number)) return std::nullopt;
+    const double whole = std::trunc(number);
+    if (whole < std::numeric_limits<int>::min() || whole > std::numeric_limits<int>::max())
+        return std::nullopt;
+    return static_cast<int>(whole);
+}
+
+int ReadPortNumber(const QString& iniPath, int link) {
+    const int fallback = DefaultPortNumber(link);
+    const QString text =
+        ReadProfileString(iniPath, PortSection(link), kCommPort, QString::number(fallback));
+    return ParsePortNumber(text).value_or(fallback);
+}
+
+QString ReadPortSettings(const QString& iniPath, int link) {
+    return WithoutTrailingBlanks(NulsAsBlanks(
+        ReadProfileString(iniPath, PortSection(link), kSettings, DefaultPortSettings())));
+}
+
+PortEntry ReadPortEntry(const QString& iniPath, int link) {
+    return {ReadPortNumber(iniPath, link), ReadPortSettings(iniPath, link)};
+}
+
+QString ReadDataFilePath(const QString& iniPath) {
+    return NulsAsBlanks(ReadProfileString(iniPath, kPathSection, kPath1, DefaultDataFilePath()))
+        .trimmed();
+}
+
+QString CommPortText(int portNumber) {
+    return portNumber < 0 ? QString::number(portNumber) : u' ' + QString::number(portNumber);
+}
+
+void WritePortEntry(const QString& iniPath, int link, const PortEntry& entry) {
+    WriteProfileString(iniPath, PortSection(link), kCommPort, CommPortText(entry.portNumber));
+    WriteProfileString(iniPath, PortSection(link), kSettings, entry.settings);
+}
+
+void WriteDataFilePath(const QString& iniPath, const QString& path) {
+    WriteProfileString(iniPath, kPathSection, kPath1, path);
+}
+
+void PrepareConfigFile(const QString& iniPath, const QString& programFolder,
+                       const PortEntry& link1Initial, const PortEntry& link2Initial) {
+    if (!QFileInfo::exists(iniPath)) {
+        WritePortEntry(iniPath, 1, link1Initial);
+        WritePortEntry(iniPath, 2, link2Initial);
+    }
+    WriteDataFilePath(iniPath, QDir::toNativeSeparators(programFolder));
+}
+
+PortPanelPositions PortPanelPositionsOf(int portNumber, const QString& settings) {
+    static const QStringList bauds{QStringLiteral("1200"), QStringLiteral("2400"),
+                                   QStringLiteral("4800"), QStringLiteral("9600"),
+                                   QStringLiteral("19200")};
+    static const QStringList dataBits{QStringLiteral("7"), QStringLiteral("8")};
+    static const QStringList stopBits{QStringLiteral("1"), QStringLiteral("2")};
+    PortPanelPositions at;
+    if (portNumber >= 1 && portNumber <= 8) at.port = portNumber - 1;
+    // Baud rate, parity, data bits, and everything after the third comma as stop bits.
+    const QStringList parts = NulsAsBlanks(settings).split(u',');
+    at.baud = PositionIn(bauds, parts[0]);
+    if (parts.size() > 1) {
+        const QString parity = parts[1].trimmed().toLower();
+        if (!parity.isEmpty())
+            at.parity = static_cast<int>(QStringLiteral("eon").indexOf(parity[0]));
+    }
+    if (parts.size() > 2) at.dataBits = PositionIn(dataBits, parts[2]);
+    if (parts.size() > 3) at.stopBits = PositionIn(stopBits, parts.mid(3).join(u','));
+    return at;
+}
+
+PortResolver DevicesResolver(const QString& iniPath) {
+    return [iniPath](int portNumber) {
+        // Device paths may be long: read them through a wider buffer than the start-up values.
+        const QString device =
+            NulsAsBlanks(ReadProfileString(iniPath, kDevices,
+                                           QStringLiteral("Com%1").arg(portNumber), QString(),
+                                           4096))
+                .trimmed();
+        return device.isEmpty() ? DefaultDeviceOf(portNumber) : device;
+    };
+}

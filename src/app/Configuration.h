@@ -1,0 +1,64 @@
+#pragma once
+
+#include <QString>
+#include <optional>
+
+#include "platform/SerialPort.h"
+
+// The configuration file "Rusk.INI": the serial settings of the two links (sections "RS232C1"
+// and "RS232C2", keys "CommPort" and "Settings"), the data file last chosen ("Path" "Path1")
+// and the devices that port numbers name ("Devices", keys "Com1" … "Com8").
+
+// "Rusk.INI" in the folder that holds the program, or, when that folder cannot be written (an
+// installed copy), in the per-user configuration folder, which is created. Needs the
+// application object.
+QString ConfigFilePath();
+// The same rule for given folders.
+QString ConfigFilePathIn(const QString& programFolder, const QString& userFolder);
+
+// Link 1 or 2.
+QString PortSection(int link);    // "RS232C1", "RS232C2"
+int DefaultPortNumber(int link);  // 1, 2
+QString DefaultPortSettings();    // "19200,o,7,1"
+QString DefaultDataFilePath();    // the home folder, when "Path1" is missing
+
+struct PortEntry {
+    int portNumber = 1;
+    QString settings = DefaultPortSettings();
+};
+
+// Reading, as start-up does: NULs count as blanks; blanks around a port number are ignored and
+// so are trailing blanks of the settings and blanks around the path. At most 99 characters of
+// a value are seen.
+std::optional<int> ParsePortNumber(const QString& text);  // " 1" → 1, "3.9" → 3, "x" → none
+int ReadPortNumber(const QString& iniPath, int link);     // not a number → the link's default
+QString ReadPortSettings(const QString& iniPath, int link);
+PortEntry ReadPortEntry(const QString& iniPath, int link);
+QString ReadDataFilePath(const QString& iniPath);
+
+// Writing. A port number is written with the blank of its sign position: port 1 as " 1".
+QString CommPortText(int portNumber);
+void WritePortEntry(const QString& iniPath, int link, const PortEntry& entry);
+void WriteDataFilePath(const QString& iniPath, const QString& path);
+
+// Start-up's share of the file: a missing file receives both links' initial entries; "Path1"
+// receives the program folder every time.
+void PrepareConfigFile(const QString& iniPath, const QString& programFolder,
+                       const PortEntry& link1Initial, const PortEntry& link2Initial);
+
+// The list positions of a port panel for a port number and settings text: port (Com1 … Com8),
+// baud rate (1200, 2400, 4800, 9600, 19200), parity (Even, Odd, None; the letter in either
+// case), data bits (7, 8) and stop bits (1, 2). -1 for a part no entry matches. The
+// terminator list has the one entry "CR+LF", always position 0.
+struct PortPanelPositions {
+    int port = -1;
+    int baud = -1;
+    int parity = -1;
+    int dataBits = -1;
+    int stopBits = -1;
+};
+PortPanelPositions PortPanelPositionsOf(int portNumber, const QString& settings);
+
+// Port number → device from section "Devices" ("Com1=/dev/ttyUSB0"), read when asked;
+// without an entry DefaultDeviceOf.
+PortResolver DevicesResolver(const QString& iniPath);

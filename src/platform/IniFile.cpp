@@ -1,0 +1,230 @@
+#include "platform/IniFile.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QList>
+#include <QSaveFile>
+#include <optional>
+
+#include "platform/AnsiText.h"
+
+namespace {
+
+const QByteArray kUtf8Bom("\xEF\xBB\xBF");
+
+struct Line {
+    QString text;  // without its line end
+    QString end;   // "\r\n", "\n", or "" for a last line without one
+};
+
+struct Document {
+    bool bom = false;
+    bool clean = true;  // decoded without a fault, so a rewrite loses nothing
+    QList<Line> lines;
+
+    QString newline() const {
+        for (const Line& line : lines)
+            if (!line.end.isEmpty()) return line.end;
+        return QStringLiteral("\n");
+    }
+};
+
+enum class Load { Missing, Unreadable, Loaded };
+
+bool IsBlank(QChar c) {
+    return c == u' ' || c == u'\t' || c == QChar(0);
+}
+
+QString TrimBlanks(QStringView text) {
+    qsizetype begin = 0;
+    qsizetype end = text.size();
+    while (begin < end && IsBlank(text[begin])) ++begin;
+    while (end > begin && IsBlank(text[end - 1])) --end;
+    return text.mid(begin, end - begin).toString();
+}
+
+QString DecodeText(const QByteArray& bytes, bool* clean) {
+    if (auto utf8 = DecodeUtf8Strict(bytes)) return *utf8;
+    if (auto ansi = DecodeWindowsAnsi(bytes)) return *ansi;
+    *clean = false;  // neither: show what can be shown, never write it back
+    return QString::fromUtf8(bytes);
+}
+
+Load LoadDocument(const QString& path, Document* doc) {
+    QFile file(path);
+    if (!file.exists()) return Load::Missing;
+    if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly)) return Load::Unreadable;
+    QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError) return Load::Unreadable;
+    if (bytes.startsWith(kUtf8Bom)) {
+        doc->bom = true;
+        bytes.remove(0, kUtf8Bom.size());
+    }
+    const QString text = DecodeText(bytes, &doc->clean);
+    qsizetype start = 0;
+    while (start < text.size()) {
+        qsizetype lf = text.indexOf(u'\n', start);
+        if (lf < 0) {
+            doc->lines.append({text.mid(start), QString()});
+            break;
+        }
+        const bool crlf = lf > start && text[lf - 1] == u'\r';
+        const qsizetype stop = crlf ? lf - 1 : lf;
+        doc->lines.append(
+            {text.mid(start, stop - start), crlf ? QStringLiteral("\r\n") : QStringLiteral("\n")});
+        start = lf + 1;
+    }
+    return Load::Loaded;
+}
+
+// The name of a "[Section]" line.
+std::optional<QString> SectionOf(const QString& line) {
+    const QString t = TrimBlanks(line);
+    if (!t.startsWith(u'[')) return std::nullopt;
+    const qsizetype close = t.indexOf(u']');
+    if (close < 0) return std::nullopt;
+    return TrimBlanks(QStringView(t).mid(1, close - 1));
+}
+
+struct Entry {
+    QString key;
+    QString value;
+};
+
+// The key and value of a "key=value" line.
+std::optional<Entry> EntryOf(const QString& line) {
+    const qsizetype eq = line.indexOf(u'=');
+    if (eq < 0) return std::nullopt;
+    Entry e{TrimBlanks(QStringView(line).left(eq)), TrimBlanks(QStringView(line).mid(eq + 1))};
+    if (e.key.isEmpty() || e.key.startsWith(u';') || e.key.startsWith(u'[')) return std::nullopt;
+    return e;
+}
+
+bool SameName(const QString& a, const QString& b) {
+    return a.compare(b, Qt::CaseInsensitive) == 0;
+}
+
+// Where a section is: its header line and the line after its last entry.
+struct Place {
+    qsizetype header = -1;
+    qsizetype afterLastEntry = -1;
+    qsizetype key = -1;  // the line of the key asked for, -1 when absent
+};
+
+Place Find(const Document& doc, const QString& section, const QString& key) {
+    Place place;
+    for (qsizetype i = 0; i < doc.lines.size(); ++i) {
+        const QString& line = doc.lines[i].text;
+        if (auto name = SectionOf(line)) {
+            if (place.header >= 0) break;  // the section asked for has ended
+            if (SameName(*name, section)) place = {i, i + 1, -1};
+            continue;
+        }
+        if (place.header < 0) continue;
+        if (auto entry = EntryOf(line)) {
+            place.afterLastEntry = i + 1;
+            if (place.key < 0 && SameName(entry->key, key)) place.key = i;
+        }
+    }
+    return place;
+}
+
+QString Truncated(QString text, int bufferSize) {
+    qsizetype max = bufferSize > 0 ? bufferSize - 1 : 0;
+    if (text.size() <= max) return text;
+    if (max > 0 && text[max - 1].isHighSurrogate()) --max;  // never keep half a character
+    text.truncate(max);
+    return text;
+}
+
+QString Unquoted(const QString& value) {
+    if (value.size() >= 2 && (value.front() == u'"' || value.front() == u'\'') &&
+        value.back() == value.front())
+        return value.mid(1, value.size() - 2);
+    return value;
+}
+
+bool HasLineBreakOrNul(const QString& text) {
+    return text.contains(u'\n') || text.contains(u'\r') || text.contains(QChar(0));
+}
+
+bool Writable(const QString& section, const QString& key, const QString& value) {
+    if (section.isEmpty() || key.isEmpty()) return false;
+    if (HasLineBreakOrNul(section) || HasLineBreakOrNul(key) || HasLineBreakOrNul(value))
+        return false;
+    if (section.contains(u']') || key.contains(u'=')) return false;
+    return !key.startsWith(u';') && !key.startsWith(u'[');
+}
+
+// Puts the value in; false when the document already held it.
+bool Apply(Document* doc, const QString& section, const QString& key, const QString& value) {
+    const Place place = Find(*doc, section, key);
+    const QString nl = doc->newline();
+    if (place.key >= 0) {
+        Line& line = doc->lines[place.key];
+        const qsizetype eq = line.text.indexOf(u'=');
+        const QString keyPart = line.text.left(eq);
+        qsizetype indent = 0;
+        while (indent < keyPart.size() && IsBlank(keyPart[indent])) ++indent;
+        const QString text = keyPart.left(indent) + TrimBlanks(keyPart) + u'=' + value;
+        if (text == line.text) return false;
+        line.text = text;
+        return true;
+    }
+    const Line entry{key + u'=' + value, nl};
+    if (place.header >= 0) {
+        qsizetype at = place.afterLastEntry;
+        if (doc->lines[at - 1].end.isEmpty()) doc->lines[at - 1].end = nl;
+        doc->lines.insert(at, entry);
+        return true;
+    }
+    if (!doc->lines.isEmpty()) {
+        if (doc->lines.back().end.isEmpty()) doc->lines.back().end = nl;
+        if (!TrimBlanks(doc->lines.back().text).isEmpty()) doc->lines.append({QString(), nl});
+    }
+    doc->lines.append({u'[' + section + u']', nl});
+    doc->lines.append(entry);
+    return true;
+}
+
+QByteArray Encode(const Document& doc) {
+    QString text;
+    for (const Line& line : doc.lines) text += line.text + line.end;
+    return (doc.bom ? kUtf8Bom : QByteArray()) + text.toUtf8();
+}
+
+}  // namespace
+
+QString ReadProfileString(const QString& path, const QString& section, const QString& key,
+                          const QString& defaultValue, int bufferSize) {
+    QString fallback = defaultValue;
+    while (!fallback.isEmpty() && fallback.back() == u' ') fallback.chop(1);
+    fallback = Truncated(fallback, bufferSize);
+
+    Document doc;
+    if (LoadDocument(path, &doc) != Load::Loaded) return fallback;
+    const Place place = Find(doc, TrimBlanks(section), TrimBlanks(key));
+    if (place.key < 0) return fallback;
+    return Truncated(Unquoted(EntryOf(doc.lines[place.key].text)->value), bufferSize);
+}
+
+void WriteProfileString(const QString& path, const QString& section, const QString& key,
+                        const QString& value) {
+    const QString sectionName = TrimBlanks(section);
+    const QString keyName = TrimBlanks(key);
+    if (!Writable(sectionName, keyName, value)) return;
+
+    Document doc;
+    const Load load = LoadDocument(path, &doc);
+    if (load == Load::Unreadable || !doc.clean) return;
+    if (!Apply(&doc, sectionName, keyName, value) && load == Load::Loaded) return;
+
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) return;
+    const QByteArray bytes = Encode(doc);
+    if (file.write(bytes) != bytes.size()) {
+        file.cancelWriting();
+        return;
+    }
+    file.commit();
+}
