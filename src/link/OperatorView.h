@@ -4,7 +4,7 @@
 
 // What the link and the transfers show the operator. The window implements it; tests record it.
 class OperatorView {
-public:
+  public:
     virtual ~OperatorView() = default;
 
     // The status line (`info`).

@@ -18,7 +18,8 @@ std::optional<StoreAddress> StoreSlot(const QString& code, IndicatorModel model)
     if (code.size() != 2) return std::nullopt;
     const int g = HexDigit(code[0]);
     const int s = HexDigit(code[1]);
-    if (g < SettingsStore::kFirstGroup || g > SettingsStore::kLastGroup || s < 0) return std::nullopt;
+    if (g < SettingsStore::kFirstGroup || g > SettingsStore::kLastGroup || s < 0)
+        return std::nullopt;
     if (model == IndicatorModel::F800) {
         if (g == 4) return s <= 6 ? std::optional<StoreAddress>({6, s + 2}) : std::nullopt;
         if (g == 5) return s <= 5 ? std::optional<StoreAddress>({8, s}) : std::nullopt;
@@ -89,7 +90,9 @@ void SettingsStore::clearSettingGroups() {
     for (auto& g : groups_) std::fill(g.begin(), g.end(), QString());
 }
 
-void SettingsStore::clearLiveData() { live_.fill(QString()); }
+void SettingsStore::clearLiveData() {
+    live_.fill(QString());
+}
 
 void SettingsStore::clearProducts() {
     for (auto& item : products_) item.fill(QString());

@@ -23,7 +23,7 @@ std::optional<StoreAddress> StoreSlot(const QString& code, IndicatorModel model)
 // values, the setting groups 2 … 9, the thirteen live-data texts and three scalars. Every value
 // is a text; the empty text means no data. The store neither checks nor trims values.
 class SettingsStore {
-public:
+  public:
     static constexpr int kProducts = 100;
     static constexpr int kProductItems = 8;
     static constexpr int kLiveKinds = 13;
@@ -44,7 +44,9 @@ public:
     QString setting(int group, int slot) const;
     void setSetting(int group, int slot, const QString& value);
     QString setting(const StoreAddress& at) const { return setting(at.group, at.slot); }
-    void setSetting(const StoreAddress& at, const QString& value) { setSetting(at.group, at.slot, value); }
+    void setSetting(const StoreAddress& at, const QString& value) {
+        setSetting(at.group, at.slot, value);
+    }
 
     // Setting values by code for the current model; a code without a slot reads as empty and
     // stores nothing (returns false).
@@ -70,7 +72,7 @@ public:
     qint16 currentProductNo = 0;
     qint16 editProductIndex = 0;
 
-private:
+  private:
     std::array<std::array<QString, kProducts>, kProductItems> products_;
     std::array<std::vector<QString>, kLastGroup + 1> groups_;
     std::array<QString, kLiveKinds> live_;

@@ -6,16 +6,16 @@ class SerialPort;
 // clicks). When the port has nothing waiting the pass sleeps until characters arrive or a short
 // slice ends, so a wait never spins a core.
 class EventPump {
-public:
+  public:
     virtual ~EventPump() = default;
     virtual void pass(SerialPort* port, bool somethingWaiting) = 0;
 };
 
 class QtEventPump : public EventPump {
-public:
+  public:
     explicit QtEventPump(int sliceMs = 10) : sliceMs_(sliceMs) {}
     void pass(SerialPort* port, bool somethingWaiting) override;
 
-private:
+  private:
     int sliceMs_;
 };

@@ -8,14 +8,17 @@ QString ErrorReportText(const OperationError& error, ErrorHint hint) {
         case ErrorHint::None:
             break;
         case ErrorHint::Port8018:
-            text += QStringLiteral("\r\n\r\nエラー番号が 8018 の場合、ポート番号を変更してみて下さい。");
+            text += QStringLiteral(
+                "\r\n\r\nエラー番号が 8018 の場合、ポート番号を変更してみて下さい。");
             break;
         case ErrorHint::Port8002:
-            text += QStringLiteral("\r\n\r\nエラー番号が 8002 の場合、ポート番号を変更してみて下さい。");
+            text += QStringLiteral(
+                "\r\n\r\nエラー番号が 8002 の場合、ポート番号を変更してみて下さい。");
             break;
         case ErrorHint::StartUp:
             text += QStringLiteral(
-                "\r\n\r\nエラー番号が 8005,8002 または 8015 の場合、ポート番号を変更してみて下さい。");
+                "\r\n\r\nエラー番号が 8005,8002 または 8015 "
+                "の場合、ポート番号を変更してみて下さい。");
             break;
     }
     return text;

@@ -13,11 +13,16 @@ bool IsPseudoTerminal(const QString& device) {
 
 QSerialPort::Parity ParityOf(QChar c) {
     switch (c.unicode()) {
-        case u'e': return QSerialPort::EvenParity;
-        case u'o': return QSerialPort::OddParity;
-        case u'm': return QSerialPort::MarkParity;
-        case u's': return QSerialPort::SpaceParity;
-        default: return QSerialPort::NoParity;
+        case u'e':
+            return QSerialPort::EvenParity;
+        case u'o':
+            return QSerialPort::OddParity;
+        case u'm':
+            return QSerialPort::MarkParity;
+        case u's':
+            return QSerialPort::SpaceParity;
+        default:
+            return QSerialPort::NoParity;
     }
 }
 
@@ -29,7 +34,9 @@ QtSerialPort::QtSerialPort(PortResolver resolver, QObject* parent)
     connect(&port_, &QSerialPort::readyRead, this, &SerialPort::activity);
 }
 
-QtSerialPort::~QtSerialPort() { port_.close(); }
+QtSerialPort::~QtSerialPort() {
+    port_.close();
+}
 
 void QtSerialPort::setPortNumber(int n) {
     if (port_.isOpen())
@@ -71,7 +78,8 @@ void QtSerialPort::open() {
         const auto error = port_.error();
         const QString why = port_.errorString();
         port_.clearError();
-        if (error == QSerialPort::PermissionError && why.contains(QStringLiteral("lock"), Qt::CaseInsensitive))
+        if (error == QSerialPort::PermissionError &&
+            why.contains(QStringLiteral("lock"), Qt::CaseInsensitive))
             throw OperationError(ErrNo::kPortAlreadyOpen,
                                  QStringLiteral("%1 は他のプログラムが使用中です。").arg(device));
         if (error == QSerialPort::PermissionError)
@@ -80,8 +88,7 @@ void QtSerialPort::open() {
                 QStringLiteral("%1 を開く権限がありません。このユーザーをデバイスの所有グループ"
                                "（Debian では dialout）に加えて、ログインし直して下さい。")
                     .arg(device));
-        if (error == QSerialPort::OpenError)
-            throw OperationError(ErrNo::kPortAlreadyOpen, why);
+        if (error == QSerialPort::OpenError) throw OperationError(ErrNo::kPortAlreadyOpen, why);
         throw OperationError(ErrNo::kInvalidPort,
                              QStringLiteral("%1 を開けません（%2）。").arg(device, why));
     }
@@ -110,9 +117,9 @@ void QtSerialPort::applyLineSettings() {
     if (!ok && !pty) {
         const QString why = port_.errorString();
         port_.clearError();
-        throw OperationError(ErrNo::kInvalidSettings,
-                             QStringLiteral("ポートが通信設定 \"%1\" を受け付けません（%2）。")
-                                 .arg(settings_, why));
+        throw OperationError(
+            ErrNo::kInvalidSettings,
+            QStringLiteral("ポートが通信設定 \"%1\" を受け付けません（%2）。").arg(settings_, why));
     }
     port_.clearError();
 }
@@ -147,7 +154,8 @@ void QtSerialPort::write(const QByteArray& data) {
     if (port_.write(data) != data.size()) {
         const QString why = port_.errorString();
         port_.clearError();
-        throw OperationError(ErrNo::kPortNotOpen, QStringLiteral("送信できません（%1）。").arg(why));
+        throw OperationError(ErrNo::kPortNotOpen,
+                             QStringLiteral("送信できません（%1）。").arg(why));
     }
     port_.flush();
 }

@@ -7,7 +7,7 @@
 // The serial port on a real device (or a pseudo-terminal) through QSerialPort.
 class QtSerialPort : public SerialPort {
     Q_OBJECT
-public:
+  public:
     explicit QtSerialPort(PortResolver resolver = DefaultDeviceOf, QObject* parent = nullptr);
     ~QtSerialPort() override;
 
@@ -28,7 +28,7 @@ public:
     QByteArray read(int maxChars) override;
     QString deviceName() const override;
 
-private:
+  private:
     void onError(QSerialPort::SerialPortError error);
     void requireOpen();
     void applyLineSettings();

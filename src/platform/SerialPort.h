@@ -16,13 +16,13 @@ QString DefaultDeviceOf(int portNumber);
 // messages quote (8002, 8005, 8015, 8018).
 class SerialPort : public QObject {
     Q_OBJECT
-public:
+  public:
     using QObject::QObject;
     ~SerialPort() override = default;
 
     virtual int portNumber() const = 0;
-    virtual void setPortNumber(int n) = 0;           // 8005 while open, 8002 outside 1 … 16
-    virtual QString settings() const = 0;            // "19200,o,7,1"
+    virtual void setPortNumber(int n) = 0;              // 8005 while open, 8002 outside 1 … 16
+    virtual QString settings() const = 0;               // "19200,o,7,1"
     virtual void setSettings(const QString& text) = 0;  // 8015 for a malformed text
     virtual Handshaking handshaking() const = 0;
     virtual void setHandshaking(Handshaking h) = 0;
@@ -39,7 +39,7 @@ public:
     // The device the port number currently names, for the operator's eye.
     virtual QString deviceName() const = 0;
 
-signals:
+  signals:
     // Characters arrived or the port failed: a waiting loop should look again.
     void activity();
 };

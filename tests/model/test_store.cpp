@@ -4,7 +4,7 @@
 
 class StoreTest : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void slotsPerModel_data() {
         QTest::addColumn<QString>("code");
         QTest::addColumn<int>("model");

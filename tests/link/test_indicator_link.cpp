@@ -1,0 +1,244 @@
+#include <QElapsedTimer>
+#include <QtTest>
+
+#include "support/LinkFixture.h"
+
+class IndicatorLinkTest : public QObject {
+    Q_OBJECT
+  private slots:
+    void routesRepliesByTag_data() {
+        QTest::addColumn<int>("model");
+        QTest::addColumn<QString>("tag");
+        QTest::addColumn<QString>("reply");
+        QTest::addColumn<int>("group");  // setting group, or -1 for live data, -2 for nothing
+        QTest::addColumn<int>("slot");
+        QTest::addColumn<QString>("stored");
+        QTest::newRow("F800 42 -> group 6 slot 4") << 800 << "WR"
+                                                   << "W4200123" << 6 << 4 << "00123";
+        QTest::newRow("F805 42 -> group 4 slot 2") << 805 << "WR"
+                                                   << "W4200123" << 4 << 2 << "00123";
+        QTest::newRow("F805 2F") << 805 << "WR"
+                                 << "W2F00009" << 2 << 15 << "00009";
+        QTest::newRow("F800 55 -> group 8") << 800 << "WR"
+                                            << "W5500001" << 8 << 5 << "00001";
+        QTest::newRow("value kept as received") << 805 << "WR"
+                                                << "W20 12 " << 2 << 0 << " 12 ";
+        QTest::newRow("RD drops its echo") << 805 << "RD"
+                                           << "RD0101" << -1 << 3 << "0101";
+        QTest::newRow("RD stored whatever its prefix") << 805 << "RD"
+                                                       << "XX9" << -1 << 3 << "9";
+        QTest::newRow("CA keeps the whole line") << 805 << "CA"
+                                                 << "CA" << -1 << 11 << "CA";
+        QTest::newRow("CB keeps the whole line") << 805 << "CB"
+                                                 << "CB01" << -1 << 12 << "CB01";
+    }
+    void routesRepliesByTag() {
+        QFETCH(int, model);
+        QFETCH(QString, tag);
+        QFETCH(QString, reply);
+        QFETCH(int, group);
+        QFETCH(int, slot);
+        QFETCH(QString, stored);
+        LinkFixture f;
+        f.store.setModel(static_cast<IndicatorModel>(model));
+        f.link.expectedReply = tag;
+        f.port.queue((reply + "\r\n").toLatin1());
+        f.link.awaitReply();
+        QVERIFY(!f.link.linkTimedOut);
+        if (group == -1)
+            QCOMPARE(f.store.live(slot), stored);
+        else
+            QCOMPARE(f.store.setting(group, slot), stored);
+    }
+
+    void repliesThatStoreNothing() {
+        LinkFixture f;
+        f.link.expectedReply = "WR";
+        // F805 has no 45/46; the product query only moves the current product; unknown codes.
+        for (const char* line :
+             {"W4500001", "W4600001", "W0000005", "WZZ00001", "X2000001", "W3900001"})
+            f.port.queue(QByteArray(line) + "\r\n");
+        for (int i = 0; i < 6; ++i) f.link.awaitReply();
+        QCOMPARE(f.store.currentProductNo, 5);
+        for (int g = 2; g <= 9; ++g)
+            for (int s = 0; s < SettingsStore::GroupSize(g); ++s)
+                QVERIFY(f.store.setting(g, s).isEmpty());
+        for (int k = 0; k < 8; ++k) QVERIFY(f.store.product(5, k).isEmpty());
+    }
+
+    void productValuesGoToTheReportedProduct() {
+        LinkFixture f;
+        f.link.expectedReply = "WR";
+        f.port.queue("W0000012\r\nW1300123\r\n");
+        f.link.awaitReply();
+        f.link.awaitReply();
+        QCOMPARE(f.store.currentProductNo, 12);
+        QCOMPARE(f.store.product(12, 3), QString("00123"));
+        // Any tag takes the product number from a W00 line.
+        f.link.expectedReply = "RA";
+        f.port.queue("W0000034\r\n");
+        f.link.awaitReply();
+        QCOMPARE(f.store.currentProductNo, 34);
+    }
+
+    void malformedRepliesFailTheOperation() {
+        LinkFixture f;
+        f.link.expectedReply = "WR";
+        f.port.queue("W\r\n");
+        QVERIFY_THROWS_EXCEPTION(OperationError, f.link.awaitReply());
+        f.store.currentProductNo = -1;
+        f.port.queue("W1000001\r\n");
+        QVERIFY_THROWS_EXCEPTION(OperationError, f.link.awaitReply());
+        QVERIFY(!f.view.busy);
+    }
+
+    void twoLinesTogetherLeaveTheSecondQueued() {
+        LinkFixture f;
+        f.link.expectedReply = "WR";
+        f.port.queue("W2000001\r\nW2100002\r\n");
+        f.link.awaitReply();
+        QCOMPARE(f.store.setting(2, 0), QString("00001"));
+        QVERIFY(f.store.setting(2, 1).isEmpty());
+        QCOMPARE(f.port.unread(), QByteArray("W2100002\r\n"));
+        f.link.awaitReply();
+        QCOMPARE(f.store.setting(2, 1), QString("00002"));
+    }
+
+    void lineWaitDiscardsWhatCameWithIt() {
+        LinkFixture f;
+        f.port.queue("W0000001\r\nW2000001\r\n");
+        f.link.awaitLine();
+        QVERIFY(f.port.unread().isEmpty());
+        QVERIFY(f.store.setting(2, 0).isEmpty());
+    }
+
+    void probeSendsRaAndFlushes() {
+        LinkFixture f;
+        f.answerLikeIndicator();
+        f.port.queue("stale\r\n");
+        f.link.probeLink();
+        QCOMPARE(f.port.requests, QStringList{"RA"});
+        QVERIFY(f.port.unread().isEmpty());
+        QVERIFY(!f.link.linkTimedOut);
+        QVERIFY(!f.view.busy);
+    }
+
+    void requestsWithLineBreaksAreRefused() {
+        LinkFixture f;
+        QVERIFY_THROWS_EXCEPTION(OperationError, f.link.sendLine("W2000001\rW21"));
+        QVERIFY_THROWS_EXCEPTION(OperationError, f.link.sendLine("W20\n"));
+        QVERIFY(f.port.requests.isEmpty());
+    }
+
+    void endlessReplyEndsTheWait() {
+        LinkFixture f;
+        f.link.expectedReply = "WR";
+        f.port.queue(QByteArray(IndicatorLink::kMaxReplyLine + 10, 'x'));
+        QVERIFY_THROWS_EXCEPTION(OperationError, f.link.awaitReply());
+        QVERIFY(!f.view.busy);
+        // A long but terminated line is still a line.
+        f.port.read(0);
+        f.port.queue("W20" + QByteArray(4000, '1') + "\r\n");
+        f.link.awaitReply();
+        QCOMPARE(f.store.setting(2, 0).size(), 4000);
+    }
+
+    void closedOrVanishedPortFailsAtOnce() {
+        LinkFixture f;
+        f.port.close();
+        try {
+            f.link.sendLine("RA");
+            QFAIL("no error");
+        } catch (const OperationError& e) {
+            QCOMPARE(e.number, ErrNo::kPortNotOpen);
+        }
+        f.port.open();
+        QTimer::singleShot(20, &f.port, [&] { f.port.pullOut(); });
+        QElapsedTimer clock;
+        clock.start();
+        QVERIFY_THROWS_EXCEPTION(OperationError, f.link.awaitReply());
+        QVERIFY(!f.link.linkTimedOut);
+        QVERIFY(!f.view.busy);
+    }
+
+    void silenceTimesOutAfterOneOrTwoPeriods() {
+        LinkFixture f(30);
+        f.view.setProgressVisible(true);
+        f.link.expectedReply = "WR";
+        f.link.awaitReply();
+        QVERIFY(f.link.linkTimedOut);
+        QCOMPARE(f.view.messages, QStringList{"    エラー。タイムアウト    "});
+        QVERIFY(!f.view.progressVisible);
+        QCOMPARE(f.view.progress, 0);
+        QVERIFY(!f.view.busy);
+    }
+
+    void snapshotFromAnEarlierWaitDelaysTheTimeout() {
+        // A trickling reply updates the snapshot at every tick; the next silent wait then needs
+        // a first tick to see "no change since the snapshot" was false and a second one to end.
+        LinkFixture f(30);
+        f.link.expectedReply = "WR";
+        QTimer trickle;
+        QByteArray rest = "W2000001\r\n";
+        connect(&trickle, &QTimer::timeout, [&] {
+            if (!rest.isEmpty()) f.port.queue(rest.left(1)), rest.remove(0, 1);
+        });
+        trickle.start(12);
+        f.link.awaitReply();
+        trickle.stop();
+        QVERIFY(!f.link.linkTimedOut);
+        QCOMPARE(f.store.setting(2, 0), QString("00001"));
+        int ticksSeen = 0;
+        f.view.onMessage = [&](const QString&) { ticksSeen = 1; };
+        f.link.awaitReply();
+        QVERIFY(f.link.linkTimedOut);
+        QCOMPARE(ticksSeen, 1);
+    }
+
+    void afterATimeoutWaitsReturnAtOnce() {
+        LinkFixture f(30);
+        f.link.expectedReply = "WR";
+        f.link.awaitReply();
+        QVERIFY(f.link.linkTimedOut);
+        f.port.queue("W2000001\r\n");
+        f.link.awaitReply();
+        QVERIFY(f.store.setting(2, 0).isEmpty());
+        QCOMPARE(f.port.unread(), QByteArray("2000001\r\n"));  // one character read at most
+        QCOMPARE(f.view.messages.size(), 1);
+    }
+
+    void secondOperationIsRefusedWhileOneRuns() {
+        LinkFixture f;
+        auto first = f.link.beginOperation();
+        QVERIFY(first);
+        f.link.linkTimedOut = true;
+        auto second = f.link.beginOperation();
+        QVERIFY(!second);
+        QCOMPARE(f.view.beeps, 1);
+        QVERIFY(f.link.linkTimedOut);  // the refused one changed nothing
+        { auto done = std::move(first); }
+        auto third = f.link.beginOperation();
+        QVERIFY(third);
+        QVERIFY(!f.link.linkTimedOut);
+    }
+
+    void testTagsFillTheTestBoxes() {
+        LinkFixture f;
+        f.link.expectedReply = "TEST2";
+        f.port.queue("anything\r\n");
+        f.link.awaitReply();
+        QCOMPARE(f.view.events.last(), QString("test2 通信ＯＫ"));
+    }
+
+    void errorReportText() {
+        const OperationError e(8018, "ポートが開いていません。");
+        QCOMPARE(ErrorReportText(e, ErrorHint::Port8018),
+                 QString("エラーが発生しました。\r\nポートが開いていません。ErrNo.=8018\r\n\r\n"
+                         "エラー番号が 8018 の場合、ポート番号を変更してみて下さい。"));
+        QCOMPARE(ErrorReportText(e, ErrorHint::None),
+                 QString("エラーが発生しました。\r\nポートが開いていません。ErrNo.=8018"));
+    }
+};
+
+QTEST_GUILESS_MAIN(IndicatorLinkTest)
+#include "test_indicator_link.moc"
