@@ -1,97 +1,319 @@
 #include "model/Catalogue.h"
 
-// Placeholder bodies; the tables follow.
+#include <array>
+
+#include "model/CatalogueData.h"
+
+using namespace catalogue_data;
 
 namespace {
-const QStringList kEmptyList;
-const std::vector<CatalogueEntry> kNoEntries;
-const std::vector<RowSpec> kNoRows;
-const std::vector<ButtonSpec> kNoButtons;
-const std::vector<BoxSpec> kNoBoxes;
-const std::vector<BracketRange> kNoRanges;
+
+constexpr int kValueLength = 5;
+
+// Everything a model shows, worked out once from the tables.
+struct ModelView {
+    QStringList codes;
+    std::vector<CatalogueEntry> entries;
+    std::vector<RowSpec> rows;
+    std::vector<ButtonSpec> buttons;
+    std::vector<BoxSpec> boxes;
+    std::array<int, kDetailRows> rowOwner{};
+    std::array<int, kItemButtons> buttonOwner{};
+};
+
+int TabOfRow(int row) {
+    return 3 + row / 20;
+}
+
+std::vector<int> OwnedChars(const RowBinding& b) {
+    std::vector<int> chars;
+    switch (b.span) {
+        case CharSpan::Whole:
+            for (int c = 1; c <= kValueLength; ++c) chars.push_back(c);
+            break;
+        case CharSpan::First:
+            for (int c = 1; c <= b.count; ++c) chars.push_back(c);
+            break;
+        case CharSpan::Last:
+            for (int c = kValueLength - b.count + 1; c <= kValueLength; ++c) chars.push_back(c);
+            break;
+        case CharSpan::At:
+            chars.push_back(b.count);
+            break;
+    }
+    return chars;
+}
+
+QString NormalCode(const QString& code) {
+    QString c = code.trimmed().toUpper();
+    if (c.size() == 3 && c.startsWith(u'W')) c.remove(0, 1);
+    return c;
+}
+
+ModelView Build(IndicatorModel model) {
+    const bool f805 = model == IndicatorModel::F805;
+    ModelView v;
+    v.rowOwner.fill(-1);
+    v.buttonOwner.fill(-1);
+
+    const QStringList& initial = InitialRowLabels();
+    v.rows.resize(kDetailRows);
+    for (int n = 0; n < kDetailRows; ++n) {
+        v.rows[n].row = n;
+        v.rows[n].tab = TabOfRow(n);
+        v.rows[n].label = initial.value(n);
+    }
+    for (const RowData& d : f805 ? F805Rows() : F800Rows()) {
+        if (d.row < 0 || d.row >= kDetailRows || !d.code) continue;
+        RowSpec& r = v.rows[d.row];
+        r.visible = true;
+        r.label = QString::fromUtf8(d.label);
+        r.options = d.options;
+        r.binding = {QString::fromLatin1(d.code), d.show, d.span, d.count, d.oneBased};
+        r.ownedChars = OwnedChars(r.binding);
+    }
+
+    v.buttons.resize(kItemButtons);
+    for (int b = 0; b < kItemButtons; ++b) {
+        v.buttons[b].button = b;
+        v.buttons[b].tab = b < 30 ? 1 : 2;
+        v.buttons[b].box = BoxOfButton(b);
+    }
+    for (const EntryData& d : F805Entries())
+        if (d.button >= 0 && d.button < kItemButtons)
+            v.buttons[d.button].caption = QString::fromUtf8(d.caption);
+
+    for (const ButtonRun& run : ButtonLayout())
+        for (int i = 0; i < run.boxCount; ++i) {
+            BoxSpec box;
+            box.box = {run.boxFamily, i};
+            box.tag = TagOfBox(box.box);
+            v.boxes.push_back(box);
+        }
+
+    for (const EntryData& d : f805 ? F805Entries() : F800Entries()) {
+        CatalogueEntry e;
+        e.code = QString::fromLatin1(d.code);
+        e.model = model;
+        e.slot = StoreSlot(e.code, model).value_or(StoreAddress{});
+        e.button = d.button;
+        e.buttonCaption = QString::fromUtf8(d.caption);
+        e.box = {d.boxFamily, d.boxIndex};
+        e.kind = d.kind;
+        for (const RowSpec& r : v.rows)
+            if (r.visible && r.binding.code == e.code) e.rows.push_back(r.row);
+
+        const int index = static_cast<int>(v.entries.size());
+        for (int row : e.rows) v.rowOwner[row] = index;
+        if (e.button >= 0 && e.button < kItemButtons) {
+            v.buttonOwner[e.button] = index;
+            ButtonSpec& b = v.buttons[e.button];
+            b.visible = true;
+            b.caption = e.buttonCaption;
+            b.code = e.code;
+            if (!e.rows.empty()) {
+                b.jumpRow = e.rows.front();
+                b.jumpTab = TabOfRow(b.jumpRow);
+            }
+        }
+        for (BoxSpec& box : v.boxes)
+            if (box.box == e.box) {
+                box.visible = true;
+                box.code = e.code;
+            }
+        v.codes.push_back(e.code);
+        v.entries.push_back(std::move(e));
+    }
+    return v;
+}
+
+const ModelView& ViewOf(IndicatorModel model) {
+    static const ModelView f805 = Build(IndicatorModel::F805);
+    static const ModelView f800 = Build(IndicatorModel::F800);
+    return model == IndicatorModel::F800 ? f800 : f805;
+}
+
+// The number spelled by the leading digits of the characters a choice row reads (after any
+// blanks); 0 when there are none. A single option digit therefore reads as 0 … 9.
+int NumberOf(const QString& chars) {
+    int n = 0;
+    qsizetype i = 0;
+    while (i < chars.size() && chars[i] == u' ') ++i;
+    for (int digits = 0; i < chars.size() && digits < 9; ++i, ++digits) {
+        const QChar c = chars[i];
+        if (c < u'0' || c > u'9') break;
+        n = n * 10 + (c.unicode() - u'0');
+    }
+    return n;
+}
+
 }  // namespace
 
-const QStringList& CodesOf(IndicatorModel) {
-    return kEmptyList;
+const QStringList& CodesOf(IndicatorModel model) {
+    return ViewOf(model).codes;
 }
-const std::vector<CatalogueEntry>& EntriesOf(IndicatorModel) {
-    return kNoEntries;
+
+const std::vector<CatalogueEntry>& EntriesOf(IndicatorModel model) {
+    return ViewOf(model).entries;
 }
-const CatalogueEntry* EntryOfCode(IndicatorModel, const QString&) {
+
+const CatalogueEntry* EntryOfCode(IndicatorModel model, const QString& code) {
+    const ModelView& v = ViewOf(model);
+    const QString c = NormalCode(code);
+    for (const CatalogueEntry& e : v.entries)
+        if (e.code == c) return &e;
     return nullptr;
 }
-const CatalogueEntry* EntryOfRow(IndicatorModel, int) {
+
+const CatalogueEntry* EntryOfRow(IndicatorModel model, int row) {
+    const ModelView& v = ViewOf(model);
+    if (row < 0 || row >= kDetailRows || v.rowOwner[row] < 0) return nullptr;
+    return &v.entries[v.rowOwner[row]];
+}
+
+const CatalogueEntry* EntryOfButton(IndicatorModel model, int button) {
+    const ModelView& v = ViewOf(model);
+    if (button < 0 || button >= kItemButtons || v.buttonOwner[button] < 0) return nullptr;
+    return &v.entries[v.buttonOwner[button]];
+}
+
+const CatalogueEntry* EntryOfBox(IndicatorModel model, const ValueBoxRef& box) {
+    for (const CatalogueEntry& e : ViewOf(model).entries)
+        if (e.box == box) return &e;
     return nullptr;
 }
-const CatalogueEntry* EntryOfButton(IndicatorModel, int) {
-    return nullptr;
+
+const std::vector<RowSpec>& RowsOf(IndicatorModel model) {
+    return ViewOf(model).rows;
 }
-const CatalogueEntry* EntryOfBox(IndicatorModel, const ValueBoxRef&) {
-    return nullptr;
+const std::vector<ButtonSpec>& ButtonsOf(IndicatorModel model) {
+    return ViewOf(model).buttons;
 }
-const std::vector<RowSpec>& RowsOf(IndicatorModel) {
-    return kNoRows;
+const std::vector<BoxSpec>& BoxesOf(IndicatorModel model) {
+    return ViewOf(model).boxes;
 }
-const std::vector<ButtonSpec>& ButtonsOf(IndicatorModel) {
-    return kNoButtons;
+
+RowSpec RowOf(IndicatorModel model, int row) {
+    if (row < 0 || row >= kDetailRows) return {};
+    return ViewOf(model).rows[row];
 }
-const std::vector<BoxSpec>& BoxesOf(IndicatorModel) {
-    return kNoBoxes;
+
+ButtonSpec ButtonOf(IndicatorModel model, int button) {
+    if (button < 0 || button >= kItemButtons) return {};
+    return ViewOf(model).buttons[button];
 }
-RowSpec RowOf(IndicatorModel, int) {
-    return {};
+
+QStringList OptionsOf(IndicatorModel model, int row) {
+    return RowOf(model, row).options;
 }
-ButtonSpec ButtonOf(IndicatorModel, int) {
-    return {};
-}
-QStringList OptionsOf(IndicatorModel, int) {
-    return {};
-}
+
 const QStringList& InitialRowLabels() {
-    return kEmptyList;
+    static const QStringList labels = [] {
+        QStringList l;
+        for (int n = 0; n < kDetailRows; ++n) l.push_back(QString());
+        for (const RowData& d : F805Rows())
+            if (d.row >= 0 && d.row < kDetailRows) l[d.row] = QString::fromUtf8(d.label);
+        return l;
+    }();
+    return labels;
 }
-ValueBoxRef BoxOfButton(int) {
+
+ValueBoxRef BoxOfButton(int button) {
+    for (const ButtonRun& run : ButtonLayout())
+        if (button >= run.firstButton && button < run.firstButton + run.boxCount)
+            return {run.boxFamily, button - run.firstButton};
     return {};
 }
-QString TagOfBox(const ValueBoxRef&) {
-    return {};
+
+QString FamilyName(int family) {
+    return family >= 1 && family <= 9 ? QStringLiteral("W%10").arg(family) : QString();
 }
-QString FamilyName(int) {
-    return {};
+
+int FamilySize(int family) {
+    if (family == 1) return SettingsStore::kProductItems;
+    return SettingsStore::GroupSize(family);
 }
-int FamilySize(int) {
-    return 0;
+
+QString TagOfBox(const ValueBoxRef& box) {
+    if (box.index < 0 || box.index >= FamilySize(box.family)) return {};
+    return QStringLiteral("W%1%2").arg(box.family).arg(box.index, 1, 16).toUpper();
 }
-BracketSet BracketSetOf(IndicatorModel m) {
-    return m == IndicatorModel::F805 ? BracketSet::LineF805 : BracketSet::LineF800;
+
+BracketSet BracketSetOf(IndicatorModel model) {
+    return model == IndicatorModel::F800 ? BracketSet::LineF800 : BracketSet::LineF805;
 }
-const std::vector<BracketRange>& BracketRangesOf(BracketSet) {
-    return kNoRanges;
+
+const std::vector<BracketRange>& BracketRangesOf(BracketSet set) {
+    return set == BracketSet::LineF800 ? F800Brackets() : F805Brackets();
 }
-int BracketLineCount(BracketSet) {
-    return 0;
+
+int BracketLineCount(BracketSet set) {
+    return static_cast<int>(BracketRangesOf(set).size()) * kLinesPerBracket;
 }
-QString LockStatusLabel(IndicatorModel) {
-    return {};
+
+QString LockStatusLabel(IndicatorModel model) {
+    return QString::fromUtf8(model == IndicatorModel::F800 ? kLockLabelF800 : kLockLabelF805);
 }
+
 const QStringList& ProductItemLabels() {
-    return kEmptyList;
+    return ProductLabels();
 }
-QString ProductItemCode(int) {
+
+QString ProductItemCode(int item) {
+    return item >= 0 && item < SettingsStore::kProductItems ? QStringLiteral("1%1").arg(item)
+                                                            : QString();
+}
+
+std::optional<QString> ComposeValue(const CatalogueEntry& entry,
+                                    const std::vector<int>& positions) {
+    if (entry.kind != ItemKind::Choice && entry.kind != ItemKind::PackedChoice) return {};
+    if (entry.rows.empty() || positions.size() != entry.rows.size()) return {};
+    QString digits;
+    for (std::size_t i = 0; i < positions.size(); ++i) {
+        const RowSpec row = RowOf(entry.model, entry.rows[i]);
+        const int p = positions[i];
+        if (p < 0 || p >= row.options.size()) return {};
+        const int digit = p + (row.binding.oneBased ? 1 : 0);
+        if (entry.kind == ItemKind::PackedChoice && digit > 9) return {};
+        digits += QString::number(digit);
+    }
+    return (QStringLiteral("00000") + digits).right(kValueLength);
+}
+
+QString ReadChars(const RowBinding& binding, const QString& value) {
+    switch (binding.span) {
+        case CharSpan::Whole:
+            return value;
+        case CharSpan::First:
+            return value.left(binding.count);
+        case CharSpan::Last:
+            return value.right(binding.count);
+        case CharSpan::At:
+            return binding.count >= 1 && binding.count <= value.size()
+                       ? value.mid(binding.count - 1, 1)
+                       : QString();
+    }
     return {};
 }
-std::optional<QString> ComposeValue(const CatalogueEntry&, const std::vector<int>&) {
-    return {};
+
+std::optional<int> PositionOf(const RowBinding& binding, const QString& value) {
+    if (binding.show != RowShow::Choice || value.isEmpty()) return {};
+    const int digit = NumberOf(ReadChars(binding, value));
+    return binding.oneBased ? digit - 1 : digit;
 }
-QString ReadChars(const RowBinding&, const QString&) {
-    return {};
+
+std::vector<int> PositionsOf(const CatalogueEntry& entry, const QString& value) {
+    std::vector<int> positions;
+    if (value.isEmpty()) return positions;
+    for (int row : entry.rows) {
+        const auto p = PositionOf(RowOf(entry.model, row).binding, value);
+        if (!p) return {};
+        positions.push_back(*p);
+    }
+    return positions;
 }
-std::optional<int> PositionOf(const RowBinding&, const QString&) {
-    return {};
-}
-std::vector<int> PositionsOf(const CatalogueEntry&, const QString&) {
-    return {};
-}
-RowBinding DecimalPointSource(IndicatorModel) {
-    return {};
+
+RowBinding DecimalPointSource(IndicatorModel model) {
+    const int row = model == IndicatorModel::F800 ? kDecimalPointRowF800 : kDecimalPointRowF805;
+    return RowOf(model, row).binding;
 }

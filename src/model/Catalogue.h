@@ -25,7 +25,8 @@ enum class ItemKind {
 // How a detail row shows the value of its code.
 enum class RowShow {
     None,        // the row reads nothing for this model
-    Choice,      // selects the option at the digit it reads (minus 1 when oneBased)
+    Choice,      // selects list position PositionOf(binding, value): the number the characters
+                 // spell, minus 1 when oneBased (the gravity rows read the whole zone number)
     Weight,      // whole value divided by the weight divisor, weight format
     Tenths,      // the characters read, divided by 10, "0.0"
     Hundredths,  // the characters read, divided by 100, "0.00"
@@ -177,9 +178,11 @@ std::optional<QString> ComposeValue(const CatalogueEntry& entry, const std::vect
 QString ReadChars(const RowBinding& binding, const QString& value);
 
 // The list position a stored value selects on a choice row: nothing when the value is empty
-// (the row is left as it is), -1 for no selection (a one-based digit 0), otherwise the digit
-// (minus 1 when one-based). A missing or non-digit character counts as 0. The position may
-// lie beyond the row's option list; the caller decides what to show then.
+// (the row is left as it is) or the row is not a choice row, -1 for no selection (a one-based
+// 0), otherwise the number the row's characters spell (minus 1 when one-based): one option
+// digit for most rows, the whole zone number 1 … 16 for the gravity rows. A missing or
+// non-digit character counts as 0. The position may lie beyond the row's option list; the
+// caller decides what to show then. Use this rather than reading the binding by hand.
 std::optional<int> PositionOf(const RowBinding& binding, const QString& value);
 
 // The positions a stored value selects on every row of a choice entry, in row order (the
