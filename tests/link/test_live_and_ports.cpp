@@ -1,0 +1,145 @@
+#include <QtTest>
+
+#include "link/LiveCommands.h"
+#include "link/PortSettings.h"
+#include "support/LinkFixture.h"
+
+class LiveAndPortsTest : public QObject {
+    Q_OBJECT
+  private slots:
+    void commandsProbeThenSendWithoutWaiting() {
+        LinkFixture f;
+        f.answerLikeIndicator();
+        LiveCommands live(f.link, nullptr);
+        live.press(15);  // 風袋引き
+        QCOMPARE(f.port.requests, QStringList({"RA", "CE"}));
+        QCOMPARE(f.view.redraws, 1);
+        QCOMPARE(LiveCommands::Caption(15), QString("風袋引き"));
+    }
+
+    void dataReadsStoreTheReplyWithoutEcho() {
+        LinkFixture f;
+        f.port.responder = [](const QString& r) {
+            return r == "RE" ? QByteArray("RE0010\r\n") : QByteArray("RA+000012\r\n");
+        };
+        LiveCommands live(f.link, nullptr);
+        live.press(4);  // ｽﾃｰﾀｽ2
+        QCOMPARE(f.store.live(4), QString("0010"));
+        f.port.responder = [](const QString& r) { return (r + "\r\n").toLatin1(); };
+        live.press(11);  // ｾﾞﾛ校正 keeps the whole line
+        QCOMPARE(f.store.live(11), QString("CA"));
+        QCOMPARE(f.port.requests, QStringList({"RA", "RE", "RA", "CA"}));
+    }
+
+    void detailButtonProbesFirst() {
+        LinkFixture f(30);
+        int tabShown = 0;
+        LiveCommands live(f.link, [&] { ++tabShown; });
+        live.press(LiveCommands::kDetailButton);  // silent indicator: the probe times out
+        QCOMPARE(tabShown, 0);
+        QCOMPARE(f.view.redraws, 0);
+        QCOMPARE(f.view.messages, QStringList{IndicatorLink::kTimeoutMessage});
+        f.link.linkTimedOut = false;
+        f.answerLikeIndicator();
+        live.press(LiveCommands::kDetailButton);
+        QCOMPARE(tabShown, 1);
+        QCOMPARE(f.port.requests, QStringList({"RA", "RA"}));
+    }
+
+    void replyTimeoutStillRedraws() {
+        LinkFixture f(30);
+        f.port.responder = [](const QString& r) {
+            return r == "RA" ? QByteArray("RA1\r\n") : QByteArray();
+        };
+        f.store.setLive(1, "old");
+        LiveCommands(f.link, nullptr).press(1);
+        QCOMPARE(f.store.live(1), QString("old"));
+        QCOMPARE(f.view.redraws, 1);
+        QCOMPARE(f.view.messages.size(), 1);
+    }
+
+    void closedPortGivesTheReportWithHint() {
+        LinkFixture f;
+        f.port.close();
+        LiveCommands(f.link, nullptr).press(0);
+        QCOMPARE(f.view.messages.size(), 1);
+        QVERIFY(f.view.messages[0].contains("ErrNo.=8018"));
+        QVERIFY(f.view.messages[0].endsWith("ポート番号を変更してみて下さい。"));
+        QCOMPARE(f.view.redraws, 0);
+    }
+
+    void applyingWritesTheSectionAndReopens() {
+        RecordingView view;
+        FakeSerialPort port;
+        QStringList written;
+        auto write = [&](const QString& s, const QString& k, const QString& v) {
+            written << s + "/" + k + "=" + v;
+        };
+        ApplyPortSettings(2, port, {2, "9600", "Even", "8", "2"}, view, write, nullptr);
+        QCOMPARE(port.portNumber(), 3);
+        QCOMPARE(port.settings(), QString("9600,E,8,2"));
+        QVERIFY(port.isOpen());
+        QCOMPARE(written, QStringList({"RS232C2/CommPort= 3", "RS232C2/Settings=9600,E,8,2"}));
+        QVERIFY(view.messages.isEmpty());
+        QCOMPARE(SettingsTextOf({0, "19200", "Odd", "7", "1"}), QString("19200,O,7,1"));
+    }
+
+    void invalidPortKeepsGoingWithFocusOnTheList() {
+        RecordingView view;
+        FakeSerialPort port;
+        port.close();
+        port.setPortNumber(4);
+        QStringList written;
+        int focused = 0;
+        ApplyPortSettings(
+            1, port, {-1, "19200", "Odd", "7", "1"}, view,
+            [&](const QString&, const QString& k, const QString& v) { written << k + "=" + v; },
+            [&] { ++focused; });
+        QCOMPARE(focused, 1);
+        QCOMPARE(view.messages.size(), 1);
+        QVERIFY(view.messages[0].contains("ErrNo.=8002"));
+        QVERIFY(view.messages[0].endsWith(
+            "エラー番号が 8002 の場合、ポート番号を変更してみて下さい。"));
+        // The file receives the number the port still has, and the port is opened again.
+        QCOMPARE(written, QStringList({"CommPort= 4", "Settings=19200,O,7,1"}));
+        QVERIFY(port.isOpen());
+    }
+
+    void otherErrorsEndTheApply() {
+        RecordingView view;
+        FakeSerialPort port;
+        QStringList written;
+        ApplyPortSettings(
+            1, port, {0, "19200", "", "7", "1"}, view,
+            [&](const QString&, const QString& k, const QString&) { written << k; }, nullptr);
+        QVERIFY(view.messages[0].contains("ErrNo.=8015"));
+        QVERIFY(written.isEmpty());
+        QVERIFY(!port.isOpen());
+    }
+
+    void linkTestShowsOkOrStaysEmpty() {
+        LinkFixture f(30);
+        f.port.queue("stale\r\n");
+        f.port.responder = [](const QString&) { return QByteArray("RA+0000\r\n"); };
+        TestLink(f.link, 1, &f.port);
+        QCOMPARE(f.view.events.filter("test1"), QStringList({"test1 ", "test1 通信ＯＫ"}));
+        QCOMPARE(f.port.requests, QStringList{"RA"});
+
+        LinkFixture silent(30);
+        TestLink(silent.link, 2, &silent.port);
+        QCOMPARE(silent.view.events.filter("test2"), QStringList({"test2 "}));
+        QCOMPARE(silent.view.messages, QStringList{IndicatorLink::kTimeoutMessage});
+    }
+
+    void linkTestOnAClosedPortReportsEachStep() {
+        LinkFixture f(30);
+        f.port.close();
+        TestLink(f.link, 1, &f.port);
+        // flush, send and wait each fail and report without a hint; the test goes on.
+        QCOMPARE(f.view.messages.size(), 3);
+        for (const QString& m : f.view.messages) QVERIFY(m.endsWith("ErrNo.=8018"));
+    }
+};
+
+QTEST_GUILESS_MAIN(LiveAndPortsTest)
+#include "test_live_and_ports.moc"
