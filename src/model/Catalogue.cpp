@@ -226,7 +226,7 @@ ValueBoxRef BoxOfButton(int button) {
 }
 
 QString FamilyName(int family) {
-    return family >= 1 && family <= 9 ? QStringLiteral("W%10").arg(family) : QString();
+    return family >= 1 && family <= 9 ? QStringLiteral("W%1").arg(family) + u'0' : QString();
 }
 
 int FamilySize(int family) {
