@@ -72,6 +72,7 @@ void QtSerialPort::open() {
     if (port_.isOpen())
         throw OperationError(ErrNo::kPortAlreadyOpen, QStringLiteral("ポートは既に開いています。"));
     const QString device = deviceName();
+    openDevice_ = device;
     lostReason_.clear();
     port_.setPortName(device);
     if (!port_.open(QIODevice::ReadWrite)) {
@@ -105,7 +106,7 @@ void QtSerialPort::applyLineSettings() {
     ParseLineSettings(settings_, &s);
     // A pseudo-terminal has no line to frame: it refuses 7 data bits and drops parity, so only
     // its refusal of a real device's framing counts.
-    const bool pty = IsPseudoTerminal(port_.portName());
+    const bool pty = IsPseudoTerminal(openDevice_);
     bool ok = port_.setBaudRate(s.baud);
     ok = port_.setDataBits(static_cast<QSerialPort::DataBits>(s.dataBits)) && ok;
     ok = port_.setParity(ParityOf(s.parity)) && ok;
@@ -135,7 +136,7 @@ void QtSerialPort::onError(QSerialPort::SerialPortError error) {
         error == QSerialPort::WriteError) {
         if (lostReason_.isEmpty())
             lostReason_ = QStringLiteral("%1 との接続が切れました（%2）。")
-                              .arg(port_.portName(), port_.errorString());
+                              .arg(openDevice_, port_.errorString());
         if (port_.isOpen()) port_.close();
         port_.clearError();
         emit activity();

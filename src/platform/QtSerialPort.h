@@ -39,5 +39,6 @@ class QtSerialPort : public SerialPort {
     QString settings_ = QStringLiteral("19200,o,7,1");
     Handshaking handshaking_ = Handshaking::None;
     bool rts_ = false;
+    QString openDevice_;  // the device path the port was opened on
     QString lostReason_;  // why the device went away in the middle of a run
 };
