@@ -1,0 +1,95 @@
+#include "model/StatusDecoding.h"
+
+#include <QStringList>
+
+namespace status {
+namespace {
+
+// The character at 1-based position `pos`, or nothing when the text is shorter.
+std::optional<QChar> CharAt(const QString& text, int pos) {
+    if (pos < 1 || pos > text.size()) return std::nullopt;
+    return text.at(pos - 1);
+}
+
+// Looks the character up in the list of texts for "0", "1", "2" …; anything else is invalid.
+QString Lookup(std::optional<QChar> c, const QStringList& texts) {
+    if (!c || *c < u'0' || *c > u'9') return InvalidText();
+    const int digit = c->unicode() - u'0';
+    return digit < texts.size() ? texts.at(digit) : InvalidText();
+}
+
+const QStringList& OnOff() {
+    static const QStringList texts = {QStringLiteral("OFF"), QStringLiteral("ON")};
+    return texts;
+}
+
+}  // namespace
+
+QString InvalidText() {
+    return QStringLiteral("無効なﾃﾞｰﾀ");
+}
+
+std::array<std::optional<QString>, kBoxesPerWord> DecodeWord(int word, const QString& text,
+                                                             IndicatorModel model) {
+    std::array<std::optional<QString>, kBoxesPerWord> boxes;
+    if (text.isEmpty()) return boxes;
+    switch (word) {
+        case 1: {
+            for (int pos = 1; pos <= 4; ++pos) boxes[pos - 1] = Lookup(CharAt(text, pos), OnOff());
+            static const QStringList display = {QStringLiteral("総重量"), QStringLiteral("正味")};
+            boxes[4] = Lookup(CharAt(text, 5), display);
+            boxes[5] = Lookup(CharAt(text, 6), OnOff());
+            // The F800 has no soft lock: its seventh box is not written.
+            if (model == IndicatorModel::F805) boxes[6] = Lookup(CharAt(text, 7), OnOff());
+            break;
+        }
+        case 2:
+            for (int pos = 1; pos <= 7; ++pos) boxes[pos - 1] = Lookup(CharAt(text, pos), OnOff());
+            break;
+        case 3:
+            for (int pos = 1; pos <= 4; ++pos) boxes[pos - 1] = Lookup(CharAt(text, pos), OnOff());
+            break;
+        case 4: {
+            boxes[0] = Lookup(CharAt(text, 1), OnOff());
+            boxes[1] = Lookup(CharAt(text, 2), OnOff());
+            static const QStringList mode = {QStringLiteral("比較OFF"), QStringLiteral("計量中"),
+                                             QStringLiteral("ZERO校正中"),
+                                             QStringLiteral("SPAN校正中")};
+            boxes[2] = Lookup(CharAt(text, 3), mode);
+            // "0" is no overflow at all: the box is blanked.
+            static const QStringList overflow = {QString(),
+                                                 QStringLiteral("OFL1"),
+                                                 QStringLiteral("OFL2"),
+                                                 QStringLiteral("OFL3"),
+                                                 QStringLiteral("+LOAD"),
+                                                 QStringLiteral("-LOAD")};
+            boxes[3] = Lookup(CharAt(text, 4), overflow);
+            // The error numbers are shown as sent; a missing one leaves an empty box.
+            for (int pos = 5; pos <= 6; ++pos) {
+                const auto c = CharAt(text, pos);
+                boxes[pos - 1] = c ? QString(*c) : QString();
+            }
+            break;
+        }
+        default:
+            break;
+    }
+    return boxes;
+}
+
+QString BoxCaption(int word, int box) {
+    static const QStringList captions[kWords] = {
+        {"重量値ﾎｰﾙﾄﾞ", "重量値ｾﾞﾛ異常", "重量値安定", "風袋引き中", "重量表示", "背面端子LOCK",
+         "LOCK(soft)"},
+        {"大投入出力信号", "中投入出力信号", "小投入出力信号", "不足出力信号", "正量出力信号",
+         "過量出力信号", "完了出力信号"},
+        {"ｾﾞﾛ付近出力信号", "下限出力信号", "上限出力信号", "排出出力信号", "未定義", "未定義",
+         "未定義"},
+        {"重量異常出力信号", "ｴﾗｰ出力信号", "動作ﾓｰﾄﾞ", "重量値ｵｰﾊﾞｰﾌﾛｰ", "校正ｴﾗｰ", "ｼｰｹﾝｽｴﾗｰ",
+         "未定義"},
+    };
+    if (word < 1 || word > kWords || box < 0 || box >= kBoxesPerWord) return {};
+    return captions[word - 1].at(box);
+}
+
+}  // namespace status

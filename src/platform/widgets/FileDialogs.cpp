@@ -1,0 +1,27 @@
+#include "platform/widgets/FileDialogs.h"
+
+#include <QFileDialog>
+
+namespace {
+QString Filter() {
+    return QStringLiteral("Access ﾌｧｲﾙ (*.mdb)");
+}
+}  // namespace
+
+QString AskOpenDataFile(QWidget* parent, const QString& startPath) {
+    QFileDialog dialog(parent, QString(), startPath, Filter());
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setOption(QFileDialog::ReadOnly, false);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+    return dialog.selectedFiles().constFirst();
+}
+
+QString AskSaveDataFile(QWidget* parent, const QString& startPath) {
+    QFileDialog dialog(parent, QString(), startPath, Filter());
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setDefaultSuffix(QStringLiteral("mdb"));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+    return dialog.selectedFiles().constFirst();
+}

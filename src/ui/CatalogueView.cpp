@@ -1,0 +1,42 @@
+// Dressing the window for a model from the catalogue.
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include "ui/BracketLine.h"
+#include "ui/MainWindow.h"
+#include "ui/TabBuilders.h"
+
+void MainWindow::applyCatalogueView(IndicatorModel model) {
+    for (const ButtonSpec& spec : ButtonsOf(model)) {
+        QPushButton* button = c_.itemButtons[spec.button];
+        button->setText(spec.caption);
+        button->setVisible(spec.visible);
+    }
+    for (const RowSpec& spec : RowsOf(model)) {
+        c_.rowLabels[spec.row]->setText(spec.label);
+        c_.rowLabels[spec.row]->setVisible(spec.visible);
+        c_.itemLists[spec.row]->setVisible(spec.visible);
+    }
+    for (const BoxSpec& spec : BoxesOf(model))
+        if (QLineEdit* box = c_.valueBox(spec.box.family, spec.box.index))
+            box->setVisible(spec.visible);
+    const BracketSet shown = BracketSetOf(model);
+    for (BracketLine* line : c_.linesF805)
+        if (line) line->setVisible(shown == BracketSet::LineF805);
+    for (BracketLine* line : c_.linesF800)
+        if (line) line->setVisible(shown == BracketSet::LineF800);
+    c_.statusLabels[0][6]->setText(LockStatusLabel(model));
+}
+
+void MainWindow::fillItemLists(IndicatorModel model) {
+    for (int n = 0; n < kDetailRows; ++n) {
+        QComboBox* list = c_.itemLists[n];
+        list->clear();
+        list->addItems(OptionsOf(model, n));
+        list->setCurrentIndex(-1);
+        ui::FitPopupToEntries(list);
+    }
+}

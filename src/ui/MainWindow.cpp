@@ -1,0 +1,237 @@
+#include "ui/MainWindow.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QEvent>
+#include <QFontDatabase>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QProgressBar>
+#include <QScrollArea>
+#include <QStatusBar>
+#include <QTabBar>
+#include <QTabWidget>
+
+#include "platform/OperationError.h"
+#include "platform/widgets/MessageBoxes.h"
+#include "ui/TabBuilders.h"
+
+QFont JapaneseUiFont() {
+    QFont font = QApplication::font();
+    // "ＭＳ ゴシック" is the design font; elsewhere any installed Japanese gothic face will do.
+    font.setFamilies({QStringLiteral("ＭＳ ゴシック"), QStringLiteral("MS Gothic"),
+                      QStringLiteral("IPAGothic"), QStringLiteral("IPAゴシック"),
+                      QStringLiteral("IPAPGothic"), QStringLiteral("Noto Sans CJK JP"),
+                      QStringLiteral("Noto Sans Mono CJK JP"), QStringLiteral("TakaoGothic"),
+                      QStringLiteral("VL Gothic")});
+    return font;
+}
+
+MainWindow::MainWindow(QWidget* parent)
+    : QMainWindow(parent), defaultMessages_(std::make_unique<WidgetMessagePresenter>()) {
+    messages_ = defaultMessages_.get();
+    setObjectName(QStringLiteral("Form1"));
+    setFont(JapaneseUiFont());
+    setWindowTitle(TitleFor(IndicatorModel::F805));
+    buildMenus();
+    buildToolbar();
+    buildTabs();
+
+    c_.info = new QLabel(InitialInfoText());
+    c_.info->setObjectName(QStringLiteral("info"));
+    c_.progress = new QProgressBar;
+    c_.progress->setObjectName(QStringLiteral("ProgressBar1"));
+    c_.progress->setRange(0, 100);
+    c_.progress->setValue(0);
+    c_.progress->setVisible(false);
+    statusBar()->addWidget(c_.info, 1);
+    statusBar()->addPermanentWidget(c_.progress);
+
+    applyCatalogueView(IndicatorModel::F805);
+    fillItemLists(IndicatorModel::F805);
+    watchControls();
+    // Wide enough for all ten tab captions side by side.
+    resize(std::max(1000, c_.tabs->tabBar()->sizeHint().width() + 24), 720);
+}
+
+MainWindow::~MainWindow() = default;
+
+void MainWindow::buildTabs() {
+    c_.tabs = new QTabWidget;
+    c_.tabs->setObjectName(QStringLiteral("SSTab1"));
+    const ui::Dispatch dispatch = [this](Operation op, int index) { this->dispatch(op, index); };
+    const QStringList captions = {
+        "１　銘柄",           "２　設定値 A",        "３　設定値 B",       "４　設定値 詳細(1)",
+        "５　設定値 詳細(2)", "６　設定値 詳細(3)",  "７　設定値 詳細(4)", "８　ｺﾏﾝﾄﾞ",
+        "９　ｽﾃｰﾀｽ",          "１０　機種・通信設定"};
+    for (int tab = 0; tab < captions.size(); ++tab) {
+        QWidget* page = nullptr;
+        if (tab == 0)
+            page = ui::BuildProductTab(c_, dispatch);
+        else if (tab <= 2)
+            page = ui::BuildOverviewTab(c_, dispatch, tab);
+        else if (tab <= 6)
+            page = ui::BuildDetailTab(c_, dispatch, tab);
+        else if (tab == 7)
+            page = ui::BuildLiveTab(c_, dispatch);
+        else if (tab == 8)
+            page = ui::BuildStatusTab(c_, dispatch);
+        else
+            page = ui::BuildPortTab(c_, dispatch);
+        page->setObjectName(QStringLiteral("SSTab1_%1").arg(tab));
+        // A window smaller than a page scrolls instead of squeezing its captions.
+        auto* scroll = new QScrollArea;
+        scroll->setObjectName(QStringLiteral("SSTab1_scroll_%1").arg(tab));
+        scroll->setWidgetResizable(true);
+        scroll->setFrameShape(QFrame::NoFrame);
+        scroll->setWidget(page);
+        c_.tabs->addTab(scroll, captions[tab]);
+    }
+    connect(c_.tabs, &QTabWidget::currentChanged, this, [this](int index) {
+        const int previous = shownTab_;
+        shownTab_ = index;
+        emit tabChanged(previous, index);
+    });
+    setCentralWidget(c_.tabs);
+}
+
+void MainWindow::watchControls() {
+    for (int n = 0; n < kDetailRows; ++n) {
+        c_.itemLists[n]->installEventFilter(this);
+        watched_.insert(c_.itemLists[n], {Watched::ItemList, 0, n});
+    }
+    auto watchBox = [this](QLineEdit* box, int family, int index) {
+        if (!box) return;
+        box->installEventFilter(this);
+        watched_.insert(box, {Watched::ValueBox, family, index});
+        connect(box, &QLineEdit::textChanged, this,
+                [this, family, index] { emit valueBoxEdited(family, index); });
+    };
+    for (int k = 0; k < SettingsStore::kProductItems; ++k) watchBox(c_.productBoxes[k], 1, k);
+    for (int family = 2; family <= 9; ++family)
+        for (int i = 0; i < static_cast<int>(c_.valueBoxes[family].size()); ++i)
+            watchBox(c_.valueBoxes[family][i], family, i);
+    for (int element = 0; element < 2; ++element) {
+        c_.productLists[element]->installEventFilter(this);
+        watched_.insert(c_.productLists[element], {Watched::ProductList, 0, element});
+    }
+    // A new product selection shows that product.
+    connect(c_.productLists[0], &QComboBox::currentIndexChanged, this, [this] { redraw(); });
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+    const auto it = watched_.constFind(watched);
+    if (it != watched_.constEnd()) {
+        const WatchedControl w = it.value();
+        switch (event->type()) {
+            case QEvent::FocusIn:
+                if (w.kind == Watched::ProductList) emit productListFocusIn(w.index);
+                break;
+            case QEvent::FocusOut:
+                if (w.kind == Watched::ItemList) emit itemListLeft(w.index);
+                if (w.kind == Watched::ValueBox) emit valueBoxLeft(w.family, w.index);
+                if (w.kind == Watched::ProductList) emit productListFocusOut(w.index);
+                break;
+            case QEvent::KeyPress: {
+                const int key = static_cast<QKeyEvent*>(event)->key();
+                if (w.kind == Watched::ProductList &&
+                    (key == Qt::Key_Return || key == Qt::Key_Enter))
+                    emit productListEnter(w.index);
+                break;
+            }
+            default:
+                break;
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void MainWindow::setMessagePresenter(MessagePresenter* presenter) {
+    messages_ = presenter ? presenter : defaultMessages_.get();
+}
+
+MessagePresenter& MainWindow::messages() const {
+    return *messages_;
+}
+
+void MainWindow::dispatch(Operation op, int index) {
+    try {
+        if (handler_ && handler_(op, index)) return;
+        runBuiltIn(op, index);
+    } catch (const OperationError& error) {
+        // Operations report their own failures; one that escapes ends here, reported.
+        showMessage(ErrorReportText(error, ErrorHint::None));
+    }
+}
+
+void MainWindow::setBoxRefused(QLineEdit* box, bool refused) {
+    QPalette palette = box->palette();
+    palette.setColor(QPalette::Text, refused ? QColor(255, 0, 0) : QColor(0, 0, 0));
+    box->setPalette(palette);
+}
+
+bool MainWindow::isBoxRefused(const QLineEdit* box) {
+    return box->palette().color(QPalette::Text) == QColor(255, 0, 0);
+}
+
+QString MainWindow::TitleFor(IndicatorModel model) {
+    return model == IndicatorModel::F800 ? QStringLiteral("Ｆ８００ ｲﾝｼﾞｹｰﾀｰ設定")
+                                         : QStringLiteral("Ｆ８０５ ｲﾝｼﾞｹｰﾀｰ設定");
+}
+
+QString MainWindow::VersionText() {
+    return QStringLiteral(
+        "ロードセルインジケーター設定補助アプリケーション\r\nRusk バージョン  Vol.2.0.0");
+}
+
+QString MainWindow::HelpText() {
+    return QStringLiteral(
+        "ごめんなさい。\r\nこのバージョンのヘルプはまだ出来ていません。今のところ作る予定もありませ"
+        "ん。");
+}
+
+QString MainWindow::InitialInfoText() {
+    return QStringLiteral("infomation  今日も元気ですか。");
+}
+
+void MainWindow::showVersion() {
+    showMessage(VersionText());
+}
+
+void MainWindow::showHelp() {
+    showMessage(HelpText());
+}
+
+void MainWindow::setStatusText(const QString& text) {
+    c_.info->setText(text);
+}
+
+void MainWindow::setProgressVisible(bool visible) {
+    c_.progress->setVisible(visible);
+}
+
+void MainWindow::setProgress(int value) {
+    c_.progress->setValue(std::clamp(value, 0, 100));
+}
+
+void MainWindow::setBusy(bool busy) {
+    // Nested waits keep one busy pointer until the outermost ends.
+    if (busy) {
+        if (busyDepth_++ == 0) QApplication::setOverrideCursor(Qt::WaitCursor);
+    } else if (busyDepth_ > 0) {
+        if (--busyDepth_ == 0) QApplication::restoreOverrideCursor();
+    }
+}
+
+void MainWindow::showMessage(const QString& text) {
+    messages_->showMessage(this, text);
+}
+
+void MainWindow::beep() {
+    QApplication::beep();
+}
+
+void MainWindow::setTestResult(int link, const QString& text) {
+    if (link == 1 || link == 2) c_.testBoxes[link - 1]->setText(text);
+}

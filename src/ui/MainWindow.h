@@ -1,0 +1,113 @@
+#pragma once
+
+#include <QHash>
+#include <QMainWindow>
+#include <memory>
+
+#include "link/OperatorView.h"
+#include "model/SettingsStore.h"
+#include "ui/Controls.h"
+#include "ui/Operation.h"
+
+class MessagePresenter;
+
+// The one window of the program (Form1): menu bar, toolbar, the ten tabs, the status line and
+// the progress bar. It owns the settings store, copies it into the controls (redraw), clears it
+// and copies the shown product to all products; every other operation is handed to the
+// operation handler that the program plugs in.
+class MainWindow : public QMainWindow, public OperatorView {
+    Q_OBJECT
+  public:
+    explicit MainWindow(QWidget* parent = nullptr);
+    ~MainWindow() override;
+
+    SettingsStore& store() { return store_; }
+    const SettingsStore& store() const { return store_; }
+    const Controls& controls() const { return c_; }
+
+    // Where operations go; see OperationHandler.
+    void setOperationHandler(OperationHandler handler) { handler_ = std::move(handler); }
+    // The message boxes; the window keeps a default one. Not owned; null restores the default.
+    void setMessagePresenter(MessagePresenter* presenter);
+    MessagePresenter& messages() const;
+
+    // The one entry of every menu item, toolbar key and button: the plugged handler first, then
+    // the window's own behaviour. An OperationError that escapes is shown as the error report.
+    void dispatch(Operation op, int index = -1);
+    // The toolbar: dispatches on the key; a key that matches no button does nothing.
+    void pressToolbarKey(const QString& key);
+
+    // The window's own operations.
+    void clearAll();
+    void clearSettings();
+    void copyToAllProducts();
+    void showVersion();
+    void showHelp();
+
+    // Dresses the detail rows, item buttons, entry boxes and bracket lines for a model, and fills
+    // the item lists with its options (no selection afterwards).
+    void applyCatalogueView(IndicatorModel model);
+    void fillItemLists(IndicatorModel model);
+
+    // Marks an entry box's text red (a refused entry) or black again.
+    static void setBoxRefused(QLineEdit* box, bool refused);
+    static bool isBoxRefused(const QLineEdit* box);
+
+    static QString TitleFor(IndicatorModel model);
+    static QString VersionText();
+    static QString HelpText();
+    static QString InitialInfoText();
+
+    // OperatorView.
+    void setStatusText(const QString& text) override;
+    void setProgressVisible(bool visible) override;
+    void setProgress(int value) override;
+    void setBusy(bool busy) override;
+    void showMessage(const QString& text) override;
+    void beep() override;
+    void setTestResult(int link, const QString& text) override;
+    void redraw() override;
+
+  signals:
+    // Hooks for the edit capture, the entry checks and the tab navigation.
+    void itemListLeft(int list);                 // Combo3(list) lost the focus
+    void valueBoxLeft(int family, int index);    // W10 … W90 entry box lost the focus
+    void valueBoxEdited(int family, int index);  // its text changed (typed or redrawn)
+    void productListFocusIn(int element);        // Combo1(element)
+    void productListFocusOut(int element);
+    void productListEnter(int element);          // Enter pressed in Combo1(element)
+    void tabChanged(int previous, int current);  // SSTab1 shows another tab
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    void buildMenus();
+    void buildToolbar();
+    void buildTabs();
+    void watchControls();
+    void runBuiltIn(Operation op, int index);
+    void redrawProduct();
+    void redrawLiveAndStatus();
+    void redrawValueBoxes();
+    void redrawItemLists();
+
+    SettingsStore store_;
+    Controls c_;
+    OperationHandler handler_;
+    std::unique_ptr<MessagePresenter> defaultMessages_;
+    MessagePresenter* messages_ = nullptr;
+    int shownTab_ = 0;
+    int busyDepth_ = 0;
+
+    enum class Watched { ItemList, ValueBox, ProductList };
+    struct WatchedControl {
+        Watched kind;
+        int family;  // value boxes only
+        int index;
+    };
+    QHash<QObject*, WatchedControl> watched_;
+};
+
+// The program's font: "ＭＳ ゴシック" where it exists, else an installed Japanese gothic font.
+QFont JapaneseUiFont();

@@ -1,0 +1,119 @@
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+#include "ui/TabBuilders.h"
+
+namespace ui {
+namespace {
+
+// The settings panel of link 1 (k = 0, Frame20 "MsComm1") or link 2 (k = 1, Frame21 "MsComm2").
+QGroupBox* PortFrame(Controls& c, const Dispatch& dispatch, int k) {
+    const int link = k + 1;
+    c.portFrames[k] =
+        MakeFrame(QStringLiteral("Frame%1").arg(20 + k), QStringLiteral("MsComm%1").arg(link));
+    auto* layout = new QVBoxLayout(c.portFrames[k]);
+
+    auto* badgeRow = new QHBoxLayout;
+    badgeRow->addWidget(MakeLabel(QStringLiteral("Label6_%1").arg(k), QStringLiteral("UNIPULSE")));
+    c.badges[link] = MakeLabel(ElementName(QStringLiteral("UNIPULSE"), link),
+                               k == 0 ? QStringLiteral("F805") : QStringLiteral("F800"));
+    c.badges[link]->setStyleSheet(QStringLiteral("color: rgb(255, 0, 0); font-weight: bold;"));
+    badgeRow->addWidget(c.badges[link]);
+    badgeRow->addStretch();
+    layout->addLayout(badgeRow);
+
+    QGroupBox* settings =
+        MakeFrame(QStringLiteral("Frame%1").arg(22 + 2 * k), QStringLiteral("通信設定"));
+    auto* grid = new QGridLayout(settings);
+    grid->addWidget(MakeLabel(QStringLiteral("Label7_%1").arg(k), QStringLiteral("ｾｯﾃｨﾝｸﾞ")), 0, 1);
+    static const char* const kLabels[6] = {"ﾎﾟｰﾄ番号", "ﾎﾞｰﾚｰﾄ",    "ﾊﾟﾘﾃｨ",
+                                           "ﾃﾞｰﾀﾋﾞｯﾄ", "ｽﾄｯﾌﾟﾋﾞｯﾄ", "ﾀｰﾐﾈｰﾀ"};
+    static const QStringList kItems[6] = {
+        {"Com1", "Com2", "Com3", "Com4", "Com5", "Com6", "Com7", "Com8"},
+        {"1200", "2400", "4800", "9600", "19200"},
+        {"Even", "Odd", "None"},
+        {"7", "8"},
+        {"1", "2"},
+        {"CR+LF"}};
+    const QString array = k == 0 ? QStringLiteral("Combo2") : QStringLiteral("Combo4");
+    for (int i = 0; i < 6; ++i) {
+        QComboBox* list = MakeList(ElementName(array, i));
+        list->setMinimumContentsLength(6);
+        list->addItems(kItems[i]);
+        c.portLists[k][i] = list;
+        grid->addWidget(
+            MakeLabel(QStringLiteral("Label8_%1_%2").arg(k).arg(i), QString::fromUtf8(kLabels[i])),
+            i + 1, 0);
+        grid->addWidget(list, i + 1, 1);
+    }
+    c.applyButtons[k] =
+        MakeButton(k == 0 ? QStringLiteral("Command7") : QStringLiteral("Command5"),
+                   QStringLiteral("設定"), dispatch, Operation::ApplyPortSettings, link);
+    grid->addWidget(c.applyButtons[k], 7, 1);
+    layout->addWidget(settings);
+
+    QGroupBox* test =
+        MakeFrame(QStringLiteral("Frame%1").arg(23 + 2 * k), QStringLiteral("ﾃｽﾄ通信"));
+    auto* testRow = new QHBoxLayout(test);
+    c.testButtons[k] = MakeButton(k == 0 ? QStringLiteral("Command6") : QStringLiteral("Command8"),
+                                  QStringLiteral("ﾃｽﾄ"), dispatch, Operation::TestLink, link);
+    c.testBoxes[k] = MakeBox(QStringLiteral("Text%1").arg(link), 10, true);
+    testRow->addWidget(c.testButtons[k]);
+    testRow->addWidget(c.testBoxes[k]);
+    testRow->addStretch();
+    layout->addWidget(test);
+
+    layout->addWidget(
+        MakeLabel(QStringLiteral("Label9_%1").arg(k), QStringLiteral("ｾｯﾃｨﾝｸﾞを変更した場合")));
+    layout->addWidget(
+        MakeLabel(QStringLiteral("Label10_%1").arg(k), QStringLiteral("ﾃｽﾄ通信を行って下さい")));
+    layout->addStretch();
+    return c.portFrames[k];
+}
+
+}  // namespace
+
+QWidget* BuildPortTab(Controls& c, const Dispatch& dispatch) {
+    auto* widget = new QWidget;
+    auto* layout = new QHBoxLayout(widget);
+
+    auto* left = new QVBoxLayout;
+    QGroupBox* model = MakeFrame(QStringLiteral("Frame19"), QStringLiteral("編集ﾃﾞｰﾀ"));
+    auto* modelLayout = new QVBoxLayout(model);
+    for (int i = 0; i < 2; ++i) {
+        c.modelOptions[i] =
+            new QRadioButton(i == 0 ? QStringLiteral("F805") : QStringLiteral("F800"));
+        c.modelOptions[i]->setObjectName(ElementName(QStringLiteral("Option3"), i));
+        // A click asks for the switch; the selection shown follows the model actually served.
+        QObject::connect(c.modelOptions[i], &QRadioButton::clicked, c.modelOptions[i],
+                         [dispatch, i] { dispatch(Operation::SelectModel, i); });
+        modelLayout->addWidget(c.modelOptions[i]);
+    }
+    c.modelOptions[0]->setChecked(true);
+    c.modelOptions[0]->setStyleSheet(QStringLiteral("color: rgb(0, 0, 255);"));
+    left->addWidget(model);
+    c.portAssignment = new QCheckBox(QStringLiteral("割付を利用する"));
+    c.portAssignment->setObjectName(QStringLiteral("Check1"));
+    QObject::connect(c.portAssignment, &QCheckBox::clicked, c.portAssignment,
+                     [dispatch] { dispatch(Operation::SetPortAssignment, -1); });
+    left->addWidget(c.portAssignment);
+    left->addStretch();
+    layout->addLayout(left);
+
+    layout->addWidget(PortFrame(c, dispatch, 0));
+    layout->addWidget(PortFrame(c, dispatch, 1));
+    // Only the panel of the link in use is shown; link 1 serves both models at first.
+    c.portFrames[1]->hide();
+    layout->addStretch(1);
+    return widget;
+}
+
+}  // namespace ui

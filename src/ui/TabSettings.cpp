@@ -1,0 +1,133 @@
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "ui/BracketLine.h"
+#include "ui/TabBuilders.h"
+
+namespace ui {
+namespace {
+
+// The families of entry boxes on each overview page, one column of buttons and boxes each.
+const std::vector<std::vector<int>>& ColumnsOfPage(int page) {
+    static const std::vector<std::vector<int>> pageA = {{2}, {3}, {4}};
+    static const std::vector<std::vector<int>> pageB = {{5, 7}, {6}, {8, 9}};
+    return page == 1 ? pageA : pageB;
+}
+
+// Adds item button b and its entry box as the next row of `grid`.
+void AddItemRow(Controls& c, const Dispatch& dispatch, QGridLayout* grid, int b) {
+    const ButtonSpec spec = ButtonOf(IndicatorModel::F805, b);
+    const ValueBoxRef ref = BoxOfButton(b);
+    c.itemButtons[b] = MakeButton(ElementName(QStringLiteral("Command3"), b), spec.caption,
+                                  dispatch, Operation::JumpToItem, b);
+    QLineEdit* box = MakeBox(ElementName(FamilyName(ref.family), ref.index));
+    box->setProperty("tag", TagOfBox(ref));
+    auto& family = c.valueBoxes[ref.family];
+    if (static_cast<int>(family.size()) <= ref.index) family.resize(ref.index + 1, nullptr);
+    family[ref.index] = box;
+    const int row = grid->rowCount();
+    grid->addWidget(c.itemButtons[b], row, 0);
+    grid->addWidget(box, row, 1);
+}
+
+}  // namespace
+
+QWidget* BuildOverviewTab(Controls& c, const Dispatch& dispatch, int page) {
+    auto* widget = new QWidget;
+    auto* layout = new QVBoxLayout(widget);
+    QGroupBox* frame =
+        MakeFrame(QStringLiteral("Frame%1").arg(11 + page), QStringLiteral("設定値"));
+    auto* columns = new QHBoxLayout(frame);
+    for (const std::vector<int>& families : ColumnsOfPage(page)) {
+        auto* grid = new QGridLayout;
+        grid->setVerticalSpacing(3);
+        for (int family : families) {
+            // A little space between two families sharing a column.
+            if (grid->rowCount() > 1) grid->setRowMinimumHeight(grid->rowCount(), 10);
+            for (int b = 0; b < kItemButtons; ++b)
+                if (BoxOfButton(b).family == family) AddItemRow(c, dispatch, grid, b);
+        }
+        grid->setRowStretch(grid->rowCount(), 1);
+        columns->addLayout(grid);
+    }
+    layout->addWidget(frame);
+
+    const int k = page - 1;
+    c.readSettingsButtons[k] =
+        MakeButton(ElementName(QStringLiteral("Command20"), k), QStringLiteral("設定値読みだし"),
+                   dispatch, Operation::ReadAllSettings, k);
+    c.writeSettingsButtons[k] =
+        MakeButton(ElementName(QStringLiteral("Command21"), k), QStringLiteral("設定値書き込み"),
+                   dispatch, Operation::WriteAllSettings, k);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(c.readSettingsButtons[k]);
+    buttons->addWidget(c.writeSettingsButtons[k]);
+    layout->addLayout(buttons);
+    return widget;
+}
+
+QWidget* BuildDetailTab(Controls& c, const Dispatch& dispatch, int tab) {
+    const int firstRow = (tab - 3) * 20;
+    const int lastRow = std::min(firstRow + 19, kDetailRows - 1);
+    auto* widget = new QWidget;
+    auto* layout = new QVBoxLayout(widget);
+    QGroupBox* frame = MakeFrame(QStringLiteral("Frame%1").arg(11 + tab), QStringLiteral("設定"));
+    auto* columns = new QHBoxLayout(frame);
+    const QStringList& labels = InitialRowLabels();
+
+    for (int columnStart = firstRow; columnStart <= lastRow; columnStart += 10) {
+        auto* grid = new QGridLayout;
+        grid->setVerticalSpacing(3);
+        const int columnEnd = std::min(columnStart + 9, lastRow);
+        for (int row = columnStart; row <= columnEnd; ++row) {
+            c.rowLabels[row] =
+                MakeLabel(ElementName(QStringLiteral("Label2"), row), labels.value(row));
+            c.itemLists[row] = MakeList(ElementName(QStringLiteral("Combo3"), row));
+            c.itemLists[row]->setMinimumContentsLength(14);
+            grid->addWidget(c.rowLabels[row], row - columnStart, 0);
+            grid->addWidget(c.itemLists[row], row - columnStart, 1);
+        }
+        // The bracket lines of both models that lie in this column.
+        for (BracketSet set : {BracketSet::LineF805, BracketSet::LineF800}) {
+            const std::vector<BracketRange>& ranges = BracketRangesOf(set);
+            auto& lines = set == BracketSet::LineF805 ? c.linesF805 : c.linesF800;
+            const QString name = set == BracketSet::LineF805 ? QStringLiteral("LineF805")
+                                                             : QStringLiteral("LineF800");
+            for (int i = 0; i < static_cast<int>(ranges.size()); ++i) {
+                const BracketRange r = ranges[i];
+                if (r.firstRow < columnStart || r.lastRow > columnEnd) continue;
+                auto* line = new BracketLine(r.firstRow, r.lastRow);
+                line->setObjectName(ElementName(name, i));
+                if (static_cast<int>(lines.size()) <= i) lines.resize(i + 1, nullptr);
+                lines[i] = line;
+                grid->addWidget(line, r.firstRow - columnStart, 2, r.lastRow - r.firstRow + 1, 1);
+            }
+        }
+        grid->setColumnMinimumWidth(2, 12);
+        grid->setColumnStretch(1, 1);
+        grid->setRowStretch(10, 1);
+        columns->addLayout(grid, 1);
+        if (columnStart + 10 <= lastRow) columns->addSpacing(16);
+    }
+    // A tab with only one full column keeps the second column's room empty.
+    if (lastRow - firstRow < 10) columns->addStretch(1);
+    layout->addWidget(frame);
+
+    const int k = tab - 3;
+    c.backButtons[k] = MakeButton(ElementName(QStringLiteral("Command41"), k),
+                                  QStringLiteral("前のタブへ戻る"), dispatch, Operation::GoBack, k);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(c.backButtons[k]);
+    layout->addLayout(buttons);
+    return widget;
+}
+
+}  // namespace ui
