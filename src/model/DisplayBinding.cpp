@@ -31,12 +31,11 @@ ListShow ShowList(const SettingsStore& store, int list, int places) {
     if (value.isEmpty()) return {};
     const QString chars = Span(b, value);
     switch (b.show) {
-        case RowShow::Choice: {
-            // One character; a missing or non-digit one counts as 0. A one-based digit 0 is
-            // below the first option and gives no selection.
-            const int digit = DigitAt(chars, 1);
-            return {ListShow::Select, b.oneBased ? digit - 1 : digit, {}};
-        }
+        case RowShow::Choice:
+            // The option digit (the whole zone number for the gravity rows); a missing or
+            // non-digit character counts as 0, and a one-based digit 0 is below the first
+            // option: no selection.
+            return {ListShow::Select, PositionOf(b, value).value_or(-1), {}};
         case RowShow::Weight:
             return {ListShow::Single, 0, FormatWeight(value, places)};
         case RowShow::Tenths:
