@@ -4,6 +4,7 @@
 
 #include "model/Catalogue.h"
 #include "model/Validation.h"
+#include "transfer/SettingPlan.h"
 
 Q_DECLARE_METATYPE(std::vector<int>)
 
@@ -98,6 +99,17 @@ class CatalogueCrossCheck : public QObject {
         for (const QString& code : CodesOf(IndicatorModel::F805))
             if (!CodesOf(IndicatorModel::F800).contains(code))
                 QVERIFY(!EntryOfCode(IndicatorModel::F800, code));
+    }
+
+    // The transfers read and write exactly the catalogue's codes, in its order.
+    void codesAgreeWithTransferOrder() {
+        for (int m : kModels) {
+            QStringList read, written;
+            for (const QString& c : CodesOfPlan(ReadSettingsPlan(Model(m)))) read << c;
+            for (const QString& c : CodesOfPlan(WriteSettingsPlan(Model(m)))) written << c;
+            QCOMPARE(read, CodesOf(Model(m)));
+            QCOMPARE(written, CodesOf(Model(m)));
+        }
     }
 
     // Every row, button and box a model shows has exactly one owner; hidden ones have none.
