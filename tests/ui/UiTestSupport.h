@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QStringList>
+#include <utility>
+#include <vector>
+
+#include "platform/widgets/MessageBoxes.h"
+#include "ui/Operation.h"
+
+// Records message boxes instead of showing them.
+class RecordingMessages : public MessagePresenter {
+  public:
+    void showMessage(QWidget*, const QString& text) override { shown << text; }
+    bool askYesNo(QWidget*, const QString& text) override {
+        shown << text;
+        return answer;
+    }
+    QStringList shown;
+    bool answer = false;
+};
+
+// Records dispatched operations; claims them all unless told otherwise.
+struct RecordingHandler {
+    std::vector<std::pair<Operation, int>> calls;
+    bool claim = true;
+    OperationHandler handler() {
+        return [this](Operation op, int index) {
+            calls.emplace_back(op, index);
+            return claim;
+        };
+    }
+};

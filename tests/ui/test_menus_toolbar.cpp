@@ -1,0 +1,259 @@
+// The menu bar, the toolbar, the window's fixed texts and the font.
+
+#include <QAction>
+#include <QFontInfo>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QProgressBar>
+#include <QToolBar>
+#include <QToolButton>
+#include <QtTest>
+
+#include "UiTestSupport.h"
+#include "platform/OperationError.h"
+#include "ui/MainWindow.h"
+
+Q_DECLARE_METATYPE(Operation)
+
+class MenusToolbarTest : public QObject {
+    Q_OBJECT
+  private slots:
+    void menuItems_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("caption");
+        QTest::addColumn<Operation>("op");
+        QTest::addColumn<int>("index");
+        auto row = [](const char* name, const char* caption, Operation op, int index) {
+            QTest::newRow(name) << QString::fromLatin1(name) << QString::fromUtf8(caption) << op
+                                << index;
+        };
+        row("mnuFILE_OPEN", "開く(&O)", Operation::LoadDataFile, 1);
+        row("mnuFILE_SAVE", "保存(&S)", Operation::SaveDataFile, -1);
+        row("mnuMEI_OPEN", "銘柄読み込み(&M)", Operation::LoadDataFile, 2);
+        row("mnuSET_OPEN", "設定値読み込み", Operation::LoadDataFile, 4);
+        row("mnuFILE_CALC", "電卓(&C)", Operation::StartCalculator, -1);
+        row("mnuFILE_X", "終了(&X)", Operation::Exit, -1);
+        row("mnuEDIT_CLR", "ﾃﾞｰﾀｸﾘﾔ(&C)", Operation::ClearAll, -1);
+        row("mnuEDIT_REDRAW", "再描画(&R)", Operation::Redraw, -1);
+        row("mnuEDIT_SAME", "全銘柄へ設定(&S)", Operation::CopyToAllProducts, -1);
+        row("mnuF805_MEIGARA", "銘柄変更(&M)", Operation::ChangeProduct, 0);
+        row("mnuF805_R", "１銘柄読みだし(&R)", Operation::ReadOneProduct, 1);
+        row("mnuF805_Z", "全銘柄読みだし(&Z)", Operation::ReadAllProducts, 2);
+        row("mnuF805_S", "設定値読み出し(&S)", Operation::ReadAllSettings, 0);
+        row("mnuF805_A", "一括読みだし(&A)", Operation::AllRead, 0);
+        row("mnuF805_K", "１銘柄書き込み(&K)", Operation::WriteOneProduct, 3);
+        row("mnuF805_J", "全銘柄書き込み(&J)", Operation::WriteAllProducts, 4);
+        row("mnuF805_H", "設定値書き込み(&H)", Operation::WriteAllSettings, 0);
+        row("mnuF805_P", "一括書き込み(&P)", Operation::AllWrite, 1);
+        row("mnuF805_T", "表示ﾃﾞｰﾀ書き込み(&T)", Operation::WriteShownToTarget, 5);
+        row("mnuF805_F", "全銘柄表示ﾃﾞｰﾀ書き込み(&F)", Operation::WriteShownToAll, 6);
+        row("mnuF805_HELP", "ﾍﾙﾌﾟ(&H)", Operation::Help, -1);
+        row("mnuF805_Vol", "ﾊﾞｰｼﾞｮﾝ(&V)", Operation::Version, -1);
+    }
+    void menuItems() {
+        QFETCH(QString, name);
+        QFETCH(QString, caption);
+        QFETCH(Operation, op);
+        QFETCH(int, index);
+        MainWindow window;
+        RecordingHandler rec;
+        window.setOperationHandler(rec.handler());
+        auto* action = window.findChild<QAction*>(name);
+        QVERIFY(action);
+        QCOMPARE(action->text(), caption);
+        action->trigger();
+        QCOMPARE(rec.calls.size(), size_t(1));
+        QCOMPARE(rec.calls[0].first, op);
+        QCOMPARE(rec.calls[0].second, index);
+    }
+
+    // Menus in order, items in order, "-" for a separator.
+    void menuLayout() {
+        MainWindow window;
+        const QList<QAction*> menus = window.menuBar()->actions();
+        QStringList got;
+        for (QAction* menuAction : menus) {
+            QMenu* menu = menuAction->menu();
+            QVERIFY(menu);
+            got << menu->objectName() + '=' + menu->title();
+            for (QAction* item : menu->actions())
+                got << (item->isSeparator() ? QStringLiteral("-") : item->objectName());
+        }
+        const QStringList expected = {"mnuFILE=ﾌｧｲﾙ(&F)",
+                                      "mnuFILE_OPEN",
+                                      "mnuFILE_SAVE",
+                                      "-",
+                                      "mnuMEI_OPEN",
+                                      "mnuSET_OPEN",
+                                      "-",
+                                      "mnuFILE_CALC",
+                                      "-",
+                                      "mnuFILE_X",
+                                      "mnuEDIT=編集(&E)",
+                                      "mnuEDIT_CLR",
+                                      "mnuEDIT_REDRAW",
+                                      "-",
+                                      "mnuEDIT_SAME",
+                                      "mnuF805=ｲﾝｼﾞｹｰﾀｰ操作(&S)",
+                                      "mnuF805_MEIGARA",
+                                      "-",
+                                      "mnuF805_R",
+                                      "mnuF805_Z",
+                                      "mnuF805_S",
+                                      "mnuF805_A",
+                                      "-",
+                                      "mnuF805_K",
+                                      "mnuF805_J",
+                                      "mnuF805_H",
+                                      "mnuF805_P",
+                                      "-",
+                                      "mnuF805_T",
+                                      "mnuF805_F",
+                                      "mnuHelp=ﾍﾙﾌﾟ(&H)",
+                                      "mnuF805_HELP",
+                                      "-",
+                                      "mnuF805_Vol"};
+        QCOMPARE(got, expected);
+    }
+
+    void toolbar_data() {
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<Operation>("op");
+        QTest::addColumn<int>("index");
+        QTest::newRow("OpenFile") << "OpenFile"
+                                  << "開く" << Operation::LoadDataFile << 1;
+        QTest::newRow("SaveFile") << "SaveFile"
+                                  << "保存" << Operation::SaveDataFile << -1;
+        QTest::newRow("memCLR") << "memCLR"
+                                << "データクリヤ" << Operation::ClearAll << -1;
+        QTest::newRow("allRead") << "allRead"
+                                 << "一括読み込み" << Operation::AllRead << 0;
+        QTest::newRow("allWrite") << "allWrite"
+                                  << "一括書き込み" << Operation::AllWrite << 1;
+        QTest::newRow("redraw") << "redraw"
+                                << "再描画" << Operation::Redraw << -1;
+    }
+    void toolbar() {
+        QFETCH(QString, key);
+        QFETCH(QString, text);
+        QFETCH(Operation, op);
+        QFETCH(int, index);
+        MainWindow window;
+        RecordingHandler rec;
+        window.setOperationHandler(rec.handler());
+        auto* button = window.findChild<QToolButton*>(key);
+        QVERIFY(button);
+        QCOMPARE(button->defaultAction()->text(), text);
+        QCOMPARE(button->toolTip(), text);
+        QVERIFY(!button->icon().isNull());
+        button->click();
+        QCOMPARE(rec.calls.size(), size_t(1));
+        QCOMPARE(rec.calls[0].first, op);
+        QCOMPARE(rec.calls[0].second, index);
+    }
+
+    void toolbarOrderAndUnknownKey() {
+        MainWindow window;
+        QStringList keys;
+        for (QAction* action : window.controls().toolbar->actions()) keys << action->objectName();
+        QCOMPARE(keys,
+                 QStringList({"OpenFile", "SaveFile", "memCLR", "allRead", "allWrite", "redraw"}));
+        RecordingHandler rec;
+        window.setOperationHandler(rec.handler());
+        window.pressToolbarKey(QStringLiteral("print"));
+        window.pressToolbarKey(QString());
+        QVERIFY(rec.calls.empty());
+        // The toolbar and the menu item open the same way.
+        window.pressToolbarKey(QStringLiteral("OpenFile"));
+        window.findChild<QAction*>("mnuFILE_OPEN")->trigger();
+        window.pressToolbarKey(QStringLiteral("SaveFile"));
+        window.findChild<QAction*>("mnuFILE_SAVE")->trigger();
+        QCOMPARE(rec.calls.size(), size_t(4));
+        QCOMPARE(rec.calls[0], rec.calls[1]);
+        QCOMPARE(rec.calls[2], rec.calls[3]);
+    }
+
+    void versionAndHelp() {
+        MainWindow window;
+        RecordingMessages messages;
+        window.setMessagePresenter(&messages);
+        window.findChild<QAction*>("mnuF805_Vol")->trigger();
+        window.findChild<QAction*>("mnuF805_HELP")->trigger();
+        QCOMPARE(messages.shown.size(), 2);
+        const QStringList version = messages.shown[0].split(QStringLiteral("\r\n"));
+        QCOMPARE(version, QStringList({"ロードセルインジケーター設定補助アプリケーション",
+                                       "Rusk バージョン  Vol.2.0.0"}));
+        const QStringList help = messages.shown[1].split(QStringLiteral("\r\n"));
+        QCOMPARE(help, QStringList({"ごめんなさい。",
+                                    "このバージョンのヘルプはまだ出来ていません。"
+                                    "今のところ作る予定もありません。"}));
+    }
+
+    void laterOperationsDoNothingWithoutHandler() {
+        MainWindow window;
+        RecordingMessages messages;
+        window.setMessagePresenter(&messages);
+        window.store().setProduct(0, 0, "00001");
+        for (const char* name :
+             {"mnuF805_R", "mnuF805_Z", "mnuF805_A", "mnuFILE_OPEN", "mnuFILE_SAVE"})
+            window.findChild<QAction*>(name)->trigger();
+        window.pressToolbarKey(QStringLiteral("allWrite"));
+        QVERIFY(messages.shown.isEmpty());
+        QCOMPARE(window.store().product(0, 0), QStringLiteral("00001"));
+    }
+
+    void handlerDeclinesThenWindowActs() {
+        MainWindow window;
+        RecordingHandler rec;
+        rec.claim = false;
+        window.setOperationHandler(rec.handler());
+        window.store().setProduct(5, 1, "00001");
+        window.pressToolbarKey(QStringLiteral("memCLR"));
+        QCOMPARE(rec.calls.size(), size_t(1));
+        QVERIFY(window.store().product(5, 1).isEmpty());
+    }
+
+    void toolbarErrorIsReported() {
+        MainWindow window;
+        RecordingMessages messages;
+        window.setMessagePresenter(&messages);
+        window.setOperationHandler([](Operation, int) -> bool {
+            throw OperationError(ErrNo::kPortNotOpen, QStringLiteral("ポートが開いていません。"));
+        });
+        window.pressToolbarKey(QStringLiteral("allRead"));
+        QCOMPARE(messages.shown,
+                 QStringList({"エラーが発生しました。\r\nポートが開いていません。ErrNo.=8018"}));
+    }
+
+    void titleFontAndStatusLine() {
+        MainWindow window;
+        QCOMPARE(window.windowTitle(), QStringLiteral("Ｆ８０５ ｲﾝｼﾞｹｰﾀｰ設定"));
+        QCOMPARE(MainWindow::TitleFor(IndicatorModel::F800),
+                 QStringLiteral("Ｆ８００ ｲﾝｼﾞｹｰﾀｰ設定"));
+        QCOMPARE(window.font().families().value(0), QStringLiteral("ＭＳ ゴシック"));
+        // Whatever face is used, it draws half-width katakana and kanji.
+        const QFontMetrics metrics(window.font());
+        for (char16_t c : {u'ｲ', u'ﾝ', u'ｼ', u'ﾞ', u'設', u'定'}) QVERIFY(metrics.inFont(QChar(c)));
+        auto* info = window.findChild<QLabel*>("info");
+        QVERIFY(info);
+        QCOMPARE(info->text(), QStringLiteral("infomation  今日も元気ですか。"));
+        window.setStatusText(QStringLiteral("設定値送信完了"));
+        QCOMPARE(info->text(), QStringLiteral("設定値送信完了"));
+        auto* bar = window.findChild<QProgressBar*>("ProgressBar1");
+        QVERIFY(bar);
+        QVERIFY(bar->isHidden());
+        QCOMPARE(bar->maximum(), 100);
+        window.setProgressVisible(true);
+        window.setProgress(40);
+        QVERIFY(!bar->isHidden());
+        QCOMPARE(bar->value(), 40);
+        window.setTestResult(2, QStringLiteral("通信ＯＫ"));
+        QCOMPARE(window.findChild<QLineEdit*>("Text2")->text(), QStringLiteral("通信ＯＫ"));
+    }
+};
+
+QTEST_MAIN(MenusToolbarTest)
+#include "test_menus_toolbar.moc"

@@ -1,0 +1,275 @@
+// The window's composition: every named control is there with its caption, and nothing is
+// clipped at the default size.
+
+#include <QAbstractButton>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStatusBar>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QtTest>
+
+#include "UiTestSupport.h"
+#include "model/Catalogue.h"
+#include "ui/MainWindow.h"
+
+Q_DECLARE_METATYPE(Operation)
+
+namespace {
+
+QString Name(const char* array, int i) {
+    return QStringLiteral("%1_%2").arg(array).arg(i);
+}
+
+// Widgets whose text does not fit: label and button captions, group box titles.
+QStringList Clipped(QWidget* page) {
+    QStringList clipped;
+    for (QLabel* label : page->findChildren<QLabel*>()) {
+        if (!label->isVisibleTo(page) || label->text().isEmpty()) continue;
+        const QSize hint = label->sizeHint();
+        if (hint.width() > label->width() || hint.height() > label->height())
+            clipped << label->objectName() + ':' + label->text();
+    }
+    for (QAbstractButton* button : page->findChildren<QAbstractButton*>()) {
+        if (!button->isVisibleTo(page) || button->text().isEmpty()) continue;
+        const QSize hint = button->sizeHint();
+        if (hint.width() > button->width() || hint.height() > button->height())
+            clipped << button->objectName() + ':' + button->text();
+    }
+    for (QGroupBox* frame : page->findChildren<QGroupBox*>()) {
+        if (!frame->isVisibleTo(page)) continue;
+        if (frame->minimumSizeHint().width() > frame->width())
+            clipped << frame->objectName() + ':' + frame->title();
+    }
+    for (QComboBox* list : page->findChildren<QComboBox*>()) {
+        if (!list->isVisibleTo(page)) continue;
+        if (list->minimumSizeHint().width() > list->width()) clipped << list->objectName();
+    }
+    return clipped;
+}
+
+}  // namespace
+
+class WindowLayoutTest : public QObject {
+    Q_OBJECT
+  private slots:
+    void tabs() {
+        MainWindow w;
+        QTabWidget* tabs = w.findChild<QTabWidget*>("SSTab1");
+        QVERIFY(tabs);
+        const QStringList captions = {
+            "１　銘柄",           "２　設定値 A",        "３　設定値 B",       "４　設定値 詳細(1)",
+            "５　設定値 詳細(2)", "６　設定値 詳細(3)",  "７　設定値 詳細(4)", "８　ｺﾏﾝﾄﾞ",
+            "９　ｽﾃｰﾀｽ",          "１０　機種・通信設定"};
+        QCOMPARE(tabs->count(), captions.size());
+        for (int i = 0; i < captions.size(); ++i) QCOMPARE(tabs->tabText(i), captions[i]);
+    }
+
+    void namedControls() {
+        MainWindow w;
+        auto count = [&w](const char* array, int n, auto* type) {
+            using T = std::remove_pointer_t<decltype(type)>;
+            for (int i = 0; i < n; ++i)
+                if (!w.findChild<T*>(Name(array, i))) return Name(array, i);
+            return QString();
+        };
+        QCOMPARE(count("W10", 8, (QLineEdit*)nullptr), QString());
+        const std::pair<const char*, int> families[] = {{"W20", 16}, {"W30", 9},  {"W40", 5},
+                                                        {"W50", 6},  {"W60", 10}, {"W70", 5},
+                                                        {"W80", 6},  {"W90", 2}};
+        for (const auto& [array, n] : families)
+            QCOMPARE(count(array, n, (QLineEdit*)nullptr), QString());
+        QCOMPARE(count("Combo3", 75, (QComboBox*)nullptr), QString());
+        QCOMPARE(count("Label2", 75, (QLabel*)nullptr), QString());
+        QCOMPARE(count("Command3", 59, (QPushButton*)nullptr), QString());
+        QCOMPARE(count("Command2", 7, (QPushButton*)nullptr), QString());
+        QCOMPARE(count("Command1", 2, (QPushButton*)nullptr), QString());
+        QCOMPARE(count("Command20", 2, (QPushButton*)nullptr), QString());
+        QCOMPARE(count("Command21", 2, (QPushButton*)nullptr), QString());
+        QCOMPARE(count("Command41", 4, (QPushButton*)nullptr), QString());
+        QCOMPARE(count("Command4", 23, (QPushButton*)nullptr), QString());
+        QCOMPARE(count("Text3", 13, (QLineEdit*)nullptr), QString());
+        for (const char* array : {"Text4", "Text5", "Text6", "Text7"})
+            QCOMPARE(count(array, 7, (QLineEdit*)nullptr), QString());
+        QCOMPARE(count("Combo1", 2, (QComboBox*)nullptr), QString());
+        QCOMPARE(count("Combo2", 6, (QComboBox*)nullptr), QString());
+        QCOMPARE(count("Combo4", 6, (QComboBox*)nullptr), QString());
+        QCOMPARE(count("Option3", 2, (QRadioButton*)nullptr), QString());
+        QCOMPARE(count("UNIPULSE", 3, (QLabel*)nullptr), QString());
+        QCOMPARE(count("LineF805", 3, (QWidget*)nullptr), QString());
+        QCOMPARE(count("LineF800", 9, (QWidget*)nullptr), QString());
+        for (const char* name : {"Command0", "SAME", "Command60", "Command5", "Command6",
+                                 "Command7", "Command8", "Check1", "Text1", "Text2", "Frame8",
+                                 "Frame20", "Frame21", "info", "ProgressBar1", "Toolbar1"})
+            QVERIFY2(w.findChild<QWidget*>(name), name);
+    }
+
+    void captions_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("caption");
+        auto row = [](const char* name, const char* caption) {
+            QTest::newRow(name) << QString::fromLatin1(name) << QString::fromUtf8(caption);
+        };
+        row("Command0", "ﾃﾞｰﾀｸﾘﾔ");
+        row("SAME", "全銘柄へ設定");
+        row("Command1_0", "F805一括読みだし");
+        row("Command1_1", "F805一括書き込み");
+        row("Command2_1", "１銘柄読みだし");
+        row("Command2_2", "全銘柄読みだし");
+        row("Command2_3", "１銘柄書き込み(ﾒﾓﾘｰ)");
+        row("Command2_4", "全銘柄書き込み(ﾒﾓﾘｰ)");
+        row("Command2_5", "表示ﾃﾞｰﾀ書き込み");
+        row("Command2_6", "全銘柄表示ﾃﾞｰﾀ書き込み");
+        row("Command20_0", "設定値読みだし");
+        row("Command21_1", "設定値書き込み");
+        row("Command41_2", "前のタブへ戻る");
+        row("Command60", "前のタブへ戻る");
+        row("Command4_0", "総重量");
+        row("Command4_12", "ｽﾊﾟﾝ校正");
+        row("Command4_18", "ﾃﾞｼﾞﾀﾙｾﾞﾛﾘｾｯﾄ");
+        row("Command4_21", "累積ｵｰﾙｸﾘﾔ");
+        row("Command4_22", "詳細");
+        row("Command7", "設定");
+        row("Command6", "ﾃｽﾄ");
+        row("Check1", "割付を利用する");
+        row("Option3_0", "F805");
+        row("Option3_1", "F800");
+        row("UNIPULSE_0", "F805");
+        row("UNIPULSE_1", "F805");
+        row("UNIPULSE_2", "F800");
+        row("Label1_0", "大投入");
+        row("Label1_7", "補正投入時間");
+        row("Label2_19", "ﾀﾞﾐｰ");
+        row("Label2_60", "重力加速度補正");
+        row("Label5_49", "LOCK(soft)");
+        row("Frame8", "F805 読み書き");
+        row("Frame20", "MsComm1");
+        row("Frame21", "MsComm2");
+    }
+    void captions() {
+        QFETCH(QString, name);
+        QFETCH(QString, caption);
+        MainWindow w;
+        QWidget* widget = w.findChild<QWidget*>(name);
+        QVERIFY(widget);
+        QString text;
+        if (auto* b = qobject_cast<QAbstractButton*>(widget))
+            text = b->text();
+        else if (auto* l = qobject_cast<QLabel*>(widget))
+            text = l->text();
+        else if (auto* g = qobject_cast<QGroupBox*>(widget))
+            text = g->title();
+        QCOMPARE(text, caption);
+    }
+
+    void itemButtonsAndRowsFromCatalogue() {
+        MainWindow w;
+        for (const ButtonSpec& spec : ButtonsOf(IndicatorModel::F805))
+            QCOMPARE(w.findChild<QPushButton*>(Name("Command3", spec.button))->text(),
+                     spec.caption);
+        for (int row : {19, 27, 28, 29, 39, 58, 59}) {
+            QVERIFY(w.findChild<QComboBox*>(Name("Combo3", row))->isHidden());
+            QVERIFY(w.findChild<QLabel*>(Name("Label2", row))->isHidden());
+        }
+        QVERIFY(!w.findChild<QComboBox*>(Name("Combo3", 60))->isHidden());
+        QCOMPARE(w.findChild<QComboBox*>(Name("Combo3", 60))->count(), 16);
+        QCOMPARE(w.findChild<QComboBox*>(Name("Combo3", 60))->currentIndex(), -1);
+        QVERIFY(!w.findChild<QWidget*>("LineF805_0")->isHidden());
+        QVERIFY(w.findChild<QWidget*>("LineF800_0")->isHidden());
+        QVERIFY(w.findChild<QWidget*>("Frame21")->isHidden());
+
+        w.applyCatalogueView(IndicatorModel::F800);
+        w.fillItemLists(IndicatorModel::F800);
+        QVERIFY(w.findChild<QPushButton*>(Name("Command3", 10))->isHidden());
+        QCOMPARE(w.findChild<QPushButton*>(Name("Command3", 0))->text(), QStringLiteral("ﾀｲﾏ"));
+        QVERIFY(w.findChild<QComboBox*>(Name("Combo3", 56))->isHidden());
+        QCOMPARE(w.findChild<QComboBox*>(Name("Combo3", 48))->count(), 5);
+        QVERIFY(w.findChild<QLineEdit*>("W20_10")->isHidden());
+        QVERIFY(!w.findChild<QLineEdit*>("W60_8")->isHidden());
+        QVERIFY(w.findChild<QWidget*>("LineF805_0")->isHidden());
+        QVERIFY(!w.findChild<QWidget*>("LineF800_0")->isHidden());
+        QCOMPARE(w.findChild<QLabel*>("Label5_49")->text(), QStringLiteral("未定義"));
+    }
+
+    void buttonsDispatch_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<Operation>("op");
+        QTest::addColumn<int>("index");
+        QTest::newRow("Command2_0") << "Command2_0" << Operation::ChangeProduct << 0;
+        QTest::newRow("Command2_5") << "Command2_5" << Operation::WriteShownToTarget << 5;
+        QTest::newRow("Command1_1") << "Command1_1" << Operation::AllWrite << 1;
+        QTest::newRow("Command20_1") << "Command20_1" << Operation::ReadAllSettings << 1;
+        QTest::newRow("Command21_0") << "Command21_0" << Operation::WriteAllSettings << 0;
+        QTest::newRow("Command3_25") << "Command3_25" << Operation::JumpToItem << 25;
+        QTest::newRow("Command41_3") << "Command41_3" << Operation::GoBack << 3;
+        QTest::newRow("Command60") << "Command60" << Operation::GoBack << 4;
+        QTest::newRow("Command4_15") << "Command4_15" << Operation::LiveData << 15;
+        QTest::newRow("Command4_22") << "Command4_22" << Operation::LiveData << 22;
+        QTest::newRow("Command7") << "Command7" << Operation::ApplyPortSettings << 1;
+        QTest::newRow("Command5") << "Command5" << Operation::ApplyPortSettings << 2;
+        QTest::newRow("Command6") << "Command6" << Operation::TestLink << 1;
+        QTest::newRow("Command8") << "Command8" << Operation::TestLink << 2;
+        QTest::newRow("Option3_1") << "Option3_1" << Operation::SelectModel << 1;
+        QTest::newRow("Check1") << "Check1" << Operation::SetPortAssignment << -1;
+    }
+    void buttonsDispatch() {
+        QFETCH(QString, name);
+        QFETCH(Operation, op);
+        QFETCH(int, index);
+        MainWindow w;
+        RecordingHandler rec;
+        w.setOperationHandler(rec.handler());
+        auto* button = w.findChild<QAbstractButton*>(name);
+        QVERIFY(button);
+        button->click();
+        QCOMPARE(rec.calls.size(), size_t(1));
+        QCOMPARE(rec.calls[0].first, op);
+        QCOMPARE(rec.calls[0].second, index);
+    }
+
+    void nothingClippedAtDefaultSize() {
+        MainWindow w;
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        QTabWidget* tabs = w.controls().tabs;
+        // All ten tab captions are in view together.
+        QTabBar* bar = tabs->tabBar();
+        QVERIFY(bar->tabRect(tabs->count() - 1).right() <= bar->width());
+        for (int tab = 0; tab < tabs->count(); ++tab) {
+            tabs->setCurrentIndex(tab);
+            QWidget* page = w.findChild<QWidget*>(QStringLiteral("SSTab1_%1").arg(tab));
+            QVERIFY(page);
+            QTRY_VERIFY(page->isVisible());
+            QCOMPARE(Clipped(page), QStringList());
+            // The page fits its tab: no scrolling needed at the default size.
+            QWidget* viewport = page->parentWidget();
+            QVERIFY2(page->minimumSizeHint().height() <= viewport->height(),
+                     qPrintable(QString::number(tab)));
+        }
+        QCOMPARE(Clipped(w.statusBar()), QStringList());
+    }
+
+    void hooksReportFocusAndEdits() {
+        MainWindow w;
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        QSignalSpy edited(&w, &MainWindow::valueBoxEdited);
+        QSignalSpy tabChanged(&w, &MainWindow::tabChanged);
+        w.findChild<QLineEdit*>("W30_4")->setText("00012");
+        QCOMPARE(edited.size(), 1);
+        QCOMPARE(edited[0][0].toInt(), 3);
+        QCOMPARE(edited[0][1].toInt(), 4);
+        w.controls().tabs->setCurrentIndex(3);
+        w.controls().tabs->setCurrentIndex(5);
+        QCOMPARE(tabChanged.size(), 2);
+        QCOMPARE(tabChanged[1][0].toInt(), 3);
+        QCOMPARE(tabChanged[1][1].toInt(), 5);
+    }
+};
+
+QTEST_MAIN(WindowLayoutTest)
+#include "test_window_layout.moc"
