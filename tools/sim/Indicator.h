@@ -1,0 +1,89 @@
+#pragma once
+
+#include <QByteArray>
+#include <QList>
+#include <array>
+
+#include "SimCodes.h"
+#include "Weighing.h"
+
+// The simulated indicator: its 100 products, its setting values and its live weighing state,
+// and the answers it gives to one request line. It knows nothing about ports or timing; the
+// caller tells it the time (setTime) before each request.
+//
+// Requests (without the terminating CR):
+//   W00            answers W00 + current product number in 5 digits (W0000005)
+//   W00nnnnn       selects product nnnnn (0 … 99), no answer; other numbers are ignored
+//   Wcc            answers Wcc + value: 10 … 17 from the current product, else the setting
+//   Wccvvvvv       stores vvvvv silently when it fits the code's digits; otherwise ignored
+//   RA … RK        answers the two letters + live data
+//   CA, CB         answers CA or CB; CC … CK act silently
+// Anything else, a read of a code the model does not have included, gets no answer.
+class Indicator {
+  public:
+    explicit Indicator(SimModel model = SimModel::F805);
+
+    SimModel model() const { return m_model; }
+
+    // Simulated time in milliseconds since the start; never goes backwards.
+    void setTime(qint64 ms);
+    qint64 time() const { return m_timeMs; }
+
+    // Zero or more reply lines, without their CR LF.
+    QList<QByteArray> handle(const QByteArray& request);
+
+    int currentProduct() const { return m_currentProduct; }
+    QByteArray productValue(int product, int item) const;
+    QByteArray setting(const QByteArray& code) const;  // empty when the model has no such code
+
+    // Live values in display units.
+    qint64 grossWeight() const;
+    qint64 netWeight() const;
+    qint64 tare() const { return m_tare; }
+    bool showsNet() const { return m_showNet; }
+    qint64 accumulationCount() const;
+    qint64 accumulatedValue() const;
+
+    // The data part of a live-data answer (what follows "RA" … "RK").
+    QByteArray liveData(char kind) const;
+
+  private:
+    struct Accumulation {
+        qint64 count = 0;
+        qint64 value = 0;
+    };
+
+    int settingIndex(const QByteArray& code) const;
+    int settingInt(const char* code) const;
+    int settingDigit(const char* code, int position) const;
+    qint64 target() const;
+    qint64 productInt(int item) const;
+    CyclePoint cycle() const;
+    qint64 rawWeight() const;
+    int decimals() const;
+    bool autoAccumulate() const;
+    void accumulate(qint64 net);
+
+    QByteArray read(const QByteArray& code) const;
+    void write(const QByteArray& code, const QByteArray& value);
+    QList<QByteArray> command(char which);
+
+    QByteArray status1() const;
+    QByteArray status2() const;
+    QByteArray status3() const;
+    QByteArray status4() const;
+    QByteArray weightText(qint64 value, int digits) const;
+
+    SimModel m_model;
+    std::array<std::array<QByteArray, 8>, 100> m_products;
+    QList<QByteArray> m_settings;  // parallel to SettingCodesOf(m_model)
+    int m_currentProduct = 0;
+    qint64 m_timeMs = 0;
+    qint64 m_zeroOffset = 0;  // digital zero
+    qint64 m_tare = 0;
+    bool m_showNet = false;
+    std::array<Accumulation, 100> m_accumulations;
+    qint64 m_lastWeighing = 0;
+    char m_calibration = 0;  // 'A' zero or 'B' span calibration in progress
+    qint64 m_calibrationEndMs = 0;
+};

@@ -1,0 +1,171 @@
+#include "PtyLine.h"
+
+#include <fcntl.h>
+#include <stdlib.h>
+#include <sys/stat.h>
+#include <termios.h>
+#include <unistd.h>
+
+#include <QFile>
+#include <cerrno>
+#include <cstring>
+#ifdef __linux__
+#include <sys/inotify.h>
+#endif
+
+namespace {
+
+QString SystemError(const QString& what) {
+    return what + ": " + QString::fromLocal8Bit(std::strerror(errno));
+}
+
+speed_t SpeedOf(int baud) {
+    switch (baud) {
+        case 1200:
+            return B1200;
+        case 2400:
+            return B2400;
+        case 4800:
+            return B4800;
+        case 9600:
+            return B9600;
+        case 38400:
+            return B38400;
+        case 57600:
+            return B57600;
+        case 115200:
+            return B115200;
+        default:
+            return B19200;
+    }
+}
+
+bool MakeRaw(int fd, const SimLine* line) {
+    termios t{};
+    if (tcgetattr(fd, &t) != 0) return false;
+    cfmakeraw(&t);
+    t.c_cflag |= CLOCAL | CREAD;
+    if (line) {
+        t.c_cflag &= ~(CSIZE | PARENB | PARODD | CSTOPB | CRTSCTS);
+        static const tcflag_t sizes[] = {CS5, CS6, CS7, CS8};
+        t.c_cflag |= sizes[line->dataBits - 5];
+        if (line->parity != 'n') t.c_cflag |= PARENB;
+        if (line->parity == 'o') t.c_cflag |= PARODD;
+        if (line->stopBits == 2) t.c_cflag |= CSTOPB;
+        cfsetispeed(&t, SpeedOf(line->baud));
+        cfsetospeed(&t, SpeedOf(line->baud));
+    }
+    t.c_cc[VMIN] = 1;
+    t.c_cc[VTIME] = 0;
+    return tcsetattr(fd, TCSANOW, &t) == 0;
+}
+
+}  // namespace
+
+PtyLine::~PtyLine() {
+    if (!m_link.isEmpty()) {
+        // Only remove the link if it still points at this simulator's terminal.
+        if (QFile::symLinkTarget(m_link) == m_path) ::unlink(QFile::encodeName(m_link).constData());
+    }
+    closeAll();
+}
+
+void PtyLine::closeAll() {
+    for (int* fd : {&m_fd, &m_slave, &m_watch}) {
+        if (*fd >= 0) ::close(*fd);
+        *fd = -1;
+    }
+}
+
+bool PtyLine::openPty(QString* error) {
+    m_fd = posix_openpt(O_RDWR | O_NOCTTY);
+    if (m_fd < 0 || grantpt(m_fd) != 0 || unlockpt(m_fd) != 0) {
+        *error = SystemError("cannot create a pseudo-terminal");
+        return false;
+    }
+    const char* name = ptsname(m_fd);
+    if (!name) {
+        *error = SystemError("cannot name the pseudo-terminal");
+        return false;
+    }
+    m_path = QString::fromLocal8Bit(name);
+    m_slave = ::open(name, O_RDWR | O_NOCTTY | O_NONBLOCK);
+    if (m_slave < 0 || !MakeRaw(m_slave, nullptr)) {
+        *error = SystemError("cannot open " + m_path);
+        return false;
+    }
+    fcntl(m_fd, F_SETFL, fcntl(m_fd, F_GETFL) | O_NONBLOCK);
+#ifdef __linux__
+    // Watching starts after the simulator's own open, so only clients are counted.
+    m_watch = inotify_init1(IN_NONBLOCK | IN_CLOEXEC);
+    if (m_watch >= 0 && inotify_add_watch(m_watch, name, IN_OPEN | IN_CLOSE) < 0) {
+        ::close(m_watch);
+        m_watch = -1;
+    }
+#endif
+    return true;
+}
+
+bool PtyLine::openDevice(const QString& path, const SimLine& line, QString* error) {
+    m_path = path;
+    m_line = line;
+    m_fd = ::open(QFile::encodeName(path).constData(), O_RDWR | O_NOCTTY | O_NONBLOCK);
+    if (m_fd < 0) {
+        *error = SystemError("cannot open " + path);
+        return false;
+    }
+    if (!MakeRaw(m_fd, &line)) {
+        *error = SystemError("cannot set the line of " + path);
+        return false;
+    }
+    tcflush(m_fd, TCIOFLUSH);
+    return true;
+}
+
+bool PtyLine::reopenDevice(QString* error) {
+    closeAll();
+    return openDevice(m_path, m_line, error);
+}
+
+bool PtyLine::makeLink(const QString& path, QString* error) {
+    const QByteArray where = QFile::encodeName(path);
+    struct stat st {};
+    if (::lstat(where.constData(), &st) == 0) {
+        if (!S_ISLNK(st.st_mode)) {
+            *error = path + " exists and is not a symlink; leaving it alone";
+            return false;
+        }
+        ::unlink(where.constData());
+    }
+    if (::symlink(QFile::encodeName(m_path).constData(), where.constData()) != 0) {
+        *error = SystemError("cannot create the symlink " + path);
+        return false;
+    }
+    m_link = path;
+    return true;
+}
+
+bool PtyLine::sessionEnded() {
+    bool closed = false;
+#ifdef __linux__
+    alignas(inotify_event) char buf[4096];
+    for (;;) {
+        const ssize_t n = ::read(m_watch, buf, sizeof buf);
+        if (n <= 0) break;
+        for (ssize_t i = 0; i < n;) {
+            const auto* e = reinterpret_cast<const inotify_event*>(buf + i);
+            if (e->mask & IN_OPEN) ++m_clients;
+            if (e->mask & IN_CLOSE) {
+                m_clients = m_clients > 0 ? m_clients - 1 : 0;
+                closed = true;
+            }
+            i += ssize_t(sizeof(inotify_event) + e->len);
+        }
+    }
+#endif
+    return closed && m_clients == 0;
+}
+
+void PtyLine::discardUnread() {
+    if (m_slave >= 0) tcflush(m_slave, TCIFLUSH);
+}

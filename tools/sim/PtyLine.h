@@ -1,0 +1,55 @@
+#pragma once
+
+#include <QString>
+
+#include "SimOptions.h"
+
+// The simulator's end of the line: the master of a new pseudo-terminal, or a serial device.
+//
+// For a pseudo-terminal the simulator keeps a slave descriptor of its own open (in raw mode), so
+// that the master never sees a hang-up while no client has the slave open, and the slave keeps
+// its settings between client sessions. Opens and closes of the slave by clients are watched
+// (Linux inotify) so that replies left over from a client that went away can be discarded
+// instead of greeting the next client.
+class PtyLine {
+  public:
+    PtyLine() = default;
+    ~PtyLine();
+    PtyLine(const PtyLine&) = delete;
+    PtyLine& operator=(const PtyLine&) = delete;
+
+    bool openPty(QString* error);
+    bool openDevice(const QString& path, const SimLine& line, QString* error);
+
+    // Points a symlink at `path` to the slave; removed again by the destructor. An existing
+    // symlink there is replaced; any other file is left alone and reported.
+    bool makeLink(const QString& path, QString* error);
+
+    int fd() const { return m_fd; }
+    QString path() const { return m_path; }
+    bool isPty() const { return m_slave >= 0; }
+
+    // Descriptor that becomes readable when a client opens or closes the slave, or -1.
+    int watchFd() const { return m_watch; }
+
+    // Reads the pending open and close notices. True when a client closed and, after all the
+    // notices read, no client has the slave open: the session is over.
+    bool sessionEnded();
+
+    // Drops whatever was written to the slave and not yet read by a client.
+    void discardUnread();
+
+    // After a read error on a device: closes and tries to open it again.
+    bool reopenDevice(QString* error);
+
+  private:
+    void closeAll();
+
+    int m_fd = -1;
+    int m_slave = -1;
+    int m_watch = -1;
+    int m_clients = 0;
+    QString m_path;
+    QString m_link;
+    SimLine m_line;
+};

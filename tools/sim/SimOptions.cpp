@@ -1,0 +1,123 @@
+#include "SimOptions.h"
+
+#include <QCommandLineParser>
+#include <algorithm>
+#include <iterator>
+
+bool ParseSimLine(const QString& text, SimLine* out) {
+    const QStringList parts = text.trimmed().split(u',');
+    if (parts.size() != 4) return false;
+    SimLine line;
+    bool ok = false;
+    line.baud = parts[0].trimmed().toInt(&ok);
+    static const int bauds[] = {1200, 2400, 4800, 9600, 19200, 38400, 57600, 115200};
+    if (!ok || std::find(std::begin(bauds), std::end(bauds), line.baud) == std::end(bauds))
+        return false;
+    const QString parity = parts[1].trimmed().toLower();
+    if (parity != "e" && parity != "o" && parity != "n") return false;
+    line.parity = parity.at(0).toLatin1();
+    line.dataBits = parts[2].trimmed().toInt(&ok);
+    if (!ok || line.dataBits < 5 || line.dataBits > 8) return false;
+    line.stopBits = parts[3].trimmed().toInt(&ok);
+    if (!ok || (line.stopBits != 1 && line.stopBits != 2)) return false;
+    *out = line;
+    return true;
+}
+
+namespace {
+
+bool ReadInt(const QCommandLineParser& p, const QString& name, int min, int max, int* out,
+             QString* message) {
+    if (!p.isSet(name)) return true;
+    bool ok = false;
+    const int v = p.value(name).toInt(&ok);
+    if (!ok || v < min || v > max) {
+        *message = QString("--%1: expected a whole number from %2 to %3, got \"%4\"")
+                       .arg(name)
+                       .arg(min)
+                       .arg(max)
+                       .arg(p.value(name));
+        return false;
+    }
+    *out = v;
+    return true;
+}
+
+}  // namespace
+
+SimParse ParseSimOptions(const QStringList& args, SimOptions* out, QString* message) {
+    QCommandLineParser p;
+    p.setApplicationDescription(
+        "Simulated F805/F800 weighing indicator on a pseudo-terminal or a serial device.\n"
+        "Prints the device path on the first line of standard output.");
+    p.addOptions({
+        {"model", "Indicator model: 805 (default) or 800.", "805|800"},
+        {"device", "Play on this serial device instead of a new pseudo-terminal.", "path"},
+        {"line", "Line settings of --device (default 19200,o,7,1).", "baud,parity,data,stop"},
+        {"link", "Keep a symlink at this path to the pseudo-terminal while running.", "path"},
+        {"log", "Write each request received to this file, one a line (emptied first).", "file"},
+        {"delay", "Wait this long before each reply.", "ms"},
+        {"silent", "Never answer."},
+        {"trickle", "Send replies one character per write, this far apart.", "ms"},
+        {"double", "Send every reply line twice in one write."},
+        {"extra", "Send this line after every reply, in the same write.", "text"},
+        {"baud", "Reproduce the line time of this baud rate in both directions.", "n"},
+        {"framing", "Bits per character for --baud (default from --line: 10 for 7O1).", "bits"},
+        {"stdin-exit", "Exit when standard input closes."},
+    });
+    p.addHelpOption();
+    if (!p.parse(args)) {
+        *message = p.errorText();
+        return SimParse::Error;
+    }
+    if (p.isSet("help")) {
+        *message = p.helpText();
+        return SimParse::Help;
+    }
+    if (!p.positionalArguments().isEmpty()) {
+        *message = "Unexpected argument: " + p.positionalArguments().first();
+        return SimParse::Error;
+    }
+    SimOptions o;
+    if (p.isSet("model")) {
+        const QString m = p.value("model").toUpper().remove(u'F');
+        if (m == "805")
+            o.model = SimModel::F805;
+        else if (m == "800")
+            o.model = SimModel::F800;
+        else {
+            *message = "--model: expected 805 or 800, got \"" + p.value("model") + "\"";
+            return SimParse::Error;
+        }
+    }
+    if (p.isSet("line") && !ParseSimLine(p.value("line"), &o.line)) {
+        *message = "--line: expected baud,parity,data,stop as in 19200,o,7,1, got \"" +
+                   p.value("line") + "\"";
+        return SimParse::Error;
+    }
+    o.framing = 1 + o.line.dataBits + (o.line.parity == 'n' ? 0 : 1) + o.line.stopBits;
+    o.device = p.value("device");
+    o.link = p.value("link");
+    o.logPath = p.value("log");
+    o.silent = p.isSet("silent");
+    o.doubleReply = p.isSet("double");
+    o.stdinExit = p.isSet("stdin-exit");
+    if (p.isSet("extra")) {
+        o.extraLine = p.value("extra").toLatin1();
+        if (o.extraLine.contains('\r') || o.extraLine.contains('\n')) {
+            *message = "--extra: the line must not contain CR or LF";
+            return SimParse::Error;
+        }
+    }
+    if (!ReadInt(p, "delay", 0, 600000, &o.delayMs, message) ||
+        !ReadInt(p, "trickle", 0, 60000, &o.trickleMs, message) ||
+        !ReadInt(p, "baud", 1, 10000000, &o.baud, message) ||
+        !ReadInt(p, "framing", 5, 16, &o.framing, message))
+        return SimParse::Error;
+    if (!o.device.isEmpty() && !o.link.isEmpty()) {
+        *message = "--link works only with a pseudo-terminal, not with --device";
+        return SimParse::Error;
+    }
+    *out = o;
+    return SimParse::Run;
+}

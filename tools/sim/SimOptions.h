@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+#include "SimCodes.h"
+
+// Serial line parameters for --device, from "baud,parity,data,stop" (as "19200,o,7,1").
+struct SimLine {
+    int baud = 19200;
+    char parity = 'o';  // 'e', 'o' or 'n'
+    int dataBits = 7;
+    int stopBits = 1;
+};
+bool ParseSimLine(const QString& text, SimLine* out);
+
+struct SimOptions {
+    SimModel model = SimModel::F805;
+    QString device;  // empty: play on a new pseudo-terminal
+    QString link;    // symlink to the pseudo-terminal, kept while running
+    SimLine line;
+    QString logPath;
+    int delayMs = 0;
+    bool silent = false;
+    int trickleMs = 0;
+    bool doubleReply = false;
+    QByteArray extraLine;
+    int baud = 0;  // 0: no line timing
+    int framing = 10;
+    bool stdinExit = false;
+};
+
+enum class SimParse { Run, Help, Error };
+
+// Parses the command line (args[0] is the program). On Help or Error `message` holds the text
+// to print (the option list, or what was wrong).
+SimParse ParseSimOptions(const QStringList& args, SimOptions* out, QString* message);
