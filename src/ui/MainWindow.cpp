@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QProgressBar>
+#include <QScreen>
 #include <QScrollArea>
 #include <QStatusBar>
 #include <QTabBar>
@@ -51,11 +52,19 @@ MainWindow::MainWindow(QWidget* parent)
     applyCatalogueView(IndicatorModel::F805);
     fillItemLists(IndicatorModel::F805);
     watchControls();
-    // Wide enough for all ten tab captions side by side.
-    resize(std::max(1000, c_.tabs->tabBar()->sizeHint().width() + 24), 720);
+    // Wide enough for all ten tab captions side by side, as far as the screen allows; a smaller
+    // window scrolls its tabs and pages instead of squeezing them.
+    QSize size = preferredSize();
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        size = size.boundedTo(screen->availableGeometry().size() * 0.95);
+    resize(size);
 }
 
 MainWindow::~MainWindow() = default;
+
+QSize MainWindow::preferredSize() const {
+    return {std::max(1000, c_.tabs->tabBar()->sizeHint().width() + 24), 720};
+}
 
 void MainWindow::buildTabs() {
     c_.tabs = new QTabWidget;

@@ -24,6 +24,9 @@ class MainWindow : public QMainWindow, public OperatorView {
     SettingsStore& store() { return store_; }
     const SettingsStore& store() const { return store_; }
     const Controls& controls() const { return c_; }
+    // The default window size: all ten tab captions side by side. The window opens at this size
+    // unless the screen is smaller.
+    QSize preferredSize() const;
 
     // Where operations go; see OperationHandler.
     void setOperationHandler(OperationHandler handler) { handler_ = std::move(handler); }
