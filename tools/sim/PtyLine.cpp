@@ -2,6 +2,7 @@
 
 #include <fcntl.h>
 #include <stdlib.h>
+#include <sys/ioctl.h>
 #include <sys/stat.h>
 #include <termios.h>
 #include <unistd.h>
@@ -167,5 +168,9 @@ bool PtyLine::sessionEnded() {
 }
 
 void PtyLine::discardUnread() {
-    if (m_slave >= 0) tcflush(m_slave, TCIFLUSH);
+    if (m_slave < 0) return;
+    tcflush(m_slave, TCIFLUSH);
+    // A serial library may have made the terminal exclusive (TIOCEXCL) and died without undoing
+    // it; the next client must still be able to open it.
+    ::ioctl(m_slave, TIOCNXCL);
 }

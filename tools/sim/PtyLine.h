@@ -36,7 +36,8 @@ class PtyLine {
     // notices read, no client has the slave open: the session is over.
     bool sessionEnded();
 
-    // Drops whatever was written to the slave and not yet read by a client.
+    // Drops whatever was written to the slave and not yet read by a client, and lifts an
+    // exclusive-use mark the client left on the terminal.
     void discardUnread();
 
     // After a read error on a device: closes and tries to open it again.

@@ -221,7 +221,7 @@ int main(int argc, char** argv) {
     QFile log(options.logPath);
     if (!options.logPath.isEmpty() && !log.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
         Complain("cannot write the log " + options.logPath + ": " + log.errorString());
-        return 2;
+        return 1;
     }
     PtyLine line;
     QString error;
