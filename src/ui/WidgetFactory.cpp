@@ -45,6 +45,8 @@ QComboBox* MakeList(const QString& name, bool editable) {
     auto* list = new QComboBox;
     list->setObjectName(name);
     list->setEditable(editable);
+    // A typed number selects an entry (or is refused); it never becomes an entry of its own.
+    list->setInsertPolicy(QComboBox::NoInsert);
     list->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     list->setMinimumContentsLength(editable ? 4 : 10);
     return list;

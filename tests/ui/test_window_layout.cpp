@@ -2,6 +2,7 @@
 // clipped at the default size.
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
@@ -264,9 +265,42 @@ class WindowLayoutTest : public QObject {
         QCOMPARE(edited.size(), 1);
         QCOMPARE(edited[0][0].toInt(), 3);
         QCOMPARE(edited[0][1].toInt(), 4);
+        // Focus leaving an item list, an entry box and a product list, Enter in a product list.
+        QSignalSpy listLeft(&w, &MainWindow::itemListLeft);
+        QSignalSpy boxLeft(&w, &MainWindow::valueBoxLeft);
+        QSignalSpy productIn(&w, &MainWindow::productListFocusIn);
+        QSignalSpy productOut(&w, &MainWindow::productListFocusOut);
+        QSignalSpy productEnter(&w, &MainWindow::productListEnter);
+        w.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&w));
+        QComboBox* selector = w.findChild<QComboBox*>("Combo1_0");
+        selector->setFocus();
+        QTRY_COMPARE(productIn.size(), 1);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        QCOMPARE(productEnter.size(), 1);
+        QCOMPARE(productEnter[0][0].toInt(), 0);
+        selector->lineEdit()->setText(QStringLiteral("150"));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        QCOMPARE(selector->count(), 100);  // typed numbers never become entries
+        w.findChild<QLineEdit*>("W10_2")->setFocus();
+        QTRY_COMPARE(productOut.size(), 1);
+        w.controls().tabs->setCurrentIndex(1);
+        w.findChild<QLineEdit*>("W20_5")->setFocus();
+        QTRY_COMPARE(boxLeft.size(), 1);
+        QCOMPARE(boxLeft[0][0].toInt(), 1);
+        QCOMPARE(boxLeft[0][1].toInt(), 2);
+        w.controls().tabs->setCurrentIndex(4);
+        w.findChild<QComboBox*>("Combo3_31")->setFocus();
+        QTRY_COMPARE(boxLeft.size(), 2);
+        w.findChild<QComboBox*>("Combo3_32")->setFocus();
+        QTRY_COMPARE(listLeft.size(), 1);
+        QCOMPARE(listLeft[0][0].toInt(), 31);
+        tabChanged.clear();
+
         w.controls().tabs->setCurrentIndex(3);
         w.controls().tabs->setCurrentIndex(5);
         QCOMPARE(tabChanged.size(), 2);
+        QCOMPARE(tabChanged[0][0].toInt(), 4);
         QCOMPARE(tabChanged[1][0].toInt(), 3);
         QCOMPARE(tabChanged[1][1].toInt(), 5);
     }
