@@ -191,6 +191,10 @@ void TestSimIndicator::settingWrites_data() {
         << f805 << QByteArray("W6800017") << QByteArray("68") << QByteArray("00010");
     QTest::newRow("F800 zone") << f800 << QByteArray("W4600001") << QByteArray("46")
                                << QByteArray("00001");
+    QTest::newRow("F800 45 every display rate")
+        << f800 << QByteArray("W4502213") << QByteArray("45") << QByteArray("02213");
+    QTest::newRow("F800 45 unit over")
+        << f800 << QByteArray("W4501105") << QByteArray("45") << QByteArray("01103");
     QTest::newRow("F800 32 widest")
         << f800 << QByteArray("W3282312") << QByteArray("32") << QByteArray("82312");
     QTest::newRow("F800 32 over") << f800 << QByteArray("W3290000") << QByteArray("32")
