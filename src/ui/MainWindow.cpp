@@ -137,11 +137,16 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
             case QEvent::FocusIn:
                 if (w.kind == Watched::ProductList) emit productListFocusIn(w.index);
                 break;
-            case QEvent::FocusOut:
+            case QEvent::FocusOut: {
+                // Opening a list's popup or a context menu, or another window taking over (a
+                // message box), does not leave the control.
+                const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+                if (reason == Qt::PopupFocusReason || reason == Qt::ActiveWindowFocusReason) break;
                 if (w.kind == Watched::ItemList) emit itemListLeft(w.index);
                 if (w.kind == Watched::ValueBox) emit valueBoxLeft(w.family, w.index);
                 if (w.kind == Watched::ProductList) emit productListFocusOut(w.index);
                 break;
+            }
             case QEvent::KeyPress: {
                 const int key = static_cast<QKeyEvent*>(event)->key();
                 if (w.kind == Watched::ProductList &&

@@ -295,6 +295,12 @@ class WindowLayoutTest : public QObject {
         w.findChild<QComboBox*>("Combo3_32")->setFocus();
         QTRY_COMPARE(listLeft.size(), 1);
         QCOMPARE(listLeft[0][0].toInt(), 31);
+        // Opening the popup or another window taking the focus does not leave the list.
+        for (Qt::FocusReason reason : {Qt::PopupFocusReason, Qt::ActiveWindowFocusReason}) {
+            QFocusEvent out(QEvent::FocusOut, reason);
+            QApplication::sendEvent(w.findChild<QComboBox*>("Combo3_32"), &out);
+        }
+        QCOMPARE(listLeft.size(), 1);
         tabChanged.clear();
 
         w.controls().tabs->setCurrentIndex(3);
