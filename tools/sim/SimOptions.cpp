@@ -70,7 +70,7 @@ SimParse ParseSimOptions(const QStringList& args, SimOptions* out, QString* mess
         *message = p.errorText();
         return SimParse::Error;
     }
-    if (p.isSet("help")) {
+    if (p.isSet("help") || p.isSet("help-all")) {
         *message = p.helpText();
         return SimParse::Help;
     }
