@@ -31,12 +31,24 @@ void MainWindow::applyCatalogueView(IndicatorModel model) {
     c_.statusLabels[0][6]->setText(LockStatusLabel(model));
 }
 
+namespace {
+constexpr int kLongOption = 40;  // characters
+}  // namespace
+
 void MainWindow::fillItemLists(IndicatorModel model) {
     for (int n = 0; n < kDetailRows; ++n) {
         QComboBox* list = c_.itemLists[n];
         list->clear();
-        list->addItems(OptionsOf(model, n));
+        const QStringList options = OptionsOf(model, n);
+        list->addItems(options);
         list->setCurrentIndex(-1);
+        // Lists size to their options, except those with very long ones (the gravity zones),
+        // which show their start and the whole text in the popup and the tool tip.
+        int longest = 0;
+        for (const QString& option : options) longest = std::max<int>(longest, option.size());
+        list->setSizeAdjustPolicy(longest > kLongOption
+                                      ? QComboBox::AdjustToMinimumContentsLengthWithIcon
+                                      : QComboBox::AdjustToContents);
         ui::FitPopupToEntries(list);
     }
 }

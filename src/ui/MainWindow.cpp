@@ -129,19 +129,28 @@ void MainWindow::watchControls() {
     connect(c_.productLists[0], &QComboBox::currentIndexChanged, this, [this] { redraw(); });
 }
 
+namespace {
+
+// Opening a list's popup or a context menu and coming back from it, or another window taking
+// over for a while (a message box), neither leaves nor enters the control.
+bool PassingFocus(QEvent* event) {
+    const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+    return reason == Qt::PopupFocusReason || reason == Qt::ActiveWindowFocusReason;
+}
+
+}  // namespace
+
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     const auto it = watched_.constFind(watched);
     if (it != watched_.constEnd()) {
         const WatchedControl w = it.value();
         switch (event->type()) {
             case QEvent::FocusIn:
-                if (w.kind == Watched::ProductList) emit productListFocusIn(w.index);
+                if (w.kind == Watched::ProductList && !PassingFocus(event))
+                    emit productListFocusIn(w.index);
                 break;
             case QEvent::FocusOut: {
-                // Opening a list's popup or a context menu, or another window taking over (a
-                // message box), does not leave the control.
-                const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
-                if (reason == Qt::PopupFocusReason || reason == Qt::ActiveWindowFocusReason) break;
+                if (PassingFocus(event)) break;
                 if (w.kind == Watched::ItemList) emit itemListLeft(w.index);
                 if (w.kind == Watched::ValueBox) emit valueBoxLeft(w.family, w.index);
                 if (w.kind == Watched::ProductList) emit productListFocusOut(w.index);

@@ -91,6 +91,10 @@ QWidget* BuildDetailTab(Controls& c, const Dispatch& dispatch, int tab) {
                 MakeLabel(ElementName(QStringLiteral("Label2"), row), labels.value(row));
             c.itemLists[row] = MakeList(ElementName(QStringLiteral("Combo3"), row));
             c.itemLists[row]->setMinimumContentsLength(14);
+            // The whole text of the shown option, however narrow the list.
+            QComboBox* list = c.itemLists[row];
+            QObject::connect(list, &QComboBox::currentTextChanged, list,
+                             [list](const QString& text) { list->setToolTip(text); });
             grid->addWidget(c.rowLabels[row], row - columnStart, 0);
             grid->addWidget(c.itemLists[row], row - columnStart, 1);
         }

@@ -46,9 +46,13 @@ QStringList Clipped(QWidget* page) {
         if (frame->minimumSizeHint().width() > frame->width())
             clipped << frame->objectName() + ':' + frame->title();
     }
+    // Lists show their options whole, except those that size to a minimum on purpose.
     for (QComboBox* list : page->findChildren<QComboBox*>()) {
         if (!list->isVisibleTo(page)) continue;
-        if (list->minimumSizeHint().width() > list->width()) clipped << list->objectName();
+        const int needed = list->sizeAdjustPolicy() == QComboBox::AdjustToContents
+                               ? list->sizeHint().width()
+                               : list->minimumSizeHint().width();
+        if (needed > list->width()) clipped << list->objectName();
     }
     return clipped;
 }
@@ -232,8 +236,18 @@ class WindowLayoutTest : public QObject {
         QCOMPARE(rec.calls[0].second, index);
     }
 
+    void nothingClippedAtDefaultSize_data() {
+        QTest::addColumn<int>("model");
+        QTest::newRow("F805") << 805;
+        QTest::newRow("F800") << 800;
+    }
     void nothingClippedAtDefaultSize() {
+        QFETCH(int, model);
         MainWindow w;
+        if (model == 800) {
+            w.applyCatalogueView(IndicatorModel::F800);
+            w.fillItemLists(IndicatorModel::F800);
+        }
         w.resize(w.preferredSize());  // the test screen is smaller than a desktop's
         w.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w));

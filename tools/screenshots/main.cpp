@@ -1,7 +1,9 @@
-// Builds the main window offscreen, fills it with a plausible F805 data set and saves a picture of
-// each of the ten tabs: tab-0.png … tab-9.png in the folder given (default: the current one).
+// Builds the main window offscreen, fills it with a plausible F805 (or F800) data set and saves a
+// picture of each of the ten tabs: tab-0.png … tab-9.png in the folder given (default: the
+// current one).
 //
 //   QT_QPA_PLATFORM=offscreen rusk-screenshots docs/
+//   QT_QPA_PLATFORM=offscreen rusk-screenshots /tmp/f800 F800
 //   QT_QPA_PLATFORM=offscreen QT_SCALE_FACTOR=1.5 rusk-screenshots /tmp/shots   (150 %)
 
 #include <QApplication>
@@ -14,8 +16,21 @@
 
 namespace {
 
+// Factory-like values of an F800 weighing 0.1 kg steps (decimal point digit 1 in "W45").
+void FillF800Settings(SettingsStore& store) {
+    const char* const settings[][2] = {
+        {"20", "10015"}, {"21", "00050"}, {"22", "03000"}, {"23", "00100"}, {"24", "00020"},
+        {"25", "00000"}, {"26", "00010"}, {"27", "00003"}, {"28", "00020"}, {"29", "00005"},
+        {"30", "10100"}, {"31", "01001"}, {"32", "00001"}, {"33", "02051"}, {"34", "01111"},
+        {"35", "00021"}, {"36", "05002"}, {"37", "10001"}, {"40", "05000"}, {"41", "10000"},
+        {"42", "00001"}, {"43", "10000"}, {"44", "10000"}, {"45", "01103"}, {"46", "00010"},
+        {"50", "01012"}, {"51", "00993"}, {"52", "00019"}, {"53", "01002"}, {"54", "00004"},
+        {"55", "00005"}};
+    for (const auto& s : settings) store.setValue(QLatin1String(s[0]), QLatin1String(s[1]));
+}
+
 // Factory-like values of an F805 weighing 0.1 kg steps (decimal point setting 1).
-void FillPlausibleData(SettingsStore& store) {
+void FillF805Settings(SettingsStore& store) {
     const char* const settings[][2] = {
         {"20", "00001"}, {"21", "00000"}, {"22", "03000"}, {"23", "00100"}, {"24", "00001"},
         {"25", "00020"}, {"26", "00001"}, {"27", "00000"}, {"28", "00001"}, {"29", "00015"},
@@ -30,7 +45,9 @@ void FillPlausibleData(SettingsStore& store) {
         {"74", "05000"}, {"80", "01002"}, {"81", "01012"}, {"82", "00993"}, {"83", "00004"},
         {"84", "00005"}, {"85", "00019"}, {"90", "00000"}, {"91", "00000"}};
     for (const auto& s : settings) store.setValue(QLatin1String(s[0]), QLatin1String(s[1]));
+}
 
+void FillProductsAndLiveData(SettingsStore& store) {
     const int fixed[8] = {200, 50, 0, 10, 10, 5, 20, 15};
     for (int p = 0; p < SettingsStore::kProducts; ++p)
         for (int k = 0; k < SettingsStore::kProductItems; ++k) {
@@ -56,13 +73,25 @@ int main(int argc, char* argv[]) {
         return 1;
     }
 
+    const bool f800 = argc > 2 && QString::fromLocal8Bit(argv[2]) == QLatin1String("F800");
     MainWindow window;
     window.clearAll();
-    FillPlausibleData(window.store());
+    if (f800) {
+        // The window dressed for the F800 as the model switch leaves it.
+        window.store().setModel(IndicatorModel::F800);
+        window.setWindowTitle(MainWindow::TitleFor(IndicatorModel::F800));
+        window.applyCatalogueView(IndicatorModel::F800);
+        window.fillItemLists(IndicatorModel::F800);
+        FillF800Settings(window.store());
+    } else {
+        FillF805Settings(window.store());
+    }
+    FillProductsAndLiveData(window.store());
     window.setStatusText(QStringLiteral("設定値 読み込み中"));
     window.setProgressVisible(true);
     window.setProgress(60);
     window.redraw();
+    window.resize(window.preferredSize());  // the offscreen screen is smaller than a desktop's
     window.show();
 
     QTabWidget* tabs = window.controls().tabs;
