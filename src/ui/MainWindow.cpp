@@ -94,6 +94,7 @@ void MainWindow::buildTabs() {
         scroll->setObjectName(QStringLiteral("SSTab1_scroll_%1").arg(tab));
         scroll->setWidgetResizable(true);
         scroll->setFrameShape(QFrame::NoFrame);
+        scroll->setFocusPolicy(Qt::NoFocus);  // the Tab key moves among the page's controls only
         scroll->setWidget(page);
         c_.tabs->addTab(scroll, captions[tab]);
     }
