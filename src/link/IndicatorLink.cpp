@@ -27,6 +27,7 @@ struct WaitGuard {
 IndicatorLink::IndicatorLink(SettingsStore& store, OperatorView& view, EventPump& pump,
                              int periodMs, QObject* parent)
     : QObject(parent), store_(store), view_(view), pump_(pump) {
+    timer_.setTimerType(Qt::PreciseTimer);
     timer_.setInterval(periodMs);
     connect(&timer_, &QTimer::timeout, this, &IndicatorLink::timeoutTick);
 }
