@@ -176,23 +176,33 @@ class IndicatorLinkTest : public QObject {
     void snapshotFromAnEarlierWaitDelaysTheTimeout() {
         // A trickling reply updates the snapshot at every tick; the next silent wait then needs
         // a first tick to see "no change since the snapshot" was false and a second one to end.
-        LinkFixture f(30);
+        LinkFixture f(150);
         f.link.expectedReply = "WR";
         QTimer trickle;
         QByteArray rest = "W2000001\r\n";
         connect(&trickle, &QTimer::timeout, [&] {
             if (!rest.isEmpty()) f.port.queue(rest.left(1)), rest.remove(0, 1);
         });
-        trickle.start(12);
+        trickle.start(10);
         f.link.awaitReply();
         trickle.stop();
         QVERIFY(!f.link.linkTimedOut);
         QCOMPARE(f.store.setting(2, 0), QString("00001"));
-        int ticksSeen = 0;
-        f.view.onMessage = [&](const QString&) { ticksSeen = 1; };
+        // Second wait: the first tick sees the buffer differ from the old snapshot and lets the
+        // wait go on (a second busy start); the next silent period ends it.
+        f.view.busyStarts = 0;
         f.link.awaitReply();
         QVERIFY(f.link.linkTimedOut);
-        QCOMPARE(ticksSeen, 1);
+        QCOMPARE(f.view.busyStarts, 2);
+        QCOMPARE(f.view.messages.size(), 1);
+    }
+
+    void firstSilentWaitEndsAtItsFirstTick() {
+        LinkFixture f(30);
+        f.link.expectedReply = "WR";
+        f.link.awaitReply();
+        QVERIFY(f.link.linkTimedOut);
+        QCOMPARE(f.view.busyStarts, 1);
     }
 
     void afterATimeoutWaitsReturnAtOnce() {

@@ -22,7 +22,10 @@ class RecordingView : public OperatorView {
         progress = value;
         events << QString("progress %1").arg(value);
     }
-    void setBusy(bool on) override { busy = on; }
+    void setBusy(bool on) override {
+        busy = on;
+        if (on) ++busyStarts;
+    }
     void showMessage(const QString& text) override {
         messages << text;
         events << "message " + text;
@@ -47,6 +50,7 @@ class RecordingView : public OperatorView {
     bool progressVisible = false;
     bool busy = false;
     int beeps = 0;
+    int busyStarts = 0;  // the wait started or a tick let it go on
     int redraws = 0;
     std::function<void(const QString&)> onMessage;
 };
