@@ -179,7 +179,8 @@ class IndicatorLinkTest : public QObject {
         LinkFixture f(150);
         f.link.expectedReply = "WR";
         QTimer trickle;
-        QByteArray rest = "W2000001\r\n";
+        // 45 characters 10 ms apart: several ticks see the buffer grow.
+        QByteArray rest = "W20" + QByteArray(40, '1') + "\r\n";
         connect(&trickle, &QTimer::timeout, [&] {
             if (!rest.isEmpty()) f.port.queue(rest.left(1)), rest.remove(0, 1);
         });
@@ -187,7 +188,7 @@ class IndicatorLinkTest : public QObject {
         f.link.awaitReply();
         trickle.stop();
         QVERIFY(!f.link.linkTimedOut);
-        QCOMPARE(f.store.setting(2, 0), QString("00001"));
+        QCOMPARE(f.store.setting(2, 0), QString(40, '1'));
         // Second wait: the first tick sees the buffer differ from the old snapshot and lets the
         // wait go on (a second busy start); the next silent period ends it.
         f.view.busyStarts = 0;
