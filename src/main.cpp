@@ -1,12 +1,18 @@
 #include <QApplication>
 
+#include "app/Configuration.h"
 #include "ui/MainWindow.h"
+#include "ui/Program.h"
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     app.setFont(JapaneseUiFont());
     MainWindow window;
-    window.clearAll();
+    Program program(window, ConfigFilePath());
+    // Start-up runs before the window is first shown; when it fails it shows the window itself,
+    // on the port tab with the focus on link 1's port list.
+    const StartupResult started = program.start(QCoreApplication::applicationDirPath());
     window.show();
+    if (started.failed) program.focusPortList(1);
     return app.exec();
 }

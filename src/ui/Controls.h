@@ -68,6 +68,7 @@ struct Controls {
     QCheckBox* portAssignment = nullptr;                   // Check1
     std::array<QGroupBox*, 2> portFrames{};                // Frame20, Frame21
     std::array<std::array<QComboBox*, 6>, 2> portLists{};  // Combo2(0 … 5), Combo4(0 … 5)
+    std::array<QLabel*, 2> devicePaths{};                  // DevicePath1, DevicePath2
     std::array<QPushButton*, 2> applyButtons{};            // Command7, Command5
     std::array<QPushButton*, 2> testButtons{};             // Command6, Command8
     std::array<QLineEdit*, 2> testBoxes{};                 // Text1, Text2

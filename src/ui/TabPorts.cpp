@@ -36,24 +36,21 @@ QGroupBox* PortFrame(Controls& c, const Dispatch& dispatch, int k) {
     grid->addWidget(MakeLabel(QStringLiteral("Label7_%1").arg(k), QStringLiteral("ｾｯﾃｨﾝｸﾞ")), 0, 1);
     static const char* const kLabels[6] = {"ﾎﾟｰﾄ番号", "ﾎﾞｰﾚｰﾄ",    "ﾊﾟﾘﾃｨ",
                                            "ﾃﾞｰﾀﾋﾞｯﾄ", "ｽﾄｯﾌﾟﾋﾞｯﾄ", "ﾀｰﾐﾈｰﾀ"};
-    static const QStringList kItems[6] = {
-        {"Com1", "Com2", "Com3", "Com4", "Com5", "Com6", "Com7", "Com8"},
-        {"1200", "2400", "4800", "9600", "19200"},
-        {"Even", "Odd", "None"},
-        {"7", "8"},
-        {"1", "2"},
-        {"CR+LF"}};
     const QString array = k == 0 ? QStringLiteral("Combo2") : QStringLiteral("Combo4");
     for (int i = 0; i < 6; ++i) {
         QComboBox* list = MakeList(ElementName(array, i));
         list->setMinimumContentsLength(6);
-        list->addItems(kItems[i]);
+        list->addItems(PortListItems(i));
         c.portLists[k][i] = list;
         grid->addWidget(
             MakeLabel(QStringLiteral("Label8_%1_%2").arg(k).arg(i), QString::fromUtf8(kLabels[i])),
             i + 1, 0);
         grid->addWidget(list, i + 1, 1);
     }
+    // The device the selected port number names on this machine (filled by the program).
+    c.devicePaths[k] = MakeLabel(QStringLiteral("DevicePath%1").arg(link), QString());
+    c.devicePaths[k]->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    grid->addWidget(c.devicePaths[k], 1, 2);
     c.applyButtons[k] =
         MakeButton(k == 0 ? QStringLiteral("Command7") : QStringLiteral("Command5"),
                    QStringLiteral("設定"), dispatch, Operation::ApplyPortSettings, link);
@@ -80,6 +77,17 @@ QGroupBox* PortFrame(Controls& c, const Dispatch& dispatch, int k) {
 }
 
 }  // namespace
+
+QStringList PortListItems(int list) {
+    static const QStringList kItems[6] = {
+        {"Com1", "Com2", "Com3", "Com4", "Com5", "Com6", "Com7", "Com8"},
+        {"1200", "2400", "4800", "9600", "19200"},
+        {"Even", "Odd", "None"},
+        {"7", "8"},
+        {"1", "2"},
+        {"CR+LF"}};
+    return list >= 0 && list < 6 ? kItems[list] : QStringList();
+}
 
 QWidget* BuildPortTab(Controls& c, const Dispatch& dispatch) {
     auto* widget = new QWidget;

@@ -1,0 +1,53 @@
+#pragma once
+
+#include <QString>
+#include <array>
+#include <functional>
+#include <memory>
+
+#include "link/IndicatorLink.h"
+#include "link/LiveCommands.h"
+#include "platform/EventPump.h"
+#include "platform/SerialPort.h"
+#include "transfer/SettingTransfers.h"
+
+// What the program keeps for the whole run besides the window: the two serial links, the
+// indicator link on the active one, the setting transfers and the live-data buttons, and the
+// configuration file they all use.
+class Session {
+  public:
+    // The serial ports of link 1 and link 2 (owned). The link's supervision period in ms.
+    Session(SettingsStore& store, OperatorView& view, QString iniPath,
+            std::array<std::unique_ptr<SerialPort>, 2> ports,
+            int periodMs = IndicatorLink::kDefaultPeriodMs);
+    // Two real serial ports whose numbers name devices through the file's "Devices" section.
+    static std::array<std::unique_ptr<SerialPort>, 2> SerialPortsFor(const QString& iniPath);
+
+    const QString& iniPath() const { return iniPath_; }
+    SerialPort& port(int linkNo) { return *ports_[linkNo == 2 ? 1 : 0]; }
+    IndicatorLink& link() { return link_; }
+    SettingTransfers& transfers() { return transfers_; }
+    LiveCommands& live() { return live_; }
+
+    // Which link serves the indicator (1 or 2); the link's active port follows.
+    void setActiveLink(int linkNo);
+    int activeLink() const { return activeLink_; }
+    // The port assignment ("割付を利用する"): link 2 serves the F800 while it is on.
+    bool portAssignment = false;
+
+    // What the "詳細" button does after its probe: the window shows the status tab.
+    void setShowStatusTab(std::function<void()> show) { showStatusTab_ = std::move(show); }
+
+    // Exit: closes the active port.
+    void closeActivePort();
+
+  private:
+    QString iniPath_;
+    std::array<std::unique_ptr<SerialPort>, 2> ports_;
+    QtEventPump pump_;
+    IndicatorLink link_;
+    SettingTransfers transfers_;
+    std::function<void()> showStatusTab_;
+    LiveCommands live_;
+    int activeLink_ = 1;
+};

@@ -1,0 +1,195 @@
+#include "ui/Program.h"
+
+#include <QComboBox>
+#include <QFileInfo>
+#include <QLabel>
+#include <QProgressBar>
+#include <QTabWidget>
+
+#include "link/PortSettings.h"
+#include "platform/IniFile.h"
+#include "ui/MainWindow.h"
+#include "ui/TabBuilders.h"
+
+namespace {
+constexpr int kStatusTab = 8;  // "９　ｽﾃｰﾀｽ"
+}  // namespace
+
+Program::Program(MainWindow& window, const QString& iniPath, int periodMs)
+    : Program(window, iniPath, Session::SerialPortsFor(iniPath), periodMs) {}
+
+Program::Program(MainWindow& window, const QString& iniPath,
+                 std::array<std::unique_ptr<SerialPort>, 2> ports, int periodMs)
+    : window_(window),
+      session_(
+          std::make_unique<Session>(window.store(), window, iniPath, std::move(ports), periodMs)) {
+    session_->setShowStatusTab([this] { window_.controls().tabs->setCurrentIndex(kStatusTab); });
+    window_.setOperationHandler([this](Operation op, int index) { return handle(op, index); });
+    for (int k = 0; k < 2; ++k)
+        QObject::connect(window_.controls().portLists[k][0], &QComboBox::currentIndexChanged,
+                         &window_, [this, k] { showDevicePath(k + 1); });
+}
+
+Program::~Program() {
+    window_.setOperationHandler({});
+}
+
+StartupResult Program::start(const QString& programFolder) {
+    startup_ = RunStartUp(*session_, *this, programFolder);
+    showDevicePath(1);
+    showDevicePath(2);
+    return startup_;
+}
+
+bool Program::handle(Operation op, int index) {
+    switch (op) {
+        case Operation::Exit:
+            exitProgram();
+            return true;
+        case Operation::ReadAllSettings:
+        case Operation::WriteAllSettings:
+        case Operation::LiveData:
+        case Operation::ApplyPortSettings:
+        case Operation::TestLink:
+            break;
+        default:
+            return false;
+    }
+    // One operation with the indicator at a time; a second one is refused with a beep.
+    const auto running = session_->link().beginOperation();
+    if (!running) return true;
+    switch (op) {
+        case Operation::ReadAllSettings:
+            session_->transfers().readAllSettings();
+            break;
+        case Operation::WriteAllSettings:
+            session_->transfers().writeAllSettings();
+            break;
+        case Operation::LiveData:
+            session_->live().press(index);
+            break;
+        case Operation::ApplyPortSettings:
+            applyPortSettings(index);
+            break;
+        case Operation::TestLink:
+            testLink(index);
+            break;
+        default:
+            break;
+    }
+    return true;
+}
+
+void Program::applyPortSettings(int linkNo) {
+    if (linkNo != 1 && linkNo != 2) return;
+    const auto& lists = window_.controls().portLists[linkNo - 1];
+    PortChoice choice;
+    choice.portIndex = lists[0]->currentIndex();
+    choice.baud = lists[1]->currentText();
+    choice.parity = lists[2]->currentText();
+    choice.dataBits = lists[3]->currentText();
+    choice.stopBits = lists[4]->currentText();
+    const QString ini = session_->iniPath();
+    ApplyPortSettings(
+        linkNo, session_->port(linkNo), choice, window_,
+        [ini](const QString& section, const QString& key, const QString& value) {
+            WriteProfileString(ini, section, key, value);
+        },
+        [this, linkNo] { focusPortList(linkNo); });
+    showDevicePath(linkNo);
+}
+
+void Program::testLink(int linkNo) {
+    if (linkNo != 1 && linkNo != 2) return;
+    TestLink(session_->link(), linkNo, &session_->port(linkNo));
+}
+
+void Program::exitProgram() {
+    session_->closeActivePort();
+    window_.close();
+}
+
+QString Program::DeviceLabelText(const QString& device, bool exists) {
+    if (device.isEmpty()) return {};
+    return exists ? device : device + QStringLiteral("（見つかりません）");
+}
+
+void Program::showDevicePath(int linkNo) {
+    const Controls& c = window_.controls();
+    QLabel* label = c.devicePaths[linkNo - 1];
+    if (!label) return;
+    // The selected entry's device; with no entry selected (start-up could not use the port),
+    // the device the link's port number names.
+    const int position = c.portLists[linkNo - 1][0]->currentIndex();
+    const QString device = position >= 0 ? DevicesResolver(session_->iniPath())(position + 1)
+                                         : session_->port(linkNo).deviceName();
+    label->setText(DeviceLabelText(device, QFileInfo::exists(device)));
+}
+
+void Program::dressForF805() {
+    window_.applyCatalogueView(IndicatorModel::F805);
+}
+
+void Program::fillPortLists() {
+    // List by list, link 1's before link 2's.
+    for (int i = 0; i < 6; ++i)
+        for (int k = 0; k < 2; ++k) {
+            QComboBox* list = window_.controls().portLists[k][i];
+            list->clear();
+            list->addItems(ui::PortListItems(i));
+            list->setCurrentIndex(-1);
+        }
+}
+
+void Program::selectPortEntry(int linkNo, int position) {
+    window_.controls().portLists[linkNo - 1][0]->setCurrentIndex(position);
+}
+
+void Program::showPortSettings(int linkNo, const PortPanelPositions& at) {
+    const auto& lists = window_.controls().portLists[linkNo - 1];
+    lists[1]->setCurrentIndex(at.baud);
+    lists[2]->setCurrentIndex(at.parity);
+    lists[3]->setCurrentIndex(at.dataBits);
+    lists[4]->setCurrentIndex(at.stopBits);
+    lists[5]->setCurrentIndex(0);
+}
+
+void Program::fillItemLists() {
+    window_.fillItemLists(IndicatorModel::F805);
+}
+
+void Program::fillProductLists() {
+    for (QComboBox* list : window_.controls().productLists) {
+        list->clear();
+        for (int p = 0; p < SettingsStore::kProducts; ++p) list->addItem(QString::number(p));
+        list->setCurrentIndex(0);
+    }
+}
+
+void Program::clearAll() {
+    window_.clearAll();
+}
+
+void Program::resetProgress() {
+    QProgressBar* progress = window_.controls().progress;
+    progress->setVisible(false);
+    progress->setRange(0, 100);
+    progress->setValue(0);
+}
+
+void Program::showTab(int tab) {
+    window_.controls().tabs->setCurrentIndex(tab);
+}
+
+void Program::showNow() {
+    window_.show();
+}
+
+void Program::focusPortList(int linkNo) {
+    window_.activateWindow();
+    window_.controls().portLists[linkNo - 1][0]->setFocus();
+}
+
+void Program::showMessage(const QString& text) {
+    window_.showMessage(text);
+}

@@ -1,0 +1,60 @@
+#pragma once
+
+#include <QString>
+#include <memory>
+
+#include "app/Session.h"
+#include "app/StartUp.h"
+#include "ui/Operation.h"
+
+class MainWindow;
+
+// The running program: the session on the window's store, the start-up sequence carried out on
+// the window's controls, and the operations of the links, the live data and the whole-set
+// setting transfers. Operations of other parts are left to the window.
+class Program : public StartupWindow {
+  public:
+    // Real serial ports; port numbers name devices through the file's "Devices" section.
+    Program(MainWindow& window, const QString& iniPath,
+            int periodMs = IndicatorLink::kDefaultPeriodMs);
+    Program(MainWindow& window, const QString& iniPath,
+            std::array<std::unique_ptr<SerialPort>, 2> ports,
+            int periodMs = IndicatorLink::kDefaultPeriodMs);
+    ~Program() override;
+
+    // Runs start-up; `programFolder` is what "Path1" receives.
+    StartupResult start(const QString& programFolder);
+    Session& session() { return *session_; }
+    const StartupResult& startup() const { return startup_; }
+
+    // The operation handler plugged into the window.
+    bool handle(Operation op, int index);
+
+    // The device label beside a link's port list: the device the selected entry names and
+    // whether it exists.
+    void showDevicePath(int linkNo);
+    static QString DeviceLabelText(const QString& device, bool exists);
+
+    // StartupWindow.
+    void dressForF805() override;
+    void fillPortLists() override;
+    void selectPortEntry(int linkNo, int position) override;
+    void showPortSettings(int linkNo, const PortPanelPositions& at) override;
+    void fillItemLists() override;
+    void fillProductLists() override;
+    void clearAll() override;
+    void resetProgress() override;
+    void showTab(int tab) override;
+    void showNow() override;
+    void focusPortList(int linkNo) override;
+    void showMessage(const QString& text) override;
+
+  private:
+    void applyPortSettings(int linkNo);
+    void testLink(int linkNo);
+    void exitProgram();
+
+    MainWindow& window_;
+    std::unique_ptr<Session> session_;
+    StartupResult startup_;
+};

@@ -1,0 +1,181 @@
+#include <QApplication>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include "platform/IniFile.h"
+#include "support/SimProcess.h"
+#include "ui/MainWindow.h"
+#include "ui/Program.h"
+#include "ui/UiTestSupport.h"
+
+namespace {
+
+// The window and the program on a configuration file in a temporary folder whose "Com1" names
+// the simulated indicator's pseudo-terminal (or any other device).
+struct RunningProgram {
+    explicit RunningProgram(const QString& iniPath, const QString& com1Device) {
+        if (!com1Device.isEmpty()) WriteProfileString(iniPath, "Devices", "Com1", com1Device);
+        window.setMessagePresenter(&messages);
+        program = std::make_unique<Program>(window, iniPath, 2000);
+        result = program->start(QFileInfo(iniPath).path());
+        window.show();
+    }
+    ~RunningProgram() { window.setMessagePresenter(nullptr); }
+
+    template <typename T>
+    T* find(const QString& name) const {
+        return window.findChild<T*>(name);
+    }
+    void click(const QString& button) const {
+        QPushButton* b = find<QPushButton>(button);
+        QVERIFY2(b, qPrintable(button));
+        b->click();
+    }
+    QTabWidget* tabs() const { return window.controls().tabs; }
+
+    MainWindow window;
+    RecordingMessages messages;
+    std::unique_ptr<Program> program;
+    StartupResult result;
+};
+
+}  // namespace
+
+class ProgramTest : public QObject {
+    Q_OBJECT
+  private slots:
+    // Start-up against the simulator opens link 1 and shows the products tab; the buttons of
+    // the live tab, the link test and the settings read talk to it.
+    void startsAndTalksToTheIndicator() {
+        SimProcess sim;
+        QVERIFY(!sim.device().isEmpty());
+        QTemporaryDir dir;
+        RunningProgram p(dir.filePath("Rusk.INI"), sim.device());
+
+        QVERIFY(!p.result.failed);
+        QVERIFY(p.messages.shown.isEmpty());
+        QVERIFY(p.program->session().port(1).isOpen());
+        QCOMPARE(p.tabs()->currentIndex(), 0);
+        QCOMPARE(p.window.windowTitle(), QString("Ｆ８０５ ｲﾝｼﾞｹｰﾀｰ設定"));
+        QCOMPARE(p.find<QComboBox>("Combo1_0")->currentText(), QString("0"));
+        QCOMPARE(p.find<QComboBox>("Combo1_1")->currentText(), QString("0"));
+        QVERIFY(!p.find<QProgressBar>("ProgressBar1")->isVisible());
+        QCOMPARE(p.find<QComboBox>("Combo2_0")->currentText(), QString("Com1"));
+        QCOMPARE(p.find<QComboBox>("Combo2_2")->currentText(), QString("Odd"));
+        QCOMPARE(p.find<QComboBox>("Combo2_5")->currentText(), QString("CR+LF"));
+        QCOMPARE(p.find<QLabel>("DevicePath1")->text(), sim.device());
+
+        // "風袋引き": the probe, its line discarded, then CE without a wait.
+        p.click("Command4_15");
+        QTRY_COMPARE_WITH_TIMEOUT(sim.requests(), (QStringList{"RA", "CE"}), 5000);
+
+        // "ｽﾃｰﾀｽ2": the RE reply without its prefix is stored and shown.
+        p.click("Command4_4");
+        QCOMPARE(sim.requests(), (QStringList{"RA", "CE", "RA", "RE"}));
+        const QString status2 = p.window.store().live(4);
+        QVERIFY(!status2.isEmpty());
+        QVERIFY(!status2.startsWith("RE"));
+        QCOMPARE(p.find<QLineEdit>("Text3_4")->text(), status2);
+
+        // "ｾﾞﾛ校正" stores the whole answer line.
+        p.click("Command4_11");
+        QCOMPARE(sim.requests().mid(4), (QStringList{"RA", "CA"}));
+        QCOMPARE(p.find<QLineEdit>("Text3_11")->text(), p.window.store().live(11));
+
+        // "詳細" probes, then shows the status tab.
+        p.click("Command4_22");
+        QCOMPARE(p.tabs()->currentIndex(), 8);
+        QCOMPARE(sim.requests().size(), 7);
+
+        p.click("Command6");
+        QCOMPARE(p.find<QLineEdit>("Text1")->text(), QString("通信ＯＫ"));
+        QCOMPARE(sim.requests().last(), QString("RA"));
+
+        p.click("Command20_0");
+        QVERIFY(p.messages.shown.isEmpty());
+        QVERIFY(sim.requests().contains("W91"));
+        QVERIFY(!p.window.store().value("20").isEmpty());
+        QCOMPARE(p.find<QLineEdit>("W20_0")->text(), p.window.store().value("20"));
+    }
+
+    // Link 1 on a device that does not exist: one message, the port tab, the focus on link 1's
+    // port list, and the label says what Com1 names here.
+    void portThatDoesNotExist() {
+        QTemporaryDir dir;
+        const QString missing = dir.filePath("no-such-tty");
+        RunningProgram p(dir.filePath("Rusk.INI"), missing);
+        QVERIFY(p.result.failed);
+        QCOMPARE(p.messages.shown.size(), 1);
+        QVERIFY(p.messages.shown[0].contains("ErrNo.=8002"));
+        QCOMPARE(p.tabs()->currentIndex(), 9);
+        QVERIFY(p.window.isVisible());
+        QTRY_COMPARE_WITH_TIMEOUT(QApplication::focusWidget(),
+                                  static_cast<QWidget*>(p.find<QComboBox>("Combo2_0")), 5000);
+        QCOMPARE(p.find<QComboBox>("Combo2_0")->currentIndex(), -1);
+        QCOMPARE(p.find<QLabel>("DevicePath1")->text(), missing + "（見つかりません）");
+        // The other entries name their default devices.
+        p.find<QComboBox>("Combo2_0")->setCurrentIndex(2);
+        QVERIFY(p.find<QLabel>("DevicePath1")->text().startsWith("/dev/ttyS2"));
+
+        // A command on the closed port reports the 8018 hint and sends nothing.
+        p.messages.shown.clear();
+        p.click("Command4_0");
+        QCOMPARE(p.messages.shown.size(), 1);
+        QVERIFY(p.messages.shown[0].contains("ErrNo.=8018"));
+    }
+
+    // Applying the panel saves the choice, reopens the port, and the next start shows it again
+    // (the parity is written upper case, as the port reports it).
+    void appliedSettingsSurviveARestart() {
+        SimProcess sim;
+        QVERIFY(!sim.device().isEmpty());
+        QTemporaryDir dir;
+        const QString ini = dir.filePath("Rusk.INI");
+        {
+            RunningProgram p(ini, sim.device());
+            QVERIFY(!p.result.failed);
+            p.find<QComboBox>("Combo2_1")->setCurrentText("9600");
+            p.find<QComboBox>("Combo2_3")->setCurrentText("8");
+            p.click("Command7");
+            QVERIFY(p.messages.shown.isEmpty());
+            QVERIFY(p.program->session().port(1).isOpen());
+            QCOMPARE(p.program->session().port(1).settings(), QString("9600,O,8,1"));
+            QCOMPARE(ReadProfileString(ini, "RS232C1", "Settings", ""), QString("9600,O,8,1"));
+            QCOMPARE(ReadProfileString(ini, "RS232C1", "CommPort", ""), QString("1"));
+            p.click("Command6");
+            QCOMPARE(p.find<QLineEdit>("Text1")->text(), QString("通信ＯＫ"));
+        }
+        RunningProgram again(ini, QString());
+        QVERIFY(!again.result.failed);
+        QCOMPARE(again.find<QComboBox>("Combo2_1")->currentText(), QString("9600"));
+        QCOMPARE(again.find<QComboBox>("Combo2_2")->currentText(), QString("Odd"));
+        QCOMPARE(again.find<QComboBox>("Combo2_3")->currentText(), QString("8"));
+        QCOMPARE(again.find<QComboBox>("Combo2_4")->currentText(), QString("1"));
+    }
+
+    // Exit closes the active port and the window without a question; so does the close box.
+    void exitAndCloseBox() {
+        SimProcess sim;
+        QTemporaryDir dir;
+        {
+            RunningProgram p(dir.filePath("Rusk.INI"), sim.device());
+            QVERIFY(p.program->session().port(1).isOpen());
+            p.window.dispatch(Operation::Exit);
+            QVERIFY(!p.program->session().port(1).isOpen());
+            QVERIFY(!p.window.isVisible());
+            QVERIFY(p.messages.shown.isEmpty());
+        }
+        RunningProgram p(dir.filePath("Rusk.INI"), sim.device());
+        QVERIFY(p.window.close());
+        QVERIFY(p.messages.shown.isEmpty());
+    }
+};
+
+QTEST_MAIN(ProgramTest)
+#include "test_program.moc"
