@@ -134,7 +134,7 @@ const CatalogueEntry* EntryOfBox(IndicatorModel model, const ValueBoxRef& box);
 const std::vector<RowSpec>& RowsOf(IndicatorModel model);
 const std::vector<ButtonSpec>& ButtonsOf(IndicatorModel model);
 const std::vector<BoxSpec>& BoxesOf(IndicatorModel model);
-// A single row or button; a default (invisible, row/button -1) spec when out of range.
+// A single row or button; a default (invisible, row/button -1) one when out of range.
 RowSpec RowOf(IndicatorModel model, int row);
 ButtonSpec ButtonOf(IndicatorModel model, int button);
 

@@ -10,19 +10,19 @@
 #include "ui/TabBuilders.h"
 
 void MainWindow::applyCatalogueView(IndicatorModel model) {
-    for (const ButtonSpec& spec : ButtonsOf(model)) {
-        QPushButton* button = c_.itemButtons[spec.button];
-        button->setText(spec.caption);
-        button->setVisible(spec.visible);
+    for (const ButtonSpec& item : ButtonsOf(model)) {
+        QPushButton* button = c_.itemButtons[item.button];
+        button->setText(item.caption);
+        button->setVisible(item.visible);
     }
-    for (const RowSpec& spec : RowsOf(model)) {
-        c_.rowLabels[spec.row]->setText(spec.label);
-        c_.rowLabels[spec.row]->setVisible(spec.visible);
-        c_.itemLists[spec.row]->setVisible(spec.visible);
+    for (const RowSpec& item : RowsOf(model)) {
+        c_.rowLabels[item.row]->setText(item.label);
+        c_.rowLabels[item.row]->setVisible(item.visible);
+        c_.itemLists[item.row]->setVisible(item.visible);
     }
-    for (const BoxSpec& spec : BoxesOf(model))
-        if (QLineEdit* box = c_.valueBox(spec.box.family, spec.box.index))
-            box->setVisible(spec.visible);
+    for (const BoxSpec& item : BoxesOf(model))
+        if (QLineEdit* box = c_.valueBox(item.box.family, item.box.index))
+            box->setVisible(item.visible);
     const BracketSet shown = BracketSetOf(model);
     for (BracketLine* line : c_.linesF805)
         if (line) line->setVisible(shown == BracketSet::LineF805);

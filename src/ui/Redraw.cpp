@@ -36,10 +36,10 @@ void MainWindow::redrawLiveAndStatus() {
 
 void MainWindow::redrawValueBoxes() {
     // The boxes the model uses show their slots; the others are left alone.
-    for (const BoxSpec& spec : BoxesOf(store_.model())) {
-        if (spec.code.isEmpty()) continue;
-        if (QLineEdit* box = c_.valueBox(spec.box.family, spec.box.index))
-            box->setText(store_.setting(spec.box.family, spec.box.index));
+    for (const BoxSpec& item : BoxesOf(store_.model())) {
+        if (item.code.isEmpty()) continue;
+        if (QLineEdit* box = c_.valueBox(item.box.family, item.box.index))
+            box->setText(store_.setting(item.box.family, item.box.index));
     }
 }
 

@@ -22,9 +22,9 @@ const std::vector<std::vector<int>>& ColumnsOfPage(int page) {
 
 // Adds item button b and its entry box as the next row of `grid`.
 void AddItemRow(Controls& c, const Dispatch& dispatch, QGridLayout* grid, int b) {
-    const ButtonSpec spec = ButtonOf(IndicatorModel::F805, b);
+    const ButtonSpec item = ButtonOf(IndicatorModel::F805, b);
     const ValueBoxRef ref = BoxOfButton(b);
-    c.itemButtons[b] = MakeButton(ElementName(QStringLiteral("Command3"), b), spec.caption,
+    c.itemButtons[b] = MakeButton(ElementName(QStringLiteral("Command3"), b), item.caption,
                                   dispatch, Operation::JumpToItem, b);
     QLineEdit* box = MakeBox(ElementName(FamilyName(ref.family), ref.index));
     box->setProperty("tag", TagOfBox(ref));

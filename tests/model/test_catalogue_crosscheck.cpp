@@ -204,9 +204,9 @@ class CatalogueCrossCheck : public QObject {
                 tab = 5, row = b + 14;
             else
                 tab = 6, row = b + 16;
-            const ButtonSpec spec = ButtonOf(IndicatorModel::F805, b);
-            QCOMPARE(spec.jumpTab, tab);
-            QCOMPARE(spec.jumpRow, row);
+            const ButtonSpec item = ButtonOf(IndicatorModel::F805, b);
+            QCOMPARE(item.jumpTab, tab);
+            QCOMPARE(item.jumpRow, row);
         }
         QMap<int, QPair<int, int>> f800 = {
             {0, {3, 0}},   {16, {3, 11}}, {17, {3, 16}}, {18, {4, 20}}, {19, {4, 25}},
@@ -215,11 +215,11 @@ class CatalogueCrossCheck : public QObject {
         for (int b = 38; b <= 43; ++b) f800[b] = {5, b + 2};
         for (int b = 51; b <= 56; ++b) f800[b] = {6, b + 16};
         for (int b = 0; b < kItemButtons; ++b) {
-            const ButtonSpec spec = ButtonOf(IndicatorModel::F800, b);
-            QCOMPARE(spec.visible, f800.contains(b));
-            if (!spec.visible) continue;
-            QCOMPARE(spec.jumpTab, f800[b].first);
-            QCOMPARE(spec.jumpRow, f800[b].second);
+            const ButtonSpec item = ButtonOf(IndicatorModel::F800, b);
+            QCOMPARE(item.visible, f800.contains(b));
+            if (!item.visible) continue;
+            QCOMPARE(item.jumpTab, f800[b].first);
+            QCOMPARE(item.jumpRow, f800[b].second);
         }
     }
 

@@ -173,9 +173,9 @@ class WindowLayoutTest : public QObject {
 
     void itemButtonsAndRowsFromCatalogue() {
         MainWindow w;
-        for (const ButtonSpec& spec : ButtonsOf(IndicatorModel::F805))
-            QCOMPARE(w.findChild<QPushButton*>(Name("Command3", spec.button))->text(),
-                     spec.caption);
+        for (const ButtonSpec& item : ButtonsOf(IndicatorModel::F805))
+            QCOMPARE(w.findChild<QPushButton*>(Name("Command3", item.button))->text(),
+                     item.caption);
         for (int row : {19, 27, 28, 29, 39, 58, 59}) {
             QVERIFY(w.findChild<QComboBox*>(Name("Combo3", row))->isHidden());
             QVERIFY(w.findChild<QLabel*>(Name("Label2", row))->isHidden());
