@@ -16,6 +16,7 @@
 
 #include "platform/OperationError.h"
 #include "platform/widgets/MessageBoxes.h"
+#include "ui/EntryChecks.h"
 #include "ui/TabBuilders.h"
 
 QFont JapaneseUiFont() {
@@ -52,6 +53,7 @@ MainWindow::MainWindow(QWidget* parent)
     applyCatalogueView(IndicatorModel::F805);
     fillItemLists(IndicatorModel::F805);
     watchControls();
+    new EntryChecks(*this);
     // Wide enough for all ten tab captions side by side, as far as the screen allows; a smaller
     // window scrolls its tabs and pages instead of squeezing them.
     QSize size = preferredSize();
@@ -180,6 +182,13 @@ MessagePresenter& MainWindow::messages() const {
 }
 
 void MainWindow::dispatch(Operation op, int index) {
+    // An operation started from a menu key or the toolbar leaves the focus where it is: the
+    // focused entry box is checked (and its entry stored) first, as leaving it would.
+    if (QWidget* focus = QApplication::focusWidget()) {
+        const auto it = watched_.constFind(focus);
+        if (it != watched_.constEnd() && it->kind == Watched::ValueBox)
+            emit valueBoxLeft(it->family, it->index);
+    }
     try {
         if (handler_ && handler_(op, index)) return;
         runBuiltIn(op, index);

@@ -1,0 +1,128 @@
+#include <QComboBox>
+#include <QLineEdit>
+#include <QtTest>
+
+#include "ui/EntryChecks.h"
+#include "ui/MainWindow.h"
+#include "ui/UiTestSupport.h"
+
+namespace {
+
+const QString kMaskMessage99999 =
+    "入力された値は無効な値です。00000 から 99999 までの 5 桁の数値を入力して下さい。";
+
+}  // namespace
+
+class EntryChecksTest : public QObject {
+    Q_OBJECT
+  private:
+    MainWindow* w = nullptr;
+    RecordingMessages messages;
+
+    QLineEdit* box(const char* name) { return w->findChild<QLineEdit*>(name); }
+    EntryChecks* checks() { return w->findChild<EntryChecks*>(); }
+    // Types into a box and leaves it.
+    void enter(int family, int index, const QString& text) {
+        w->controls().valueBox(family, index)->setText(text);
+        checks()->leaveBox(family, index);
+    }
+
+  private slots:
+    void init() {
+        w = new MainWindow;
+        w->setMessagePresenter(&messages);
+        w->clearAll();
+        messages.shown.clear();
+    }
+    void cleanup() {
+        delete w;
+        w = nullptr;
+    }
+
+    void passingEntriesAreTrimmedAndStored() {
+        enter(2, 9, "  00012 ");
+        QCOMPARE(box("W20_9")->text(), QString("00012"));
+        QCOMPARE(w->store().setting(2, 9), QString("00012"));
+        QVERIFY(messages.shown.isEmpty());
+        QVERIFY(!MainWindow::isBoxRefused(box("W20_9")));
+    }
+
+    void failingEntriesAreRefusedAndMarked() {
+        w->store().setSetting(2, 2, "00500");
+        for (const char* text : {"123", "12.45", "１２３４５", "-0001"}) {
+            messages.shown.clear();
+            enter(2, 2, text);
+            QCOMPARE(messages.shown, QStringList{kMaskMessage99999});
+            QVERIFY(MainWindow::isBoxRefused(box("W20_2")));
+            QCOMPARE(w->store().setting(2, 2), QString("00500"));
+        }
+        // Any edit turns it black; a later passing entry is stored.
+        box("W20_2")->setText("0");
+        QVERIFY(!MainWindow::isBoxRefused(box("W20_2")));
+        enter(2, 2, "99999");
+        QCOMPARE(w->store().setting(2, 2), QString("99999"));
+    }
+
+    void emptyBoxes() {
+        enter(3, 4, "");
+        QVERIFY(messages.shown.isEmpty());
+        QVERIFY(!MainWindow::isBoxRefused(box("W30_4")));
+        w->store().setSetting(3, 4, "00001");
+        enter(3, 4, "  ");
+        QCOMPARE(messages.shown.size(), 1);
+        QVERIFY(MainWindow::isBoxRefused(box("W30_4")));
+        QCOMPARE(w->store().setting(3, 4), QString("00001"));
+    }
+
+    void gravityZoneRule() {
+        enter(6, 8, "00000");
+        QCOMPARE(messages.shown, QStringList{"入力された値は無効な値です。00001 から 00016 までの "
+                                             "5 桁の数値を入力して下さい。"});
+        enter(6, 8, "00017");
+        QCOMPARE(messages.shown.last(), QString("入力された値は無効な値です。00000 から 00016 "
+                                                "までの 5 桁の数値を入力して下さい。"));
+        enter(6, 8, "00016");
+        QCOMPARE(w->store().setting(6, 8), QString("00016"));
+    }
+
+    void productEntriesGoToTheShownRecord() {
+        w->controls().productLists[0]->setCurrentIndex(7);
+        enter(1, 3, "01000");  // 過量: mask 00999
+        QCOMPARE(messages.shown.size(), 1);
+        QVERIFY(w->store().product(7, 3).isEmpty());
+        enter(1, 3, "00999");
+        QCOMPARE(w->store().product(7, 3), QString("00999"));
+        QCOMPARE(w->store().editProductIndex, 7);
+    }
+
+    void boxWithoutARuleForTheModelFailsSilently() {
+        w->store().setModel(IndicatorModel::F800);
+        enter(4, 0, "00001");
+        QVERIFY(messages.shown.isEmpty());
+        QVERIFY(MainWindow::isBoxRefused(box("W40_0")));
+        QVERIFY(w->store().setting(4, 0).isEmpty());
+    }
+
+    void refusedBoxIsReportedOnceUntilEdited() {
+        enter(2, 2, "123");
+        checks()->leaveBox(2, 2);  // left again without an edit
+        QCOMPARE(messages.shown.size(), 1);
+    }
+
+    void operationFromTheKeyboardChecksTheFocusedBoxFirst() {
+        w->show();
+        QVERIFY(QTest::qWaitForWindowExposed(w));
+        w->controls().tabs->setCurrentIndex(1);
+        QLineEdit* b = box("W20_9");
+        b->setFocus();
+        QTRY_VERIFY(b->hasFocus());
+        b->setText("00042");
+        // The toolbar's redraw shows the store: the entry must be in it already.
+        w->pressToolbarKey("redraw");
+        QCOMPARE(w->store().setting(2, 9), QString("00042"));
+        QCOMPARE(b->text(), QString("00042"));
+    }
+};
+
+QTEST_MAIN(EntryChecksTest)
+#include "test_entry_checks.moc"
