@@ -93,7 +93,13 @@ void IndicatorLink::waitForLine(ReadMode mode) {
         if (take > 0) appendRead(port->read(take));
         // Let the window run (timer ticks, repaints, clicks); sleep only when nothing is left
         // to read and the line is not complete yet.
-        pump_.pass(port, waiting > take || replyBuffer_.contains('\n'));
+        if (!pump_.pass(port, waiting > take || replyBuffer_.contains('\n'))) {
+            // The program is ending (its window was closed during the wait): stop as after a
+            // time-out, without a message, so the operation unwinds at once.
+            timer_.stop();
+            linkTimedOut = true;
+            break;
+        }
         if (linkTimedOut) break;
     }
 }

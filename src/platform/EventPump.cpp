@@ -6,12 +6,12 @@
 
 #include "platform/SerialPort.h"
 
-void QtEventPump::pass(SerialPort* port, bool somethingWaiting) {
+bool QtEventPump::pass(SerialPort* port, bool somethingWaiting) {
     // processEvents() with WaitForMoreEvents and a time limit spins; a local loop woken by the
     // port or a short single-shot timer sleeps instead.
     if (somethingWaiting) {
         QCoreApplication::processEvents(QEventLoop::AllEvents);
-        return;
+        return true;
     }
     QEventLoop loop;
     QTimer slice;
@@ -22,6 +22,8 @@ void QtEventPump::pass(SerialPort* port, bool somethingWaiting) {
         woken = QObject::connect(port, &SerialPort::activity, &loop, &QEventLoop::quit,
                                  Qt::QueuedConnection);
     slice.start(sliceMs_);
-    loop.exec();
+    // A loop started after the application was told to quit returns -1 at once.
+    const bool running = loop.exec() != -1;
     QObject::disconnect(woken);
+    return running;
 }

@@ -8,13 +8,15 @@ class SerialPort;
 class EventPump {
   public:
     virtual ~EventPump() = default;
-    virtual void pass(SerialPort* port, bool somethingWaiting) = 0;
+    // Returns false when the application is ending and no more events will run: a wait must
+    // give up then, or it would spin until its time-out, which can no longer fire.
+    virtual bool pass(SerialPort* port, bool somethingWaiting) = 0;
 };
 
 class QtEventPump : public EventPump {
   public:
     explicit QtEventPump(int sliceMs = 10) : sliceMs_(sliceMs) {}
-    void pass(SerialPort* port, bool somethingWaiting) override;
+    bool pass(SerialPort* port, bool somethingWaiting) override;
 
   private:
     int sliceMs_;
