@@ -123,6 +123,27 @@ class ProgramTest : public QObject {
         p.find<QComboBox>("Combo2_0")->setCurrentIndex(2);
         QVERIFY(p.find<QLabel>("DevicePath1")->text().startsWith("/dev/ttyS2"));
 
+        // Applying Com3 (no such device here) reports with the 8002 hint, keeps the operator in
+        // the port list and still records the choice.
+        p.find<QComboBox>("Combo2_2")->setCurrentText("Even");
+        p.click("Command7");
+        QCOMPARE(p.messages.shown.size(), 2);
+        QVERIFY(p.messages.shown[1].contains("ErrNo.=8002"));
+        QVERIFY(p.messages.shown[1].endsWith(
+            "エラー番号が 8002 の場合、ポート番号を変更してみて下さい。"));
+        QTRY_COMPARE_WITH_TIMEOUT(QApplication::focusWidget(),
+                                  static_cast<QWidget*>(p.find<QComboBox>("Combo2_0")), 5000);
+        const QString ini = p.program->session().iniPath();
+        QCOMPARE(ReadProfileString(ini, "RS232C1", "CommPort", ""), QString("3"));
+        QCOMPARE(ReadProfileString(ini, "RS232C1", "Settings", ""), QString("19200,E,7,1"));
+        QVERIFY(!p.program->session().port(1).isOpen());
+        // Link 2's panel changes only link 2 and its own section.
+        p.window.dispatch(Operation::ApplyPortSettings, 2);
+        QCOMPARE(p.program->session().port(2).portNumber(), 2);
+        QCOMPARE(ReadProfileString(ini, "RS232C2", "CommPort", ""), QString("2"));
+        QCOMPARE(ReadProfileString(ini, "RS232C1", "CommPort", ""), QString("3"));
+        QCOMPARE(p.program->session().port(1).portNumber(), 3);
+
         // A command on the closed port reports the 8018 hint and sends nothing.
         p.messages.shown.clear();
         p.click("Command4_0");
