@@ -1,6 +1,7 @@
 #include "platform/widgets/MessageBoxes.h"
 
 #include <QMessageBox>
+#include <QWidget>
 
 namespace {
 
@@ -11,7 +12,11 @@ int Run(QWidget* parent, const QString& text, QMessageBox::StandardButtons butto
     shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     QMessageBox box(icon, QString(), shown, buttons, parent);
     box.setWindowTitle(QStringLiteral(" "));
-    return box.exec();
+    const int answer = box.exec();
+    // Give the keyboard back to the window: without a window manager nobody else does, and the
+    // menu keys would go nowhere after the first message.
+    if (parent && parent->window()->isVisible()) parent->window()->activateWindow();
+    return answer;
 }
 
 }  // namespace
