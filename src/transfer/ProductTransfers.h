@@ -1,0 +1,64 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include "link/IndicatorLink.h"
+#include "transfer/ProductPanel.h"
+
+class SettingTransfers;
+
+// The product selection request: "W00" and the product number in five digits (W0000005).
+// A number outside 0 … 99 names no product: OperationError, nothing to send.
+QString ProductSelectionRequest(int productNo);
+
+// Moves the 100 product records (eight values each, codes 10 … 17) between the indicator and
+// the store, writes the values shown in the product boxes to one or all products, and switches
+// the indicator's current product. The caller holds the link's one-operation guard (which also
+// clears the time-out flag); each operation carries its own error trap and reports a failure
+// with the 8018 hint.
+class ProductTransfers {
+  public:
+    static const QString kInvalidProductText;  // "銘柄データが無効です"
+    static const QString kInvalidStoredText;  // "無効なデータがあるため転送できません"
+    static const QString kInvalidShownText;  // the same with "。" at the end
+
+    ProductTransfers(IndicatorLink& link, ProductPanel& panel) : link_(link), panel_(panel) {}
+
+    // The seven product buttons and menu commands.
+    void changeProduct();       // select the product named by the selector's text on the indicator
+    void readOneProduct();      // read the selected product, then redraw
+    void readAllProducts();     // read products 0 … 99, then redraw
+    void writeOneProduct();     // send the selected stored record
+    void writeAllProducts();    // send all 100 stored records
+    void writeShownToTarget();  // send the shown values to the indicator-side target product
+    void writeShownToAll();     // send the shown values to all 100 products
+
+    // Reads all products, then all settings; writes all products, then all settings. The second
+    // half runs even when the first ended by a time-out.
+    void allRead(SettingTransfers& settings);
+    void allWrite(SettingTransfers& settings);
+
+    // Reads product n into the record whose number the indicator reports for its current
+    // product. The caller sets the link's expected reply to "WR". Errors are reported here.
+    void readProduct(int n);
+    // Probes the link, then sends stored record n and a sync. Errors are reported here.
+    void writeProduct(int n);
+    // True when stored record n is NOT fit to send: a value is empty or fails its digit mask.
+    bool checkStoredProduct(int n) const;
+    // True when all eight shown values pass their digit masks.
+    bool checkDisplayedProduct() const;
+
+  private:
+    void changeProductBody();
+    void readAllBody();
+    void writeAllBody();
+    void writeShownToAllBody();
+    void queryCurrentProduct();
+    // The eight shown values, or an empty list when any fails its mask.
+    QStringList checkedShownValues() const;
+    void sendValues(const QString& selection, const QStringList& values);
+
+    IndicatorLink& link_;
+    ProductPanel& panel_;
+};

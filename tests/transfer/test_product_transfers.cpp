@@ -1,0 +1,616 @@
+#include <QtTest>
+#include <array>
+
+#include "support/LinkFixture.h"
+#include "transfer/ProductTransfers.h"
+#include "transfer/SettingTransfers.h"
+
+namespace {
+
+const QString k8018 = "エラー番号が 8018 の場合、ポート番号を変更してみて下さい。";
+
+// The product tab: the selector, the target list and the eight boxes.
+struct FakePanel : ProductPanel {
+    QString selectorText() const override { return text; }
+    int selectedProduct() const override { return selected; }
+    void selectProduct(int n) override { selected = n; }
+    int targetProduct() const override { return target; }
+    QString shownValue(int item) const override {
+        ++reads;
+        return shown.value(item);
+    }
+
+    QString text;
+    int selected = 0;
+    int target = 0;
+    QStringList shown{"00200", "00050", "01000", "00010", "00010", "00005", "00020", "00015"};
+    mutable int reads = 0;
+};
+
+// An indicator with 100 product records: "W00nnnnn" selects, "W00" reports the current
+// product, "W1k" reads and "W1kvvvvv" writes a value of the current product, "RA" answers.
+struct ProductIndicator {
+    explicit ProductIndicator(LinkFixture& f) : f(f) {
+        for (int n = 0; n < 100; ++n)
+            for (int k = 0; k < 8; ++k)
+                values[n][k] = QString("%1%2").arg(n, 3, 10, QChar('0')).arg(k, 2, 10, QChar('0'));
+        f.port.responder = [this](const QString& r) { return answer(r); };
+    }
+    QByteArray answer(const QString& r) {
+        if (hook) {
+            const QByteArray custom = hook(r);
+            if (!custom.isNull()) return custom;
+        }
+        if (r == "RA") return "RA+000123\r\n";
+        if (r == "W00")
+            return QString("W00%1\r\n")
+                .arg(reported < 0 ? current : reported, 5, 10, QChar('0'))
+                .toLatin1();
+        if (r.startsWith("W00") && r.size() == 8) {
+            current = r.mid(3).toInt();
+            return {};
+        }
+        if (r.size() >= 3 && r.startsWith("W1")) {
+            const int k = r.mid(2, 1).toInt();
+            if (r.size() == 3) return (r + values[current][k] + "\r\n").toLatin1();
+            values[current][k] = r.mid(3);
+        }
+        return {};
+    }
+
+    LinkFixture& f;
+    std::array<std::array<QString, 8>, 100> values;
+    int current = 0;
+    int reported = -1;  // a number to report for "W00" instead of the current one
+    // Answers a request its own way; a null result falls back to the indicator's answer.
+    std::function<QByteArray(const QString&)> hook;
+};
+
+QStringList ReadRequests(int n) {
+    QStringList out{QString("W00%1").arg(n, 5, 10, QChar('0')), "W00"};
+    for (int k = 0; k < 8; ++k) out << QString("W1%1").arg(k);
+    return out;
+}
+
+QStringList WriteRequests(int n, const QStringList& values) {
+    QStringList out{"RA", QString("W00%1").arg(n, 5, 10, QChar('0'))};
+    for (int k = 0; k < 8; ++k) out << QString("W1%1").arg(k) + values[k];
+    return out << "W00";
+}
+
+void FillStore(SettingsStore& store) {
+    for (int n = 0; n < 100; ++n)
+        for (int k = 0; k < 8; ++k)
+            store.setProduct(n, k, QString("00%1").arg(n * 10 % 1000, 3, 10, QChar('0')));
+}
+
+QStringList Record(const SettingsStore& store, int n) {
+    QStringList out;
+    for (int k = 0; k < 8; ++k) out << store.product(n, k);
+    return out;
+}
+
+}  // namespace
+
+class ProductTransfersTest : public QObject {
+    Q_OBJECT
+  private slots:
+    // ---- changing the indicator's product ----
+    void changeProduct_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("selected");  // -1: refused
+        QTest::newRow("7") << "7" << 7;
+        QTest::newRow("0") << "0" << 0;
+        QTest::newRow("99") << "99" << 99;
+        QTest::newRow("whole part") << "12.9" << 12;
+        QTest::newRow("leading blanks") << "  42" << 42;
+        QTest::newRow("trailing letters") << "5ab" << 5;
+        QTest::newRow("no digits counts as 0") << "abc" << 0;
+        QTest::newRow("empty counts as 0") << "" << 0;
+        QTest::newRow("100") << "100" << -1;
+        QTest::newRow("150") << "150" << -1;
+        QTest::newRow("negative") << "-3" << -1;
+        QTest::newRow("huge") << "99999999999999999999999" << -1;
+    }
+    void changeProduct() {
+        QFETCH(QString, text);
+        QFETCH(int, selected);
+        LinkFixture f;
+        ProductIndicator ind(f);
+        FakePanel panel;
+        panel.text = text;
+        panel.selected = 33;
+        ProductTransfers(f.link, panel).changeProduct();
+        if (selected < 0) {
+            QCOMPARE(f.view.messages, QStringList{"銘柄データが無効です"});
+            QVERIFY(f.port.requests.isEmpty());
+            QCOMPARE(panel.selected, 33);
+            return;
+        }
+        QVERIFY(f.view.messages.isEmpty());
+        QCOMPARE(panel.selected, selected);
+        QCOMPARE(f.port.requests,
+                 QStringList({"RA", QString("W00%1").arg(selected, 5, 10, QChar('0'))}));
+        QCOMPARE(ind.current, selected);
+        QCOMPARE(f.view.redraws, 0);
+    }
+
+    void changeProductStopsWhenTheProbeTimesOut() {
+        LinkFixture f(30);
+        FakePanel panel;
+        panel.text = "7";
+        ProductTransfers(f.link, panel).changeProduct();
+        QVERIFY(f.link.linkTimedOut);
+        QCOMPARE(f.port.requests, QStringList{"RA"});
+        QCOMPARE(f.view.messages, QStringList{IndicatorLink::kTimeoutMessage});
+    }
+
+    // ---- reading ----
+    void readOneProduct() {
+        LinkFixture f;
+        ProductIndicator ind(f);
+        FakePanel panel;
+        panel.selected = 5;
+        f.store.setProduct(4, 0, "keep4");
+        ProductTransfers(f.link, panel).readOneProduct();
+        QCOMPARE(f.port.requests, ReadRequests(5));
+        QCOMPARE(Record(f.store, 5), QStringList(ind.values[5].begin(), ind.values[5].end()));
+        QCOMPARE(f.store.product(4, 0), QString("keep4"));
+        QCOMPARE(int(f.store.currentProductNo), 5);
+        QCOMPARE(f.view.redraws, 1);
+        QVERIFY(f.view.messages.isEmpty());
+    }
+
+    void readGoesToTheRecordTheIndicatorReports() {
+        LinkFixture f;
+        ProductIndicator ind(f);
+        ind.reported = 12;
+        FakePanel panel;
+        panel.selected = 5;
+        ProductTransfers(f.link, panel).readOneProduct();
+        QCOMPARE(Record(f.store, 12), QStringList(ind.values[5].begin(), ind.values[5].end()));
+        QVERIFY(f.store.product(5, 0).isEmpty());
+    }
+
+    void anAnswerWithoutAProductNumberStoresNothing() {
+        // Without the number the values would land in the previously read record.
+        LinkFixture f;
+        ProductIndicator ind(f);
+        ind.hook = [](const QString& r) {
+            return r == "W00" ? QByteArray("E1\r\n") : QByteArray();
+        };
+        f.store.currentProductNo = 3;
+        f.store.setProduct(3, 0, "keep3");
+        FakePanel panel;
+        panel.selected = 5;
+        ProductTransfers(f.link, panel).readOneProduct();
+        QCOMPARE(f.view.messages.size(), 1);
+        QVERIFY(f.view.messages[0].endsWith(k8018));
+        QCOMPARE(f.store.product(3, 0), QString("keep3"));
+        QVERIFY(f.store.product(5, 0).isEmpty());
+        QCOMPARE(int(f.store.currentProductNo), 3);
+        QCOMPARE(f.port.requests, ReadRequests(5).mid(0, 2));
+        QCOMPARE(f.view.redraws, 1);
+    }
+
+    void readOneProductTimesOutAndStillRedraws() {
+        LinkFixture f(30);
+        ProductIndicator ind(f);
+        ind.hook = [](const QString& r) { return r == "W13" ? QByteArray("") : QByteArray(); };
+        FakePanel panel;
+        panel.selected = 8;
+        ProductTransfers(f.link, panel).readOneProduct();
+        QVERIFY(f.link.linkTimedOut);
+        QCOMPARE(f.port.requests, ReadRequests(8).mid(0, 6));
+        QCOMPARE(f.store.product(8, 2), ind.values[8][2]);
+        QVERIFY(f.store.product(8, 3).isEmpty());
+        QCOMPARE(f.view.redraws, 1);
+    }
+
+    void readAllProducts() {
+        LinkFixture f;
+        ProductIndicator ind(f);
+        FakePanel panel;
+        ProductTransfers(f.link, panel).readAllProducts();
+        QStringList expected;
+        for (int n = 0; n < 100; ++n) expected << ReadRequests(n);
+        QCOMPARE(f.port.requests, expected);
+        for (int n = 0; n < 100; ++n)
+            QCOMPARE(Record(f.store, n), QStringList(ind.values[n].begin(), ind.values[n].end()));
+        const QStringList statuses = f.view.events.filter("status ");
+        QCOMPARE(statuses.size(), 101);
+        QCOMPARE(statuses[7], QString("status 銘柄 7 読み込み中"));
+        QCOMPARE(statuses.last(), QString("status 銘柄読み込み完了"));
+        const QStringList progress = f.view.events.filter("progress ");
+        QCOMPARE(progress.first(), QString("progress 0"));
+        QCOMPARE(progress[progress.size() - 2], QString("progress 99"));
+        QCOMPARE(progress.last(), QString("progress 0"));
+        QVERIFY(!f.view.progressVisible);
+        QCOMPARE(f.view.redraws, 1);
+        QVERIFY(f.view.messages.isEmpty());
+    }
+
+    void readAllProductsTimeOutKeepsWhatCame() {
+        LinkFixture f(30);
+        ProductIndicator ind(f);
+        ind.hook = [&ind](const QString& r) {
+            return ind.current == 3 && r == "W13" ? QByteArray("") : QByteArray();
+        };
+        f.store.setProduct(3, 3, "old33");
+        f.store.setProduct(4, 0, "old40");
+        FakePanel panel;
+        ProductTransfers(f.link, panel).readAllProducts();
+        QVERIFY(f.link.linkTimedOut);
+        QCOMPARE(f.port.requests.last(), QString("W13"));
+        QCOMPARE(f.port.requests.size(), 3 * 10 + 6);
+        QCOMPARE(f.store.product(2, 7), ind.values[2][7]);
+        QCOMPARE(f.store.product(3, 2), ind.values[3][2]);
+        QCOMPARE(f.store.product(3, 3), QString("old33"));
+        QCOMPARE(f.store.product(4, 0), QString("old40"));
+        QCOMPARE(f.view.messages, QStringList{IndicatorLink::kTimeoutMessage});
+        // The completion step runs after a time-out too.
+        QCOMPARE(f.view.status, QString("銘柄読み込み完了"));
+        QVERIFY(!f.view.progressVisible);
+        QCOMPARE(f.view.redraws, 1);
+    }
+
+    void anErrorInOneProductIsReportedAndTheReadGoesOn() {
+        LinkFixture f;
+        ProductIndicator ind(f);
+        // A one-character answer cannot be routed.
+        ind.hook = [&ind](const QString& r) {
+            return ind.current == 4 && r == "W12" ? QByteArray("X\r\n") : QByteArray();
+        };
+        FakePanel panel;
+        ProductTransfers(f.link, panel).readAllProducts();
+        QCOMPARE(f.view.messages.size(), 1);
+        QVERIFY(f.view.messages[0].startsWith("エラーが発生しました。"));
+        QVERIFY(f.view.messages[0].endsWith(k8018));
+        QCOMPARE(f.store.product(4, 1), ind.values[4][1]);
+        QVERIFY(f.store.product(4, 2).isEmpty());
+        QVERIFY(f.store.product(4, 3).isEmpty());
+        QCOMPARE(f.store.product(5, 0), ind.values[5][0]);
+        QCOMPARE(f.store.product(99, 7), ind.values[99][7]);
+        QCOMPARE(f.view.status, QString("銘柄読み込み完了"));
+    }
+
+    // ---- writing stored records ----
+    void writeOneProduct() {
+        LinkFixture f;
+        ProductIndicator ind(f);
+        FillStore(f.store);
+        FakePanel panel;
+        panel.selected = 5;
+        ProductTransfers(f.link, panel).writeOneProduct();
+        QCOMPARE(f.port.requests, WriteRequests(5, Record(f.store, 5)));
+        QCOMPARE(QStringList(ind.values[5].begin(), ind.values[5].end()), Record(f.store, 5));
+        QVERIFY(f.view.messages.isEmpty());
+        QVERIFY(f.port.unread().isEmpty());
+    }
+
+    void invalidStoredRecordSendsNothing_data() {
+        QTest::addColumn<int>("item");
+        QTest::addColumn<QString>("value");
+        QTest::newRow("empty") << 0 << "";
+        QTest::newRow("13 over its mask") << 3 << "01000";
+        QTest::newRow("15 over its mask") << 5 << "10000";
+        QTest::newRow("17 over its mask") << 7 << "01000";
+        QTest::newRow("short") << 2 << "123";
+        QTest::newRow("decimal point") << 0 << "12.45";
+        QTest::newRow("line break") << 6 << "0001\r";
+        QTest::newRow("second command") << 1 << "1\rW2";
+        QTest::newRow("sign") << 6 << "-0001";
+    }
+    void invalidStoredRecordSendsNothing() {
+        QFETCH(int, item);
+        QFETCH(QString, value);
+        for (bool all : {false, true}) {
+            LinkFixture f;
+            ProductIndicator ind(f);
+            FillStore(f.store);
+            f.store.setProduct(57, item, value);
+            FakePanel panel;
+            panel.selected = 57;
+            ProductTransfers t(f.link, panel);
+            QVERIFY(t.checkStoredProduct(57));
+            QVERIFY(!t.checkStoredProduct(56));
+            all ? t.writeAllProducts() : t.writeOneProduct();
+            // Not even records 0 … 56.
+            QVERIFY(f.port.requests.isEmpty());
+            QCOMPARE(f.view.messages, QStringList{"無効なデータがあるため転送できません"});
+            QVERIFY(!f.view.progressVisible);
+        }
+    }
+
+    void writeOneProductWithoutSelection() {
+        LinkFixture f;
+        ProductIndicator ind(f);
+        FillStore(f.store);
+        FakePanel panel;
+        panel.selected = -1;
+        ProductTransfers(f.link, panel).writeOneProduct();
+        QVERIFY(f.port.requests.isEmpty());
+        QCOMPARE(f.view.messages, QStringList{"無効なデータがあるため転送できません"});
+    }
+
+    void writeAllProducts() {
+        LinkFixture f;
+        ProductIndicator ind(f);
+        FillStore(f.store);
+        FakePanel panel;
+        ProductTransfers(f.link, panel).writeAllProducts();
+        QStringList expected;
+        for (int n = 0; n < 100; ++n) expected << WriteRequests(n, Record(f.store, n));
+        QCOMPARE(f.port.requests, expected);
+        QCOMPARE(QStringList(ind.values[77].begin(), ind.values[77].end()), Record(f.store, 77));
+        const QStringList statuses = f.view.events.filter("status ");
+        QCOMPARE(statuses.size(), 101);
+        QCOMPARE(statuses[42], QString("status 銘柄 42 送信中"));
+        QCOMPARE(statuses.last(), QString("status 銘柄送信完了"));
+        const QStringList progress = f.view.events.filter("progress ");
+        QCOMPARE(progress[progress.size() - 2], QString("progress 99"));
+        QVERIFY(!f.view.progressVisible);
+        QVERIFY(f.view.messages.isEmpty());
+        QVERIFY(f.port.unread().isEmpty());
+    }
+
+    void writeAllProductsEndsAtATimeout_data() {
+        QTest::addColumn<int>("silentAt");
+        QTest::addColumn<QString>("silentRequest");
+        QTest::addColumn<int>("sent");  // requests before the operation ends
+        // A probe goes out while the previous product is still selected on the indicator.
+        QTest::newRow("probe of product 11") << 10 << "RA" << 11 * 11 + 1;
+        QTest::newRow("sync of product 10") << 10 << "W00" << 11 * 11;
+        QTest::newRow("sync of the last product") << 99 << "W00" << 100 * 11;
+    }
+    void writeAllProductsEndsAtATimeout() {
+        QFETCH(int, silentAt);
+        QFETCH(QString, silentRequest);
+        QFETCH(int, sent);
+        LinkFixture f(30);
+        ProductIndicator ind(f);
+        ind.hook = [&](const QString& r) {
+            return ind.current == silentAt && r == silentRequest ? QByteArray("") : QByteArray();
+        };
+        FillStore(f.store);
+        FakePanel panel;
+        ProductTransfers(f.link, panel).writeAllProducts();
+        QVERIFY(f.link.linkTimedOut);
+        QCOMPARE(f.port.requests.size(), sent);
+        QCOMPARE(f.view.messages, QStringList{IndicatorLink::kTimeoutMessage});
+        QVERIFY(!f.view.events.contains("status 銘柄送信完了"));
+        QVERIFY(!f.view.progressVisible);
+    }
+
+    // ---- writing the shown values ----
+    void writeShownToTarget() {
+        LinkFixture f;
+        ProductIndicator ind(f);
+        FakePanel panel;
+        panel.target = 42;
+        f.store.setProduct(42, 0, "00001");
+        ProductTransfers(f.link, panel).writeShownToTarget();
+        QCOMPARE(f.port.requests, WriteRequests(42, panel.shown));
+        QCOMPARE(QStringList(ind.values[42].begin(), ind.values[42].end()), panel.shown);
+        QCOMPARE(f.store.product(42, 0), QString("00001"));
+        QVERIFY(f.store.product(42, 1).isEmpty());
+        QVERIFY(f.view.messages.isEmpty());
+    }
+
+    void invalidShownValuesSendNothing_data() {
+        QTest::addColumn<int>("item");
+        QTest::addColumn<QString>("value");
+        QTest::newRow("box 3 over 00999") << 3 << "01000";
+        QTest::newRow("box 4 over 00999") << 4 << "01000";
+        QTest::newRow("box 5 over 09999") << 5 << "10000";
+        QTest::newRow("empty box") << 0 << "";
+        QTest::newRow("blanks around") << 1 << " 00012 ";
+        QTest::newRow("decimal point") << 2 << "12.45";
+        QTest::newRow("full-width digits") << 2 << "００００１";
+        QTest::newRow("line break") << 6 << "0001\n";
+    }
+    void invalidShownValuesSendNothing() {
+        QFETCH(int, item);
+        QFETCH(QString, value);
+        for (bool all : {false, true}) {
+            LinkFixture f;
+            ProductIndicator ind(f);
+            FakePanel panel;
+            panel.shown[item] = value;
+            ProductTransfers t(f.link, panel);
+            QVERIFY(!t.checkDisplayedProduct());
+            all ? t.writeShownToAll() : t.writeShownToTarget();
+            QVERIFY(f.port.requests.isEmpty());
+            QCOMPARE(f.view.messages, QStringList{"無効なデータがあるため転送できません。"});
+            QVERIFY(!f.view.progressVisible);
+        }
+    }
+
+    void targetOutOfRangeIsReported() {
+        LinkFixture f;
+        ProductIndicator ind(f);
+        FakePanel panel;
+        panel.target = -1;
+        ProductTransfers(f.link, panel).writeShownToTarget();
+        QVERIFY(f.port.requests.isEmpty());
+        QCOMPARE(f.view.messages.size(), 1);
+        QVERIFY(f.view.messages[0].contains("ErrNo.=9"));
+        QVERIFY(f.view.messages[0].endsWith(k8018));
+    }
+
+    void writeShownToAllReadsTheBoxesForEachProduct() {
+        LinkFixture f;
+        ProductIndicator ind(f);
+        FakePanel panel;
+        // The operator changes box 0 while product 50 is being written.
+        ind.hook = [&](const QString& r) {
+            if (r == "RA" && ind.current == 49) panel.shown[0] = "00777";
+            return QByteArray();
+        };
+        ProductTransfers(f.link, panel).writeShownToAll();
+        QCOMPARE(f.port.requests.size(), 100 * 11);
+        QCOMPARE(ind.values[49][0], QString("00200"));
+        QCOMPARE(ind.values[50][0], QString("00777"));
+        QCOMPARE(ind.values[99][0], QString("00777"));
+        QCOMPARE(ind.values[99][7], QString("00015"));
+        QVERIFY(f.store.product(0, 0).isEmpty());
+        const QStringList statuses = f.view.events.filter("status ");
+        QCOMPARE(statuses[7], QString("status 銘柄 7 書き込み中"));
+        QCOMPARE(statuses.last(), QString("status 銘柄書き込み完了"));
+        QVERIFY(!f.view.progressVisible);
+    }
+
+    void aBoxTurningInvalidDuringTheRunStopsIt() {
+        LinkFixture f;
+        ProductIndicator ind(f);
+        FakePanel panel;
+        ind.hook = [&](const QString& r) {
+            if (r == "RA" && ind.current == 19) panel.shown[3] = "0100";
+            return QByteArray();
+        };
+        ProductTransfers(f.link, panel).writeShownToAll();
+        // Products 0 … 19 went out; product 20 got its probe only.
+        QCOMPARE(f.port.requests.size(), 20 * 11 + 1);
+        QCOMPARE(f.port.requests.last(), QString("RA"));
+        QCOMPARE(ind.values[20][3], QString("02003"));
+        QCOMPARE(f.view.messages, QStringList{"無効なデータがあるため転送できません。"});
+        QVERIFY(!f.view.events.contains("status 銘柄書き込み完了"));
+        QVERIFY(!f.view.progressVisible);
+    }
+
+    void writeShownToAllTimeOutStillCompletes() {
+        LinkFixture f(30);
+        ProductIndicator ind(f);
+        ind.hook = [&](const QString& r) {
+            return r == "RA" && ind.current == 30 ? QByteArray("") : QByteArray();
+        };
+        FakePanel panel;
+        ProductTransfers(f.link, panel).writeShownToAll();
+        QVERIFY(f.link.linkTimedOut);
+        QCOMPARE(f.port.requests.size(), 31 * 11 + 1);
+        QCOMPARE(f.view.status, QString("銘柄書き込み完了"));
+        QVERIFY(!f.view.progressVisible);
+    }
+
+    // ---- failures of the port ----
+    void closedPortIsReportedWith8018Hint_data() {
+        QTest::addColumn<int>("op");
+        QTest::addColumn<int>("reports");
+        QTest::newRow("change") << 0 << 1;
+        QTest::newRow("read one") << 1 << 1;
+        QTest::newRow("write one") << 3 << 1;
+        QTest::newRow("write shown") << 5 << 1;
+        QTest::newRow("write shown to all") << 6 << 1;
+        // Each product's own trap reports and the loop goes on with the next.
+        QTest::newRow("read all") << 2 << 100;
+        QTest::newRow("write all") << 4 << 100;
+    }
+    void closedPortIsReportedWith8018Hint() {
+        QFETCH(int, op);
+        QFETCH(int, reports);
+        LinkFixture f;
+        FillStore(f.store);
+        f.port.close();
+        FakePanel panel;
+        panel.text = "3";
+        ProductTransfers t(f.link, panel);
+        switch (op) {
+            case 0:
+                t.changeProduct();
+                break;
+            case 1:
+                t.readOneProduct();
+                break;
+            case 2:
+                t.readAllProducts();
+                break;
+            case 3:
+                t.writeOneProduct();
+                break;
+            case 4:
+                t.writeAllProducts();
+                break;
+            case 5:
+                t.writeShownToTarget();
+                break;
+            case 6:
+                t.writeShownToAll();
+                break;
+        }
+        QCOMPARE(f.view.messages.size(), reports);
+        for (const QString& m : f.view.messages) {
+            QVERIFY(m.contains("ErrNo.=8018"));
+            QVERIFY(m.endsWith(k8018));
+        }
+        QVERIFY(!f.view.busy);
+    }
+
+    // ---- all-read and all-write ----
+    void allReadAndAllWrite() {
+        LinkFixture f;
+        ProductIndicator ind(f);
+        auto products = f.port.responder;
+        f.answerLikeIndicator();
+        auto settings = f.port.responder;
+        f.port.responder = [&](const QString& r) {
+            return r.startsWith("W1") || r.startsWith("W00") || r == "RA" ? products(r)
+                                                                          : settings(r);
+        };
+        FakePanel panel;
+        SettingTransfers settingTransfers(f.link);
+        ProductTransfers t(f.link, panel);
+        t.allRead(settingTransfers);
+        QCOMPARE(f.port.requests.size(), 100 * 10 + 59);
+        QCOMPARE(f.port.requests[1000], QString("W20"));
+        QCOMPARE(f.store.product(99, 7), ind.values[99][7]);
+        QCOMPARE(f.store.setting(9, 1), QString("00001"));
+        QCOMPARE(f.view.status, QString("設定値 読み込み完了"));
+        QCOMPARE(f.view.redraws, 2);
+
+        // The indicator's values do not all fit the product masks: bring them into range.
+        FillStore(f.store);
+        f.port.requests.clear();
+        t.allWrite(settingTransfers);
+        QCOMPARE(f.port.requests.mid(0, 11), WriteRequests(0, Record(f.store, 0)));
+        QCOMPARE(f.port.requests[1100], QString("RA"));
+        QCOMPARE(f.port.requests.last(), QString("W00"));
+        QCOMPARE(f.view.status, QString("設定値送信完了"));
+        QVERIFY(f.view.messages.isEmpty());
+    }
+
+    void allReadRunsTheSettingsHalfAfterATimeout() {
+        LinkFixture f(30);
+        FakePanel panel;
+        SettingTransfers settings(f.link);
+        ProductTransfers(f.link, panel).allRead(settings);
+        // One time-out (on product 0's W00), then the settings read sends its first request.
+        QCOMPARE(f.view.messages, QStringList{IndicatorLink::kTimeoutMessage});
+        QCOMPARE(f.port.requests, QStringList({"W0000000", "W00", "W20"}));
+        QCOMPARE(f.view.status, QString("設定値 読み込み中"));
+        QVERIFY(f.view.progressVisible);
+        QCOMPARE(f.view.progress, 0);
+    }
+
+    void allWriteRunsTheSettingsHalfAfterATimeout() {
+        LinkFixture f(30);
+        FillStore(f.store);
+        FakePanel panel;
+        SettingTransfers settings(f.link);
+        ProductTransfers(f.link, panel).allWrite(settings);
+        QCOMPARE(f.view.messages, QStringList{IndicatorLink::kTimeoutMessage});
+        QCOMPARE(f.port.requests, QStringList({"RA", "RA"}));
+        QVERIFY(f.view.progressVisible);
+        QCOMPARE(f.view.progress, 0);
+    }
+
+    void selectionRequest() {
+        QCOMPARE(ProductSelectionRequest(0), QString("W0000000"));
+        QCOMPARE(ProductSelectionRequest(5), QString("W0000005"));
+        QCOMPARE(ProductSelectionRequest(99), QString("W0000099"));
+        QVERIFY_THROWS_EXCEPTION(OperationError, ProductSelectionRequest(-1));
+        QVERIFY_THROWS_EXCEPTION(OperationError, ProductSelectionRequest(100));
+    }
+};
+
+QTEST_GUILESS_MAIN(ProductTransfersTest)
+#include "test_product_transfers.moc"
