@@ -146,30 +146,40 @@ class ProductTransfersTest : public QObject {
     }
 
     // ---- reading ----
+    void readOneProduct_data() {
+        QTest::addColumn<int>("selected");
+        QTest::addColumn<int>("reported");  // what the indicator answers to "W00"; -1: selected
+        QTest::addColumn<int>("record");    // where the values land; -1: nowhere
+        QTest::newRow("product 5") << 5 << -1 << 5;
+        // The values go to the record the indicator names, not necessarily the selected one.
+        QTest::newRow("indicator reports 12") << 5 << 12 << 12;
+        QTest::newRow("no selection") << -1 << -1 << -1;
+    }
     void readOneProduct() {
+        QFETCH(int, selected);
+        QFETCH(int, reported);
+        QFETCH(int, record);
         LinkFixture f;
         ProductIndicator ind(f);
+        ind.reported = reported;
         FakePanel panel;
-        panel.selected = 5;
+        panel.selected = selected;
         f.store.setProduct(4, 0, "keep4");
         ProductTransfers(f.link, panel).readOneProduct();
-        QCOMPARE(f.port.requests, ReadRequests(5));
-        QCOMPARE(Record(f.store, 5), QStringList(ind.values[5].begin(), ind.values[5].end()));
-        QCOMPARE(f.store.product(4, 0), QString("keep4"));
-        QCOMPARE(int(f.store.currentProductNo), 5);
         QCOMPARE(f.view.redraws, 1);
+        QCOMPARE(f.store.product(4, 0), QString("keep4"));
+        if (record < 0) {
+            QVERIFY(f.port.requests.isEmpty());
+            QCOMPARE(f.view.messages.size(), 1);
+            QVERIFY(f.view.messages[0].contains("ErrNo.=9"));
+            return;
+        }
+        QCOMPARE(f.port.requests, ReadRequests(selected));
+        QCOMPARE(Record(f.store, record),
+                 QStringList(ind.values[selected].begin(), ind.values[selected].end()));
+        QCOMPARE(int(f.store.currentProductNo), record);
+        if (record != selected) QVERIFY(f.store.product(selected, 0).isEmpty());
         QVERIFY(f.view.messages.isEmpty());
-    }
-
-    void readGoesToTheRecordTheIndicatorReports() {
-        LinkFixture f;
-        ProductIndicator ind(f);
-        ind.reported = 12;
-        FakePanel panel;
-        panel.selected = 5;
-        ProductTransfers(f.link, panel).readOneProduct();
-        QCOMPARE(Record(f.store, 12), QStringList(ind.values[5].begin(), ind.values[5].end()));
-        QVERIFY(f.store.product(5, 0).isEmpty());
     }
 
     void anAnswerWithoutAProductNumberStoresNothing() {
