@@ -68,6 +68,15 @@ void ProductTransfers::readOneProduct() {
     });
 }
 
+namespace {
+
+bool PortLost(const IndicatorLink& link) {
+    const SerialPort* port = link.activePort();
+    return port == nullptr || !port->isOpen();
+}
+
+}  // namespace
+
 void ProductTransfers::readAllProducts() {
     Trapped(link_.view(), ErrorHint::Port8018, [this] { readAllBody(); });
 }
@@ -80,6 +89,8 @@ void ProductTransfers::readAllBody() {
     for (int n = 0; n < SettingsStore::kProducts; ++n) {
         view.setStatusText(QStringLiteral("銘柄 %1 読み込み中").arg(n));
         readProduct(n);
+        // A port that is closed or gone stays so: one report is enough, not one per product.
+        if (PortLost(link_)) return;
         if (link_.linkTimedOut) break;
         view.setProgress(n);
     }
@@ -120,6 +131,7 @@ void ProductTransfers::writeAllBody() {
         if (link_.linkTimedOut) return;
         view.setStatusText(QStringLiteral("銘柄 %1 送信中").arg(n));
         writeProduct(n);
+        if (PortLost(link_)) return;
         view.setProgress(n);
     }
     // A time-out on the last record must not be reported as a completed send.

@@ -511,9 +511,9 @@ class ProductTransfersTest : public QObject {
         QTest::newRow("write one") << 3 << 1;
         QTest::newRow("write shown") << 5 << 1;
         QTest::newRow("write shown to all") << 6 << 1;
-        // Each product's own trap reports and the loop goes on with the next.
-        QTest::newRow("read all") << 2 << 100;
-        QTest::newRow("write all") << 4 << 100;
+        // A closed port stays closed: reported once, not once for each of the 100 products.
+        QTest::newRow("read all") << 2 << 1;
+        QTest::newRow("write all") << 4 << 1;
     }
     void closedPortIsReportedWith8018Hint() {
         QFETCH(int, op);
