@@ -9,6 +9,7 @@
 #include "link/PortSettings.h"
 #include "platform/IniFile.h"
 #include "ui/MainWindow.h"
+#include "ui/ModelSwitchView.h"
 #include "ui/TabBuilders.h"
 
 namespace {
@@ -22,7 +23,8 @@ Program::Program(MainWindow& window, const QString& iniPath,
                  std::array<std::unique_ptr<SerialPort>, 2> ports, int periodMs)
     : window_(window),
       session_(
-          std::make_unique<Session>(window.store(), window, iniPath, std::move(ports), periodMs)) {
+          std::make_unique<Session>(window.store(), window, iniPath, std::move(ports), periodMs)),
+      modelSwitch_(std::make_unique<ModelSwitchView>(window, *session_)) {
     session_->setShowStatusTab([this] { window_.controls().tabs->setCurrentIndex(kStatusTab); });
     window_.setOperationHandler([this](Operation op, int index) { return handle(op, index); });
     for (int k = 0; k < 2; ++k)
@@ -45,6 +47,12 @@ bool Program::handle(Operation op, int index) {
     switch (op) {
         case Operation::Exit:
             exitProgram();
+            return true;
+        case Operation::SelectModel:
+            modelSwitch_->selectModel(index);
+            return true;
+        case Operation::SetPortAssignment:
+            modelSwitch_->setPortAssignment();
             return true;
         case Operation::ReadAllSettings:
         case Operation::WriteAllSettings:

@@ -8,6 +8,7 @@
 #include "ui/Operation.h"
 
 class MainWindow;
+class ModelSwitchView;
 
 // The running program: the session on the window's store, the start-up sequence carried out on
 // the window's controls, and the operations of the links, the live data and the whole-set
@@ -56,5 +57,6 @@ class Program : public StartupWindow {
 
     MainWindow& window_;
     std::unique_ptr<Session> session_;
+    std::unique_ptr<ModelSwitchView> modelSwitch_;
     StartupResult startup_;
 };

@@ -1,0 +1,116 @@
+#include "ui/ModelSwitchView.h"
+
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include "app/ModelSwitch.h"
+#include "app/Session.h"
+#include "platform/widgets/MessageBoxes.h"
+#include "ui/MainWindow.h"
+
+namespace {
+const QString kCurrentOption = QStringLiteral("color: rgb(0, 0, 255);");
+const QString kOtherOption = QStringLiteral("color: rgb(0, 0, 0);");
+}  // namespace
+
+ModelSwitchView::ModelSwitchView(MainWindow& window, Session& session)
+    : window_(window), session_(session) {}
+
+bool ModelSwitchView::settingsEmpty() const {
+    QStringList statusTexts;
+    for (const auto& boxes : window_.controls().statusBoxes)
+        for (const QLineEdit* box : boxes) statusTexts << box->text();
+    return modelswitch::SettingsEmpty(window_.store(), statusTexts);
+}
+
+void ModelSwitchView::selectModel(int option) {
+    // While an exchange with the indicator is in progress its replies are stored by the model
+    // and it uses the active port: the model stays as it is.
+    const auto running = session_.link().beginOperation(false);
+    if (!running) {
+        window_.beep();
+        showCurrentModelOption(false);
+        return;
+    }
+    const bool empty = settingsEmpty();
+    const IndicatorModel current = window_.store().model();
+    switch (modelswitch::Decide(current, option, empty)) {
+        case modelswitch::Choice::Keep:
+            showCurrentModelOption(false);
+            return;
+        case modelswitch::Choice::Switch:
+            break;
+        case modelswitch::Choice::Ask:
+            if (!window_.messages().askYesNo(&window_, modelswitch::ClearQuestion())) {
+                showCurrentModelOption(true);
+                return;
+            }
+            window_.clearSettings();
+            break;
+    }
+    switchModel(modelswitch::ModelOfOption(option));
+}
+
+void ModelSwitchView::switchModel(IndicatorModel model) {
+    const auto fail = [this](const OperationError& error) { report(error); };
+    modelswitch::BeginSwitch(session_, model, fail);
+
+    const Controls& c = window_.controls();
+    window_.setWindowTitle(MainWindow::TitleFor(model));
+    showCurrentModelOption(false);
+    const modelswitch::ModelCaptions captions = modelswitch::CaptionsOf(model);
+    c.badges[0]->setText(captions.badge);
+    c.badges[1]->setText(modelswitch::LinkOneBadge(model, session_.portAssignment));
+    c.allButtons[0]->setText(captions.allRead);
+    c.allButtons[1]->setText(captions.allWrite);
+    c.frame8->setTitle(captions.readWrite);
+    c.productButtons[0]->setText(captions.changeProduct);
+    // Item buttons, rows, entry boxes, bracket lines and the status label Label5(49).
+    window_.applyCatalogueView(model);
+    window_.fillItemLists(model);
+
+    modelswitch::SwitchPorts(session_, model, fail);
+    showPortFrames();
+}
+
+void ModelSwitchView::setPortAssignment() {
+    const Controls& c = window_.controls();
+    const auto running = session_.link().beginOperation(false);
+    if (!running) {
+        // The port in use stays as it is while the indicator is being talked to.
+        window_.beep();
+        c.portAssignment->setChecked(session_.portAssignment);
+        return;
+    }
+    const bool assignment = c.portAssignment->isChecked();
+    modelswitch::AssignPorts(session_, assignment,
+                             [this](const OperationError& error) { report(error); });
+    c.badges[1]->setText(assignment ? modelswitch::ModelName(IndicatorModel::F805)
+                                    : c.badges[0]->text());
+    showPortFrames();
+}
+
+void ModelSwitchView::showCurrentModelOption(bool focus) {
+    const Controls& c = window_.controls();
+    const int current = modelswitch::OptionOf(window_.store().model());
+    for (int i = 0; i < 2; ++i)
+        c.modelOptions[i]->setStyleSheet(i == current ? kCurrentOption : kOtherOption);
+    if (focus) c.modelOptions[current]->setFocus();
+    c.modelOptions[current]->setChecked(true);
+}
+
+void ModelSwitchView::showPortFrames() {
+    // Only the panel of the active link is shown.
+    const Controls& c = window_.controls();
+    const bool linkTwo = session_.activeLink() == 2;
+    c.portFrames[0]->setVisible(!linkTwo);
+    c.portFrames[1]->setVisible(linkTwo);
+}
+
+void ModelSwitchView::report(const OperationError& error) {
+    window_.showMessage(ErrorReportText(error, ErrorHint::None));
+}
