@@ -1,0 +1,53 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include "model/SettingsStore.h"
+
+// The settings data file: the 100 product records and every setting value of one model.
+// Files are saved as SQLite 3 databases (under the name the operator chose, normally "*.mdb");
+// loading reads those and Microsoft Access files alike, told apart by their first bytes.
+
+enum class DataFileFormat { Sqlite, Access, Other, Unreadable };
+
+// The form of the file at `path` by its header: "SQLite format 3" followed by NUL, or the
+// Access page header naming "Standard Jet DB" or "Standard ACE DB". A file that cannot be
+// opened is Unreadable; anything else, an empty file included, is Other.
+DataFileFormat DetectDataFileFormat(const QString& path);
+
+// Load modes: 1 products then settings, 2 products only, 4 settings only.
+namespace loadmode {
+constexpr int kAll = 1;
+constexpr int kProducts = 2;
+constexpr int kSettings = 4;
+}  // namespace loadmode
+
+struct DataFileLoad {
+    bool storeChanged = false;  // rows were copied into the store: redraw
+    QStringList messages;       // to show, in order, each in a message box with an OK button
+};
+
+// Loads the file into the store. Products: row i of "銘柄" (at most 100 rows) into product i,
+// fields by position. Settings: the one row of "設定値" into the store elements of the
+// selected model, fields by position, once the table passes the model check (field count and
+// first field name). A field without a value leaves the store as it is; the store is never
+// cleared and the model never changes. A file that cannot be read, or that holds a value
+// which no data file can hold (longer than five characters, control characters, binary
+// data), changes nothing and says why. A table the file lacks changes nothing of its half.
+DataFileLoad LoadDataFile(SettingsStore& store, const QString& path, int mode);
+
+struct DataFileSave {
+    bool saved = false;
+    QStringList messages;
+};
+
+// Saves the whole store as a new file at `path`: "銘柄" with 100 rows and "設定値" with the
+// selected model's fields and "INDICATOR". The file is written beside the target under a
+// temporary name and replaces it only when complete, so a failing save leaves an existing file
+// as it was. Values the file cannot hold (longer than five characters, or other than printable
+// ASCII) are left without value, and the result names them.
+DataFileSave SaveDataFile(const SettingsStore& store, const QString& path);
+
+// The messages of the model check.
+QString ModelMismatchText(IndicatorModel selected, bool productsLoaded);

@@ -1,0 +1,448 @@
+#include <sys/resource.h>
+
+#include <QDir>
+#include <QTemporaryDir>
+#include <QtTest>
+#include <csignal>
+#include <set>
+
+#include "StorageTestSupport.h"
+#include "storage/DataFile.h"
+#include "storage/DataFileLayout.h"
+
+using namespace storagetest;
+
+namespace {
+
+const QString kNotF805All = "このデータはＦ８０５用ではありません。銘柄のみ読み込みました。";
+const QString kNotF800All = "このデータはＦ８００用ではありません。銘柄のみ読み込みました。";
+const QString kNotF805 = "このデータはＦ８０５用ではありません。";
+const QString kNotF800 = "このデータはＦ８００用ではありません。";
+
+SettingsStore StoreOf(int model, QChar tag) {
+    SettingsStore store;
+    store.setModel(static_cast<IndicatorModel>(model));
+    if (tag != u' ') Fill(store, tag);
+    return store;
+}
+
+// Every product of the store comes from fill `tag`.
+bool AllProducts(const SettingsStore& store, QChar tag) {
+    for (int p = 0; p < SettingsStore::kProducts; ++p)
+        if (ProductTag(store, p) != tag) return false;
+    return true;
+}
+
+// Every setting in the model's file layout comes from `inLayout`, every other slot from
+// `outside`.
+bool AllSettings(const SettingsStore& store, QChar inLayout, QChar outside) {
+    std::set<std::pair<int, int>> layout;
+    for (const auto& f : datafile::SettingFields(store.model())) layout.insert({f.group, f.slot});
+    for (int g = SettingsStore::kFirstGroup; g <= SettingsStore::kLastGroup; ++g)
+        for (int s = 0; s < SettingsStore::GroupSize(g); ++s)
+            if (SettingTag(store, g, s) != (layout.count({g, s}) ? inLayout : outside))
+                return false;
+    return true;
+}
+
+}  // namespace
+
+class DataFileTest : public QObject {
+    Q_OBJECT
+  private:
+    QTemporaryDir dir_;
+    QString path(const QString& name = "data.mdb") const { return dir_.filePath(name); }
+
+    // A file saved from a store of fill `tag` with the model selected.
+    QString savedFile(int model, QChar tag, const QString& name = "saved.mdb") {
+        const QString file = path(name);
+        QFile::remove(file);
+        const DataFileSave saved = SaveDataFile(StoreOf(model, tag), file);
+        if (!saved.saved) qWarning() << saved.messages;
+        return file;
+    }
+
+  private slots:
+    void savesAnEmptyStore_data() {
+        QTest::addColumn<int>("model");
+        QTest::addColumn<int>("fields");
+        QTest::addColumn<QString>("first");
+        QTest::newRow("F805") << 805 << 60 << "上下限比較有無";
+        QTest::newRow("F800") << 800 << 32 << "ﾀｲﾏ";
+    }
+    void savesAnEmptyStore() {
+        QFETCH(int, model);
+        QFETCH(int, fields);
+        QFETCH(QString, first);
+        const QString file = path();
+        const DataFileSave saved = SaveDataFile(StoreOf(model, u' '), file);
+        QVERIFY(saved.saved);
+        QVERIFY(saved.messages.isEmpty());
+        QCOMPARE(DetectDataFileFormat(file), DataFileFormat::Sqlite);
+        QCOMPARE(Select(file, "SELECT name FROM sqlite_master WHERE type = 'table'"),
+                 QList<QVariantList>({{"銘柄"}, {"設定値"}}));
+        QCOMPARE(FieldNames(file, "銘柄"), datafile::ProductFields());
+        QCOMPARE(Select(file, "SELECT count(*) FROM 銘柄"), QList<QVariantList>({{100}}));
+        QCOMPARE(Select(file,
+                        "SELECT count(*) FROM 銘柄 WHERE coalesce(大投入, 定量前, 定量, 過量, "
+                        "不足, 落差, 自動落差規制値, 補正投入時間) IS NOT NULL"),
+                 QList<QVariantList>({{0}}));
+        const QStringList names = FieldNames(file, "設定値");
+        QCOMPARE(names.size(), fields);
+        QCOMPARE(names.first(), first);
+        QCOMPARE(names.last(), QString("INDICATOR"));
+        const auto rows = Select(file, "SELECT * FROM 設定値");
+        QCOMPARE(rows.size(), 1);
+        for (int n = 0; n < fields - 1; ++n) QVERIFY(!rows[0][n].isValid());
+        QCOMPARE(rows[0].last().toString(), model == 800 ? QString("F800") : QString("F805"));
+        QVERIFY(Select(file, "SELECT * FROM sqlite_master WHERE type = 'index'").isEmpty());
+    }
+
+    void savesValuesByLayout() {
+        const QString file = savedFile(800, u'A');
+        QCOMPARE(Select(file, "SELECT 定量, 補正投入時間 FROM 銘柄 LIMIT 1 OFFSET 42"),
+                 QList<QVariantList>({{ProductText(u'A', 42, 2), ProductText(u'A', 42, 7)}}));
+        // The F800's weight fields live in group 6 from slot 2, its statistics in group 8.
+        QCOMPARE(Select(file,
+                        "SELECT ﾀｲﾏ, 分銅重量値, 重力加速度補正, 最大重量, 標本標準偏差 "
+                        "FROM 設定値"),
+                 QList<QVariantList>(
+                     {{SettingText(u'A', 2, 0), SettingText(u'A', 6, 2), SettingText(u'A', 6, 8),
+                       SettingText(u'A', 8, 0), SettingText(u'A', 8, 5)}}));
+    }
+
+    void roundTrip_data() {
+        QTest::addColumn<int>("model");
+        QTest::addColumn<int>("mode");
+        QTest::addColumn<bool>("products");
+        QTest::addColumn<bool>("settings");
+        for (int model : {805, 800}) {
+            const QByteArray m = QByteArray::number(model);
+            QTest::newRow(m + " all") << model << 1 << true << true;
+            QTest::newRow(m + " products") << model << 2 << true << false;
+            QTest::newRow(m + " settings") << model << 4 << false << true;
+        }
+    }
+    void roundTrip() {
+        QFETCH(int, model);
+        QFETCH(int, mode);
+        QFETCH(bool, products);
+        QFETCH(bool, settings);
+        const QString file = savedFile(model, u'A');
+        SettingsStore store = StoreOf(model, u'B');
+        const DataFileLoad loaded = LoadDataFile(store, file, mode);
+        QVERIFY(loaded.messages.isEmpty());
+        QVERIFY(loaded.storeChanged);
+        QVERIFY(AllProducts(store, products ? u'A' : u'B'));
+        // Slots outside the model's layout keep what they held.
+        QVERIFY(AllSettings(store, settings ? u'A' : u'B', u'B'));
+        QCOMPARE(static_cast<int>(store.model()), model);
+    }
+
+    void otherModelsFile_data() {
+        QTest::addColumn<int>("saved");
+        QTest::addColumn<int>("mode");
+        QTest::addColumn<bool>("products");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("F800 file, F805 all") << 800 << 1 << true << kNotF805All;
+        QTest::newRow("F800 file, F805 settings") << 800 << 4 << false << kNotF805;
+        QTest::newRow("F800 file, F805 products") << 800 << 2 << true << QString();
+        QTest::newRow("F805 file, F800 all") << 805 << 1 << true << kNotF800All;
+        QTest::newRow("F805 file, F800 settings") << 805 << 4 << false << kNotF800;
+    }
+    void otherModelsFile() {
+        QFETCH(int, saved);
+        QFETCH(int, mode);
+        QFETCH(bool, products);
+        QFETCH(QString, message);
+        const QString file = savedFile(saved, u'A');
+        SettingsStore store = StoreOf(saved == 800 ? 805 : 800, u'B');
+        const DataFileLoad loaded = LoadDataFile(store, file, mode);
+        QCOMPARE(loaded.messages, message.isEmpty() ? QStringList() : QStringList{message});
+        QCOMPARE(loaded.storeChanged, products);
+        QVERIFY(AllProducts(store, products ? u'A' : u'B'));
+        QVERIFY(AllSettings(store, u'B', u'B'));
+    }
+
+    void emptyValuesKeepTheStore() {
+        SettingsStore source = StoreOf(805, u'A');
+        source.setProduct(5, 2, "");
+        source.setSetting(2, 3, "");
+        QVERIFY(SaveDataFile(source, path()).saved);
+        QCOMPARE(Select(path(), "SELECT 定量 FROM 銘柄 LIMIT 1 OFFSET 5"),
+                 QList<QVariantList>({{QVariant()}}));
+        SettingsStore store = StoreOf(805, u'B');
+        QVERIFY(LoadDataFile(store, path(), 1).messages.isEmpty());
+        QCOMPARE(store.product(5, 2), ProductText(u'B', 5, 2));
+        QCOMPARE(store.product(5, 3), ProductText(u'A', 5, 3));
+        QCOMPARE(store.setting(2, 3), SettingText(u'B', 2, 3));
+        QCOMPARE(store.setting(2, 4), SettingText(u'A', 2, 4));
+    }
+
+    // Tables written by hand: without "INDICATOR", fields named otherwise, other row counts.
+    void readsByPosition() {
+        const QString file = path("hand.mdb");
+        QFile::remove(file);
+        QStringList settingColumns, values;
+        for (const auto& f : datafile::SettingFields(IndicatorModel::F805)) {
+            settingColumns << '"' + f.name + '"';
+            values << "'" + SettingText(u'A', f.group, f.slot) + "'";
+        }
+        settingColumns[1] = "\"下限\"";  // names after the first do not matter
+        settingColumns[3] = "\"上下限比較ﾓｰﾄﾞ\"";
+        QStringList sql{"CREATE TABLE 銘柄 (a, b, c, d, e, f, g, h, extra)",
+                        "CREATE TABLE 設定値 (" + settingColumns.join(',') + ")",
+                        "INSERT INTO 設定値 VALUES (" + values.join(',') + ")"};
+        for (int p = 0; p < 3; ++p) {
+            QStringList row;
+            for (int k = 0; k < 8; ++k) row << "'" + ProductText(u'A', p, k) + "'";
+            sql << "INSERT INTO 銘柄 VALUES (" + row.join(',') + ", 'xxxxxxxx')";
+        }
+        QVERIFY(RunSql(file, sql));
+        SettingsStore store = StoreOf(805, u'B');
+        const DataFileLoad loaded = LoadDataFile(store, file, 1);
+        QVERIFY(loaded.messages.isEmpty());
+        for (int p = 0; p < 100; ++p) QCOMPARE(ProductTag(store, p), p < 3 ? u'A' : u'B');
+        QVERIFY(AllSettings(store, u'A', u'B'));
+    }
+
+    void productRowsBeyondTheHundredthAreIgnored() {
+        const QString file = savedFile(805, u'A');
+        QStringList sql;
+        for (int i = 0; i < 20; ++i) sql << "INSERT INTO 銘柄 (大投入) VALUES ('99999')";
+        QVERIFY(RunSql(file, sql));
+        SettingsStore store = StoreOf(805, u'B');
+        QVERIFY(LoadDataFile(store, file, 2).messages.isEmpty());
+        QVERIFY(AllProducts(store, u'A'));
+    }
+
+    void tablesWithoutRowsChangeNothing() {
+        const QString file = savedFile(805, u'A');
+        QVERIFY(RunSql(file, {"DELETE FROM 銘柄", "DELETE FROM 設定値"}));
+        SettingsStore store = StoreOf(805, u'B');
+        const DataFileLoad loaded = LoadDataFile(store, file, 1);
+        QVERIFY(loaded.messages.isEmpty());
+        QVERIFY(!loaded.storeChanged);
+        QVERIFY(AllProducts(store, u'B'));
+        QVERIFY(AllSettings(store, u'B', u'B'));
+    }
+
+    void missingTable_data() {
+        QTest::addColumn<QString>("dropped");
+        QTest::addColumn<int>("mode");
+        QTest::addColumn<bool>("products");
+        QTest::addColumn<bool>("settings");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("no settings, all")
+            << "設定値" << 1 << true << false
+            << "このファイルには「設定値」の表がありません。銘柄のみ読み込みました。";
+        QTest::newRow("no settings, settings")
+            << "設定値" << 4 << false << false << "このファイルには「設定値」の表がありません。";
+        QTest::newRow("no settings, products") << "設定値" << 2 << true << false << QString();
+        QTest::newRow("no products, all")
+            << "銘柄" << 1 << false << true
+            << "このファイルには「銘柄」の表がありません。設定値のみ読み込みました。";
+        QTest::newRow("no products, products")
+            << "銘柄" << 2 << false << false << "このファイルには「銘柄」の表がありません。";
+        QTest::newRow("no products, settings") << "銘柄" << 4 << false << true << QString();
+    }
+    void missingTable() {
+        QFETCH(QString, dropped);
+        QFETCH(int, mode);
+        QFETCH(bool, products);
+        QFETCH(bool, settings);
+        QFETCH(QString, message);
+        const QString file = savedFile(805, u'A');
+        QVERIFY(RunSql(file, {"DROP TABLE " + dropped}));
+        SettingsStore store = StoreOf(805, u'B');
+        const DataFileLoad loaded = LoadDataFile(store, file, mode);
+        QCOMPARE(loaded.messages, message.isEmpty() ? QStringList() : QStringList{message});
+        QVERIFY(AllProducts(store, products ? u'A' : u'B'));
+        QVERIFY(AllSettings(store, settings ? u'A' : u'B', u'B'));
+    }
+
+    // Files that are not data files, or hold what no data file holds, change nothing.
+    void badFiles_data() {
+        QTest::addColumn<QByteArray>("content");  // written as the file when not empty
+        QTest::addColumn<QStringList>("sql");     // run on a saved file otherwise
+        QTest::addColumn<int>("mode");
+        QTest::addColumn<QString>("message");  // the start of the one message
+        const QString notData = "このファイルはデータファイルではありません。";
+        const QString cannotRead = "ファイルを読み込めません。";
+        const QString damaged = "このファイルの値が正しくありません（";
+        QTest::newRow("text") << QByteArray("[Path]\r\nPath1=C:\\\r\n") << QStringList() << 1
+                              << notData;
+        QTest::newRow("one byte") << QByteArray("S") << QStringList() << 1 << notData;
+        QByteArray jet("\x00\x01\x00\x00Standard Jet DB\x00", 20);
+        jet.append(QByteArray(3 * 4096 - jet.size(), '\0'));
+        QTest::newRow("Access header only") << jet << QStringList() << 1 << cannotRead;
+        jet[0x14] = 1;  // Jet 4
+        QTest::newRow("Jet 4 header only") << jet << QStringList() << 2 << cannotRead;
+        jet[0x14] = 3;  // ACE
+        QTest::newRow("ACE header only") << jet << QStringList() << 4 << cannotRead;
+        QByteArray sqlite("SQLite format 3\x00", 16);
+        QTest::newRow("SQLite header only") << sqlite << QStringList() << 4 << cannotRead;
+        QTest::newRow("no tables")
+            << QByteArray() << QStringList{"DROP TABLE 銘柄", "DROP TABLE 設定値"} << 1 << notData;
+        QTest::newRow("long product value")
+            << QByteArray()
+            << QStringList{"PRAGMA ignore_check_constraints = ON",
+                           "UPDATE 銘柄 SET 落差 = '123456' WHERE rowid = 8"}
+            << 1 << damaged + "「銘柄」の銘柄 7「落差」）";
+        QTest::newRow("line break in a setting")
+            << QByteArray() << QStringList{"UPDATE 設定値 SET 上限 = '12' || char(13) || '3'"} << 4
+            << damaged + "「設定値」の「上限」）";
+        QTest::newRow("full-width digits")
+            << QByteArray() << QStringList{"UPDATE 設定値 SET LOCK = '０１'"} << 1
+            << damaged + "「設定値」の「LOCK」）";
+        QTest::newRow("binary value")
+            << QByteArray() << QStringList{"UPDATE 銘柄 SET 定量 = x'0102' WHERE rowid = 1"} << 2
+            << damaged + "「銘柄」）";
+        QTest::newRow("seven product fields")
+            << QByteArray()
+            << QStringList{"DROP TABLE 銘柄", "CREATE TABLE 銘柄 (a, b, c, d, e, f, g)",
+                           "INSERT INTO 銘柄 VALUES (1, 2, 3, 4, 5, 6, 7)"}
+            << 1 << damaged + "「銘柄」）";
+    }
+    void badFiles() {
+        QFETCH(QByteArray, content);
+        QFETCH(QStringList, sql);
+        QFETCH(int, mode);
+        QFETCH(QString, message);
+        QString file = path("bad.mdb");
+        QFile::remove(file);
+        if (sql.isEmpty()) {
+            QFile out(file);
+            QVERIFY(out.open(QIODevice::WriteOnly));
+            out.write(content);
+        } else {
+            file = savedFile(805, u'A', "bad.mdb");
+            QVERIFY(RunSql(file, sql));
+        }
+        SettingsStore store = StoreOf(805, u'B');
+        const DataFileLoad loaded = LoadDataFile(store, file, mode);
+        QCOMPARE(loaded.messages.size(), 1);
+        QVERIFY2(loaded.messages[0].startsWith(message), qPrintable(loaded.messages[0]));
+        QVERIFY(!loaded.storeChanged);
+        QVERIFY(AllProducts(store, u'B'));
+        QVERIFY(AllSettings(store, u'B', u'B'));
+    }
+
+    void truncatedAndMissingFiles() {
+        const QString file = savedFile(805, u'A', "cut.mdb");
+        QFile cut(file);
+        QVERIFY(cut.resize(cut.size() / 3));
+        SettingsStore store = StoreOf(805, u'B');
+        DataFileLoad loaded = LoadDataFile(store, file, 1);
+        QCOMPARE(loaded.messages.size(), 1);
+        QVERIFY(loaded.messages[0].startsWith("ファイルを読み込めません。"));
+        loaded = LoadDataFile(store, path("nowhere.mdb"), 1);
+        QCOMPARE(loaded.messages, QStringList{"ファイルを開けません。"});
+        QVERIFY(!QFile::exists(path("nowhere.mdb")));
+        QVERIFY(AllProducts(store, u'B'));
+        QVERIFY(AllSettings(store, u'B', u'B'));
+    }
+
+    void otherModesDoNothing() {
+        const QString file = savedFile(805, u'A');
+        SettingsStore store = StoreOf(805, u'B');
+        for (int mode : {0, 3, 5, 8}) QVERIFY(LoadDataFile(store, file, mode).messages.isEmpty());
+        QVERIFY(AllProducts(store, u'B'));
+    }
+
+    void formats_data() {
+        QTest::addColumn<QByteArray>("head");
+        QTest::addColumn<int>("format");
+        QTest::newRow("SQLite") << QByteArray("SQLite format 3\x00rest", 20)
+                                << int(DataFileFormat::Sqlite);
+        QTest::newRow("SQLite without NUL")
+            << QByteArray("SQLite format 3 rest") << int(DataFileFormat::Other);
+        QTest::newRow("Jet") << QByteArray("\x00\x01\x00\x00Standard Jet DB\x00", 20)
+                             << int(DataFileFormat::Access);
+        QTest::newRow("ACE") << QByteArray("\x00\x01\x00\x00Standard ACE DB\x00", 20)
+                             << int(DataFileFormat::Access);
+        QTest::newRow("Jet name only")
+            << QByteArray("Standard Jet DB") << int(DataFileFormat::Other);
+        QTest::newRow("empty") << QByteArray() << int(DataFileFormat::Other);
+    }
+    void formats() {
+        QFETCH(QByteArray, head);
+        QFETCH(int, format);
+        QFile out(path("head.bin"));
+        QVERIFY(out.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        out.write(head);
+        out.close();
+        QCOMPARE(int(DetectDataFileFormat(out.fileName())), format);
+        QCOMPARE(DetectDataFileFormat(path("missing.bin")), DataFileFormat::Unreadable);
+    }
+
+    void savingReplacesAnExistingFile() {
+        const QString file = path("old.mdb");
+        QVERIFY(RunSql(file, {"CREATE TABLE extra (x)", "INSERT INTO extra VALUES (1)"}));
+        QVERIFY(SaveDataFile(StoreOf(800, u'A'), file).saved);
+        QCOMPARE(Select(file, "SELECT name FROM sqlite_master WHERE type = 'table'"),
+                 QList<QVariantList>({{"銘柄"}, {"設定値"}}));
+        QCOMPARE(QDir(dir_.path()).entryList({".old.mdb*"}, QDir::Files | QDir::Hidden),
+                 QStringList());
+    }
+
+    void valuesTheFileCannotHoldAreNamed() {
+        SettingsStore store = StoreOf(805, u'A');
+        store.setProduct(3, 0, "123456");
+        store.setSetting(2, 2, "1\n345");
+        const DataFileSave saved = SaveDataFile(store, path());
+        QVERIFY(saved.saved);
+        QCOMPARE(saved.messages.size(), 1);
+        QVERIFY(saved.messages[0].endsWith("\n銘柄 3「大投入」、「上限」"));
+        QCOMPARE(Select(path(), "SELECT 大投入 FROM 銘柄 LIMIT 1 OFFSET 3"),
+                 QList<QVariantList>({{QVariant()}}));
+        QCOMPARE(Select(path(), "SELECT 上限, 下限 FROM 設定値"),
+                 QList<QVariantList>({{QVariant(), SettingText(u'A', 2, 3)}}));
+    }
+
+    // A save that cannot be completed leaves the file that was there, and no temporary file.
+    void failingSaveKeepsTheOldFile() {
+        const QString file = savedFile(805, u'A', "keep.mdb");
+        const auto before = QDir(dir_.path()).entryList(QDir::Files | QDir::Hidden);
+        // Writes beyond 2 KiB fail (as on a full disk), for root too.
+        rlimit old{};
+        QVERIFY(getrlimit(RLIMIT_FSIZE, &old) == 0);
+        const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit small = old;
+        small.rlim_cur = 2048;
+        QVERIFY(setrlimit(RLIMIT_FSIZE, &small) == 0);
+        const DataFileSave saved = SaveDataFile(StoreOf(805, u'B'), file);
+        setrlimit(RLIMIT_FSIZE, &old);
+        std::signal(SIGXFSZ, oldHandler);
+        QVERIFY(!saved.saved);
+        QCOMPARE(saved.messages.size(), 1);
+        QVERIFY(saved.messages[0].startsWith("ファイルを保存できませんでした。\n"));
+        QCOMPARE(QDir(dir_.path()).entryList(QDir::Files | QDir::Hidden), before);
+        SettingsStore store = StoreOf(805, u' ');
+        QVERIFY(LoadDataFile(store, file, 1).messages.isEmpty());
+        QVERIFY(AllProducts(store, u'A'));
+    }
+
+    void unwritablePlaces() {
+        const QString folder = path("folder.mdb");
+        QVERIFY(QDir().mkpath(folder + "/inside"));
+        DataFileSave saved = SaveDataFile(StoreOf(805, u'A'), folder);
+        QVERIFY(!saved.saved);
+        QVERIFY(QFileInfo(folder + "/inside").isDir());
+        saved = SaveDataFile(StoreOf(805, u'A'), path("no/such/folder.mdb"));
+        QVERIFY(!saved.saved);
+        QCOMPARE(saved.messages.size(), 1);
+        QVERIFY(saved.messages[0].startsWith("ファイルを保存できませんでした。\n"));
+    }
+
+    void japaneseFileName() {
+        const QString file = path("データ　銘柄.mdb");
+        QVERIFY(SaveDataFile(StoreOf(805, u'A'), file).saved);
+        SettingsStore store = StoreOf(805, u'B');
+        QVERIFY(LoadDataFile(store, file, 1).messages.isEmpty());
+        QVERIFY(AllProducts(store, u'A'));
+    }
+};
+
+QTEST_GUILESS_MAIN(DataFileTest)
+#include "test_data_file.moc"
