@@ -16,8 +16,10 @@
 
 #include "platform/OperationError.h"
 #include "platform/widgets/MessageBoxes.h"
+#include "ui/EditCapture.h"
 #include "ui/EntryChecks.h"
 #include "ui/TabBuilders.h"
+#include "ui/TabNavigation.h"
 
 QFont JapaneseUiFont() {
     QFont font = QApplication::font();
@@ -54,6 +56,8 @@ MainWindow::MainWindow(QWidget* parent)
     fillItemLists(IndicatorModel::F805);
     watchControls();
     new EntryChecks(*this);
+    new EditCapture(*this);
+    new TabNavigation(*this);
     // Wide enough for all ten tab captions side by side, as far as the screen allows; a smaller
     // window scrolls its tabs and pages instead of squeezing them.
     QSize size = preferredSize();
@@ -188,6 +192,9 @@ void MainWindow::dispatch(Operation op, int index) {
         const auto it = watched_.constFind(focus);
         if (it != watched_.constEnd() && it->kind == Watched::ValueBox)
             emit valueBoxLeft(it->family, it->index);
+        // Likewise the option picked in the focused item list is stored first.
+        if (it != watched_.constEnd() && it->kind == Watched::ItemList)
+            emit itemListLeft(it->index);
     }
     try {
         if (handler_ && handler_(op, index)) return;

@@ -7,6 +7,7 @@
 
 #include "platform/ProcessStart.h"
 #include "ui/MainWindow.h"
+#include "ui/TabNavigation.h"
 
 namespace {
 
@@ -132,7 +133,7 @@ void MainWindow::pressToolbarKey(const QString& key) {
         if (key == QLatin1String(tool.key)) return dispatch(tool.op, tool.index);
 }
 
-void MainWindow::runBuiltIn(Operation op, int) {
+void MainWindow::runBuiltIn(Operation op, int index) {
     switch (op) {
         case Operation::ClearAll:
             clearAll();
@@ -155,6 +156,12 @@ void MainWindow::runBuiltIn(Operation op, int) {
             break;
         case Operation::Exit:
             close();
+            break;
+        case Operation::GoBack:
+            if (auto* tabs = findChild<TabNavigation*>()) tabs->goBack();
+            break;
+        case Operation::JumpToItem:
+            if (auto* tabs = findChild<TabNavigation*>()) tabs->jumpToItem(index);
             break;
         default:
             // Transfers, files, model and ports: carried out by the plugged handler.
