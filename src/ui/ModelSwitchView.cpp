@@ -31,8 +31,7 @@ void ModelSwitchView::selectModel(int option) {
     // While an exchange with the indicator is in progress its replies are stored by the model
     // and it uses the active port: the model stays as it is.
     const auto running = session_.link().beginOperation(false);
-    if (!running) {
-        window_.beep();
+    if (!running) {  // refused with a beep
         showCurrentModelOption(false);
         return;
     }
@@ -81,14 +80,15 @@ void ModelSwitchView::setPortAssignment() {
     const Controls& c = window_.controls();
     const auto running = session_.link().beginOperation(false);
     if (!running) {
-        // The port in use stays as it is while the indicator is being talked to.
-        window_.beep();
+        // The port in use stays as it is while the indicator is being talked to (a beep).
         c.portAssignment->setChecked(session_.portAssignment);
         return;
     }
     const bool assignment = c.portAssignment->isChecked();
-    modelswitch::AssignPorts(session_, assignment,
-                             [this](const OperationError& error) { report(error); });
+    // A port that fails here is most often a wrong port number: the panel shown next has it.
+    modelswitch::AssignPorts(session_, assignment, [this](const OperationError& error) {
+        report(error, ErrorHint::Port8002);
+    });
     c.badges[1]->setText(assignment ? modelswitch::ModelName(IndicatorModel::F805)
                                     : c.badges[0]->text());
     showPortFrames();
@@ -111,6 +111,6 @@ void ModelSwitchView::showPortFrames() {
     c.portFrames[1]->setVisible(linkTwo);
 }
 
-void ModelSwitchView::report(const OperationError& error) {
-    window_.showMessage(ErrorReportText(error, ErrorHint::None));
+void ModelSwitchView::report(const OperationError& error, ErrorHint hint) {
+    window_.showMessage(ErrorReportText(error, hint));
 }

@@ -1,10 +1,10 @@
 #pragma once
 
 #include "model/SettingsStore.h"
+#include "platform/OperationError.h"
 
 class MainWindow;
 class Session;
-struct OperationError;
 
 // The model options Option3(0) "F805" / Option3(1) "F800" and the check box Check1
 // "割付を利用する" on the window: asks before settings are cleared, re-dresses the window for the
@@ -25,7 +25,7 @@ class ModelSwitchView {
     void switchModel(IndicatorModel model);
     void showCurrentModelOption(bool focus);
     void showPortFrames();
-    void report(const OperationError& error);
+    void report(const OperationError& error, ErrorHint hint = ErrorHint::None);
 
     MainWindow& window_;
     Session& session_;

@@ -273,6 +273,26 @@ class ModelSwitchTest : public QObject {
         QVERIFY(f.shown(f.c().portFrames[0]));
     }
 
+    // Ticking the box with the F800 served moves to link 2; a port that will not open is
+    // reported with the hint to change the port number, and link 2's panel is shown for it.
+    void checkBoxFailureNamesThePortHint() {
+        Fixture f;
+        f.pickModel(1);
+        f.link2->failOpenWith = ErrNo::kInvalidPort;
+        f.tick();
+        QCOMPARE(f.messages.shown.size(), 1);
+        QVERIFY(f.messages.shown[0].contains("ErrNo.=8002"));
+        QVERIFY(f.messages.shown[0].endsWith(
+            "\r\n\r\nエラー番号が 8002 の場合、ポート番号を変更してみて下さい。"));
+        QVERIFY(f.session().portAssignment);
+        QCOMPARE(f.session().activeLink(), 2);
+        QVERIFY(!f.link1->isOpen());
+        QVERIFY(f.shown(f.c().portFrames[1]));
+        QCOMPARE(f.c().badges[1]->text(), QString("F805"));
+        // The check box leaves line control alone: link 2 has had none set yet.
+        QCOMPARE(f.link2->handshaking(), Handshaking::None);
+    }
+
     // While an operation talks to the indicator neither the model nor the port changes.
     void refusedDuringAnOperation() {
         Fixture f;
