@@ -11,7 +11,9 @@
 
 #include "app/ModelSwitch.h"
 #include "model/Catalogue.h"
+#include "platform/IniFile.h"
 #include "support/FakeSerialPort.h"
+#include "support/SimProcess.h"
 #include "ui/BracketLine.h"
 #include "ui/MainWindow.h"
 #include "ui/Program.h"
@@ -311,6 +313,43 @@ class ModelSwitchTest : public QObject {
         VerifyDressedFor(f, IndicatorModel::F805, false);
         f.pickModel(1);
         QCOMPARE(f.store().model(), IndicatorModel::F800);
+    }
+
+    // Against a simulated F800 on link 1: after the switch the settings read asks for the
+    // F800's codes over RTS/CTS and stores its groups 4 and 5 where the F800 keeps them; back to
+    // the F805 they are cleared.
+    void readsTheF800AfterTheSwitch() {
+        SimProcess sim({"--model", "800"});
+        QVERIFY(!sim.device().isEmpty());
+        QTemporaryDir dir;
+        const QString ini = dir.filePath("Rusk.INI");
+        WriteProfileString(ini, "Devices", "Com1", sim.device());
+        RecordingMessages messages;  // outlives the window that uses it
+        MainWindow window;
+        window.setMessagePresenter(&messages);
+        Program program(window, ini, 2000);
+        program.start(dir.path());
+        QVERIFY(messages.shown.isEmpty());
+        window.controls().modelOptions[1]->click();
+        QCOMPARE(program.session().port(1).handshaking(), Handshaking::RtsCts);
+        window.findChild<QPushButton*>("Command20_0")->click();
+        QVERIFY2(messages.shown.isEmpty(), qPrintable(messages.shown.join('|')));
+        const QStringList asked = sim.requests();
+        QVERIFY(asked.contains("W46"));
+        QVERIFY(asked.contains("W55"));
+        QVERIFY(!asked.contains("W2A"));
+        QVERIFY(!asked.contains("W91"));
+        QVERIFY(!window.store().setting(6, 8).isEmpty());  // "46"
+        QVERIFY(!window.store().setting(8, 5).isEmpty());  // "55"
+        QVERIFY(window.store().setting(9, 0).isEmpty());
+
+        messages.answer = true;
+        window.controls().modelOptions[0]->click();
+        QCOMPARE(messages.shown, QStringList{modelswitch::ClearQuestion()});
+        QCOMPARE(window.store().model(), IndicatorModel::F805);
+        QVERIFY(window.store().setting(6, 8).isEmpty());
+        QCOMPARE(program.session().port(1).handshaking(), Handshaking::None);
+        QVERIFY(program.session().port(1).isOpen());
     }
 };
 
