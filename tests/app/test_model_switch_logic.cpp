@@ -110,56 +110,6 @@ class ModelSwitchLogicTest : public QObject {
         QCOMPARE(int(Decide(static_cast<IndicatorModel>(current), option, empty)), choice);
     }
 
-    void texts() {
-        QCOMPARE(ClearQuestion(),
-                 QString("機種を変更する場合、設定値をクリヤする必要があります。\r\n"
-                         "今すぐクリヤしますか？ (銘柄データは残ります)"));
-        const ModelCaptions f805 = CaptionsOf(IndicatorModel::F805);
-        QCOMPARE(f805.badge, QString("F805"));
-        QCOMPARE(f805.allRead, QString("F805一括読みだし"));
-        QCOMPARE(f805.allWrite, QString("F805一括書き込み"));
-        QCOMPARE(f805.readWrite, QString("F805 読み書き"));
-        QCOMPARE(f805.changeProduct, QString("F805銘柄変更"));
-        const ModelCaptions f800 = CaptionsOf(IndicatorModel::F800);
-        QCOMPARE(f800.badge, QString("F800"));
-        QCOMPARE(f800.allRead, QString("F800一括読みだし"));
-        QCOMPARE(f800.allWrite, QString("F800一括書き込み"));
-        QCOMPARE(f800.readWrite, QString("F800 読み書き"));
-        QCOMPARE(f800.changeProduct, QString("F800銘柄変更"));
-    }
-
-    void linkAndBadge() {
-        QCOMPARE(LinkFor(IndicatorModel::F805, false), 1);
-        QCOMPARE(LinkFor(IndicatorModel::F800, false), 1);
-        QCOMPARE(LinkFor(IndicatorModel::F805, true), 1);
-        QCOMPARE(LinkFor(IndicatorModel::F800, true), 2);
-        QCOMPARE(LinkOneBadge(IndicatorModel::F800, false), QString("F800"));
-        QCOMPARE(LinkOneBadge(IndicatorModel::F805, false), QString("F805"));
-        QCOMPARE(LinkOneBadge(IndicatorModel::F800, true), QString("F805"));
-        QCOMPARE(ModelOfOption(1), IndicatorModel::F800);
-        QCOMPARE(ModelOfOption(0), IndicatorModel::F805);
-        QCOMPARE(OptionOf(IndicatorModel::F800), 1);
-    }
-
-    // Without the assignment link 1 serves both models and only its line control changes.
-    void sharedLinkFollowsTheModel() {
-        Ports p;
-        p.switchTo(IndicatorModel::F800);
-        QCOMPARE(p.store.modelCode, qint16(800));
-        QCOMPARE(p.active(), p.link1);
-        QVERIFY(p.link1->isOpen());
-        QVERIFY(!p.link2->isOpen());
-        QCOMPARE(p.link1->handshaking(), Handshaking::RtsCts);
-        QVERIFY(p.link1->rts);
-        p.switchTo(IndicatorModel::F805);
-        QCOMPARE(p.store.modelCode, qint16(805));
-        QCOMPARE(p.active(), p.link1);
-        QVERIFY(p.link1->isOpen());
-        QCOMPARE(p.link1->handshaking(), Handshaking::None);
-        QVERIFY(!p.link1->rts);
-        QVERIFY(p.errors.isEmpty());
-    }
-
     // With the assignment each model gets its own link, closed and opened as the model changes.
     void assignedLinksFollowTheModel() {
         Ports p;
