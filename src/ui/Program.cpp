@@ -8,6 +8,7 @@
 
 #include "link/PortSettings.h"
 #include "platform/IniFile.h"
+#include "ui/DataFileView.h"
 #include "ui/MainWindow.h"
 #include "ui/ModelSwitchView.h"
 #include "ui/TabBuilders.h"
@@ -30,6 +31,7 @@ Program::Program(MainWindow& window, const QString& iniPath,
     for (int k = 0; k < 2; ++k)
         QObject::connect(window_.controls().portLists[k][0], &QComboBox::currentIndexChanged,
                          &window_, [this, k] { showDevicePath(k + 1); });
+    dataFiles_ = std::make_unique<DataFileView>(window_, iniPath);
 }
 
 Program::~Program() {
@@ -47,6 +49,10 @@ bool Program::handle(Operation op, int index) {
     switch (op) {
         case Operation::Exit:
             exitProgram();
+            return true;
+        case Operation::LoadDataFile:
+        case Operation::SaveDataFile:
+            runFileOperation(op, index);
             return true;
         case Operation::SelectModel:
             modelSwitch_->selectModel(index);
@@ -105,6 +111,17 @@ void Program::applyPortSettings(int linkNo) {
         },
         [this, linkNo] { focusPortList(linkNo); });
     showDevicePath(linkNo);
+}
+
+void Program::runFileOperation(Operation op, int index) {
+    // The store does not change under an exchange with the indicator: a file operation waits
+    // its turn like any other operation (a beep while one runs).
+    const auto running = session_->link().beginOperation(false);
+    if (!running) return;
+    if (op == Operation::LoadDataFile)
+        dataFiles_->load(index);
+    else
+        dataFiles_->save();
 }
 
 void Program::testLink(int linkNo) {

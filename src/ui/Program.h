@@ -7,6 +7,7 @@
 #include "app/StartUp.h"
 #include "ui/Operation.h"
 
+class DataFileView;
 class MainWindow;
 class ModelSwitchView;
 
@@ -27,6 +28,8 @@ class Program : public StartupWindow {
     StartupResult start(const QString& programFolder);
     Session& session() { return *session_; }
     const StartupResult& startup() const { return startup_; }
+    // The data-file operations (tests put their own dialogs in).
+    DataFileView& dataFiles() { return *dataFiles_; }
 
     // The operation handler plugged into the window.
     bool handle(Operation op, int index);
@@ -53,10 +56,12 @@ class Program : public StartupWindow {
   private:
     void applyPortSettings(int linkNo);
     void testLink(int linkNo);
+    void runFileOperation(Operation op, int index);
     void exitProgram();
 
     MainWindow& window_;
     std::unique_ptr<Session> session_;
     std::unique_ptr<ModelSwitchView> modelSwitch_;
     StartupResult startup_;
+    std::unique_ptr<DataFileView> dataFiles_;
 };

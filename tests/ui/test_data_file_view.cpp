@@ -1,3 +1,4 @@
+#include <QAction>
 #include <QDir>
 #include <QLineEdit>
 #include <QTemporaryDir>
@@ -6,8 +7,10 @@
 #include "app/Configuration.h"
 #include "platform/IniFile.h"
 #include "storage/DataFile.h"
+#include "support/FakeSerialPort.h"
 #include "ui/DataFileView.h"
 #include "ui/MainWindow.h"
+#include "ui/Program.h"
 #include "ui/UiTestSupport.h"
 
 // The file operations on the window: dialogs answered by the test, messages recorded.
@@ -33,6 +36,31 @@ class DataFileViewTest : public QObject {
         DataFileView view;
         QStringList answers;  // the dialogs' answers in turn; none: cancelled
         QStringList folders;  // the folders the dialogs started in
+    };
+
+    // The whole program on fake ports, its dialogs answered by the test.
+    struct ProgramFixture {
+        explicit ProgramFixture(const QString& iniPath) {
+            window.setMessagePresenter(&messages);
+            program = std::make_unique<Program>(
+                window, iniPath,
+                std::array<std::unique_ptr<SerialPort>, 2>{std::make_unique<FakeSerialPort>(),
+                                                           std::make_unique<FakeSerialPort>()},
+                200);
+            program->start(QFileInfo(iniPath).path());
+            messages.shown.clear();
+            program->dataFiles().setDialogs(
+                {[this](const QString&) { return asked << "open", answer; },
+                 [this](const QString&) { return asked << "save", answer; }});
+        }
+        ~ProgramFixture() { window.setMessagePresenter(nullptr); }
+        void trigger(const char* item) { window.findChild<QAction*>(item)->trigger(); }
+
+        MainWindow window;
+        RecordingMessages messages;
+        std::unique_ptr<Program> program;
+        QStringList asked;
+        QString answer;
     };
 
   private slots:
@@ -112,6 +140,38 @@ class DataFileViewTest : public QObject {
         QCOMPARE(f.folders, QStringList({QDir::homePath(), dir_.path()}));
         f.view.load(0);
         QCOMPARE(f.folders.size(), 2);
+    }
+
+    // The file menu and the toolbar reach the file operations with their modes; none runs while
+    // an exchange with the indicator is in progress.
+    void menuAndToolbar() {
+        ProgramFixture f(ini());
+        f.answer = dir_.filePath("menu.mdb");
+        f.window.store().setProduct(4, 4, "00044");
+        f.window.store().setSetting(3, 0, "00030");
+        f.trigger("mnuFILE_SAVE");
+        QCOMPARE(f.asked, QStringList{"save"});
+        QVERIFY(QFile::exists(f.answer));
+        f.window.clearAll();
+        f.trigger("mnuMEI_OPEN");
+        QCOMPARE(f.window.store().product(4, 4), QString("00044"));
+        QVERIFY(f.window.store().setting(3, 0).isEmpty());
+        f.trigger("mnuSET_OPEN");
+        QCOMPARE(f.window.store().setting(3, 0), QString("00030"));
+        f.window.clearAll();
+        f.window.pressToolbarKey("OpenFile");
+        QCOMPARE(f.window.store().product(4, 4), QString("00044"));
+        QCOMPARE(f.window.store().setting(3, 0), QString("00030"));
+        f.window.pressToolbarKey("SaveFile");
+        f.trigger("mnuFILE_OPEN");
+        QCOMPARE(f.asked, QStringList({"save", "open", "open", "open", "save", "open"}));
+        QVERIFY(f.messages.shown.isEmpty());
+        {
+            const auto running = f.program->session().link().beginOperation(false);
+            f.trigger("mnuFILE_OPEN");
+            f.window.pressToolbarKey("SaveFile");
+        }
+        QCOMPARE(f.asked.size(), 6);
     }
 };
 
