@@ -25,7 +25,9 @@ Program::Program(MainWindow& window, const QString& iniPath,
     : window_(window),
       session_(
           std::make_unique<Session>(window.store(), window, iniPath, std::move(ports), periodMs)),
-      modelSwitch_(std::make_unique<ModelSwitchView>(window, *session_)) {
+      modelSwitch_(std::make_unique<ModelSwitchView>(window, *session_)),
+      productPanel_(window),
+      products_(session_->link(), productPanel_) {
     session_->setShowStatusTab([this] { window_.controls().tabs->setCurrentIndex(kStatusTab); });
     window_.setOperationHandler([this](Operation op, int index) { return handle(op, index); });
     for (int k = 0; k < 2; ++k)
@@ -65,6 +67,15 @@ bool Program::handle(Operation op, int index) {
         case Operation::LiveData:
         case Operation::ApplyPortSettings:
         case Operation::TestLink:
+        case Operation::ChangeProduct:
+        case Operation::ReadOneProduct:
+        case Operation::ReadAllProducts:
+        case Operation::WriteOneProduct:
+        case Operation::WriteAllProducts:
+        case Operation::WriteShownToTarget:
+        case Operation::WriteShownToAll:
+        case Operation::AllRead:
+        case Operation::AllWrite:
             break;
         default:
             return false;
@@ -89,9 +100,44 @@ bool Program::handle(Operation op, int index) {
             testLink(index);
             break;
         default:
+            runProductOperation(op);
             break;
     }
     return true;
+}
+
+void Program::runProductOperation(Operation op) {
+    switch (op) {
+        case Operation::ChangeProduct:
+            products_.changeProduct();
+            break;
+        case Operation::ReadOneProduct:
+            products_.readOneProduct();
+            break;
+        case Operation::ReadAllProducts:
+            products_.readAllProducts();
+            break;
+        case Operation::WriteOneProduct:
+            products_.writeOneProduct();
+            break;
+        case Operation::WriteAllProducts:
+            products_.writeAllProducts();
+            break;
+        case Operation::WriteShownToTarget:
+            products_.writeShownToTarget();
+            break;
+        case Operation::WriteShownToAll:
+            products_.writeShownToAll();
+            break;
+        case Operation::AllRead:
+            products_.allRead(session_->transfers());
+            break;
+        case Operation::AllWrite:
+            products_.allWrite(session_->transfers());
+            break;
+        default:
+            break;
+    }
 }
 
 void Program::applyPortSettings(int linkNo) {

@@ -5,6 +5,8 @@
 
 #include "app/Session.h"
 #include "app/StartUp.h"
+#include "transfer/ProductTransfers.h"
+#include "ui/ProductPanelView.h"
 #include "ui/Operation.h"
 
 class DataFileView;
@@ -55,6 +57,7 @@ class Program : public StartupWindow {
 
   private:
     void applyPortSettings(int linkNo);
+    void runProductOperation(Operation op);
     void testLink(int linkNo);
     void runFileOperation(Operation op, int index);
     void exitProgram();
@@ -62,6 +65,8 @@ class Program : public StartupWindow {
     MainWindow& window_;
     std::unique_ptr<Session> session_;
     std::unique_ptr<ModelSwitchView> modelSwitch_;
+    ProductPanelView productPanel_;
+    ProductTransfers products_;
     StartupResult startup_;
     std::unique_ptr<DataFileView> dataFiles_;
 };
