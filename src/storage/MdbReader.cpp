@@ -1,8 +1,15 @@
 #include "storage/MdbReader.h"
 
 #include <mdbtools.h>
+#include <poll.h>
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
+#include <QDataStream>
+#include <QDeadlineTimer>
 #include <QFile>
+#include <QIODevice>
 #include <QtGlobal>
 #include <memory>
 
@@ -69,7 +76,7 @@ bool ReadTable(MdbCatalogEntry* entry, int maxRows, DataTable& out) {
 
 }  // namespace
 
-TablesRead ReadMdbTables(const QString& path, const std::vector<TableRequest>& requests) {
+TablesRead ReadMdbTablesHere(const QString& path, const std::vector<TableRequest>& requests) {
     TablesRead result;
     // Access 97 files hold their text in the code page of the system that wrote them.
     if (qEnvironmentVariableIsEmpty("MDB_JET3_CHARSET"))
@@ -94,4 +101,118 @@ TablesRead ReadMdbTables(const QString& path, const std::vector<TableRequest>& r
         result.tables.emplace_back(std::move(table));
     }
     return result;
+}
+
+namespace {
+
+constexpr int kReadSeconds = 20;
+
+QByteArray Serialize(const TablesRead& read) {
+    QByteArray bytes;
+    QDataStream out(&bytes, QIODevice::WriteOnly);
+    out << read.failure << static_cast<qint32>(read.tables.size());
+    for (const auto& table : read.tables) {
+        out << table.has_value();
+        if (!table) continue;
+        out << table->fields << table->oddValue << static_cast<qint32>(table->rows.size());
+        for (const auto& row : table->rows) {
+            out << static_cast<qint32>(row.size());
+            for (const auto& cell : row) out << cell.has_value() << cell.value_or(QString());
+        }
+    }
+    return bytes;
+}
+
+bool Deserialize(const QByteArray& bytes, TablesRead& read) {
+    QDataStream in(bytes);
+    qint32 tables = 0;
+    in >> read.failure >> tables;
+    for (qint32 t = 0; t < tables && in.status() == QDataStream::Ok; ++t) {
+        bool present = false;
+        in >> present;
+        if (!present) {
+            read.tables.emplace_back();
+            continue;
+        }
+        DataTable table;
+        qint32 rows = 0;
+        in >> table.fields >> table.oddValue >> rows;
+        for (qint32 r = 0; r < rows && in.status() == QDataStream::Ok; ++r) {
+            qint32 cells = 0;
+            in >> cells;
+            std::vector<std::optional<QString>> row;
+            for (qint32 c = 0; c < cells && in.status() == QDataStream::Ok; ++c) {
+                bool has = false;
+                QString value;
+                in >> has >> value;
+                row.push_back(has ? std::optional<QString>(value) : std::nullopt);
+            }
+            table.rows.push_back(std::move(row));
+        }
+        read.tables.push_back(std::move(table));
+    }
+    return in.status() == QDataStream::Ok && in.atEnd();
+}
+
+void WriteAll(int fd, const QByteArray& bytes) {
+    qsizetype done = 0;
+    while (done < bytes.size()) {
+        const ssize_t n =
+            ::write(fd, bytes.constData() + done, static_cast<size_t>(bytes.size() - done));
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) return;
+        done += n;
+    }
+}
+
+}  // namespace
+
+TablesRead ReadMdbTables(const QString& path, const std::vector<TableRequest>& requests) {
+    // libmdb is C code reading whatever the file holds: a damaged file could crash it or send
+    // it round in circles. It reads in a child process, so that neither takes the program (and
+    // the operator's unsaved values) with it.
+    TablesRead failed;
+    failed.failure =
+        QStringLiteral("Access 形式のファイルとして読み込めません（ファイルが壊れています）。");
+    int fds[2];
+    if (::pipe(fds) != 0) return ReadMdbTablesHere(path, requests);
+    const pid_t child = ::fork();
+    if (child < 0) {
+        ::close(fds[0]);
+        ::close(fds[1]);
+        return ReadMdbTablesHere(path, requests);
+    }
+    if (child == 0) {
+        ::close(fds[0]);
+        WriteAll(fds[1], Serialize(ReadMdbTablesHere(path, requests)));
+        ::_exit(0);
+    }
+    ::close(fds[1]);
+    QByteArray bytes;
+    QDeadlineTimer deadline(kReadSeconds * 1000);
+    bool ended = false;
+    while (!deadline.hasExpired()) {
+        pollfd p{fds[0], POLLIN, 0};
+        const int ready =
+            ::poll(&p, 1, static_cast<int>(qMax<qint64>(1, deadline.remainingTime())));
+        if (ready < 0 && errno == EINTR) continue;
+        if (ready <= 0) break;
+        char buffer[65536];
+        const ssize_t n = ::read(fds[0], buffer, sizeof buffer);
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) {
+            ended = true;
+            break;
+        }
+        bytes.append(buffer, n);
+    }
+    ::close(fds[0]);
+    if (!ended) ::kill(child, SIGKILL);
+    int status = 0;
+    while (::waitpid(child, &status, 0) < 0 && errno == EINTR) {
+    }
+    TablesRead read;
+    if (!ended || !WIFEXITED(status) || WEXITSTATUS(status) != 0 || !Deserialize(bytes, read))
+        return failed;
+    return read;
 }
