@@ -2,6 +2,7 @@
 
 #include "platform/OperationError.h"
 #include "platform/QtSerialPort.h"
+#include "support/PtyLink.h"
 #include "support/RecordingView.h"
 #include "support/SimProcess.h"
 #include "transfer/SettingTransfers.h"
@@ -21,36 +22,6 @@ const QStringList kF805Codes = Codes("2", "0123456789ABCDEF") + Codes("3", "0123
                                Codes("8", "012345") + Codes("9", "01");
 const QStringList kF800Codes = Codes("2", "0123456789") + Codes("3", "01234567") +
                                Codes("4", "0123456") + Codes("5", "012345");
-
-// A link on a real pseudo-terminal to a simulator process.
-struct PtyLink {
-    explicit PtyLink(const QStringList& simArgs, int periodMs = 2000)
-        : sim(simArgs),
-          port([this](int) { return sim.device(); }),
-          link(store, view, pump, periodMs) {
-        link.setActivePort(&port);
-        if (!sim.device().isEmpty()) {
-            try {
-                port.open();
-            } catch (const OperationError& e) {
-                qWarning() << "cannot open" << sim.device() << e.number << e.description;
-            }
-        }
-    }
-    // Waits until the simulator has logged n requests.
-    bool waitForRequests(int n) {
-        QDeadlineTimer deadline(5000);
-        while (sim.requests().size() < n && !deadline.hasExpired()) QTest::qWait(5);
-        return sim.requests().size() >= n;
-    }
-
-    SimProcess sim;
-    QtSerialPort port;
-    SettingsStore store;
-    RecordingView view;
-    QtEventPump pump;
-    IndicatorLink link;
-};
 
 // What the indicator receives from a whole-set write: the probe, the values in their batches
 // with a W00 after each batch, then the product 0 selection and the closing query.
@@ -177,7 +148,7 @@ class LinkPtyTest : public QObject {
     }
 
     void secondOpenOfAHeldPortIsRefused() {
-        PtyLink p({});
+        PtyLink p;
         QtSerialPort other([&](int) { return p.sim.device(); });
         try {
             other.open();

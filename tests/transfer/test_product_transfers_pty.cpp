@@ -2,6 +2,7 @@
 
 #include "platform/OperationError.h"
 #include "platform/QtSerialPort.h"
+#include "support/PtyLink.h"
 #include "support/RecordingView.h"
 #include "support/SimProcess.h"
 #include "transfer/ProductTransfers.h"
@@ -22,38 +23,15 @@ struct Panel : ProductPanel {
 };
 
 // The product transfers on a real pseudo-terminal to a simulated indicator.
-struct PtyProducts {
+struct PtyProducts : PtyLink {
     explicit PtyProducts(const QStringList& simArgs = {}, int periodMs = 2000)
-        : sim(simArgs),
-          port([this](int) { return sim.device(); }),
-          link(store, view, pump, periodMs),
-          transfers(link, panel) {
-        link.setActivePort(&port);
-        if (!sim.device().isEmpty()) {
-            try {
-                port.open();
-            } catch (const OperationError& e) {
-                qWarning() << "cannot open" << sim.device() << e.number << e.description;
-            }
-        }
-    }
-    bool waitForRequests(int n) {
-        QDeadlineTimer deadline(5000);
-        while (sim.requests().size() < n && !deadline.hasExpired()) QTest::qWait(5);
-        return sim.requests().size() >= n;
-    }
+        : PtyLink(simArgs, periodMs), transfers(link, panel) {}
     QStringList record(int n) const {
         QStringList out;
         for (int k = 0; k < 8; ++k) out << store.product(n, k);
         return out;
     }
 
-    SimProcess sim;
-    QtSerialPort port;
-    SettingsStore store;
-    RecordingView view;
-    QtEventPump pump;
-    IndicatorLink link;
     Panel panel;
     ProductTransfers transfers;
 };

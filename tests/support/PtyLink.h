@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QDeadlineTimer>
+#include <QtTest>
+
+#include "link/IndicatorLink.h"
+#include "platform/OperationError.h"
+#include "platform/QtSerialPort.h"
+#include "support/RecordingView.h"
+#include "support/SimProcess.h"
+
+// A link on a real pseudo-terminal to a simulator process.
+struct PtyLink {
+    explicit PtyLink(const QStringList& simArgs = {}, int periodMs = 2000)
+        : sim(simArgs),
+          port([this](int) { return sim.device(); }),
+          link(store, view, pump, periodMs) {
+        link.setActivePort(&port);
+        if (!sim.device().isEmpty()) {
+            try {
+                port.open();
+            } catch (const OperationError& e) {
+                qWarning() << "cannot open" << sim.device() << e.number << e.description;
+            }
+        }
+    }
+    // Waits (bounded) until the simulator has logged n requests.
+    bool waitForRequests(int n) {
+        QDeadlineTimer deadline(5000);
+        while (sim.requests().size() < n && !deadline.hasExpired()) QTest::qWait(5);
+        return sim.requests().size() >= n;
+    }
+
+    SimProcess sim;
+    QtSerialPort port;
+    SettingsStore store;
+    RecordingView view;
+    QtEventPump pump;
+    IndicatorLink link;
+};
