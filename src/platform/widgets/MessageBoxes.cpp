@@ -1,5 +1,6 @@
 #include "platform/widgets/MessageBoxes.h"
 
+#include <QAbstractButton>
 #include <QMessageBox>
 #include <QWidget>
 
@@ -12,6 +13,11 @@ int Run(QWidget* parent, const QString& text, QMessageBox::StandardButtons butto
     shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     QMessageBox box(icon, QString(), shown, buttons, parent);
     box.setWindowTitle(QStringLiteral(" "));
+    // The operator reads Japanese: the question's buttons say so too.
+    if (QAbstractButton* yes = box.button(QMessageBox::Yes))
+        yes->setText(QStringLiteral("はい(&Y)"));
+    if (QAbstractButton* no = box.button(QMessageBox::No))
+        no->setText(QStringLiteral("いいえ(&N)"));
     const int answer = box.exec();
     // Give the keyboard back to the window: without a window manager nobody else does, and the
     // menu keys would go nowhere after the first message.
