@@ -4,7 +4,7 @@ set -euo pipefail
 
 packages=(
   build-essential cmake ninja-build pkg-config
-  qt6-base-dev qt6-base-dev-tools qt6-serialport-dev libqt6sql6-sqlite
+  qt6-base-dev qt6-base-dev-tools qt6-serialport-dev libqt6sql6-sqlite qt6-translations-l10n
   libgl-dev
   mdbtools libmdb3 libmdbsql3 mdbtools-dev
   xvfb xauth x11-utils imagemagick fonts-ipafont-gothic

@@ -1,4 +1,7 @@
 #include <QApplication>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
 
 #include "app/Configuration.h"
 #include "ui/MainWindow.h"
@@ -7,6 +10,11 @@
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     app.setFont(JapaneseUiFont());
+    // Qt's own texts (file dialogs, standard buttons, line edit menus) in Japanese, like ours.
+    QTranslator qtTexts;
+    if (qtTexts.load(QLocale(QLocale::Japanese, QLocale::Japan), QStringLiteral("qtbase"),
+                     QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        app.installTranslator(&qtTexts);
     MainWindow window;
     Program program(window, ConfigFilePath());
     // Start-up runs before the window is first shown; when it fails it shows the window itself,
