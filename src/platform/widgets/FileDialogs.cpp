@@ -2,6 +2,8 @@
 
 #include <QFileDialog>
 
+#include "platform/widgets/ModalRun.h"
+
 namespace {
 QString Filter() {
     return QStringLiteral("Access ﾌｧｲﾙ (*.mdb)");
@@ -13,7 +15,8 @@ QString AskOpenDataFile(QWidget* parent, const QString& startPath) {
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
     dialog.setOption(QFileDialog::ReadOnly, false);
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+    if (RunModal(dialog, parent) != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
     return dialog.selectedFiles().constFirst();
 }
 
@@ -22,6 +25,7 @@ QString AskSaveDataFile(QWidget* parent, const QString& startPath) {
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setDefaultSuffix(QStringLiteral("mdb"));
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+    if (RunModal(dialog, parent) != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
     return dialog.selectedFiles().constFirst();
 }

@@ -4,6 +4,8 @@
 #include <QMessageBox>
 #include <QWidget>
 
+#include "platform/widgets/ModalRun.h"
+
 namespace {
 
 int Run(QWidget* parent, const QString& text, QMessageBox::StandardButtons buttons,
@@ -18,11 +20,7 @@ int Run(QWidget* parent, const QString& text, QMessageBox::StandardButtons butto
         yes->setText(QStringLiteral("はい(&Y)"));
     if (QAbstractButton* no = box.button(QMessageBox::No))
         no->setText(QStringLiteral("いいえ(&N)"));
-    const int answer = box.exec();
-    // Give the keyboard back to the window: without a window manager nobody else does, and the
-    // menu keys would go nowhere after the first message.
-    if (parent && parent->window()->isVisible()) parent->window()->activateWindow();
-    return answer;
+    return RunModal(box, parent);
 }
 
 }  // namespace
