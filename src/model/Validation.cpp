@@ -1,6 +1,7 @@
 #include "model/Validation.h"
 
 #include <array>
+#include <span>
 
 namespace {
 
@@ -47,35 +48,29 @@ constexpr std::array<const char*, 6> kF800W80 = {"99999", "99999", "99999",
                                                  "99999", "99999", "99999"};
 constexpr std::array<const char*, 2> kF800W90 = {"00001", "00001"};
 
-template <std::size_t N>
-const char* At(const std::array<const char*, N>& masks, int index) {
-    return index >= 0 && index < static_cast<int>(N) ? masks[index] : nullptr;
-}
+// Each family's masks for the F805 and the F800; family 1 is the product values.
+struct FamilyMasks {
+    std::span<const char* const> f805;
+    std::span<const char* const> f800;
+};
+const std::array<FamilyMasks, 10> kFamilies = {{
+    {},
+    {kProductMasks, kProductMasks},
+    {kF805W20, kF800W20},
+    {kF805W30, kF800W30},
+    {kF805W40, kF800W40},
+    {kF805W50, kF800W50},
+    {kF805W60, kF800W60},
+    {kF805W70, kF800W70},
+    {kF805W80, kF800W80},
+    {kF805W90, kF800W90},
+}};
 
 const char* MaskEntry(IndicatorModel model, int family, int index) {
-    const bool f805 = model == IndicatorModel::F805;
-    switch (family) {
-        case 1:
-            return At(kProductMasks, index);
-        case 2:
-            return f805 ? At(kF805W20, index) : At(kF800W20, index);
-        case 3:
-            return f805 ? At(kF805W30, index) : At(kF800W30, index);
-        case 4:
-            return f805 ? At(kF805W40, index) : At(kF800W40, index);
-        case 5:
-            return f805 ? At(kF805W50, index) : At(kF800W50, index);
-        case 6:
-            return f805 ? At(kF805W60, index) : At(kF800W60, index);
-        case 7:
-            return f805 ? At(kF805W70, index) : At(kF800W70, index);
-        case 8:
-            return f805 ? At(kF805W80, index) : At(kF800W80, index);
-        case 9:
-            return f805 ? At(kF805W90, index) : At(kF800W90, index);
-        default:
-            return nullptr;
-    }
+    if (family < 1 || family >= static_cast<int>(kFamilies.size())) return nullptr;
+    const auto masks =
+        model == IndicatorModel::F805 ? kFamilies[family].f805 : kFamilies[family].f800;
+    return index >= 0 && index < static_cast<int>(masks.size()) ? masks[index] : nullptr;
 }
 
 bool AllDigits(const QString& text) {
@@ -101,7 +96,7 @@ std::optional<QString> DigitMask(IndicatorModel model, int family, int index) {
 }
 
 QString ProductMask(int item) {
-    const char* mask = At(kProductMasks, item);
+    const char* mask = MaskEntry(IndicatorModel::F805, 1, item);
     return mask ? QString::fromLatin1(mask) : QString();
 }
 
