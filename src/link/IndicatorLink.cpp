@@ -22,6 +22,15 @@ struct WaitGuard {
     std::function<void()> end_;
 };
 
+bool IsAsciiDigit(QChar c) {
+    return c >= u'0' && c <= u'9';
+}
+
+bool HasControlCharacter(const QString& text) {
+    return std::any_of(text.begin(), text.end(),
+                       [](QChar c) { return c.unicode() < 0x20 || c.unicode() == 0x7F; });
+}
+
 }  // namespace
 
 IndicatorLink::IndicatorLink(SettingsStore& store, OperatorView& view, EventPump& pump,
@@ -106,13 +115,15 @@ void IndicatorLink::waitForLine(ReadMode mode) {
 
 void IndicatorLink::awaitReply() {
     replyBuffer_.clear();
+    lastReply_.clear();
     {
         startWait();
         WaitGuard guard([this] { endWait(); });
         waitForLine(ReadMode::OneCharacter);
     }
     if (linkTimedOut) return;
-    routeReply(QString::fromLatin1(replyBuffer_.left(replyBuffer_.size() - 2)));
+    lastReply_ = ReplyLineOf(replyBuffer_);
+    routeReply(lastReply_);
 }
 
 void IndicatorLink::awaitLine() {
@@ -163,13 +174,7 @@ void IndicatorLink::timeoutTick() {
 }
 
 void IndicatorLink::routeReply(const QString& line) {
-    if (line.size() < 2)
-        throw OperationError(ErrNo::kInvalidProcedureCall,
-                             QStringLiteral("指示計からの応答が短すぎます。"));
-    if (line.startsWith(QStringLiteral("W00"))) {
-        // The last two characters name the product: W0000005 selects product 5.
-        store_.currentProductNo = static_cast<qint16>(line.right(2).toInt());
-    }
+    if (const std::optional<int> n = ProductNumberIn(line)) store_.currentProductNo = qint16(*n);
     const QString& tag = expectedReply;
     if (tag == QStringLiteral("TEST1") || tag == QStringLiteral("TEST2")) {
         view_.setTestResult(tag.back().digitValue(), QStringLiteral("通信ＯＫ"));
@@ -185,13 +190,45 @@ void IndicatorLink::routeReply(const QString& line) {
     const QString code = line.mid(1, 2);
     const QString value = line.mid(3);
     if (!line.startsWith(u'W') || code.size() != 2) return;
+    // A value with a control character in it (a CR or NUL inside the line) is no value the
+    // indicator holds: storing it would only stop a later write at that code.
+    if (HasControlCharacter(value)) return;
     if (code[0] == u'1' && code[1] >= u'0' && code[1] <= u'7') {
         const int n = store_.currentProductNo;
         if (n < 0 || n >= SettingsStore::kProducts)
             throw OperationError(ErrNo::kSubscriptOutOfRange,
-                                 QStringLiteral("銘柄番号 %1 は範囲外です。").arg(n));
+                                 QStringLiteral("指示計が範囲外の銘柄番号を示しています。"));
         store_.setProduct(n, code[1].digitValue(), value);
         return;
     }
     store_.setValue(code, value);
+}
+
+QString IndicatorLink::ReplyLineOf(const QByteArray& received) {
+    // Everything up to the first LF, without its line end: CR LF, or a lone LF from an indicator
+    // or adapter that sends no CR. Only the line end is cut, never a data character.
+    QByteArray line = received.left(received.indexOf('\n') + 1);
+    if (line.endsWith('\n')) line.chop(1);
+    if (line.endsWith('\r')) line.chop(1);
+    return QString::fromLatin1(line);
+}
+
+std::optional<int> IndicatorLink::ProductNumberIn(const QString& line) {
+    // W0000005 names product 5: its last two characters, after the code, both digits.
+    if (!line.startsWith(QStringLiteral("W00")) || line.size() < 5) return std::nullopt;
+    const QString tail = line.right(2);
+    if (!IsAsciiDigit(tail[0]) || !IsAsciiDigit(tail[1])) return std::nullopt;
+    return tail.toInt();
+}
+
+QString IndicatorLink::VisibleReply(const QString& line) {
+    // A reply as the operator can read it in a message: control characters as <0D>.
+    QString out;
+    for (const QChar c : line) {
+        if (c.unicode() < 0x20 || c.unicode() == 0x7F)
+            out += QStringLiteral("<%1>").arg(c.unicode(), 2, 16, QLatin1Char('0')).toUpper();
+        else
+            out += c;
+    }
+    return QStringLiteral("「%1」").arg(out);
 }

@@ -4,6 +4,7 @@
 #include <QObject>
 #include <QString>
 #include <QTimer>
+#include <optional>
 
 #include "link/OperatorView.h"
 #include "model/SettingsStore.h"
@@ -46,8 +47,18 @@ class IndicatorLink : public QObject {
     // The supervision timer's handler.
     void timeoutTick();
 
-    // Routes a reply line by `expectedReply` (public for the tests).
+    // Routes a reply line by `expectedReply` (public for the tests). A line that begins with
+    // "W00" and ends in two digits sets the current product number, whatever the tag.
     void routeReply(const QString& line);
+    // The last reply line `awaitReply` read, without its line end.
+    const QString& lastReply() const { return lastReply_; }
+
+    // The reply line in what was received: up to the first LF, without its CR LF or lone LF.
+    static QString ReplyLineOf(const QByteArray& received);
+    // The product a "W00" reply names (its last two characters); none when they are no number.
+    static std::optional<int> ProductNumberIn(const QString& line);
+    // A reply line quoted for a message, control characters written as <0D>.
+    static QString VisibleReply(const QString& line);
 
     QString expectedReply;
     bool linkTimedOut = false;
@@ -91,6 +102,7 @@ class IndicatorLink : public QObject {
     QTimer timer_;
     QByteArray replyBuffer_;
     QByteArray replySnapshot_;
+    QString lastReply_;
     bool operationRunning_ = false;
     bool waiting_ = false;
 };

@@ -23,3 +23,11 @@ class OperatorView {
     // Copies the whole store into the window.
     virtual void redraw() = 0;
 };
+
+// Ends a long operation that stopped short: the status line says so, the progress bar goes back
+// to 0 and is hidden.
+inline void StopShown(OperatorView& view, const QString& status) {
+    view.setStatusText(status);
+    view.setProgress(0);
+    view.setProgressVisible(false);
+}

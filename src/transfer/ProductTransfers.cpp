@@ -15,8 +15,9 @@ const QString ProductTransfers::kInvalidShownText =
 
 namespace {
 
-// Stands in for the product number while the indicator's answer to "W00" is awaited.
-constexpr qint16 kNoProductReported = -1;
+// The tag of the product-number query: its answer sets the current product and routes nothing
+// else, so a value line given in its place cannot land in the previous product's record.
+const QString kProductQueryTag = QStringLiteral("W00");
 
 QString ItemCode(int item) {
     return QStringLiteral("W1%1").arg(item);
@@ -68,29 +69,26 @@ void ProductTransfers::readOneProduct() {
     });
 }
 
-namespace {
-
-bool PortLost(const IndicatorLink& link) {
-    const SerialPort* port = link.activePort();
-    return port == nullptr || !port->isOpen();
+bool ProductTransfers::readAllProducts() {
+    bool ran = false;
+    Trapped(link_.view(), ErrorHint::Port8018, [this, &ran] { ran = readAllBody(); });
+    return ran;
 }
 
-}  // namespace
-
-void ProductTransfers::readAllProducts() {
-    Trapped(link_.view(), ErrorHint::Port8018, [this] { readAllBody(); });
-}
-
-void ProductTransfers::readAllBody() {
+bool ProductTransfers::readAllBody() {
     OperatorView& view = link_.view();
     link_.expectedReply = QStringLiteral("WR");
     view.setProgress(0);
     view.setProgressVisible(true);
     for (int n = 0; n < SettingsStore::kProducts; ++n) {
         view.setStatusText(QStringLiteral("銘柄 %1 読み込み中").arg(n));
-        readProduct(n);
-        // A port that is closed or gone stays so: one report is enough, not one per product.
-        if (PortLost(link_)) return;
+        // A fault (a lost port, an answer without a product number) would most likely meet
+        // every later product too: one report, and the read ends with what came in shown.
+        if (!readProduct(n)) {
+            StopShown(view, QStringLiteral("銘柄読み込み中断"));
+            view.redraw();
+            return false;
+        }
         if (link_.linkTimedOut) break;
         view.setProgress(n);
     }
@@ -99,6 +97,7 @@ void ProductTransfers::readAllBody() {
     view.setProgress(0);
     view.setProgressVisible(false);
     view.redraw();
+    return true;
 }
 
 void ProductTransfers::writeOneProduct() {
@@ -112,33 +111,38 @@ void ProductTransfers::writeOneProduct() {
     });
 }
 
-void ProductTransfers::writeAllProducts() {
-    Trapped(link_.view(), ErrorHint::Port8018, [this] { writeAllBody(); });
+bool ProductTransfers::writeAllProducts() {
+    bool ran = false;
+    Trapped(link_.view(), ErrorHint::Port8018, [this, &ran] { ran = writeAllBody(); });
+    return ran;
 }
 
-void ProductTransfers::writeAllBody() {
+bool ProductTransfers::writeAllBody() {
     OperatorView& view = link_.view();
     // Every record is checked before the first is sent: one bad record sends nothing at all.
     for (int n = 0; n < SettingsStore::kProducts; ++n) {
         if (checkStoredProduct(n)) {
             view.showMessage(kInvalidStoredText);
-            return;
+            return true;
         }
     }
     view.setProgress(0);
     view.setProgressVisible(true);
     for (int n = 0; n < SettingsStore::kProducts; ++n) {
-        if (link_.linkTimedOut) return;
+        if (link_.linkTimedOut) return true;
         view.setStatusText(QStringLiteral("銘柄 %1 送信中").arg(n));
-        writeProduct(n);
-        if (PortLost(link_)) return;
+        if (!writeProduct(n)) {
+            StopShown(view, QStringLiteral("銘柄送信中断"));
+            return false;
+        }
         view.setProgress(n);
     }
     // A time-out on the last record must not be reported as a completed send.
-    if (link_.linkTimedOut) return;
+    if (link_.linkTimedOut) return true;
     view.setStatusText(QStringLiteral("銘柄送信完了"));
     view.setProgress(0);
     view.setProgressVisible(false);
+    return true;
 }
 
 void ProductTransfers::writeShownToTarget() {
@@ -158,7 +162,8 @@ void ProductTransfers::writeShownToTarget() {
 }
 
 void ProductTransfers::writeShownToAll() {
-    Trapped(link_.view(), ErrorHint::Port8018, [this] { writeShownToAllBody(); });
+    if (!Trapped(link_.view(), ErrorHint::Port8018, [this] { writeShownToAllBody(); }))
+        StopShown(link_.view(), QStringLiteral("銘柄書き込み中断"));
 }
 
 void ProductTransfers::writeShownToAllBody() {
@@ -192,19 +197,19 @@ void ProductTransfers::writeShownToAllBody() {
 }
 
 void ProductTransfers::allRead(SettingTransfers& settings) {
-    readAllProducts();
-    settings.readAllSettings();
+    // After a time-out the settings half still runs (and stops at its first request); after a
+    // reported fault it is not started, so one fault makes one message.
+    if (readAllProducts()) settings.readAllSettings();
 }
 
 void ProductTransfers::allWrite(SettingTransfers& settings) {
-    writeAllProducts();
-    settings.writeAllSettings();
+    if (writeAllProducts()) settings.writeAllSettings();
 }
 
 // ---- one product ----
 
-void ProductTransfers::readProduct(int n) {
-    Trapped(link_.view(), ErrorHint::Port8018, [this, n] {
+bool ProductTransfers::readProduct(int n) {
+    return Trapped(link_.view(), ErrorHint::Port8018, [this, n] {
         const QString selection = ProductSelectionRequest(n);
         link_.flushInput();
         link_.sendLine(selection);
@@ -221,26 +226,22 @@ void ProductTransfers::readProduct(int n) {
 void ProductTransfers::queryCurrentProduct() {
     // A "W00…" answer sets the current product number. Any other answer would leave the
     // previous product's number in place and the values read next would overwrite that
-    // product's record, so the number is held unknown until the answer is in.
-    SettingsStore& store = link_.store();
+    // product's record: such an answer stores nothing and ends the read.
+    link_.expectedReply = kProductQueryTag;
     link_.sendLine(QStringLiteral("W00"));
-    const qint16 before = store.currentProductNo;
-    store.currentProductNo = kNoProductReported;
     struct Restore {
-        SettingsStore& store;
-        qint16 before;
-        ~Restore() {
-            if (store.currentProductNo == kNoProductReported) store.currentProductNo = before;
-        }
-    } restore{store, before};
+        IndicatorLink& link;
+        ~Restore() { link.expectedReply = QStringLiteral("WR"); }
+    } restore{link_};
     link_.awaitReply();
-    if (!link_.linkTimedOut && store.currentProductNo == kNoProductReported)
+    if (!link_.linkTimedOut && !IndicatorLink::ProductNumberIn(link_.lastReply()))
         throw OperationError(ErrNo::kInvalidProcedureCall,
-                             QStringLiteral("指示計の応答に銘柄番号がありません。"));
+                             QStringLiteral("指示計の応答に銘柄番号がありません。\r\n応答：%1\r\n")
+                                 .arg(IndicatorLink::VisibleReply(link_.lastReply())));
 }
 
-void ProductTransfers::writeProduct(int n) {
-    Trapped(link_.view(), ErrorHint::Port8018, [this, n] {
+bool ProductTransfers::writeProduct(int n) {
+    return Trapped(link_.view(), ErrorHint::Port8018, [this, n] {
         const QString selection = ProductSelectionRequest(n);
         link_.probeLink();
         if (link_.linkTimedOut) return;

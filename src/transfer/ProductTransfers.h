@@ -26,24 +26,28 @@ class ProductTransfers {
     ProductTransfers(IndicatorLink& link, ProductPanel& panel) : link_(link), panel_(panel) {}
 
     // The seven product buttons and menu commands.
-    void changeProduct();       // select the product named by the selector's text on the indicator
-    void readOneProduct();      // read the selected product, then redraw
-    void readAllProducts();     // read products 0 … 99, then redraw
-    void writeOneProduct();     // send the selected stored record
-    void writeAllProducts();    // send all 100 stored records
+    void changeProduct();   // select the product named by the selector's text on the indicator
+    void readOneProduct();  // read the selected product, then redraw
+    // Read products 0 … 99, then redraw; send all 100 stored records. Both return false when
+    // they stopped on a reported fault (the operator has seen its one message).
+    bool readAllProducts();
+    void writeOneProduct();  // send the selected stored record
+    bool writeAllProducts();
     void writeShownToTarget();  // send the shown values to the indicator-side target product
     void writeShownToAll();     // send the shown values to all 100 products
 
     // Reads all products, then all settings; writes all products, then all settings. The second
-    // half runs even when the first ended by a time-out.
+    // half runs even when the first ended by a time-out, not after a reported fault.
     void allRead(SettingTransfers& settings);
     void allWrite(SettingTransfers& settings);
 
     // Reads product n into the record whose number the indicator reports for its current
-    // product. The caller sets the link's expected reply to "WR". Errors are reported here.
-    void readProduct(int n);
-    // Probes the link, then sends stored record n and a sync. Errors are reported here.
-    void writeProduct(int n);
+    // product. The caller sets the link's expected reply to "WR". Errors are reported here;
+    // returns false after one.
+    bool readProduct(int n);
+    // Probes the link, then sends stored record n and a sync. Errors are reported here; returns
+    // false after one.
+    bool writeProduct(int n);
     // True when stored record n is NOT fit to send: a value is empty or fails its digit mask.
     bool checkStoredProduct(int n) const;
     // True when all eight shown values pass their digit masks.
@@ -51,8 +55,8 @@ class ProductTransfers {
 
   private:
     void changeProductBody();
-    void readAllBody();
-    void writeAllBody();
+    bool readAllBody();
+    bool writeAllBody();
     void writeShownToAllBody();
     void queryCurrentProduct();
     // The eight shown values, or an empty list when any fails its mask.

@@ -4,11 +4,16 @@
 #include "transfer/SettingPlan.h"
 
 void SettingTransfers::readAllSettings() {
-    Trapped(link_.view(), ErrorHint::Port8018, [this] { readAll(); });
+    // A fault part-way (a lost port) is reported once; the values read so far are shown and
+    // the status says the read stopped.
+    if (Trapped(link_.view(), ErrorHint::Port8018, [this] { readAll(); })) return;
+    StopShown(link_.view(), QStringLiteral("設定値 読み込み中断"));
+    link_.view().redraw();
 }
 
 void SettingTransfers::writeAllSettings() {
-    Trapped(link_.view(), ErrorHint::Port8018, [this] { writeAll(); });
+    if (!Trapped(link_.view(), ErrorHint::Port8018, [this] { writeAll(); }))
+        StopShown(link_.view(), QStringLiteral("設定値送信中断"));
 }
 
 void SettingTransfers::readAll() {
@@ -67,7 +72,8 @@ void SettingTransfers::writeAll() {
     link_.sendLine(QStringLiteral("W0000000"));
     link_.sendLine(QStringLiteral("W00"));
     link_.awaitLine();
-    view.setStatusText(QStringLiteral("設定値送信完了"));
-    view.setProgress(0);
-    view.setProgressVisible(false);
+    // A sync that timed out means the indicator did not confirm what was sent: the time-out
+    // message has been shown, and the status must not claim a completed write.
+    StopShown(view, link_.linkTimedOut ? QStringLiteral("設定値送信未完了")
+                                       : QStringLiteral("設定値送信完了"));
 }

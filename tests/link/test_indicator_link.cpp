@@ -81,15 +81,53 @@ class IndicatorLinkTest : public QObject {
         QCOMPARE(f.store.currentProductNo, 34);
     }
 
-    void malformedRepliesFailTheOperation() {
+    void lineEndsAndOddReplies_data() {
+        // Before each row: setting 20 and live RA hold "old", the current product is 3.
+        QTest::addColumn<QString>("tag");
+        QTest::addColumn<QByteArray>("received");
+        QTest::addColumn<QString>("setting20");
+        QTest::addColumn<QString>("liveRA");
+        QTest::addColumn<int>("product");
+        QTest::addColumn<QString>("test1");  // what the link 1 test box got, if anything
+        QTest::newRow("empty line stores nothing") << "WR" << QByteArray("\r\n") << "old"
+                                                   << "old" << 3 << "";
+        QTest::newRow("empty line passes the test") << "TEST1" << QByteArray("\r\n") << "old"
+                                                    << "old" << 3 << "通信ＯＫ";
+        QTest::newRow("one character passes the test") << "TEST1" << QByteArray("?\r\n") << "old"
+                                                       << "old" << 3 << "通信ＯＫ";
+        QTest::newRow("empty live reply stored") << "RA" << QByteArray("\r\n") << "old"
+                                                 << "" << 3 << "";
+        QTest::newRow("lone LF keeps the last digit") << "WR" << QByteArray("W2000012\n") << "00012"
+                                                      << "old" << 3 << "";
+        QTest::newRow("lone LF alone is an empty line") << "WR" << QByteArray("\n") << "old"
+                                                        << "old" << 3 << "";
+        QTest::newRow("CR inside the value") << "WR" << QByteArray("W2000\r12\r\n") << "old"
+                                             << "old" << 3 << "";
+        QTest::newRow("NUL inside the value") << "WR" << QByteArray("W20") + '\0' + "0012\r\n"
+                                              << "old"
+                                              << "old" << 3 << "";
+        QTest::newRow("product tail not a number") << "WR" << QByteArray("W00000a5\r\n") << "old"
+                                                   << "old" << 3 << "";
+        QTest::newRow("product query echo without number") << "WR" << QByteArray("W00\r\n") << "old"
+                                                           << "old" << 3 << "";
+    }
+    void lineEndsAndOddReplies() {
+        QFETCH(QString, tag);
+        QFETCH(QByteArray, received);
         LinkFixture f;
-        f.link.expectedReply = "WR";
-        f.port.queue("W\r\n");
-        QVERIFY_THROWS_EXCEPTION(OperationError, f.link.awaitReply());
-        f.store.currentProductNo = -1;
-        f.port.queue("W1000001\r\n");
-        QVERIFY_THROWS_EXCEPTION(OperationError, f.link.awaitReply());
-        QVERIFY(!f.view.busy);
+        f.store.setValue("20", "old");
+        f.store.setLive(0, "old");
+        f.store.currentProductNo = 3;
+        f.link.expectedReply = tag;
+        f.port.queue(received);
+        f.link.awaitReply();
+        QTEST(f.store.setting(2, 0), "setting20");
+        QTEST(f.store.live(0), "liveRA");
+        QTEST(int(f.store.currentProductNo), "product");
+        const QStringList tests = f.view.events.filter("test1");
+        QTEST(tests.isEmpty() ? QString() : tests.last().mid(6), "test1");
+        QVERIFY(f.view.messages.isEmpty());
+        QVERIFY(f.port.unread().isEmpty());
     }
 
     void twoLinesTogetherLeaveTheSecondQueued() {

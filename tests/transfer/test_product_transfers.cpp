@@ -264,24 +264,83 @@ class ProductTransfersTest : public QObject {
         QCOMPARE(f.view.redraws, 1);
     }
 
-    void anErrorInOneProductIsReportedAndTheReadGoesOn() {
+    // One fault, one message: the run of all products ends there, the status says it stopped,
+    // what came in is shown, and all-read or all-write does not start its settings half.
+    void oneFaultEndsTheRunWithOneReport_data() {
+        QTest::addColumn<QString>("op");     // readAll, allRead, writeAll, allWrite, shownToAll
+        QTest::addColumn<QString>("fault");  // what happens at product 30
+        QTest::addColumn<QString>("said");   // in the one message
+        QTest::addColumn<QString>("status");
+        QTest::newRow("junk product number") << "readAll"
+                                             << "W00000a5"
+                                             << "「W00000a5」"
+                                             << "銘柄読み込み中断";
+        QTest::newRow("value line for the number") << "readAll"
+                                                   << "W1000123"
+                                                   << "「W1000123」"
+                                                   << "銘柄読み込み中断";
+        QTest::newRow("all-read, junk") << "allRead"
+                                        << "W00000a5"
+                                        << "銘柄番号がありません"
+                                        << "銘柄読み込み中断";
+        QTest::newRow("read, port lost") << "readAll"
+                                         << "lost"
+                                         << "ErrNo.=8018"
+                                         << "銘柄読み込み中断";
+        QTest::newRow("all-read, port lost") << "allRead"
+                                             << "lost"
+                                             << "ErrNo.=8018"
+                                             << "銘柄読み込み中断";
+        QTest::newRow("write, port lost") << "writeAll"
+                                          << "lost"
+                                          << "ErrNo.=8018"
+                                          << "銘柄送信中断";
+        QTest::newRow("all-write, port lost") << "allWrite"
+                                              << "lost"
+                                              << "ErrNo.=8018"
+                                              << "銘柄送信中断";
+        QTest::newRow("shown to all, port lost") << "shownToAll"
+                                                 << "lost"
+                                                 << "ErrNo.=8018"
+                                                 << "銘柄書き込み中断";
+    }
+    void oneFaultEndsTheRunWithOneReport() {
+        QFETCH(QString, op);
+        QFETCH(QString, fault);
         LinkFixture f;
         ProductIndicator ind(f);
-        // A one-character answer cannot be routed.
-        ind.hook = [&ind](const QString& r) {
-            return ind.current == 4 && r == "W12" ? QByteArray("X\r\n") : QByteArray();
+        ind.hook = [&](const QString& r) {
+            if (ind.current != 30 || r != "W00") return QByteArray();
+            if (fault != "lost") return (fault + "\r\n").toLatin1();
+            f.port.pullOut();
+            return QByteArray("");
         };
+        FillStore(f.store);
+        f.store.setProduct(30, 0, "old30");
+        if (op.contains("rite")) f.store.setProduct(30, 0, "00000");
         FakePanel panel;
-        ProductTransfers(f.link, panel).readAllProducts();
+        SettingTransfers settings(f.link);
+        ProductTransfers t(f.link, panel);
+        if (op == "readAll") t.readAllProducts();
+        if (op == "allRead") t.allRead(settings);
+        if (op == "writeAll") t.writeAllProducts();
+        if (op == "allWrite") t.allWrite(settings);
+        if (op == "shownToAll") t.writeShownToAll();
         QCOMPARE(f.view.messages.size(), 1);
-        QVERIFY(f.view.messages[0].startsWith("エラーが発生しました。"));
-        QVERIFY(f.view.messages[0].endsWith(k8018));
-        QCOMPARE(f.store.product(4, 1), ind.values[4][1]);
-        QVERIFY(f.store.product(4, 2).isEmpty());
-        QVERIFY(f.store.product(4, 3).isEmpty());
-        QCOMPARE(f.store.product(5, 0), ind.values[5][0]);
-        QCOMPARE(f.store.product(99, 7), ind.values[99][7]);
-        QCOMPARE(f.view.status, QString("銘柄読み込み完了"));
+        QFETCH(QString, said);
+        QVERIFY2(f.view.messages[0].contains(said), qPrintable(f.view.messages[0]));
+        QVERIFY(!f.view.messages[0].contains("-1"));
+        QTEST(f.view.status, "status");
+        QVERIFY(!f.view.progressVisible);
+        QVERIFY(!f.view.busy);
+        QVERIFY(!f.port.requests.contains("W20"));  // no settings half
+        if (op.contains("ead")) {
+            QCOMPARE(f.view.redraws, 1);
+            QCOMPARE(Record(f.store, 29),
+                     QStringList(ind.values[29].begin(), ind.values[29].end()));
+            QCOMPARE(f.store.product(30, 0), QString("old30"));
+            QCOMPARE(f.port.requests.last(), QString("W00"));
+        }
     }
 
     // ---- writing stored records ----
@@ -324,7 +383,7 @@ class ProductTransfersTest : public QObject {
             ProductTransfers t(f.link, panel);
             QVERIFY(t.checkStoredProduct(57));
             QVERIFY(!t.checkStoredProduct(56));
-            all ? t.writeAllProducts() : t.writeOneProduct();
+            all ? void(t.writeAllProducts()) : t.writeOneProduct();
             // Not even records 0 … 56.
             QVERIFY(f.port.requests.isEmpty());
             QCOMPARE(f.view.messages, QStringList{"無効なデータがあるため転送できません"});

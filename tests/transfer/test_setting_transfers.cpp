@@ -154,7 +154,9 @@ class SettingTransfersTest : public QObject {
         QCOMPARE(f.view.messages.size(), 1);
         QCOMPARE(f.port.requests.size(), 1 + 31 + 5 + 2);
         QCOMPARE(f.port.requests.last(), QString("W00"));
-        QCOMPARE(f.view.status, QString("設定値送信完了"));
+        // The indicator confirmed nothing: the status must not claim a completed write.
+        QCOMPARE(f.view.status, QString("設定値送信未完了"));
+        QVERIFY(!f.view.progressVisible);
     }
 
     void aValueWithALineBreakEndsTheWriteWithTheReport() {
@@ -170,12 +172,27 @@ class SettingTransfersTest : public QObject {
         QCOMPARE(f.port.requests.last(), QString("W2000001"));
     }
 
-    void closedPortReportsWith8018Hint() {
-        LinkFixture f;
-        f.port.close();
-        SettingTransfers(f.link).readAllSettings();
-        QCOMPARE(f.view.messages.size(), 1);
-        QVERIFY(f.view.messages[0].contains("ErrNo.=8018"));
+    void aLostPortIsReportedOnceAndTheStatusSaysTheRunStopped() {
+        for (const bool write : {false, true}) {
+            LinkFixture f;
+            f.answerLikeIndicator();
+            const auto answer = f.port.responder;
+            f.port.responder = [&](const QString& r) {
+                if (r.startsWith("W33") || r == "W00") f.port.pullOut();
+                return answer(r);
+            };
+            for (const QString& code : CodesOfPlan(ReadSettingsPlan(IndicatorModel::F805)))
+                f.store.setValue(code, "00001");
+            SettingTransfers t(f.link);
+            write ? t.writeAllSettings() : t.readAllSettings();
+            QCOMPARE(f.view.messages.size(), 1);
+            QVERIFY(f.view.messages[0].contains("ErrNo.=8018"));
+            QCOMPARE(f.view.status,
+                     write ? QString("設定値送信中断") : QString("設定値 読み込み中断"));
+            QVERIFY(!f.view.progressVisible);
+            // What was read before the port went is shown.
+            QCOMPARE(f.view.redraws, write ? 0 : 1);
+        }
     }
 };
 
