@@ -55,17 +55,16 @@ void Figure(const char* name, double value, const char* unit) {
 
 void ExchangeOverhead() {
     Bench b({}, IndicatorLink::kDefaultPeriodMs);
-    b.link.expectedReply = "WR";
     const int kExchanges = 2000;
     for (int i = 0; i < 50; ++i) {  // warm up
         b.link.sendLine("W20");
-        b.link.awaitReply();
+        (void)b.link.awaitReply(ReplyKind::Setting);
     }
     QElapsedTimer clock;
     clock.start();
     for (int i = 0; i < kExchanges; ++i) {
         b.link.sendLine("W20");
-        b.link.awaitReply();
+        (void)b.link.awaitReply(ReplyKind::Setting);
     }
     Figure("exchange_overhead_ms", static_cast<double>(clock.nsecsElapsed()) / 1e6 / kExchanges,
            "ms");
@@ -74,12 +73,11 @@ void ExchangeOverhead() {
 void WaitCpu() {
     // A silent indicator and a 3000 ms period: the first tick ends the wait after 3 s.
     Bench b({"--silent"}, 3000);
-    b.link.expectedReply = "WR";
     b.link.sendLine("W20");
     QElapsedTimer clock;
     clock.start();
     const double cpu0 = ProcessCpuSeconds();
-    b.link.awaitReply();
+    (void)b.link.awaitReply(ReplyKind::Setting);
     const double cpu = ProcessCpuSeconds() - cpu0;
     const double wall = static_cast<double>(clock.nsecsElapsed()) / 1e9;
     Figure("wait_seconds", wall, "s");

@@ -90,7 +90,7 @@ StartupResult RunStartUp(Session& session, StartupWindow& window, const QString&
     trap.step([&] { port2.setSettings(ReadPortSettings(ini, 2)); });
     trap.step([&] { trap.result.dataFileName = ReadDataFilePath(ini); });
     trap.step([&] { window.fillPortLists(); });
-    trap.step([&] { link.linkTimedOut = false; });
+    trap.step([&] { link.clearTimeout(); });
     trap.step([&] {
         if (!port1.isOpen()) port1.open();
     });
@@ -111,10 +111,7 @@ StartupResult RunStartUp(Session& session, StartupWindow& window, const QString&
         link.store().setModel(IndicatorModel::F805);
     });
     trap.step([&] { window.clearAll(); });
-    trap.step([&] {
-        link.expectedReply.clear();
-        link.store().currentProductNo = 0;
-    });
+    trap.step([&] { link.store().currentProductNo = 0; });
     trap.step([&] { window.resetProgress(); });
 
     if (trap.result.failed) {

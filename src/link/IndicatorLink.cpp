@@ -35,10 +35,12 @@ bool HasControlCharacter(const QString& text) {
 
 IndicatorLink::IndicatorLink(SettingsStore& store, OperatorView& view, EventPump& pump,
                              int periodMs, QObject* parent)
-    : QObject(parent), store_(store), view_(view), pump_(pump) {
-    timer_.setTimerType(Qt::PreciseTimer);
-    timer_.setInterval(periodMs);
-    connect(&timer_, &QTimer::timeout, this, &IndicatorLink::timeoutTick);
+    : IndicatorLink(store, view, pump, std::make_unique<QtSupervisionTimer>(periodMs), parent) {}
+
+IndicatorLink::IndicatorLink(SettingsStore& store, OperatorView& view, EventPump& pump,
+                             std::unique_ptr<SupervisionTimer> timer, QObject* parent)
+    : QObject(parent), store_(store), view_(view), pump_(pump), timer_(std::move(timer)) {
+    timer_->setTickHandler([this] { timeoutTick(); });
 }
 
 IndicatorLink::Operation IndicatorLink::beginOperation(bool clearTimeout) {
@@ -47,7 +49,7 @@ IndicatorLink::Operation IndicatorLink::beginOperation(bool clearTimeout) {
         return Operation(nullptr);
     }
     operationRunning_ = true;
-    if (clearTimeout) linkTimedOut = false;
+    if (clearTimeout) timedOut_ = false;
     return Operation(this);
 }
 
@@ -74,12 +76,13 @@ void IndicatorLink::flushInput() {
 
 void IndicatorLink::startWait() {
     waiting_ = true;
-    timer_.start();
+    // After a time-out the wait makes one pass and returns: no new period, no second message.
+    if (!timedOut_) timer_->start();
     view_.setBusy(true);
 }
 
 void IndicatorLink::endWait() {
-    timer_.stop();
+    timer_->stop();
     view_.setBusy(false);
     waiting_ = false;
 }
@@ -94,7 +97,7 @@ void IndicatorLink::appendRead(const QByteArray& chunk) {
     }
 }
 
-void IndicatorLink::waitForLine(ReadMode mode) {
+WaitOutcome IndicatorLink::waitForLine(ReadMode mode) {
     SerialPort* port = Require(activePort_);
     while (!replyBuffer_.contains('\n')) {
         const int waiting = port->bytesWaiting();
@@ -105,67 +108,63 @@ void IndicatorLink::waitForLine(ReadMode mode) {
         if (!pump_.pass(port, waiting > take || replyBuffer_.contains('\n'))) {
             // The program is ending (its window was closed during the wait): stop as after a
             // time-out, without a message, so the operation unwinds at once.
-            timer_.stop();
-            linkTimedOut = true;
-            break;
+            timer_->stop();
+            timedOut_ = true;
         }
-        if (linkTimedOut) break;
+        if (timedOut_) return WaitOutcome::TimedOut;
     }
+    return WaitOutcome::Line;
 }
 
-void IndicatorLink::awaitReply() {
+WaitOutcome IndicatorLink::awaitReply(ReplyFor what) {
     replyBuffer_.clear();
     lastReply_.clear();
     {
         startWait();
         WaitGuard guard([this] { endWait(); });
-        waitForLine(ReadMode::OneCharacter);
+        if (waitForLine(ReadMode::OneCharacter) == WaitOutcome::TimedOut)
+            return WaitOutcome::TimedOut;
     }
-    if (linkTimedOut) return;
     lastReply_ = ReplyLineOf(replyBuffer_);
-    routeReply(lastReply_);
+    routeReply(lastReply_, what);
+    return WaitOutcome::Line;
 }
 
-void IndicatorLink::awaitLine() {
+WaitOutcome IndicatorLink::awaitLine() {
     replyBuffer_.clear();
     startWait();
     WaitGuard guard([this] { endWait(); });
-    waitForLine(ReadMode::AllWaiting);
+    return waitForLine(ReadMode::AllWaiting);
 }
 
-void IndicatorLink::probeLink() {
+WaitOutcome IndicatorLink::probeLink() {
     replyBuffer_.clear();
     startWait();
     WaitGuard guard([this] { endWait(); });
     sendLine(QStringLiteral("RA"));
-    waitForLine(ReadMode::AllWaiting);
+    const WaitOutcome outcome = waitForLine(ReadMode::AllWaiting);
     flushInput();
     replyBuffer_.clear();
+    return outcome;
 }
 
-void IndicatorLink::sendSyncQuery() {
-    try {
-        sendLine(QStringLiteral("W00"));
-    } catch (const OperationError& e) {
-        view_.showMessage(ErrorReportText(e, ErrorHint::Port8018));
-    }
-}
-
-void IndicatorLink::syncPoint() {
-    sendSyncQuery();
-    awaitLine();
+WaitOutcome IndicatorLink::syncPoint() {
+    // A send that fails here fails the operation: the line wait after it would only meet the
+    // same closed port and report it a second time.
+    sendLine(QStringLiteral("W00"));
+    return awaitLine();
 }
 
 void IndicatorLink::timeoutTick() {
-    timer_.stop();
+    timer_->stop();
     view_.setBusy(false);
     if (replyBuffer_ != replySnapshot_) {
         replySnapshot_ = replyBuffer_;
-        timer_.start();
+        timer_->start();
         view_.setBusy(true);
         return;
     }
-    linkTimedOut = true;
+    timedOut_ = true;
     replySnapshot_.clear();
     replyBuffer_.clear();
     view_.setProgress(0);
@@ -173,20 +172,25 @@ void IndicatorLink::timeoutTick() {
     view_.showMessage(kTimeoutMessage);
 }
 
-void IndicatorLink::routeReply(const QString& line) {
+void IndicatorLink::routeReply(const QString& line, ReplyFor what) {
     if (const std::optional<int> n = ProductNumberIn(line)) store_.currentProductNo = qint16(*n);
-    const QString& tag = expectedReply;
-    if (tag == QStringLiteral("TEST1") || tag == QStringLiteral("TEST2")) {
-        view_.setTestResult(tag.back().digitValue(), QStringLiteral("通信ＯＫ"));
-        return;
+    switch (what.kind) {
+        case ReplyKind::LinkTest1:
+        case ReplyKind::LinkTest2:
+            view_.setTestResult(what.kind == ReplyKind::LinkTest1 ? 1 : 2,
+                                QStringLiteral("通信ＯＫ"));
+            return;
+        case ReplyKind::Live:
+            // Data reads drop their two-letter echo; CA and CB keep the whole line.
+            store_.setLive(what.live, SettingsStore::LiveKindName(what.live).startsWith(u'R')
+                                          ? line.mid(2)
+                                          : line);
+            return;
+        case ReplyKind::ProductNumber:
+            return;
+        case ReplyKind::Setting:
+            break;
     }
-    const int live = SettingsStore::LiveKindIndex(tag);
-    if (live >= 0) {
-        // Data reads drop their two-letter echo; CA and CB keep the whole line.
-        store_.setLive(live, tag.startsWith(u'R') ? line.mid(2) : line);
-        return;
-    }
-    if (tag != QStringLiteral("WR")) return;
     const QString code = line.mid(1, 2);
     const QString value = line.mid(3);
     if (!line.startsWith(u'W') || code.size() != 2) return;

@@ -3,17 +3,47 @@
 #include <QByteArray>
 #include <QObject>
 #include <QString>
-#include <QTimer>
+#include <memory>
 #include <optional>
 
 #include "link/OperatorView.h"
 #include "model/SettingsStore.h"
 #include "platform/EventPump.h"
 #include "platform/SerialPort.h"
+#include "platform/SupervisionTimer.h"
+
+// What an awaited reply line is for; the link routes it accordingly.
+enum class ReplyKind {
+    Setting,        // "W" + code + value: stored in the code's slot (product values in the
+                    // current product's record)
+    ProductNumber,  // the answer to "W00": sets the current product number, stores nothing else
+    LinkTest1,      // any line: the link 1 test box shows "通信ＯＫ"
+    LinkTest2,      // the same for link 2
+    Live,           // live data RA … RK, CA, CB: see LiveReply()
+};
+
+// A reply kind and, for live data, which of the 13 live texts (SettingsStore order) it fills.
+struct ReplyFor {
+    ReplyKind kind;
+    int live = -1;
+    // NOLINTNEXTLINE(google-explicit-constructor): a plain kind reads best at the call site.
+    ReplyFor(ReplyKind k) : kind(k) {}
+    static ReplyFor LiveData(int liveKind) {
+        ReplyFor r(ReplyKind::Live);
+        r.live = liveKind;
+        return r;
+    }
+};
+
+// How a wait ended. A failing port is no outcome: it throws OperationError.
+enum class WaitOutcome {
+    Line,      // a line came (and, for awaitReply, was routed)
+    TimedOut,  // the indicator fell silent (the message is shown), or the program is ending
+};
 
 // The one place where the program talks to the indicator: one request line at a time on the
 // active port, one reply line awaited under an inactivity time-out, the reply routed into the
-// store by the tag the caller set (`expectedReply`).
+// store by what the caller says it is for.
 class IndicatorLink : public QObject {
     Q_OBJECT
   public:
@@ -23,6 +53,9 @@ class IndicatorLink : public QObject {
 
     IndicatorLink(SettingsStore& store, OperatorView& view, EventPump& pump,
                   int periodMs = kDefaultPeriodMs, QObject* parent = nullptr);
+    // With a supervision timer of the caller's (tests advance it by hand).
+    IndicatorLink(SettingsStore& store, OperatorView& view, EventPump& pump,
+                  std::unique_ptr<SupervisionTimer> timer, QObject* parent = nullptr);
 
     void setActivePort(SerialPort* port) { activePort_ = port; }
     SerialPort* activePort() const { return activePort_; }
@@ -35,21 +68,23 @@ class IndicatorLink : public QObject {
     // Reads and discards everything waiting.
     void flushInput();
     static void FlushInputOf(SerialPort* port);
-    // Waits for one reply line and routes it.
-    void awaitReply();
+    // Waits for one reply line and routes it as `what`.
+    WaitOutcome awaitReply(ReplyFor what);
     // Waits for one line and discards it with whatever arrived in the same read.
-    void awaitLine();
+    WaitOutcome awaitLine();
     // Sends "RA", waits for any line, then flushes.
-    void probeLink();
-    // Sends "W00"; a failing send is reported (with the 8018 hint) and the operation goes on.
-    void sendSyncQuery();
-    void syncPoint();
-    // The supervision timer's handler.
-    void timeoutTick();
+    WaitOutcome probeLink();
+    // Sends "W00" and waits for one line, which is discarded.
+    WaitOutcome syncPoint();
 
-    // Routes a reply line by `expectedReply` (public for the tests). A line that begins with
-    // "W00" and ends in two digits sets the current product number, whatever the tag.
-    void routeReply(const QString& line);
+    // Once a wait has timed out, every later wait of the same operation returns at once; the
+    // next operation starts afresh (`clearTimeout`, done by `beginOperation`).
+    bool timedOut() const { return timedOut_; }
+    void clearTimeout() { timedOut_ = false; }
+
+    // Routes a reply line (public for the tests). A line that begins with "W00" and ends in two
+    // digits sets the current product number, whatever it is routed as.
+    void routeReply(const QString& line, ReplyFor what);
     // The last reply line `awaitReply` read, without its line end.
     const QString& lastReply() const { return lastReply_; }
 
@@ -59,9 +94,6 @@ class IndicatorLink : public QObject {
     static std::optional<int> ProductNumberIn(const QString& line);
     // A reply line quoted for a message, control characters written as <0D>.
     static QString VisibleReply(const QString& line);
-
-    QString expectedReply;
-    bool linkTimedOut = false;
 
     // One operator operation at a time: an operation started while another is running is
     // refused with a beep and changes nothing. Starting one clears the time-out flag.
@@ -90,19 +122,22 @@ class IndicatorLink : public QObject {
   private:
     enum class ReadMode { OneCharacter, AllWaiting };
     // The shared wait loop: ends at the first LF or at a time-out.
-    void waitForLine(ReadMode mode);
+    WaitOutcome waitForLine(ReadMode mode);
     void startWait();
     void endWait();
     void appendRead(const QByteArray& chunk);
+    // The supervision timer's handler.
+    void timeoutTick();
 
     SettingsStore& store_;
     OperatorView& view_;
     EventPump& pump_;
+    std::unique_ptr<SupervisionTimer> timer_;
     SerialPort* activePort_ = nullptr;
-    QTimer timer_;
     QByteArray replyBuffer_;
     QByteArray replySnapshot_;
     QString lastReply_;
+    bool timedOut_ = false;
     bool operationRunning_ = false;
     bool waiting_ = false;
 };

@@ -7,17 +7,18 @@ namespace {
 struct Button {
     const char* caption;
     const char* request;
+    bool answered;  // the indicator answers with a line that is awaited and stored
 };
 
 const Button kTable[LiveCommands::kButtons] = {
-    {"総重量", "RA"},        {"正味重量", "RB"},     {"風袋", "RC"},
-    {"ｽﾃｰﾀｽ1", "RD"},        {"ｽﾃｰﾀｽ2", "RE"},       {"ｽﾃｰﾀｽ3", "RF"},
-    {"ｽﾃｰﾀｽ4", "RG"},        {"累積回数", "RH"},     {"累積値", "RI"},
-    {"累積ﾃﾞｰﾀ", "RJ"},      {"計量ﾃﾞｰﾀ", "RK"},     {"ｾﾞﾛ校正", "CA"},
-    {"ｽﾊﾟﾝ校正", "CB"},      {"表示・総重量", "CC"}, {"表示・正味重量", "CD"},
-    {"風袋引き", "CE"},      {"風袋引きﾘｾｯﾄ", "CF"}, {"ﾃﾞｼﾞﾀﾙｾﾞﾛ", "CG"},
-    {"ﾃﾞｼﾞﾀﾙｾﾞﾛﾘｾｯﾄ", "CH"}, {"積算指令", "CI"},     {"累積ｸﾘﾔ", "CJ"},
-    {"累積ｵｰﾙｸﾘﾔ", "CK"},    {"詳細", ""},
+    {"総重量", "RA", true},         {"正味重量", "RB", true},      {"風袋", "RC", true},
+    {"ｽﾃｰﾀｽ1", "RD", true},         {"ｽﾃｰﾀｽ2", "RE", true},        {"ｽﾃｰﾀｽ3", "RF", true},
+    {"ｽﾃｰﾀｽ4", "RG", true},         {"累積回数", "RH", true},      {"累積値", "RI", true},
+    {"累積ﾃﾞｰﾀ", "RJ", true},       {"計量ﾃﾞｰﾀ", "RK", true},      {"ｾﾞﾛ校正", "CA", true},
+    {"ｽﾊﾟﾝ校正", "CB", true},       {"表示・総重量", "CC", false}, {"表示・正味重量", "CD", false},
+    {"風袋引き", "CE", false},      {"風袋引きﾘｾｯﾄ", "CF", false}, {"ﾃﾞｼﾞﾀﾙｾﾞﾛ", "CG", false},
+    {"ﾃﾞｼﾞﾀﾙｾﾞﾛﾘｾｯﾄ", "CH", false}, {"積算指令", "CI", false},     {"累積ｸﾘﾔ", "CJ", false},
+    {"累積ｵｰﾙｸﾘﾔ", "CK", false},    {"詳細", "", false},
 };
 
 }  // namespace
@@ -30,21 +31,24 @@ QString LiveCommands::Request(int index) {
     return index >= 0 && index < kButtons ? QString::fromLatin1(kTable[index].request) : QString();
 }
 
+bool LiveCommands::AwaitsReply(int index) {
+    return index >= 0 && index < kButtons && kTable[index].answered;
+}
+
 void LiveCommands::press(int index) {
     if (index < 0 || index >= kButtons) return;
     Trapped(link_.view(), ErrorHint::Port8018, [&] { run(index); });
 }
 
 void LiveCommands::run(int index) {
-    link_.probeLink();
-    if (link_.linkTimedOut) return;
+    if (link_.probeLink() == WaitOutcome::TimedOut) return;
     if (index == kDetailButton) {
         if (showStatusTab_) showStatusTab_();
     } else {
-        link_.expectedReply = Request(index);
         link_.sendLine(Request(index));
     }
     // A command's answer, if the indicator sends one, stays queued for the next probe or flush.
-    if (AwaitsReply(index)) link_.awaitReply();
+    if (AwaitsReply(index))
+        (void)link_.awaitReply(ReplyFor::LiveData(SettingsStore::LiveKindIndex(Request(index))));
     link_.view().redraw();
 }

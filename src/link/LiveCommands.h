@@ -19,7 +19,7 @@ class LiveCommands {
     static QString Caption(int index);
     static QString Request(int index);
     // Whether the indicator answers the button's request with a line that is awaited.
-    static bool AwaitsReply(int index) { return index >= 0 && index <= 12; }
+    static bool AwaitsReply(int index);
 
     // One press: probe, send, wait where a reply comes, redraw. Failures show the error report
     // with the 8018 hint.

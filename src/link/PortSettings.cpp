@@ -48,10 +48,9 @@ void TestLink(IndicatorLink& link, int linkNo, SerialPort* port) {
     const std::function<void()> steps[] = {
         [&] { view.setTestResult(linkNo, QString()); },
         [&] { IndicatorLink::FlushInputOf(port); },
-        [&] { link.expectedReply = QStringLiteral("TEST%1").arg(linkNo); },
         [&] { IndicatorLink::SendLineOn(port, QStringLiteral("RA")); },
         // The reply is read on the active port: only the active link's panel is shown.
-        [&] { link.awaitReply(); },
+        [&] { (void)link.awaitReply(linkNo == 1 ? ReplyKind::LinkTest1 : ReplyKind::LinkTest2); },
     };
     for (const auto& step : steps) Trapped(view, ErrorHint::None, step);
 }

@@ -15,10 +15,6 @@ const QString ProductTransfers::kInvalidShownText =
 
 namespace {
 
-// The tag of the product-number query: its answer sets the current product and routes nothing
-// else, so a value line given in its place cannot land in the previous product's record.
-const QString kProductQueryTag = QStringLiteral("W00");
-
 QString ItemCode(int item) {
     return QStringLiteral("W1%1").arg(item);
 }
@@ -54,42 +50,36 @@ void ProductTransfers::changeProductBody() {
         return;
     }
     const QString selection = ProductSelectionRequest(panel_.selectedProduct());
-    link_.probeLink();
-    if (link_.linkTimedOut) return;
+    if (link_.probeLink() == WaitOutcome::TimedOut) return;
     // The indicator does not answer a selection and nothing is redrawn.
     link_.sendLine(selection);
 }
 
 void ProductTransfers::readOneProduct() {
-    Trapped(link_.view(), ErrorHint::Port8018, [this] {
-        link_.expectedReply = QStringLiteral("WR");
-        readProduct(panel_.selectedProduct());
-        // Also after a time-out: what came in is shown.
-        link_.view().redraw();
-    });
+    // What came in is shown, also after a time-out or a fault.
+    Trapped(link_.view(), ErrorHint::Port8018, [this] { readProduct(panel_.selectedProduct()); });
+    link_.view().redraw();
 }
 
 bool ProductTransfers::readAllProducts() {
-    bool ran = false;
-    Trapped(link_.view(), ErrorHint::Port8018, [this, &ran] { ran = readAllBody(); });
-    return ran;
+    OperatorView& view = link_.view();
+    // A fault (a lost port, an answer without a product number) would most likely meet every
+    // later product too: one report, and the read ends with what came in shown.
+    return Trapped(
+        view, ErrorHint::Port8018, [this] { readAllBody(); },
+        [&view] {
+            StopShown(view, QStringLiteral("銘柄読み込み中断"));
+            view.redraw();
+        });
 }
 
-bool ProductTransfers::readAllBody() {
+void ProductTransfers::readAllBody() {
     OperatorView& view = link_.view();
-    link_.expectedReply = QStringLiteral("WR");
     view.setProgress(0);
     view.setProgressVisible(true);
     for (int n = 0; n < SettingsStore::kProducts; ++n) {
         view.setStatusText(QStringLiteral("銘柄 %1 読み込み中").arg(n));
-        // A fault (a lost port, an answer without a product number) would most likely meet
-        // every later product too: one report, and the read ends with what came in shown.
-        if (!readProduct(n)) {
-            StopShown(view, QStringLiteral("銘柄読み込み中断"));
-            view.redraw();
-            return false;
-        }
-        if (link_.linkTimedOut) break;
+        if (readProduct(n) == WaitOutcome::TimedOut) break;
         view.setProgress(n);
     }
     // Also after a time-out: the records read so far are shown.
@@ -97,13 +87,12 @@ bool ProductTransfers::readAllBody() {
     view.setProgress(0);
     view.setProgressVisible(false);
     view.redraw();
-    return true;
 }
 
 void ProductTransfers::writeOneProduct() {
     Trapped(link_.view(), ErrorHint::Port8018, [this] {
         const int n = panel_.selectedProduct();
-        if (checkStoredProduct(n)) {
+        if (!storedProductValid(n)) {
             link_.view().showMessage(kInvalidStoredText);
             return;
         }
@@ -112,37 +101,33 @@ void ProductTransfers::writeOneProduct() {
 }
 
 bool ProductTransfers::writeAllProducts() {
-    bool ran = false;
-    Trapped(link_.view(), ErrorHint::Port8018, [this, &ran] { ran = writeAllBody(); });
-    return ran;
+    OperatorView& view = link_.view();
+    return Trapped(
+        view, ErrorHint::Port8018, [this] { writeAllBody(); },
+        [&view] { StopShown(view, QStringLiteral("銘柄送信中断")); });
 }
 
-bool ProductTransfers::writeAllBody() {
+void ProductTransfers::writeAllBody() {
     OperatorView& view = link_.view();
     // Every record is checked before the first is sent: one bad record sends nothing at all.
     for (int n = 0; n < SettingsStore::kProducts; ++n) {
-        if (checkStoredProduct(n)) {
+        if (!storedProductValid(n)) {
             view.showMessage(kInvalidStoredText);
-            return true;
+            return;
         }
     }
     view.setProgress(0);
     view.setProgressVisible(true);
     for (int n = 0; n < SettingsStore::kProducts; ++n) {
-        if (link_.linkTimedOut) return true;
         view.setStatusText(QStringLiteral("銘柄 %1 送信中").arg(n));
-        if (!writeProduct(n)) {
-            StopShown(view, QStringLiteral("銘柄送信中断"));
-            return false;
-        }
+        // A time-out on any record, the last one included, ends the write without the
+        // completion text.
+        if (writeProduct(n) == WaitOutcome::TimedOut) return;
         view.setProgress(n);
     }
-    // A time-out on the last record must not be reported as a completed send.
-    if (link_.linkTimedOut) return true;
     view.setStatusText(QStringLiteral("銘柄送信完了"));
     view.setProgress(0);
     view.setProgressVisible(false);
-    return true;
 }
 
 void ProductTransfers::writeShownToTarget() {
@@ -154,16 +139,17 @@ void ProductTransfers::writeShownToTarget() {
             return;
         }
         const QString selection = ProductSelectionRequest(panel_.targetProduct());
-        link_.probeLink();
-        if (link_.linkTimedOut) return;
+        if (link_.probeLink() == WaitOutcome::TimedOut) return;
         // The store is not changed.
         sendValues(selection, values);
     });
 }
 
 void ProductTransfers::writeShownToAll() {
-    if (!Trapped(link_.view(), ErrorHint::Port8018, [this] { writeShownToAllBody(); }))
-        StopShown(link_.view(), QStringLiteral("銘柄書き込み中断"));
+    OperatorView& view = link_.view();
+    Trapped(
+        view, ErrorHint::Port8018, [this] { writeShownToAllBody(); },
+        [&view] { StopShown(view, QStringLiteral("銘柄書き込み中断")); });
 }
 
 void ProductTransfers::writeShownToAllBody() {
@@ -176,8 +162,7 @@ void ProductTransfers::writeShownToAllBody() {
     view.setProgressVisible(true);
     for (int n = 0; n < SettingsStore::kProducts; ++n) {
         view.setStatusText(QStringLiteral("銘柄 %1 書き込み中").arg(n));
-        link_.probeLink();
-        if (link_.linkTimedOut) break;
+        if (link_.probeLink() == WaitOutcome::TimedOut) break;
         // The boxes are read again for each product; the operator may have edited them during
         // a wait, so they are checked again before anything of this product is sent.
         const QStringList values = checkedShownValues();
@@ -208,62 +193,55 @@ void ProductTransfers::allWrite(SettingTransfers& settings) {
 
 // ---- one product ----
 
-bool ProductTransfers::readProduct(int n) {
-    return Trapped(link_.view(), ErrorHint::Port8018, [this, n] {
-        const QString selection = ProductSelectionRequest(n);
-        link_.flushInput();
-        link_.sendLine(selection);
-        queryCurrentProduct();
-        // The values go to the record the indicator reported, which need not be n.
-        for (int item = 0; item < SettingsStore::kProductItems; ++item) {
-            if (link_.linkTimedOut) return;
-            link_.sendLine(ItemCode(item));
-            link_.awaitReply();
-        }
-    });
+WaitOutcome ProductTransfers::readProduct(int n) {
+    const QString selection = ProductSelectionRequest(n);
+    link_.flushInput();
+    link_.sendLine(selection);
+    if (queryCurrentProduct() == WaitOutcome::TimedOut) return WaitOutcome::TimedOut;
+    // The values go to the record the indicator reported, which need not be n.
+    for (int item = 0; item < SettingsStore::kProductItems; ++item) {
+        link_.sendLine(ItemCode(item));
+        if (link_.awaitReply(ReplyKind::Setting) == WaitOutcome::TimedOut)
+            return WaitOutcome::TimedOut;
+    }
+    return WaitOutcome::Line;
 }
 
-void ProductTransfers::queryCurrentProduct() {
+WaitOutcome ProductTransfers::queryCurrentProduct() {
     // A "W00…" answer sets the current product number. Any other answer would leave the
     // previous product's number in place and the values read next would overwrite that
     // product's record: such an answer stores nothing and ends the read.
-    link_.expectedReply = kProductQueryTag;
     link_.sendLine(QStringLiteral("W00"));
-    struct Restore {
-        IndicatorLink& link;
-        ~Restore() { link.expectedReply = QStringLiteral("WR"); }
-    } restore{link_};
-    link_.awaitReply();
-    if (!link_.linkTimedOut && !IndicatorLink::ProductNumberIn(link_.lastReply()))
+    if (link_.awaitReply(ReplyKind::ProductNumber) == WaitOutcome::TimedOut)
+        return WaitOutcome::TimedOut;
+    if (!IndicatorLink::ProductNumberIn(link_.lastReply()))
         throw OperationError(ErrNo::kInvalidProcedureCall,
                              QStringLiteral("指示計の応答に銘柄番号がありません。\r\n応答：%1\r\n")
                                  .arg(IndicatorLink::VisibleReply(link_.lastReply())));
+    return WaitOutcome::Line;
 }
 
-bool ProductTransfers::writeProduct(int n) {
-    return Trapped(link_.view(), ErrorHint::Port8018, [this, n] {
-        const QString selection = ProductSelectionRequest(n);
-        link_.probeLink();
-        if (link_.linkTimedOut) return;
-        QStringList values;
-        for (int item = 0; item < SettingsStore::kProductItems; ++item)
-            values << link_.store().product(n, item);
-        sendValues(selection, values);
-    });
+WaitOutcome ProductTransfers::writeProduct(int n) {
+    const QString selection = ProductSelectionRequest(n);
+    if (link_.probeLink() == WaitOutcome::TimedOut) return WaitOutcome::TimedOut;
+    QStringList values;
+    for (int item = 0; item < SettingsStore::kProductItems; ++item)
+        values << link_.store().product(n, item);
+    return sendValues(selection, values);
 }
 
-void ProductTransfers::sendValues(const QString& selection, const QStringList& values) {
+WaitOutcome ProductTransfers::sendValues(const QString& selection, const QStringList& values) {
     link_.sendLine(selection);
     for (int item = 0; item < values.size(); ++item) link_.sendLine(ItemCode(item) + values[item]);
-    link_.syncPoint();
+    return link_.syncPoint();
 }
 
-bool ProductTransfers::checkStoredProduct(int n) const {
+bool ProductTransfers::storedProductValid(int n) const {
     for (int item = 0; item < SettingsStore::kProductItems; ++item) {
         const QString value = link_.store().product(n, item);
-        if (value.isEmpty() || !MatchesMask(value, ProductMask(item))) return true;
+        if (value.isEmpty() || !MatchesMask(value, ProductMask(item))) return false;
     }
-    return false;
+    return true;
 }
 
 bool ProductTransfers::checkDisplayedProduct() const {

@@ -15,8 +15,8 @@ QString ProductSelectionRequest(int productNo);
 // Moves the 100 product records (eight values each, codes 10 … 17) between the indicator and
 // the store, writes the values shown in the product boxes to one or all products, and switches
 // the indicator's current product. The caller holds the link's one-operation guard (which also
-// clears the time-out flag); each operation carries its own error trap and reports a failure
-// with the 8018 hint.
+// clears the time-out flag). Each of the button operations is one error trap: a failure shows
+// the error report with the 8018 hint and ends the operation.
 class ProductTransfers {
   public:
     static const QString kInvalidProductText;  // "銘柄データが無効です"
@@ -42,26 +42,24 @@ class ProductTransfers {
     void allWrite(SettingTransfers& settings);
 
     // Reads product n into the record whose number the indicator reports for its current
-    // product. The caller sets the link's expected reply to "WR". Errors are reported here;
-    // returns false after one.
-    bool readProduct(int n);
-    // Probes the link, then sends stored record n and a sync. Errors are reported here; returns
-    // false after one.
-    bool writeProduct(int n);
-    // True when stored record n is NOT fit to send: a value is empty or fails its digit mask.
-    bool checkStoredProduct(int n) const;
+    // product. Failures throw; the calling operation reports them.
+    WaitOutcome readProduct(int n);
+    // Probes the link, then sends stored record n and a sync. Failures throw.
+    WaitOutcome writeProduct(int n);
+    // True when stored record n is fit to send: no value is empty or fails its digit mask.
+    bool storedProductValid(int n) const;
     // True when all eight shown values pass their digit masks.
     bool checkDisplayedProduct() const;
 
   private:
     void changeProductBody();
-    bool readAllBody();
-    bool writeAllBody();
+    void readAllBody();
+    void writeAllBody();
     void writeShownToAllBody();
-    void queryCurrentProduct();
+    WaitOutcome queryCurrentProduct();
     // The eight shown values, or an empty list when any fails its mask.
     QStringList checkedShownValues() const;
-    void sendValues(const QString& selection, const QStringList& values);
+    WaitOutcome sendValues(const QString& selection, const QStringList& values);
 
     IndicatorLink& link_;
     ProductPanel& panel_;

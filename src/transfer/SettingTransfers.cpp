@@ -6,21 +6,26 @@
 void SettingTransfers::readAllSettings() {
     // A fault part-way (a lost port) is reported once; the values read so far are shown and
     // the status says the read stopped.
-    if (Trapped(link_.view(), ErrorHint::Port8018, [this] { readAll(); })) return;
-    StopShown(link_.view(), QStringLiteral("設定値 読み込み中断"));
-    link_.view().redraw();
+    OperatorView& view = link_.view();
+    Trapped(
+        view, ErrorHint::Port8018, [this] { readAll(); },
+        [&view] {
+            StopShown(view, QStringLiteral("設定値 読み込み中断"));
+            view.redraw();
+        });
 }
 
 void SettingTransfers::writeAllSettings() {
-    if (!Trapped(link_.view(), ErrorHint::Port8018, [this] { writeAll(); }))
-        StopShown(link_.view(), QStringLiteral("設定値送信中断"));
+    OperatorView& view = link_.view();
+    Trapped(
+        view, ErrorHint::Port8018, [this] { writeAll(); },
+        [&view] { StopShown(view, QStringLiteral("設定値送信中断")); });
 }
 
 void SettingTransfers::readAll() {
     OperatorView& view = link_.view();
     link_.flushInput();
     view.setStatusText(QStringLiteral("設定値 読み込み中"));
-    link_.expectedReply = QStringLiteral("WR");
     view.setProgress(0);
     view.setProgressVisible(true);
     for (const TransferStep& step : ReadSettingsPlan(link_.store().model())) {
@@ -29,9 +34,8 @@ void SettingTransfers::readAll() {
             continue;
         }
         link_.sendLine(QStringLiteral("W") + step.text);
-        link_.awaitReply();
         // The time-out has already hidden the progress bar; the status line stays.
-        if (link_.linkTimedOut) return;
+        if (link_.awaitReply(ReplyKind::Setting) == WaitOutcome::TimedOut) return;
     }
     view.setStatusText(QStringLiteral("設定値 読み込み完了"));
     view.setProgress(0);
@@ -44,11 +48,11 @@ void SettingTransfers::writeAll() {
     SettingsStore& store = link_.store();
     view.setProgress(0);
     view.setProgressVisible(true);
-    link_.probeLink();
-    if (link_.linkTimedOut) return;
+    if (link_.probeLink() == WaitOutcome::TimedOut) return;
     view.setStatusText(QStringLiteral("設定値 20 送信中"));
-    // After the probe the time-out flag is not looked at again: a time-out in one sync makes
-    // the later syncs return at once and the sending goes on to the end.
+    // After the probe a time-out does not stop the write: the later syncs return at once and
+    // the sending goes on to the end, but the write is not reported as complete.
+    bool confirmed = true;
     for (const TransferStep& step : WriteSettingsPlan(store.model())) {
         switch (step.kind) {
             case TransferStep::Code: {
@@ -59,7 +63,7 @@ void SettingTransfers::writeAll() {
                 break;
             }
             case TransferStep::Sync:
-                link_.syncPoint();
+                if (link_.syncPoint() == WaitOutcome::TimedOut) confirmed = false;
                 break;
             case TransferStep::Progress:
                 view.setProgress(step.value);
@@ -71,9 +75,9 @@ void SettingTransfers::writeAll() {
     }
     link_.sendLine(QStringLiteral("W0000000"));
     link_.sendLine(QStringLiteral("W00"));
-    link_.awaitLine();
+    if (link_.awaitLine() == WaitOutcome::TimedOut) confirmed = false;
     // A sync that timed out means the indicator did not confirm what was sent: the time-out
     // message has been shown, and the status must not claim a completed write.
-    StopShown(view, link_.linkTimedOut ? QStringLiteral("設定値送信未完了")
-                                       : QStringLiteral("設定値送信完了"));
+    StopShown(view,
+              confirmed ? QStringLiteral("設定値送信完了") : QStringLiteral("設定値送信未完了"));
 }

@@ -136,15 +136,16 @@ class StartupTest : public QObject {
         StartupFixture f;
         f.store.setModel(IndicatorModel::F800);
         f.store.currentProductNo = 7;
-        f.session->link().expectedReply = "W20";
-        f.session->link().linkTimedOut = true;
+        f.port1->open();  // the silent indicator times out
+        f.session->link().awaitLine();
+        QVERIFY(f.session->link().timedOut());
+        f.port1->close();
         f.session->portAssignment = true;
         f.session->setActiveLink(2);
         f.start();
         QCOMPARE(f.store.model(), IndicatorModel::F805);
         QCOMPARE(f.store.currentProductNo, qint16(0));
-        QCOMPARE(f.session->link().expectedReply, QString());
-        QVERIFY(!f.session->link().linkTimedOut);
+        QVERIFY(!f.session->link().timedOut());
         QVERIFY(!f.session->portAssignment);
         QCOMPARE(f.session->activeLink(), 1);
         QCOMPARE(f.session->link().activePort(), f.port1);

@@ -1,7 +1,19 @@
-#include <QElapsedTimer>
 #include <QtTest>
 
 #include "support/LinkFixture.h"
+
+namespace {
+
+// A reply kind by the name the rows use: "WR" a setting, "TEST1"/"TEST2" a link test, else
+// the live-data kind of that name.
+ReplyFor ReplyTag(const QString& tag) {
+    if (tag == "WR") return ReplyKind::Setting;
+    if (tag.startsWith("TEST"))
+        return tag.endsWith('1') ? ReplyKind::LinkTest1 : ReplyKind::LinkTest2;
+    return ReplyFor::LiveData(SettingsStore::LiveKindIndex(tag));
+}
+
+}  // namespace
 
 class IndicatorLinkTest : public QObject {
     Q_OBJECT
@@ -41,10 +53,9 @@ class IndicatorLinkTest : public QObject {
         QFETCH(QString, stored);
         LinkFixture f;
         f.store.setModel(static_cast<IndicatorModel>(model));
-        f.link.expectedReply = tag;
         f.port.queue((reply + "\r\n").toLatin1());
-        f.link.awaitReply();
-        QVERIFY(!f.link.linkTimedOut);
+        f.link.awaitReply(ReplyTag(tag));
+        QVERIFY(!f.link.timedOut());
         if (group == -1)
             QCOMPARE(f.store.live(slot), stored);
         else
@@ -53,12 +64,11 @@ class IndicatorLinkTest : public QObject {
 
     void repliesThatStoreNothing() {
         LinkFixture f;
-        f.link.expectedReply = "WR";
         // F805 has no 45/46; the product query only moves the current product; unknown codes.
         for (const char* line :
              {"W4500001", "W4600001", "W0000005", "WZZ00001", "X2000001", "W3900001"})
             f.port.queue(QByteArray(line) + "\r\n");
-        for (int i = 0; i < 6; ++i) f.link.awaitReply();
+        for (int i = 0; i < 6; ++i) f.link.awaitReply(ReplyKind::Setting);
         QCOMPARE(f.store.currentProductNo, 5);
         for (int g = 2; g <= 9; ++g)
             for (int s = 0; s < SettingsStore::GroupSize(g); ++s)
@@ -68,16 +78,14 @@ class IndicatorLinkTest : public QObject {
 
     void productValuesGoToTheReportedProduct() {
         LinkFixture f;
-        f.link.expectedReply = "WR";
         f.port.queue("W0000012\r\nW1300123\r\n");
-        f.link.awaitReply();
-        f.link.awaitReply();
+        f.link.awaitReply(ReplyKind::Setting);
+        f.link.awaitReply(ReplyKind::Setting);
         QCOMPARE(f.store.currentProductNo, 12);
         QCOMPARE(f.store.product(12, 3), QString("00123"));
         // Any tag takes the product number from a W00 line.
-        f.link.expectedReply = "RA";
         f.port.queue("W0000034\r\n");
-        f.link.awaitReply();
+        f.link.awaitReply(ReplyTag("RA"));
         QCOMPARE(f.store.currentProductNo, 34);
     }
 
@@ -118,9 +126,8 @@ class IndicatorLinkTest : public QObject {
         f.store.setValue("20", "old");
         f.store.setLive(0, "old");
         f.store.currentProductNo = 3;
-        f.link.expectedReply = tag;
         f.port.queue(received);
-        f.link.awaitReply();
+        f.link.awaitReply(ReplyTag(tag));
         QTEST(f.store.setting(2, 0), "setting20");
         QTEST(f.store.live(0), "liveRA");
         QTEST(int(f.store.currentProductNo), "product");
@@ -132,13 +139,12 @@ class IndicatorLinkTest : public QObject {
 
     void twoLinesTogetherLeaveTheSecondQueued() {
         LinkFixture f;
-        f.link.expectedReply = "WR";
         f.port.queue("W2000001\r\nW2100002\r\n");
-        f.link.awaitReply();
+        f.link.awaitReply(ReplyKind::Setting);
         QCOMPARE(f.store.setting(2, 0), QString("00001"));
         QVERIFY(f.store.setting(2, 1).isEmpty());
         QCOMPARE(f.port.unread(), QByteArray("W2100002\r\n"));
-        f.link.awaitReply();
+        f.link.awaitReply(ReplyKind::Setting);
         QCOMPARE(f.store.setting(2, 1), QString("00002"));
     }
 
@@ -157,7 +163,7 @@ class IndicatorLinkTest : public QObject {
         f.link.probeLink();
         QCOMPARE(f.port.requests, QStringList{"RA"});
         QVERIFY(f.port.unread().isEmpty());
-        QVERIFY(!f.link.linkTimedOut);
+        QVERIFY(!f.link.timedOut());
         QVERIFY(!f.view.busy);
     }
 
@@ -170,14 +176,13 @@ class IndicatorLinkTest : public QObject {
 
     void endlessReplyEndsTheWait() {
         LinkFixture f;
-        f.link.expectedReply = "WR";
         f.port.queue(QByteArray(IndicatorLink::kMaxReplyLine + 10, 'x'));
-        QVERIFY_THROWS_EXCEPTION(OperationError, f.link.awaitReply());
+        QVERIFY_THROWS_EXCEPTION(OperationError, f.link.awaitReply(ReplyKind::Setting));
         QVERIFY(!f.view.busy);
         // A long but terminated line is still a line.
         f.port.read(0);
         f.port.queue("W20" + QByteArray(4000, '1') + "\r\n");
-        f.link.awaitReply();
+        f.link.awaitReply(ReplyKind::Setting);
         QCOMPARE(f.store.setting(2, 0).size(), 4000);
     }
 
@@ -191,20 +196,17 @@ class IndicatorLinkTest : public QObject {
             QCOMPARE(e.number, ErrNo::kPortNotOpen);
         }
         f.port.open();
-        QTimer::singleShot(20, &f.port, [&] { f.port.pullOut(); });
-        QElapsedTimer clock;
-        clock.start();
-        QVERIFY_THROWS_EXCEPTION(OperationError, f.link.awaitReply());
-        QVERIFY(!f.link.linkTimedOut);
+        f.pump.idle = [&] { f.port.pullOut(); };
+        QVERIFY_THROWS_EXCEPTION(OperationError, f.link.awaitReply(ReplyKind::Setting));
+        QVERIFY(!f.link.timedOut());
         QVERIFY(!f.view.busy);
     }
 
     void silenceTimesOutAfterOneOrTwoPeriods() {
-        LinkFixture f(30);
+        LinkFixture f;
         f.view.setProgressVisible(true);
-        f.link.expectedReply = "WR";
-        f.link.awaitReply();
-        QVERIFY(f.link.linkTimedOut);
+        f.link.awaitReply(ReplyKind::Setting);
+        QVERIFY(f.link.timedOut());
         QCOMPARE(f.view.messages, QStringList{"    エラー。タイムアウト    "});
         QVERIFY(!f.view.progressVisible);
         QCOMPARE(f.view.progress, 0);
@@ -214,43 +216,43 @@ class IndicatorLinkTest : public QObject {
     void snapshotFromAnEarlierWaitDelaysTheTimeout() {
         // A trickling reply updates the snapshot at every tick; the next silent wait then needs
         // a first tick to see "no change since the snapshot" was false and a second one to end.
-        LinkFixture f(150);
-        f.link.expectedReply = "WR";
-        QTimer trickle;
-        // 45 characters 10 ms apart: several ticks see the buffer grow.
+        LinkFixture f;
+        // One character in each period: every tick sees the buffer grow, none ends the wait.
         QByteArray rest = "W20" + QByteArray(40, '1') + "\r\n";
-        connect(&trickle, &QTimer::timeout, [&] {
-            if (!rest.isEmpty()) f.port.queue(rest.left(1)), rest.remove(0, 1);
-        });
-        trickle.start(10);
-        f.link.awaitReply();
-        trickle.stop();
-        QVERIFY(!f.link.linkTimedOut);
+        f.port.queue(rest.left(1));
+        rest.remove(0, 1);
+        f.pump.idle = [&] {
+            f.timer->fire();
+            f.port.queue(rest.left(1));
+            rest.remove(0, 1);
+        };
+        f.link.awaitReply(ReplyKind::Setting);
+        f.pump.idle = nullptr;
+        QVERIFY(!f.link.timedOut());
+        QCOMPARE(f.view.busyStarts, 45);
         QCOMPARE(f.store.setting(2, 0), QString(40, '1'));
         // Second wait: the first tick sees the buffer differ from the old snapshot and lets the
         // wait go on (a second busy start); the next silent period ends it.
         f.view.busyStarts = 0;
-        f.link.awaitReply();
-        QVERIFY(f.link.linkTimedOut);
+        f.link.awaitReply(ReplyKind::Setting);
+        QVERIFY(f.link.timedOut());
         QCOMPARE(f.view.busyStarts, 2);
         QCOMPARE(f.view.messages.size(), 1);
     }
 
     void firstSilentWaitEndsAtItsFirstTick() {
-        LinkFixture f(30);
-        f.link.expectedReply = "WR";
-        f.link.awaitReply();
-        QVERIFY(f.link.linkTimedOut);
+        LinkFixture f;
+        f.link.awaitReply(ReplyKind::Setting);
+        QVERIFY(f.link.timedOut());
         QCOMPARE(f.view.busyStarts, 1);
     }
 
     void afterATimeoutWaitsReturnAtOnce() {
-        LinkFixture f(30);
-        f.link.expectedReply = "WR";
-        f.link.awaitReply();
-        QVERIFY(f.link.linkTimedOut);
+        LinkFixture f;
+        f.link.awaitReply(ReplyKind::Setting);
+        QVERIFY(f.link.timedOut());
         f.port.queue("W2000001\r\n");
-        f.link.awaitReply();
+        f.link.awaitReply(ReplyKind::Setting);
         QVERIFY(f.store.setting(2, 0).isEmpty());
         QCOMPARE(f.port.unread(), QByteArray("2000001\r\n"));  // one character read at most
         QCOMPARE(f.view.messages.size(), 1);
@@ -260,22 +262,21 @@ class IndicatorLinkTest : public QObject {
         LinkFixture f;
         auto first = f.link.beginOperation();
         QVERIFY(first);
-        f.link.linkTimedOut = true;
+        f.link.awaitLine();  // the silent indicator times out
         auto second = f.link.beginOperation();
         QVERIFY(!second);
         QCOMPARE(f.view.beeps, 1);
-        QVERIFY(f.link.linkTimedOut);  // the refused one changed nothing
+        QVERIFY(f.link.timedOut());  // the refused one changed nothing
         { auto done = std::move(first); }
         auto third = f.link.beginOperation();
         QVERIFY(third);
-        QVERIFY(!f.link.linkTimedOut);
+        QVERIFY(!f.link.timedOut());
     }
 
     void testTagsFillTheTestBoxes() {
         LinkFixture f;
-        f.link.expectedReply = "TEST2";
         f.port.queue("anything\r\n");
-        f.link.awaitReply();
+        f.link.awaitReply(ReplyKind::LinkTest2);
         QCOMPARE(f.view.events.last(), QString("test2 通信ＯＫ"));
     }
 

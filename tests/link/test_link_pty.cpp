@@ -61,7 +61,7 @@ class LinkPtyTest : public QObject {
 
         transfers.readAllSettings();
         QVERIFY(p.view.messages.isEmpty());
-        QVERIFY(!p.link.linkTimedOut);
+        QVERIFY(!p.link.timedOut());
         QStringList reads;
         for (const QString& c : codes) reads << "W" + c;
         QVERIFY(p.waitForRequests(reads.size()));
@@ -70,7 +70,7 @@ class LinkPtyTest : public QObject {
 
         transfers.writeAllSettings();
         QVERIFY(p.view.messages.isEmpty());
-        QVERIFY(!p.link.linkTimedOut);
+        QVERIFY(!p.link.timedOut());
         const QStringList expected = reads + ExpectedWrite(codes, syncAfter, p.store);
         QVERIFY(p.waitForRequests(expected.size()));
         QCOMPARE(p.sim.requests(), expected);
@@ -82,31 +82,30 @@ class LinkPtyTest : public QObject {
 
     void twoLinesAtOnceLeaveTheSecondQueued() {
         PtyLink p({"--double"});
-        p.link.expectedReply = "WR";
         p.link.sendLine("W20");
-        p.link.awaitReply();
+        p.link.awaitReply(ReplyKind::Setting);
         const QString first = p.store.setting(2, 0);
         QCOMPARE(first.size(), 5);
         p.store.setSetting(2, 0, "");
-        p.link.awaitReply();  // the second copy was already queued
+        p.link.awaitReply(ReplyKind::Setting);  // the second copy was already queued
         QCOMPARE(p.store.setting(2, 0), first);
         QCOMPARE(p.sim.requests(), QStringList{"W20"});
     }
 
     void tricklingReplyDoesNotTimeOut() {
-        // One character every 60 ms against a 100 ms period: slow, but never silent for a period.
-        PtyLink p({"--trickle", "60"}, 100);
-        p.link.expectedReply = "WR";
+        // One character every 60 ms against a 250 ms period: the ten characters take more than
+        // two periods, but no period is silent (a wide margin for a loaded machine).
+        PtyLink p({"--trickle", "60"}, 250);
         p.link.sendLine("W2A");
-        p.link.awaitReply();
-        QVERIFY(!p.link.linkTimedOut);
+        p.link.awaitReply(ReplyKind::Setting);
+        QVERIFY(!p.link.timedOut());
         QCOMPARE(p.store.setting(2, 10).size(), 5);
     }
 
     void silentIndicatorTimesOut() {
         PtyLink p({"--silent"}, 50);
         SettingTransfers(p.link).readAllSettings();
-        QVERIFY(p.link.linkTimedOut);
+        QVERIFY(p.link.timedOut());
         QCOMPARE(p.view.messages, QStringList{IndicatorLink::kTimeoutMessage});
         QCOMPARE(p.view.status, QString("設定値 読み込み中"));
     }
@@ -121,9 +120,8 @@ class LinkPtyTest : public QObject {
             secondRefused = !second;
             if (second) p.link.sendLine("W21");
         });
-        p.link.expectedReply = "WR";
         p.link.sendLine("W20");
-        p.link.awaitReply();
+        p.link.awaitReply(ReplyKind::Setting);
         QVERIFY(secondRefused);
         QCOMPARE(p.view.beeps, 1);
         QCOMPARE(p.store.setting(2, 0).size(), 5);
@@ -132,18 +130,17 @@ class LinkPtyTest : public QObject {
 
     void vanishingIndicatorEndsTheWaitAtOnce() {
         PtyLink p({"--silent"}, 60000);
-        p.link.expectedReply = "WR";
         p.link.sendLine("W20");
         QTimer::singleShot(100, [&] { p.sim.stop(); });
         bool failed = false;
         try {
-            p.link.awaitReply();
+            p.link.awaitReply(ReplyKind::Setting);
         } catch (const OperationError& e) {
             failed = true;
             QCOMPARE(e.number, ErrNo::kPortNotOpen);
         }
         QVERIFY(failed);
-        QVERIFY(!p.link.linkTimedOut);
+        QVERIFY(!p.link.timedOut());
         QVERIFY(!p.view.busy);
     }
 

@@ -1,6 +1,9 @@
 #include <QtTest>
 
-#include "support/LinkFixture.h"
+#include "link/IndicatorLink.h"
+#include "support/FakeSerialPort.h"
+#include "support/ManualTime.h"
+#include "support/RecordingView.h"
 
 // Closing the window while the link waits quits the application: no more events run, so the
 // supervision timer can no longer end the wait. The wait must give up by itself.
@@ -8,16 +11,21 @@ class LinkQuitTest : public QObject {
     Q_OBJECT
   private slots:
     void waitGivesUpWhenTheApplicationQuits() {
-        LinkFixture f(60000);
-        f.link.expectedReply = "WR";
+        // The real pump, which is what sees the application end; a timer that never fires.
+        SettingsStore store;
+        RecordingView view;
+        QtEventPump pump(1);
+        FakeSerialPort port;
+        IndicatorLink link(store, view, pump, std::make_unique<ManualTimer>());
+        link.setActivePort(&port);
         QCoreApplication::exit(0);
-        f.link.awaitReply();  // would spin for a minute without the pump's answer
-        QVERIFY(f.link.linkTimedOut);
-        QVERIFY(f.view.messages.isEmpty());
-        QVERIFY(!f.view.busy);
-        f.link.awaitLine();
-        f.link.probeLink();
-        QVERIFY(f.view.messages.isEmpty());
+        link.awaitReply(ReplyKind::Setting);  // would wait for ever without the pump's answer
+        QVERIFY(link.timedOut());
+        QVERIFY(view.messages.isEmpty());
+        QVERIFY(!view.busy);
+        link.awaitLine();
+        link.probeLink();
+        QVERIFY(view.messages.isEmpty());
     }
 };
 

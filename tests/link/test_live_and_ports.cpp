@@ -32,14 +32,14 @@ class LiveAndPortsTest : public QObject {
     }
 
     void detailButtonProbesFirst() {
-        LinkFixture f(30);
+        LinkFixture f;
         int tabShown = 0;
         LiveCommands live(f.link, [&] { ++tabShown; });
         live.press(LiveCommands::kDetailButton);  // silent indicator: the probe times out
         QCOMPARE(tabShown, 0);
         QCOMPARE(f.view.redraws, 0);
         QCOMPARE(f.view.messages, QStringList{IndicatorLink::kTimeoutMessage});
-        f.link.linkTimedOut = false;
+        f.link.clearTimeout();
         f.answerLikeIndicator();
         live.press(LiveCommands::kDetailButton);
         QCOMPARE(tabShown, 1);
@@ -47,7 +47,7 @@ class LiveAndPortsTest : public QObject {
     }
 
     void replyTimeoutStillRedraws() {
-        LinkFixture f(30);
+        LinkFixture f;
         f.port.responder = [](const QString& r) {
             return r == "RA" ? QByteArray("RA1\r\n") : QByteArray();
         };
@@ -118,21 +118,21 @@ class LiveAndPortsTest : public QObject {
     }
 
     void linkTestShowsOkOrStaysEmpty() {
-        LinkFixture f(30);
+        LinkFixture f;
         f.port.queue("stale\r\n");
         f.port.responder = [](const QString&) { return QByteArray("RA+0000\r\n"); };
         TestLink(f.link, 1, &f.port);
         QCOMPARE(f.view.events.filter("test1"), QStringList({"test1 ", "test1 通信ＯＫ"}));
         QCOMPARE(f.port.requests, QStringList{"RA"});
 
-        LinkFixture silent(30);
+        LinkFixture silent;
         TestLink(silent.link, 2, &silent.port);
         QCOMPARE(silent.view.events.filter("test2"), QStringList({"test2 "}));
         QCOMPARE(silent.view.messages, QStringList{IndicatorLink::kTimeoutMessage});
     }
 
     void linkTestOnAClosedPortReportsEachStep() {
-        LinkFixture f(30);
+        LinkFixture f;
         f.port.close();
         TestLink(f.link, 1, &f.port);
         // flush, send and wait each fail and report without a hint; the test goes on.

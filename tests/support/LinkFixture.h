@@ -4,11 +4,17 @@
 
 #include "link/IndicatorLink.h"
 #include "support/FakeSerialPort.h"
+#include "support/ManualTime.h"
 #include "support/RecordingView.h"
 
-// A link on a fake port with a short supervision period, for unit tests.
+// A link on a fake port with time under the test's hand: a wait that finds nothing to read
+// sees a whole supervision period go by (see ManualPump), so time-outs come at once and always
+// after the same number of ticks.
 struct LinkFixture {
-    explicit LinkFixture(int periodMs = 40) : pump(1), link(store, view, pump, periodMs) {
+    LinkFixture()
+        : timer(new ManualTimer),
+          pump(*timer),
+          link(store, view, pump, std::unique_ptr<SupervisionTimer>(timer)) {
         link.setActivePort(&port);
     }
 
@@ -29,7 +35,8 @@ struct LinkFixture {
 
     SettingsStore store;
     RecordingView view;
-    QtEventPump pump;
+    ManualTimer* timer;  // owned by the link
+    ManualPump pump;
     FakeSerialPort port;
     IndicatorLink link;
     int product = 0;

@@ -136,11 +136,11 @@ class ProductTransfersTest : public QObject {
     }
 
     void changeProductStopsWhenTheProbeTimesOut() {
-        LinkFixture f(30);
+        LinkFixture f;
         FakePanel panel;
         panel.text = "7";
         ProductTransfers(f.link, panel).changeProduct();
-        QVERIFY(f.link.linkTimedOut);
+        QVERIFY(f.link.timedOut());
         QCOMPARE(f.port.requests, QStringList{"RA"});
         QCOMPARE(f.view.messages, QStringList{IndicatorLink::kTimeoutMessage});
     }
@@ -204,13 +204,13 @@ class ProductTransfersTest : public QObject {
     }
 
     void readOneProductTimesOutAndStillRedraws() {
-        LinkFixture f(30);
+        LinkFixture f;
         ProductIndicator ind(f);
         ind.hook = [](const QString& r) { return r == "W13" ? QByteArray("") : QByteArray(); };
         FakePanel panel;
         panel.selected = 8;
         ProductTransfers(f.link, panel).readOneProduct();
-        QVERIFY(f.link.linkTimedOut);
+        QVERIFY(f.link.timedOut());
         QCOMPARE(f.port.requests, ReadRequests(8).mid(0, 6));
         QCOMPARE(f.store.product(8, 2), ind.values[8][2]);
         QVERIFY(f.store.product(8, 3).isEmpty());
@@ -241,7 +241,7 @@ class ProductTransfersTest : public QObject {
     }
 
     void readAllProductsTimeOutKeepsWhatCame() {
-        LinkFixture f(30);
+        LinkFixture f;
         ProductIndicator ind(f);
         ind.hook = [&ind](const QString& r) {
             return ind.current == 3 && r == "W13" ? QByteArray("") : QByteArray();
@@ -250,7 +250,7 @@ class ProductTransfersTest : public QObject {
         f.store.setProduct(4, 0, "old40");
         FakePanel panel;
         ProductTransfers(f.link, panel).readAllProducts();
-        QVERIFY(f.link.linkTimedOut);
+        QVERIFY(f.link.timedOut());
         QCOMPARE(f.port.requests.last(), QString("W13"));
         QCOMPARE(f.port.requests.size(), 3 * 10 + 6);
         QCOMPARE(f.store.product(2, 7), ind.values[2][7]);
@@ -381,8 +381,8 @@ class ProductTransfersTest : public QObject {
             FakePanel panel;
             panel.selected = 57;
             ProductTransfers t(f.link, panel);
-            QVERIFY(t.checkStoredProduct(57));
-            QVERIFY(!t.checkStoredProduct(56));
+            QVERIFY(!t.storedProductValid(57));
+            QVERIFY(t.storedProductValid(56));
             all ? void(t.writeAllProducts()) : t.writeOneProduct();
             // Not even records 0 … 56.
             QVERIFY(f.port.requests.isEmpty());
@@ -436,7 +436,7 @@ class ProductTransfersTest : public QObject {
         QFETCH(int, silentAt);
         QFETCH(QString, silentRequest);
         QFETCH(int, sent);
-        LinkFixture f(30);
+        LinkFixture f;
         ProductIndicator ind(f);
         ind.hook = [&](const QString& r) {
             return ind.current == silentAt && r == silentRequest ? QByteArray("") : QByteArray();
@@ -444,7 +444,7 @@ class ProductTransfersTest : public QObject {
         FillStore(f.store);
         FakePanel panel;
         ProductTransfers(f.link, panel).writeAllProducts();
-        QVERIFY(f.link.linkTimedOut);
+        QVERIFY(f.link.timedOut());
         QCOMPARE(f.port.requests.size(), sent);
         QCOMPARE(f.view.messages, QStringList{IndicatorLink::kTimeoutMessage});
         QVERIFY(!f.view.events.contains("status 銘柄送信完了"));
@@ -548,14 +548,14 @@ class ProductTransfersTest : public QObject {
     }
 
     void writeShownToAllTimeOutStillCompletes() {
-        LinkFixture f(30);
+        LinkFixture f;
         ProductIndicator ind(f);
         ind.hook = [&](const QString& r) {
             return r == "RA" && ind.current == 30 ? QByteArray("") : QByteArray();
         };
         FakePanel panel;
         ProductTransfers(f.link, panel).writeShownToAll();
-        QVERIFY(f.link.linkTimedOut);
+        QVERIFY(f.link.timedOut());
         QCOMPARE(f.port.requests.size(), 31 * 11 + 1);
         QCOMPARE(f.view.status, QString("銘柄書き込み完了"));
         QVERIFY(!f.view.progressVisible);
@@ -648,7 +648,7 @@ class ProductTransfersTest : public QObject {
     }
 
     void allReadRunsTheSettingsHalfAfterATimeout() {
-        LinkFixture f(30);
+        LinkFixture f;
         FakePanel panel;
         SettingTransfers settings(f.link);
         ProductTransfers(f.link, panel).allRead(settings);
@@ -661,7 +661,7 @@ class ProductTransfersTest : public QObject {
     }
 
     void allWriteRunsTheSettingsHalfAfterATimeout() {
-        LinkFixture f(30);
+        LinkFixture f;
         FillStore(f.store);
         FakePanel panel;
         SettingTransfers settings(f.link);

@@ -81,7 +81,7 @@ class ProductTransfersPtyTest : public QObject {
             for (int k = 0; k < 8; ++k) p.store.setProduct(n, k, ValuesFor(n)[k]);
         p.transfers.writeAllProducts();
         QVERIFY(p.view.messages.isEmpty());
-        QVERIFY(!p.link.linkTimedOut);
+        QVERIFY(!p.link.timedOut());
         QCOMPARE(p.view.status, QString("銘柄送信完了"));
         QTest::qWait(0);
         QCOMPARE(p.port.bytesWaiting(), 0);  // every sync took exactly its own answer
@@ -100,9 +100,8 @@ class ProductTransfersPtyTest : public QObject {
         QCOMPARE(p.panel.selected, 13);
         QVERIFY(p.waitForRequests(2));
         QCOMPARE(p.sim.requests(), QStringList({"RA", "W0000013"}));
-        p.link.expectedReply = "WR";
         p.link.sendLine("W00");
-        p.link.awaitReply();
+        p.link.awaitReply(ReplyKind::Setting);
         QCOMPARE(int(p.store.currentProductNo), 13);
 
         p.panel.shown = ValuesFor(42);
@@ -121,7 +120,7 @@ class ProductTransfersPtyTest : public QObject {
         QVERIFY2(!p.sim.device().isEmpty(), "the simulator did not start");
         p.panel.shown = ValuesFor(1);
         p.transfers.writeShownToAll();
-        QVERIFY(p.link.linkTimedOut);
+        QVERIFY(p.link.timedOut());
         QCOMPARE(p.view.messages, QStringList{IndicatorLink::kTimeoutMessage});
         QVERIFY(p.waitForRequests(1));
         QCOMPARE(p.sim.requests(), QStringList{"RA"});

@@ -54,7 +54,7 @@ class SettingTransfersTest : public QObject {
     }
 
     void readStopsAtATimeoutAndKeepsWhatCame() {
-        LinkFixture f(30);
+        LinkFixture f;
         f.answerLikeIndicator();
         auto answer = f.port.responder;
         f.port.responder = [answer](const QString& r) {
@@ -63,7 +63,7 @@ class SettingTransfersTest : public QObject {
         f.store.setSetting(3, 3, "old33");
         f.store.setSetting(3, 4, "old34");
         SettingTransfers(f.link).readAllSettings();
-        QVERIFY(f.link.linkTimedOut);
+        QVERIFY(f.link.timedOut());
         QCOMPARE(f.port.requests.last(), QString("W33"));
         QCOMPARE(f.store.setting(3, 2), QString("00002"));
         QCOMPARE(f.store.setting(3, 3), QString("old33"));
@@ -132,17 +132,17 @@ class SettingTransfersTest : public QObject {
         SettingTransfers(f.link).writeAllSettings();
         QVERIFY(!f.port.requests.contains("W21"));
         QVERIFY(f.port.unread().isEmpty());
-        QVERIFY(!f.link.linkTimedOut);
+        QVERIFY(!f.link.timedOut());
     }
 
     void writeStopsOnlyWhenTheProbeTimesOut() {
-        LinkFixture silent(30);
+        LinkFixture silent;
         SettingTransfers(silent.link).writeAllSettings();
         QCOMPARE(silent.port.requests, QStringList{"RA"});
         QVERIFY(!silent.view.progressVisible);
 
         // Probe answered, syncs silent: every value still goes out.
-        LinkFixture f(30);
+        LinkFixture f;
         f.port.responder = [](const QString& r) {
             return r == "RA" ? QByteArray("RA1\r\n") : QByteArray();
         };
@@ -150,7 +150,7 @@ class SettingTransfersTest : public QObject {
         for (const QString& code : CodesOfPlan(ReadSettingsPlan(IndicatorModel::F800)))
             f.store.setValue(code, "00001");
         SettingTransfers(f.link).writeAllSettings();
-        QVERIFY(f.link.linkTimedOut);
+        QVERIFY(f.link.timedOut());
         QCOMPARE(f.view.messages.size(), 1);
         QCOMPARE(f.port.requests.size(), 1 + 31 + 5 + 2);
         QCOMPARE(f.port.requests.last(), QString("W00"));
