@@ -111,7 +111,7 @@ StartupResult RunStartUp(Session& session, StartupWindow& window, const QString&
         link.store().setModel(IndicatorModel::F805);
     });
     trap.step([&] { window.clearAll(); });
-    trap.step([&] { link.store().currentProductNo = 0; });
+    trap.step([&] { link.store().setCurrentProduct(0); });
     trap.step([&] { window.resetProgress(); });
 
     if (trap.result.failed) {

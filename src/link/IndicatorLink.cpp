@@ -173,7 +173,7 @@ void IndicatorLink::timeoutTick() {
 }
 
 void IndicatorLink::routeReply(const QString& line, ReplyFor what) {
-    if (const std::optional<int> n = ProductNumberIn(line)) store_.currentProductNo = qint16(*n);
+    if (const std::optional<int> n = ProductNumberIn(line)) store_.setCurrentProduct(*n);
     switch (what.kind) {
         case ReplyKind::LinkTest1:
         case ReplyKind::LinkTest2:
@@ -198,11 +198,7 @@ void IndicatorLink::routeReply(const QString& line, ReplyFor what) {
     // indicator holds: storing it would only stop a later write at that code.
     if (HasControlCharacter(value)) return;
     if (code[0] == u'1' && code[1] >= u'0' && code[1] <= u'7') {
-        const int n = store_.currentProductNo;
-        if (n < 0 || n >= SettingsStore::kProducts)
-            throw OperationError(ErrNo::kSubscriptOutOfRange,
-                                 QStringLiteral("指示計が範囲外の銘柄番号を示しています。"));
-        store_.setProduct(n, code[1].digitValue(), value);
+        store_.setProduct(store_.currentProduct(), code[1].digitValue(), value);
         return;
     }
     store_.setValue(code, value);

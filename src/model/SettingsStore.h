@@ -20,7 +20,8 @@ struct StoreAddress {
 std::optional<StoreAddress> StoreSlot(const QString& code, IndicatorModel model);
 
 // Everything the program knows of the connected indicator: 100 product records of eight
-// values, the setting groups 2 … 9, the thirteen live-data texts and three scalars. Every value
+// values, the setting groups 2 … 9, the thirteen live-data texts, the model and the current
+// product. Every value
 // is a text; the empty text means no data. The store neither checks nor trims values.
 class SettingsStore {
   public:
@@ -60,19 +61,26 @@ class SettingsStore {
     static int LiveKindIndex(const QString& name);
     static QString LiveKindName(int kind);
 
-    IndicatorModel model() const { return static_cast<IndicatorModel>(modelCode); }
-    void setModel(IndicatorModel m) { modelCode = static_cast<qint16>(m); }
+    IndicatorModel model() const { return model_; }
+    void setModel(IndicatorModel m) { model_ = m; }
+
+    // The product the indicator last named in a "W00" answer (0 … 99): the record product
+    // values read from the indicator are stored in.
+    int currentProduct() const { return currentProduct_; }
+    void setCurrentProduct(int n) {
+        if (n >= 0 && n < kProducts) currentProduct_ = n;
+    }
 
     // Empties every setting group and the live data; products stay.
     void clearSettingGroups();
     void clearLiveData();
     void clearProducts();
 
-    qint16 modelCode = 805;
-    qint16 currentProductNo = 0;
     qint16 editProductIndex = 0;
 
   private:
+    IndicatorModel model_ = IndicatorModel::F805;
+    int currentProduct_ = 0;
     std::array<std::array<QString, kProducts>, kProductItems> products_;
     std::array<std::vector<QString>, kLastGroup + 1> groups_;
     std::array<QString, kLiveKinds> live_;

@@ -135,7 +135,7 @@ class StartupTest : public QObject {
     void resetsTheLinkAndTheStore() {
         StartupFixture f;
         f.store.setModel(IndicatorModel::F800);
-        f.store.currentProductNo = 7;
+        f.store.setCurrentProduct(7);
         f.port1->open();  // the silent indicator times out
         f.session->link().awaitLine();
         QVERIFY(f.session->link().timedOut());
@@ -144,7 +144,7 @@ class StartupTest : public QObject {
         f.session->setActiveLink(2);
         f.start();
         QCOMPARE(f.store.model(), IndicatorModel::F805);
-        QCOMPARE(f.store.currentProductNo, qint16(0));
+        QCOMPARE(f.store.currentProduct(), 0);
         QVERIFY(!f.session->link().timedOut());
         QVERIFY(!f.session->portAssignment);
         QCOMPARE(f.session->activeLink(), 1);

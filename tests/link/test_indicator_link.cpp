@@ -69,7 +69,7 @@ class IndicatorLinkTest : public QObject {
              {"W4500001", "W4600001", "W0000005", "WZZ00001", "X2000001", "W3900001"})
             f.port.queue(QByteArray(line) + "\r\n");
         for (int i = 0; i < 6; ++i) f.link.awaitReply(ReplyKind::Setting);
-        QCOMPARE(f.store.currentProductNo, 5);
+        QCOMPARE(f.store.currentProduct(), 5);
         for (int g = 2; g <= 9; ++g)
             for (int s = 0; s < SettingsStore::GroupSize(g); ++s)
                 QVERIFY(f.store.setting(g, s).isEmpty());
@@ -81,12 +81,12 @@ class IndicatorLinkTest : public QObject {
         f.port.queue("W0000012\r\nW1300123\r\n");
         f.link.awaitReply(ReplyKind::Setting);
         f.link.awaitReply(ReplyKind::Setting);
-        QCOMPARE(f.store.currentProductNo, 12);
+        QCOMPARE(f.store.currentProduct(), 12);
         QCOMPARE(f.store.product(12, 3), QString("00123"));
         // Any tag takes the product number from a W00 line.
         f.port.queue("W0000034\r\n");
         f.link.awaitReply(ReplyTag("RA"));
-        QCOMPARE(f.store.currentProductNo, 34);
+        QCOMPARE(f.store.currentProduct(), 34);
     }
 
     void lineEndsAndOddReplies_data() {
@@ -125,12 +125,12 @@ class IndicatorLinkTest : public QObject {
         LinkFixture f;
         f.store.setValue("20", "old");
         f.store.setLive(0, "old");
-        f.store.currentProductNo = 3;
+        f.store.setCurrentProduct(3);
         f.port.queue(received);
         f.link.awaitReply(ReplyTag(tag));
         QTEST(f.store.setting(2, 0), "setting20");
         QTEST(f.store.live(0), "liveRA");
-        QTEST(int(f.store.currentProductNo), "product");
+        QTEST(f.store.currentProduct(), "product");
         const QStringList tests = f.view.events.filter("test1");
         QTEST(tests.isEmpty() ? QString() : tests.last().mid(6), "test1");
         QVERIFY(f.view.messages.isEmpty());

@@ -177,7 +177,7 @@ class ProductTransfersTest : public QObject {
         QCOMPARE(f.port.requests, ReadRequests(selected));
         QCOMPARE(Record(f.store, record),
                  QStringList(ind.values[selected].begin(), ind.values[selected].end()));
-        QCOMPARE(int(f.store.currentProductNo), record);
+        QCOMPARE(f.store.currentProduct(), record);
         if (record != selected) QVERIFY(f.store.product(selected, 0).isEmpty());
         QVERIFY(f.view.messages.isEmpty());
     }
@@ -189,7 +189,7 @@ class ProductTransfersTest : public QObject {
         ind.hook = [](const QString& r) {
             return r == "W00" ? QByteArray("E1\r\n") : QByteArray();
         };
-        f.store.currentProductNo = 3;
+        f.store.setCurrentProduct(3);
         f.store.setProduct(3, 0, "keep3");
         FakePanel panel;
         panel.selected = 5;
@@ -198,7 +198,7 @@ class ProductTransfersTest : public QObject {
         QVERIFY(f.view.messages[0].endsWith(k8018));
         QCOMPARE(f.store.product(3, 0), QString("keep3"));
         QVERIFY(f.store.product(5, 0).isEmpty());
-        QCOMPARE(int(f.store.currentProductNo), 3);
+        QCOMPARE(f.store.currentProduct(), 3);
         QCOMPARE(f.port.requests, ReadRequests(5).mid(0, 2));
         QCOMPARE(f.view.redraws, 1);
     }

@@ -102,7 +102,7 @@ class ProductTransfersPtyTest : public QObject {
         QCOMPARE(p.sim.requests(), QStringList({"RA", "W0000013"}));
         p.link.sendLine("W00");
         p.link.awaitReply(ReplyKind::Setting);
-        QCOMPARE(int(p.store.currentProductNo), 13);
+        QCOMPARE(p.store.currentProduct(), 13);
 
         p.panel.shown = ValuesFor(42);
         p.panel.target = 42;

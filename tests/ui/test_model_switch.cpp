@@ -119,7 +119,7 @@ class ModelSwitchTest : public QObject {
         VerifyDressedFor(f, IndicatorModel::F805, false);
         f.pickModel(1);
         QVERIFY(f.messages.shown.isEmpty());
-        QCOMPARE(f.store().modelCode, qint16(800));
+        QCOMPARE(f.store().model(), IndicatorModel::F800);
         VerifyDressedFor(f, IndicatorModel::F800);
         // Link 1 serves the F800 too: still open, with RTS/CTS and RTS on; its panel stays.
         QCOMPARE(f.session().activeLink(), 1);
@@ -134,7 +134,7 @@ class ModelSwitchTest : public QObject {
 
         f.pickModel(0);
         QVERIFY(f.messages.shown.isEmpty());
-        QCOMPARE(f.store().modelCode, qint16(805));
+        QCOMPARE(f.store().model(), IndicatorModel::F805);
         VerifyDressedFor(f, IndicatorModel::F805);
         QCOMPARE(f.link1->handshaking(), Handshaking::None);
         QVERIFY(!f.link1->rts);
