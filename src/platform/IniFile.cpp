@@ -14,7 +14,7 @@ const QByteArray kUtf8Bom("\xEF\xBB\xBF");
 
 struct Line {
     QString text;  // without its line end
-    QString end;   // "\r\n", "\n", or "" for a last line without one
+    QString end;   // "\r\n", "\n", "\r", or "" for a last line without one
 };
 
 struct Document {
@@ -61,18 +61,19 @@ Load LoadDocument(const QString& path, Document* doc) {
         bytes.remove(0, kUtf8Bom.size());
     }
     const QString text = DecodeText(bytes, &doc->clean);
+    // CR LF, LF and a lone CR (old Macintosh editors) each end a line.
     qsizetype start = 0;
     while (start < text.size()) {
-        qsizetype lf = text.indexOf(u'\n', start);
-        if (lf < 0) {
+        qsizetype stop = start;
+        while (stop < text.size() && text[stop] != u'\n' && text[stop] != u'\r') ++stop;
+        if (stop == text.size()) {
             doc->lines.append({text.mid(start), QString()});
             break;
         }
-        const bool crlf = lf > start && text[lf - 1] == u'\r';
-        const qsizetype stop = crlf ? lf - 1 : lf;
-        doc->lines.append(
-            {text.mid(start, stop - start), crlf ? QStringLiteral("\r\n") : QStringLiteral("\n")});
-        start = lf + 1;
+        const bool crlf = text[stop] == u'\r' && stop + 1 < text.size() && text[stop + 1] == u'\n';
+        const qsizetype endLength = crlf ? 2 : 1;
+        doc->lines.append({text.mid(start, stop - start), text.mid(stop, endLength)});
+        start = stop + endLength;
     }
     return Load::Loaded;
 }

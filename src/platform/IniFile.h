@@ -12,8 +12,10 @@
 // - a value is read through a buffer of bufferSize characters, so at most bufferSize - 1 of
 //   them are seen; a missing file, section or key gives the default (its trailing blanks
 //   removed);
+// - CR LF, LF and a lone CR each end a line;
 // - writing creates the file, the section and the key as needed, replaces the value of an
-//   existing key and keeps every other line, its order and its line ends.
+//   existing key and keeps every other line, its order and its line ends; lines it adds end
+//   as the file's first line does.
 // Files are UTF-8; a file that is not valid UTF-8 is read as Windows Shift-JIS, as a file from
 // a Windows machine is, and rewritten as UTF-8 by the first write that changes it.
 

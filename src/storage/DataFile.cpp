@@ -1,9 +1,11 @@
 #include "storage/DataFile.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <optional>
 
 #include "storage/DataFileLayout.h"
+#include "storage/FailureReason.h"
 #include "storage/MdbReader.h"
 #include "storage/SqliteTables.h"
 
@@ -96,6 +98,9 @@ TablesRead ReadTables(const QString& path, const std::vector<TableRequest>& requ
         case DataFileFormat::Other:
             refusal = NotDataFile();
             return {};
+        case DataFileFormat::NotRegular:
+            refusal = CannotOpen() + u'\n' + NotRegularFileReason();
+            return {};
         case DataFileFormat::Unreadable:
             break;
     }
@@ -106,6 +111,10 @@ TablesRead ReadTables(const QString& path, const std::vector<TableRequest>& requ
 }  // namespace
 
 DataFileFormat DetectDataFileFormat(const QString& path) {
+    // Reading a named pipe or a device would wait for data that may never come, with the window
+    // stopped: such a name is refused before anything opens it.
+    const QFileInfo info(path);
+    if (info.exists() && !info.isFile()) return DataFileFormat::NotRegular;
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) return DataFileFormat::Unreadable;
     const QByteArray head = file.read(19);

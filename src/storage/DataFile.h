@@ -9,11 +9,13 @@
 // Files are saved as SQLite 3 databases (under the name the operator chose, normally "*.mdb");
 // loading reads those and Microsoft Access files alike, told apart by their first bytes.
 
-enum class DataFileFormat { Sqlite, Access, Other, Unreadable };
+enum class DataFileFormat { Sqlite, Access, Other, Unreadable, NotRegular };
 
 // The form of the file at `path` by its header: "SQLite format 3" followed by NUL, or the
-// Access page header naming "Standard Jet DB" or "Standard ACE DB". A file that cannot be
-// opened is Unreadable; anything else, an empty file included, is Other.
+// Access page header naming "Standard Jet DB" or "Standard ACE DB". Anything that is not a
+// regular file once symbolic links are followed (a folder, a named pipe, a device) is
+// NotRegular and is not opened; a file that cannot be opened is Unreadable; anything else, an
+// empty file included, is Other.
 DataFileFormat DetectDataFileFormat(const QString& path);
 
 // Load modes: 1 products then settings, 2 products only, 4 settings only.
@@ -45,8 +47,11 @@ struct DataFileSave {
 // Saves the whole store as a new file at `path`: "銘柄" with 100 rows and "設定値" with the
 // selected model's fields and "INDICATOR". The file is written beside the target under a
 // temporary name and replaces it only when complete, so a failing save leaves an existing file
-// as it was. Values the file cannot hold (longer than five characters, or other than printable
-// ASCII) are left without value, and the result names them.
+// as it was. A symbolic link is saved through: its target is replaced and the link stays. A
+// file the operator may not write (read-only) and anything that is not a regular file are
+// refused and left as they are. Values the file cannot hold (longer than five characters,
+// control characters, other than printable ASCII) are left without value, and the result names
+// them with the reason. Failures are told in the operator's words (FailureReason).
 DataFileSave SaveDataFile(const SettingsStore& store, const QString& path);
 
 // The messages of the model check.

@@ -131,11 +131,17 @@ const std::vector<SettingField>& SettingFields(IndicatorModel model) {
     return model == IndicatorModel::F800 ? f800 : f805;
 }
 
-bool FileCanHold(const QString& value) {
-    if (value.size() > kValueLength) return false;
+ValueFault FaultOf(const QString& value) {
+    // C0, DEL and C1 controls.
     for (const QChar c : value)
-        if (c.unicode() < 0x20 || c.unicode() > 0x7E) return false;
-    return true;
+        if (c.category() == QChar::Other_Control) return ValueFault::ControlCharacter;
+    for (const QChar c : value)
+        if (c.unicode() > 0x7E) return ValueFault::NotAscii;
+    return value.size() > kValueLength ? ValueFault::TooLong : ValueFault::None;
+}
+
+bool FileCanHold(const QString& value) {
+    return FaultOf(value) == ValueFault::None;
 }
 
 QString ModelText(IndicatorModel model) {

@@ -32,6 +32,11 @@ struct SettingField {
 // the F800.
 const std::vector<SettingField>& SettingFields(IndicatorModel model);
 
+// Why a data file cannot hold a value. A value with several faults is named by the first of
+// control character, other than printable ASCII, too long.
+enum class ValueFault { None, ControlCharacter, NotAscii, TooLong };
+ValueFault FaultOf(const QString& value);
+
 // Whether a data file can hold the value: at most five printable ASCII characters, as the
 // indicator sends them. The empty text stands for no value.
 bool FileCanHold(const QString& value);

@@ -7,9 +7,16 @@
 #include <QVariant>
 #include <atomic>
 
+#include "storage/FailureReason.h"
+
 namespace {
 
 const QString kDriver = QStringLiteral("QSQLITE");
+
+// The driver gives SQLite's result code as the native error code.
+QString Reason(const QSqlError& error) {
+    return FailureReason({0, error.nativeErrorCode().toInt(), error.text()});
+}
 
 // One named connection for the life of one read or write; closed and removed at the end.
 class Connection {
@@ -20,7 +27,7 @@ class Connection {
         QSqlDatabase db = QSqlDatabase::addDatabase(kDriver, name_);
         db.setDatabaseName(path);
         if (readOnly) db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_READONLY"));
-        if (!db.open()) failure_ = db.lastError().text();
+        if (!db.open()) failure_ = Reason(db.lastError());
     }
     ~Connection() {
         {
@@ -51,7 +58,7 @@ QString DriverMissing() {
 }
 
 QString ErrorText(const QSqlQuery& q) {
-    return q.lastError().text();
+    return Reason(q.lastError());
 }
 
 // The names of the file's tables; fails on a file SQLite cannot read.
@@ -169,7 +176,7 @@ QString WriteSqliteTables(const QString& path,
     Connection connection(path, false);
     if (!connection.failure().isEmpty()) return connection.failure();
     QSqlDatabase db = connection.db();
-    if (!db.transaction()) return db.lastError().text();
+    if (!db.transaction()) return Reason(db.lastError());
     for (const auto& [name, table] : tables) {
         const QString failure = WriteTable(db, name, table);
         if (!failure.isEmpty()) {
@@ -177,6 +184,6 @@ QString WriteSqliteTables(const QString& path,
             return failure;
         }
     }
-    if (!db.commit()) return db.lastError().text();
+    if (!db.commit()) return Reason(db.lastError());
     return {};
 }

@@ -8,10 +8,11 @@
 // Data files in SQLite 3 form: the tables and fields of the file with text fields of at most
 // five characters, no index and no key.
 
-// Reads the requested tables (names matched exactly). The file is opened read-only.
+// Reads the requested tables (names matched exactly). The file is opened read-only; a failure
+// is told in the operator's words.
 TablesRead ReadSqliteTables(const QString& path, const std::vector<TableRequest>& requests);
 
 // Creates the tables in the given order at `path`, a new or empty file, and fills them in one
-// transaction. Returns why it failed, or an empty text.
+// transaction. Returns why it failed in the operator's words, or an empty text.
 QString WriteSqliteTables(const QString& path,
                           const std::vector<std::pair<QString, DataTable>>& tables);

@@ -126,6 +126,16 @@ class IniFileTest : public QObject {
                                            << "K"
                                            << "d"
                                            << "v";
+        // Old editors end lines with a lone CR.
+        const QByteArray crOnly("[RS232C1]\rCommPort= 3\r\r[Path]\rPath1=/x\r");
+        QTest::newRow("CR only") << crOnly << "RS232C1"
+                                 << "CommPort"
+                                 << "1"
+                                 << "3";
+        QTest::newRow("CR only, later section") << crOnly << "Path"
+                                                << "Path1"
+                                                << "d"
+                                                << "/x";
         QTest::newRow("UTF-8 with mark") << QByteArray("\xEF\xBB\xBF[S]\nK=表\n") << "S"
                                          << "K"
                                          << "d"
@@ -213,6 +223,13 @@ class IniFileTest : public QObject {
         QTest::newRow("no final line end") << QByteArray("[S]\nA=1") << "S"
                                            << "B"
                                            << "2" << QByteArray("[S]\nA=1\nB=2\n");
+        QTest::newRow("CR only kept on replace") << QByteArray("[S]\rK=1\rA=2\r") << "S"
+                                                 << "K"
+                                                 << "9" << QByteArray("[S]\rK=9\rA=2\r");
+        QTest::newRow("CR only kept on new section")
+            << QByteArray("[S]\rK=1") << "Path"
+            << "Path1"
+            << "/x" << QByteArray("[S]\rK=1\r\r[Path]\rPath1=/x\r");
         QTest::newRow("empty section gets its key") << QByteArray("[S]\n[T]\nA=1\n") << "S"
                                                     << "K"
                                                     << "v" << QByteArray("[S]\nK=v\n[T]\nA=1\n");

@@ -1,14 +1,19 @@
+#include <fcntl.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <QDir>
 #include <QTemporaryDir>
 #include <QtTest>
 #include <csignal>
+#include <future>
 #include <set>
 
 #include "StorageTestSupport.h"
 #include "storage/DataFile.h"
 #include "storage/DataFileLayout.h"
+#include "storage/FailureReason.h"
 
 using namespace storagetest;
 
@@ -282,6 +287,9 @@ class DataFileTest : public QObject {
         QTest::newRow("ACE header only") << jet << QStringList() << 4 << cannotRead;
         QByteArray sqlite("SQLite format 3\x00", 16);
         QTest::newRow("SQLite header only") << sqlite << QStringList() << 4 << cannotRead;
+        QTest::newRow("SQLite header, whole message")
+            << sqlite + QByteArray(100, 'x') << QStringList() << 1
+            << cannotRead + "ファイルが壊れている可能性があります。\nファイルが壊れています。";
         QTest::newRow("no tables")
             << QByteArray() << QStringList{"DROP TABLE 銘柄", "DROP TABLE 設定値"} << 1 << notData;
         QTest::newRow("long product value")
@@ -386,18 +394,42 @@ class DataFileTest : public QObject {
                  QStringList());
     }
 
+    void valuesTheFileCannotHoldAreNamed_data() {
+        QTest::addColumn<QString>("product");  // product 3 "大投入"
+        QTest::addColumn<QString>("setting");  // "上限"
+        QTest::addColumn<QString>("message");
+        const QString blank = "次の値は空欄で保存しました。\n";
+        const QString tooLong = "5文字を超える値は保存できません。" + blank;
+        const QString control = "改行などの制御文字を含む値は保存できません。" + blank;
+        const QString wide =
+            "半角英数字・記号以外の文字（全角文字など）を含む値は保存できません。" + blank;
+        QTest::newRow("too long") << "123456"
+                                  << "00001" << tooLong + "銘柄 3「大投入」";
+        QTest::newRow("line break") << "00001"
+                                    << "1\n345" << control + "「上限」";
+        QTest::newRow("full-width") << "00001"
+                                    << "１２" << wide + "「上限」";
+        QTest::newRow("each its own reason")
+            << "123456"
+            << "12\x7f" << tooLong + "銘柄 3「大投入」\n\n" + control + "「上限」";
+    }
     void valuesTheFileCannotHoldAreNamed() {
+        QFETCH(QString, product);
+        QFETCH(QString, setting);
+        QFETCH(QString, message);
         SettingsStore store = StoreOf(805, u'A');
-        store.setProduct(3, 0, "123456");
-        store.setSetting(2, 2, "1\n345");
+        store.setProduct(3, 0, product);
+        store.setSetting(2, 2, setting);
         const DataFileSave saved = SaveDataFile(store, path());
         QVERIFY(saved.saved);
-        QCOMPARE(saved.messages.size(), 1);
-        QVERIFY(saved.messages[0].endsWith("\n銘柄 3「大投入」、「上限」"));
+        QCOMPARE(saved.messages, QStringList{message});
+        const auto kept = [&](const QString& value, const QString& where) {
+            return message.contains(where) ? QVariant() : QVariant(value);
+        };
         QCOMPARE(Select(path(), "SELECT 大投入 FROM 銘柄 LIMIT 1 OFFSET 3"),
-                 QList<QVariantList>({{QVariant()}}));
+                 QList<QVariantList>({{kept(product, "銘柄 3「大投入」")}}));
         QCOMPARE(Select(path(), "SELECT 上限, 下限 FROM 設定値"),
-                 QList<QVariantList>({{QVariant(), SettingText(u'A', 2, 3)}}));
+                 QList<QVariantList>({{kept(setting, "「上限」"), SettingText(u'A', 2, 3)}}));
     }
 
     // A save that cannot be completed leaves the file that was there, and no temporary file.
@@ -431,8 +463,96 @@ class DataFileTest : public QObject {
         QVERIFY(QFileInfo(folder + "/inside").isDir());
         saved = SaveDataFile(StoreOf(805, u'A'), path("no/such/folder.mdb"));
         QVERIFY(!saved.saved);
-        QCOMPARE(saved.messages.size(), 1);
-        QVERIFY(saved.messages[0].startsWith("ファイルを保存できませんでした。\n"));
+        QCOMPARE(saved.messages, QStringList{"ファイルを保存できませんでした。\n"
+                                             "フォルダーまたはファイルが見つかりません。"});
+    }
+
+    // Saving replaces only a regular file the operator may write; through a link, the link's
+    // target is replaced and the link stays.
+    void whatASaveReplaces_data() {
+        QTest::addColumn<int>("mode");
+        QTest::addColumn<bool>("throughLink");
+        QTest::addColumn<bool>("saved");
+        QTest::newRow("writable") << 0644 << false << true;
+        QTest::newRow("read-only") << 0444 << false << false;
+        QTest::newRow("owner may not write") << 0464 << false << false;
+        QTest::newRow("through a link") << 0640 << true << true;
+        QTest::newRow("read-only through a link") << 0444 << true << false;
+    }
+    void whatASaveReplaces() {
+        QFETCH(int, mode);
+        QFETCH(bool, throughLink);
+        QFETCH(bool, saved);
+        QTemporaryDir here;
+        QVERIFY(QDir(here.path()).mkdir("real"));
+        const QString file = here.filePath("real/set.mdb"), link = here.filePath("link.mdb");
+        QVERIFY(SaveDataFile(StoreOf(805, u'A'), file).saved);
+        QVERIFY(::chmod(QFile::encodeName(file), mode) == 0);
+        if (throughLink) QVERIFY(QFile::link("real/set.mdb", link));
+        const DataFileSave save = SaveDataFile(StoreOf(805, u'B'), throughLink ? link : file);
+        QCOMPARE(save.saved, saved);
+        if (!saved)
+            QCOMPARE(save.messages,
+                     QStringList{"ファイルを保存できませんでした。\n"
+                                 "このファイルは読み取り専用のため上書きできません。"});
+        SettingsStore store = StoreOf(805, u' ');
+        QVERIFY(LoadDataFile(store, file, 1).messages.isEmpty());
+        QVERIFY(AllProducts(store, saved ? u'B' : u'A'));
+        struct stat st {};
+        QVERIFY(::stat(QFile::encodeName(file), &st) == 0);
+        QCOMPARE(int(st.st_mode & 0777), mode);
+        QCOMPARE(QFileInfo(link).isSymLink(), throughLink);
+        QCOMPARE(QDir(here.filePath("real")).entryList(QDir::Files | QDir::Hidden),
+                 QStringList{"set.mdb"});
+    }
+
+    // A named pipe (directly or through a link) is neither read nor replaced: nothing waits.
+    void namedPipesAreRefused_data() {
+        QTest::addColumn<QString>("name");
+        QTest::newRow("pipe") << "pipe.mdb";
+        QTest::newRow("link to a pipe") << "pipe-link.mdb";
+    }
+    void namedPipesAreRefused() {
+        QFETCH(QString, name);
+        const QByteArray pipe = QFile::encodeName(path("pipe.mdb"));
+        QFile::remove(path("pipe.mdb"));
+        QFile::remove(path("pipe-link.mdb"));
+        QVERIFY(::mkfifo(pipe, 0644) == 0);
+        QVERIFY(QFile::link("pipe.mdb", path("pipe-link.mdb")));
+        SettingsStore store = StoreOf(805, u'B');
+        auto load =
+            std::async(std::launch::async, [&] { return LoadDataFile(store, path(name), 1); });
+        if (load.wait_for(std::chrono::seconds(5)) != std::future_status::ready) {
+            ::close(::open(pipe, O_WRONLY | O_NONBLOCK));  // lets the waiting reader see the end
+            QFAIL("the load waits on the pipe");
+        }
+        const QString notRegular = "通常のファイルではありません（名前付きパイプや装置など）。";
+        QCOMPARE(load.get().messages, QStringList{"ファイルを開けません。\n" + notRegular});
+        QVERIFY(AllProducts(store, u'B'));
+        const DataFileSave saved = SaveDataFile(StoreOf(805, u'A'), path(name));
+        QCOMPARE(saved.messages, QStringList{"ファイルを保存できませんでした。\n" + notRegular});
+        struct stat st {};
+        QVERIFY(::stat(pipe, &st) == 0 && S_ISFIFO(st.st_mode));
+    }
+
+    // The common causes of failure reach the operator in Japanese; the rest in the system's words.
+    void failureReasons_data() {
+        QTest::addColumn<int>("error");
+        QTest::addColumn<int>("sqlite");
+        QTest::addColumn<QString>("words");  // what the reason must say
+        QTest::newRow("Permission denied") << EACCES << 0 << "許可されていません";
+        QTest::newRow("Read-only file system") << EROFS << 0 << "読み取り専用";
+        QTest::newRow("No space left on device") << ENOSPC << 0 << "空き容量";
+        QTest::newRow("database or disk is full") << 0 << 13 << "空き容量";
+        QTest::newRow("database is locked") << 0 << 5 << "使用中";
+        QTest::newRow("disk image is malformed (extended)") << 0 << 11 + 256 << "壊れて";
+        QTest::newRow("File too large (rare)") << EFBIG << 0 << "File too large";
+    }
+    void failureReasons() {
+        QFETCH(int, error);
+        QFETCH(int, sqlite);
+        QFETCH(QString, words);
+        QVERIFY(FailureReason({error, sqlite, QTest::currentDataTag()}).contains(words));
     }
 
     void japaneseFileName() {
