@@ -20,6 +20,8 @@ QString CannotOpen() {
 }
 
 QString CannotRead(const QString& reason) {
+    // A reason that already names the damage is not followed by a guess at it.
+    if (reason == DamagedFileReason()) return QStringLiteral("ファイルを読み込めません。\n") + reason;
     return QStringLiteral("ファイルを読み込めません。ファイルが壊れている可能性があります。\n") +
            reason;
 }

@@ -56,6 +56,10 @@ SystemFailure SystemFailure::FromErrno(int errnoValue) {
     return {errnoValue, 0, QString::fromLocal8Bit(std::strerror(errnoValue))};
 }
 
+QString DamagedFileReason() {
+    return QStringLiteral("ファイルが壊れています。");
+}
+
 QString FailureReason(const SystemFailure& failure) {
     const Cause cause =
         failure.sqliteCode ? CauseOfSqlite(failure.sqliteCode) : CauseOfErrno(failure.errnoValue);
@@ -71,7 +75,7 @@ QString FailureReason(const SystemFailure& failure) {
         case Cause::InUse:
             return QStringLiteral("ファイルが他のプログラムで使用中です。");
         case Cause::Damaged:
-            return QStringLiteral("ファイルが壊れています。");
+            return DamagedFileReason();
         case Cause::Other:
             break;
     }

@@ -17,6 +17,9 @@ struct SystemFailure {
 // Every failure of the data-file operations is told through this.
 QString FailureReason(const SystemFailure& failure);
 
+// The reason given for a file whose content is damaged.
+QString DamagedFileReason();
+
 // The reason given for a name that is not a regular file (a named pipe, a device): such a file
 // is neither read nor replaced.
 QString NotRegularFileReason();

@@ -289,7 +289,7 @@ class DataFileTest : public QObject {
         QTest::newRow("SQLite header only") << sqlite << QStringList() << 4 << cannotRead;
         QTest::newRow("SQLite header, whole message")
             << sqlite + QByteArray(100, 'x') << QStringList() << 1
-            << cannotRead + "ファイルが壊れている可能性があります。\nファイルが壊れています。";
+            << cannotRead + "\nファイルが壊れています。";
         QTest::newRow("no tables")
             << QByteArray() << QStringList{"DROP TABLE 銘柄", "DROP TABLE 設定値"} << 1 << notData;
         QTest::newRow("long product value")
