@@ -63,11 +63,9 @@ namespace {
 // Runs one step; a failure is reported and the caller goes on with its next step.
 template <typename Step>
 void Trap(const Report& report, Step&& step) {
-    try {
-        step();
-    } catch (const OperationError& error) {
+    TrapStep(std::forward<Step>(step), [&](const OperationError& error) {
         if (report) report(error);
-    }
+    });
 }
 
 void ApplyLineControl(SerialPort* port, IndicatorModel model, const Report& report) {

@@ -18,14 +18,12 @@ class StartupTrap {
 
     // Runs one step; a failure is reported and recorded, and start-up goes on.
     void step(const std::function<void()>& body) {
-        try {
-            body();
-        } catch (const OperationError& e) {
+        TrapStep(body, [this](const OperationError& e) {
             result.failed = true;
             result.lastError = e.number;
             // The start-up hint ends with a line break of its own.
             window_.showMessage(ErrorReportText(e, ErrorHint::StartUp) + QStringLiteral("\r\n"));
-        }
+        });
     }
 
     StartupResult result;

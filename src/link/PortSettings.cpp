@@ -32,14 +32,16 @@ void ApplyPortSettings(int linkNo, SerialPort& port, const PortChoice& choice, O
         [&] { write(section, QStringLiteral("Settings"), port.settings()); },
         [&] { port.open(); },
     };
+    // A port number that names no device is reported and the steps go on (the operator is put
+    // in the port list); any other failure ends the operation.
     for (const auto& step : steps) {
-        try {
-            step();
-        } catch (const OperationError& e) {
+        bool goOn = true;
+        TrapStep(step, [&](const OperationError& e) {
             view.showMessage(ErrorReportText(e, ErrorHint::Port8002));
-            if (e.number != ErrNo::kInvalidPort) return;
-            if (focusPortList) focusPortList();
-        }
+            goOn = e.number == ErrNo::kInvalidPort;
+            if (goOn && focusPortList) focusPortList();
+        });
+        if (!goOn) return;
     }
 }
 
@@ -52,5 +54,8 @@ void TestLink(IndicatorLink& link, int linkNo, SerialPort* port) {
         // The reply is read on the active port: only the active link's panel is shown.
         [&] { (void)link.awaitReply(linkNo == 1 ? ReplyKind::LinkTest1 : ReplyKind::LinkTest2); },
     };
-    for (const auto& step : steps) Trapped(view, ErrorHint::None, step);
+    for (const auto& step : steps)
+        TrapStep(step, [&](const OperationError& e) {
+            view.showMessage(ErrorReportText(e, ErrorHint::None));
+        });
 }

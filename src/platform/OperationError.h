@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <exception>
+#include <utility>
 
 // A failure that ends (or skips a step of) an operator operation. The number is the one the
 // messages quote: 8002 the port number names no usable device, 8005 the port is already open,
@@ -28,3 +29,18 @@ enum class ErrorHint { None, Port8018, Port8002, StartUp };
 
 // "エラーが発生しました。", a line break, the description, "ErrNo.=" and the number, then the hint.
 QString ErrorReportText(const OperationError& error, ErrorHint hint);
+
+// One step of a sequence that goes on after a failed step (start-up, the model switch, the link
+// test, applying port settings): a failure is handed to `failed`, which reports it, and the
+// caller carries on. Returns false when the step failed. Operations that end at their first
+// failure use the operation trap (`Trapped`) instead; nothing else catches OperationError.
+template <typename Step, typename Failed>
+bool TrapStep(Step&& step, Failed&& failed) {
+    try {
+        std::forward<Step>(step)();
+        return true;
+    } catch (const OperationError& error) {
+        std::forward<Failed>(failed)(error);
+        return false;
+    }
+}
