@@ -55,7 +55,7 @@ int DefaultPortNumber(int link) {
     return link == 2 ? 2 : 1;
 }
 QString DefaultPortSettings() {
-    return QStringLiteral("19200,o,7,1");
+    return kDefaultLineSettings;
 }
 QString DefaultDataFilePath() {
     return QDir::homePath();
@@ -115,13 +115,11 @@ void PrepareConfigFile(const QString& iniPath, const QString& programFolder,
 }
 
 PortPanelPositions PortPanelPositionsOf(int portNumber, const QString& settings) {
-    static const QStringList bauds{QStringLiteral("1200"), QStringLiteral("2400"),
-                                   QStringLiteral("4800"), QStringLiteral("9600"),
-                                   QStringLiteral("19200")};
-    static const QStringList dataBits{QStringLiteral("7"), QStringLiteral("8")};
-    static const QStringList stopBits{QStringLiteral("1"), QStringLiteral("2")};
+    static const QStringList bauds = PortListItems(1);
+    static const QStringList dataBits = PortListItems(3);
+    static const QStringList stopBits = PortListItems(4);
     PortPanelPositions at;
-    if (portNumber >= 1 && portNumber <= 8) at.port = portNumber - 1;
+    if (portNumber >= 1 && portNumber <= kListedPorts) at.port = portNumber - 1;
     // Baud rate, parity, data bits, and everything after the third comma as stop bits.
     const QStringList parts = NulsAsBlanks(settings).split(u',');
     at.baud = PositionIn(bauds, parts[0]);

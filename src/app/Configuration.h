@@ -3,6 +3,7 @@
 #include <QString>
 #include <optional>
 
+#include "link/PortSettings.h"
 #include "platform/SerialPort.h"
 
 // The configuration file "Rusk.INI": the serial settings of the two links (sections "RS232C1"
@@ -21,11 +22,6 @@ QString PortSection(int link);    // "RS232C1", "RS232C2"
 int DefaultPortNumber(int link);  // 1, 2
 QString DefaultPortSettings();    // "19200,o,7,1"
 QString DefaultDataFilePath();    // the home folder, when "Path1" is missing
-
-struct PortEntry {
-    int portNumber = 1;
-    QString settings = DefaultPortSettings();
-};
 
 // Reading, as start-up does: NULs count as blanks; blanks around a port number are ignored and
 // so are trailing blanks of the settings and blanks around the path. At most 99 characters of
@@ -46,10 +42,9 @@ void WriteDataFilePath(const QString& iniPath, const QString& path);
 void PrepareConfigFile(const QString& iniPath, const QString& programFolder,
                        const PortEntry& link1Initial, const PortEntry& link2Initial);
 
-// The list positions of a port panel for a port number and settings text: port (Com1 … Com8),
-// baud rate (1200, 2400, 4800, 9600, 19200), parity (Even, Odd, None; the letter in either
-// case), data bits (7, 8) and stop bits (1, 2). -1 for a part no entry matches. The
-// terminator list has the one entry "CR+LF", always position 0.
+// The list positions of a port panel (PortListItems) for a port number and settings text; the
+// parity by its letter in either case. -1 for a part no entry matches. The terminator list has
+// the one entry "CR+LF", always position 0.
 struct PortPanelPositions {
     int port = -1;
     int baud = -1;

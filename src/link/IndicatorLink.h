@@ -113,7 +113,6 @@ class IndicatorLink : public QObject {
         IndicatorLink* link_;
     };
     Operation beginOperation(bool clearTimeout = true);
-    bool operationRunning() const { return operationRunning_; }
     bool waiting() const { return waiting_; }
 
     SettingsStore& store() { return store_; }

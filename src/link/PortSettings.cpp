@@ -15,21 +15,28 @@ QString SettingsTextOf(const PortChoice& choice) {
            WithoutBlanks(choice.dataBits) + u',' + WithoutBlanks(choice.stopBits);
 }
 
-void ApplyPortSettings(int linkNo, SerialPort& port, const PortChoice& choice, OperatorView& view,
-                       const ConfigWriter& write, const std::function<void()>& focusPortList) {
-    const QString section = QStringLiteral("RS232C%1").arg(linkNo);
+QStringList PortListItems(int list) {
+    static const QStringList kItems[kPortLists] = {
+        {"Com1", "Com2", "Com3", "Com4", "Com5", "Com6", "Com7", "Com8"},
+        {"1200", "2400", "4800", "9600", "19200"},
+        {"Even", "Odd", "None"},
+        {"7", "8"},
+        {"1", "2"},
+        {"CR+LF"}};
+    return list >= 0 && list < kPortLists ? kItems[list] : QStringList();
+}
+
+void ApplyPortSettings(SerialPort& port, const PortChoice& choice, OperatorView& view,
+                       const PortRecorder& record, const std::function<void()>& focusPortList) {
     const std::function<void()> steps[] = {
         [&] {
             if (port.isOpen()) port.close();
         },
         [&] { port.setPortNumber(choice.portIndex + 1); },
         [&] { port.setSettings(SettingsTextOf(choice)); },
-        // The number is written with the blank of its sign position: port 1 is " 1".
         [&] {
-            write(section, QStringLiteral("CommPort"),
-                  QStringLiteral(" %1").arg(port.portNumber()));
+            record({port.portNumber(), port.settings()});
         },
-        [&] { write(section, QStringLiteral("Settings"), port.settings()); },
         [&] { port.open(); },
     };
     // A port number that names no device is reported and the steps go on (the operator is put

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <functional>
 
 #include "link/IndicatorLink.h"
@@ -15,19 +16,30 @@ struct PortChoice {
     QString stopBits;
 };
 
+// The entries of a port panel's six lists: port (Com1 … Com8), baud rate, parity, data bits,
+// stop bits and the terminator ("CR+LF"). Empty for any other list.
+constexpr int kPortLists = 6;
+constexpr int kListedPorts = 8;
+QStringList PortListItems(int list);
+
+// A link's port number and settings text, as the configuration file keeps them.
+struct PortEntry {
+    int portNumber = 1;
+    QString settings = kDefaultLineSettings;
+};
+
 // The settings text the panel's choice gives: 19200, Odd, 7, 1 make "19200,O,7,1".
 QString SettingsTextOf(const PortChoice& choice);
 
-// Writes one key of the configuration file (failures are silent).
-using ConfigWriter =
-    std::function<void(const QString& section, const QString& key, const QString& value)>;
+// Records a link's port entry in the configuration file (failures are silent).
+using PortRecorder = std::function<void(const PortEntry& entry)>;
 
-// Applies the panel's choice to the link's own port, records it in the link's section
-// ("RS232C1" or "RS232C2") and reopens the port. A failing step shows the error report with the
+// Applies the panel's choice to the link's own port, records what the port then has and reopens
+// the port. A failing step shows the error report with the
 // 8002 hint; after 8002 the focus goes to the port list and the next step runs, any other error
 // ends the operation there.
-void ApplyPortSettings(int linkNo, SerialPort& port, const PortChoice& choice, OperatorView& view,
-                       const ConfigWriter& write, const std::function<void()>& focusPortList);
+void ApplyPortSettings(SerialPort& port, const PortChoice& choice, OperatorView& view,
+                       const PortRecorder& record, const std::function<void()>& focusPortList);
 
 // Sends "RA" on the link's own port and shows "通信ＯＫ" in its test box when a line comes back.
 // A failing step shows the error report without a hint and the test goes on.

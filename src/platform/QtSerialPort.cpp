@@ -41,7 +41,7 @@ QtSerialPort::~QtSerialPort() {
 void QtSerialPort::setPortNumber(int n) {
     if (port_.isOpen())
         throw OperationError(ErrNo::kPortAlreadyOpen, QStringLiteral("ポートは既に開いています。"));
-    if (n < 1 || n > 16)
+    if (n < 1 || n > kHighestPortNumber)
         throw OperationError(ErrNo::kInvalidPort, QStringLiteral("ポート番号が無効です。"));
     portNumber_ = n;
 }

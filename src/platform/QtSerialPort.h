@@ -36,7 +36,7 @@ class QtSerialPort : public SerialPort {
     PortResolver resolver_;
     QSerialPort port_;
     int portNumber_ = 1;
-    QString settings_ = QStringLiteral("19200,o,7,1");
+    QString settings_ = kDefaultLineSettings;
     Handshaking handshaking_ = Handshaking::None;
     bool rts_ = false;
     QString openDevice_;  // the device path the port was opened on

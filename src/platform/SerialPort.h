@@ -12,6 +12,11 @@ enum class Handshaking { None, RtsCts };
 using PortResolver = std::function<QString(int portNumber)>;
 QString DefaultDeviceOf(int portNumber);
 
+// Port numbers the serial layer accepts (the port lists offer Com1 … Com8 of them), and the
+// settings a port starts with.
+constexpr int kHighestPortNumber = 16;
+inline const QString kDefaultLineSettings = QStringLiteral("19200,o,7,1");
+
 // The serial port as the link sees it. Every failure throws OperationError with the number the
 // messages quote (8002, 8005, 8015, 8018).
 class SerialPort : public QObject {
@@ -21,8 +26,8 @@ class SerialPort : public QObject {
     ~SerialPort() override = default;
 
     virtual int portNumber() const = 0;
-    virtual void setPortNumber(int n) = 0;              // 8005 while open, 8002 outside 1 … 16
-    virtual QString settings() const = 0;               // "19200,o,7,1"
+    virtual void setPortNumber(int n) = 0;  // 8005 while open, 8002 outside 1 … kHighestPortNumber
+    virtual QString settings() const = 0;   // "19200,o,7,1"
     virtual void setSettings(const QString& text) = 0;  // 8015 for a malformed text
     virtual Handshaking handshaking() const = 0;
     virtual void setHandshaking(Handshaking h) = 0;

@@ -151,10 +151,8 @@ void Program::applyPortSettings(int linkNo) {
     choice.stopBits = lists[4]->currentText();
     const QString ini = session_->iniPath();
     ApplyPortSettings(
-        linkNo, session_->port(linkNo), choice, window_,
-        [ini](const QString& section, const QString& key, const QString& value) {
-            WriteProfileString(ini, section, key, value);
-        },
+        session_->port(linkNo), choice, window_,
+        [ini, linkNo](const PortEntry& entry) { WritePortEntry(ini, linkNo, entry); },
         [this, linkNo] { focusPortList(linkNo); });
     showDevicePath(linkNo);
 }
@@ -203,11 +201,11 @@ void Program::dressForF805() {
 
 void Program::fillPortLists() {
     // List by list, link 1's before link 2's.
-    for (int i = 0; i < 6; ++i)
+    for (int i = 0; i < kPortLists; ++i)
         for (int k = 0; k < 2; ++k) {
             QComboBox* list = window_.controls().portLists[k][i];
             list->clear();
-            list->addItems(ui::PortListItems(i));
+            list->addItems(PortListItems(i));
             list->setCurrentIndex(-1);
         }
 }

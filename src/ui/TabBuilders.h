@@ -19,7 +19,6 @@ QWidget* BuildPortTab(Controls& c, const Dispatch& dispatch);                // 
 
 // The entries of a port panel's list 0 … 5: Com1 … Com8, the baud rates, the parities, the data
 // bits, the stop bits and the terminator.
-QStringList PortListItems(int list);
 
 // The status label names: Label5(43 … 49) for status 1, (50 … 56) status 2, … (64 … 70) status 4;
 // status 1 box 6 ("LOCK(soft)") is Label5(49).

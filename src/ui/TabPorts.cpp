@@ -9,6 +9,7 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include "link/PortSettings.h"
 #include "ui/TabBuilders.h"
 
 namespace ui {
@@ -37,7 +38,7 @@ QGroupBox* PortFrame(Controls& c, const Dispatch& dispatch, int k) {
     static const char* const kLabels[6] = {"ﾎﾟｰﾄ番号", "ﾎﾞｰﾚｰﾄ",    "ﾊﾟﾘﾃｨ",
                                            "ﾃﾞｰﾀﾋﾞｯﾄ", "ｽﾄｯﾌﾟﾋﾞｯﾄ", "ﾀｰﾐﾈｰﾀ"};
     const QString array = k == 0 ? QStringLiteral("Combo2") : QStringLiteral("Combo4");
-    for (int i = 0; i < 6; ++i) {
+    for (int i = 0; i < kPortLists; ++i) {
         QComboBox* list = MakeList(ElementName(array, i));
         list->setMinimumContentsLength(6);
         list->addItems(PortListItems(i));
@@ -77,17 +78,6 @@ QGroupBox* PortFrame(Controls& c, const Dispatch& dispatch, int k) {
 }
 
 }  // namespace
-
-QStringList PortListItems(int list) {
-    static const QStringList kItems[6] = {
-        {"Com1", "Com2", "Com3", "Com4", "Com5", "Com6", "Com7", "Com8"},
-        {"1200", "2400", "4800", "9600", "19200"},
-        {"Even", "Odd", "None"},
-        {"7", "8"},
-        {"1", "2"},
-        {"CR+LF"}};
-    return list >= 0 && list < 6 ? kItems[list] : QStringList();
-}
 
 QWidget* BuildPortTab(Controls& c, const Dispatch& dispatch) {
     auto* widget = new QWidget;

@@ -321,11 +321,9 @@ class StartupTest : public QObject {
             StartupFixture f;
             f.start();
             PortChoice choice{2, "19200", "Odd", "7", "1"};
-            ApplyPortSettings(1, *f.port1, choice, f.view,
-                              [&](const QString& s, const QString& k, const QString& v) {
-                                  WriteProfileString(ini, s, k, v);
-                              },
-                              {});
+            ApplyPortSettings(
+                *f.port1, choice, f.view, [&](const PortEntry& e) { WritePortEntry(ini, 1, e); },
+                {});
             QVERIFY(f.view.messages.isEmpty());
         }
         QCOMPARE(ReadProfileString(ini, "RS232C1", "Settings", ""), QString("19200,O,7,1"));

@@ -72,14 +72,14 @@ class LiveAndPortsTest : public QObject {
         RecordingView view;
         FakeSerialPort port;
         QStringList written;
-        auto write = [&](const QString& s, const QString& k, const QString& v) {
-            written << s + "/" + k + "=" + v;
+        auto record = [&](const PortEntry& e) {
+            written << QString("%1 %2").arg(e.portNumber).arg(e.settings);
         };
-        ApplyPortSettings(2, port, {2, "9600", "Even", "8", "2"}, view, write, nullptr);
+        ApplyPortSettings(port, {2, "9600", "Even", "8", "2"}, view, record, nullptr);
         QCOMPARE(port.portNumber(), 3);
         QCOMPARE(port.settings(), QString("9600,E,8,2"));
         QVERIFY(port.isOpen());
-        QCOMPARE(written, QStringList({"RS232C2/CommPort= 3", "RS232C2/Settings=9600,E,8,2"}));
+        QCOMPARE(written, QStringList{"3 9600,E,8,2"});
         QVERIFY(view.messages.isEmpty());
         QCOMPARE(SettingsTextOf({0, "19200", "Odd", "7", "1"}), QString("19200,O,7,1"));
     }
@@ -92,8 +92,10 @@ class LiveAndPortsTest : public QObject {
         QStringList written;
         int focused = 0;
         ApplyPortSettings(
-            1, port, {-1, "19200", "Odd", "7", "1"}, view,
-            [&](const QString&, const QString& k, const QString& v) { written << k + "=" + v; },
+            port, {-1, "19200", "Odd", "7", "1"}, view,
+            [&](const PortEntry& e) {
+                written << QString("%1 %2").arg(e.portNumber).arg(e.settings);
+            },
             [&] { ++focused; });
         QCOMPARE(focused, 1);
         QCOMPARE(view.messages.size(), 1);
@@ -101,7 +103,7 @@ class LiveAndPortsTest : public QObject {
         QVERIFY(view.messages[0].endsWith(
             "エラー番号が 8002 の場合、ポート番号を変更してみて下さい。"));
         // The file receives the number the port still has, and the port is opened again.
-        QCOMPARE(written, QStringList({"CommPort= 4", "Settings=19200,O,7,1"}));
+        QCOMPARE(written, QStringList{"4 19200,O,7,1"});
         QVERIFY(port.isOpen());
     }
 
@@ -110,8 +112,8 @@ class LiveAndPortsTest : public QObject {
         FakeSerialPort port;
         QStringList written;
         ApplyPortSettings(
-            1, port, {0, "19200", "", "7", "1"}, view,
-            [&](const QString&, const QString& k, const QString&) { written << k; }, nullptr);
+            port, {0, "19200", "", "7", "1"}, view,
+            [&](const PortEntry& e) { written << e.settings; }, nullptr);
         QVERIFY(view.messages[0].contains("ErrNo.=8015"));
         QVERIFY(written.isEmpty());
         QVERIFY(!port.isOpen());

@@ -16,7 +16,7 @@ class FakeSerialPort : public SerialPort {
     int portNumber() const override { return number_; }
     void setPortNumber(int n) override {
         if (open_) throw OperationError(ErrNo::kPortAlreadyOpen, "already open");
-        if (n < 1 || n > 16) throw OperationError(ErrNo::kInvalidPort, "invalid port");
+        if (n < 1 || n > kHighestPortNumber) throw OperationError(ErrNo::kInvalidPort, "invalid port");
         number_ = n;
     }
     QString settings() const override { return settings_; }
@@ -84,7 +84,7 @@ class FakeSerialPort : public SerialPort {
     }
 
     int number_ = 1;
-    QString settings_ = "19200,o,7,1";
+    QString settings_ = kDefaultLineSettings;
     Handshaking handshaking_ = Handshaking::None;
     bool open_ = true;
     bool lost_ = false;
