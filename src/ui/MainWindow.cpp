@@ -17,6 +17,7 @@
 #include <QStatusBar>
 #include <QTabBar>
 #include <QTabWidget>
+#include <QVBoxLayout>
 #include <optional>
 
 #include "link/IndicatorLink.h"
@@ -26,6 +27,7 @@
 #include "ui/EntryChecks.h"
 #include "ui/TabBuilders.h"
 #include "ui/TabNavigation.h"
+#include "ui/TabRows.h"
 
 QFont JapaneseUiFont() {
     QFont font = QApplication::font();
@@ -75,7 +77,7 @@ MainWindow::MainWindow(QWidget* parent)
 MainWindow::~MainWindow() = default;
 
 QSize MainWindow::preferredSize() const {
-    return {std::max(1000, c_.tabs->tabBar()->sizeHint().width() + 24), 720};
+    return {std::max(1000, c_.tabRows->oneRowWidth() + 24), 720};
 }
 
 void MainWindow::buildTabs() {
@@ -115,7 +117,18 @@ void MainWindow::buildTabs() {
         shownTab_ = index;
         emit tabChanged(previous, index);
     });
-    setCentralWidget(c_.tabs);
+    // The captions go into as many rows as the width needs instead of the tab widget's one row,
+    // which would cut them short or scroll them out of sight in a narrow window.
+    c_.tabs->tabBar()->hide();
+    c_.tabRows = new TabRows(c_.tabs);
+    c_.tabRows->setObjectName(QStringLiteral("SSTab1_captions"));
+    auto* panel = new QWidget;
+    auto* layout = new QVBoxLayout(panel);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(c_.tabRows);
+    layout->addWidget(c_.tabs, 1);
+    setCentralWidget(panel);
 }
 
 void MainWindow::watchControls() {
