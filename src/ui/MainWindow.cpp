@@ -166,7 +166,9 @@ void MainWindow::watchControls() {
         if (qobject_cast<QMenuBar*>(now) || qobject_cast<QMenu*>(now)) return;
         QObject* control = parked_;
         parked_ = nullptr;
+        const int shownBefore = messagesShown_;
         leaveControl(control);
+        if (messagesShown_ != shownBefore) oweClick(qobject_cast<QAbstractButton*>(now));
     });
 }
 
