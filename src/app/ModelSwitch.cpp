@@ -42,7 +42,10 @@ QString ClearQuestion() {
 ModelCaptions CaptionsOf(IndicatorModel model) {
     const QString name = ModelName(model);
     return {name, name + QStringLiteral("一括読みだし"), name + QStringLiteral("一括書き込み"),
-            name + QStringLiteral(" 読み書き"), name + QStringLiteral("銘柄変更")};
+            name + QStringLiteral(" 読み書き"),
+            // The F805's is the caption the button has from the start.
+            model == IndicatorModel::F805 ? QStringLiteral("F805 銘柄変更")
+                                          : name + QStringLiteral("銘柄変更")};
 }
 
 int LinkFor(IndicatorModel model, bool assignment) {

@@ -20,12 +20,14 @@ class QTabWidget;
 class QToolBar;
 class QWidget;
 class BracketLine;
+class TabRows;
 
 // The controls of the main window by their roles, filled by the tab builders. Every control also
 // carries its name as objectName: "W20_3" for W20(3), "Combo3_12", "Command2_5", "Text4_0",
 // plain names ("SAME", "Command0", "info") for controls without an index.
 struct Controls {
     QTabWidget* tabs = nullptr;  // SSTab1
+    TabRows* tabRows = nullptr;  // SSTab1's captions, in rows
     QToolBar* toolbar = nullptr;
     QLabel* info = nullptr;
     QProgressBar* progress = nullptr;

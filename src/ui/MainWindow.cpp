@@ -1,5 +1,6 @@
 #include "ui/MainWindow.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QComboBox>
 #include <QEvent>
@@ -7,19 +8,26 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMouseEvent>
 #include <QProgressBar>
 #include <QScreen>
 #include <QScrollArea>
 #include <QStatusBar>
 #include <QTabBar>
 #include <QTabWidget>
+#include <QVBoxLayout>
+#include <optional>
 
+#include "link/IndicatorLink.h"
 #include "platform/OperationError.h"
 #include "platform/widgets/MessageBoxes.h"
 #include "ui/EditCapture.h"
 #include "ui/EntryChecks.h"
 #include "ui/TabBuilders.h"
 #include "ui/TabNavigation.h"
+#include "ui/TabRows.h"
 
 QFont JapaneseUiFont() {
     QFont font = QApplication::font();
@@ -69,7 +77,7 @@ MainWindow::MainWindow(QWidget* parent)
 MainWindow::~MainWindow() = default;
 
 QSize MainWindow::preferredSize() const {
-    return {std::max(1000, c_.tabs->tabBar()->sizeHint().width() + 24), 720};
+    return {std::max(1000, c_.tabRows->oneRowWidth() + 24), 720};
 }
 
 void MainWindow::buildTabs() {
@@ -109,13 +117,26 @@ void MainWindow::buildTabs() {
         shownTab_ = index;
         emit tabChanged(previous, index);
     });
-    setCentralWidget(c_.tabs);
+    // The captions go into as many rows as the width needs instead of the tab widget's one row,
+    // which would cut them short or scroll them out of sight in a narrow window.
+    c_.tabs->tabBar()->hide();
+    c_.tabRows = new TabRows(c_.tabs);
+    c_.tabRows->setObjectName(QStringLiteral("SSTab1_captions"));
+    auto* panel = new QWidget;
+    auto* layout = new QVBoxLayout(panel);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(c_.tabRows);
+    layout->addWidget(c_.tabs, 1);
+    setCentralWidget(panel);
 }
 
 void MainWindow::watchControls() {
     for (int n = 0; n < kDetailRows; ++n) {
-        c_.itemLists[n]->installEventFilter(this);
-        watched_.insert(c_.itemLists[n], {Watched::ItemList, 0, n});
+        QComboBox* list = c_.itemLists[n];
+        list->installEventFilter(this);
+        watched_.insert(list, {Watched::ItemList, 0, n});
+        connect(list, &QComboBox::activated, this, [this, list] { touched_.insert(list); });
     }
     auto watchBox = [this](QLineEdit* box, int family, int index) {
         if (!box) return;
@@ -123,6 +144,7 @@ void MainWindow::watchControls() {
         watched_.insert(box, {Watched::ValueBox, family, index});
         connect(box, &QLineEdit::textChanged, this,
                 [this, family, index] { emit valueBoxEdited(family, index); });
+        connect(box, &QLineEdit::textEdited, this, [this, box] { touched_.insert(box); });
     };
     for (int k = 0; k < SettingsStore::kProductItems; ++k) watchBox(c_.productBoxes[k], 1, k);
     for (int family = 2; family <= 9; ++family)
@@ -134,20 +156,48 @@ void MainWindow::watchControls() {
     }
     // A new product selection shows that product.
     connect(c_.productLists[0], &QComboBox::currentIndexChanged, this, [this] { redraw(); });
+    // A control the menu bar took the focus from is left when the focus moves on elsewhere.
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
+        if (!parked_ || !now) return;
+        if (now == parked_) {
+            parked_ = nullptr;
+            return;
+        }
+        if (qobject_cast<QMenuBar*>(now) || qobject_cast<QMenu*>(now)) return;
+        QObject* control = parked_;
+        parked_ = nullptr;
+        const int shownBefore = messagesShown_;
+        leaveControl(control);
+        if (messagesShown_ != shownBefore) oweClick(qobject_cast<QAbstractButton*>(now));
+    });
 }
 
 namespace {
 
-// Opening a list's popup or a context menu and coming back from it, or another window taking
-// over for a while (a message box), neither leaves nor enters the control.
+// Opening a list's popup or a context menu and coming back from it, the menu bar taking the
+// keyboard (Alt) and giving it back, or another window taking over for a while (a message box):
+// none of these leaves or enters the control.
 bool PassingFocus(QEvent* event) {
     const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
-    return reason == Qt::PopupFocusReason || reason == Qt::ActiveWindowFocusReason;
+    return reason == Qt::PopupFocusReason || reason == Qt::ActiveWindowFocusReason ||
+           reason == Qt::MenuBarFocusReason;
 }
 
 }  // namespace
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == owedClick_ && event->type() == QEvent::MouseButtonPress) {
+        // The press that left a box whose check showed a message. Its release went to the
+        // message box (or is still to come): the click is carried out here, once, and the
+        // press itself goes no further.
+        QAbstractButton* button = owedClick_;
+        button->removeEventFilter(this);
+        owedClick_ = nullptr;
+        if (static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
+            button->click();
+            return true;
+        }
+    }
     const auto it = watched_.constFind(watched);
     if (it != watched_.constEnd()) {
         const WatchedControl w = it.value();
@@ -157,10 +207,16 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
                     emit productListFocusIn(w.index);
                 break;
             case QEvent::FocusOut: {
+                const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+                // The menu bar takes the focus only while it is used: opening a menu checks
+                // nothing; the menu item's operation checks the control when it starts.
+                if (reason == Qt::MenuBarFocusReason) parked_ = watched;
                 if (PassingFocus(event)) break;
-                if (w.kind == Watched::ItemList) emit itemListLeft(w.index);
-                if (w.kind == Watched::ValueBox) emit valueBoxLeft(w.family, w.index);
-                if (w.kind == Watched::ProductList) emit productListFocusOut(w.index);
+                QWidget* next = QApplication::focusWidget();  // already the one clicked
+                const int shownBefore = messagesShown_;
+                leaveControl(watched);
+                if (reason == Qt::MouseFocusReason && messagesShown_ != shownBefore)
+                    oweClick(qobject_cast<QAbstractButton*>(next));
                 break;
             }
             case QEvent::KeyPress: {
@@ -177,6 +233,67 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     return QMainWindow::eventFilter(watched, event);
 }
 
+void MainWindow::oweClick(QAbstractButton* button) {
+    // The box was left by a press on a button, and its message came up before the button saw
+    // the press: the release that would have made the click went to the message box. The
+    // button is clicked when the press reaches it, right after this.
+    if (!button || owedClick_) return;
+    owedClick_ = button;
+    button->installEventFilter(this);
+    // A press that never comes (the focus was moved without one) owes nothing later on.
+    QMetaObject::invokeMethod(
+        this,
+        [this, button] {
+            if (owedClick_ != button) return;
+            button->removeEventFilter(this);
+            owedClick_ = nullptr;
+        },
+        Qt::QueuedConnection);
+}
+
+void MainWindow::leaveControl(QObject* control) {
+    const auto it = watched_.constFind(control);
+    if (it == watched_.constEnd()) return;
+    const WatchedControl w = it.value();
+    if (w.kind == Watched::ProductList) {
+        emit productListFocusOut(w.index);
+        return;
+    }
+    for (qsizetype i = 0; i < held_.size(); ++i)
+        if (held_[i].control == control) held_.removeAt(i--);
+    if (exchangeRunning()) {
+        // The store stays as it is while an exchange runs: what the operator typed or picked
+        // stays in its control (a beep) and is taken when the exchange has ended. A control
+        // passed through without a change holds nothing.
+        if (!touched_.contains(control)) return;
+        const bool productBox = w.kind == Watched::ValueBox && w.family == 1;
+        held_.append({control, productBox ? c_.productLists[0]->currentIndex() : -1});
+        beep();
+        return;
+    }
+    touched_.remove(control);
+    if (w.kind == Watched::ItemList) emit itemListLeft(w.index);
+    if (w.kind == Watched::ValueBox) emit valueBoxLeft(w.family, w.index);
+}
+
+void MainWindow::takeHeldEntries() {
+    while (!held_.isEmpty() && !exchangeRunning()) leaveControl(held_.takeFirst().control);
+}
+
+bool MainWindow::keepsHeldEntry(QObject* control, int shownProduct) {
+    for (qsizetype i = 0; i < held_.size(); ++i) {
+        if (held_[i].control != control) continue;
+        if (held_[i].product == shownProduct) return true;
+        held_.removeAt(i);  // typed for another product than the one shown now
+        return false;
+    }
+    return false;
+}
+
+bool MainWindow::exchangeRunning() const {
+    return link_ && (link_->operationRunning() || link_->waiting());
+}
+
 void MainWindow::setMessagePresenter(MessagePresenter* presenter) {
     messages_ = presenter ? presenter : defaultMessages_.get();
 }
@@ -186,23 +303,43 @@ MessagePresenter& MainWindow::messages() const {
 }
 
 void MainWindow::dispatch(Operation op, int index) {
-    // An operation started from a menu key or the toolbar leaves the focus where it is: the
-    // focused entry box is checked (and its entry stored) first, as leaving it would.
-    if (QWidget* focus = QApplication::focusWidget()) {
-        const auto it = watched_.constFind(focus);
-        if (it != watched_.constEnd() && it->kind == Watched::ValueBox)
-            emit valueBoxLeft(it->family, it->index);
-        // Likewise the option picked in the focused item list is stored first.
-        if (it != watched_.constEnd() && it->kind == Watched::ItemList)
-            emit itemListLeft(it->index);
+    const Reach reach = ReachOf(op);
+    // One exchange with the indicator at a time, and the store stays as it is while one runs.
+    if (reach != Reach::Window && exchangeRunning()) {
+        beep();
+        emit operationRefused(op, index);
+        return;
+    }
+    checkFocusedControl();
+    std::optional<IndicatorLink::Operation> exchange;
+    if (reach != Reach::Window && link_) {
+        exchange.emplace(link_->beginOperation(reach == Reach::Indicator));
+        if (!*exchange) {  // a check's message let another operation start: it beeped
+            emit operationRefused(op, index);
+            return;
+        }
     }
     try {
-        if (handler_ && handler_(op, index)) return;
-        runBuiltIn(op, index);
+        if (!handler_ || !handler_(op, index)) runBuiltIn(op, index);
     } catch (const OperationError& error) {
         // Operations report their own failures; one that escapes ends here, reported.
         showMessage(ErrorReportText(error, ErrorHint::None));
     }
+    if (exchange) {
+        exchange.reset();
+        takeHeldEntries();
+    }
+}
+
+void MainWindow::checkFocusedControl() {
+    // An operation started from a menu key or the toolbar leaves the focus where it is: the
+    // focused entry box is checked (its entry stored) and the option picked in the focused item
+    // list is stored first, as leaving them would. A product list is not left: the operation
+    // reads what the operator typed there.
+    QWidget* focus = QApplication::focusWidget();
+    const auto it = watched_.constFind(focus);
+    if (it == watched_.constEnd() || it->kind == Watched::ProductList) return;
+    leaveControl(focus);
 }
 
 void MainWindow::setBoxRefused(QLineEdit* box, bool refused) {
@@ -265,6 +402,7 @@ void MainWindow::setBusy(bool busy) {
 }
 
 void MainWindow::showMessage(const QString& text) {
+    ++messagesShown_;
     messages_->showMessage(this, text);
 }
 

@@ -1,7 +1,10 @@
 #pragma once
 
 #include <QHash>
+#include <QList>
 #include <QMainWindow>
+#include <QPointer>
+#include <QSet>
 #include <memory>
 
 #include "link/OperatorView.h"
@@ -9,7 +12,9 @@
 #include "ui/Controls.h"
 #include "ui/Operation.h"
 
+class IndicatorLink;
 class MessagePresenter;
+class QAbstractButton;
 
 // The one window of the program (Form1): menu bar, toolbar, the ten tabs, the status line and
 // the progress bar. It owns the settings store, copies it into the controls (redraw), clears it
@@ -34,8 +39,15 @@ class MainWindow : public QMainWindow, public OperatorView {
     void setMessagePresenter(MessagePresenter* presenter);
     MessagePresenter& messages() const;
 
+    // The link whose exchanges the window waits for (not owned; null: no link, nothing waits).
+    void setLink(IndicatorLink* link) { link_ = link; }
+    // Whether an exchange with the indicator is in progress (an operation or a wait).
+    bool exchangeRunning() const;
+
     // The one entry of every menu item, toolbar key and button: the plugged handler first, then
-    // the window's own behaviour. An OperationError that escapes is shown as the error report.
+    // the window's own behaviour. While an exchange runs, an operation that talks to the
+    // indicator or changes the store is refused with a beep (see Reach). An OperationError that
+    // escapes is shown as the error report.
     void dispatch(Operation op, int index = -1);
     // The toolbar: dispatches on the key; a key that matches no button does nothing.
     void pressToolbarKey(const QString& key);
@@ -80,6 +92,9 @@ class MainWindow : public QMainWindow, public OperatorView {
     void productListFocusOut(int element);
     void productListEnter(int element);          // Enter pressed in Combo1(element)
     void tabChanged(int previous, int current);  // SSTab1 shows another tab
+    // An operation was refused because an exchange runs: a control that changed on its own
+    // when clicked (an option, a check box) is shown as it was.
+    void operationRefused(Operation op, int index);
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -89,6 +104,20 @@ class MainWindow : public QMainWindow, public OperatorView {
     void buildToolbar();
     void buildTabs();
     void watchControls();
+    // A watched control was left (or an operation checks it as if it was): a product list goes
+    // to its handler; an entry box or item list is taken into the store, or held while an
+    // exchange runs.
+    void leaveControl(QObject* control);
+    // The focused entry box or item list, before an operation started from a menu or the
+    // toolbar (the focus stays where it is).
+    void checkFocusedControl();
+    // The entries held during an exchange are taken now it has ended.
+    void takeHeldEntries();
+    // Whether redraw leaves the control alone: it holds an entry not taken yet. A held product
+    // box is dropped (and redrawn) once another product is shown.
+    bool keepsHeldEntry(QObject* control, int shownProduct = -1);
+    // The click on `button` that left a box whose check showed a message: see eventFilter.
+    void oweClick(QAbstractButton* button);
     void runBuiltIn(Operation op, int index);
     void redrawProduct();
     void redrawLiveAndStatus();
@@ -102,6 +131,8 @@ class MainWindow : public QMainWindow, public OperatorView {
     MessagePresenter* messages_ = nullptr;
     int shownTab_ = 0;
     int busyDepth_ = 0;
+    IndicatorLink* link_ = nullptr;
+    int messagesShown_ = 0;
 
     enum class Watched { ItemList, ValueBox, ProductList };
     struct WatchedControl {
@@ -110,6 +141,20 @@ class MainWindow : public QMainWindow, public OperatorView {
         int index;
     };
     QHash<QObject*, WatchedControl> watched_;
+
+    // Entries left while an exchange ran, in the order they were left; product boxes note the
+    // product shown then.
+    struct HeldEntry {
+        QObject* control;
+        int product;
+    };
+    QList<HeldEntry> held_;
+    // Entry boxes typed into and item lists picked from since they were last taken.
+    QSet<QObject*> touched_;
+    // The control the menu bar took the focus from (Alt): checked when the focus moves on to
+    // anything but it.
+    QPointer<QObject> parked_;
+    QPointer<QAbstractButton> owedClick_;
 };
 
 // The program's font: "ＭＳ ゴシック" where it exists, else an installed Japanese gothic font.

@@ -18,7 +18,20 @@ const QString kOtherOption = QStringLiteral("color: rgb(0, 0, 0);");
 }  // namespace
 
 ModelSwitchView::ModelSwitchView(MainWindow& window, Session& session)
-    : window_(window), session_(session) {}
+    : window_(window), session_(session) {
+    // Refused while an exchange runs (its replies are stored by the model, it uses the port in
+    // use): the option and the check box show the model and assignment that stay.
+    refused_ = QObject::connect(
+        &window_, &MainWindow::operationRefused, &window_, [this](Operation op, int) {
+            if (op == Operation::SelectModel) showCurrentModelOption(false);
+            if (op == Operation::SetPortAssignment)
+                window_.controls().portAssignment->setChecked(session_.portAssignment);
+        });
+}
+
+ModelSwitchView::~ModelSwitchView() {
+    QObject::disconnect(refused_);
+}
 
 bool ModelSwitchView::settingsEmpty() const {
     QStringList statusTexts;
@@ -28,13 +41,6 @@ bool ModelSwitchView::settingsEmpty() const {
 }
 
 void ModelSwitchView::selectModel(int option) {
-    // While an exchange with the indicator is in progress its replies are stored by the model
-    // and it uses the active port: the model stays as it is.
-    const auto running = session_.link().beginOperation(false);
-    if (!running) {  // refused with a beep
-        showCurrentModelOption(false);
-        return;
-    }
     const bool empty = settingsEmpty();
     const IndicatorModel current = window_.store().model();
     switch (modelswitch::Decide(current, option, empty)) {
@@ -78,12 +84,6 @@ void ModelSwitchView::switchModel(IndicatorModel model) {
 
 void ModelSwitchView::setPortAssignment() {
     const Controls& c = window_.controls();
-    const auto running = session_.link().beginOperation(false);
-    if (!running) {
-        // The port in use stays as it is while the indicator is being talked to (a beep).
-        c.portAssignment->setChecked(session_.portAssignment);
-        return;
-    }
     const bool assignment = c.portAssignment->isChecked();
     // A port that fails here is most often a wrong port number: the panel shown next has it.
     modelswitch::AssignPorts(session_, assignment, [this](const OperationError& error) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QMetaObject>
+
 #include "model/SettingsStore.h"
 #include "platform/OperationError.h"
 
@@ -12,6 +14,9 @@ class Session;
 class ModelSwitchView {
   public:
     ModelSwitchView(MainWindow& window, Session& session);
+    ~ModelSwitchView();
+    ModelSwitchView(const ModelSwitchView&) = delete;
+    ModelSwitchView& operator=(const ModelSwitchView&) = delete;
 
     // The click of model option 0 (F805) or 1 (F800).
     void selectModel(int option);
@@ -29,4 +34,5 @@ class ModelSwitchView {
 
     MainWindow& window_;
     Session& session_;
+    QMetaObject::Connection refused_;
 };

@@ -59,3 +59,39 @@ QString OperationName(Operation op) {
     }
     return {};
 }
+
+Reach ReachOf(Operation op) {
+    switch (op) {
+        case Operation::LoadDataFile:
+        case Operation::SaveDataFile:
+        case Operation::ClearAll:
+        case Operation::CopyToAllProducts:
+        case Operation::SelectModel:
+        case Operation::SetPortAssignment:
+            return Reach::Store;
+        case Operation::ChangeProduct:
+        case Operation::ReadOneProduct:
+        case Operation::ReadAllProducts:
+        case Operation::WriteOneProduct:
+        case Operation::WriteAllProducts:
+        case Operation::WriteShownToTarget:
+        case Operation::WriteShownToAll:
+        case Operation::ReadAllSettings:
+        case Operation::WriteAllSettings:
+        case Operation::AllRead:
+        case Operation::AllWrite:
+        case Operation::LiveData:
+        case Operation::ApplyPortSettings:
+        case Operation::TestLink:
+            return Reach::Indicator;
+        case Operation::StartCalculator:
+        case Operation::Exit:
+        case Operation::Redraw:
+        case Operation::JumpToItem:
+        case Operation::GoBack:
+        case Operation::Help:
+        case Operation::Version:
+            return Reach::Window;
+    }
+    return Reach::Window;
+}

@@ -41,6 +41,17 @@ enum class Operation {
 // The operation's name as written above, for logs and tests.
 QString OperationName(Operation op);
 
+// What an operation reaches besides the window. The window's dispatch settles by it whether the
+// operation may start while an exchange with the indicator is in progress.
+enum class Reach {
+    Window,     // the window only (tabs, redraw, messages, calculator, exit): always runs
+    Store,      // changes the store, or what an exchange works with (the model, the port in
+                // use), or saves the store whole: refused with a beep while an exchange runs
+    Indicator,  // talks to the indicator: refused with a beep while an exchange runs; clears
+                // the link's time-out flag before it starts
+};
+Reach ReachOf(Operation op);
+
 // Plugged into the window by the parts that carry out operations. Returns true when it has
 // handled the operation; otherwise the window runs its own behaviour for it, if it has one
 // (data clear, redraw, copy to all products, help, version, calculator, exit) and does nothing

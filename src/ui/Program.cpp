@@ -30,6 +30,7 @@ Program::Program(MainWindow& window, const QString& iniPath,
       products_(session_->link(), productPanel_) {
     session_->setShowStatusTab([this] { window_.controls().tabs->setCurrentIndex(kStatusTab); });
     window_.setOperationHandler([this](Operation op, int index) { return handle(op, index); });
+    window_.setLink(&session_->link());
     for (int k = 0; k < 2; ++k)
         QObject::connect(window_.controls().portLists[k][0], &QComboBox::currentIndexChanged,
                          &window_, [this, k] { showDevicePath(k + 1); });
@@ -38,6 +39,7 @@ Program::Program(MainWindow& window, const QString& iniPath,
 
 Program::~Program() {
     window_.setOperationHandler({});
+    window_.setLink(nullptr);
 }
 
 StartupResult Program::start(const QString& programFolder) {
@@ -48,13 +50,16 @@ StartupResult Program::start(const QString& programFolder) {
 }
 
 bool Program::handle(Operation op, int index) {
+    // The window has made sure that no other exchange runs (see MainWindow::dispatch).
     switch (op) {
         case Operation::Exit:
             exitProgram();
             return true;
         case Operation::LoadDataFile:
+            dataFiles_->load(index);
+            return true;
         case Operation::SaveDataFile:
-            runFileOperation(op, index);
+            dataFiles_->save();
             return true;
         case Operation::SelectModel:
             modelSwitch_->selectModel(index);
@@ -63,10 +68,20 @@ bool Program::handle(Operation op, int index) {
             modelSwitch_->setPortAssignment();
             return true;
         case Operation::ReadAllSettings:
+            session_->transfers().readAllSettings();
+            return true;
         case Operation::WriteAllSettings:
+            session_->transfers().writeAllSettings();
+            return true;
         case Operation::LiveData:
+            session_->live().press(index);
+            return true;
         case Operation::ApplyPortSettings:
+            applyPortSettings(index);
+            return true;
         case Operation::TestLink:
+            testLink(index);
+            return true;
         case Operation::ChangeProduct:
         case Operation::ReadOneProduct:
         case Operation::ReadAllProducts:
@@ -76,34 +91,11 @@ bool Program::handle(Operation op, int index) {
         case Operation::WriteShownToAll:
         case Operation::AllRead:
         case Operation::AllWrite:
-            break;
+            runProductOperation(op);
+            return true;
         default:
             return false;
     }
-    // One operation with the indicator at a time; a second one is refused with a beep.
-    const auto running = session_->link().beginOperation();
-    if (!running) return true;
-    switch (op) {
-        case Operation::ReadAllSettings:
-            session_->transfers().readAllSettings();
-            break;
-        case Operation::WriteAllSettings:
-            session_->transfers().writeAllSettings();
-            break;
-        case Operation::LiveData:
-            session_->live().press(index);
-            break;
-        case Operation::ApplyPortSettings:
-            applyPortSettings(index);
-            break;
-        case Operation::TestLink:
-            testLink(index);
-            break;
-        default:
-            runProductOperation(op);
-            break;
-    }
-    return true;
 }
 
 void Program::runProductOperation(Operation op) {
@@ -155,17 +147,6 @@ void Program::applyPortSettings(int linkNo) {
         [ini, linkNo](const PortEntry& entry) { WritePortEntry(ini, linkNo, entry); },
         [this, linkNo] { focusPortList(linkNo); });
     showDevicePath(linkNo);
-}
-
-void Program::runFileOperation(Operation op, int index) {
-    // The store does not change under an exchange with the indicator: a file operation waits
-    // its turn like any other operation (a beep while one runs).
-    const auto running = session_->link().beginOperation(false);
-    if (!running) return;
-    if (op == Operation::LoadDataFile)
-        dataFiles_->load(index);
-    else
-        dataFiles_->save();
 }
 
 void Program::testLink(int linkNo) {

@@ -6,8 +6,8 @@
 #include "app/Session.h"
 #include "app/StartUp.h"
 #include "transfer/ProductTransfers.h"
-#include "ui/ProductPanelView.h"
 #include "ui/Operation.h"
+#include "ui/ProductPanelView.h"
 
 class DataFileView;
 class MainWindow;
@@ -59,7 +59,6 @@ class Program : public StartupWindow {
     void applyPortSettings(int linkNo);
     void runProductOperation(Operation op);
     void testLink(int linkNo);
-    void runFileOperation(Operation op, int index);
     void exitProgram();
 
     MainWindow& window_;

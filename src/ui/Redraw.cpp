@@ -9,6 +9,8 @@
 #include "platform/widgets/MessageBoxes.h"
 #include "ui/MainWindow.h"
 
+// Entries left while an exchange runs are held in their controls until it ends (see
+// leaveControl): the redraw leaves those controls alone.
 void MainWindow::redraw() {
     redrawProduct();
     redrawLiveAndStatus();
@@ -21,7 +23,8 @@ void MainWindow::redrawProduct() {
     // Without a product selection there is no product to show: the boxes keep their texts.
     if (p < 0 || p >= SettingsStore::kProducts) return;
     for (int k = 0; k < SettingsStore::kProductItems; ++k)
-        c_.productBoxes[k]->setText(store_.product(p, k));
+        if (!keepsHeldEntry(c_.productBoxes[k], p))
+            c_.productBoxes[k]->setText(store_.product(p, k));
 }
 
 void MainWindow::redrawLiveAndStatus() {
@@ -38,7 +41,8 @@ void MainWindow::redrawValueBoxes() {
     // The boxes the model uses show their slots; the others are left alone.
     for (const BoxSpec& item : BoxesOf(store_.model())) {
         if (item.code.isEmpty()) continue;
-        if (QLineEdit* box = c_.valueBox(item.box.family, item.box.index))
+        QLineEdit* box = c_.valueBox(item.box.family, item.box.index);
+        if (box && !keepsHeldEntry(box))
             box->setText(store_.setting(item.box.family, item.box.index));
     }
 }
@@ -47,6 +51,7 @@ void MainWindow::redrawItemLists() {
     const int places = display::DecimalPlaces(store_);
     for (int n = 0; n < kDetailRows; ++n) {
         QComboBox* list = c_.itemLists[n];
+        if (keepsHeldEntry(list)) continue;
         const display::ListShow show = display::ShowList(store_, n, places);
         switch (show.kind) {
             case display::ListShow::Leave:

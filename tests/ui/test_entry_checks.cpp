@@ -1,5 +1,7 @@
 #include <QComboBox>
 #include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QtTest>
 
 #include "ui/EntryChecks.h"
@@ -121,6 +123,46 @@ class EntryChecksTest : public QObject {
         w->pressToolbarKey("redraw");
         QCOMPARE(w->store().setting(2, 9), QString("00042"));
         QCOMPARE(b->text(), QString("00042"));
+    }
+
+    // A click that leaves a refused entry shows the entry's message, then still runs its own
+    // operation, once, which meets the refused entry by its own rule. Real message boxes and a
+    // real mouse: the release comes after the message is closed, or, as a window system
+    // delivers it, while the message is shown (the box takes it).
+    void clickThatLeavesARefusedEntryStillActs() {
+        w->setMessagePresenter(nullptr);
+        w->show();
+        QVERIFY(QTest::qWaitForWindowActive(w));
+        for (QLineEdit* b : w->controls().productBoxes) b->setText("00001");
+        QPushButton* same = w->controls().sameButton;
+        bool releaseWhileShown = false;
+        QStringList seen;
+        QTimer closer;
+        connect(&closer, &QTimer::timeout, [&] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (!box) return;
+            if (releaseWhileShown && seen.isEmpty())
+                QTest::mouseRelease(w->windowHandle(), Qt::LeftButton, {},
+                                    same->mapTo(w, same->rect().center()));
+            seen << box->text();
+            box->accept();
+        });
+        closer.start(10);
+        for (const bool whileShown : {false, true}) {
+            releaseWhileShown = whileShown;
+            seen.clear();
+            box("W10_3")->setFocus();
+            QTRY_VERIFY(box("W10_3")->hasFocus());
+            box("W10_3")->clear();
+            box("W10_3")->setText("01000");  // 過量: mask 00999
+            if (whileShown)
+                QTest::mousePress(same, Qt::LeftButton);
+            else
+                QTest::mouseClick(same, Qt::LeftButton);
+            QTRY_COMPARE(seen, (QStringList{"入力された値は無効な値です。00000 から 00999 までの "
+                                            "5 桁の数値を入力して下さい。",
+                                            "無効な入力があるため設定できません。"}));
+        }
     }
 };
 

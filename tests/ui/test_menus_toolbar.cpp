@@ -1,6 +1,7 @@
 // The menu bar, the toolbar, the window's fixed texts and the font.
 
 #include <QAction>
+#include <QComboBox>
 #include <QFontInfo>
 #include <QLabel>
 #include <QLineEdit>
@@ -226,6 +227,38 @@ class MenusToolbarTest : public QObject {
         window.pressToolbarKey(QStringLiteral("allRead"));
         QCOMPARE(messages.shown,
                  QStringList({"エラーが発生しました。\r\nポートが開いていません。ErrNo.=8018"}));
+    }
+
+    // Alt opens a menu without checking the focused control; the item's operation checks an
+    // entry box when it starts, and reads a product list as the operator typed it.
+    void menuKeysCheckWhenTheItemStarts() {
+        MainWindow window;
+        RecordingMessages messages;
+        window.setMessagePresenter(&messages);
+        QStringList ran;
+        window.setOperationHandler([&](Operation op, int) {
+            ran << OperationName(op) + ' ' + window.controls().productLists[0]->currentText();
+            return true;
+        });
+        window.show();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        QLineEdit* box = window.controls().productBoxes[3];
+        box->setFocus();
+        QTRY_VERIFY(box->hasFocus());
+        box->setText("01000");  // refused: mask 00999
+        QTest::keyClick(box, Qt::Key_E, Qt::AltModifier);
+        QVERIFY(messages.shown.isEmpty());
+        QTRY_VERIFY(QApplication::activePopupWidget());
+        QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_R);  // 再描画(&R)
+        QCOMPARE(messages.shown.size(), 1);
+        QComboBox* selector = window.controls().productLists[0];
+        selector->setFocus();
+        QTRY_VERIFY(selector->hasFocus());
+        selector->lineEdit()->setText("150");
+        QTest::keyClick(selector, Qt::Key_S, Qt::AltModifier);
+        QTRY_VERIFY(QApplication::activePopupWidget());
+        QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_M);  // 銘柄変更(&M)
+        QCOMPARE(ran, (QStringList{"Redraw 0", "ChangeProduct 150"}));
     }
 
     void titleFontAndStatusLine() {

@@ -70,8 +70,7 @@ bool IsBlue(const QWidget* w) {
 }
 
 // Everything of the window that names the model or follows its catalogue.
-// Command2(0) keeps its design caption "F805 銘柄変更" until a switch sets the model's caption.
-void VerifyDressedFor(const Fixture& f, IndicatorModel model, bool switched = true) {
+void VerifyDressedFor(const Fixture& f, IndicatorModel model) {
     const Controls& c = f.c();
     const bool f800 = model == IndicatorModel::F800;
     const QString name = f800 ? "F800" : "F805";
@@ -81,7 +80,9 @@ void VerifyDressedFor(const Fixture& f, IndicatorModel model, bool switched = tr
     QCOMPARE(c.allButtons[0]->text(), name + "一括読みだし");
     QCOMPARE(c.allButtons[1]->text(), name + "一括書き込み");
     QCOMPARE(c.frame8->title(), name + " 読み書き");
-    QCOMPARE(c.productButtons[0]->text(), switched ? name + "銘柄変更" : QString("F805 銘柄変更"));
+    // The same caption at start and after a switch back.
+    QCOMPARE(c.productButtons[0]->text(),
+             f800 ? QString("F800銘柄変更") : QString("F805 銘柄変更"));
     QCOMPARE(c.statusLabels[0][6]->text(), f800 ? QString("未定義") : QString("LOCK(soft)"));
     QCOMPARE(f.window.findChild<QLabel*>("Label5_49"), c.statusLabels[0][6]);
     QVERIFY(c.modelOptions[f800 ? 1 : 0]->isChecked());
@@ -116,7 +117,7 @@ class ModelSwitchTest : public QObject {
     // A fresh start holds nothing: "F800" switches at once and "F805" switches back.
     void freshStartSwitchesWithoutAsking() {
         Fixture f;
-        VerifyDressedFor(f, IndicatorModel::F805, false);
+        VerifyDressedFor(f, IndicatorModel::F805);
         f.pickModel(1);
         QVERIFY(f.messages.shown.isEmpty());
         QCOMPARE(f.store().model(), IndicatorModel::F800);
@@ -181,7 +182,7 @@ class ModelSwitchTest : public QObject {
         QCOMPARE(f.store().value("20"), QString("00003"));
         QCOMPARE(f.store().live(0), QString("+00120"));
         QCOMPARE(f.c().valueBox(2, 0)->text(), QString("00003"));
-        VerifyDressedFor(f, IndicatorModel::F805, false);
+        VerifyDressedFor(f, IndicatorModel::F805);
         QCOMPARE(f.link1->handshaking(), Handshaking::None);
         QTRY_COMPARE_WITH_TIMEOUT(QApplication::focusWidget(),
                                   static_cast<QWidget*>(f.c().modelOptions[0]), 5000);
@@ -217,7 +218,7 @@ class ModelSwitchTest : public QObject {
         f.pickModel(0);
         QVERIFY(f.messages.shown.isEmpty());
         QCOMPARE(f.store().value("20"), QString("00003"));
-        VerifyDressedFor(f, IndicatorModel::F805, false);
+        VerifyDressedFor(f, IndicatorModel::F805);
     }
 
     // With the assignment the F800 gets link 2 and its panel; unticking returns to link 1.
@@ -310,7 +311,7 @@ class ModelSwitchTest : public QObject {
             QVERIFY(f.link1->isOpen());
         }
         QVERIFY(f.messages.shown.isEmpty());
-        VerifyDressedFor(f, IndicatorModel::F805, false);
+        VerifyDressedFor(f, IndicatorModel::F805);
         f.pickModel(1);
         QCOMPARE(f.store().model(), IndicatorModel::F800);
     }

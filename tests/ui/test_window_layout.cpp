@@ -10,13 +10,13 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStatusBar>
-#include <QTabBar>
 #include <QTabWidget>
 #include <QtTest>
 
 #include "UiTestSupport.h"
 #include "model/Catalogue.h"
 #include "ui/MainWindow.h"
+#include "ui/TabRows.h"
 
 Q_DECLARE_METATYPE(Operation)
 
@@ -252,9 +252,10 @@ class WindowLayoutTest : public QObject {
         w.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
         QTabWidget* tabs = w.controls().tabs;
-        // All ten tab captions are in view together.
-        QTabBar* bar = tabs->tabBar();
-        QVERIFY(bar->tabRect(tabs->count() - 1).right() <= bar->width());
+        // All ten tab captions are in view together, in one row.
+        const TabRows* captions = w.controls().tabRows;
+        QCOMPARE(captions->rowCount(), 1);
+        QVERIFY(captions->tabRect(tabs->count() - 1).right() <= captions->width());
         for (int tab = 0; tab < tabs->count(); ++tab) {
             tabs->setCurrentIndex(tab);
             QWidget* page = w.findChild<QWidget*>(QStringLiteral("SSTab1_%1").arg(tab));
@@ -267,6 +268,30 @@ class WindowLayoutTest : public QObject {
                      qPrintable(QString::number(tab)));
         }
         QCOMPARE(Clipped(w.statusBar()), QStringList());
+    }
+
+    // At 100, 125 and 150 % of a 1366 × 768 screen (the window takes 95 % of it) every tab
+    // caption is whole, in view and apart from the others.
+    void tabCaptionsWholeOnALaptopScreen() {
+        MainWindow w;
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        const TabRows* rows = w.controls().tabRows;
+        const QTabWidget* tabs = w.controls().tabs;
+        for (const double scale : {1.0, 1.25, 1.5}) {
+            const QSize screen = QSize(1366, 768) * (0.95 / scale);
+            w.resize(screen);
+            QTRY_VERIFY(w.size() == screen && rows->width() <= screen.width() &&
+                        rows->height() >= rows->heightForWidth(rows->width()));
+            QRegion drawn;
+            for (int i = 0; i < tabs->count(); ++i) {
+                const QRect r = rows->tabRect(i);
+                const int text = rows->fontMetrics().horizontalAdvance(tabs->tabText(i));
+                QVERIFY2(r.width() >= text + 8 && rows->rect().contains(r) && !drawn.intersects(r),
+                         qPrintable(QString("%1 %2").arg(scale).arg(i)));
+                drawn += r;
+            }
+        }
     }
 
     void hooksReportFocusAndEdits() {

@@ -1,0 +1,89 @@
+// While an exchange with the indicator runs, nothing changes the store.
+
+#include <QAction>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include "support/FakeSerialPort.h"
+#include "ui/MainWindow.h"
+#include "ui/Program.h"
+#include "ui/UiTestSupport.h"
+
+namespace {
+
+struct CountingWindow : MainWindow {
+    void beep() override { ++beeps; }
+    int beeps = 0;
+};
+
+}  // namespace
+
+class ExchangeGuardTest : public QObject {
+    Q_OBJECT
+  private slots:
+    // A product read waits for an indicator that does not answer. Meanwhile the clear and
+    // copy-to-all operations (buttons, menu items, toolbar) and the entries left in a product
+    // box and an item list change nothing and beep; the entries stay in their controls and are
+    // taken when the read has ended.
+    void storeStaysAsItIsDuringAnExchange() {
+        QTemporaryDir dir;
+        CountingWindow w;
+        RecordingMessages messages;
+        w.setMessagePresenter(&messages);
+        std::array<std::unique_ptr<SerialPort>, 2> ports{std::make_unique<FakeSerialPort>(),
+                                                         std::make_unique<FakeSerialPort>()};
+        auto* fake = static_cast<FakeSerialPort*>(ports[0].get());  // never answers
+        for (auto& port : ports) port->close();                     // start-up opens link 1
+        Program program(w, dir.filePath("Rusk.INI"), std::move(ports), 300);
+        QVERIFY(!program.start(dir.path()).failed);
+        w.show();
+        QVERIFY(QTest::qWaitForWindowActive(&w));
+        for (int k = 0; k < SettingsStore::kProductItems; ++k) w.store().setProduct(0, k, "00001");
+        w.redraw();
+        const Controls& c = w.controls();
+        auto held = [&w] {
+            QStringList values{w.store().value("28"), w.store().product(99, 0)};
+            for (int k = 0; k < SettingsStore::kProductItems; ++k)
+                values << w.store().product(0, k);
+            return values;
+        };
+        const QStringList before = held();
+
+        bool waited = false;
+        QTimer::singleShot(0, &w, [&] {
+            waited = program.session().link().waiting();
+            c.clearButton->click();
+            c.sameButton->click();
+            w.findChild<QAction*>("mnuEDIT_CLR")->trigger();
+            w.findChild<QAction*>("mnuEDIT_SAME")->trigger();
+            w.pressToolbarKey("memCLR");
+            c.productBoxes[0]->setFocus();
+            c.productBoxes[0]->selectAll();
+            QTest::keyClicks(c.productBoxes[0], "00042");
+            c.productBoxes[1]->setFocus(Qt::TabFocusReason);  // passed through: no beep
+            c.tabs->setCurrentIndex(3);
+            c.itemLists[8]->setFocus();
+            c.itemLists[8]->setCurrentIndex(0);
+            QTest::keyClick(c.itemLists[8], Qt::Key_Down);
+            c.itemLists[9]->setFocus(Qt::TabFocusReason);
+            QCOMPARE(held(), before);
+        });
+        c.productButtons[1]->click();  // １銘柄読みだし: W0000000, then W00 is not answered
+
+        QVERIFY(waited);
+        QCOMPARE(fake->requests, (QStringList{"W0000000", "W00"}));
+        QCOMPARE(w.beeps, 7);
+        QCOMPARE(messages.shown, QStringList{IndicatorLink::kTimeoutMessage});
+        QCOMPARE(c.productBoxes[0]->text(), QString("00042"));
+        QCOMPARE(w.store().product(0, 0), QString("00042"));
+        QCOMPARE(w.store().value("28"), QString("00001"));
+        QCOMPARE(w.store().product(0, 1), QString("00001"));
+    }
+};
+
+QTEST_MAIN(ExchangeGuardTest)
+#include "test_exchange_guard.moc"
