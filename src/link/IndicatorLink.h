@@ -113,6 +113,7 @@ class IndicatorLink : public QObject {
         IndicatorLink* link_;
     };
     Operation beginOperation(bool clearTimeout = true);
+    bool operationRunning() const { return operationRunning_; }
     bool waiting() const { return waiting_; }
 
     SettingsStore& store() { return store_; }
