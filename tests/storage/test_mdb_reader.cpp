@@ -55,9 +55,6 @@ class MdbReaderTest : public QObject {
         }
         QTest::newRow("empty") << QByteArray();
         const QByteArray genuine = fixture();
-        for (int pages : {1, 3, 8, 20})
-            QTest::newRow(qPrintable(QString("genuine file cut after %1 pages").arg(pages)))
-                << genuine.left(pages * 4096);
         for (int page = 1; page < genuine.size() / 4096; page += 4) {
             QByteArray hit = genuine;
             for (int i = 0; i < 4096; ++i) hit[page * 4096 + i] = char(random.bounded(256));
@@ -82,10 +79,7 @@ class MdbReaderTest : public QObject {
 
     void aGenuineJet4FileIsRead() {
         const QString file = QFINDTESTDATA("fixtures/node-adodb.mdb");
-        QElapsedTimer clock;
-        clock.start();
         const TablesRead read = ReadMdbTables(file, {{"銘柄", 100}, {"Users", 2}, {"設定値", 1}});
-        qInfo() << "read in" << clock.elapsed() << "ms";
         QVERIFY2(read.failure.isEmpty(), qPrintable(read.failure));
         QCOMPARE(read.tables.size(), size_t(3));
         QVERIFY(!read.tables[0] && !read.tables[2]);
