@@ -1,6 +1,7 @@
 // rusk-mdb-dump: writes tables of a Microsoft Access file (Jet 3 and 4, ACE) to its standard
 // output in the form described in storage/MdbDumpFormat.h. The program starts it for every
 // Access file it loads and reads nothing else from it; see storage/MdbReader.h.
+
 // glib first: mdbtools.h would include it inside its extern "C" block, which its C++ parts
 // do not allow.
 #include <glib.h>
@@ -14,7 +15,6 @@
 #include <cstdlib>
 #include <cstring>
 #include <memory>
-#include <string>
 #include <vector>
 
 #include "storage/MdbDumpFormat.h"
@@ -81,7 +81,7 @@ class PageBound {
     bool holds(unsigned long page) const { return page < pages_; }
     // The pages of the table's rows.
     bool holds(MdbTableDef* table) const {
-        if (!table->usage_map || table->map_sz < 1) return false;
+        if (!table->usage_map || table->map_sz < 5) return false;  // type, first page: 5 bytes
         gint32 last = 0;
         for (;;) {
             const gint32 page = mdb_map_find_next(mdb_, table->usage_map,
