@@ -1,218 +1,224 @@
 #include "storage/MdbReader.h"
 
-#include <mdbtools.h>
-#include <poll.h>
-#include <signal.h>
-#include <sys/wait.h>
-#include <unistd.h>
+#include <QByteArrayView>
+#include <QCoreApplication>
+#include <QDir>
+#include <QEventLoop>
+#include <QFileInfo>
+#include <QProcess>
+#include <QProcessEnvironment>
+#include <QStringDecoder>
+#include <QTimer>
 
-#include <QDataStream>
-#include <QDeadlineTimer>
-#include <QFile>
-#include <QIODevice>
-#include <QtGlobal>
-#include <memory>
+#include "storage/MdbDumpFormat.h"
 
 namespace {
 
-struct HandleCloser {
-    void operator()(MdbHandle* mdb) const { mdb_close(mdb); }
-};
-struct TableFreer {
-    void operator()(MdbTableDef* table) const { mdb_free_tabledef(table); }
-};
-using Handle = std::unique_ptr<MdbHandle, HandleCloser>;
-using Table = std::unique_ptr<MdbTableDef, TableFreer>;
+constexpr int kReadMs = 20 * 1000;
+// The helper's output, and one name or value in it, is refused beyond these sizes.
+constexpr qsizetype kMaxOutput = 32 * 1024 * 1024;
+constexpr qsizetype kMaxChunk = 1024 * 1024;
+// A killed helper ends at once; this only bounds the wait for the system to say so.
+constexpr int kKilledMs = 2000;
 
 QString NotReadable() {
     return QStringLiteral("Access 形式のファイルとして読み込めません。");
 }
 
-MdbCatalogEntry* FindTable(MdbHandle* mdb, const QString& name) {
-    const QByteArray wanted = name.toUtf8();
-    for (unsigned int i = 0; i < mdb->num_catalog; ++i) {
-        auto* entry = static_cast<MdbCatalogEntry*>(g_ptr_array_index(mdb->catalog, i));
-        if (entry->object_type == MDB_TABLE && mdb_is_user_table(entry) &&
-            wanted == QByteArray(entry->object_name))
-            return entry;
-    }
-    return nullptr;
+QString Damaged() {
+    return QStringLiteral("Access 形式のファイルとして読み込めません（ファイルが壊れています）。");
 }
 
-bool ReadTable(MdbCatalogEntry* entry, int maxRows, DataTable& out) {
-    Table table(mdb_read_table(entry));
-    if (!table || !mdb_read_columns(table.get())) return false;
-    const unsigned int count = table->num_cols;
-    const size_t bindSize = entry->mdb->bind_size;
-    std::vector<std::vector<char>> buffers(count, std::vector<char>(bindSize + 1, '\0'));
-    std::vector<int> lengths(count, 0);
-    std::vector<bool> binary(count, false);
-    for (unsigned int i = 0; i < count; ++i) {
-        auto* column = static_cast<MdbColumn*>(g_ptr_array_index(table->columns, i));
-        out.fields << QString::fromUtf8(column->name);
-        binary[i] = column->col_type == MDB_OLE || column->col_type == MDB_BINARY;
-        if (mdb_bind_column(table.get(), static_cast<int>(i) + 1, buffers[i].data(), &lengths[i]) <
-            0)
-            return false;
+QString HelperMissing(const QString& program) {
+    return QStringLiteral("Access 形式のファイルを読むプログラム（%1）を起動できません。")
+        .arg(QDir::toNativeSeparators(program));
+}
+
+TablesRead Failure(const QString& why) {
+    TablesRead read;
+    read.failure = why;
+    return read;
+}
+
+QString& ProgramOverride() {
+    static QString program;
+    return program;
+}
+
+// The helper's environment: the program's own, with libmdb's settings fixed.
+QProcessEnvironment HelperEnvironment() {
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    // Access 97 files hold their text in the code page of the system that wrote them.
+    env.insert(QStringLiteral("MDB_JET3_CHARSET"), QStringLiteral("CP932"));
+    env.insert(QStringLiteral("MDBICONV"), QStringLiteral("UTF-8"));
+    env.remove(QStringLiteral("MDBOPTS"));  // debugging options print into the dump
+    return env;
+}
+
+// Reads the helper's output front to back; every step checks what it finds.
+class DumpCursor {
+  public:
+    explicit DumpCursor(QByteArrayView bytes) : bytes_(bytes) {}
+
+    bool atEnd() const { return pos_ == bytes_.size(); }
+    bool take(QByteArrayView text) {
+        if (!bytes_.sliced(pos_).startsWith(text)) return false;
+        pos_ += text.size();
+        return true;
     }
-    mdb_rewind_table(table.get());
-    while (static_cast<int>(out.rows.size()) < maxRows && mdb_fetch_row(table.get())) {
+    // A tag alone on its line.
+    bool line(char tag) {
+        const char text[] = {tag, '\n'};
+        return take(QByteArrayView(text, sizeof text));
+    }
+    // A tag, a number of 1 to 9 digits and `end`.
+    bool number(char tag, char end, qsizetype& value) {
+        if (!take(QByteArrayView(&tag, 1))) return false;
+        value = 0;
+        int digits = 0;
+        for (; pos_ < bytes_.size() && bytes_[pos_] >= '0' && bytes_[pos_] <= '9'; ++pos_) {
+            if (++digits > 9) return false;
+            value = value * 10 + (bytes_[pos_] - '0');
+        }
+        return digits > 0 && take(QByteArrayView(&end, 1));
+    }
+    // A tag, a length, a colon, that many bytes of UTF-8 text and a line break.
+    bool text(char tag, QString& out) {
+        qsizetype length = 0;
+        if (!number(tag, ':', length) || length > kMaxChunk || length >= bytes_.size() - pos_)
+            return false;
+        QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+        out = utf8(bytes_.sliced(pos_, length));
+        pos_ += length;
+        return !utf8.hasError() && take("\n");
+    }
+
+  private:
+    QByteArrayView bytes_;
+    qsizetype pos_ = 0;
+};
+
+bool ParseTable(DumpCursor& in, int maxRows, DataTable& table) {
+    qsizetype fields = 0;
+    if (!in.number(mdbdump::kTable, '\n', fields)) return false;
+    for (qsizetype i = 0; i < fields; ++i) {
+        QString name;
+        if (!in.text(mdbdump::kField, name) || name.isEmpty()) return false;
+        table.fields << name;
+    }
+    while (in.line(mdbdump::kRow)) {
+        if (static_cast<qsizetype>(table.rows.size()) >= maxRows) return false;
         std::vector<std::optional<QString>> row;
-        for (unsigned int i = 0; i < count; ++i) {
-            const int length = qBound(0, lengths[i], static_cast<int>(bindSize));
-            if (length == 0) {
-                row.emplace_back();  // null (the file allows no empty text)
-            } else if (binary[i]) {
-                out.oddValue = true;
+        for (qsizetype i = 0; i < fields; ++i) {
+            QString value;
+            if (in.line(mdbdump::kNull)) {
                 row.emplace_back();
+            } else if (in.line(mdbdump::kNotText)) {
+                table.oddValue = true;
+                row.emplace_back();
+            } else if (in.text(mdbdump::kValue, value)) {
+                row.emplace_back(std::move(value));
             } else {
-                row.emplace_back(QString::fromUtf8(buffers[i].data(), length));
+                return false;
             }
         }
-        out.rows.push_back(std::move(row));
+        table.rows.push_back(std::move(row));
     }
-    return true;
+    return in.line(mdbdump::kTableEnd);
 }
 
-}  // namespace
-
-TablesRead ReadMdbTablesHere(const QString& path, const std::vector<TableRequest>& requests) {
-    TablesRead result;
-    // Access 97 files hold their text in the code page of the system that wrote them.
-    if (qEnvironmentVariableIsEmpty("MDB_JET3_CHARSET"))
-        qputenv("MDB_JET3_CHARSET", QByteArrayLiteral("CP932"));
-    Handle mdb(mdb_open(QFile::encodeName(path).constData(), MDB_NOFLAGS));
-    if (!mdb || !mdb_read_catalog(mdb.get(), MDB_TABLE)) {
-        result.failure = NotReadable();
-        return result;
-    }
+bool Parse(DumpCursor& in, const std::vector<TableRequest>& requests, TablesRead& read) {
+    if (!in.take(mdbdump::kHeader)) return false;
     for (const TableRequest& request : requests) {
-        MdbCatalogEntry* entry = FindTable(mdb.get(), request.name);
-        if (!entry) {
-            result.tables.emplace_back();
-            continue;
+        const bool damaged = in.line(mdbdump::kDamaged);
+        if (damaged || in.line(mdbdump::kUnreadable)) {
+            read = Failure(damaged ? Damaged() : NotReadable());
+            return in.atEnd();
         }
-        DataTable table;
-        if (!ReadTable(entry, request.maxRows, table)) {
-            result.tables.clear();
-            result.failure = NotReadable();
-            return result;
-        }
-        result.tables.emplace_back(std::move(table));
-    }
-    return result;
-}
-
-namespace {
-
-constexpr int kReadSeconds = 20;
-
-QByteArray Serialize(const TablesRead& read) {
-    QByteArray bytes;
-    QDataStream out(&bytes, QIODevice::WriteOnly);
-    out << read.failure << static_cast<qint32>(read.tables.size());
-    for (const auto& table : read.tables) {
-        out << table.has_value();
-        if (!table) continue;
-        out << table->fields << table->oddValue << static_cast<qint32>(table->rows.size());
-        for (const auto& row : table->rows) {
-            out << static_cast<qint32>(row.size());
-            for (const auto& cell : row) out << cell.has_value() << cell.value_or(QString());
-        }
-    }
-    return bytes;
-}
-
-bool Deserialize(const QByteArray& bytes, TablesRead& read) {
-    QDataStream in(bytes);
-    qint32 tables = 0;
-    in >> read.failure >> tables;
-    for (qint32 t = 0; t < tables && in.status() == QDataStream::Ok; ++t) {
-        bool present = false;
-        in >> present;
-        if (!present) {
+        if (in.line(mdbdump::kNoTable)) {
             read.tables.emplace_back();
             continue;
         }
         DataTable table;
-        qint32 rows = 0;
-        in >> table.fields >> table.oddValue >> rows;
-        for (qint32 r = 0; r < rows && in.status() == QDataStream::Ok; ++r) {
-            qint32 cells = 0;
-            in >> cells;
-            std::vector<std::optional<QString>> row;
-            for (qint32 c = 0; c < cells && in.status() == QDataStream::Ok; ++c) {
-                bool has = false;
-                QString value;
-                in >> has >> value;
-                row.push_back(has ? std::optional<QString>(value) : std::nullopt);
-            }
-            table.rows.push_back(std::move(row));
-        }
-        read.tables.push_back(std::move(table));
+        if (!ParseTable(in, request.maxRows, table)) return false;
+        read.tables.emplace_back(std::move(table));
     }
-    return in.status() == QDataStream::Ok && in.atEnd();
-}
-
-void WriteAll(int fd, const QByteArray& bytes) {
-    qsizetype done = 0;
-    while (done < bytes.size()) {
-        const ssize_t n =
-            ::write(fd, bytes.constData() + done, static_cast<size_t>(bytes.size() - done));
-        if (n < 0 && errno == EINTR) continue;
-        if (n <= 0) return;
-        done += n;
-    }
+    return in.line(mdbdump::kEnd) && in.atEnd();
 }
 
 }  // namespace
 
-TablesRead ReadMdbTables(const QString& path, const std::vector<TableRequest>& requests) {
-    // libmdb is C code reading whatever the file holds: a damaged file could crash it or send
-    // it round in circles. It reads in a child process, so that neither takes the program (and
-    // the operator's unsaved values) with it.
-    TablesRead failed;
-    failed.failure =
-        QStringLiteral("Access 形式のファイルとして読み込めません（ファイルが壊れています）。");
-    int fds[2];
-    if (::pipe(fds) != 0) return ReadMdbTablesHere(path, requests);
-    const pid_t child = ::fork();
-    if (child < 0) {
-        ::close(fds[0]);
-        ::close(fds[1]);
-        return ReadMdbTablesHere(path, requests);
+bool ParseMdbDump(const QByteArray& output, const std::vector<TableRequest>& requests,
+                  TablesRead& read) {
+    read = {};
+    DumpCursor in(output);
+    if (Parse(in, requests, read)) return true;
+    read = {};
+    return false;
+}
+
+QString MdbDumpProgram() {
+    if (!ProgramOverride().isEmpty()) return ProgramOverride();
+    return QDir(QCoreApplication::applicationDirPath())
+        .filePath(QString::fromLatin1(mdbdump::kProgramName));
+}
+
+void SetMdbDumpProgram(const QString& program) {
+    ProgramOverride() = program;
+}
+
+TablesRead RunMdbDump(const QString& program, const QString& path,
+                      const std::vector<TableRequest>& requests, int timeLimitMs) {
+    QStringList arguments{QFileInfo(path).absoluteFilePath()};
+    for (const TableRequest& request : requests)
+        arguments << request.name << QString::number(qMax(0, request.maxRows));
+    QProcess helper;
+    helper.setProgram(program);
+    helper.setArguments(arguments);
+    helper.setProcessEnvironment(HelperEnvironment());
+    helper.setStandardInputFile(QProcess::nullDevice());
+    helper.setStandardErrorFile(QProcess::nullDevice());
+
+    // The wait runs the application's events, not the operator's input: the window repaints
+    // and its timers tick, but no other operation starts in the middle of this one.
+    QEventLoop loop;
+    QTimer limit;
+    limit.setSingleShot(true);
+    QByteArray output;
+    bool startFailed = false;
+    QObject::connect(&helper, &QProcess::readyReadStandardOutput, &loop, [&] {
+        output += helper.readAllStandardOutput();
+        if (output.size() > kMaxOutput) loop.quit();
+    });
+    QObject::connect(&helper, &QProcess::finished, &loop, &QEventLoop::quit);
+    QObject::connect(&helper, &QProcess::errorOccurred, &loop, [&](QProcess::ProcessError error) {
+        if (error != QProcess::FailedToStart) return;
+        startFailed = true;
+        loop.quit();
+    });
+    QObject::connect(&limit, &QTimer::timeout, &loop, &QEventLoop::quit);
+    helper.start(QIODevice::ReadOnly);
+    limit.start(timeLimitMs);
+    // A start that fails may say so at once, before the loop runs.
+    if (!startFailed && helper.state() != QProcess::NotRunning)
+        loop.exec(QEventLoop::ExcludeUserInputEvents);
+
+    if (startFailed) return Failure(HelperMissing(program));
+    if (helper.state() != QProcess::NotRunning) {
+        // Out of time, too much output, or the application is ending.
+        helper.kill();
+        helper.waitForFinished(kKilledMs);
+        return Failure(Damaged());
     }
-    if (child == 0) {
-        ::close(fds[0]);
-        WriteAll(fds[1], Serialize(ReadMdbTablesHere(path, requests)));
-        ::_exit(0);
-    }
-    ::close(fds[1]);
-    QByteArray bytes;
-    QDeadlineTimer deadline(kReadSeconds * 1000);
-    bool ended = false;
-    while (!deadline.hasExpired()) {
-        pollfd p{fds[0], POLLIN, 0};
-        const int ready =
-            ::poll(&p, 1, static_cast<int>(qMax<qint64>(1, deadline.remainingTime())));
-        if (ready < 0 && errno == EINTR) continue;
-        if (ready <= 0) break;
-        char buffer[65536];
-        const ssize_t n = ::read(fds[0], buffer, sizeof buffer);
-        if (n < 0 && errno == EINTR) continue;
-        if (n <= 0) {
-            ended = true;
-            break;
-        }
-        bytes.append(buffer, n);
-    }
-    ::close(fds[0]);
-    if (!ended) ::kill(child, SIGKILL);
-    int status = 0;
-    while (::waitpid(child, &status, 0) < 0 && errno == EINTR) {
-    }
+    output += helper.readAllStandardOutput();
+    if (helper.exitStatus() != QProcess::NormalExit || helper.exitCode() != 0 ||
+        output.size() > kMaxOutput)
+        return Failure(Damaged());
     TablesRead read;
-    if (!ended || !WIFEXITED(status) || WEXITSTATUS(status) != 0 || !Deserialize(bytes, read))
-        return failed;
+    if (!ParseMdbDump(output, requests, read)) return Failure(Damaged());
     return read;
+}
+
+TablesRead ReadMdbTables(const QString& path, const std::vector<TableRequest>& requests) {
+    return RunMdbDump(MdbDumpProgram(), path, requests, kReadMs);
 }

@@ -40,7 +40,10 @@ void DataFileView::load(int mode) {
     const QString path = dialogs_.askOpen ? dialogs_.askOpen(startFolder()) : QString();
     if (path.isEmpty()) return;
     remember(path);
+    // An Access file is read by a helper program, which may take a while: busy pointer meanwhile.
+    window_.setBusy(true);
     const DataFileLoad loaded = LoadDataFile(window_.store(), path, mode);
+    window_.setBusy(false);
     if (loaded.storeChanged) window_.redraw();
     show(loaded.messages);
 }
