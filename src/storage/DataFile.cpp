@@ -19,9 +19,11 @@ QString CannotOpen() {
     return QStringLiteral("ファイルを開けません。");
 }
 
-QString CannotRead(const QString& reason) {
-    // A reason that already names the damage is not followed by a guess at it.
-    if (reason == DamagedFileReason()) return QStringLiteral("ファイルを読み込めません。\n") + reason;
+QString CannotRead(const QString& reason, bool fileAtFault) {
+    // A reason that already names the damage, or lies with this program, is not preceded by a
+    // guess at damage.
+    if (!fileAtFault || reason == DamagedFileReason())
+        return QStringLiteral("ファイルを読み込めません。\n") + reason;
     return QStringLiteral("ファイルを読み込めません。ファイルが壊れている可能性があります。\n") +
            reason;
 }
@@ -147,7 +149,7 @@ DataFileLoad LoadDataFile(SettingsStore& store, const QString& path, int mode) {
     QString refusal;
     TablesRead read = ReadTables(path, requests, refusal);
     if (!refusal.isEmpty() || !read.failure.isEmpty()) {
-        out.messages << (refusal.isEmpty() ? CannotRead(read.failure) : refusal);
+        out.messages << (refusal.isEmpty() ? CannotRead(read.failure, read.fileAtFault) : refusal);
         return out;
     }
     std::optional<DataTable> products, settings;

@@ -25,4 +25,6 @@ struct TableRequest {
 struct TablesRead {
     std::vector<std::optional<DataTable>> tables;
     QString failure;  // empty when the file was read
+    // The failure lies with the file, not with this program (a reader it could not start).
+    bool fileAtFault = true;
 };

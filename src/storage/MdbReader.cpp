@@ -203,7 +203,11 @@ TablesRead RunMdbDump(const QString& program, const QString& path,
     if (!startFailed && helper.state() != QProcess::NotRunning)
         loop.exec(QEventLoop::ExcludeUserInputEvents);
 
-    if (startFailed) return Failure(HelperMissing(program));
+    if (startFailed) {
+        TablesRead read = Failure(HelperMissing(program));
+        read.fileAtFault = false;
+        return read;
+    }
     if (helper.state() != QProcess::NotRunning) {
         // Out of time, too much output, or the application is ending.
         helper.kill();

@@ -216,6 +216,7 @@ class MdbReaderTest : public QObject {
         QVERIFY2(read.failure.startsWith("Access 形式のファイルを読むプログラム（") &&
                      read.failure.contains(helper),
                  qPrintable(read.failure));
+        QVERIFY(!read.fileAtFault);  // no guess at a damaged file in front of it
     }
 
     // libmdb's settings are given to the helper only; this process's environment stays.
