@@ -4,53 +4,19 @@
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
-#include <cstdio>
 
-#include "link/IndicatorLink.h"
-#include "platform/QtSerialPort.h"
-#include "support/SimProcess.h"
+#include "BenchSupport.h"
 #include "transfer/SettingTransfers.h"
 
 namespace {
 
-class QuietView : public OperatorView {
-  public:
-    void setStatusText(const QString&) override {}
-    void setProgressVisible(bool) override {}
-    void setProgress(int) override {}
-    void setBusy(bool) override {}
-    void showMessage(const QString& text) override { lastMessage = text; }
-    void beep() override {}
-    void setTestResult(int, const QString&) override {}
-    void redraw() override {}
-    QString lastMessage;
-};
-
-struct Bench {
-    Bench(const QStringList& simArgs, int periodMs)
-        : sim(simArgs),
-          port([this](int) { return sim.device(); }),
-          link(store, view, pump, periodMs) {
-        link.setActivePort(&port);
-        port.open();
-    }
-    SimProcess sim;
-    QtSerialPort port;
-    SettingsStore store;
-    QuietView view;
-    QtEventPump pump;
-    IndicatorLink link;
-};
+using bench::Bench;
+using bench::Figure;
 
 double ProcessCpuSeconds() {
     timespec ts{};
     clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &ts);
     return static_cast<double>(ts.tv_sec) + static_cast<double>(ts.tv_nsec) / 1e9;
-}
-
-void Figure(const char* name, double value, const char* unit) {
-    std::printf("figure %s %.3f %s\n", name, value, unit);
-    std::fflush(stdout);
 }
 
 void ExchangeOverhead() {
@@ -85,26 +51,14 @@ void WaitCpu() {
 }
 
 void ReadSettingsLineRatio() {
-    const int baud = qEnvironmentVariableIntValue("BENCH_BAUD")
-                         ? qEnvironmentVariableIntValue("BENCH_BAUD")
-                         : 19200;
-    const int bitsPerChar = 10;  // 7O1: start, 7 data, parity, stop
-    Bench b({"--baud", QString::number(baud), "--framing", QString::number(bitsPerChar)},
-            IndicatorLink::kDefaultPeriodMs);
+    Bench b(bench::PacedLine(), IndicatorLink::kDefaultPeriodMs);
     SettingTransfers transfers(b.link);
     QElapsedTimer clock;
     clock.start();
     transfers.readAllSettings();
     const double wall = static_cast<double>(clock.nsecsElapsed()) / 1e9;
-    // Characters on the line: "W" + code + CR out, "W" + code + value + CR LF back.
     const QStringList requests = b.sim.requests();
-    qint64 chars = 0;
-    for (const QString& r : requests) {
-        const QString code = r.mid(1, 2);
-        chars += r.size() + 1;
-        chars += 3 + b.store.value(code).size() + 2;
-    }
-    const double lineTime = static_cast<double>(chars) * bitsPerChar / baud;
+    const double lineTime = bench::LineSeconds(requests);
     Figure("read_settings_requests", requests.size(), "requests");
     Figure("read_settings_seconds", wall, "s");
     Figure("read_settings_line_seconds", lineTime, "s");

@@ -1,11 +1,14 @@
 #!/usr/bin/env bash
-# Configures and builds into build/ (or $BUILD_DIR).
+# Configures and builds into build/ (or $BUILD_DIR), warnings failing the build. Further
+# arguments go to CMake (as -DRUSK_SANITIZE=address); $BUILD_TYPE (RelWithDebInfo) applies when
+# the folder is first configured; $JOBS (2) parallel jobs.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 BUILD_DIR=${BUILD_DIR:-build}
-generator=()
-command -v ninja >/dev/null 2>&1 && generator=(-G Ninja)
+configure=(-DRUSK_WERROR=ON "$@")
 if [ ! -f "$BUILD_DIR/CMakeCache.txt" ]; then
-  cmake -S . -B "$BUILD_DIR" "${generator[@]}" -DCMAKE_BUILD_TYPE=RelWithDebInfo
+  command -v ninja >/dev/null 2>&1 && configure=(-G Ninja "${configure[@]}")
+  configure+=(-DCMAKE_BUILD_TYPE="${BUILD_TYPE:-RelWithDebInfo}")
 fi
-cmake --build "$BUILD_DIR" -j"$(nproc)"
+cmake -S . -B "$BUILD_DIR" "${configure[@]}"
+cmake --build "$BUILD_DIR" -j"${JOBS:-2}"

@@ -79,7 +79,8 @@ class ConfigurationTest : public QObject {
                                            "[RS232C2]\r\nCommPort= 4\r\nSettings=1200,n,8,1\r\n")
                                     << 3 << "9600,E,8,2" << 4 << "1200,n,8,1";
         QTest::newRow("upper case, blanks, NULs")
-            << QByteArray("[RS232c1]\nCOMMPORT =  5 \nSETTINGS= 4800,o,7,2 \0\0\n[rs232C2]\n", 70)
+            << (QByteArray("[RS232c1]\nCOMMPORT =  5 \nSETTINGS= 4800,o,7,2 ") +
+                QByteArray(2, '\0') + "\n[rs232C2]\n")
             << 5 << "4800,o,7,2" << 2 << "19200,o,7,1";
         QTest::newRow("port not a number")
             << QByteArray("[RS232C1]\nCommPort=Com3\n") << 1 << "19200,o,7,1" << 2 << "19200,o,7,1";

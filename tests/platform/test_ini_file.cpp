@@ -70,10 +70,11 @@ class IniFileTest : public QObject {
                                          << "K"
                                          << "d"
                                          << "\"";
-        QTest::newRow("NULs after value") << QByteArray("[S]\nK=19200,o,7,1\0\0\0\n", 24) << "S"
-                                          << "K"
-                                          << "d"
-                                          << "19200,o,7,1";
+        QTest::newRow("NULs after value")
+            << (QByteArray("[S]\nK=19200,o,7,1") + QByteArray(3, '\0') + "\n") << "S"
+            << "K"
+            << "d"
+            << "19200,o,7,1";
         QTest::newRow("NUL padded tail") << QByteArray("[S]\nK=v\n\0\0\0\0\0\0", 14) << "S"
                                          << "K"
                                          << "d"

@@ -1,0 +1,73 @@
+// All-read figures over a pseudo-terminal against the simulated F805: 100 products, then its 59
+// settings. Prints one line per figure: "figure <name> <value> <unit>".
+#include <QCoreApplication>
+#include <QElapsedTimer>
+
+#include "BenchSupport.h"
+#include "transfer/ProductTransfers.h"
+#include "transfer/SettingTransfers.h"
+
+namespace {
+
+using bench::Bench;
+using bench::Figure;
+
+// The product tab as the transfers see it; an all-read asks it nothing.
+class StillPanel : public ProductPanel {
+  public:
+    QString selectorText() const override { return QStringLiteral("0"); }
+    int selectedProduct() const override { return selected_; }
+    void selectProduct(int n) override { selected_ = n; }
+    int targetProduct() const override { return 0; }
+    QString shownValue(int) const override { return QString(); }
+
+  private:
+    int selected_ = 0;
+};
+
+struct AllRead {
+    QStringList requests;
+    double seconds = 0;
+};
+
+// Reads everything from a fresh simulator started with `simArgs`. A message (a time-out, a
+// fault) or a value missing from the store makes the figures meaningless: reported on stderr.
+AllRead RunAllRead(const QStringList& simArgs) {
+    Bench b(simArgs, IndicatorLink::kDefaultPeriodMs);
+    StillPanel panel;
+    ProductTransfers products(b.link, panel);
+    SettingTransfers settings(b.link);
+    QElapsedTimer clock;
+    clock.start();
+    {
+        const auto operation = b.link.beginOperation();
+        products.allRead(settings);
+    }
+    AllRead run{{}, static_cast<double>(clock.nsecsElapsed()) / 1e9};
+    run.requests = b.sim.requests();
+    if (!b.view.lastMessage.isEmpty())
+        std::fprintf(stderr, "all-read said: %s\n", qPrintable(b.view.lastMessage));
+    for (int n = 0; n < SettingsStore::kProducts; ++n)
+        for (int item = 0; item < SettingsStore::kProductItems; ++item)
+            if (b.store.product(n, item).size() != 5)
+                std::fprintf(stderr, "product %d item %d not read\n", n, item);
+    return run;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+
+    RunAllRead({});  // warm up: page in the program and the simulator
+    const AllRead unpaced = RunAllRead({});
+    Figure("all_read_requests", unpaced.requests.size(), "requests");
+    Figure("all_read_unpaced_s", unpaced.seconds, "s");
+
+    const AllRead paced = RunAllRead(bench::PacedLine());
+    const double lineTime = bench::LineSeconds(paced.requests);
+    Figure("all_read_seconds", paced.seconds, "s");
+    Figure("all_read_line_seconds", lineTime, "s");
+    Figure("all_read_line_ratio", paced.seconds / lineTime, "ratio");
+    return 0;
+}
