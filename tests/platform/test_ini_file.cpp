@@ -241,9 +241,9 @@ class IniFileTest : public QObject {
         QTest::newRow("mark kept") << QByteArray("\xEF\xBB\xBF[S]\nK=1\n") << "S"
                                    << "K"
                                    << "表" << QByteArray("\xEF\xBB\xBF[S]\nK=表\n");
-        QTest::newRow("NULs elsewhere kept") << QByteArray("[S]\nA=x\0y\nK=1\n", 15) << "S"
+        QTest::newRow("NULs elsewhere kept") << (QByteArray("[S]\nA=x") + '\0' + "y\nK=1\n") << "S"
                                              << "K"
-                                             << "2" << QByteArray("[S]\nA=x\0y\nK=2\n", 15);
+                                             << "2" << (QByteArray("[S]\nA=x") + '\0' + "y\nK=2\n");
         QTest::newRow("Shift-JIS rewritten as UTF-8")
             << QByteArray("[Path]\r\nPath1=" + kSjisPath + "\r\n[RS232C1]\r\nCommPort= 1\r\n")
             << "RS232C1"
