@@ -199,9 +199,15 @@ void IndicatorLink::routeReply(const QString& line, ReplyFor what) {
     if (HasControlCharacter(value)) return;
     if (code[0] == u'1' && code[1] >= u'0' && code[1] <= u'7') {
         store_.setProduct(store_.currentProduct(), code[1].digitValue(), value);
+        runs_.read({store_.currentProduct(), code, value});
         return;
     }
-    store_.setValue(code, value);
+    if (store_.setValue(code, value)) runs_.read({-1, code, value});
+}
+
+RunLog::Handle IndicatorLink::beginRun(TransferRun::Direction direction, const QString& operation) {
+    return runs_.begin(direction, operation, store_.model(),
+                       activePort_ ? activePort_->deviceName() : QString());
 }
 
 QString IndicatorLink::ReplyLineOf(const QByteArray& received) {

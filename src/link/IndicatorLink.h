@@ -7,6 +7,7 @@
 #include <optional>
 
 #include "link/OperatorView.h"
+#include "link/RunLog.h"
 #include "model/SettingsStore.h"
 #include "platform/EventPump.h"
 #include "platform/SerialPort.h"
@@ -119,6 +120,13 @@ class IndicatorLink : public QObject {
     SettingsStore& store() { return store_; }
     OperatorView& view() { return view_; }
 
+    // What the running operation reads and sends; every value a setting reply stores is noted
+    // here. Transfers open a run for each operation and note what they send.
+    RunLog& runs() { return runs_; }
+    // Opens the run of an operation on the active port and the store's model.
+    [[nodiscard]] RunLog::Handle beginRun(TransferRun::Direction direction,
+                                          const QString& operation);
+
   private:
     enum class ReadMode { OneCharacter, AllWaiting };
     // The shared wait loop: ends at the first LF or at a time-out.
@@ -137,6 +145,7 @@ class IndicatorLink : public QObject {
     QByteArray replyBuffer_;
     QByteArray replySnapshot_;
     QString lastReply_;
+    RunLog runs_;
     bool timedOut_ = false;
     bool operationRunning_ = false;
     bool waiting_ = false;

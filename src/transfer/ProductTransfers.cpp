@@ -2,10 +2,10 @@
 
 #include <cmath>
 
-#include "link/OperationTrap.h"
 #include "model/DisplayFormat.h"
 #include "model/Validation.h"
 #include "transfer/SettingTransfers.h"
+#include "transfer/TransferTrap.h"
 
 const QString ProductTransfers::kInvalidProductText = QStringLiteral("銘柄データが無効です");
 const QString ProductTransfers::kInvalidStoredText =
@@ -57,7 +57,8 @@ void ProductTransfers::changeProductBody() {
 
 void ProductTransfers::readOneProduct() {
     // What came in is shown, also after a time-out or a fault.
-    Trapped(link_.view(), ErrorHint::Port8018, [this] { readProduct(panel_.selectedProduct()); });
+    TrappedRun(link_, TransferRun::Direction::Read, QStringLiteral("１銘柄読みだし"),
+               [this] { readProduct(panel_.selectedProduct()); });
     link_.view().redraw();
 }
 
@@ -65,8 +66,9 @@ bool ProductTransfers::readAllProducts() {
     OperatorView& view = link_.view();
     // A fault (a lost port, an answer without a product number) would most likely meet every
     // later product too: one report, and the read ends with what came in shown.
-    return Trapped(
-        view, ErrorHint::Port8018, [this] { readAllBody(); },
+    return TrappedRun(
+        link_, TransferRun::Direction::Read, QStringLiteral("全銘柄読みだし"),
+        [this] { readAllBody(); },
         [&view] {
             StopShown(view, QStringLiteral("銘柄読み込み中断"));
             view.redraw();
@@ -90,7 +92,7 @@ void ProductTransfers::readAllBody() {
 }
 
 void ProductTransfers::writeOneProduct() {
-    Trapped(link_.view(), ErrorHint::Port8018, [this] {
+    TrappedRun(link_, TransferRun::Direction::Write, QStringLiteral("１銘柄書き込み"), [this] {
         const int n = panel_.selectedProduct();
         if (!storedProductValid(n)) {
             link_.view().showMessage(kInvalidStoredText);
@@ -102,9 +104,9 @@ void ProductTransfers::writeOneProduct() {
 
 bool ProductTransfers::writeAllProducts() {
     OperatorView& view = link_.view();
-    return Trapped(
-        view, ErrorHint::Port8018, [this] { writeAllBody(); },
-        [&view] { StopShown(view, QStringLiteral("銘柄送信中断")); });
+    return TrappedRun(
+        link_, TransferRun::Direction::Write, QStringLiteral("全銘柄書き込み"),
+        [this] { writeAllBody(); }, [&view] { StopShown(view, QStringLiteral("銘柄送信中断")); });
 }
 
 void ProductTransfers::writeAllBody() {
@@ -131,7 +133,7 @@ void ProductTransfers::writeAllBody() {
 }
 
 void ProductTransfers::writeShownToTarget() {
-    Trapped(link_.view(), ErrorHint::Port8018, [this] {
+    TrappedRun(link_, TransferRun::Direction::Write, QStringLiteral("表示ﾃﾞｰﾀ書き込み"), [this] {
         // The values sent are the ones that passed the check.
         const QStringList values = checkedShownValues();
         if (values.isEmpty()) {
@@ -141,14 +143,15 @@ void ProductTransfers::writeShownToTarget() {
         const QString selection = ProductSelectionRequest(panel_.targetProduct());
         if (link_.probeLink() == WaitOutcome::TimedOut) return;
         // The store is not changed.
-        sendValues(selection, values);
+        sendValues(panel_.targetProduct(), selection, values);
     });
 }
 
 void ProductTransfers::writeShownToAll() {
     OperatorView& view = link_.view();
-    Trapped(
-        view, ErrorHint::Port8018, [this] { writeShownToAllBody(); },
+    TrappedRun(
+        link_, TransferRun::Direction::Write, QStringLiteral("全銘柄表示ﾃﾞｰﾀ書き込み"),
+        [this] { writeShownToAllBody(); },
         [&view] { StopShown(view, QStringLiteral("銘柄書き込み中断")); });
 }
 
@@ -172,7 +175,7 @@ void ProductTransfers::writeShownToAllBody() {
             view.setProgressVisible(false);
             return;
         }
-        sendValues(ProductSelectionRequest(n), values);
+        sendValues(n, ProductSelectionRequest(n), values);
         view.setProgress(n);
     }
     // Also after a time-out.
@@ -182,12 +185,16 @@ void ProductTransfers::writeShownToAllBody() {
 }
 
 void ProductTransfers::allRead(SettingTransfers& settings) {
-    // After a time-out the settings half still runs (and stops at its first request); after a
-    // reported fault it is not started, so one fault makes one message.
+    // One run for both halves. After a time-out the settings half still runs (and stops at its
+    // first request); after a reported fault it is not started, so one fault makes one message.
+    const RunLog::Handle run =
+        link_.beginRun(TransferRun::Direction::Read, QStringLiteral("一括読みだし"));
     if (readAllProducts()) settings.readAllSettings();
 }
 
 void ProductTransfers::allWrite(SettingTransfers& settings) {
+    const RunLog::Handle run =
+        link_.beginRun(TransferRun::Direction::Write, QStringLiteral("一括書き込み"));
     if (writeAllProducts()) settings.writeAllSettings();
 }
 
@@ -227,12 +234,16 @@ WaitOutcome ProductTransfers::writeProduct(int n) {
     QStringList values;
     for (int item = 0; item < SettingsStore::kProductItems; ++item)
         values << link_.store().product(n, item);
-    return sendValues(selection, values);
+    return sendValues(n, selection, values);
 }
 
-WaitOutcome ProductTransfers::sendValues(const QString& selection, const QStringList& values) {
+WaitOutcome ProductTransfers::sendValues(int product, const QString& selection,
+                                         const QStringList& values) {
     link_.sendLine(selection);
-    for (int item = 0; item < values.size(); ++item) link_.sendLine(ItemCode(item) + values[item]);
+    for (int item = 0; item < values.size(); ++item) {
+        link_.sendLine(ItemCode(item) + values[item]);
+        link_.runs().sent({product, ItemCode(item).mid(1), values[item]});
+    }
     return link_.syncPoint();
 }
 

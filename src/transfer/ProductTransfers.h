@@ -59,7 +59,8 @@ class ProductTransfers {
     WaitOutcome queryCurrentProduct();
     // The eight shown values, or an empty list when any fails its mask.
     QStringList checkedShownValues() const;
-    WaitOutcome sendValues(const QString& selection, const QStringList& values);
+    // Selects the product and sends its eight values, then a sync.
+    WaitOutcome sendValues(int product, const QString& selection, const QStringList& values);
 
     IndicatorLink& link_;
     ProductPanel& panel_;

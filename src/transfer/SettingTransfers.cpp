@@ -1,14 +1,15 @@
 #include "transfer/SettingTransfers.h"
 
-#include "link/OperationTrap.h"
 #include "transfer/SettingPlan.h"
+#include "transfer/TransferTrap.h"
 
 void SettingTransfers::readAllSettings() {
     // A fault part-way (a lost port) is reported once; the values read so far are shown and
     // the status says the read stopped.
     OperatorView& view = link_.view();
-    Trapped(
-        view, ErrorHint::Port8018, [this] { readAll(); },
+    TrappedRun(
+        link_, TransferRun::Direction::Read, QStringLiteral("設定値読み出し"),
+        [this] { readAll(); },
         [&view] {
             StopShown(view, QStringLiteral("設定値 読み込み中断"));
             view.redraw();
@@ -17,9 +18,9 @@ void SettingTransfers::readAllSettings() {
 
 void SettingTransfers::writeAllSettings() {
     OperatorView& view = link_.view();
-    Trapped(
-        view, ErrorHint::Port8018, [this] { writeAll(); },
-        [&view] { StopShown(view, QStringLiteral("設定値送信中断")); });
+    TrappedRun(
+        link_, TransferRun::Direction::Write, QStringLiteral("設定値書き込み"),
+        [this] { writeAll(); }, [&view] { StopShown(view, QStringLiteral("設定値送信中断")); });
 }
 
 void SettingTransfers::readAll() {
@@ -59,7 +60,9 @@ void SettingTransfers::writeAll() {
                 // An empty slot is skipped: "W" + code alone would be a read request, and its
                 // unawaited reply would shift every later sync by one line.
                 const QString value = store.value(step.text);
-                if (!value.isEmpty()) link_.sendLine(QStringLiteral("W") + step.text + value);
+                if (value.isEmpty()) break;
+                link_.sendLine(QStringLiteral("W") + step.text + value);
+                link_.runs().sent({-1, step.text, value});
                 break;
             }
             case TransferStep::Sync:

@@ -672,6 +672,52 @@ class ProductTransfersTest : public QObject {
         QCOMPARE(f.view.progress, 0);
     }
 
+    // Each operation hands its listener one run: what went through, in order, and whether it
+    // ran to its end. All-read and all-write are one run each.
+    void runsTellWhatWentThrough() {
+        struct Runs : TransferListener {
+            void transferRun(const TransferRun& run) override { got.push_back(run); }
+            std::vector<TransferRun> got;
+        } runs;
+        LinkFixture f;
+        ProductIndicator ind(f);
+        auto products = f.port.responder;
+        f.answerLikeIndicator();
+        auto settings = f.port.responder;
+        f.port.responder = [&](const QString& r) {
+            return r.startsWith("W1") || r.startsWith("W00") || r == "RA" ? products(r)
+                                                                          : settings(r);
+        };
+        f.link.runs().setListener(&runs);
+        FakePanel panel;
+        SettingTransfers settingTransfers(f.link);
+        ProductTransfers t(f.link, panel);
+        t.allRead(settingTransfers);
+        const QString read42 = ind.values[42][5];
+        FillStore(f.store);
+        t.allWrite(settingTransfers);
+        ind.hook = [&ind](const QString& r) {
+            return ind.current == 3 && r == "W13" ? QByteArray("") : QByteArray();
+        };
+        t.readAllProducts();
+        QCOMPARE(runs.got.size(), size_t(3));
+        const TransferRun& read = runs.got[0];
+        QCOMPARE(read.operation, QString("一括読みだし"));
+        QVERIFY(read.complete && read.direction == TransferRun::Direction::Read);
+        QCOMPARE(read.values.size(), size_t(800 + 59));
+        QCOMPARE(read.values[8 * 42 + 5], (TransferValue{42, "15", read42}));
+        QCOMPARE(read.values.back(), (TransferValue{-1, "91", f.store.value("91")}));
+        const TransferRun& write = runs.got[1];
+        QVERIFY(write.complete && write.direction == TransferRun::Direction::Write);
+        QCOMPARE(write.values.size(), size_t(800 + 59));
+        QCOMPARE(write.values[8 * 7 + 2], (TransferValue{7, "12", f.store.product(7, 2)}));
+        // Stopped by a time-out at product 3's fourth value: what came in, marked incomplete.
+        QCOMPARE(runs.got[2].operation, QString("全銘柄読みだし"));
+        QVERIFY(!runs.got[2].complete);
+        QCOMPARE(runs.got[2].values.size(), size_t(3 * 8 + 3));
+        QCOMPARE(runs.got[2].device, f.port.deviceName());
+    }
+
     void selectionRequest() {
         QCOMPARE(ProductSelectionRequest(0), QString("W0000000"));
         QCOMPARE(ProductSelectionRequest(5), QString("W0000005"));
