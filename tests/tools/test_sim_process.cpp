@@ -114,6 +114,7 @@ class TestSimProcess : public QObject {
     void silentNeverAnswers();
     void f800Codes();
     void commandLineErrors();
+    void refusedWritesAreIgnored();
 };
 
 void TestSimProcess::answersOverThePseudoTerminalAndLogs() {
@@ -227,7 +228,7 @@ void TestSimProcess::commandLineErrors() {
     const QByteArray text = help.readAllStandardOutput();
     for (const char* option :
          {"--model", "--device", "--line", "--link", "--log", "--delay", "--silent", "--trickle",
-          "--double", "--extra", "--baud", "--framing", "--stdin-exit"})
+          "--double", "--extra", "--baud", "--framing", "--stdin-exit", "--refuse"})
         QVERIFY2(text.contains(option), option);
 
     QProcess bad;
@@ -236,6 +237,27 @@ void TestSimProcess::commandLineErrors() {
     QCOMPARE(bad.exitCode(), 2);
     QVERIFY(bad.readAllStandardError().contains("--model"));
     QVERIFY(bad.readAllStandardOutput().isEmpty());
+}
+
+void TestSimProcess::refusedWritesAreIgnored() {
+    Sim sim;
+    QVERIFY(sim.start({"--refuse", "21,p5-6"}));
+    Client c;
+    QVERIFY(c.open(sim.path));
+    const QByteArray before21 = c.ask("W21");
+    QVERIFY(c.send("W2000000") && c.send("W2100000"));
+    QCOMPARE(c.ask("W20"), QByteArray("W2000000\r\n"));
+    QCOMPARE(c.ask("W21"), before21);
+    for (const char* product : {"W0000006", "W0000007"}) {
+        QVERIFY(c.send(product) && c.send("W1000001"));
+        QCOMPARE(c.ask("W10") == "W1000001\r\n", QByteArray(product) == "W0000007");
+    }
+
+    QProcess bad;
+    bad.start(RUSK_SIM_PATH, {"--refuse", "p7-3"});
+    QVERIFY(bad.waitForFinished(kWaitMs));
+    QCOMPARE(bad.exitCode(), 2);
+    QVERIFY(bad.readAllStandardError().contains("--refuse"));
 }
 
 QTEST_GUILESS_MAIN(TestSimProcess)

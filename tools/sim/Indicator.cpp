@@ -150,7 +150,9 @@ void Indicator::write(const QByteArray& code, const QByteArray& value) {
         if (FitsMask(value, "99999") && value.toInt() < 100) m_currentProduct = value.toInt();
         return;
     }
+    if (m_refusedCodes.contains(code)) return;
     if (code.size() == 2 && code.at(0) == '1' && code.at(1) >= '0' && code.at(1) <= '7') {
+        if (m_refusedProducts.contains(m_currentProduct)) return;
         const int item = code.at(1) - '0';
         if (FitsMask(value, ProductMask(item))) m_products[m_currentProduct][item] = value;
         return;

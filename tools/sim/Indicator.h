@@ -15,7 +15,8 @@
 //   W00            answers W00 + current product number in 5 digits (W0000005)
 //   W00nnnnn       selects product nnnnn (0 … 99), no answer; other numbers are ignored
 //   Wcc            answers Wcc + value: 10 … 17 from the current product, else the setting
-//   Wccvvvvv       stores vvvvv silently when it fits the code's digits; otherwise ignored
+//   Wccvvvvv       stores vvvvv silently when it fits the code's digits and the code (or, for
+//                  10 … 17, the current product) is not refused; otherwise ignored
 //   RA … RK        answers the two letters + live data
 //   CA, CB         answers CA or CB; CC … CK act silently
 // Anything else, a read of a code the model does not have included, gets no answer.
@@ -24,6 +25,13 @@ class Indicator {
     explicit Indicator(SimModel model = SimModel::F805);
 
     SimModel model() const { return m_model; }
+
+    // Writes to these setting codes ("20") or to these products (0 … 99) are ignored, as a real
+    // indicator ignores a value it does not accept: a writer can be shown failing on purpose.
+    void refuseWrites(const QList<QByteArray>& codes, const QList<int>& products) {
+        m_refusedCodes = codes;
+        m_refusedProducts = products;
+    }
 
     // Simulated time in milliseconds since the start; never goes backwards.
     void setTime(qint64 ms);
@@ -75,6 +83,8 @@ class Indicator {
     QByteArray weightText(qint64 value, int digits) const;
 
     SimModel m_model;
+    QList<QByteArray> m_refusedCodes;
+    QList<int> m_refusedProducts;
     std::array<std::array<QByteArray, 8>, 100> m_products;
     QList<QByteArray> m_settings;  // parallel to SettingCodesOf(m_model)
     int m_currentProduct = 0;

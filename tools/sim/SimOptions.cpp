@@ -1,6 +1,7 @@
 #include "SimOptions.h"
 
 #include <QCommandLineParser>
+#include <QRegularExpression>
 #include <algorithm>
 #include <iterator>
 
@@ -43,6 +44,30 @@ bool ReadInt(const QCommandLineParser& p, const QString& name, int min, int max,
     return true;
 }
 
+// "20,2A,p5,p10-12": setting codes (two characters, 1 … 9 then 0 … 9 or A … F) and products
+// (p and a number, or a range of them, 0 … 99).
+bool ParseRefusals(const QString& text, SimOptions* o, QString* message) {
+    static const QRegularExpression code(QStringLiteral("^[1-9][0-9A-F]$"));
+    static const QRegularExpression products(QStringLiteral("^p(\\d{1,2})(?:-(\\d{1,2}))?$"));
+    for (const QString& item : text.split(u',', Qt::SkipEmptyParts)) {
+        const QString entry = item.trimmed();
+        if (code.match(entry).hasMatch()) {
+            o->refusedCodes.append(entry.toLatin1());
+            continue;
+        }
+        const QRegularExpressionMatch m = products.match(entry);
+        const int first = m.captured(1).toInt();
+        const int last = m.captured(2).isEmpty() ? first : m.captured(2).toInt();
+        if (!m.hasMatch() || last < first) {
+            *message = "--refuse: expected codes like 2A and products like p5 or p10-12, got \"" +
+                       entry + "\"";
+            return false;
+        }
+        for (int n = first; n <= last; ++n) o->refusedProducts.append(n);
+    }
+    return true;
+}
+
 }  // namespace
 
 SimParse ParseSimOptions(const QStringList& args, SimOptions* out, QString* message) {
@@ -61,6 +86,10 @@ SimParse ParseSimOptions(const QStringList& args, SimOptions* out, QString* mess
         {"trickle", "Send replies one character per write, this far apart.", "ms"},
         {"double", "Send every reply line twice in one write."},
         {"extra", "Send this line after every reply, in the same write.", "text"},
+        {"refuse",
+         "Ignore writes to these setting codes and products, e.g. 20,2A,p5,p10-12 (codes 10 … 17 "
+         "name product values of every product).",
+         "list"},
         {"baud", "Reproduce the line time of this baud rate in both directions.", "n"},
         {"framing", "Bits per character for --baud (default from --line: 10 for 7O1).", "bits"},
         {"stdin-exit", "Exit when standard input closes."},
@@ -109,6 +138,7 @@ SimParse ParseSimOptions(const QStringList& args, SimOptions* out, QString* mess
             return SimParse::Error;
         }
     }
+    if (p.isSet("refuse") && !ParseRefusals(p.value("refuse"), &o, message)) return SimParse::Error;
     if (!ReadInt(p, "delay", 0, 600000, &o.delayMs, message) ||
         !ReadInt(p, "trickle", 0, 60000, &o.trickleMs, message) ||
         !ReadInt(p, "baud", 1, 10000000, &o.baud, message) ||

@@ -29,6 +29,8 @@ struct SimOptions {
     int baud = 0;  // 0: no line timing
     int framing = 10;
     bool stdinExit = false;
+    QList<QByteArray> refusedCodes;  // writes to these codes are ignored
+    QList<int> refusedProducts;      // writes to these products are ignored
 };
 
 enum class SimParse { Run, Help, Error };

@@ -76,7 +76,9 @@ class Simulator {
           m_indicator(o.model),
           m_pacer(PaceSettings{o.baud > 0 ? qint64(o.framing) * 1'000'000'000 / o.baud : 0,
                                qint64(o.trickleMs) * 1'000'000, qint64(o.delayMs) * 1'000'000}),
-          m_start(Now()) {}
+          m_start(Now()) {
+        m_indicator.refuseWrites(o.refusedCodes, o.refusedProducts);
+    }
 
     int run();
 
