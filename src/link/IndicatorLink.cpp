@@ -39,7 +39,7 @@ IndicatorLink::IndicatorLink(SettingsStore& store, OperatorView& view, EventPump
 
 IndicatorLink::IndicatorLink(SettingsStore& store, OperatorView& view, EventPump& pump,
                              std::unique_ptr<SupervisionTimer> timer, QObject* parent)
-    : QObject(parent), store_(store), view_(view), pump_(pump), timer_(std::move(timer)) {
+    : QObject(parent), store_(&store), view_(view), pump_(pump), timer_(std::move(timer)) {
     timer_->setTickHandler([this] { timeoutTick(); });
 }
 
@@ -173,7 +173,7 @@ void IndicatorLink::timeoutTick() {
 }
 
 void IndicatorLink::routeReply(const QString& line, ReplyFor what) {
-    if (const std::optional<int> n = ProductNumberIn(line)) store_.setCurrentProduct(*n);
+    if (const std::optional<int> n = ProductNumberIn(line)) store_->setCurrentProduct(*n);
     switch (what.kind) {
         case ReplyKind::LinkTest1:
         case ReplyKind::LinkTest2:
@@ -182,7 +182,7 @@ void IndicatorLink::routeReply(const QString& line, ReplyFor what) {
             return;
         case ReplyKind::Live:
             // Data reads drop their two-letter echo; CA and CB keep the whole line.
-            store_.setLive(what.live, SettingsStore::LiveKindName(what.live).startsWith(u'R')
+            store_->setLive(what.live, SettingsStore::LiveKindName(what.live).startsWith(u'R')
                                           ? line.mid(2)
                                           : line);
             return;
@@ -198,15 +198,15 @@ void IndicatorLink::routeReply(const QString& line, ReplyFor what) {
     // indicator holds: storing it would only stop a later write at that code.
     if (HasControlCharacter(value)) return;
     if (code[0] == u'1' && code[1] >= u'0' && code[1] <= u'7') {
-        store_.setProduct(store_.currentProduct(), code[1].digitValue(), value);
-        runs_.read({store_.currentProduct(), code, value});
+        store_->setProduct(store_->currentProduct(), code[1].digitValue(), value);
+        runs_.read({store_->currentProduct(), code, value});
         return;
     }
-    if (store_.setValue(code, value)) runs_.read({-1, code, value});
+    if (store_->setValue(code, value)) runs_.read({-1, code, value});
 }
 
 RunLog::Handle IndicatorLink::beginRun(TransferRun::Direction direction, const QString& operation) {
-    return runs_.begin(direction, operation, store_.model(),
+    return runs_.begin(direction, operation, store_->model(),
                        activePort_ ? activePort_->deviceName() : QString());
 }
 

@@ -117,7 +117,23 @@ class IndicatorLink : public QObject {
     bool operationRunning() const { return operationRunning_; }
     bool waiting() const { return waiting_; }
 
-    SettingsStore& store() { return store_; }
+    // The store replies are routed into: the window's, or a scratch store while one is put in.
+    SettingsStore& store() { return *store_; }
+    // Routes replies into `scratch` (a read that must leave the window's data as they are)
+    // until the returned guard goes.
+    class ScratchRoute {
+      public:
+        ScratchRoute(IndicatorLink& link, SettingsStore& scratch)
+            : link_(link), before_(std::exchange(link.store_, &scratch)) {}
+        ScratchRoute(const ScratchRoute&) = delete;
+        ScratchRoute& operator=(const ScratchRoute&) = delete;
+        ~ScratchRoute() { link_.store_ = before_; }
+
+      private:
+        IndicatorLink& link_;
+        SettingsStore* before_;
+    };
+    [[nodiscard]] ScratchRoute routeInto(SettingsStore& scratch) { return {*this, scratch}; }
     OperatorView& view() { return view_; }
 
     // What the running operation reads and sends; every value a setting reply stores is noted
@@ -137,7 +153,7 @@ class IndicatorLink : public QObject {
     // The supervision timer's handler.
     void timeoutTick();
 
-    SettingsStore& store_;
+    SettingsStore* store_;
     OperatorView& view_;
     EventPump& pump_;
     std::unique_ptr<SupervisionTimer> timer_;

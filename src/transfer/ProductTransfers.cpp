@@ -58,7 +58,7 @@ void ProductTransfers::changeProductBody() {
 void ProductTransfers::readOneProduct() {
     // What came in is shown, also after a time-out or a fault.
     TrappedRun(link_, TransferRun::Direction::Read, QStringLiteral("１銘柄読みだし"),
-               [this] { readProduct(panel_.selectedProduct()); });
+               [this] { ReadProductRecord(link_, panel_.selectedProduct()); });
     link_.view().redraw();
 }
 
@@ -81,7 +81,7 @@ void ProductTransfers::readAllBody() {
     view.setProgressVisible(true);
     for (int n = 0; n < SettingsStore::kProducts; ++n) {
         view.setStatusText(QStringLiteral("銘柄 %1 読み込み中").arg(n));
-        if (readProduct(n) == WaitOutcome::TimedOut) break;
+        if (ReadProductRecord(link_, n) == WaitOutcome::TimedOut) break;
         view.setProgress(n);
     }
     // Also after a time-out: the records read so far are shown.
@@ -200,31 +200,35 @@ void ProductTransfers::allWrite(SettingTransfers& settings) {
 
 // ---- one product ----
 
-WaitOutcome ProductTransfers::readProduct(int n) {
-    const QString selection = ProductSelectionRequest(n);
-    link_.flushInput();
-    link_.sendLine(selection);
-    if (queryCurrentProduct() == WaitOutcome::TimedOut) return WaitOutcome::TimedOut;
-    // The values go to the record the indicator reported, which need not be n.
-    for (int item = 0; item < SettingsStore::kProductItems; ++item) {
-        link_.sendLine(ItemCode(item));
-        if (link_.awaitReply(ReplyKind::Setting) == WaitOutcome::TimedOut)
-            return WaitOutcome::TimedOut;
-    }
-    return WaitOutcome::Line;
-}
+namespace {
 
-WaitOutcome ProductTransfers::queryCurrentProduct() {
+WaitOutcome QueryCurrentProduct(IndicatorLink& link) {
     // A "W00…" answer sets the current product number. Any other answer would leave the
     // previous product's number in place and the values read next would overwrite that
     // product's record: such an answer stores nothing and ends the read.
-    link_.sendLine(QStringLiteral("W00"));
-    if (link_.awaitReply(ReplyKind::ProductNumber) == WaitOutcome::TimedOut)
+    link.sendLine(QStringLiteral("W00"));
+    if (link.awaitReply(ReplyKind::ProductNumber) == WaitOutcome::TimedOut)
         return WaitOutcome::TimedOut;
-    if (!IndicatorLink::ProductNumberIn(link_.lastReply()))
+    if (!IndicatorLink::ProductNumberIn(link.lastReply()))
         throw OperationError(ErrNo::kInvalidProcedureCall,
                              QStringLiteral("指示計の応答に銘柄番号がありません。\r\n応答：%1\r\n")
-                                 .arg(IndicatorLink::VisibleReply(link_.lastReply())));
+                                 .arg(IndicatorLink::VisibleReply(link.lastReply())));
+    return WaitOutcome::Line;
+}
+
+}  // namespace
+
+WaitOutcome ReadProductRecord(IndicatorLink& link, int n) {
+    const QString selection = ProductSelectionRequest(n);
+    link.flushInput();
+    link.sendLine(selection);
+    if (QueryCurrentProduct(link) == WaitOutcome::TimedOut) return WaitOutcome::TimedOut;
+    // The values go to the record the indicator reported, which need not be n.
+    for (int item = 0; item < SettingsStore::kProductItems; ++item) {
+        link.sendLine(ItemCode(item));
+        if (link.awaitReply(ReplyKind::Setting) == WaitOutcome::TimedOut)
+            return WaitOutcome::TimedOut;
+    }
     return WaitOutcome::Line;
 }
 

@@ -8,6 +8,10 @@
 
 class SettingTransfers;
 
+// Reads product n into the record whose number the indicator reports for its current product
+// (in the store the link routes into). Failures throw; the calling operation reports them.
+WaitOutcome ReadProductRecord(IndicatorLink& link, int n);
+
 // The product selection request: "W00" and the product number in five digits (W0000005).
 // A number outside 0 … 99 names no product: OperationError, nothing to send.
 QString ProductSelectionRequest(int productNo);
@@ -41,9 +45,6 @@ class ProductTransfers {
     void allRead(SettingTransfers& settings);
     void allWrite(SettingTransfers& settings);
 
-    // Reads product n into the record whose number the indicator reports for its current
-    // product. Failures throw; the calling operation reports them.
-    WaitOutcome readProduct(int n);
     // Probes the link, then sends stored record n and a sync. Failures throw.
     WaitOutcome writeProduct(int n);
     // True when stored record n is fit to send: no value is empty or fails its digit mask.
@@ -56,7 +57,6 @@ class ProductTransfers {
     void readAllBody();
     void writeAllBody();
     void writeShownToAllBody();
-    WaitOutcome queryCurrentProduct();
     // The eight shown values, or an empty list when any fails its mask.
     QStringList checkedShownValues() const;
     // Selects the product and sends its eight values, then a sync.
