@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QString>
+#include <vector>
+
+#include "link/IndicatorLink.h"
+#include "link/TransferRun.h"
+
+// Reading back what a write sent, to see what the indicator took. An indicator ignores a value
+// it does not accept (out of range, wrong digits) without a word: only a read-back shows it.
+struct VerifyResult {
+    bool timedOut = false;  // the read-back stopped at a time-out: nothing is confirmed
+    SettingsStore readBack;  // what the indicator answered, for the difference view
+    std::vector<TransferValue> refused;  // the values sent that the indicator does not hold
+};
+
+// Reads back every product and setting code the run sent, into a scratch store (the window's
+// data stay as they are), and lists each value that differs from what was sent. Failures of the
+// port throw, as in any transfer.
+VerifyResult VerifyWritten(IndicatorLink& link, const TransferRun& written);
+
+// The status line after a verify: "照合 OK", "照合：n 件が一致しません", or that a time-out left
+// it unconfirmed.
+QString VerifyStatusText(const VerifyResult& result);
