@@ -72,6 +72,9 @@ inline qint64 LineCharacters(const QStringList& requests) {
     for (const QString& r : requests) {
         chars += r.size() + 1;
         if (r.size() == 3 && r.startsWith('W')) chars += 3 + kValueChars + 2;
+        // The probe's answer: "RA", a sign and six digits (a decimal point, if any, not
+        // counted), CR LF.
+        if (r == QLatin1String("RA")) chars += 2 + 1 + 6 + 2;
     }
     return chars;
 }

@@ -4,6 +4,7 @@
 #include <QElapsedTimer>
 
 #include "BenchSupport.h"
+#include "history/Verify.h"
 #include "transfer/ProductTransfers.h"
 #include "transfer/SettingTransfers.h"
 
@@ -54,6 +55,34 @@ AllRead RunAllRead(const QStringList& simArgs) {
     return run;
 }
 
+struct Listener : TransferListener {
+    void transferRun(const TransferRun& run) override { last = run; }
+    TransferRun last;
+};
+
+// All-write of a full F805 data set (read from the simulator first), then the read-back of
+// everything it sent; timed from the write's start to the read-back's end.
+AllRead RunWriteAndVerify(const QStringList& simArgs) {
+    Bench b(simArgs, IndicatorLink::kDefaultPeriodMs);
+    StillPanel panel;
+    ProductTransfers products(b.link, panel);
+    SettingTransfers settings(b.link);
+    Listener runs;
+    b.link.runs().setListener(&runs);
+    products.allRead(settings);
+    const qsizetype readRequests = b.sim.requests().size();
+    QElapsedTimer clock;
+    clock.start();
+    products.allWrite(settings);
+    const VerifyResult verified = VerifyWritten(b.link, runs.last);
+    AllRead run{{}, static_cast<double>(clock.nsecsElapsed()) / 1e9};
+    run.requests = b.sim.requests().mid(readRequests);
+    if (verified.timedOut || !verified.refused.empty() || !b.view.lastMessage.isEmpty())
+        std::fprintf(stderr, "write and verify: %s %s\n", qPrintable(VerifyStatusText(verified)),
+                     qPrintable(b.view.lastMessage));
+    return run;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -69,5 +98,10 @@ int main(int argc, char** argv) {
     Figure("all_read_seconds", paced.seconds, "s");
     Figure("all_read_line_seconds", lineTime, "s");
     Figure("all_read_line_ratio", paced.seconds / lineTime, "ratio");
+
+    const AllRead verify = RunWriteAndVerify(bench::PacedLine());
+    const double verifyLine = bench::LineSeconds(verify.requests);
+    Figure("verify_seconds", verify.seconds, "s");
+    Figure("verify_line_ratio", verify.seconds / verifyLine, "ratio");
     return 0;
 }
