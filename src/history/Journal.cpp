@@ -77,6 +77,11 @@ QString NotFoundText() {
     return QStringLiteral("この履歴は見つかりません。");
 }
 
+// Text for a NOT NULL column: Qt binds a null QString as NULL.
+QString Text(const QString& text) {
+    return text.isNull() ? QStringLiteral("") : text;
+}
+
 JournalEntry EntryOf(const QSqlQuery& q) {
     JournalEntry e;
     e.id = q.value(0).toLongLong();
@@ -197,11 +202,14 @@ Journal::Outcome Journal::openFile() {
 
     static std::atomic<int> counter{0};
     connection_ = QStringLiteral("rusk-journal-%1").arg(counter++);
-    QSqlDatabase db = QSqlDatabase::addDatabase(driver, connection_);
-    db.setDatabaseName(path_);
-    db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(kBusyTimeoutMs));
-    if (!db.open()) {
-        const Failure failure = Failure::Of(db.lastError());
+    Failure failure;
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(driver, connection_);
+        db.setDatabaseName(path_);
+        db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(kBusyTimeoutMs));
+        if (!db.open()) failure = Failure::Of(db.lastError());
+    }
+    if (!failure.reason.isEmpty()) {
         close();
         return fail(failure);
     }
@@ -309,14 +317,14 @@ Journal::Outcome Journal::insert(const TransferRun& run, const QString& note) {
     if (ok) {
         QSqlQuery& q = head.q();
         q.addBindValue(now().toMSecsSinceEpoch());
-        q.addBindValue(run.device);
-        q.addBindValue(byIdNameOf(run.device));
+        q.addBindValue(Text(run.device));
+        q.addBindValue(Text(byIdNameOf(run.device)));
         q.addBindValue(static_cast<int>(run.model));
-        q.addBindValue(run.operation);
+        q.addBindValue(Text(run.operation));
         q.addBindValue(run.direction == TransferRun::Direction::Write ? QStringLiteral("write")
                                                                       : QStringLiteral("read"));
         q.addBindValue(run.complete ? 1 : 0);
-        q.addBindValue(note);
+        q.addBindValue(Text(note));
         q.addBindValue(static_cast<qint64>(run.values.size()));
         ok = head.exec() &&
              value.prepare(QStringLiteral("INSERT INTO snapshot_values VALUES (?, ?, ?, ?, ?)"));
@@ -327,8 +335,8 @@ Journal::Outcome Journal::insert(const TransferRun& run, const QString& note) {
         q.bindValue(0, id);
         q.bindValue(1, static_cast<qint64>(i));
         q.bindValue(2, run.values[i].product);
-        q.bindValue(3, run.values[i].code);
-        q.bindValue(4, run.values[i].value);
+        q.bindValue(3, Text(run.values[i].code));
+        q.bindValue(4, Text(run.values[i].value));
         ok = value.exec();
     }
     ok = ok && s.exec(QStringLiteral("COMMIT"));
