@@ -87,7 +87,6 @@ class Journal : public TransferListener {
     enum class Outcome { Done, Failed, Damaged };
     struct Failure;
 
-    bool ensureOpen();
     Outcome openFile();
     void close();
     Outcome checkSchema();

@@ -105,15 +105,11 @@ class JournalTest : public QObject {
         auto journal = open("round/journal.sqlite");
         journal->byIdFolder = dir_.filePath("by-id");
         const TransferRun read = AllRead(tty, IndicatorModel::F805, u'A');
-        TransferRun write{TransferRun::Direction::Write,
-                          "設定値書き込み",
-                          IndicatorModel::F800,
-                          "/nonexistent/ttyS9",
-                          false,
-                          AllRead({}, IndicatorModel::F800, u'B').values};
+        TransferRun write = AllRead("/nonexistent/ttyS9", IndicatorModel::F800, u'B');
         write.values.resize(100);
-        QVERIFY2(journal->record(read), qPrintable(journal->failure()));
-        QVERIFY(journal->record(write, "書き込み前"));
+        std::tie(write.direction, write.operation, write.complete) =
+            std::tuple(TransferRun::Direction::Write, "設定値書き込み", false);
+        QVERIFY(journal->record(read) && journal->record(write, "書き込み前"));
 
         const auto all = journal->list();
         QCOMPARE(all.size(), size_t(2));
@@ -127,8 +123,7 @@ class JournalTest : public QObject {
         QStringList devices{write.device, byId};
         devices.sort();
         QCOMPARE(journal->devices(), devices);
-        QCOMPARE(journal->list(byId).size(), size_t(1));
-        QCOMPARE(journal->list(byId)[0].id, all[1].id);
+        QVERIFY(journal->list(byId).size() == 1 && journal->list(byId)[0].id == all[1].id);
         QCOMPARE(journal->load(all[0].id)->values, write.values);
 
         SettingsStore store;
@@ -139,10 +134,10 @@ class JournalTest : public QObject {
         QVERIFY(!journal->applyTo(all[0].id + 1, store) && !journal->load(all[0].id + 1));
 
         const QString file = dir_.filePath("from-journal.mdb");
-        QVERIFY(journal->saveAsDataFile(all[1].id, file).saved);
         SettingsStore loaded;
-        QVERIFY(LoadDataFile(loaded, file, loadmode::kAll).messages.isEmpty());
-        QVERIFY(Holds(loaded, read));
+        QVERIFY(journal->saveAsDataFile(all[1].id, file).saved &&
+                LoadDataFile(loaded, file, loadmode::kAll).messages.isEmpty() &&
+                Holds(loaded, read));
         QVERIFY(notes_.isEmpty() && messages_.isEmpty());
     }
 
@@ -161,9 +156,8 @@ class JournalTest : public QObject {
         QFETCH(int, kept);
         auto journal = open(QString("prune-%1.sqlite").arg(QTest::currentDataTag()));
         journal->limits = {5, 10, 1 << 30};
-        const TransferRun run{
-            TransferRun::Direction::Read, "設定値読みだし", IndicatorModel::F805, "/dev/null", true,
-            {{-1, "20", "00001"}}};
+        TransferRun run;
+        run.values = {{-1, "20", "00001"}};
         for (int i = 0; i < records; ++i, clock_ = clock_.addSecs(stepHours * 3600))
             QVERIFY(journal->record(run));
         clock_ = clock_.addSecs(-stepHours * 3600);
@@ -175,39 +169,29 @@ class JournalTest : public QObject {
 
     void staysBelowItsSize() {
         auto journal = open("size.sqlite");
-        const qint64 maxBytes = 300 * 1024;
-        journal->limits.maxBytes = maxBytes;
-        const QString path = journal->path();
+        const qint64 maxBytes = journal->limits.maxBytes = 300 * 1024;
         qint64 largest = 0;
         for (int i = 0; i < 40; ++i) {
             QVERIFY(journal->record(AllRead("/dev/null", IndicatorModel::F805, u'S')));
-            largest = std::max(largest, Scalar(path,
+            largest = std::max(largest, Scalar(journal->path(),
                                                "SELECT page_count * page_size FROM "
                                                "pragma_page_count, pragma_page_size"));
         }
         const auto left = journal->list();
-        QVERIFY(largest > maxBytes / 2 && largest <= maxBytes);
-        QVERIFY(left.size() > 2 && left.size() < 40);
+        QVERIFY(largest > maxBytes / 2 && largest <= maxBytes && left.size() > 2);
         QCOMPARE(left.back().id, left.front().id - qint64(left.size()) + 1);
     }
 
     void failuresAreNotedNotThrown_data() {
-        QTest::addColumn<QString>("place");
         QTest::addColumn<QString>("reason");
-        QTest::newRow("folder is a file") << "plain/journal.sqlite"
-                                          << "見つかりません";
-        QTest::newRow("read-only folder") << "ro/journal.sqlite"
-                                          << "許可されていません";
-        QTest::newRow("read-only file") << "rofile/journal.sqlite"
-                                        << "許可されていません";
-        QTest::newRow("in use") << "locked/journal.sqlite"
-                                << "使用中";
+        QTest::newRow("folder is a file") << "見つかりません";
+        QTest::newRow("read-only folder") << "許可されていません";
+        QTest::newRow("read-only file") << "許可されていません";
+        QTest::newRow("in use") << "使用中";
     }
     void failuresAreNotedNotThrown() {
-        QFETCH(QString, place);
         QFETCH(QString, reason);
-        const QString tag = QTest::currentDataTag(),
-                      folder = dir_.filePath(place.section('/', 0, 0));
+        const QString tag = QTest::currentDataTag(), folder = at(tag), place = tag + "/j.sqlite";
         if (tag.startsWith("read-only") && geteuid() == 0) QSKIP("root writes read-only files");
         auto journal = open(place);
         const TransferRun run = AllRead("/dev/null", IndicatorModel::F805, u'F');
@@ -217,7 +201,7 @@ class JournalTest : public QObject {
         if (tag == "read-only file" || tag == "in use") QVERIFY(journal->record(run));
         if (tag.startsWith("read-only")) {
             journal.reset();
-            QVERIFY(QFile::setPermissions(tag == "read-only file" ? dir_.filePath(place) : folder,
+            QVERIFY(QFile::setPermissions(tag == "read-only file" ? at(place) : folder,
                                           QFile::ReadOwner | QFile::ExeOwner));
             journal = open(place);
         }
@@ -235,7 +219,6 @@ class JournalTest : public QObject {
         if (tag == "in use") {
             QVERIFY(QSqlQuery(locker).exec("ROLLBACK"));
             QVERIFY(journal->record(run) && journal->list().size() == 2);
-            locker.close();
             locker = {};
             QSqlDatabase::removeDatabase("locker");
         }
@@ -256,11 +239,9 @@ class JournalTest : public QObject {
             for (int i = 0; i < 3; ++i) QVERIFY(journal->record(run));
         }
         QFile file(path);
-        QVERIFY(file.open(QIODevice::ReadWrite));
-        if (wasJournal) file.seek(5 * 4096);
+        QVERIFY(file.open(QIODevice::ReadWrite) && file.seek(wasJournal ? 5 * 4096 : 0));
         file.write(QByteArray(4096, 'Z'));
-        file.close();
-        QVERIFY(file.open(QIODevice::ReadOnly));
+        QVERIFY(file.seek(0));
         const QByteArray damaged = file.readAll();
         file.close();
 
