@@ -57,8 +57,8 @@ qint64 Torn(const QString& path) {
                   "snapshot_values WHERE snapshot_id NOT IN (SELECT id FROM snapshots))");
 }
 
-// Records until SIGKILL comes from a timer on the process's CPU time, so that it lands
-// anywhere in a snapshot, not just after the line that tells one was kept.
+// Records until SIGKILL comes from a timer on the process's CPU time, armed once the file is
+// open, so that it lands anywhere in a snapshot, not just after the line telling one was kept.
 int RecordUntilKilled(const QString& path, int cpuMs) {
     Journal journal(path);
     const TransferRun run = AllRead("/dev/null", IndicatorModel::F805, u'K');
@@ -67,13 +67,13 @@ int RecordUntilKilled(const QString& path, int cpuMs) {
     event.sigev_signo = SIGKILL;
     timer_t timer{};
     const itimerspec when{{0, 0}, {cpuMs / 1000, cpuMs % 1000 * 1000000L}};
-    if (timer_create(CLOCK_PROCESS_CPUTIME_ID, &event, &timer) ||
-        timer_settime(timer, 0, &when, {}))
-        return 2;
-    for (;;) {
+    for (bool armed = false;; armed = true) {
         if (!journal.record(run)) return 1;
         std::puts("kept");
         std::fflush(stdout);
+        if (!armed && (timer_create(CLOCK_PROCESS_CPUTIME_ID, &event, &timer) ||
+                       timer_settime(timer, 0, &when, {})))
+            return 2;
     }
 }
 
@@ -261,7 +261,7 @@ class JournalTest : public QObject {
     void killedWhileRecording() {
         const QString path = dir_.filePath("killed.sqlite");
         int printed = 0;
-        for (int cpuMs = 40; cpuMs <= 100; cpuMs += 15) {
+        for (int cpuMs = 20; cpuMs <= 80; cpuMs += 15) {
             QProcess child;
             child.start(QCoreApplication::applicationFilePath(),
                         {"--record-until-killed", path, QString::number(cpuMs)});
