@@ -1,0 +1,105 @@
+#pragma once
+
+#include <QDateTime>
+#include <QString>
+#include <QStringList>
+#include <functional>
+#include <optional>
+#include <vector>
+
+#include "model/SettingsStore.h"
+#include "storage/DataFile.h"
+#include "transfer/TransferRun.h"
+
+// One snapshot as the history list shows it.
+struct JournalEntry {
+    qint64 id = 0;
+    QDateTime time;    // UTC
+    QString device;    // the device path the run used
+    QString byIdName;  // its /dev/serial/by-id/… link, empty when none named it
+    IndicatorModel model = IndicatorModel::F805;
+    QString operation;
+    TransferRun::Direction direction = TransferRun::Direction::Read;
+    bool complete = true;
+    QString note;  // "" or a kind such as "書き込み前"
+    int valueCount = 0;
+
+    // The name the device filter uses: the by-id link when there is one, else the path.
+    QString deviceName() const { return byIdName.isEmpty() ? device : byIdName; }
+};
+
+struct JournalSnapshot {
+    JournalEntry entry;
+    std::vector<TransferValue> values;  // in the order they were exchanged
+};
+
+// The operations' history: every transfer run kept as one snapshot in an SQLite file, read back
+// for the history view. Recording never throws and never fails an operation: what goes wrong is
+// told through `statusNote` (one short line per run that could not be kept). A damaged file is
+// renamed beside itself ("….damaged-<time>"), a new one started, and `messageOnce` told once.
+class Journal : public TransferListener {
+  public:
+    struct Limits {
+        int keepCount = 2000;                  // the newest snapshots always kept …
+        int keepDays = 180;                    // … and those younger than this, whichever is more
+        qint64 maxBytes = 50LL * 1024 * 1024;  // the file stays below this (oldest dropped first)
+    };
+
+    // `path` empty: DefaultPath(). The file is opened when first needed.
+    explicit Journal(QString path = {});
+    ~Journal() override;
+    Journal(const Journal&) = delete;
+    Journal& operator=(const Journal&) = delete;
+
+    // $XDG_DATA_HOME/rusk/journal.sqlite (the generic data location).
+    static QString DefaultPath();
+    QString path() const { return path_; }
+
+    std::function<void(QString)> statusNote;
+    std::function<void(QString)> messageOnce;
+    std::function<QDateTime()> now = [] { return QDateTime::currentDateTimeUtc(); };
+    QString byIdFolder = QStringLiteral("/dev/serial/by-id");
+    Limits limits;
+
+    // Records the run with an empty note.
+    void transferRun(const TransferRun& run) override { record(run); }
+    // Records the run as one snapshot, then drops what the limits no longer keep. False (and a
+    // status note) when it could not be kept.
+    bool record(const TransferRun& run, const QString& note = {});
+
+    // Snapshots newest first; with a filter, those whose deviceName() is `deviceName`.
+    std::vector<JournalEntry> list(const QString& deviceName = {});
+    // The deviceName() of every snapshot, sorted, each once.
+    QStringList devices();
+    std::optional<JournalSnapshot> load(qint64 id);
+
+    // Puts the snapshot's values into the store: settings by code, product values (codes
+    // "10" … "17") into their product. Refused, with the reason, when the store's model is not
+    // the snapshot's.
+    bool applyTo(qint64 id, SettingsStore& store, QString* reason = nullptr);
+    // Saves the snapshot as a data file (SaveDataFile): values it does not hold stay empty.
+    DataFileSave saveAsDataFile(qint64 id, const QString& path);
+
+    // Why the file last could not be used; empty when the last use went well.
+    QString failure() const { return failure_; }
+
+  private:
+    enum class Outcome { Done, Failed, Damaged };
+    struct Failure;
+
+    Outcome openFile();
+    void close();
+    Outcome checkSchema();
+    void setAside();
+    Outcome insert(const TransferRun& run, const QString& note);
+    void prune();
+    // Runs `body` on an open file; a damaged file is set aside and `body` tried once more.
+    bool use(const std::function<Outcome()>& body);
+    Outcome fail(const Failure& failure);
+    QString byIdNameOf(const QString& device) const;
+
+    QString path_;
+    QString connection_;
+    bool open_ = false;
+    QString failure_;
+};

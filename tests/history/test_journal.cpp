@@ -1,0 +1,290 @@
+#include <unistd.h>
+
+#include <QProcess>
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QTemporaryDir>
+#include <QtTest>
+#include <csignal>
+#include <cstdio>
+#include <ctime>
+
+#include "history/Journal.h"
+#include "model/Catalogue.h"
+#include "storage/DataFile.h"
+
+namespace {
+
+// Every product value, then every setting of the model, each five characters naming its place.
+TransferRun AllRead(const QString& device, IndicatorModel model, QChar tag) {
+    TransferRun run{TransferRun::Direction::Read, "一括読みだし", model, device, true, {}};
+    for (int p = 0; p < SettingsStore::kProducts; ++p)
+        for (int item = 0; item < SettingsStore::kProductItems; ++item)
+            run.values.push_back(
+                {p, QString::number(10 + item),
+                 QStringLiteral("%1%2").arg(tag).arg(p * 10 + item, 4, 10, QChar(u'0'))});
+    for (const QString& code : CodesOf(model)) run.values.push_back({-1, code, tag + code + "00"});
+    return run;
+}
+
+// The store holds every value of the run.
+bool Holds(const SettingsStore& store, const TransferRun& run) {
+    for (const TransferValue& v : run.values)
+        if ((v.product < 0 ? store.value(v.code) : store.product(v.product, v.code.toInt() - 10)) !=
+            v.value)
+            return false;
+    return true;
+}
+
+// The first value of a query on the file through a connection of its own; -1 on failure.
+qint64 Scalar(const QString& path, const QString& sql) {
+    qint64 value = -1;
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "check");
+        db.setDatabaseName(path);
+        QSqlQuery q(db);
+        if (db.open() && q.exec(sql) && q.next()) value = q.value(0).toLongLong();
+    }
+    QSqlDatabase::removeDatabase("check");
+    return value;
+}
+
+// Snapshots whose value rows do not match their count, and value rows without a snapshot.
+qint64 Torn(const QString& path) {
+    return Scalar(path,
+                  "SELECT (SELECT count(*) FROM snapshots s WHERE value_count <> (SELECT count(*) "
+                  "FROM snapshot_values WHERE snapshot_id = s.id)) + (SELECT count(*) FROM "
+                  "snapshot_values WHERE snapshot_id NOT IN (SELECT id FROM snapshots))");
+}
+
+// Records until SIGKILL comes from a timer on the process's CPU time, armed once the file is
+// open, so that it lands anywhere in a snapshot, not just after the line telling one was kept.
+int RecordUntilKilled(const QString& path, int cpuMs) {
+    Journal journal(path);
+    const TransferRun run = AllRead("/dev/null", IndicatorModel::F805, u'K');
+    sigevent event{};
+    event.sigev_notify = SIGEV_SIGNAL;
+    event.sigev_signo = SIGKILL;
+    timer_t timer{};
+    const itimerspec when{{0, 0}, {cpuMs / 1000, cpuMs % 1000 * 1000000L}};
+    for (bool armed = false;; armed = true) {
+        if (!journal.record(run)) return 1;
+        std::puts("kept");
+        std::fflush(stdout);
+        if (!armed && (timer_create(CLOCK_PROCESS_CPUTIME_ID, &event, &timer) ||
+                       timer_settime(timer, 0, &when, {})))
+            return 2;
+    }
+}
+
+}  // namespace
+
+class JournalTest : public QObject {
+    Q_OBJECT
+    QTemporaryDir dir_;
+    QString at(const QString& name) const { return QDir(dir_.path()).filePath(name); }
+    QStringList notes_, messages_;
+    QDateTime clock_ = QDateTime(QDate(2024, 5, 1), QTime(9, 0), Qt::UTC);
+
+    // A journal at `name` in the test folder, its notes and messages kept, its time the test's.
+    std::unique_ptr<Journal> open(const QString& name) {
+        auto journal = std::make_unique<Journal>(at(name));
+        notes_.clear();
+        messages_.clear();
+        journal->statusNote = [this](const QString& n) { notes_ << n; };
+        journal->messageOnce = [this](const QString& m) { messages_ << m; };
+        journal->now = [this] { return clock_; };
+        return journal;
+    }
+
+  private slots:
+    void recordsListsAndGivesBack() {
+        const QString tty = dir_.filePath("ttyFAKE"), byId = dir_.filePath("by-id/usb-Rusk-port0");
+        QVERIFY(QFile(tty).open(QIODevice::WriteOnly) && QDir().mkpath(dir_.filePath("by-id")));
+        QVERIFY(QFile::link(tty, byId));
+        auto journal = open("round/journal.sqlite");
+        journal->byIdFolder = dir_.filePath("by-id");
+        const TransferRun read = AllRead(tty, IndicatorModel::F805, u'A');
+        TransferRun write = AllRead("/nonexistent/ttyS9", IndicatorModel::F800, u'B');
+        write.values.resize(100);
+        std::tie(write.direction, write.operation, write.complete) =
+            std::tuple(TransferRun::Direction::Write, "設定値書き込み", false);
+        QVERIFY(journal->record(read) && journal->record(write, "書き込み前"));
+
+        const auto all = journal->list();
+        QCOMPARE(all.size(), size_t(2));
+        const JournalEntry& w = all[0];
+        QCOMPARE(std::tuple(w.device, w.byIdName, w.model, w.operation, w.direction, w.complete,
+                            w.note, w.valueCount),
+                 std::tuple(write.device, QString(), write.model, write.operation, write.direction,
+                            false, QString("書き込み前"), 100));
+        QCOMPARE(std::tuple(all[1].byIdName, all[1].time, all[1].valueCount, all[1].complete),
+                 std::tuple(byId, clock_, int(read.values.size()), true));
+        QStringList devices{write.device, byId};
+        devices.sort();
+        QCOMPARE(journal->devices(), devices);
+        QVERIFY(journal->list(byId).size() == 1 && journal->list(byId)[0].id == all[1].id);
+        QCOMPARE(journal->load(all[0].id)->values, write.values);
+
+        SettingsStore store;
+        QString reason;
+        QVERIFY(!journal->applyTo(w.id, store, &reason));
+        QVERIFY(reason.contains("Ｆ８００") && store.product(0, 0).isEmpty());
+        QVERIFY(journal->applyTo(all[1].id, store) && Holds(store, read));
+        QVERIFY(!journal->applyTo(all[0].id + 1, store) && !journal->load(all[0].id + 1));
+
+        const QString file = dir_.filePath("from-journal.mdb");
+        SettingsStore loaded;
+        QVERIFY(journal->saveAsDataFile(all[1].id, file).saved &&
+                LoadDataFile(loaded, file, loadmode::kAll).messages.isEmpty() &&
+                Holds(loaded, read));
+        QVERIFY(notes_.isEmpty() && messages_.isEmpty());
+    }
+
+    // The newest keepCount and those younger than keepDays stay, whichever are more.
+    void prunesByCountAndAge_data() {
+        QTest::addColumn<int>("records");
+        QTest::addColumn<int>("stepHours");
+        QTest::addColumn<int>("kept");
+        QTest::newRow("all young") << 8 << 24 << 8;
+        QTest::newRow("the count keeps more") << 8 << 72 << 5;
+        QTest::newRow("the age keeps more") << 20 << 22 << 11;
+    }
+    void prunesByCountAndAge() {
+        QFETCH(int, records);
+        QFETCH(int, stepHours);
+        QFETCH(int, kept);
+        auto journal = open(QString("prune-%1.sqlite").arg(QTest::currentDataTag()));
+        journal->limits = {5, 10, 1 << 30};
+        TransferRun run;
+        run.values = {{-1, "20", "00001"}};
+        for (int i = 0; i < records; ++i, clock_ = clock_.addSecs(stepHours * 3600))
+            QVERIFY(journal->record(run));
+        clock_ = clock_.addSecs(-stepHours * 3600);
+        const auto left = journal->list();
+        QCOMPARE(int(left.size()), kept);
+        QCOMPARE(left.front().time, clock_);
+        QCOMPARE(left.back().time, clock_.addSecs(-stepHours * 3600LL * (kept - 1)));
+    }
+
+    void staysBelowItsSize() {
+        auto journal = open("size.sqlite");
+        const qint64 maxBytes = journal->limits.maxBytes = 300 * 1024;
+        qint64 largest = 0;
+        for (int i = 0; i < 40; ++i) {
+            QVERIFY(journal->record(AllRead("/dev/null", IndicatorModel::F805, u'S')));
+            largest = std::max(largest, Scalar(journal->path(),
+                                               "SELECT page_count * page_size FROM "
+                                               "pragma_page_count, pragma_page_size"));
+        }
+        const auto left = journal->list();
+        QVERIFY(largest > maxBytes / 2 && largest <= maxBytes && left.size() > 2);
+        QCOMPARE(left.back().id, left.front().id - qint64(left.size()) + 1);
+    }
+
+    void failuresAreNotedNotThrown_data() {
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("folder is a file") << "見つかりません";
+        QTest::newRow("read-only folder") << "許可されていません";
+        QTest::newRow("read-only file") << "許可されていません";
+        QTest::newRow("in use") << "使用中";
+    }
+    void failuresAreNotedNotThrown() {
+        QFETCH(QString, reason);
+        const QString tag = QTest::currentDataTag(), folder = at(tag), place = tag + "/j.sqlite";
+        if (tag.startsWith("read-only") && geteuid() == 0) QSKIP("root writes read-only files");
+        auto journal = open(place);
+        const TransferRun run = AllRead("/dev/null", IndicatorModel::F805, u'F');
+        QSqlDatabase locker;
+        if (tag == "folder is a file") QVERIFY(QFile(folder).open(QIODevice::WriteOnly));
+        if (tag == "read-only folder") QVERIFY(QDir().mkpath(folder));
+        if (tag == "read-only file" || tag == "in use") QVERIFY(journal->record(run));
+        if (tag.startsWith("read-only")) {
+            journal.reset();
+            QVERIFY(QFile::setPermissions(tag == "read-only file" ? at(place) : folder,
+                                          QFile::ReadOwner | QFile::ExeOwner));
+            journal = open(place);
+        }
+        if (tag == "in use") {
+            locker = QSqlDatabase::addDatabase("QSQLITE", "locker");
+            locker.setDatabaseName(journal->path());
+            QVERIFY(locker.open() && QSqlQuery(locker).exec("BEGIN EXCLUSIVE"));
+        }
+
+        QVERIFY(!journal->record(run));
+        QCOMPARE(notes_.size(), 1);
+        QVERIFY2(notes_[0].startsWith("履歴を記録できませんでした（") && notes_[0].contains(reason),
+                 qPrintable(notes_[0]));
+        QVERIFY(messages_.isEmpty() && journal->list().size() <= 1);
+        if (tag == "in use") {
+            QVERIFY(QSqlQuery(locker).exec("ROLLBACK"));
+            QVERIFY(journal->record(run) && journal->list().size() == 2);
+            locker = {};
+            QSqlDatabase::removeDatabase("locker");
+        }
+    }
+
+    // A damaged file is kept as it was under another name; the run goes into a new file.
+    void damagedFilesAreSetAside_data() {
+        QTest::addColumn<bool>("wasJournal");
+        QTest::newRow("not a database") << false;
+        QTest::newRow("damaged inside") << true;
+    }
+    void damagedFilesAreSetAside() {
+        QFETCH(bool, wasJournal);
+        const QString path = dir_.filePath(QString("damaged-%1.sqlite").arg(wasJournal));
+        const TransferRun run = AllRead("/dev/null", IndicatorModel::F805, u'D');
+        if (wasJournal) {
+            auto journal = open(path);
+            for (int i = 0; i < 3; ++i) QVERIFY(journal->record(run));
+        }
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadWrite) && file.seek(wasJournal ? 5 * 4096 : 0));
+        file.write(QByteArray(4096, 'Z'));
+        QVERIFY(file.seek(0));
+        const QByteArray damaged = file.readAll();
+        file.close();
+
+        auto journal = open(path);
+        QVERIFY(journal->record(run));
+        QCOMPARE(messages_.size(), 1);
+        const QString aside = messages_[0].section('\n', 1);
+        QVERIFY2(messages_[0].startsWith("履歴ファイルが壊れていたため") &&
+                     aside.startsWith(path + ".damaged-"),
+                 qPrintable(messages_[0]));
+        QFile kept(aside);
+        QVERIFY(kept.open(QIODevice::ReadOnly) && kept.readAll() == damaged);
+        QVERIFY(journal->list().size() == 1 && notes_.isEmpty());
+    }
+
+    // SIGKILL in the middle of recording leaves whole snapshots, each one kept.
+    void killedWhileRecording() {
+        const QString path = dir_.filePath("killed.sqlite");
+        int printed = 0;
+        for (int cpuMs = 20; cpuMs <= 80; cpuMs += 15) {
+            QProcess child;
+            child.start(QCoreApplication::applicationFilePath(),
+                        {"--record-until-killed", path, QString::number(cpuMs)});
+            QVERIFY(child.waitForFinished(20000));
+            const int lines = child.readAllStandardOutput().count('\n');
+            QVERIFY2(child.exitStatus() == QProcess::CrashExit && lines > 0,
+                     child.readAllStandardError());
+            printed += lines;
+            QCOMPARE(Torn(path), 0);
+        }
+        auto journal = open(path);
+        QVERIFY(int(journal->list().size()) >= printed);
+        QVERIFY(journal->record(AllRead("/dev/null", IndicatorModel::F805, u'L')));
+        QVERIFY(messages_.isEmpty() && notes_.isEmpty());
+    }
+};
+
+int main(int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    if (argc == 4 && qstrcmp(argv[1], "--record-until-killed") == 0)
+        return RecordUntilKilled(QString::fromLocal8Bit(argv[2]), std::atoi(argv[3]));
+    JournalTest test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "test_journal.moc"
