@@ -9,7 +9,7 @@
 
 #include "model/SettingsStore.h"
 #include "storage/DataFile.h"
-#include "transfer/TransferRun.h"
+#include "link/TransferRun.h"
 
 // One snapshot as the history list shows it.
 struct JournalEntry {
