@@ -6,31 +6,59 @@
 
 #include "transfer/ProductTransfers.h"
 
-VerifyResult VerifyWritten(IndicatorLink& link, const TransferRun& written) {
-    VerifyResult result;
-    result.readBack.setModel(written.model);
+WritePlaces PlacesOf(const TransferRun& written) {
+    WritePlaces places;
     std::set<int> products;
-    std::vector<QString> codes;
     for (const TransferValue& v : written.values) {
         if (v.product >= 0)
             products.insert(v.product);
-        else if (std::find(codes.begin(), codes.end(), v.code) == codes.end())
-            codes.push_back(v.code);
+        else if (std::find(places.codes.begin(), places.codes.end(), v.code) == places.codes.end())
+            places.codes.push_back(v.code);
     }
-    const auto route = link.routeInto(result.readBack);
-    for (const int n : products) {
-        if (ReadProductRecord(link, n) == WaitOutcome::TimedOut) {
-            result.timedOut = true;
-            return result;
-        }
-    }
-    if (!codes.empty()) link.flushInput();
-    for (const QString& code : codes) {
+    places.products.assign(products.begin(), products.end());
+    return places;
+}
+
+WaitOutcome ReadPlaces(IndicatorLink& link, const WritePlaces& places, SettingsStore& into) {
+    into.setModel(link.store().model());
+    const auto route = link.routeInto(into);
+    for (const int n : places.products)
+        if (ReadProductRecord(link, n) == WaitOutcome::TimedOut) return WaitOutcome::TimedOut;
+    if (!places.codes.empty()) link.flushInput();
+    for (const QString& code : places.codes) {
         link.sendLine(QStringLiteral("W") + code);
-        if (link.awaitReply(ReplyKind::Setting) == WaitOutcome::TimedOut) {
-            result.timedOut = true;
-            return result;
-        }
+        if (link.awaitReply(ReplyKind::Setting) == WaitOutcome::TimedOut)
+            return WaitOutcome::TimedOut;
+    }
+    return WaitOutcome::Line;
+}
+
+TransferRun SnapshotBefore(IndicatorLink& link, const WritePlaces& places,
+                           const QString& operation) {
+    SettingsStore held;
+    TransferRun run{TransferRun::Direction::Read,
+                    operation,
+                    link.store().model(),
+                    link.activePort() ? link.activePort()->deviceName() : QString(),
+                    true,
+                    {}};
+    if (ReadPlaces(link, places, held) == WaitOutcome::TimedOut) {
+        run.complete = false;
+        return run;
+    }
+    for (const int n : places.products)
+        for (int item = 0; item < SettingsStore::kProductItems; ++item)
+            run.values.push_back({n, QStringLiteral("1%1").arg(item), held.product(n, item)});
+    for (const QString& code : places.codes) run.values.push_back({-1, code, held.value(code)});
+    return run;
+}
+
+VerifyResult VerifyWritten(IndicatorLink& link, const TransferRun& written) {
+    VerifyResult result;
+    result.readBack.setModel(written.model);
+    if (ReadPlaces(link, PlacesOf(written), result.readBack) == WaitOutcome::TimedOut) {
+        result.timedOut = true;
+        return result;
     }
     // The last value sent to a place is the one it should hold.
     std::set<std::pair<int, QString>> compared;

@@ -9,10 +9,26 @@
 // Reading back what a write sent, to see what the indicator took. An indicator ignores a value
 // it does not accept (out of range, wrong digits) without a word: only a read-back shows it.
 struct VerifyResult {
-    bool timedOut = false;  // the read-back stopped at a time-out: nothing is confirmed
+    bool timedOut = false;   // the read-back stopped at a time-out: nothing is confirmed
     SettingsStore readBack;  // what the indicator answered, for the difference view
     std::vector<TransferValue> refused;  // the values sent that the indicator does not hold
 };
+
+// The places a write reaches: its products and its setting codes.
+struct WritePlaces {
+    std::vector<int> products;
+    std::vector<QString> codes;
+};
+WritePlaces PlacesOf(const TransferRun& written);
+
+// Reads the places from the indicator into `into` (routed there; the window's data stay as
+// they are). Failures of the port throw.
+WaitOutcome ReadPlaces(IndicatorLink& link, const WritePlaces& places, SettingsStore& into);
+
+// What the indicator holds at the places, as a read run noted "書き込み前": taken before a write,
+// so that the write can be undone from the journal. Empty values when the read timed out.
+TransferRun SnapshotBefore(IndicatorLink& link, const WritePlaces& places,
+                           const QString& operation);
 
 // Reads back every product and setting code the run sent, into a scratch store (the window's
 // data stay as they are), and lists each value that differs from what was sent. Failures of the

@@ -54,6 +54,10 @@ class VerifyTest : public QObject {
         QCOMPARE(refused, expected + QStringList({"21", "33"}));
         QCOMPARE(VerifyStatusText(result), QString("照合：10 件が一致しません"));
         QCOMPARE(p.store.value("21"), before.value("21"));
+        // Before a write, what it would overwrite can be kept: here the indicator's own 21.
+        const TransferRun held = SnapshotBefore(p.link, {{5}, {"21"}}, "設定値書き込み");
+        QCOMPARE(held.values.size(), size_t(8 + 1));
+        QCOMPARE(held.values.back().value, result.readBack.value("21"));
         QCOMPARE(p.store.product(5, 0), before.product(5, 0));
     }
 
