@@ -21,6 +21,7 @@
 #include <optional>
 
 #include "link/IndicatorLink.h"
+#include "model/TabLayout.h"
 #include "platform/OperationError.h"
 #include "platform/widgets/MessageBoxes.h"
 #include "ui/EditCapture.h"
@@ -88,17 +89,18 @@ void MainWindow::buildTabs() {
         "１　銘柄",           "２　設定値 A",        "３　設定値 B",       "４　設定値 詳細(1)",
         "５　設定値 詳細(2)", "６　設定値 詳細(3)",  "７　設定値 詳細(4)", "８　ｺﾏﾝﾄﾞ",
         "９　ｽﾃｰﾀｽ",          "１０　機種・通信設定"};
-    for (int tab = 0; tab < captions.size(); ++tab) {
+    Q_ASSERT(captions.size() == tablayout::kCount);
+    for (int tab = 0; tab < tablayout::kCount; ++tab) {
         QWidget* page = nullptr;
-        if (tab == 0)
+        if (tab == tablayout::kProducts)
             page = ui::BuildProductTab(c_, dispatch);
-        else if (tab <= 2)
+        else if (tablayout::IsOverview(tab))
             page = ui::BuildOverviewTab(c_, dispatch, tab);
-        else if (tab <= 6)
+        else if (tablayout::IsDetail(tab))
             page = ui::BuildDetailTab(c_, dispatch, tab);
-        else if (tab == 7)
+        else if (tab == tablayout::kLive)
             page = ui::BuildLiveTab(c_, dispatch);
-        else if (tab == 8)
+        else if (tab == tablayout::kStatus)
             page = ui::BuildStatusTab(c_, dispatch);
         else
             page = ui::BuildPortTab(c_, dispatch);

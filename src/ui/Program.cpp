@@ -7,15 +7,12 @@
 #include <QTabWidget>
 
 #include "link/PortSettings.h"
+#include "model/TabLayout.h"
 #include "platform/IniFile.h"
 #include "ui/DataFileView.h"
 #include "ui/MainWindow.h"
 #include "ui/ModelSwitchView.h"
 #include "ui/TabBuilders.h"
-
-namespace {
-constexpr int kStatusTab = 8;  // "９　ｽﾃｰﾀｽ"
-}  // namespace
 
 Program::Program(MainWindow& window, const QString& iniPath, int periodMs)
     : Program(window, iniPath, Session::SerialPortsFor(iniPath), periodMs) {}
@@ -28,7 +25,8 @@ Program::Program(MainWindow& window, const QString& iniPath,
       modelSwitch_(std::make_unique<ModelSwitchView>(window, *session_)),
       productPanel_(window),
       products_(session_->link(), productPanel_) {
-    session_->setShowStatusTab([this] { window_.controls().tabs->setCurrentIndex(kStatusTab); });
+    session_->setShowStatusTab(
+        [this] { window_.controls().tabs->setCurrentIndex(tablayout::kStatus); });
     window_.setOperationHandler([this](Operation op, int index) { return handle(op, index); });
     window_.setLink(&session_->link());
     for (int k = 0; k < 2; ++k)

@@ -7,18 +7,14 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "model/TabLayout.h"
 #include "ui/BracketLine.h"
 #include "ui/TabBuilders.h"
 
 namespace ui {
 namespace {
 
-// The families of entry boxes on each overview page, one column of buttons and boxes each.
-const std::vector<std::vector<int>>& ColumnsOfPage(int page) {
-    static const std::vector<std::vector<int>> pageA = {{2}, {3}, {4}};
-    static const std::vector<std::vector<int>> pageB = {{5, 7}, {6}, {8, 9}};
-    return page == 1 ? pageA : pageB;
-}
+constexpr int kRowsPerColumn = 10;  // a detail tab shows its rows in columns of ten
 
 // Adds item button b and its entry box as the next row of `grid`.
 void AddItemRow(Controls& c, const Dispatch& dispatch, QGridLayout* grid, int b) {
@@ -38,13 +34,12 @@ void AddItemRow(Controls& c, const Dispatch& dispatch, QGridLayout* grid, int b)
 
 }  // namespace
 
-QWidget* BuildOverviewTab(Controls& c, const Dispatch& dispatch, int page) {
+QWidget* BuildOverviewTab(Controls& c, const Dispatch& dispatch, int tab) {
     auto* widget = new QWidget;
     auto* layout = new QVBoxLayout(widget);
-    QGroupBox* frame =
-        MakeFrame(QStringLiteral("Frame%1").arg(11 + page), QStringLiteral("設定値"));
+    QGroupBox* frame = MakeFrame(QStringLiteral("Frame%1").arg(11 + tab), QStringLiteral("設定値"));
     auto* columns = new QHBoxLayout(frame);
-    for (const std::vector<int>& families : ColumnsOfPage(page)) {
+    for (const std::vector<int>& families : tablayout::ColumnsOf(tab)) {
         auto* grid = new QGridLayout;
         grid->setVerticalSpacing(3);
         for (int family : families) {
@@ -58,7 +53,7 @@ QWidget* BuildOverviewTab(Controls& c, const Dispatch& dispatch, int page) {
     }
     layout->addWidget(frame);
 
-    const int k = page - 1;
+    const int k = tablayout::OverviewIndex(tab);
     c.readSettingsButtons[k] =
         MakeButton(ElementName(QStringLiteral("Command20"), k), QStringLiteral("設定値読みだし"),
                    dispatch, Operation::ReadAllSettings, k);
@@ -74,18 +69,17 @@ QWidget* BuildOverviewTab(Controls& c, const Dispatch& dispatch, int page) {
 }
 
 QWidget* BuildDetailTab(Controls& c, const Dispatch& dispatch, int tab) {
-    const int firstRow = (tab - 3) * 20;
-    const int lastRow = std::min(firstRow + 19, kDetailRows - 1);
+    const auto [firstRow, lastRow] = tablayout::DetailRowsOf(tab);
     auto* widget = new QWidget;
     auto* layout = new QVBoxLayout(widget);
     QGroupBox* frame = MakeFrame(QStringLiteral("Frame%1").arg(11 + tab), QStringLiteral("設定"));
     auto* columns = new QHBoxLayout(frame);
     const QStringList& labels = InitialRowLabels();
 
-    for (int columnStart = firstRow; columnStart <= lastRow; columnStart += 10) {
+    for (int columnStart = firstRow; columnStart <= lastRow; columnStart += kRowsPerColumn) {
         auto* grid = new QGridLayout;
         grid->setVerticalSpacing(3);
-        const int columnEnd = std::min(columnStart + 9, lastRow);
+        const int columnEnd = std::min(columnStart + kRowsPerColumn - 1, lastRow);
         for (int row = columnStart; row <= columnEnd; ++row) {
             c.rowLabels[row] =
                 MakeLabel(ElementName(QStringLiteral("Label2"), row), labels.value(row));
@@ -116,15 +110,15 @@ QWidget* BuildDetailTab(Controls& c, const Dispatch& dispatch, int tab) {
         }
         grid->setColumnMinimumWidth(2, 12);
         grid->setColumnStretch(1, 1);
-        grid->setRowStretch(10, 1);
+        grid->setRowStretch(kRowsPerColumn, 1);
         columns->addLayout(grid, 1);
-        if (columnStart + 10 <= lastRow) columns->addSpacing(16);
+        if (columnStart + kRowsPerColumn <= lastRow) columns->addSpacing(16);
     }
     // A tab with only one full column keeps the second column's room empty.
-    if (lastRow - firstRow < 10) columns->addStretch(1);
+    if (lastRow - firstRow < kRowsPerColumn) columns->addStretch(1);
     layout->addWidget(frame);
 
-    const int k = tab - 3;
+    const int k = tablayout::DetailIndex(tab);
     c.backButtons[k] = MakeButton(ElementName(QStringLiteral("Command41"), k),
                                   QStringLiteral("前のタブへ戻る"), dispatch, Operation::GoBack, k);
     auto* buttons = new QHBoxLayout;
