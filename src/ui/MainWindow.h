@@ -33,6 +33,14 @@ class MainWindow : public QMainWindow, public OperatorView {
     // unless the screen is smaller.
     QSize preferredSize() const;
 
+    // The product whose record the product boxes' entries go into (0 … 99): the product shown
+    // when a product list last took the focus or a product box was last left. Other numbers
+    // are ignored.
+    int editedProduct() const { return editedProduct_; }
+    void setEditedProduct(int n) {
+        if (n >= 0 && n < SettingsStore::kProducts) editedProduct_ = n;
+    }
+
     // Where operations go; see OperationHandler.
     void setOperationHandler(OperationHandler handler) { handler_ = std::move(handler); }
     // The message boxes; the window keeps a default one. Not owned; null restores the default.
@@ -130,6 +138,7 @@ class MainWindow : public QMainWindow, public OperatorView {
     std::unique_ptr<MessagePresenter> defaultMessages_;
     MessagePresenter* messages_ = nullptr;
     int shownTab_ = 0;
+    int editedProduct_ = 0;
     int busyDepth_ = 0;
     IndicatorLink* link_ = nullptr;
     int messagesShown_ = 0;

@@ -153,9 +153,9 @@ class EditCaptureTest : public QObject {
     void productListFocusTakesShownProduct() {
         productList(0)->setCurrentIndex(7);
         for (int element : {0, 1}) {
-            w->store().editProductIndex = 0;
+            w->setEditedProduct(0);
             emit w->productListFocusIn(element);
-            QCOMPARE(w->store().editProductIndex, qint16(7));
+            QCOMPARE(w->editedProduct(), 7);
         }
     }
 

@@ -94,7 +94,7 @@ class EntryChecksTest : public QObject {
         QVERIFY(w->store().product(7, 3).isEmpty());
         enter(1, 3, "00999");
         QCOMPARE(w->store().product(7, 3), QString("00999"));
-        QCOMPARE(w->store().editProductIndex, 7);
+        QCOMPARE(w->editedProduct(), 7);
     }
 
     void boxWithoutARuleForTheModelFailsSilently() {
