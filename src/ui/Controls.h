@@ -37,7 +37,6 @@ struct Controls {
     // The products tab.
     std::array<QComboBox*, 2> productLists{};  // Combo1(0) ProductSelector, Combo1(1) target
     std::array<QLineEdit*, SettingsStore::kProductItems> productBoxes{};  // W10(0 … 7)
-    std::array<QLabel*, SettingsStore::kProductItems> productLabels{};    // Label1(0 … 7)
     std::array<QPushButton*, 7> productButtons{};                         // Command2(0 … 6)
     std::array<QPushButton*, 2> allButtons{};                             // Command1(0), (1)
     QPushButton* clearButton = nullptr;                                   // Command0
