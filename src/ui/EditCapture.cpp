@@ -7,7 +7,7 @@
 #include "platform/OperationError.h"
 #include "ui/MainWindow.h"
 
-EditCapture::EditCapture(MainWindow& window) : QObject(&window), window_(window) {
+EditCapture::EditCapture(MainWindow& window) : window_(window) {
     connect(&window, &MainWindow::itemListLeft, this, &EditCapture::captureChoice);
     connect(&window, &MainWindow::productListFocusIn, this, &EditCapture::productListEntered);
     connect(&window, &MainWindow::productListEnter, this, &EditCapture::productListEnter);

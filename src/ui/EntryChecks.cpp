@@ -6,7 +6,7 @@
 #include "model/Validation.h"
 #include "ui/MainWindow.h"
 
-EntryChecks::EntryChecks(MainWindow& window) : QObject(&window), window_(window) {
+EntryChecks::EntryChecks(MainWindow& window) : window_(window) {
     connect(&window, &MainWindow::valueBoxLeft, this, &EntryChecks::leaveBox);
     connect(&window, &MainWindow::valueBoxEdited, this, [this](int family, int index) {
         // Every family turns black on an edit, W40 … W90 too: a red text that no longer is

@@ -64,9 +64,9 @@ MainWindow::MainWindow(QWidget* parent)
     applyCatalogueView(IndicatorModel::F805);
     fillItemLists(IndicatorModel::F805);
     watchControls();
-    new EntryChecks(*this);
-    new EditCapture(*this);
-    new TabNavigation(*this);
+    entryChecks_ = std::make_unique<EntryChecks>(*this);
+    editCapture_ = std::make_unique<EditCapture>(*this);
+    navigation_ = std::make_unique<TabNavigation>(*this);
     // Wide enough for all ten tab captions side by side, as far as the screen allows; a smaller
     // window scrolls its tabs and pages instead of squeezing them.
     QSize size = preferredSize();

@@ -12,14 +12,18 @@
 #include "ui/Controls.h"
 #include "ui/Operation.h"
 
+class EditCapture;
+class EntryChecks;
 class IndicatorLink;
 class MessagePresenter;
 class QAbstractButton;
+class TabNavigation;
 
 // The one window of the program (Form1): menu bar, toolbar, the ten tabs, the status line and
 // the progress bar. It owns the settings store, copies it into the controls (redraw), clears it
 // and copies the shown product to all products; every other operation is handed to the
-// operation handler that the program plugs in.
+// operation handler that the program plugs in. It owns its helpers: the entry checks, the edit
+// capture and the tab navigation.
 class MainWindow : public QMainWindow, public OperatorView {
     Q_OBJECT
   public:
@@ -29,6 +33,9 @@ class MainWindow : public QMainWindow, public OperatorView {
     SettingsStore& store() { return store_; }
     const SettingsStore& store() const { return store_; }
     const Controls& controls() const { return c_; }
+    EntryChecks& entryChecks() { return *entryChecks_; }
+    EditCapture& editCapture() { return *editCapture_; }
+    TabNavigation& navigation() { return *navigation_; }
     // The default window size: all ten tab captions side by side. The window opens at this size
     // unless the screen is smaller.
     QSize preferredSize() const;
@@ -164,6 +171,10 @@ class MainWindow : public QMainWindow, public OperatorView {
     // anything but it.
     QPointer<QObject> parked_;
     QPointer<QAbstractButton> owedClick_;
+
+    std::unique_ptr<EntryChecks> entryChecks_;
+    std::unique_ptr<EditCapture> editCapture_;
+    std::unique_ptr<TabNavigation> navigation_;
 };
 
 // The program's font: "ＭＳ ゴシック" where it exists, else an installed Japanese gothic font.

@@ -158,10 +158,10 @@ void MainWindow::runBuiltIn(Operation op, int index) {
             close();
             break;
         case Operation::GoBack:
-            if (auto* tabs = findChild<TabNavigation*>()) tabs->goBack();
+            navigation_->goBack();
             break;
         case Operation::JumpToItem:
-            if (auto* tabs = findChild<TabNavigation*>()) tabs->jumpToItem(index);
+            navigation_->jumpToItem(index);
             break;
         default:
             // Transfers, files, model and ports: carried out by the plugged handler.

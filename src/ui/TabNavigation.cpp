@@ -63,7 +63,7 @@ void AddLinkOnePorts(QList<QWidget*>& out, const Controls& c) {
 
 }  // namespace
 
-TabNavigation::TabNavigation(MainWindow& window) : QObject(&window), window_(window) {
+TabNavigation::TabNavigation(MainWindow& window) : window_(window) {
     connect(&window, &MainWindow::tabChanged, this, &TabNavigation::tabChanged);
 }
 

@@ -6,7 +6,6 @@
 #include <QtTest>
 
 #include "UiTestSupport.h"
-#include "ui/EditCapture.h"
 #include "ui/MainWindow.h"
 
 Q_DECLARE_METATYPE(IndicatorModel)
@@ -32,7 +31,6 @@ class EditCaptureTest : public QObject {
     QComboBox* list(int n) { return w->controls().itemLists[n]; }
     QComboBox* productList(int element) { return w->controls().productLists[element]; }
     QLineEdit* productBox(int k) { return w->controls().productBoxes[k]; }
-    EditCapture* capture() { return w->findChild<EditCapture*>(); }
 
   private slots:
     void init() {

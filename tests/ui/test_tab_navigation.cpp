@@ -45,7 +45,7 @@ class TabNavigationTest : public QObject {
     RecordingMessages messages;
 
     QTabWidget* tabs() { return w->controls().tabs; }
-    TabNavigation* navigation() { return w->findChild<TabNavigation*>(); }
+    TabNavigation* navigation() { return &w->navigation(); }
     QPushButton* button(const QString& name) { return w->findChild<QPushButton*>(name); }
     void showActive() {
         w->show();
