@@ -23,9 +23,11 @@
 #include "link/IndicatorLink.h"
 #include "model/TabLayout.h"
 #include "platform/OperationError.h"
+#include "platform/ProcessStart.h"
 #include "platform/widgets/MessageBoxes.h"
 #include "ui/EditCapture.h"
 #include "ui/EntryChecks.h"
+#include "ui/MenuBar.h"
 #include "ui/TabBuilders.h"
 #include "ui/TabNavigation.h"
 #include "ui/TabRows.h"
@@ -47,8 +49,9 @@ MainWindow::MainWindow(QWidget* parent)
     setObjectName(QStringLiteral("Form1"));
     setFont(JapaneseUiFont());
     setWindowTitle(TitleFor(IndicatorModel::F805));
-    buildMenus();
-    buildToolbar();
+    ui::BuildMenus(menuBar(), [this](Operation op, int index) { dispatch(op, index); });
+    c_.toolbar = addToolBar(QString());
+    ui::BuildToolbar(c_.toolbar, [this](const QString& key) { pressToolbarKey(key); });
     buildTabs();
 
     c_.info = new QLabel(InitialInfoText());
@@ -330,6 +333,46 @@ void MainWindow::dispatch(Operation op, int index) {
     if (exchange) {
         exchange.reset();
         takeHeldEntries();
+    }
+}
+
+void MainWindow::pressToolbarKey(const QString& key) {
+    if (const auto tool = ui::OperationOfToolKey(key)) dispatch(tool->op, tool->index);
+}
+
+void MainWindow::runBuiltIn(Operation op, int index) {
+    switch (op) {
+        case Operation::ClearAll:
+            clearAll();
+            break;
+        case Operation::Redraw:
+            redraw();
+            break;
+        case Operation::CopyToAllProducts:
+            copyToAllProducts();
+            break;
+        case Operation::Help:
+            showHelp();
+            break;
+        case Operation::Version:
+            showVersion();
+            break;
+        case Operation::StartCalculator:
+            // Returns at once; a calculator that cannot be started is not reported.
+            StartCalculator();
+            break;
+        case Operation::Exit:
+            close();
+            break;
+        case Operation::GoBack:
+            navigation_->goBack();
+            break;
+        case Operation::JumpToItem:
+            navigation_->jumpToItem(index);
+            break;
+        default:
+            // Transfers, files, model and ports: carried out by the plugged handler.
+            break;
     }
 }
 

@@ -115,8 +115,6 @@ class MainWindow : public QMainWindow, public OperatorView {
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
-    void buildMenus();
-    void buildToolbar();
     void buildTabs();
     void watchControls();
     // A watched control was left (or an operation checks it as if it was): a product list goes
