@@ -25,6 +25,7 @@
 #include "platform/OperationError.h"
 #include "platform/ProcessStart.h"
 #include "platform/widgets/MessageBoxes.h"
+#include "ui/CatalogueView.h"
 #include "ui/EditCapture.h"
 #include "ui/EntryChecks.h"
 #include "ui/MenuBar.h"
@@ -385,6 +386,14 @@ void MainWindow::checkFocusedControl() {
     const auto it = watched_.constFind(focus);
     if (it == watched_.constEnd() || it->kind == Watched::ProductList) return;
     leaveControl(focus);
+}
+
+void MainWindow::applyCatalogueView(IndicatorModel model) {
+    ui::ApplyCatalogueView(c_, model);
+}
+
+void MainWindow::fillItemLists(IndicatorModel model) {
+    ui::FillItemLists(c_, model);
 }
 
 void MainWindow::setBoxRefused(QLineEdit* box, bool refused) {
