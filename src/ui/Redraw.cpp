@@ -7,10 +7,11 @@
 #include "model/DisplayBinding.h"
 #include "model/DisplayFormat.h"
 #include "platform/widgets/MessageBoxes.h"
+#include "ui/ControlWatch.h"
 #include "ui/MainWindow.h"
 
 // Entries left while an exchange runs are held in their controls until it ends (see
-// leaveControl): the redraw leaves those controls alone.
+// ControlWatch): the redraw leaves those controls alone.
 void MainWindow::redraw() {
     redrawProduct();
     redrawLiveAndStatus();
@@ -23,7 +24,7 @@ void MainWindow::redrawProduct() {
     // Without a product selection there is no product to show: the boxes keep their texts.
     if (p < 0 || p >= SettingsStore::kProducts) return;
     for (int k = 0; k < SettingsStore::kProductItems; ++k)
-        if (!keepsHeldEntry(c_.productBoxes[k], p))
+        if (!watch_->keepsHeldEntry(c_.productBoxes[k], p))
             c_.productBoxes[k]->setText(store_.product(p, k));
 }
 
@@ -42,7 +43,7 @@ void MainWindow::redrawValueBoxes() {
     for (const BoxSpec& item : BoxesOf(store_.model())) {
         if (item.code.isEmpty()) continue;
         QLineEdit* box = c_.valueBox(item.box.family, item.box.index);
-        if (box && !keepsHeldEntry(box))
+        if (box && !watch_->keepsHeldEntry(box))
             box->setText(store_.setting(item.box.family, item.box.index));
     }
 }
@@ -51,7 +52,7 @@ void MainWindow::redrawItemLists() {
     const int places = display::DecimalPlaces(store_);
     for (int n = 0; n < kDetailRows; ++n) {
         QComboBox* list = c_.itemLists[n];
-        if (keepsHeldEntry(list)) continue;
+        if (watch_->keepsHeldEntry(list)) continue;
         const display::ListShow show = display::ShowList(store_, n, places);
         switch (show.kind) {
             case display::ListShow::Leave:
