@@ -14,6 +14,7 @@
 #include <optional>
 
 #include "link/IndicatorLink.h"
+#include "model/DataClear.h"
 #include "model/TabLayout.h"
 #include "platform/OperationError.h"
 #include "platform/ProcessStart.h"
@@ -23,6 +24,7 @@
 #include "ui/EditCapture.h"
 #include "ui/EntryChecks.h"
 #include "ui/MenuBar.h"
+#include "ui/Redraw.h"
 #include "ui/TabBuilders.h"
 #include "ui/TabNavigation.h"
 #include "ui/TabRows.h"
@@ -219,6 +221,32 @@ void MainWindow::runBuiltIn(Operation op, int index) {
             // Transfers, files, model and ports: carried out by the plugged handler.
             break;
     }
+}
+
+void MainWindow::redraw() {
+    ui::Redraw(store_, c_, *watch_);
+}
+
+void MainWindow::clearAll() {
+    store_.clearProducts();
+    clearSettings();
+}
+
+void MainWindow::clearSettings() {
+    dataclear::ClearSettings(store_);
+    for (auto& boxes : c_.statusBoxes)
+        for (QLineEdit* box : boxes) box->clear();
+    for (QComboBox* list : c_.itemLists) list->setCurrentIndex(-1);
+    redraw();
+}
+
+void MainWindow::copyToAllProducts() {
+    dataclear::ProductEntries entries;
+    for (int k = 0; k < SettingsStore::kProductItems; ++k) entries[k] = c_.productBoxes[k]->text();
+    const dataclear::CopyCheck check = dataclear::CopyToAllProducts(store_, entries);
+    if (check.failedBox >= 0) setBoxRefused(c_.productBoxes[check.failedBox], true);
+    // The boxes already show the copied values: no redraw.
+    showMessage(check.ok ? dataclear::CopyDoneMessage() : dataclear::CopyRefusedMessage());
 }
 
 void MainWindow::applyCatalogueView(IndicatorModel model) {

@@ -114,10 +114,6 @@ class MainWindow : public QMainWindow, public OperatorView {
   private:
     void buildTabs();
     void runBuiltIn(Operation op, int index);
-    void redrawProduct();
-    void redrawLiveAndStatus();
-    void redrawValueBoxes();
-    void redrawItemLists();
 
     SettingsStore store_;
     Controls c_;
