@@ -23,6 +23,11 @@ class QWidget;
 class BracketLine;
 class TabRows;
 
+// The six lists of a port panel, in the order of their entries (PortListItems).
+enum class PortList { Port, Baud, Parity, DataBits, StopBits, Terminator };
+inline constexpr int kPortListCount = static_cast<int>(PortList::Terminator) + 1;
+using PortPanelLists = std::array<QComboBox*, kPortListCount>;
+
 // The controls of the main window by their roles, filled by the tab builders (which tab holds
 // which control is tablayout's). Every control also carries its name as objectName: "W20_3" for
 // W20(3), "Combo3_12", "Command2_5", "Text4_0", plain names ("SAME", "Command0", "info") for
@@ -67,16 +72,20 @@ struct Controls {
     QPushButton* statusBackButton = nullptr;  // Command60
 
     // The model and port tab; index 0 is link 1 (MsComm1), 1 is link 2 (MsComm2).
-    std::array<QRadioButton*, 2> modelOptions{};           // Option3(0), (1)
-    QCheckBox* portAssignment = nullptr;                   // Check1
-    std::array<QGroupBox*, 2> portFrames{};                // Frame20, Frame21
-    std::array<std::array<QComboBox*, 6>, 2> portLists{};  // Combo2(0 … 5), Combo4(0 … 5)
-    std::array<QLabel*, 2> devicePaths{};                  // DevicePath1, DevicePath2
-    std::array<QPushButton*, 2> applyButtons{};            // Command7, Command5
-    std::array<QPushButton*, 2> testButtons{};             // Command6, Command8
-    std::array<QLineEdit*, 2> testBoxes{};                 // Text1, Text2
+    std::array<QRadioButton*, 2> modelOptions{};  // Option3(0), (1)
+    QCheckBox* portAssignment = nullptr;          // Check1
+    std::array<QGroupBox*, 2> portFrames{};       // Frame20, Frame21
+    std::array<PortPanelLists, 2> portLists{};    // Combo2(0 … 5), Combo4(0 … 5)
+    std::array<QLabel*, 2> devicePaths{};         // DevicePath1, DevicePath2
+    std::array<QPushButton*, 2> applyButtons{};   // Command7, Command5
+    std::array<QPushButton*, 2> testButtons{};    // Command6, Command8
+    std::array<QLineEdit*, 2> testBoxes{};        // Text1, Text2
 
     QLineEdit* valueBox(int family, int index) const;
+    // List `which` of the port panel of link k + 1.
+    QComboBox* portList(int k, PortList which) const {
+        return portLists[k][static_cast<int>(which)];
+    }
 };
 
 // The objectName of element `index` of the control array `array`: "W20_3".

@@ -295,6 +295,16 @@ void MainWindow::showHelp() {
     showMessage(HelpText());
 }
 
+void MainWindow::showTab(int tab) {
+    c_.tabs->setCurrentIndex(tab);
+}
+
+void MainWindow::resetProgress() {
+    c_.progress->setVisible(false);
+    c_.progress->setRange(0, 100);
+    c_.progress->setValue(0);
+}
+
 void MainWindow::setStatusText(const QString& text) {
     c_.info->setText(text);
 }

@@ -44,6 +44,11 @@ class MainWindow : public QMainWindow, public OperatorView {
         if (n >= 0 && n < SettingsStore::kProducts) editedProduct_ = n;
     }
 
+    // Shows tab `tab` (see tablayout).
+    void showTab(int tab);
+    // The progress bar hidden at 0 of 100.
+    void resetProgress();
+
     // Where operations go; see OperationHandler.
     void setOperationHandler(OperationHandler handler) { handler_ = std::move(handler); }
     // The message boxes; the window keeps a default one. Not owned; null restores the default.
