@@ -30,7 +30,6 @@ class MainWindow : public QMainWindow, public OperatorView {
     const SettingsStore& store() const { return store_; }
     const Controls& controls() const { return c_; }
     EntryChecks& entryChecks() { return *entryChecks_; }
-    EditCapture& editCapture() { return *editCapture_; }
     TabNavigation& navigation() { return *navigation_; }
     // The default window size: all ten tab captions side by side. The window opens at this size
     // unless the screen is smaller.

@@ -84,7 +84,7 @@ class WindowLayoutTest : public QObject {
         QList<QPair<QWidget*, int>> placed = {{c.productBoxes[0], tablayout::kProducts},
                                               {c.liveBoxes[0], tablayout::kLive},
                                               {c.statusBoxes[0][0], tablayout::kStatus},
-                                              {c.portLists[1][0], tablayout::kPorts}};
+                                              {c.portList(1, PortList::Port), tablayout::kPorts}};
         for (int tab = 0; tab < tablayout::kCount; ++tab) {
             const tablayout::RowRange rows = tablayout::DetailRowsOf(tab);
             for (int row = rows.first; row <= rows.last; ++row)
