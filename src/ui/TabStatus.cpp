@@ -9,10 +9,15 @@
 #include "ui/TabBuilders.h"
 
 namespace ui {
+namespace {
 
+// The status label names: Label5(43 … 49) for status 1, (50 … 56) status 2, … (64 … 70) status 4;
+// status 1 box 6 ("LOCK(soft)") is Label5(49).
 int StatusLabelIndex(int word, int box) {
     return 43 + (word - 1) * status::kBoxesPerWord + box;
 }
+
+}  // namespace
 
 QWidget* BuildStatusTab(Controls& c, const Dispatch& dispatch) {
     auto* widget = new QWidget;
