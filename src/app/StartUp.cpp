@@ -3,6 +3,7 @@
 #include <functional>
 
 #include "app/Session.h"
+#include "model/TabLayout.h"
 #include "platform/IniFile.h"
 #include "platform/OperationError.h"
 
@@ -113,11 +114,11 @@ StartupResult RunStartUp(Session& session, StartupWindow& window, const QString&
     trap.step([&] { window.resetProgress(); });
 
     if (trap.result.failed) {
-        window.showTab(startup::kPortsTab);
+        window.showTab(tablayout::kPorts);
         window.showNow();
         window.focusPortList(1);
     } else {
-        window.showTab(startup::kProductsTab);
+        window.showTab(tablayout::kProducts);
     }
     return trap.result;
 }

@@ -44,8 +44,6 @@ struct StartupResult {
 };
 
 namespace startup {
-constexpr int kProductsTab = 0;  // "１　銘柄"
-constexpr int kPortsTab = 9;     // "１０　機種・通信設定"
 constexpr int kPortListEntries = 8;
 }  // namespace startup
 

@@ -3,6 +3,7 @@
 #include <array>
 
 #include "model/CatalogueData.h"
+#include "model/TabLayout.h"
 
 using namespace catalogue_data;
 
@@ -20,10 +21,6 @@ struct ModelView {
     std::array<int, kDetailRows> rowOwner{};
     std::array<int, kItemButtons> buttonOwner{};
 };
-
-int TabOfRow(int row) {
-    return 3 + row / 20;
-}
 
 std::vector<int> OwnedChars(const RowBinding& b) {
     std::vector<int> chars;
@@ -60,7 +57,7 @@ ModelView Build(IndicatorModel model) {
     v.rows.resize(kDetailRows);
     for (int n = 0; n < kDetailRows; ++n) {
         v.rows[n].row = n;
-        v.rows[n].tab = TabOfRow(n);
+        v.rows[n].tab = tablayout::TabOfRow(n);
         v.rows[n].label = initial.value(n);
     }
     for (const RowData& d : f805 ? F805Rows() : F800Rows()) {
@@ -76,7 +73,7 @@ ModelView Build(IndicatorModel model) {
     v.buttons.resize(kItemButtons);
     for (int b = 0; b < kItemButtons; ++b) {
         v.buttons[b].button = b;
-        v.buttons[b].tab = b < 30 ? 1 : 2;
+        v.buttons[b].tab = tablayout::TabOfButton(b);
         v.buttons[b].box = BoxOfButton(b);
     }
     for (const EntryData& d : F805Entries())
@@ -113,7 +110,7 @@ ModelView Build(IndicatorModel model) {
             b.code = e.code;
             if (!e.rows.empty()) {
                 b.jumpRow = e.rows.front();
-                b.jumpTab = TabOfRow(b.jumpRow);
+                b.jumpTab = tablayout::TabOfRow(b.jumpRow);
             }
         }
         for (BoxSpec& box : v.boxes)

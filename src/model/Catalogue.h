@@ -75,7 +75,7 @@ struct CatalogueEntry {
 // One detail row for one model.
 struct RowSpec {
     int row = -1;                 // 0 … 74
-    int tab = 0;                  // detail tab 3 … 6 (rows 0–19, 20–39, 40–59, 60–74)
+    int tab = 0;                  // the detail tab holding it (tablayout::TabOfRow)
     bool visible = false;         // shown for this model
     QString label;                // the caption of Label2(row) for this model
     QStringList options;          // the option texts in list order; empty for computed/hidden rows
@@ -86,7 +86,7 @@ struct RowSpec {
 // One item button for one model.
 struct ButtonSpec {
     int button = -1;       // 0 … 58
-    int tab = 1;           // overview tab holding it: 1 (buttons 0 … 29) or 2 (30 … 58)
+    int tab = 1;           // the overview tab holding it (tablayout::TabOfButton)
     bool visible = false;  // shown for this model
     QString caption;       // caption for this model (hidden buttons keep their F805 caption)
     ValueBoxRef box;       // the entry box beside it (same layout for both models)

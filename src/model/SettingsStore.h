@@ -76,8 +76,6 @@ class SettingsStore {
     void clearLiveData();
     void clearProducts();
 
-    qint16 editProductIndex = 0;
-
   private:
     IndicatorModel model_ = IndicatorModel::F805;
     int currentProduct_ = 0;

@@ -1,4 +1,4 @@
-// Dressing the window for a model from the catalogue.
+#include "ui/CatalogueView.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -6,38 +6,39 @@
 #include <QPushButton>
 
 #include "ui/BracketLine.h"
-#include "ui/MainWindow.h"
-#include "ui/TabBuilders.h"
+#include "ui/Controls.h"
+#include "ui/WidgetFactory.h"
 
-void MainWindow::applyCatalogueView(IndicatorModel model) {
-    for (const ButtonSpec& item : ButtonsOf(model)) {
-        QPushButton* button = c_.itemButtons[item.button];
-        button->setText(item.caption);
-        button->setVisible(item.visible);
-    }
-    for (const RowSpec& item : RowsOf(model)) {
-        c_.rowLabels[item.row]->setText(item.label);
-        c_.rowLabels[item.row]->setVisible(item.visible);
-        c_.itemLists[item.row]->setVisible(item.visible);
-    }
-    for (const BoxSpec& item : BoxesOf(model))
-        if (QLineEdit* box = c_.valueBox(item.box.family, item.box.index))
-            box->setVisible(item.visible);
-    const BracketSet shown = BracketSetOf(model);
-    for (BracketLine* line : c_.linesF805)
-        if (line) line->setVisible(shown == BracketSet::LineF805);
-    for (BracketLine* line : c_.linesF800)
-        if (line) line->setVisible(shown == BracketSet::LineF800);
-    c_.statusLabels[0][6]->setText(LockStatusLabel(model));
-}
-
+namespace ui {
 namespace {
 constexpr int kLongOption = 40;  // characters
 }  // namespace
 
-void MainWindow::fillItemLists(IndicatorModel model) {
+void ApplyCatalogueView(const Controls& c, IndicatorModel model) {
+    for (const ButtonSpec& item : ButtonsOf(model)) {
+        QPushButton* button = c.itemButtons[item.button];
+        button->setText(item.caption);
+        button->setVisible(item.visible);
+    }
+    for (const RowSpec& item : RowsOf(model)) {
+        c.rowLabels[item.row]->setText(item.label);
+        c.rowLabels[item.row]->setVisible(item.visible);
+        c.itemLists[item.row]->setVisible(item.visible);
+    }
+    for (const BoxSpec& item : BoxesOf(model))
+        if (QLineEdit* box = c.valueBox(item.box.family, item.box.index))
+            box->setVisible(item.visible);
+    const BracketSet shown = BracketSetOf(model);
+    for (BracketLine* line : c.linesF805)
+        if (line) line->setVisible(shown == BracketSet::LineF805);
+    for (BracketLine* line : c.linesF800)
+        if (line) line->setVisible(shown == BracketSet::LineF800);
+    c.statusLabels[0][6]->setText(LockStatusLabel(model));
+}
+
+void FillItemLists(const Controls& c, IndicatorModel model) {
     for (int n = 0; n < kDetailRows; ++n) {
-        QComboBox* list = c_.itemLists[n];
+        QComboBox* list = c.itemLists[n];
         list->clear();
         const QStringList options = OptionsOf(model, n);
         list->addItems(options);
@@ -49,6 +50,8 @@ void MainWindow::fillItemLists(IndicatorModel model) {
         list->setSizeAdjustPolicy(longest > kLongOption
                                       ? QComboBox::AdjustToMinimumContentsLengthWithIcon
                                       : QComboBox::AdjustToContents);
-        ui::FitPopupToEntries(list);
+        FitPopupToEntries(list);
     }
 }
+
+}  // namespace ui

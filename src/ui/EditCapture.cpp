@@ -7,7 +7,7 @@
 #include "platform/OperationError.h"
 #include "ui/MainWindow.h"
 
-EditCapture::EditCapture(MainWindow& window) : QObject(&window), window_(window) {
+EditCapture::EditCapture(MainWindow& window) : window_(window) {
     connect(&window, &MainWindow::itemListLeft, this, &EditCapture::captureChoice);
     connect(&window, &MainWindow::productListFocusIn, this, &EditCapture::productListEntered);
     connect(&window, &MainWindow::productListEnter, this, &EditCapture::productListEnter);
@@ -51,9 +51,7 @@ void EditCapture::productListEntered(int element) {
     if (element != 0 && element != 1) return;
     reportFailures([this] {
         // Product entries go into the product shown, whichever product list took the focus.
-        const int shown = window_.controls().productLists[0]->currentIndex();
-        if (shown >= 0 && shown < SettingsStore::kProducts)
-            window_.store().editProductIndex = static_cast<qint16>(shown);
+        window_.setEditedProduct(window_.controls().productLists[0]->currentIndex());
     });
 }
 
@@ -80,7 +78,7 @@ void EditCapture::productListLeft(int element) {
         }
         // Passing through the selector, or leaving it with the number it showed when it took
         // the focus, keeps that product: a changed selection redraws through its own event.
-        if (n && *n == window_.store().editProductIndex) {
+        if (n && *n == window_.editedProduct()) {
             selectProduct(0, *n);
             return;
         }

@@ -6,7 +6,7 @@
 #include "model/Validation.h"
 #include "ui/MainWindow.h"
 
-EntryChecks::EntryChecks(MainWindow& window) : QObject(&window), window_(window) {
+EntryChecks::EntryChecks(MainWindow& window) : window_(window) {
     connect(&window, &MainWindow::valueBoxLeft, this, &EntryChecks::leaveBox);
     connect(&window, &MainWindow::valueBoxEdited, this, [this](int family, int index) {
         // Every family turns black on an edit, W40 … W90 too: a red text that no longer is
@@ -26,11 +26,11 @@ void EntryChecks::leaveBox(int family, int index) {
     SettingsStore& store = window_.store();
     if (family == 1) {
         // A product entry goes into the record shown in the product selector.
-        const int selected = window_.controls().productLists[0]->currentIndex();
-        if (selected >= 0) store.editProductIndex = static_cast<qint16>(selected);
+        window_.setEditedProduct(window_.controls().productLists[0]->currentIndex());
     }
+    const int product = window_.editedProduct();
     const QString stored =
-        family == 1 ? store.product(store.editProductIndex, index) : store.setting(family, index);
+        family == 1 ? store.product(product, index) : store.setting(family, index);
     const LeaveOutcome outcome = LeaveBox(store.model(), family, index, box->text(), stored);
     if (box->text() != outcome.value) box->setText(outcome.value);
     checkedFamily_ = family;
@@ -41,7 +41,7 @@ void EntryChecks::leaveBox(int family, int index) {
             break;
         case LeaveAction::Store:
             if (family == 1)
-                store.setProduct(store.editProductIndex, index, outcome.value);
+                store.setProduct(product, index, outcome.value);
             else
                 store.setSetting(family, index, outcome.value);
             MainWindow::setBoxRefused(box, false);

@@ -1,10 +1,6 @@
 #pragma once
 
-#include <QHash>
-#include <QList>
 #include <QMainWindow>
-#include <QPointer>
-#include <QSet>
 #include <memory>
 
 #include "link/OperatorView.h"
@@ -12,14 +8,18 @@
 #include "ui/Controls.h"
 #include "ui/Operation.h"
 
+class ControlWatch;
+class EditCapture;
+class EntryChecks;
 class IndicatorLink;
 class MessagePresenter;
-class QAbstractButton;
+class TabNavigation;
 
 // The one window of the program (Form1): menu bar, toolbar, the ten tabs, the status line and
 // the progress bar. It owns the settings store, copies it into the controls (redraw), clears it
 // and copies the shown product to all products; every other operation is handed to the
-// operation handler that the program plugs in.
+// operation handler that the program plugs in. It owns its helpers: the control watch, the entry
+// checks, the edit capture and the tab navigation.
 class MainWindow : public QMainWindow, public OperatorView {
     Q_OBJECT
   public:
@@ -29,9 +29,24 @@ class MainWindow : public QMainWindow, public OperatorView {
     SettingsStore& store() { return store_; }
     const SettingsStore& store() const { return store_; }
     const Controls& controls() const { return c_; }
+    EntryChecks& entryChecks() { return *entryChecks_; }
+    TabNavigation& navigation() { return *navigation_; }
     // The default window size: all ten tab captions side by side. The window opens at this size
     // unless the screen is smaller.
     QSize preferredSize() const;
+
+    // The product whose record the product boxes' entries go into (0 … 99): the product shown
+    // when a product list last took the focus or a product box was last left. Other numbers
+    // are ignored.
+    int editedProduct() const { return editedProduct_; }
+    void setEditedProduct(int n) {
+        if (n >= 0 && n < SettingsStore::kProducts) editedProduct_ = n;
+    }
+
+    // Shows tab `tab` (see tablayout).
+    void showTab(int tab);
+    // The progress bar hidden at 0 of 100.
+    void resetProgress();
 
     // Where operations go; see OperationHandler.
     void setOperationHandler(OperationHandler handler) { handler_ = std::move(handler); }
@@ -43,6 +58,9 @@ class MainWindow : public QMainWindow, public OperatorView {
     void setLink(IndicatorLink* link) { link_ = link; }
     // Whether an exchange with the indicator is in progress (an operation or a wait).
     bool exchangeRunning() const;
+    // How many message boxes the window has shown so far: a check that showed one is told by
+    // the count.
+    int messagesShown() const { return messagesShown_; }
 
     // The one entry of every menu item, toolbar key and button: the plugged handler first, then
     // the window's own behaviour. While an exchange runs, an operation that talks to the
@@ -84,7 +102,8 @@ class MainWindow : public QMainWindow, public OperatorView {
     void redraw() override;
 
   signals:
-    // Hooks for the edit capture, the entry checks and the tab navigation.
+    // Hooks for the edit capture, the entry checks and the tab navigation (the control watch
+    // reports the leaving and editing of controls).
     void itemListLeft(int list);                 // Combo3(list) lost the focus
     void valueBoxLeft(int family, int index);    // W10 … W90 entry box lost the focus
     void valueBoxEdited(int family, int index);  // its text changed (typed or redrawn)
@@ -96,33 +115,9 @@ class MainWindow : public QMainWindow, public OperatorView {
     // when clicked (an option, a check box) is shown as it was.
     void operationRefused(Operation op, int index);
 
-  protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
   private:
-    void buildMenus();
-    void buildToolbar();
     void buildTabs();
-    void watchControls();
-    // A watched control was left (or an operation checks it as if it was): a product list goes
-    // to its handler; an entry box or item list is taken into the store, or held while an
-    // exchange runs.
-    void leaveControl(QObject* control);
-    // The focused entry box or item list, before an operation started from a menu or the
-    // toolbar (the focus stays where it is).
-    void checkFocusedControl();
-    // The entries held during an exchange are taken now it has ended.
-    void takeHeldEntries();
-    // Whether redraw leaves the control alone: it holds an entry not taken yet. A held product
-    // box is dropped (and redrawn) once another product is shown.
-    bool keepsHeldEntry(QObject* control, int shownProduct = -1);
-    // The click on `button` that left a box whose check showed a message: see eventFilter.
-    void oweClick(QAbstractButton* button);
     void runBuiltIn(Operation op, int index);
-    void redrawProduct();
-    void redrawLiveAndStatus();
-    void redrawValueBoxes();
-    void redrawItemLists();
 
     SettingsStore store_;
     Controls c_;
@@ -130,31 +125,15 @@ class MainWindow : public QMainWindow, public OperatorView {
     std::unique_ptr<MessagePresenter> defaultMessages_;
     MessagePresenter* messages_ = nullptr;
     int shownTab_ = 0;
+    int editedProduct_ = 0;
     int busyDepth_ = 0;
     IndicatorLink* link_ = nullptr;
     int messagesShown_ = 0;
 
-    enum class Watched { ItemList, ValueBox, ProductList };
-    struct WatchedControl {
-        Watched kind;
-        int family;  // value boxes only
-        int index;
-    };
-    QHash<QObject*, WatchedControl> watched_;
-
-    // Entries left while an exchange ran, in the order they were left; product boxes note the
-    // product shown then.
-    struct HeldEntry {
-        QObject* control;
-        int product;
-    };
-    QList<HeldEntry> held_;
-    // Entry boxes typed into and item lists picked from since they were last taken.
-    QSet<QObject*> touched_;
-    // The control the menu bar took the focus from (Alt): checked when the focus moves on to
-    // anything but it.
-    QPointer<QObject> parked_;
-    QPointer<QAbstractButton> owedClick_;
+    std::unique_ptr<ControlWatch> watch_;
+    std::unique_ptr<EntryChecks> entryChecks_;
+    std::unique_ptr<EditCapture> editCapture_;
+    std::unique_ptr<TabNavigation> navigation_;
 };
 
 // The program's font: "ＭＳ ゴシック" where it exists, else an installed Japanese gothic font.

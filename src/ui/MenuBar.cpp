@@ -1,14 +1,12 @@
+#include "ui/MenuBar.h"
+
 #include <QAction>
-#include <QApplication>
 #include <QMenuBar>
 #include <QStyle>
 #include <QToolBar>
 #include <QToolButton>
 
-#include "platform/ProcessStart.h"
-#include "ui/MainWindow.h"
-#include "ui/TabNavigation.h"
-
+namespace ui {
 namespace {
 
 struct MenuItem {
@@ -94,9 +92,9 @@ const std::vector<ToolKey>& ToolTable() {
 
 }  // namespace
 
-void MainWindow::buildMenus() {
+void BuildMenus(QMenuBar* bar, const Dispatch& dispatch) {
     for (const Menu& menu : MenuTable()) {
-        QMenu* m = menuBar()->addMenu(QString::fromUtf8(menu.caption));
+        QMenu* m = bar->addMenu(QString::fromUtf8(menu.caption));
         m->setObjectName(QString::fromLatin1(menu.name));
         for (const MenuItem& item : menu.items) {
             if (!item.name) {
@@ -107,64 +105,31 @@ void MainWindow::buildMenus() {
             action->setObjectName(QString::fromLatin1(item.name));
             const Operation op = item.op;
             const int index = item.index;
-            connect(action, &QAction::triggered, this, [this, op, index] { dispatch(op, index); });
+            QObject::connect(action, &QAction::triggered, action,
+                             [dispatch, op, index] { dispatch(op, index); });
         }
     }
 }
 
-void MainWindow::buildToolbar() {
-    c_.toolbar = addToolBar(QString());
-    c_.toolbar->setObjectName(QStringLiteral("Toolbar1"));
-    c_.toolbar->setMovable(false);
-    c_.toolbar->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+void BuildToolbar(QToolBar* toolbar, const std::function<void(const QString& key)>& press) {
+    toolbar->setObjectName(QStringLiteral("Toolbar1"));
+    toolbar->setMovable(false);
+    toolbar->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
     for (const ToolKey& tool : ToolTable()) {
         const QString key = QString::fromLatin1(tool.key);
-        QAction* action =
-            c_.toolbar->addAction(style()->standardIcon(tool.icon), QString::fromUtf8(tool.text));
+        QAction* action = toolbar->addAction(toolbar->style()->standardIcon(tool.icon),
+                                             QString::fromUtf8(tool.text));
         action->setObjectName(key);
         action->setToolTip(QString::fromUtf8(tool.text));
-        if (QWidget* button = c_.toolbar->widgetForAction(action)) button->setObjectName(key);
-        connect(action, &QAction::triggered, this, [this, key] { pressToolbarKey(key); });
+        if (QWidget* button = toolbar->widgetForAction(action)) button->setObjectName(key);
+        QObject::connect(action, &QAction::triggered, action, [press, key] { press(key); });
     }
 }
 
-void MainWindow::pressToolbarKey(const QString& key) {
+std::optional<ToolKeyOperation> OperationOfToolKey(const QString& key) {
     for (const ToolKey& tool : ToolTable())
-        if (key == QLatin1String(tool.key)) return dispatch(tool.op, tool.index);
+        if (key == QLatin1String(tool.key)) return ToolKeyOperation{tool.op, tool.index};
+    return std::nullopt;
 }
 
-void MainWindow::runBuiltIn(Operation op, int index) {
-    switch (op) {
-        case Operation::ClearAll:
-            clearAll();
-            break;
-        case Operation::Redraw:
-            redraw();
-            break;
-        case Operation::CopyToAllProducts:
-            copyToAllProducts();
-            break;
-        case Operation::Help:
-            showHelp();
-            break;
-        case Operation::Version:
-            showVersion();
-            break;
-        case Operation::StartCalculator:
-            // Returns at once; a calculator that cannot be started is not reported.
-            StartCalculator();
-            break;
-        case Operation::Exit:
-            close();
-            break;
-        case Operation::GoBack:
-            if (auto* tabs = findChild<TabNavigation*>()) tabs->goBack();
-            break;
-        case Operation::JumpToItem:
-            if (auto* tabs = findChild<TabNavigation*>()) tabs->jumpToItem(index);
-            break;
-        default:
-            // Transfers, files, model and ports: carried out by the plugged handler.
-            break;
-    }
-}
+}  // namespace ui

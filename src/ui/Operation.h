@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QString>
 #include <functional>
 
 // Every operation the operator can start from the window: menu items, toolbar keys and button
@@ -37,9 +36,6 @@ enum class Operation {
     Help,                // mnuF805_HELP
     Version,             // mnuF805_Vol
 };
-
-// The operation's name as written above, for logs and tests.
-QString OperationName(Operation op);
 
 // What an operation reaches besides the window. The window's dispatch settles by it whether the
 // operation may start while an exchange with the indicator is in progress.

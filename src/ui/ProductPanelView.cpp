@@ -5,6 +5,14 @@
 
 #include "ui/MainWindow.h"
 
+void ProductPanelView::fillLists() {
+    for (QComboBox* list : window_.controls().productLists) {
+        list->clear();
+        for (int p = 0; p < SettingsStore::kProducts; ++p) list->addItem(QString::number(p));
+        list->setCurrentIndex(0);
+    }
+}
+
 QString ProductPanelView::selectorText() const {
     return window_.controls().productLists[0]->currentText();
 }

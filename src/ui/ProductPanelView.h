@@ -10,6 +10,9 @@ class ProductPanelView : public ProductPanel {
   public:
     explicit ProductPanelView(MainWindow& window) : window_(window) {}
 
+    // Both product lists hold "0" … "99" and show "0".
+    void fillLists();
+
     QString selectorText() const override;
     int selectedProduct() const override;
     void selectProduct(int n) override;

@@ -1,21 +1,13 @@
 #include "ui/Program.h"
 
-#include <QComboBox>
 #include <QFileInfo>
-#include <QLabel>
-#include <QProgressBar>
-#include <QTabWidget>
 
 #include "link/PortSettings.h"
+#include "model/TabLayout.h"
 #include "platform/IniFile.h"
 #include "ui/DataFileView.h"
 #include "ui/MainWindow.h"
 #include "ui/ModelSwitchView.h"
-#include "ui/TabBuilders.h"
-
-namespace {
-constexpr int kStatusTab = 8;  // "９　ｽﾃｰﾀｽ"
-}  // namespace
 
 Program::Program(MainWindow& window, const QString& iniPath, int periodMs)
     : Program(window, iniPath, Session::SerialPortsFor(iniPath), periodMs) {}
@@ -27,13 +19,12 @@ Program::Program(MainWindow& window, const QString& iniPath,
           std::make_unique<Session>(window.store(), window, iniPath, std::move(ports), periodMs)),
       modelSwitch_(std::make_unique<ModelSwitchView>(window, *session_)),
       productPanel_(window),
+      ports_(window),
       products_(session_->link(), productPanel_) {
-    session_->setShowStatusTab([this] { window_.controls().tabs->setCurrentIndex(kStatusTab); });
+    session_->setShowStatusTab([this] { window_.showTab(tablayout::kStatus); });
     window_.setOperationHandler([this](Operation op, int index) { return handle(op, index); });
     window_.setLink(&session_->link());
-    for (int k = 0; k < 2; ++k)
-        QObject::connect(window_.controls().portLists[k][0], &QComboBox::currentIndexChanged,
-                         &window_, [this, k] { showDevicePath(k + 1); });
+    ports_.onPortChanged([this](int linkNo) { showDevicePath(linkNo); });
     dataFiles_ = std::make_unique<DataFileView>(window_, iniPath);
 }
 
@@ -134,13 +125,7 @@ void Program::runProductOperation(Operation op) {
 
 void Program::applyPortSettings(int linkNo) {
     if (linkNo != 1 && linkNo != 2) return;
-    const auto& lists = window_.controls().portLists[linkNo - 1];
-    PortChoice choice;
-    choice.portIndex = lists[0]->currentIndex();
-    choice.baud = lists[1]->currentText();
-    choice.parity = lists[2]->currentText();
-    choice.dataBits = lists[3]->currentText();
-    choice.stopBits = lists[4]->currentText();
+    const PortChoice choice = ports_.choice(linkNo);
     const QString ini = session_->iniPath();
     ApplyPortSettings(
         session_->port(linkNo), choice, window_,
@@ -165,15 +150,12 @@ QString Program::DeviceLabelText(const QString& device, bool exists) {
 }
 
 void Program::showDevicePath(int linkNo) {
-    const Controls& c = window_.controls();
-    QLabel* label = c.devicePaths[linkNo - 1];
-    if (!label) return;
     // The selected entry's device; with no entry selected (start-up could not use the port),
     // the device the link's port number names.
-    const int position = c.portLists[linkNo - 1][0]->currentIndex();
+    const int position = ports_.selectedPort(linkNo);
     const QString device = position >= 0 ? DevicesResolver(session_->iniPath())(position + 1)
                                          : session_->port(linkNo).deviceName();
-    label->setText(DeviceLabelText(device, QFileInfo::exists(device)));
+    ports_.showDevice(linkNo, DeviceLabelText(device, QFileInfo::exists(device)));
 }
 
 void Program::dressForF805() {
@@ -181,27 +163,15 @@ void Program::dressForF805() {
 }
 
 void Program::fillPortLists() {
-    // List by list, link 1's before link 2's.
-    for (int i = 0; i < kPortLists; ++i)
-        for (int k = 0; k < 2; ++k) {
-            QComboBox* list = window_.controls().portLists[k][i];
-            list->clear();
-            list->addItems(PortListItems(i));
-            list->setCurrentIndex(-1);
-        }
+    ports_.fillLists();
 }
 
 void Program::selectPortEntry(int linkNo, int position) {
-    window_.controls().portLists[linkNo - 1][0]->setCurrentIndex(position);
+    ports_.selectPort(linkNo, position);
 }
 
 void Program::showPortSettings(int linkNo, const PortPanelPositions& at) {
-    const auto& lists = window_.controls().portLists[linkNo - 1];
-    lists[1]->setCurrentIndex(at.baud);
-    lists[2]->setCurrentIndex(at.parity);
-    lists[3]->setCurrentIndex(at.dataBits);
-    lists[4]->setCurrentIndex(at.stopBits);
-    lists[5]->setCurrentIndex(0);
+    ports_.showSettings(linkNo, at);
 }
 
 void Program::fillItemLists() {
@@ -209,11 +179,7 @@ void Program::fillItemLists() {
 }
 
 void Program::fillProductLists() {
-    for (QComboBox* list : window_.controls().productLists) {
-        list->clear();
-        for (int p = 0; p < SettingsStore::kProducts; ++p) list->addItem(QString::number(p));
-        list->setCurrentIndex(0);
-    }
+    productPanel_.fillLists();
 }
 
 void Program::clearAll() {
@@ -221,14 +187,11 @@ void Program::clearAll() {
 }
 
 void Program::resetProgress() {
-    QProgressBar* progress = window_.controls().progress;
-    progress->setVisible(false);
-    progress->setRange(0, 100);
-    progress->setValue(0);
+    window_.resetProgress();
 }
 
 void Program::showTab(int tab) {
-    window_.controls().tabs->setCurrentIndex(tab);
+    window_.showTab(tab);
 }
 
 void Program::showNow() {
@@ -237,7 +200,7 @@ void Program::showNow() {
 
 void Program::focusPortList(int linkNo) {
     window_.activateWindow();
-    window_.controls().portLists[linkNo - 1][0]->setFocus();
+    ports_.focusPortList(linkNo);
 }
 
 void Program::showMessage(const QString& text) {

@@ -7,6 +7,7 @@
 #include "app/StartUp.h"
 #include "transfer/ProductTransfers.h"
 #include "ui/Operation.h"
+#include "ui/PortPanelView.h"
 #include "ui/ProductPanelView.h"
 
 class DataFileView;
@@ -14,8 +15,10 @@ class MainWindow;
 class ModelSwitchView;
 
 // The running program: the session on the window's store, the start-up sequence carried out on
-// the window's controls, and the operations of the links, the live data and the whole-set
-// setting transfers. Operations of other parts are left to the window.
+// the window, and the operations of the links, the live data and the whole-set setting
+// transfers. It reaches the window through its public interface and its views of the product
+// and port tabs; the window knows it only as the operation handler it plugs in. Operations of
+// other parts are left to the window.
 class Program : public StartupWindow {
   public:
     // Real serial ports; port numbers name devices through the file's "Devices" section.
@@ -65,6 +68,7 @@ class Program : public StartupWindow {
     std::unique_ptr<Session> session_;
     std::unique_ptr<ModelSwitchView> modelSwitch_;
     ProductPanelView productPanel_;
+    PortPanelView ports_;
     ProductTransfers products_;
     StartupResult startup_;
     std::unique_ptr<DataFileView> dataFiles_;

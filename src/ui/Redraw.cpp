@@ -1,58 +1,51 @@
-// Copying the store into the controls, and the operations that change the store as a whole.
+#include "ui/Redraw.h"
 
 #include <QComboBox>
 #include <QLineEdit>
 
-#include "model/DataClear.h"
 #include "model/DisplayBinding.h"
 #include "model/DisplayFormat.h"
-#include "platform/widgets/MessageBoxes.h"
-#include "ui/MainWindow.h"
+#include "ui/ControlWatch.h"
+#include "ui/Controls.h"
 
-// Entries left while an exchange runs are held in their controls until it ends (see
-// leaveControl): the redraw leaves those controls alone.
-void MainWindow::redraw() {
-    redrawProduct();
-    redrawLiveAndStatus();
-    redrawValueBoxes();
-    redrawItemLists();
-}
+namespace ui {
+namespace {
 
-void MainWindow::redrawProduct() {
-    const int p = c_.productLists[0]->currentIndex();
+void RedrawProduct(const SettingsStore& store, const Controls& c, ControlWatch& watch) {
+    const int p = c.productLists[0]->currentIndex();
     // Without a product selection there is no product to show: the boxes keep their texts.
     if (p < 0 || p >= SettingsStore::kProducts) return;
     for (int k = 0; k < SettingsStore::kProductItems; ++k)
-        if (!keepsHeldEntry(c_.productBoxes[k], p))
-            c_.productBoxes[k]->setText(store_.product(p, k));
+        if (!watch.keepsHeldEntry(c.productBoxes[k], p))
+            c.productBoxes[k]->setText(store.product(p, k));
 }
 
-void MainWindow::redrawLiveAndStatus() {
-    for (int i = 0; i < SettingsStore::kLiveKinds; ++i) c_.liveBoxes[i]->setText(store_.live(i));
+void RedrawLiveAndStatus(const SettingsStore& store, const Controls& c) {
+    for (int i = 0; i < SettingsStore::kLiveKinds; ++i) c.liveBoxes[i]->setText(store.live(i));
     for (int word = 1; word <= status::kWords; ++word) {
         const auto texts =
-            status::DecodeWord(word, store_.live(status::LiveIndexOfWord(word)), store_.model());
+            status::DecodeWord(word, store.live(status::LiveIndexOfWord(word)), store.model());
         for (int box = 0; box < status::kBoxesPerWord; ++box)
-            if (texts[box]) c_.statusBoxes[word - 1][box]->setText(*texts[box]);
+            if (texts[box]) c.statusBoxes[word - 1][box]->setText(*texts[box]);
     }
 }
 
-void MainWindow::redrawValueBoxes() {
+void RedrawValueBoxes(const SettingsStore& store, const Controls& c, ControlWatch& watch) {
     // The boxes the model uses show their slots; the others are left alone.
-    for (const BoxSpec& item : BoxesOf(store_.model())) {
+    for (const BoxSpec& item : BoxesOf(store.model())) {
         if (item.code.isEmpty()) continue;
-        QLineEdit* box = c_.valueBox(item.box.family, item.box.index);
-        if (box && !keepsHeldEntry(box))
-            box->setText(store_.setting(item.box.family, item.box.index));
+        QLineEdit* box = c.valueBox(item.box.family, item.box.index);
+        if (box && !watch.keepsHeldEntry(box))
+            box->setText(store.setting(item.box.family, item.box.index));
     }
 }
 
-void MainWindow::redrawItemLists() {
-    const int places = display::DecimalPlaces(store_);
+void RedrawItemLists(const SettingsStore& store, const Controls& c, ControlWatch& watch) {
+    const int places = display::DecimalPlaces(store);
     for (int n = 0; n < kDetailRows; ++n) {
-        QComboBox* list = c_.itemLists[n];
-        if (keepsHeldEntry(list)) continue;
-        const display::ListShow show = display::ShowList(store_, n, places);
+        QComboBox* list = c.itemLists[n];
+        if (watch.keepsHeldEntry(list)) continue;
+        const display::ListShow show = display::ShowList(store, n, places);
         switch (show.kind) {
             case display::ListShow::Leave:
                 break;
@@ -71,24 +64,15 @@ void MainWindow::redrawItemLists() {
     }
 }
 
-void MainWindow::clearAll() {
-    store_.clearProducts();
-    clearSettings();
+}  // namespace
+
+// Entries left while an exchange runs are held in their controls until it ends: the redraw
+// leaves those controls alone.
+void Redraw(const SettingsStore& store, const Controls& c, ControlWatch& watch) {
+    RedrawProduct(store, c, watch);
+    RedrawLiveAndStatus(store, c);
+    RedrawValueBoxes(store, c, watch);
+    RedrawItemLists(store, c, watch);
 }
 
-void MainWindow::clearSettings() {
-    dataclear::ClearSettings(store_);
-    for (auto& boxes : c_.statusBoxes)
-        for (QLineEdit* box : boxes) box->clear();
-    for (QComboBox* list : c_.itemLists) list->setCurrentIndex(-1);
-    redraw();
-}
-
-void MainWindow::copyToAllProducts() {
-    dataclear::ProductEntries entries;
-    for (int k = 0; k < SettingsStore::kProductItems; ++k) entries[k] = c_.productBoxes[k]->text();
-    const dataclear::CopyCheck check = dataclear::CopyToAllProducts(store_, entries);
-    if (check.failedBox >= 0) setBoxRefused(c_.productBoxes[check.failedBox], true);
-    // The boxes already show the copied values: no redraw.
-    showMessage(check.ok ? dataclear::CopyDoneMessage() : dataclear::CopyRefusedMessage());
-}
+}  // namespace ui

@@ -1,10 +1,8 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
-#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QVBoxLayout>
 
 #include "ui/TabBuilders.h"
 
@@ -33,10 +31,6 @@ QLineEdit* LiveBox(Controls& c, int k) {
 
 }  // namespace
 
-int StatusLabelIndex(int word, int box) {
-    return 43 + (word - 1) * status::kBoxesPerWord + box;
-}
-
 QWidget* BuildLiveTab(Controls& c, const Dispatch& dispatch) {
     auto* widget = new QWidget;
     auto* layout = new QHBoxLayout(widget);
@@ -59,40 +53,6 @@ QWidget* BuildLiveTab(Controls& c, const Dispatch& dispatch) {
     }
     commandGrid->setRowStretch(11, 1);
     layout->addWidget(commands, 1);
-    return widget;
-}
-
-QWidget* BuildStatusTab(Controls& c, const Dispatch& dispatch) {
-    auto* widget = new QWidget;
-    auto* layout = new QVBoxLayout(widget);
-    auto* frames = new QGridLayout;
-    const char* const boxArrays[status::kWords] = {"Text4", "Text5", "Text6", "Text7"};
-    for (int word = 1; word <= status::kWords; ++word) {
-        QGroupBox* frame = MakeFrame(QStringLiteral("Frame%1").arg(16 + word),
-                                     QStringLiteral("ｽﾃｰﾀｽ%1").arg(word));
-        auto* grid = new QGridLayout(frame);
-        for (int box = 0; box < status::kBoxesPerWord; ++box) {
-            QLabel* label =
-                MakeLabel(ElementName(QStringLiteral("Label5"), StatusLabelIndex(word, box)),
-                          status::BoxCaption(word, box));
-            QLineEdit* edit =
-                MakeBox(ElementName(QString::fromLatin1(boxArrays[word - 1]), box), 12, true);
-            c.statusLabels[word - 1][box] = label;
-            c.statusBoxes[word - 1][box] = edit;
-            grid->addWidget(label, box, 0);
-            grid->addWidget(edit, box, 1);
-        }
-        grid->setColumnStretch(2, 1);
-        frames->addWidget(frame, (word - 1) / 2, (word - 1) % 2);
-    }
-    layout->addLayout(frames);
-    layout->addStretch();
-    c.statusBackButton = MakeButton(QStringLiteral("Command60"), QStringLiteral("前のタブへ戻る"),
-                                    dispatch, Operation::GoBack, 4);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(c.statusBackButton);
-    layout->addLayout(buttons);
     return widget;
 }
 

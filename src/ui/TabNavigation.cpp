@@ -7,12 +7,16 @@
 #include <QTabWidget>
 
 #include "model/Catalogue.h"
+#include "model/TabLayout.h"
 #include "platform/OperationError.h"
 #include "ui/MainWindow.h"
 
 namespace {
 
-constexpr int kPortTab = 9;
+using namespace tablayout;
+
+// W80's boxes are on an overview tab but only ever lose their tab stop.
+constexpr int kFamilyWithoutTabStop = 8;
 
 template <typename Container>
 void AddRange(QList<QWidget*>& out, const Container& widgets, int first, int last) {
@@ -25,26 +29,18 @@ void AddAll(QList<QWidget*>& out, const Container& widgets) {
     AddRange(out, widgets, 0, static_cast<int>(widgets.size()) - 1);
 }
 
-// The controls of tabs 1 … 6 that both the group and the tab stops name.
+// The controls of the overview and detail tabs that both the group and the tab stops name.
 void AddOverviewOrDetail(QList<QWidget*>& out, const Controls& c, int tab) {
-    switch (tab) {
-        case 1:
-            AddRange(out, c.itemButtons, 0, 29);
-            for (int family : {2, 3, 4}) AddAll(out, c.valueBoxes[family]);
-            out << c.readSettingsButtons[0] << c.writeSettingsButtons[0];
-            break;
-        case 2:
-            AddRange(out, c.itemButtons, 30, 58);
-            for (int family : {5, 6, 7, 9}) AddAll(out, c.valueBoxes[family]);
-            out << c.readSettingsButtons[1] << c.writeSettingsButtons[1];
-            break;
-        default: {
-            // Tabs 3 … 6: rows 0 … 19, 20 … 39, 40 … 59, 60 … 74.
-            const int first = (tab - 3) * 20;
-            AddRange(out, c.itemLists, first, std::min(first + 19, kDetailRows - 1));
-            out << c.backButtons[tab - 3];
-            break;
-        }
+    if (IsOverview(tab)) {
+        for (int b : ItemButtonsOf(tab)) out << c.itemButtons[b];
+        for (int family : FamiliesOf(tab))
+            if (family != kFamilyWithoutTabStop) AddAll(out, c.valueBoxes[family]);
+        const int k = OverviewIndex(tab);
+        out << c.readSettingsButtons[k] << c.writeSettingsButtons[k];
+    } else if (IsDetail(tab)) {
+        const RowRange rows = DetailRowsOf(tab);
+        AddRange(out, c.itemLists, rows.first, rows.last);
+        out << c.backButtons[DetailIndex(tab)];
     }
 }
 
@@ -67,65 +63,41 @@ void AddLinkOnePorts(QList<QWidget*>& out, const Controls& c) {
 
 }  // namespace
 
-TabNavigation::TabNavigation(MainWindow& window) : QObject(&window), window_(window) {
+TabNavigation::TabNavigation(MainWindow& window) : window_(window) {
     connect(&window, &MainWindow::tabChanged, this, &TabNavigation::tabChanged);
 }
 
 QList<QWidget*> TabNavigation::TabStopGroup(const Controls& c, int tab) {
     QList<QWidget*> group;
-    switch (tab) {
-        case 0:
-            AddProductTab(group, c);
-            AddAll(group, c.modelOptions);
-            break;
-        case 1:
-        case 3:
-        case 4:
-        case 5:
-        case 6:
-            AddOverviewOrDetail(group, c, tab);
-            break;
-        case 2:
-            AddOverviewOrDetail(group, c, tab);
-            AddAll(group, c.valueBoxes[8]);
-            break;
-        case 7:
-            AddAll(group, c.liveBoxes);
-            AddLinkOnePorts(group, c);
-            break;
-        case 8:
-            for (const auto& word : c.statusBoxes) AddAll(group, word);
-            group << c.statusBackButton;
-            break;
-        default:
-            break;
+    if (tab == kProducts) {
+        AddProductTab(group, c);
+        AddAll(group, c.modelOptions);
+    } else if (IsOverview(tab) || IsDetail(tab)) {
+        AddOverviewOrDetail(group, c, tab);
+        if (TabOfFamily(kFamilyWithoutTabStop) == tab)
+            AddAll(group, c.valueBoxes[kFamilyWithoutTabStop]);
+    } else if (tab == kLive) {
+        AddAll(group, c.liveBoxes);
+        AddLinkOnePorts(group, c);
+    } else if (tab == kStatus) {
+        for (const auto& word : c.statusBoxes) AddAll(group, word);
+        group << c.statusBackButton;
     }
     group.removeAll(nullptr);
     return group;
 }
 
 QList<QWidget*> TabNavigation::TabStopsOf(const Controls& c, int tab, IndicatorModel model) {
-    // Not quite the groups: W80 on tab 2, the live-data boxes and the whole status tab only
-    // ever lose their tab stop; of the model options only the current model's comes back.
+    // Not quite the groups: W80, the live-data boxes and the whole status tab only ever lose
+    // their tab stop; of the model options only the current model's comes back.
     QList<QWidget*> stops;
-    switch (tab) {
-        case 0:
-            AddProductTab(stops, c);
-            stops << c.modelOptions[model == IndicatorModel::F800 ? 1 : 0];
-            break;
-        case 1:
-        case 2:
-        case 3:
-        case 4:
-        case 5:
-        case 6:
-            AddOverviewOrDetail(stops, c, tab);
-            break;
-        case 7:
-            AddLinkOnePorts(stops, c);
-            break;
-        default:
-            break;
+    if (tab == kProducts) {
+        AddProductTab(stops, c);
+        stops << c.modelOptions[model == IndicatorModel::F800 ? 1 : 0];
+    } else if (IsOverview(tab) || IsDetail(tab)) {
+        AddOverviewOrDetail(stops, c, tab);
+    } else if (tab == kLive) {
+        AddLinkOnePorts(stops, c);
     }
     stops.removeAll(nullptr);
     return stops;
@@ -144,9 +116,9 @@ void TabNavigation::SetTabStop(QWidget* w, bool on) {
 void TabNavigation::tabChanged(int previous, int current) {
     lastTab_ = previous;
     // The port tab leaves every tab stop as it is.
-    if (current == kPortTab || current < 0 || current >= kTabs) return;
+    if (current == kPorts || current < 0 || current >= kCount) return;
     const Controls& c = window_.controls();
-    for (int tab = 0; tab < kTabs; ++tab)
+    for (int tab = 0; tab < kCount; ++tab)
         if (tab != current)
             for (QWidget* w : TabStopGroup(c, tab)) SetTabStop(w, false);
     for (QWidget* w : TabStopsOf(c, current, window_.store().model())) SetTabStop(w, true);

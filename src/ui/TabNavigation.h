@@ -15,8 +15,6 @@ struct Controls;
 class TabNavigation : public QObject {
     Q_OBJECT
   public:
-    static constexpr int kTabs = 10;
-
     explicit TabNavigation(MainWindow& window);
 
     // The tab shown before the latest tab change (0 until the first change).
@@ -31,7 +29,7 @@ class TabNavigation : public QObject {
     // list of the item's first row. A button the model does not show does nothing.
     void jumpToItem(int button);
 
-    // The controls whose tab stop follows tab `tab` (0 … 9; the port tab has none).
+    // The controls whose tab stop follows tab `tab` (the port tab has none).
     static QList<QWidget*> TabStopGroup(const Controls& c, int tab);
     // The controls that get their tab stop back when tab `tab` is shown with `model`.
     static QList<QWidget*> TabStopsOf(const Controls& c, int tab, IndicatorModel model);

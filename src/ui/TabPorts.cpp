@@ -15,6 +15,8 @@
 namespace ui {
 namespace {
 
+static_assert(kPortListCount == kPortLists, "a port panel has a list for each of its entry lists");
+
 // The settings panel of link 1 (k = 0, Frame20 "MsComm1") or link 2 (k = 1, Frame21 "MsComm2").
 QGroupBox* PortFrame(Controls& c, const Dispatch& dispatch, int k) {
     const int link = k + 1;
@@ -35,8 +37,8 @@ QGroupBox* PortFrame(Controls& c, const Dispatch& dispatch, int k) {
         MakeFrame(QStringLiteral("Frame%1").arg(22 + 2 * k), QStringLiteral("通信設定"));
     auto* grid = new QGridLayout(settings);
     grid->addWidget(MakeLabel(QStringLiteral("Label7_%1").arg(k), QStringLiteral("ｾｯﾃｨﾝｸﾞ")), 0, 1);
-    static const char* const kLabels[6] = {"ﾎﾟｰﾄ番号", "ﾎﾞｰﾚｰﾄ",    "ﾊﾟﾘﾃｨ",
-                                           "ﾃﾞｰﾀﾋﾞｯﾄ", "ｽﾄｯﾌﾟﾋﾞｯﾄ", "ﾀｰﾐﾈｰﾀ"};
+    static const char* const kLabels[kPortListCount] = {"ﾎﾟｰﾄ番号", "ﾎﾞｰﾚｰﾄ",    "ﾊﾟﾘﾃｨ",
+                                                        "ﾃﾞｰﾀﾋﾞｯﾄ", "ｽﾄｯﾌﾟﾋﾞｯﾄ", "ﾀｰﾐﾈｰﾀ"};
     const QString array = k == 0 ? QStringLiteral("Combo2") : QStringLiteral("Combo4");
     for (int i = 0; i < kPortLists; ++i) {
         QComboBox* list = MakeList(ElementName(array, i));

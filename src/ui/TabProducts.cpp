@@ -30,10 +30,10 @@ QGroupBox* ProductValuesFrame(Controls& c, const Dispatch& dispatch) {
     auto* grid = new QGridLayout;
     const QStringList& labels = ProductItemLabels();
     for (int k = 0; k < SettingsStore::kProductItems; ++k) {
-        c.productLabels[k] = MakeLabel(ElementName(QStringLiteral("Label1"), k), labels.value(k));
+        QLabel* label = MakeLabel(ElementName(QStringLiteral("Label1"), k), labels.value(k));
         c.productBoxes[k] = MakeBox(ElementName(QStringLiteral("W10"), k));
         c.productBoxes[k]->setProperty("tag", QStringLiteral("W1%1").arg(k));
-        grid->addWidget(c.productLabels[k], k, 0);
+        grid->addWidget(label, k, 0);
         grid->addWidget(c.productBoxes[k], k, 1);
     }
     grid->setColumnStretch(2, 1);

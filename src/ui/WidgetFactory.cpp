@@ -9,16 +9,11 @@
 
 namespace ui {
 
-QPushButton* MakeButton(const QString& name, const QString& caption) {
+QPushButton* MakeButton(const QString& name, const QString& caption, const Dispatch& dispatch,
+                        Operation op, int index) {
     auto* button = new QPushButton(caption);
     button->setObjectName(name);
     button->setAutoDefault(false);
-    return button;
-}
-
-QPushButton* MakeButton(const QString& name, const QString& caption, const Dispatch& dispatch,
-                        Operation op, int index) {
-    QPushButton* button = MakeButton(name, caption);
     QObject::connect(button, &QPushButton::clicked, button,
                      [dispatch, op, index] { dispatch(op, index); });
     return button;

@@ -18,7 +18,6 @@ namespace ui {
 // Calls the window's one operation dispatch.
 using Dispatch = std::function<void(Operation, int)>;
 
-QPushButton* MakeButton(const QString& name, const QString& caption);
 // A button that dispatches `op` with `index` when clicked.
 QPushButton* MakeButton(const QString& name, const QString& caption, const Dispatch& dispatch,
                         Operation op, int index = -1);

@@ -6,7 +6,6 @@
 #include <QtTest>
 
 #include "UiTestSupport.h"
-#include "ui/EditCapture.h"
 #include "ui/MainWindow.h"
 
 Q_DECLARE_METATYPE(IndicatorModel)
@@ -32,7 +31,6 @@ class EditCaptureTest : public QObject {
     QComboBox* list(int n) { return w->controls().itemLists[n]; }
     QComboBox* productList(int element) { return w->controls().productLists[element]; }
     QLineEdit* productBox(int k) { return w->controls().productBoxes[k]; }
-    EditCapture* capture() { return w->findChild<EditCapture*>(); }
 
   private slots:
     void init() {
@@ -153,9 +151,9 @@ class EditCaptureTest : public QObject {
     void productListFocusTakesShownProduct() {
         productList(0)->setCurrentIndex(7);
         for (int element : {0, 1}) {
-            w->store().editProductIndex = 0;
+            w->setEditedProduct(0);
             emit w->productListFocusIn(element);
-            QCOMPARE(w->store().editProductIndex, qint16(7));
+            QCOMPARE(w->editedProduct(), 7);
         }
     }
 

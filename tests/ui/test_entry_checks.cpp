@@ -22,7 +22,7 @@ class EntryChecksTest : public QObject {
     RecordingMessages messages;
 
     QLineEdit* box(const char* name) { return w->findChild<QLineEdit*>(name); }
-    EntryChecks* checks() { return w->findChild<EntryChecks*>(); }
+    EntryChecks* checks() { return &w->entryChecks(); }
     // Types into a box and leaves it.
     void enter(int family, int index, const QString& text) {
         w->controls().valueBox(family, index)->setText(text);
@@ -94,7 +94,7 @@ class EntryChecksTest : public QObject {
         QVERIFY(w->store().product(7, 3).isEmpty());
         enter(1, 3, "00999");
         QCOMPARE(w->store().product(7, 3), QString("00999"));
-        QCOMPARE(w->store().editProductIndex, 7);
+        QCOMPARE(w->editedProduct(), 7);
     }
 
     void boxWithoutARuleForTheModelFailsSilently() {

@@ -235,9 +235,9 @@ class MenusToolbarTest : public QObject {
         MainWindow window;
         RecordingMessages messages;
         window.setMessagePresenter(&messages);
-        QStringList ran;
+        std::vector<std::pair<Operation, QString>> ran;  // with the selector's text
         window.setOperationHandler([&](Operation op, int) {
-            ran << OperationName(op) + ' ' + window.controls().productLists[0]->currentText();
+            ran.emplace_back(op, window.controls().productLists[0]->currentText());
             return true;
         });
         window.show();
@@ -258,7 +258,8 @@ class MenusToolbarTest : public QObject {
         QTest::keyClick(selector, Qt::Key_S, Qt::AltModifier);
         QTRY_VERIFY(QApplication::activePopupWidget());
         QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_M);  // 銘柄変更(&M)
-        QCOMPARE(ran, (QStringList{"Redraw 0", "ChangeProduct 150"}));
+        QCOMPARE(ran, (std::vector<std::pair<Operation, QString>>{
+                          {Operation::Redraw, "0"}, {Operation::ChangeProduct, "150"}}));
     }
 
     void titleFontAndStatusLine() {

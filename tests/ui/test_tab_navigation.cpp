@@ -9,6 +9,7 @@
 #include <QtTest>
 
 #include "UiTestSupport.h"
+#include "model/TabLayout.h"
 #include "ui/MainWindow.h"
 #include "ui/TabNavigation.h"
 
@@ -25,7 +26,7 @@ void UseModel(MainWindow& w, IndicatorModel model) {
 // Every control whose tab stop some tab change switches.
 QList<QWidget*> AllSwitched(const Controls& c) {
     QList<QWidget*> all;
-    for (int tab = 0; tab < TabNavigation::kTabs; ++tab) all += TabNavigation::TabStopGroup(c, tab);
+    for (int tab = 0; tab < tablayout::kCount; ++tab) all += TabNavigation::TabStopGroup(c, tab);
     return all;
 }
 
@@ -44,7 +45,7 @@ class TabNavigationTest : public QObject {
     RecordingMessages messages;
 
     QTabWidget* tabs() { return w->controls().tabs; }
-    TabNavigation* navigation() { return w->findChild<TabNavigation*>(); }
+    TabNavigation* navigation() { return &w->navigation(); }
     QPushButton* button(const QString& name) { return w->findChild<QPushButton*>(name); }
     void showActive() {
         w->show();

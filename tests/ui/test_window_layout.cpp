@@ -15,6 +15,7 @@
 
 #include "UiTestSupport.h"
 #include "model/Catalogue.h"
+#include "model/TabLayout.h"
 #include "ui/MainWindow.h"
 #include "ui/TabRows.h"
 
@@ -72,6 +73,42 @@ class WindowLayoutTest : public QObject {
             "９　ｽﾃｰﾀｽ",          "１０　機種・通信設定"};
         QCOMPARE(tabs->count(), captions.size());
         for (int i = 0; i < captions.size(); ++i) QCOMPARE(tabs->tabText(i), captions[i]);
+    }
+
+    // Each control the tab table places is on that tab's page and on no other; the table places
+    // every item list, item button and setting entry box once.
+    void tabTableMatchesThePages() {
+        MainWindow w;
+        const Controls& c = w.controls();
+        QCOMPARE(c.tabs->count(), tablayout::kCount);
+        QList<QPair<QWidget*, int>> placed = {{c.productBoxes[0], tablayout::kProducts},
+                                              {c.liveBoxes[0], tablayout::kLive},
+                                              {c.statusBoxes[0][0], tablayout::kStatus},
+                                              {c.portList(1, PortList::Port), tablayout::kPorts}};
+        for (int tab = 0; tab < tablayout::kCount; ++tab) {
+            const tablayout::RowRange rows = tablayout::DetailRowsOf(tab);
+            for (int row = rows.first; row <= rows.last; ++row)
+                placed.append({c.itemLists[row], tab});
+            if (tablayout::IsDetail(tab))
+                placed.append({c.backButtons[tablayout::DetailIndex(tab)], tab});
+            for (int b : tablayout::ItemButtonsOf(tab)) placed.append({c.itemButtons[b], tab});
+            for (int family : tablayout::FamiliesOf(tab))
+                for (QLineEdit* box : c.valueBoxes[family]) placed.append({box, tab});
+            if (tablayout::IsOverview(tab))
+                placed.append({c.writeSettingsButtons[tablayout::OverviewIndex(tab)], tab});
+        }
+        QSet<QWidget*> seen;
+        for (const auto& [widget, tab] : placed) {
+            QVERIFY(widget && !seen.contains(widget));
+            seen.insert(widget);
+            for (int page = 0; page < c.tabs->count(); ++page)
+                QVERIFY2(c.tabs->widget(page)->isAncestorOf(widget) == (page == tab),
+                         qPrintable(QString("%1 %2").arg(widget->objectName()).arg(page)));
+        }
+        for (QWidget* widget : c.itemLists) QVERIFY(seen.contains(widget));
+        for (QWidget* widget : c.itemButtons) QVERIFY(seen.contains(widget));
+        for (int family = 2; family <= 9; ++family)
+            for (QWidget* widget : c.valueBoxes[family]) QVERIFY(seen.contains(widget));
     }
 
     void namedControls() {
