@@ -1,0 +1,225 @@
+#include "ui/HistoryView.h"
+
+#include <QComboBox>
+#include <QFileDialog>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+#include "history/Compare.h"
+#include "model/Catalogue.h"
+#include "platform/widgets/MessageBoxes.h"
+#include "platform/widgets/ModalRun.h"
+#include "ui/DifferenceView.h"
+
+namespace {
+
+const QString kAllDevices = QStringLiteral("すべての装置");
+const QString kBeforeWrite = QStringLiteral("書き込み前");
+
+QPushButton* Button(const char* name, const QString& text, QWidget* parent) {
+    auto* b = new QPushButton(text, parent);
+    b->setObjectName(QLatin1String(name));
+    b->setAutoDefault(false);
+    return b;
+}
+
+QTableWidget* ReadOnlyTable(const char* name, const QStringList& headers, QWidget* parent) {
+    auto* table = new QTableWidget(0, static_cast<int>(headers.size()), parent);
+    table->setObjectName(QLatin1String(name));
+    table->setHorizontalHeaderLabels(headers);
+    table->setSelectionBehavior(QAbstractItemView::SelectRows);
+    table->setSelectionMode(QAbstractItemView::SingleSelection);
+    table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    table->verticalHeader()->setVisible(false);
+    table->horizontalHeader()->setStretchLastSection(true);
+    return table;
+}
+
+void FillRow(QTableWidget* table, int row, const QStringList& texts) {
+    for (int c = 0; c < texts.size(); ++c) table->setItem(row, c, new QTableWidgetItem(texts[c]));
+}
+
+QStringList RowTexts(const JournalEntry& e) {
+    QString operation = e.operation;
+    if (e.note == kBeforeWrite) operation += QStringLiteral("（書き込み前）");
+    const bool read = e.direction == TransferRun::Direction::Read;
+    return {e.time.toLocalTime().toString(QStringLiteral("yyyy/MM/dd HH:mm:ss")),
+            e.deviceName(),
+            e.model == IndicatorModel::F800 ? QStringLiteral("F800") : QStringLiteral("F805"),
+            operation,
+            read ? QStringLiteral("読み込み") : QStringLiteral("書き込み"),
+            e.complete ? QStringLiteral("完了") : QStringLiteral("中断"),
+            QString::number(e.valueCount)};
+}
+
+// "W20" for a setting, "銘柄 3 定量" for a product value.
+QString PlaceOf(const TransferValue& v) {
+    if (v.product < 0) return QStringLiteral("W") + v.code;
+    const int item = v.code.toInt() - 10;
+    const QStringList& labels = ProductItemLabels();
+    const QString field = item >= 0 && item < labels.size() ? labels[item] : v.code;
+    return QStringLiteral("銘柄 %1 %2").arg(v.product).arg(field);
+}
+
+}  // namespace
+
+HistoryView::HistoryView(Journal& journal, SettingsStore& windowStore, std::function<void()> redraw,
+                         QWidget* parent)
+    : QDialog(parent),
+      journal_(journal),
+      store_(windowStore),
+      redraw_(std::move(redraw)),
+      ownMessages_(std::make_unique<WidgetMessagePresenter>()),
+      messages_(ownMessages_.get()) {
+    setObjectName(QStringLiteral("HistoryView"));
+    setWindowTitle(QStringLiteral("履歴"));
+
+    device_ = new QComboBox(this);
+    device_->setObjectName(QStringLiteral("HistoryDevice"));
+    device_->addItem(kAllDevices);
+    device_->addItems(journal_.devices());
+    auto* deviceLabel = new QLabel(QStringLiteral("装置:"), this);
+    deviceLabel->setObjectName(QStringLiteral("HistoryDeviceLabel"));
+    deviceLabel->setBuddy(device_);
+
+    failure_ = new QLabel(this);
+    failure_->setObjectName(QStringLiteral("HistoryFailure"));
+    failure_->setWordWrap(true);
+
+    table_ = ReadOnlyTable("HistoryTable",
+                           {QStringLiteral("日時"), QStringLiteral("装置"), QStringLiteral("機種"),
+                            QStringLiteral("操作"), QStringLiteral("読み書き"),
+                            QStringLiteral("状態"), QStringLiteral("値の数")},
+                           this);
+
+    QPushButton* show = Button("ShowSnapshot", QStringLiteral("内容を表示"), this);
+    QPushButton* compare = Button("CompareSnapshot", QStringLiteral("画面と比較"), this);
+    QPushButton* load = Button("LoadSnapshot", QStringLiteral("画面に読み込む"), this);
+    QPushButton* save = Button("SaveSnapshot", QStringLiteral("データファイルとして保存…"), this);
+    QPushButton* close = Button("CloseHistory", QStringLiteral("閉じる"), this);
+    selectionButtons_ = {show, compare, load, save};
+    connect(show, &QPushButton::clicked, this, &HistoryView::showSnapshot);
+    connect(compare, &QPushButton::clicked, this, &HistoryView::compareSnapshot);
+    connect(load, &QPushButton::clicked, this, &HistoryView::loadSnapshot);
+    connect(save, &QPushButton::clicked, this, &HistoryView::saveSnapshot);
+    connect(close, &QPushButton::clicked, this, &QDialog::reject);
+    connect(table_->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            &HistoryView::updateButtons);
+    connect(device_, &QComboBox::currentIndexChanged, this, &HistoryView::reload);
+
+    askSavePath_ = [this] {
+        return QFileDialog::getSaveFileName(this, QStringLiteral("データファイルとして保存"),
+                                            QString(), QStringLiteral("データファイル (*.mdb)"));
+    };
+
+    auto* top = new QHBoxLayout;
+    top->addWidget(deviceLabel);
+    top->addWidget(device_, 1);
+    auto* buttons = new QHBoxLayout;
+    for (QPushButton* b : selectionButtons_) buttons->addWidget(b);
+    buttons->addStretch();
+    buttons->addWidget(close);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(top);
+    layout->addWidget(failure_);
+    layout->addWidget(table_);
+    layout->addLayout(buttons);
+    resize(820, 480);
+    reload();
+}
+
+HistoryView::~HistoryView() = default;
+
+void HistoryView::setMessagePresenter(MessagePresenter* messages) {
+    messages_ = messages ? messages : ownMessages_.get();
+}
+
+void HistoryView::reload() {
+    const QString device = device_->currentIndex() > 0 ? device_->currentText() : QString();
+    entries_ = journal_.list(device);
+    const QString failure = journal_.failure();
+    failure_->setText(failure);
+    failure_->setVisible(!failure.isEmpty());
+    table_->clearSelection();
+    table_->setRowCount(static_cast<int>(entries_.size()));
+    for (int r = 0; r < table_->rowCount(); ++r) FillRow(table_, r, RowTexts(entries_[r]));
+    table_->resizeColumnsToContents();
+    updateButtons();
+}
+
+qint64 HistoryView::selectedId() const {
+    const QModelIndexList rows = table_->selectionModel()->selectedRows();
+    if (rows.isEmpty() || rows.first().row() >= static_cast<int>(entries_.size())) return 0;
+    return entries_[rows.first().row()].id;
+}
+
+void HistoryView::updateButtons() {
+    const bool selected = selectedId() != 0;
+    for (QPushButton* b : selectionButtons_) b->setEnabled(selected);
+}
+
+void HistoryView::showSnapshot() {
+    const std::optional<JournalSnapshot> snapshot = journal_.load(selectedId());
+    if (!snapshot) {
+        const QString failure = journal_.failure();
+        messages_->showMessage(
+            this, failure.isEmpty() ? QStringLiteral("この履歴は見つかりません。") : failure);
+        return;
+    }
+    QDialog dialog(this);
+    dialog.setObjectName(QStringLiteral("SnapshotContent"));
+    dialog.setWindowTitle(QStringLiteral("履歴の内容"));
+    QTableWidget* table =
+        ReadOnlyTable("SnapshotValues", {QStringLiteral("場所"), QStringLiteral("値")}, &dialog);
+    table->setRowCount(static_cast<int>(snapshot->values.size()));
+    for (int r = 0; r < table->rowCount(); ++r) {
+        const TransferValue& v = snapshot->values[r];
+        FillRow(table, r, {PlaceOf(v), v.value});
+    }
+    table->resizeColumnsToContents();
+    QPushButton* close = Button("CloseSnapshotContent", QStringLiteral("閉じる"), &dialog);
+    connect(close, &QPushButton::clicked, &dialog, &QDialog::accept);
+    auto* layout = new QVBoxLayout(&dialog);
+    layout->addWidget(table);
+    layout->addWidget(close, 0, Qt::AlignRight);
+    dialog.resize(420, 480);
+    RunModal(dialog, this);
+}
+
+void HistoryView::compareSnapshot() {
+    SettingsStore snapshotStore = store_;  // values the snapshot lacks stay equal
+    QString reason;
+    if (!journal_.applyTo(selectedId(), snapshotStore, &reason)) {
+        messages_->showMessage(this, reason);
+        return;
+    }
+    DifferenceView view(CompareStores(store_, snapshotStore, store_.model(), CompareScope::Both),
+                        this);
+    view.setMessagePresenter(messages_);
+    view.setTakeOther([this, &view](std::vector<int> rows) {
+        ApplyOtherValues(store_, view.differences(), rows);
+        if (redraw_) redraw_();
+    });
+    RunModal(view, this);
+}
+
+void HistoryView::loadSnapshot() {
+    QString reason;
+    if (!journal_.applyTo(selectedId(), store_, &reason)) {
+        messages_->showMessage(this, reason);
+        return;
+    }
+    if (redraw_) redraw_();
+}
+
+void HistoryView::saveSnapshot() {
+    const qint64 id = selectedId();
+    const QString path = askSavePath_ ? askSavePath_() : QString();
+    if (id == 0 || path.isEmpty()) return;
+    const DataFileSave result = journal_.saveAsDataFile(id, path);
+    for (const QString& message : result.messages) messages_->showMessage(this, message);
+}

@@ -1,0 +1,115 @@
+#include <QComboBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include "ui/HistoryView.h"
+#include "ui/UiTestSupport.h"
+
+class HistoryViewTest : public QObject {
+    Q_OBJECT
+    QTemporaryDir dir_;
+    QDateTime clock_ = QDateTime(QDate(2024, 5, 1), QTime(9, 0), Qt::UTC);
+
+    // Three runs an hour apart: "/dev/ttyA" read, "/dev/ttyB" write (before-write note,
+    // stopped), "/dev/ttyA" read of W20 "00003" and product 4's code 11 "00150".
+    std::unique_ptr<Journal> recorded() {
+        auto journal = std::make_unique<Journal>(
+            dir_.filePath(QString("journal-%1.sqlite").arg(QTest::currentTestFunction())));
+        journal->byIdFolder = dir_.filePath("no-by-id");
+        journal->now = [this] { return clock_; };
+        auto run = [](TransferRun::Direction direction, const char* operation, const char* device,
+                      bool complete, std::vector<TransferValue> values) {
+            return TransferRun{direction, operation, IndicatorModel::F805,
+                               device,    complete,  values};
+        };
+        using D = TransferRun::Direction;
+        const TransferRun runs[] = {
+            run(D::Read, "一括読みだし", "/dev/ttyA", true, {{-1, "20", "00001"}}),
+            run(D::Write, "設定値書き込み", "/dev/ttyB", false, {{-1, "20", "00002"}}),
+            run(D::Read, "一括読みだし", "/dev/ttyA", true,
+                {{-1, "20", "00003"}, {4, "11", "00150"}})};
+        for (int i = 0; i < 3; ++i) {
+            clock_ = clock_.addSecs(3600);
+            if (!journal->record(runs[i], i == 1 ? "書き込み前" : "")) return nullptr;
+        }
+        return journal;
+    }
+
+    static void clickRow(QTableWidget* table, int row) {
+        const QRect cell = table->visualRect(table->model()->index(row, 0));
+        QTest::mouseClick(table->viewport(), Qt::LeftButton, {}, cell.center());
+    }
+
+  private slots:
+    void listsNewestFirstAndFiltersByDevice() {
+        auto journal = recorded();
+        QVERIFY(journal);
+        SettingsStore store;
+        HistoryView view(*journal, store, [] {});
+        auto* table = view.findChild<QTableWidget*>("HistoryTable");
+        QCOMPARE(table->rowCount(), 3);
+        auto row = [table](int r) {
+            QStringList texts;
+            for (int c = 0; c < table->columnCount(); ++c) texts << table->item(r, c)->text();
+            return texts;
+        };
+        QCOMPARE(row(0)[0], clock_.toLocalTime().toString("yyyy/MM/dd HH:mm:ss"));
+        QCOMPARE(row(0).mid(1),
+                 QStringList({"/dev/ttyA", "F805", "一括読みだし", "読み込み", "完了", "2"}));
+        QCOMPARE(row(1).mid(1), QStringList({"/dev/ttyB", "F805", "設定値書き込み（書き込み前）",
+                                             "書き込み", "中断", "1"}));
+        QVERIFY(!view.findChild<QPushButton*>("LoadSnapshot")->isEnabled());
+        QVERIFY(view.findChild<QLabel*>("HistoryFailure")->text().isEmpty());
+
+        auto* device = view.findChild<QComboBox*>("HistoryDevice");
+        QCOMPARE(device->itemText(0), QString("すべての装置"));
+        device->setCurrentText("/dev/ttyB");
+        QCOMPARE(table->rowCount(), 1);
+        QCOMPARE(table->item(0, 1)->text(), QString("/dev/ttyB"));
+    }
+
+    void loadsIntoTheWindowAndSavesADataFile() {
+        auto journal = recorded();
+        QVERIFY(journal);
+        SettingsStore store;
+        int redraws = 0;
+        HistoryView view(*journal, store, [&] { ++redraws; });
+        RecordingMessages messages;
+        view.setMessagePresenter(&messages);
+        const QString file = dir_.filePath("saved.mdb");
+        view.setAskSavePath([&] { return file; });
+        view.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&view));
+        clickRow(view.findChild<QTableWidget*>("HistoryTable"), 0);
+
+        QTest::mouseClick(view.findChild<QPushButton*>("LoadSnapshot"), Qt::LeftButton);
+        QCOMPARE(std::tuple(store.value("20"), store.product(4, 1), redraws),
+                 std::tuple(QString("00003"), QString("00150"), 1));
+
+        store.setModel(IndicatorModel::F800);  // refused: the reason is told, nothing redrawn
+        QTest::mouseClick(view.findChild<QPushButton*>("LoadSnapshot"), Qt::LeftButton);
+        QCOMPARE(std::tuple(messages.shown.size(), redraws), std::tuple(qsizetype(1), 1));
+
+        QTest::mouseClick(view.findChild<QPushButton*>("SaveSnapshot"), Qt::LeftButton);
+        SettingsStore loaded;
+        QVERIFY(LoadDataFile(loaded, file, loadmode::kAll).messages.isEmpty());
+        QCOMPARE(std::tuple(loaded.value("20"), loaded.product(4, 1)),
+                 std::tuple(QString("00003"), QString("00150")));
+    }
+
+    void unusableJournalIsToldInTheView() {
+        QFile blocker(dir_.filePath("not-a-folder"));
+        QVERIFY(blocker.open(QIODevice::WriteOnly));
+        Journal journal(dir_.filePath("not-a-folder/journal.sqlite"));
+        SettingsStore store;
+        HistoryView view(journal, store, [] {});
+        QCOMPARE(view.findChild<QTableWidget*>("HistoryTable")->rowCount(), 0);
+        QVERIFY(!view.findChild<QLabel*>("HistoryFailure")->text().isEmpty());
+    }
+};
+
+QTEST_MAIN(HistoryViewTest)
+#include "test_history_view.moc"
