@@ -13,7 +13,8 @@ struct MenuItem {
     const char* name;  // null for a separator
     const char* caption;
     Operation op;
-    int index;
+    int index;  // for a checkable item: -1; it dispatches 1 when ticked, 0 when cleared
+    bool checkable = false;
 };
 
 struct Menu {
@@ -34,6 +35,9 @@ const std::vector<Menu>& MenuTable() {
           kSeparator,
           {"mnuMEI_OPEN", "銘柄読み込み(&M)", Operation::LoadDataFile, 2},
           {"mnuSET_OPEN", "設定値読み込み", Operation::LoadDataFile, 4},
+          kSeparator,
+          {"mnuFILE_HISTORY", "履歴(&Y)…", Operation::ShowHistory, -1},
+          {"mnuFILE_COMPARE", "ﾌｧｲﾙと比較…", Operation::CompareWithFile, -1},
           kSeparator,
           {"mnuFILE_CALC", "電卓(&C)", Operation::StartCalculator, -1},
           kSeparator,
@@ -59,7 +63,12 @@ const std::vector<Menu>& MenuTable() {
           {"mnuF805_P", "一括書き込み(&P)", Operation::AllWrite, 1},
           kSeparator,
           {"mnuF805_T", "表示ﾃﾞｰﾀ書き込み(&T)", Operation::WriteShownToTarget, 5},
-          {"mnuF805_F", "全銘柄表示ﾃﾞｰﾀ書き込み(&F)", Operation::WriteShownToAll, 6}}},
+          {"mnuF805_F", "全銘柄表示ﾃﾞｰﾀ書き込み(&F)", Operation::WriteShownToAll, 6},
+          kSeparator,
+          {"mnuF805_COMPARE", "指示計と比較(&D)", Operation::CompareWithIndicator, -1},
+          {"mnuF805_VERIFY", "書き込み後に照合(&V)", Operation::SetVerifyAfterWrite, -1, true},
+          {"mnuF805_KEEP", "書き込み前に指示計の値を保存", Operation::SetKeepBeforeWrite, -1,
+           true}}},
         {"mnuHelp",
          "ﾍﾙﾌﾟ(&H)",
          {{"mnuF805_HELP", "ﾍﾙﾌﾟ(&H)", Operation::Help, -1},
@@ -105,8 +114,13 @@ void BuildMenus(QMenuBar* bar, const Dispatch& dispatch) {
             action->setObjectName(QString::fromLatin1(item.name));
             const Operation op = item.op;
             const int index = item.index;
-            QObject::connect(action, &QAction::triggered, action,
-                             [dispatch, op, index] { dispatch(op, index); });
+            action->setCheckable(item.checkable);
+            if (item.checkable)
+                QObject::connect(action, &QAction::triggered, action,
+                                 [dispatch, op](bool on) { dispatch(op, on ? 1 : 0); });
+            else
+                QObject::connect(action, &QAction::triggered, action,
+                                 [dispatch, op, index] { dispatch(op, index); });
         }
     }
 }

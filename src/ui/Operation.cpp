@@ -8,6 +8,8 @@ Reach ReachOf(Operation op) {
         case Operation::CopyToAllProducts:
         case Operation::SelectModel:
         case Operation::SetPortAssignment:
+        case Operation::ShowHistory:
+        case Operation::CompareWithFile:
             return Reach::Store;
         case Operation::ChangeProduct:
         case Operation::ReadOneProduct:
@@ -23,6 +25,7 @@ Reach ReachOf(Operation op) {
         case Operation::LiveData:
         case Operation::ApplyPortSettings:
         case Operation::TestLink:
+        case Operation::CompareWithIndicator:
             return Reach::Indicator;
         case Operation::StartCalculator:
         case Operation::Exit:
@@ -31,6 +34,8 @@ Reach ReachOf(Operation op) {
         case Operation::GoBack:
         case Operation::Help:
         case Operation::Version:
+        case Operation::SetVerifyAfterWrite:
+        case Operation::SetKeepBeforeWrite:
             return Reach::Window;
     }
     return Reach::Window;

@@ -8,33 +8,38 @@
 // stand for), the file-load mode, the model or the link, as noted; -1 where none applies.
 // Operations that talk to the indicator clear the link's time-out flag before they start.
 enum class Operation {
-    LoadDataFile,        // index: mode 1 all data, 2 products only, 4 settings only
-    SaveDataFile,        //
-    StartCalculator,     //
-    Exit,                //
-    ClearAll,            // Command0, mnuEDIT_CLR, toolbar "memCLR"
-    Redraw,              // mnuEDIT_REDRAW, toolbar "redraw"
-    CopyToAllProducts,   // SAME, mnuEDIT_SAME
-    ChangeProduct,       // Command2(0): select the indicator's product
-    ReadOneProduct,      // Command2(1)
-    ReadAllProducts,     // Command2(2)
-    WriteOneProduct,     // Command2(3)
-    WriteAllProducts,    // Command2(4)
-    WriteShownToTarget,  // Command2(5): the shown values to the indicator-side product
-    WriteShownToAll,     // Command2(6): the shown values to all 100 products
-    ReadAllSettings,     // Command20(0 or 1), mnuF805_S
-    WriteAllSettings,    // Command21(0 or 1), mnuF805_H
-    AllRead,             // Command1(0), mnuF805_A, toolbar "allRead"
-    AllWrite,            // Command1(1), mnuF805_P, toolbar "allWrite"
-    LiveData,            // Command4(0 … 22): data reads, indicator commands, "詳細"
-    JumpToItem,          // Command3(0 … 58)
-    GoBack,              // Command41(0 … 3); Command60 passes 4
-    SelectModel,         // Option3(0 = F805, 1 = F800)
-    SetPortAssignment,   // Check1
-    ApplyPortSettings,   // index: link 1 (Command7) or 2 (Command5)
-    TestLink,            // index: link 1 (Command6) or 2 (Command8)
-    Help,                // mnuF805_HELP
-    Version,             // mnuF805_Vol
+    LoadDataFile,          // index: mode 1 all data, 2 products only, 4 settings only
+    SaveDataFile,          //
+    StartCalculator,       //
+    Exit,                  //
+    ClearAll,              // Command0, mnuEDIT_CLR, toolbar "memCLR"
+    Redraw,                // mnuEDIT_REDRAW, toolbar "redraw"
+    CopyToAllProducts,     // SAME, mnuEDIT_SAME
+    ChangeProduct,         // Command2(0): select the indicator's product
+    ReadOneProduct,        // Command2(1)
+    ReadAllProducts,       // Command2(2)
+    WriteOneProduct,       // Command2(3)
+    WriteAllProducts,      // Command2(4)
+    WriteShownToTarget,    // Command2(5): the shown values to the indicator-side product
+    WriteShownToAll,       // Command2(6): the shown values to all 100 products
+    ReadAllSettings,       // Command20(0 or 1), mnuF805_S
+    WriteAllSettings,      // Command21(0 or 1), mnuF805_H
+    AllRead,               // Command1(0), mnuF805_A, toolbar "allRead"
+    AllWrite,              // Command1(1), mnuF805_P, toolbar "allWrite"
+    LiveData,              // Command4(0 … 22): data reads, indicator commands, "詳細"
+    JumpToItem,            // Command3(0 … 58)
+    GoBack,                // Command41(0 … 3); Command60 passes 4
+    SelectModel,           // Option3(0 = F805, 1 = F800)
+    SetPortAssignment,     // Check1
+    ApplyPortSettings,     // index: link 1 (Command7) or 2 (Command5)
+    TestLink,              // index: link 1 (Command6) or 2 (Command8)
+    Help,                  // mnuF805_HELP
+    Version,               // mnuF805_Vol
+    ShowHistory,           // mnuFILE_HISTORY: the journal of exchanges
+    CompareWithFile,       // mnuFILE_COMPARE: the window's data against a data file
+    CompareWithIndicator,  // mnuF805_COMPARE: the window's data against the indicator's
+    SetVerifyAfterWrite,   // mnuF805_VERIFY (checkable): index 1 on, 0 off
+    SetKeepBeforeWrite,    // mnuF805_KEEP (checkable): index 1 on, 0 off
 };
 
 // What an operation reaches besides the window. The window's dispatch settles by it whether the

@@ -8,6 +8,7 @@
 #include "ui/DataFileView.h"
 #include "ui/MainWindow.h"
 #include "ui/ModelSwitchView.h"
+#include "ui/TrustView.h"
 
 Program::Program(MainWindow& window, const QString& iniPath, int periodMs)
     : Program(window, iniPath, Session::SerialPortsFor(iniPath), periodMs) {}
@@ -26,6 +27,7 @@ Program::Program(MainWindow& window, const QString& iniPath,
     window_.setLink(&session_->link());
     ports_.onPortChanged([this](int linkNo) { showDevicePath(linkNo); });
     dataFiles_ = std::make_unique<DataFileView>(window_, iniPath);
+    trust_ = std::make_unique<TrustView>(window_, *session_, products_, productPanel_);
 }
 
 Program::~Program() {
@@ -42,6 +44,7 @@ StartupResult Program::start(const QString& programFolder) {
 
 bool Program::handle(Operation op, int index) {
     // The window has made sure that no other exchange runs (see MainWindow::dispatch).
+    if (trust_->handle(op, index)) return true;
     switch (op) {
         case Operation::Exit:
             exitProgram();
@@ -62,7 +65,7 @@ bool Program::handle(Operation op, int index) {
             session_->transfers().readAllSettings();
             return true;
         case Operation::WriteAllSettings:
-            session_->transfers().writeAllSettings();
+            trust_->aroundWrite(op, [this] { session_->transfers().writeAllSettings(); });
             return true;
         case Operation::LiveData:
             session_->live().press(index);
@@ -76,13 +79,15 @@ bool Program::handle(Operation op, int index) {
         case Operation::ChangeProduct:
         case Operation::ReadOneProduct:
         case Operation::ReadAllProducts:
+        case Operation::AllRead:
+            runProductOperation(op);
+            return true;
         case Operation::WriteOneProduct:
         case Operation::WriteAllProducts:
         case Operation::WriteShownToTarget:
         case Operation::WriteShownToAll:
-        case Operation::AllRead:
         case Operation::AllWrite:
-            runProductOperation(op);
+            trust_->aroundWrite(op, [this, op] { runProductOperation(op); });
             return true;
         default:
             return false;

@@ -13,6 +13,7 @@
 class DataFileView;
 class MainWindow;
 class ModelSwitchView;
+class TrustView;
 
 // The running program: the session on the window's store, the start-up sequence carried out on
 // the window, and the operations of the links, the live data and the whole-set setting
@@ -35,6 +36,8 @@ class Program : public StartupWindow {
     const StartupResult& startup() const { return startup_; }
     // The data-file operations (tests put their own dialogs in).
     DataFileView& dataFiles() { return *dataFiles_; }
+    // The journal, the comparisons and the read-back after writing.
+    TrustView& trust() { return *trust_; }
 
     // The operation handler plugged into the window.
     bool handle(Operation op, int index);
@@ -72,4 +75,5 @@ class Program : public StartupWindow {
     ProductTransfers products_;
     StartupResult startup_;
     std::unique_ptr<DataFileView> dataFiles_;
+    std::unique_ptr<TrustView> trust_;
 };

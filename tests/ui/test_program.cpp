@@ -1,3 +1,4 @@
+#include <QAction>
 #include <QApplication>
 #include <QComboBox>
 #include <QLabel>
@@ -12,6 +13,7 @@
 #include "support/SimProcess.h"
 #include "ui/MainWindow.h"
 #include "ui/Program.h"
+#include "ui/TrustView.h"
 #include "ui/UiTestSupport.h"
 
 namespace {
@@ -102,6 +104,38 @@ class ProgramTest : public QObject {
         QVERIFY(sim.requests().contains("W91"));
         QVERIFY(!p.window.store().value("20").isEmpty());
         QCOMPARE(p.find<QLineEdit>("W20_0")->text(), p.window.store().value("20"));
+    }
+
+    // With "書き込み後に照合" ticked (and kept in the file), a settings write to an indicator that
+    // ignores code 21 ends with the read-back's verdict and the difference shown; the journal
+    // holds the read and the write.
+    void verifyAfterWritingShowsWhatTheIndicatorRefused() {
+        SimProcess sim({"--refuse", "21"});
+        QTemporaryDir dir;
+        RunningProgram p(dir.filePath("Rusk.INI"), sim.device());
+        const qsizetype journalBefore = p.program->trust().journal().list().size();
+        p.click("Command20_0");
+        const QString old21 = p.window.store().value("21");
+        p.window.store().setValue("21", old21 == "00000" ? "00001" : "00000");
+        auto* verify = p.find<QAction>("mnuF805_VERIFY");
+        QVERIFY(verify && verify->isCheckable());
+        verify->trigger();
+        QCOMPARE(ReadProfileString(dir.filePath("Rusk.INI"), "Options", "VerifyAfterWrite", ""),
+                 QString("1"));
+        QString shown;
+        QTimer closer;
+        connect(&closer, &QTimer::timeout, [&] {
+            if (QWidget* modal = QApplication::activeModalWidget()) {
+                shown = modal->objectName();
+                modal->close();
+            }
+        });
+        closer.start(20);
+        p.click("Command21_0");
+        closer.stop();
+        QCOMPARE(shown, QString("DifferenceView"));
+        QCOMPARE(p.find<QLabel>("info")->text(), QString("照合：1 件が一致しません"));
+        QCOMPARE(p.program->trust().journal().list().size(), journalBefore + 2);
     }
 
     // Link 1 on a device that does not exist: one message, the port tab, the focus on link 1's

@@ -1,0 +1,202 @@
+#include "ui/TrustView.h"
+
+#include <QAction>
+
+#include "app/Session.h"
+#include "history/Compare.h"
+#include "history/Verify.h"
+#include "platform/IniFile.h"
+#include "platform/widgets/FileDialogs.h"
+#include "storage/DataFile.h"
+#include "transfer/ProductTransfers.h"
+#include "transfer/TransferTrap.h"
+#include "ui/DifferenceView.h"
+#include "ui/HistoryView.h"
+#include "ui/MainWindow.h"
+
+const QString TrustView::kOptionsSection = QStringLiteral("Options");
+
+namespace {
+
+const char* const kVerifyKey = "VerifyAfterWrite";
+const char* const kKeepKey = "KeepBeforeWrite";
+
+bool ReadOption(const QString& ini, const char* key) {
+    return ReadProfileString(ini, TrustView::kOptionsSection, QString::fromLatin1(key),
+                             QStringLiteral("0"))
+               .trimmed() == QLatin1String("1");
+}
+
+// The places a write operation will reach, known before it starts: what it would overwrite.
+WritePlaces PlacesOfWrite(Operation op, IndicatorModel model, int selected, int target) {
+    WritePlaces places;
+    const auto allProducts = [&places] {
+        for (int n = 0; n < SettingsStore::kProducts; ++n) places.products.push_back(n);
+    };
+    switch (op) {
+        case Operation::WriteOneProduct:
+            if (selected >= 0) places.products.push_back(selected);
+            break;
+        case Operation::WriteShownToTarget:
+            if (target >= 0) places.products.push_back(target);
+            break;
+        case Operation::WriteAllProducts:
+        case Operation::WriteShownToAll:
+            allProducts();
+            break;
+        case Operation::AllWrite:
+            allProducts();
+            places.codes.assign(CodesOf(model).begin(), CodesOf(model).end());
+            break;
+        case Operation::WriteAllSettings:
+            places.codes.assign(CodesOf(model).begin(), CodesOf(model).end());
+            break;
+        default:
+            break;
+    }
+    return places;
+}
+
+}  // namespace
+
+TrustView::TrustView(MainWindow& window, Session& session, ProductTransfers& products,
+                     const ProductPanel& panel, QString journalPath)
+    : window_(window),
+      session_(session),
+      products_(products),
+      panel_(panel),
+      journal_(std::move(journalPath)) {
+    // The journal never stops an operation: what goes wrong with it is a note or one message.
+    journal_.statusNote = [this](const QString& note) { window_.setStatusText(note); };
+    journal_.messageOnce = [this](const QString& text) { window_.showMessage(text); };
+    session_.link().runs().setListener(this);
+    verify_ = ReadOption(session_.iniPath(), kVerifyKey);
+    keep_ = ReadOption(session_.iniPath(), kKeepKey);
+    if (auto* a = window_.findChild<QAction*>(QStringLiteral("mnuF805_VERIFY")))
+        a->setChecked(verify_);
+    if (auto* a = window_.findChild<QAction*>(QStringLiteral("mnuF805_KEEP"))) a->setChecked(keep_);
+}
+
+void TrustView::transferRun(const TransferRun& run) {
+    journal_.record(run);
+    if (run.direction == TransferRun::Direction::Write) lastWrite_ = run;
+}
+
+bool TrustView::handle(Operation op, int index) {
+    switch (op) {
+        case Operation::ShowHistory:
+            showHistory();
+            return true;
+        case Operation::CompareWithFile:
+            compareWithFile();
+            return true;
+        case Operation::CompareWithIndicator:
+            compareWithIndicator();
+            return true;
+        case Operation::SetVerifyAfterWrite:
+            setOption(verify_, kVerifyKey, index == 1);
+            return true;
+        case Operation::SetKeepBeforeWrite:
+            setOption(keep_, kKeepKey, index == 1);
+            return true;
+        default:
+            return false;
+    }
+}
+
+void TrustView::setOption(bool& option, const char* key, bool on) {
+    option = on;
+    WriteProfileString(session_.iniPath(), kOptionsSection, QString::fromLatin1(key),
+                       on ? QStringLiteral("1") : QStringLiteral("0"));
+}
+
+void TrustView::aroundWrite(Operation op, const std::function<void()>& write) {
+    IndicatorLink& link = session_.link();
+    if (keep_) {
+        // What the write will overwrite goes into the journal first, so it can be undone.
+        const WritePlaces places = PlacesOfWrite(op, link.store().model(), panel_.selectedProduct(),
+                                                 panel_.targetProduct());
+        bool read = false;
+        Trapped(window_, ErrorHint::Port8018, [&] {
+            const TransferRun before = SnapshotBefore(link, places, QStringLiteral("書き込み前"));
+            read = before.complete;
+            if (read && !before.values.empty())
+                journal_.record(before, QStringLiteral("書き込み前"));
+        });
+        // A write whose old values could not be kept is not made.
+        if (!read) return;
+    }
+    lastWrite_.reset();
+    write();
+    if (!verify_ || !lastWrite_ || !lastWrite_->complete || link.timedOut()) return;
+    const TransferRun written = *lastWrite_;
+    std::optional<VerifyResult> result;
+    Trapped(window_, ErrorHint::Port8018, [&] { result = VerifyWritten(link, written); });
+    if (!result) return;
+    window_.setStatusText(VerifyStatusText(*result));
+    if (result->timedOut || result->refused.empty()) return;
+    // The differences between what was sent and what the indicator holds.
+    SettingsStore sent = window_.store();
+    SettingsStore held = window_.store();
+    for (const TransferValue& v : written.values) {
+        for (SettingsStore* s : {&sent, &held}) {
+            if (v.product >= 0)
+                s->setProduct(v.product, v.code.mid(1).toInt(), v.value);
+            else
+                s->setValue(v.code, v.value);
+        }
+    }
+    for (const TransferValue& v : result->refused) {
+        if (v.product >= 0)
+            held.setProduct(v.product, v.code.mid(1).toInt(),
+                            result->readBack.product(v.product, v.code.mid(1).toInt()));
+        else
+            held.setValue(v.code, result->readBack.value(v.code));
+    }
+    DifferenceView view(CompareStores(sent, held, sent.model(), CompareScope::Both), &window_);
+    view.setMessagePresenter(&window_.messages());
+    view.exec();
+}
+
+void TrustView::showDifferences(const SettingsStore& other, CompareScope scope) {
+    DifferenceView view(CompareStores(window_.store(), other, window_.store().model(), scope),
+                        &window_);
+    view.setMessagePresenter(&window_.messages());
+    view.setTakeOther([this, &view](const std::vector<int>& chosen) {
+        ApplyOtherValues(window_.store(), view.differences(), chosen);
+        window_.redraw();
+    });
+    view.exec();
+}
+
+void TrustView::showHistory() {
+    HistoryView view(
+        journal_, window_.store(), [this] { window_.redraw(); }, &window_);
+    view.setMessagePresenter(&window_.messages());
+    view.exec();
+}
+
+void TrustView::compareWithFile() {
+    const QString path = AskOpenDataFile(&window_, QString());
+    if (path.isEmpty()) return;
+    // Start from the window's data: what the file lacks counts as the same.
+    SettingsStore other = window_.store();
+    const DataFileLoad load = LoadDataFile(other, path, loadmode::kAll);
+    for (const QString& message : load.messages) window_.showMessage(message);
+    if (!load.storeChanged) return;
+    showDifferences(other, CompareScope::Both);
+}
+
+void TrustView::compareWithIndicator() {
+    // The whole indicator, read as all-read reads it, into a scratch store: the window's data
+    // stay as they are.
+    SettingsStore other;
+    other.setModel(window_.store().model());
+    IndicatorLink& link = session_.link();
+    {
+        const auto route = link.routeInto(other);
+        products_.allRead(session_.transfers());
+    }
+    if (link.timedOut()) return;
+    showDifferences(other, CompareScope::Both);
+}

@@ -1,0 +1,54 @@
+#pragma once
+
+#include <QString>
+#include <functional>
+#include <optional>
+
+#include "history/Compare.h"
+#include "history/Journal.h"
+#include "link/TransferRun.h"
+#include "ui/Operation.h"
+
+class MainWindow;
+class ProductPanel;
+class ProductTransfers;
+class Session;
+
+// What makes a write trustworthy, on the window: the journal of every exchange (always on),
+// its history view, comparing the window's data with the indicator or a data file, reading
+// back what a write sent ("書き込み後に照合") and keeping what a write overwrites
+// ("書き込み前に指示計の値を保存"). The two options are kept in the configuration file.
+class TrustView : public TransferListener {
+  public:
+    TrustView(MainWindow& window, Session& session, ProductTransfers& products,
+              const ProductPanel& panel, QString journalPath = Journal::DefaultPath());
+
+    Journal& journal() { return journal_; }
+    bool verifyAfterWrite() const { return verify_; }
+    bool keepBeforeWrite() const { return keep_; }
+
+    // The operations of the history and compare menu items and of the two options.
+    bool handle(Operation op, int index);
+    // Runs a write operation, with what the options add before and after it.
+    void aroundWrite(Operation op, const std::function<void()>& write);
+
+    void transferRun(const TransferRun& run) override;
+
+    static const QString kOptionsSection;  // "Options"
+
+  private:
+    void showHistory();
+    void compareWithFile();
+    void compareWithIndicator();
+    void setOption(bool& option, const char* key, bool on);
+    void showDifferences(const SettingsStore& other, CompareScope scope);
+
+    MainWindow& window_;
+    Session& session_;
+    ProductTransfers& products_;
+    const ProductPanel& panel_;
+    Journal journal_;
+    bool verify_ = false;
+    bool keep_ = false;
+    std::optional<TransferRun> lastWrite_;
+};
