@@ -33,11 +33,9 @@ void EditCapture::captureChoice(int list) {
 
 template <typename Step>
 void EditCapture::reportFailures(Step step) {
-    try {
-        step();
-    } catch (const OperationError& error) {
+    TrapStep(step, [this](const OperationError& error) {
         window_.showMessage(ErrorReportText(error, ErrorHint::None));
-    }
+    });
 }
 
 void EditCapture::selectProduct(int element, int n) {
