@@ -77,6 +77,10 @@ TrustView::TrustView(MainWindow& window, Session& session, ProductTransfers& pro
     if (auto* a = window_.findChild<QAction*>(QStringLiteral("mnuF805_KEEP"))) a->setChecked(keep_);
 }
 
+TrustView::~TrustView() {
+    session_.link().runs().setListener(nullptr);
+}
+
 void TrustView::transferRun(const TransferRun& run) {
     journal_.record(run);
     if (run.direction == TransferRun::Direction::Write) lastWrite_ = run;

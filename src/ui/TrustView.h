@@ -22,6 +22,9 @@ class TrustView : public TransferListener {
   public:
     TrustView(MainWindow& window, Session& session, ProductTransfers& products,
               const ProductPanel& panel, QString journalPath = Journal::DefaultPath());
+    ~TrustView() override;
+    TrustView(const TrustView&) = delete;
+    TrustView& operator=(const TrustView&) = delete;
 
     Journal& journal() { return journal_; }
     bool verifyAfterWrite() const { return verify_; }
