@@ -67,6 +67,11 @@ const QCommandLineOption kTimeout("timeout", "Time-out of the indicator's answer
 const QCommandLineOption kQuiet(QStringList{"q", "quiet"}, "No status lines.");
 const QCommandLineOption kModel("model", "Indicator model: 805 (default) or 800.", "805|800");
 
+// The command's name as the first positional argument, so that the help's usage line shows it.
+void AddCommand(QCommandLineParser& p, const QString& name) {
+    p.addPositionalArgument(name, "The command.", name);
+}
+
 void AddDeviceOptions(QCommandLineParser& p) {
     p.addOptions({kIni, kLine, kTimeout, kQuiet, kModel});
 }
@@ -87,7 +92,7 @@ std::optional<int> ParseCommand(QCommandLineParser& p, const QStringList& argume
 
 std::optional<int> ReadDeviceOptions(const QCommandLineParser& p, DeviceOptions* o,
                                      QTextStream& err) {
-    const QStringList positional = p.positionalArguments();
+    const QStringList positional = p.positionalArguments().mid(1);  // after the command
     if (positional.size() != 1) return Usage(err, "DEVICE を 1 つ指定してください。");
     o->device = positional.first();
     o->ini = p.isSet(kIni) ? p.value(kIni) : ConfigFilePath();
@@ -193,6 +198,7 @@ class DeviceSession {
 
 int Probe(const QStringList& arguments, QTextStream& out, QTextStream& err) {
     QCommandLineParser p;
+    AddCommand(p, "probe");
     AddDeviceOptions(p);
     p.addPositionalArgument("DEVICE", "Device path or port name (Com1).");
     if (auto done = ParseCommand(p, arguments,
@@ -220,6 +226,7 @@ int Probe(const QStringList& arguments, QTextStream& out, QTextStream& err) {
 
 int Read(const QStringList& arguments, QTextStream& out, QTextStream& err) {
     QCommandLineParser p;
+    AddCommand(p, "read");
     AddDeviceOptions(p);
     const QCommandLineOption output(QStringList{"o", "output"}, "The data file to write.", "file");
     const QCommandLineOption settingsOnly("settings-only", "Read the settings only.");
@@ -273,6 +280,7 @@ QString ValueText(const TransferValue& v) {
 
 int Write(const QStringList& arguments, QTextStream& out, QTextStream& err) {
     QCommandLineParser p;
+    AddCommand(p, "write");
     AddDeviceOptions(p);
     const QCommandLineOption input(QStringList{"i", "input"}, "The data file to send.", "file");
     const QCommandLineOption verify("verify",
@@ -339,6 +347,7 @@ QJsonObject DifferenceJson(const Difference& d) {
 
 int Diff(const QStringList& arguments, QTextStream& out, QTextStream& err) {
     QCommandLineParser p;
+    AddCommand(p, "diff");
     p.addOption(kModel);
     const QCommandLineOption json("json", "Print the differences as JSON.");
     p.addOption(json);
@@ -350,7 +359,8 @@ int Diff(const QStringList& arguments, QTextStream& out, QTextStream& err) {
                                  "A device or a journal snapshot as A or B: not yet.",
                                  out, err))
         return *done;
-    if (p.positionalArguments().size() != 2) return Usage(err, "A と B を指定してください。");
+    const QStringList files = p.positionalArguments().mid(1);  // after the command
+    if (files.size() != 2) return Usage(err, "A と B を指定してください。");
     IndicatorModel model = IndicatorModel::F805;
     if (p.isSet(kModel)) {
         const auto m = ModelOf(p.value(kModel));
@@ -361,8 +371,8 @@ int Diff(const QStringList& arguments, QTextStream& out, QTextStream& err) {
     SettingsStore b;
     a.setModel(model);
     b.setModel(model);
-    if (!LoadWhole(a, p.positionalArguments().at(0), err)) return exitcode::kFile;
-    if (!LoadWhole(b, p.positionalArguments().at(1), err)) return exitcode::kFile;
+    if (!LoadWhole(a, files.at(0), err)) return exitcode::kFile;
+    if (!LoadWhole(b, files.at(1), err)) return exitcode::kFile;
 
     const std::vector<Difference> differences = CompareStores(a, b, model, CompareScope::Both);
     const QString summary = SummaryText(CountDifferences(differences));
@@ -386,12 +396,10 @@ int Diff(const QStringList& arguments, QTextStream& out, QTextStream& err) {
 
 int RunCli(const QStringList& arguments, QTextStream& out, QTextStream& err) {
     const QString command = arguments.value(1);
-    QStringList rest = arguments;
-    if (rest.size() > 1) rest.removeAt(1);
-    if (command == QLatin1String("probe")) return Probe(rest, out, err);
-    if (command == QLatin1String("read")) return Read(rest, out, err);
-    if (command == QLatin1String("write")) return Write(rest, out, err);
-    if (command == QLatin1String("diff")) return Diff(rest, out, err);
+    if (command == QLatin1String("probe")) return Probe(arguments, out, err);
+    if (command == QLatin1String("read")) return Read(arguments, out, err);
+    if (command == QLatin1String("write")) return Write(arguments, out, err);
+    if (command == QLatin1String("diff")) return Diff(arguments, out, err);
     if (command == QLatin1String("--help") || command == QLatin1String("-h")) {
         out << kOverview << kExitCodesHelp;
         return exitcode::kOk;

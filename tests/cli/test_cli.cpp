@@ -58,6 +58,16 @@ class CliTest : public QObject {
         QCOMPARE(sim.requests().value(0), QString("RA"));
     }
 
+    void readFromASilentIndicatorTimesOutAndSavesNothing() {
+        QTemporaryDir home;
+        SimProcess sim({"--silent"});
+        QVERIFY2(!sim.device().isEmpty(), "the simulator did not start");
+        const QString file = home.filePath("none.mdb");
+        const Run r = RunCli(home, {"read", sim.device(), "-o", file, "--timeout", "300"});
+        QCOMPARE(r.code, exitcode::kTimeout);
+        QVERIFY(!QFile::exists(file));
+    }
+
     void readThenDiffTellsEqualAndDifferent() {
         QTemporaryDir home;
         SimProcess sim;
