@@ -2,6 +2,7 @@
 #include <QTcpServer>
 #include <QtTest>
 
+#include "app/Session.h"
 #include "platform/AnySerialPort.h"
 #include "platform/OperationError.h"
 #include "support/PtyLink.h"
@@ -70,6 +71,28 @@ class TcpSerialPortTest : public QObject {
         QCOMPARE(t.port.settings(), QString("9600,e,8,1"));
         QCOMPARE(ErrorOf([&] { t.port.setSettings("fast"); }), ErrNo::kInvalidSettings);
         QCOMPARE(ErrorOf([&] { t.port.setPortNumber(2); }), ErrNo::kPortAlreadyOpen);
+    }
+
+    void configuredTcpDeviceTalksTcp() {
+        SimProcess sim(kListen);
+        QTemporaryDir dir;
+        const QString ini = dir.filePath("Rusk.INI");
+        QFile file(ini);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("[Devices]\r\nCom3=" + sim.device().toLatin1() + "\r\n");
+        file.close();
+
+        auto ports = Session::SerialPortsFor(ini);
+        SerialPort& port = *ports[0];
+        port.setPortNumber(3);
+        QCOMPARE(port.deviceName(), sim.device());
+        port.open();
+        port.write("W20\r");
+        QSignalSpy reply(&port, &SerialPort::activity);
+        QVERIFY(reply.wait(5000));
+        QVERIFY(port.read(0).startsWith("W20"));
+        port.close();
+        QVERIFY(!port.isOpen());
     }
 
     void oneClientAtATime() {
