@@ -63,23 +63,32 @@ void TcpSerialPort::open() {
     lostReason_.clear();
     socket_.abort();
 
+    // The outcome is taken from the signals of this attempt, not from error(), which may still
+    // hold the failure of an earlier connection.
     QEventLoop loop;
     QTimer timer;
     timer.setSingleShot(true);
+    timer.setTimerType(Qt::PreciseTimer);  // never sooner than the time-out
+    bool connected = false;
+    bool failed = false;
     connect(&timer, &QTimer::timeout, &loop, &QEventLoop::quit);
-    connect(&socket_, &QTcpSocket::connected, &loop, &QEventLoop::quit);
-    connect(&socket_, &QTcpSocket::errorOccurred, &loop, &QEventLoop::quit);
+    connect(&socket_, &QTcpSocket::connected, &loop, [&] {
+        connected = true;
+        loop.quit();
+    });
+    connect(&socket_, &QTcpSocket::errorOccurred, &loop, [&] {
+        failed = true;
+        loop.quit();
+    });
     socket_.connectToHost(host, port);
-    if (socket_.state() != QAbstractSocket::ConnectedState &&
-        socket_.error() == QAbstractSocket::UnknownSocketError) {
+    if (!connected && !failed && socket_.state() != QAbstractSocket::ConnectedState) {
         timer.start(connectTimeoutMs_);
         loop.exec(QEventLoop::ExcludeUserInputEvents);
     }
-    if (socket_.state() != QAbstractSocket::ConnectedState) {
+    if (failed || socket_.state() != QAbstractSocket::ConnectedState) {
         const QString why =
-            socket_.error() == QAbstractSocket::UnknownSocketError
-                ? QStringLiteral("%1 ミリ秒以内に応答がありません").arg(connectTimeoutMs_)
-                : socket_.errorString();
+            failed ? socket_.errorString()
+                   : QStringLiteral("%1 ミリ秒以内に応答がありません").arg(connectTimeoutMs_);
         socket_.abort();
         throw OperationError(ErrNo::kInvalidPort,
                              QStringLiteral("%1 に接続できません（%2）。").arg(device, why));

@@ -1,3 +1,7 @@
+#include <netinet/in.h>
+#include <sys/socket.h>
+#include <unistd.h>
+
 #include <QElapsedTimer>
 #include <QTcpServer>
 #include <QtTest>
@@ -128,9 +132,32 @@ class TcpSerialPortTest : public QObject {
         QVERIFY(clock.elapsed() < TcpSerialPort::kDefaultConnectTimeoutMs);
         QVERIFY(!port.isOpen());
         QCOMPARE(ErrorOf([&] { port.write("RA\r"); }), ErrNo::kPortNotOpen);
+        QCOMPARE(ErrorOf([&] { port.open(); }), ErrNo::kInvalidPort);  // again, as refused
 
         AnySerialPort malformed([](int) { return QString("tcp://127.0.0.1"); });
         QCOMPARE(ErrorOf([&] { malformed.open(); }), ErrNo::kInvalidPort);
+    }
+
+    void silentAddressIs8002AfterTheTimeOut() {
+        // A loopback listener whose queue is full and never accepted: the kernel drops new SYNs.
+        const int fd = ::socket(AF_INET, SOCK_STREAM, 0);
+        sockaddr_in address{};
+        address.sin_family = AF_INET;
+        address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+        socklen_t length = sizeof address;
+        QVERIFY(::bind(fd, reinterpret_cast<sockaddr*>(&address), length) == 0);
+        QVERIFY(::listen(fd, 0) == 0);
+        ::getsockname(fd, reinterpret_cast<sockaddr*>(&address), &length);
+        const QString device = QString("tcp://127.0.0.1:%1").arg(ntohs(address.sin_port));
+        TcpSerialPort filler([&](int) { return device; }, 1000);
+        filler.open();
+        TcpSerialPort port([&](int) { return device; }, 200);
+        QElapsedTimer clock;
+        clock.start();
+        QCOMPARE(ErrorOf([&] { port.open(); }), ErrNo::kInvalidPort);
+        QVERIFY2(clock.elapsed() >= 200 && clock.elapsed() < 2000,
+                 qPrintable(QString::number(clock.elapsed())));
+        ::close(fd);
     }
 
     void stoppedSimulatorEndsTheWaitWith8018() {
