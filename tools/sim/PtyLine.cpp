@@ -162,12 +162,12 @@ bool PtyLine::listenTcp(const QString& host, int port, QString* error) {
 }
 
 bool PtyLine::acceptClient() {
-    bool started = false;
-    // A client that has just gone may not have been read yet: it no longer holds the line.
+    // A client that has just gone may not have been read yet: it no longer holds the line, and
+    // what was due to it is dropped.
     char c = 0;
     const ssize_t peeked = m_fd >= 0 ? ::recv(m_fd, &c, 1, MSG_PEEK | MSG_DONTWAIT) : -1;
-    if (m_fd >= 0 && (peeked == 0 || (peeked < 0 && errno != EAGAIN && errno != EINTR)))
-        dropClient();
+    bool started = m_fd >= 0 && (peeked == 0 || (peeked < 0 && errno != EAGAIN && errno != EINTR));
+    if (started) dropClient();
     for (;;) {
         const int client = ::accept4(m_listen, nullptr, nullptr, SOCK_NONBLOCK | SOCK_CLOEXEC);
         if (client < 0) return started;

@@ -38,8 +38,8 @@ class PtyLine {
     // client connects; -1 for a device.
     int watchFd() const { return isTcp() ? m_listen : m_watch; }
 
-    // TCP: takes the waiting connections. The first becomes the line when there is none (true:
-    // a new session begins); any other is closed at once.
+    // TCP: takes the waiting connections. The first becomes the line when there is none; any
+    // other is closed at once. True when the session changed (a client came or was found gone).
     bool acceptClient();
     // TCP: the client went away; fd() is -1 until the next one connects.
     void dropClient();
