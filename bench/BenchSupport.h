@@ -1,7 +1,7 @@
 #pragma once
 
-// What the benchmarks share: a link on a pseudo-terminal to a simulator process, the figure
-// lines they print, and the line time of an exchange.
+// What the benchmarks share: a link on a pseudo-terminal (or loopback TCP) to a simulator process,
+// the figure lines they print, and the line time of an exchange.
 #include <QString>
 #include <QStringList>
 #include <algorithm>
@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "link/IndicatorLink.h"
-#include "platform/QtSerialPort.h"
+#include "platform/AnySerialPort.h"
 #include "support/SimProcess.h"
 
 namespace bench {
@@ -28,7 +28,7 @@ class QuietView : public OperatorView {
     QString lastMessage;
 };
 
-// A link on the pseudo-terminal of a simulator started with `simArgs`.
+// A link on the pseudo-terminal of a simulator started with `simArgs` (on TCP with "--listen").
 struct Bench {
     Bench(const QStringList& simArgs, int periodMs)
         : sim(simArgs),
@@ -38,7 +38,7 @@ struct Bench {
         port.open();
     }
     SimProcess sim;
-    QtSerialPort port;
+    AnySerialPort port;
     SettingsStore store;
     QuietView view;
     QtEventPump pump;

@@ -1,5 +1,5 @@
-// Link figures over a pseudo-terminal against the simulated indicator. Prints one line per
-// figure: "figure <name> <value> <unit>".
+// Link figures over a pseudo-terminal (and loopback TCP) against the simulated indicator. Prints
+// one line per figure: "figure <name> <value> <unit>".
 #include <time.h>
 
 #include <QCoreApplication>
@@ -19,8 +19,9 @@ double ProcessCpuSeconds() {
     return static_cast<double>(ts.tv_sec) + static_cast<double>(ts.tv_nsec) / 1e9;
 }
 
-void ExchangeOverhead() {
-    Bench b({}, IndicatorLink::kDefaultPeriodMs);
+// The mean time of one unpaced request and reply over the simulator's line.
+void ExchangeOverhead(const char* name, const QStringList& simArgs) {
+    Bench b(simArgs, IndicatorLink::kDefaultPeriodMs);
     const int kExchanges = 2000;
     for (int i = 0; i < 50; ++i) {  // warm up
         b.link.sendLine("W20");
@@ -32,8 +33,7 @@ void ExchangeOverhead() {
         b.link.sendLine("W20");
         (void)b.link.awaitReply(ReplyKind::Setting);
     }
-    Figure("exchange_overhead_ms", static_cast<double>(clock.nsecsElapsed()) / 1e6 / kExchanges,
-           "ms");
+    Figure(name, static_cast<double>(clock.nsecsElapsed()) / 1e6 / kExchanges, "ms");
 }
 
 void WaitCpu() {
@@ -69,7 +69,8 @@ void ReadSettingsLineRatio() {
 
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
-    ExchangeOverhead();
+    ExchangeOverhead("exchange_overhead_ms", {});
+    ExchangeOverhead("tcp_exchange_overhead_ms", {"--listen", "127.0.0.1:0"});
     WaitCpu();
     ReadSettingsLineRatio();
     return 0;

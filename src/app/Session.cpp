@@ -1,7 +1,7 @@
 #include "app/Session.h"
 
 #include "app/Configuration.h"
-#include "platform/QtSerialPort.h"
+#include "platform/AnySerialPort.h"
 
 Session::Session(SettingsStore& store, OperatorView& view, QString iniPath,
                  std::array<std::unique_ptr<SerialPort>, 2> ports, int periodMs)
@@ -16,8 +16,8 @@ Session::Session(SettingsStore& store, OperatorView& view, QString iniPath,
 }
 
 std::array<std::unique_ptr<SerialPort>, 2> Session::SerialPortsFor(const QString& iniPath) {
-    return {std::make_unique<QtSerialPort>(DevicesResolver(iniPath)),
-            std::make_unique<QtSerialPort>(DevicesResolver(iniPath))};
+    return {std::make_unique<AnySerialPort>(DevicesResolver(iniPath)),
+            std::make_unique<AnySerialPort>(DevicesResolver(iniPath))};
 }
 
 void Session::setActiveLink(int linkNo) {

@@ -5,6 +5,7 @@
 #include "link/PortSettings.h"
 #include "model/TabLayout.h"
 #include "platform/IniFile.h"
+#include "platform/TcpSerialPort.h"
 #include "ui/DataFileView.h"
 #include "ui/MainWindow.h"
 #include "ui/ModelSwitchView.h"
@@ -160,7 +161,9 @@ void Program::showDevicePath(int linkNo) {
     const int position = ports_.selectedPort(linkNo);
     const QString device = position >= 0 ? DevicesResolver(session_->iniPath())(position + 1)
                                          : session_->port(linkNo).deviceName();
-    ports_.showDevice(linkNo, DeviceLabelText(device, QFileInfo::exists(device)));
+    // A TCP address is not looked up here: opening the port tells whether it answers.
+    ports_.showDevice(linkNo,
+                      DeviceLabelText(device, QFileInfo::exists(device) || ParseTcpDevice(device)));
 }
 
 void Program::dressForF805() {

@@ -1,8 +1,12 @@
 #include "PtyLine.h"
 
 #include <fcntl.h>
+#include <netdb.h>
+#include <netinet/in.h>
+#include <netinet/tcp.h>
 #include <stdlib.h>
 #include <sys/ioctl.h>
+#include <sys/socket.h>
 #include <sys/stat.h>
 #include <termios.h>
 #include <unistd.h>
@@ -72,7 +76,7 @@ PtyLine::~PtyLine() {
 }
 
 void PtyLine::closeAll() {
-    for (int* fd : {&m_fd, &m_slave, &m_watch}) {
+    for (int* fd : {&m_fd, &m_slave, &m_watch, &m_listen}) {
         if (*fd >= 0) ::close(*fd);
         *fd = -1;
     }
@@ -121,6 +125,66 @@ bool PtyLine::openDevice(const QString& path, const SimLine& line, QString* erro
     }
     tcflush(m_fd, TCIOFLUSH);
     return true;
+}
+
+bool PtyLine::listenTcp(const QString& host, int port, QString* error) {
+    addrinfo hints{};
+    hints.ai_family = AF_UNSPEC;
+    hints.ai_socktype = SOCK_STREAM;
+    hints.ai_flags = AI_PASSIVE;
+    QString bare = host;
+    if (bare.startsWith(u'[') && bare.endsWith(u']')) bare = bare.mid(1, bare.size() - 2);
+    addrinfo* found = nullptr;
+    const int rc = getaddrinfo(bare.toLocal8Bit().constData(), QByteArray::number(port).constData(),
+                               &hints, &found);
+    if (rc != 0 || !found) {
+        *error = "cannot resolve " + host + ": " + QString::fromLocal8Bit(gai_strerror(rc));
+        return false;
+    }
+    m_listen = ::socket(found->ai_family, found->ai_socktype | SOCK_NONBLOCK | SOCK_CLOEXEC,
+                        found->ai_protocol);
+    const int on = 1;
+    if (m_listen >= 0) ::setsockopt(m_listen, SOL_SOCKET, SO_REUSEADDR, &on, sizeof on);
+    const bool ok = m_listen >= 0 && ::bind(m_listen, found->ai_addr, found->ai_addrlen) == 0 &&
+                    ::listen(m_listen, 4) == 0;
+    freeaddrinfo(found);
+    sockaddr_storage bound{};
+    socklen_t length = sizeof bound;
+    if (!ok || ::getsockname(m_listen, reinterpret_cast<sockaddr*>(&bound), &length) != 0) {
+        *error = SystemError("cannot listen on " + host + ":" + QString::number(port));
+        return false;
+    }
+    const int actual = bound.ss_family == AF_INET6
+                           ? ntohs(reinterpret_cast<const sockaddr_in6*>(&bound)->sin6_port)
+                           : ntohs(reinterpret_cast<const sockaddr_in*>(&bound)->sin_port);
+    m_path = QStringLiteral("tcp://%1:%2").arg(host).arg(actual);
+    return true;
+}
+
+bool PtyLine::acceptClient() {
+    // A client that has just gone may not have been read yet: it no longer holds the line, and
+    // what was due to it is dropped.
+    char c = 0;
+    const ssize_t peeked = m_fd >= 0 ? ::recv(m_fd, &c, 1, MSG_PEEK | MSG_DONTWAIT) : -1;
+    bool started = m_fd >= 0 && (peeked == 0 || (peeked < 0 && errno != EAGAIN && errno != EINTR));
+    if (started) dropClient();
+    for (;;) {
+        const int client = ::accept4(m_listen, nullptr, nullptr, SOCK_NONBLOCK | SOCK_CLOEXEC);
+        if (client < 0) return started;
+        if (m_fd >= 0) {
+            ::close(client);  // one client at a time
+            continue;
+        }
+        const int on = 1;
+        ::setsockopt(client, IPPROTO_TCP, TCP_NODELAY, &on, sizeof on);
+        m_fd = client;
+        started = true;
+    }
+}
+
+void PtyLine::dropClient() {
+    if (m_fd >= 0) ::close(m_fd);
+    m_fd = -1;
 }
 
 bool PtyLine::reopenDevice(QString* error) {

@@ -4,7 +4,9 @@
 
 #include "SimOptions.h"
 
-// The simulator's end of the line: the master of a new pseudo-terminal, or a serial device.
+// The simulator's end of the line: the master of a new pseudo-terminal, a serial device, or a
+// TCP connection accepted on a listening socket (one client at a time, as a device server in
+// raw TCP mode).
 //
 // For a pseudo-terminal the simulator keeps a slave descriptor of its own open (in raw mode), so
 // that the master never sees a hang-up while no client has the slave open, and the slave keeps
@@ -20,6 +22,8 @@ class PtyLine {
 
     bool openPty(QString* error);
     bool openDevice(const QString& path, const SimLine& line, QString* error);
+    // Listens on host:port (port 0: a free one); path() becomes "tcp://host:port".
+    bool listenTcp(const QString& host, int port, QString* error);
 
     // Points a symlink at `path` to the slave; removed again by the destructor. An existing
     // symlink there is replaced; any other file is left alone and reported.
@@ -28,9 +32,17 @@ class PtyLine {
     int fd() const { return m_fd; }
     QString path() const { return m_path; }
     bool isPty() const { return m_slave >= 0; }
+    bool isTcp() const { return m_listen >= 0; }
 
-    // Descriptor that becomes readable when a client opens or closes the slave, or -1.
-    int watchFd() const { return m_watch; }
+    // Descriptor that becomes readable when a client opens or closes the slave, or when a TCP
+    // client connects; -1 for a device.
+    int watchFd() const { return isTcp() ? m_listen : m_watch; }
+
+    // TCP: takes the waiting connections. The first becomes the line when there is none; any
+    // other is closed at once. True when the session changed (a client came or was found gone).
+    bool acceptClient();
+    // TCP: the client went away; fd() is -1 until the next one connects.
+    void dropClient();
 
     // Reads the pending open and close notices. True when a client closed and, after all the
     // notices read, no client has the slave open: the session is over.
@@ -49,6 +61,7 @@ class PtyLine {
     int m_fd = -1;
     int m_slave = -1;
     int m_watch = -1;
+    int m_listen = -1;
     int m_clients = 0;
     QString m_path;
     QString m_link;

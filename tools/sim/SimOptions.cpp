@@ -78,6 +78,10 @@ SimParse ParseSimOptions(const QStringList& args, SimOptions* out, QString* mess
     p.addOptions({
         {"model", "Indicator model: 805 (default) or 800.", "805|800"},
         {"device", "Play on this serial device instead of a new pseudo-terminal.", "path"},
+        {"listen",
+         "Serve one TCP client at a time on this address instead of a pseudo-terminal (port 0: "
+         "a free one); the first line printed is then tcp://host:port.",
+         "host:port"},
         {"line", "Line settings of --device (default 19200,o,7,1).", "baud,parity,data,stop"},
         {"link", "Keep a symlink at this path to the pseudo-terminal while running.", "path"},
         {"log", "Write each request received to this file, one a line (emptied first).", "file"},
@@ -144,6 +148,21 @@ SimParse ParseSimOptions(const QStringList& args, SimOptions* out, QString* mess
         !ReadInt(p, "baud", 1, 10000000, &o.baud, message) ||
         !ReadInt(p, "framing", 5, 16, &o.framing, message))
         return SimParse::Error;
+    if (p.isSet("listen")) {
+        const QString text = p.value("listen");
+        const qsizetype colon = text.lastIndexOf(u':');
+        bool ok = false;
+        o.listenPort = colon > 0 ? text.mid(colon + 1).toInt(&ok) : -1;
+        o.listenHost = colon > 0 ? text.left(colon) : QString();
+        if (!ok || o.listenPort < 0 || o.listenPort > 65535 || o.listenHost.isEmpty()) {
+            *message = "--listen: expected host:port as in 127.0.0.1:4001, got \"" + text + "\"";
+            return SimParse::Error;
+        }
+        if (!o.device.isEmpty() || !o.link.isEmpty()) {
+            *message = "--listen works neither with --device nor with --link";
+            return SimParse::Error;
+        }
+    }
     if (!o.device.isEmpty() && !o.link.isEmpty()) {
         *message = "--link works only with a pseudo-terminal, not with --device";
         return SimParse::Error;

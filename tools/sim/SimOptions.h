@@ -17,8 +17,10 @@ bool ParseSimLine(const QString& text, SimLine* out);
 
 struct SimOptions {
     SimModel model = SimModel::F805;
-    QString device;  // empty: play on a new pseudo-terminal
-    QString link;    // symlink to the pseudo-terminal, kept while running
+    QString device;      // empty: play on a new pseudo-terminal
+    QString link;        // symlink to the pseudo-terminal, kept while running
+    QString listenHost;  // not empty: serve TCP clients on listenHost:listenPort instead
+    int listenPort = 0;  // 0: a free port
     SimLine line;
     QString logPath;
     int delayMs = 0;

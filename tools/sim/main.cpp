@@ -1,4 +1,4 @@
-// rusk-sim: a simulated F805/F800 weighing indicator on a pseudo-terminal or a serial device,
+// rusk-sim: a simulated F805/F800 weighing indicator on a pseudo-terminal, a serial device or TCP,
 // for training without hardware and for the integration tests. Single-threaded: one poll loop
 // moves characters between the line and the Indicator, with the timing the Pacer sets.
 
@@ -116,7 +116,7 @@ void Simulator::serve(qint64 now) {
 }
 
 void Simulator::writeOut() {
-    while (!m_out.isEmpty() && m_downUntil < 0) {
+    while (!m_out.isEmpty() && m_downUntil < 0 && m_line.fd() >= 0) {
         const ssize_t n = ::write(m_line.fd(), m_out.constData(), size_t(m_out.size()));
         if (n > 0) {
             m_out.remove(0, n);
@@ -145,6 +145,10 @@ bool Simulator::readLine() {
 void Simulator::lineDown(qint64 now) {
     m_pacer.clear();
     m_out.clear();
+    if (m_line.isTcp()) {  // the client went away: wait for the next one
+        m_line.dropClient();
+        return;
+    }
     m_downUntil = now + (m_line.isPty() ? kPtyRetryNs : kDeviceRetryNs);
 }
 
@@ -165,7 +169,7 @@ int Simulator::run() {
         if (stdinAt >= 0) fds.push_back({STDIN_FILENO, POLLIN, 0});
         const int watchAt = m_line.watchFd() >= 0 ? int(fds.size()) : -1;
         if (watchAt >= 0) fds.push_back({m_line.watchFd(), POLLIN, 0});
-        const int lineAt = m_downUntil < 0 ? int(fds.size()) : -1;
+        const int lineAt = m_downUntil < 0 && m_line.fd() >= 0 ? int(fds.size()) : -1;
         if (lineAt >= 0)
             fds.push_back({m_line.fd(), short(POLLIN | (m_out.isEmpty() ? 0 : POLLOUT)), 0});
 
@@ -190,7 +194,8 @@ int Simulator::run() {
         }
         // Session ends are looked at before new characters, so that a reply left over from a
         // client that has gone is dropped while a new client's requests are still unread.
-        if (watchAt >= 0 && fds[watchAt].revents && m_line.sessionEnded()) {
+        if (watchAt >= 0 && fds[watchAt].revents &&
+            (m_line.isTcp() ? m_line.acceptClient() : m_line.sessionEnded())) {
             m_pacer.clear();
             m_out.clear();
             m_line.discardUnread();
@@ -227,7 +232,9 @@ int main(int argc, char** argv) {
     }
     PtyLine line;
     QString error;
-    const bool opened = options.device.isEmpty()
+    const bool opened = !options.listenHost.isEmpty()
+                            ? line.listenTcp(options.listenHost, options.listenPort, &error)
+                        : options.device.isEmpty()
                             ? line.openPty(&error)
                             : line.openDevice(options.device, options.line, &error);
     if (!opened) {

@@ -5,8 +5,8 @@
 #include <QStringList>
 #include <QTemporaryDir>
 
-// The simulated indicator as a child process on a new pseudo-terminal. The log of the requests
-// it received is kept in a temporary folder.
+// The simulated indicator as a child process on a new pseudo-terminal (or, with "--listen",
+// on TCP). The log of the requests it received is kept in a temporary folder.
 class SimProcess {
   public:
     explicit SimProcess(QStringList args = {}) {
@@ -33,7 +33,8 @@ class SimProcess {
         }
     }
 
-    // The pseudo-terminal the program talks to; empty when the simulator did not start.
+    // The device the program talks to: the pseudo-terminal, or "tcp://host:port" with
+    // "--listen"; empty when the simulator did not start.
     QString device() const { return device_; }
 
     // The requests received so far, one per line, without their CR.
