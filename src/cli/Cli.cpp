@@ -14,7 +14,7 @@
 #include "history/Journal.h"
 #include "history/Verify.h"
 #include "platform/OperationError.h"
-#include "platform/QtSerialPort.h"
+#include "platform/AnySerialPort.h"
 #include "storage/DataFile.h"
 #include "transfer/ProductTransfers.h"
 #include "transfer/SettingTransfers.h"
@@ -190,7 +190,7 @@ class DeviceSession {
     TerminalView view;
     SettingsStore store;
     QtEventPump pump;
-    QtSerialPort port;
+    AnySerialPort port;
     IndicatorLink link;
     RunRecorder recorder;
     TerminalPanel panel;
