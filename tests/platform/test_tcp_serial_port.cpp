@@ -16,23 +16,6 @@ namespace {
 
 const QStringList kListen{"--listen", "127.0.0.1:0"};
 
-// A link over loopback TCP to a simulator, through the port the program opens.
-struct TcpLink {
-    explicit TcpLink(QStringList simArgs = {}, int periodMs = 2000)
-        : sim(simArgs << kListen),
-          port([this](int) { return sim.device(); }),
-          link(store, view, pump, periodMs) {
-        link.setActivePort(&port);
-        port.open();
-    }
-    SimProcess sim;
-    AnySerialPort port;
-    SettingsStore store;
-    RecordingView view;
-    QtEventPump pump;
-    IndicatorLink link;
-};
-
 int ErrorOf(const std::function<void()>& step) {
     try {
         step();
@@ -48,7 +31,7 @@ class TcpSerialPortTest : public QObject {
     Q_OBJECT
   private slots:
     void settingsReadMatchesThePseudoTerminal() {
-        TcpLink t;
+        PtyLink t(kListen);
         QVERIFY(t.sim.device().startsWith("tcp://127.0.0.1:"));
         SettingTransfers(t.link).readAllSettings();
         QVERIFY(t.view.messages.isEmpty());
@@ -91,7 +74,7 @@ class TcpSerialPortTest : public QObject {
     }
 
     void oneClientAtATime() {
-        TcpLink t;
+        PtyLink t(kListen);
         TcpSerialPort second([&](int) { return t.sim.device(); });
         second.open();  // the kernel accepts; the simulator then closes it
         QSignalSpy gone(&second, &SerialPort::activity);
@@ -156,7 +139,7 @@ class TcpSerialPortTest : public QObject {
     }
 
     void stoppedSimulatorEndsTheWaitWith8018() {
-        TcpLink t({"--silent"}, 60000);
+        PtyLink t(QStringList{"--silent"} + kListen, 60000);
         t.link.sendLine("W20");
         QTimer::singleShot(100, [&] { t.sim.stop(); });
         try {

@@ -4,12 +4,13 @@
 #include <QtTest>
 
 #include "link/IndicatorLink.h"
+#include "platform/AnySerialPort.h"
 #include "platform/OperationError.h"
-#include "platform/QtSerialPort.h"
 #include "support/RecordingView.h"
 #include "support/SimProcess.h"
 
-// A link on a real pseudo-terminal to a simulator process.
+// A link to a simulator process: on its pseudo-terminal, or over loopback TCP when it is started
+// with "--listen".
 struct PtyLink {
     explicit PtyLink(const QStringList& simArgs = {}, int periodMs = 2000)
         : sim(simArgs),
@@ -32,7 +33,7 @@ struct PtyLink {
     }
 
     SimProcess sim;
-    QtSerialPort port;
+    AnySerialPort port;
     SettingsStore store;
     RecordingView view;
     QtEventPump pump;
