@@ -8,7 +8,10 @@ packages=(
   libgl-dev
   mdbtools libmdb3 libmdbsql3 mdbtools-dev
   xvfb xauth x11-utils imagemagick fonts-ipafont-gothic
-  clang-format
+  clang-format clang
+  qt6-charts-dev poppler-utils
+  desktop-file-utils appstream lintian dpkg-dev
+  ccache
 )
 
 missing=()
