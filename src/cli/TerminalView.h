@@ -5,15 +5,18 @@
 #include "link/OperatorView.h"
 #include "transfer/ProductPanel.h"
 
-// The operator view of the command line: status texts go to the error stream as plain lines
-// (unless quiet), messages (errors, the time-out) always do. Nothing is drawn.
+// The operator view of the command line. Status texts go to the error stream (unless quiet):
+// on a terminal as one line redrawn in place with a progress bar while a transfer shows one,
+// elsewhere (a pipe, a log) as plain lines, each text once. Messages (errors, the time-out)
+// always go out, on a line of their own.
 class TerminalView : public OperatorView {
   public:
-    TerminalView(QTextStream& err, bool quiet) : err_(err), quiet_(quiet) {}
+    // `terminal`: the error stream is a terminal (isatty); by default it is asked.
+    TerminalView(QTextStream& err, bool quiet, int terminal = -1);
 
     void setStatusText(const QString& text) override;
-    void setProgressVisible(bool) override {}
-    void setProgress(int) override {}
+    void setProgressVisible(bool visible) override;
+    void setProgress(int percent) override;
     void setBusy(bool) override {}
     void showMessage(const QString& text) override;
     void beep() override {}
@@ -24,8 +27,15 @@ class TerminalView : public OperatorView {
     int messageCount() const { return messages_; }
 
   private:
+    void drawBar();
+    void endBar();
+
     QTextStream& err_;
     bool quiet_;
+    bool terminal_;
+    bool barShown_ = false;
+    bool barDrawn_ = false;
+    int percent_ = 0;
     QString lastStatus_;
     int messages_ = 0;
 };

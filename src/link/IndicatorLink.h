@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QObject>
 #include <QString>
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -82,6 +83,12 @@ class IndicatorLink : public QObject {
     // next operation starts afresh (`clearTimeout`, done by `beginOperation`).
     bool timedOut() const { return timedOut_; }
     void clearTimeout() { timedOut_ = false; }
+
+    // A stop the operator asked for from outside the window (the command line's Ctrl+C). The
+    // long transfers ask between records: the record under way is finished, the rest is not
+    // started, and the run is kept as stopped short. The window never sets one.
+    void setStopAsked(std::function<bool()> asked) { stopAsked_ = std::move(asked); }
+    bool stopAsked() const { return stopAsked_ && stopAsked_(); }
 
     // Routes a reply line (public for the tests). A line that begins with "W00" and ends in two
     // digits sets the current product number, whatever it is routed as.
@@ -163,6 +170,7 @@ class IndicatorLink : public QObject {
     QString lastReply_;
     RunLog runs_;
     bool timedOut_ = false;
+    std::function<bool()> stopAsked_;
     bool operationRunning_ = false;
     bool waiting_ = false;
 };

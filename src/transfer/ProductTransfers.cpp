@@ -80,6 +80,11 @@ void ProductTransfers::readAllBody() {
     view.setProgress(0);
     view.setProgressVisible(true);
     for (int n = 0; n < SettingsStore::kProducts; ++n) {
+        if (link_.stopAsked()) {
+            StopShown(view, QStringLiteral("銘柄読み込み中断"));
+            view.redraw();
+            return;
+        }
         view.setStatusText(QStringLiteral("銘柄 %1 読み込み中").arg(n));
         if (ReadProductRecord(link_, n) == WaitOutcome::TimedOut) break;
         view.setProgress(n);
@@ -121,6 +126,10 @@ void ProductTransfers::writeAllBody() {
     view.setProgress(0);
     view.setProgressVisible(true);
     for (int n = 0; n < SettingsStore::kProducts; ++n) {
+        if (link_.stopAsked()) {
+            StopShown(view, QStringLiteral("銘柄送信中断"));
+            return;
+        }
         view.setStatusText(QStringLiteral("銘柄 %1 送信中").arg(n));
         // A time-out on any record, the last one included, ends the write without the
         // completion text.
@@ -189,13 +198,13 @@ void ProductTransfers::allRead(SettingTransfers& settings) {
     // first request); after a reported fault it is not started, so one fault makes one message.
     const RunLog::Handle run =
         link_.beginRun(TransferRun::Direction::Read, QStringLiteral("一括読みだし"));
-    if (readAllProducts()) settings.readAllSettings();
+    if (readAllProducts() && !link_.stopAsked()) settings.readAllSettings();
 }
 
 void ProductTransfers::allWrite(SettingTransfers& settings) {
     const RunLog::Handle run =
         link_.beginRun(TransferRun::Direction::Write, QStringLiteral("一括書き込み"));
-    if (writeAllProducts()) settings.writeAllSettings();
+    if (writeAllProducts() && !link_.stopAsked()) settings.writeAllSettings();
 }
 
 // ---- one product ----

@@ -34,6 +34,10 @@ void SettingTransfers::readAll() {
             view.setProgress(step.value);
             continue;
         }
+        if (link_.stopAsked()) {
+            StopShown(view, QStringLiteral("設定値 読み込み中断"));
+            return;
+        }
         link_.sendLine(QStringLiteral("W") + step.text);
         // The time-out has already hidden the progress bar; the status line stays.
         if (link_.awaitReply(ReplyKind::Setting) == WaitOutcome::TimedOut) return;
@@ -67,6 +71,11 @@ void SettingTransfers::writeAll() {
             }
             case TransferStep::Sync:
                 if (link_.syncPoint() == WaitOutcome::TimedOut) confirmed = false;
+                // An asked stop ends the write where the indicator has confirmed a group.
+                if (link_.stopAsked()) {
+                    StopShown(view, QStringLiteral("設定値送信中断"));
+                    return;
+                }
                 break;
             case TransferStep::Progress:
                 view.setProgress(step.value);

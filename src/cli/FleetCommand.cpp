@@ -1,0 +1,327 @@
+// rusk-cli fleet: backs up or checks every indicator of a fleet file, each in its own rusk-cli
+// process. The link's waits are nested event loops on one thread, and a port, a link and the
+// journal's connection belong to the thread that made them; a process per indicator keeps each
+// one's waits, time-outs and faults apart from the others, and a driver or device server that
+// hangs one of them cannot hold up the rest. Starting a process costs a few milliseconds against
+// a read that takes many seconds on the line.
+#include <QCoreApplication>
+#include <QDateTime>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTimer>
+#include <memory>
+
+#include "cli/CliSupport.h"
+#include "cli/ExitCodes.h"
+#include "cli/FleetFile.h"
+
+namespace {
+
+constexpr int kMaxJobs = 32;
+constexpr int kJobLimitMs = 30 * 60 * 1000;  // an indicator that takes longer is given up
+
+QString ModelText(IndicatorModel model) {
+    return model == IndicatorModel::F800 ? QStringLiteral("800") : QStringLiteral("805");
+}
+
+// The backups of `name` in `dir`, oldest first: <name>-<YYYYmmdd-HHMMSS>[-n].mdb.
+QStringList BackupsOf(const QDir& dir, const QString& name) {
+    const QRegularExpression form(QStringLiteral("^%1-(\\d{8}-\\d{6})(?:-(\\d+))?\\.mdb$")
+                                      .arg(QRegularExpression::escape(name)),
+                                  QRegularExpression::CaseInsensitiveOption);
+    struct Found {
+        QString stamp;
+        int n;
+        QString file;
+    };
+    std::vector<Found> found;
+    for (const QString& file : dir.entryList({name + QStringLiteral("-*.mdb")}, QDir::Files)) {
+        const auto m = form.match(file);
+        if (m.hasMatch()) found.push_back({m.captured(1), m.captured(2).toInt(), file});
+    }
+    std::sort(found.begin(), found.end(), [](const Found& a, const Found& b) {
+        return a.stamp != b.stamp ? a.stamp < b.stamp : a.n < b.n;
+    });
+    QStringList files;
+    for (const Found& f : found) files << dir.absoluteFilePath(f.file);
+    return files;
+}
+
+// A new backup's path; a second backup in the same second gets "-2", "-3", …
+QString NewBackupPath(const QDir& dir, const QString& name, const QDateTime& time) {
+    const QString stem = name + u'-' + time.toString(QStringLiteral("yyyyMMdd-HHmmss"));
+    QString path = dir.absoluteFilePath(stem + QStringLiteral(".mdb"));
+    for (int n = 2; QFileInfo::exists(path); ++n)
+        path = dir.absoluteFilePath(QStringLiteral("%1-%2.mdb").arg(stem).arg(n));
+    return path;
+}
+
+// What one indicator's process came to.
+struct Job {
+    FleetMember member;
+    QStringList arguments;
+    QString file;  // the backup written, or the baseline checked against
+    QString result;
+    bool failed = false;
+    bool differs = false;
+    bool ran = false;
+    int order = 0;  // place in the fleet file
+    double seconds = 0;
+    std::unique_ptr<QProcess> process;
+    QElapsedTimer clock;
+    QByteArray pendingErr;
+    QString lastOut;
+};
+
+// The result column for a process's exit code.
+QString ResultOf(const Job& job, int code, bool check) {
+    switch (code) {
+        case exitcode::kOk:
+            return check ? QStringLiteral("一致") : QStringLiteral("保存 ") + job.file;
+        case exitcode::kNoOrDifferent:
+            return QStringLiteral("相違あり: ") + job.lastOut;
+        case exitcode::kTimeout:
+            return QStringLiteral("応答なし");
+        case exitcode::kPort:
+            return QStringLiteral("ポートエラー");
+        case exitcode::kFile:
+            return QStringLiteral("ファイルエラー");
+        case exitcode::kInterrupted:
+            return QStringLiteral("中断");
+        default:
+            return QStringLiteral("異常終了 (%1)").arg(code);
+    }
+}
+
+// Width of a text in terminal columns: full-width characters take two.
+int Columns(const QString& text) {
+    int n = 0;
+    for (const QChar c : text) {
+        const ushort u = c.unicode();
+        n += (u >= 0x1100 && !(u >= 0xFF61 && u <= 0xFF9F)) ? 2 : 1;
+    }
+    return n;
+}
+
+QString Padded(const QString& text, int columns) {
+    return text + QString(std::max(0, columns - Columns(text)), u' ');
+}
+
+class FleetRun {
+  public:
+    FleetRun(std::vector<Job> jobs, int parallel, bool check, bool quiet, QTextStream& err)
+        : jobs_(std::move(jobs)), parallel_(parallel), check_(check), quiet_(quiet), err_(err) {}
+
+    void run() {
+        QTimer interruptWatch;
+        QObject::connect(&interruptWatch, &QTimer::timeout, [this] {
+            if (!interruption::Asked() || stopping_) return;
+            stopping_ = true;
+            // Each running indicator finishes its record under way (it takes SIGTERM as Ctrl+C).
+            for (Job& job : jobs_)
+                if (job.process && job.process->state() != QProcess::NotRunning)
+                    job.process->terminate();
+            startMore();
+        });
+        interruptWatch.start(100);
+        startMore();
+        if (running_ > 0) loop_.exec();
+    }
+
+    std::vector<Job>& jobs() { return jobs_; }
+
+  private:
+    void startMore() {
+        while (running_ < parallel_ && next_ < jobs_.size()) {
+            Job& job = jobs_[next_++];
+            if (stopping_) {
+                job.result = QStringLiteral("未実行");
+                job.failed = true;
+                continue;
+            }
+            start(job);
+        }
+        if (running_ == 0 && next_ >= jobs_.size()) loop_.quit();
+    }
+
+    void start(Job& job) {
+        ++running_;
+        job.ran = true;
+        job.clock.start();
+        job.process = std::make_unique<QProcess>();
+        QProcess* p = job.process.get();
+        QObject::connect(p, &QProcess::readyReadStandardError, [this, &job] { forward(job); });
+        QObject::connect(p, &QProcess::finished, [this, &job](int code, QProcess::ExitStatus s) {
+            finish(job, s == QProcess::NormalExit ? code : -1);
+        });
+        QObject::connect(p, &QProcess::errorOccurred, [this, &job](QProcess::ProcessError e) {
+            if (e == QProcess::FailedToStart) finish(job, -1);
+        });
+        auto* limit = new QTimer(p);
+        limit->setSingleShot(true);
+        QObject::connect(limit, &QTimer::timeout, p, &QProcess::kill);
+        limit->start(kJobLimitMs);
+        if (!quiet_) err_ << "[" << job.member.name << "] " << job.member.device << Qt::endl;
+        p->start(QCoreApplication::applicationFilePath(), job.arguments);
+    }
+
+    // The child's messages, a line at a time, named by the indicator.
+    void forward(Job& job) {
+        job.pendingErr += job.process->readAllStandardError();
+        for (int nl; (nl = job.pendingErr.indexOf('\n')) >= 0;) {
+            const QString line = QString::fromUtf8(job.pendingErr.left(nl)).trimmed();
+            job.pendingErr.remove(0, nl + 1);
+            if (!line.isEmpty()) err_ << "[" << job.member.name << "] " << line << Qt::endl;
+        }
+    }
+
+    void finish(Job& job, int code) {
+        if (!job.process || !job.clock.isValid()) return;
+        job.seconds = job.clock.elapsed() / 1000.0;
+        job.clock.invalidate();
+        forward(job);
+        const QStringList outLines = QString::fromUtf8(job.process->readAllStandardOutput())
+                                         .split(u'\n', Qt::SkipEmptyParts);
+        job.lastOut = outLines.isEmpty() ? QString() : outLines.last().trimmed();
+        job.result = ResultOf(job, code, check_);
+        job.differs = code == exitcode::kNoOrDifferent;
+        job.failed = code != exitcode::kOk && !job.differs;
+        if (!quiet_) err_ << "[" << job.member.name << "] " << job.result << Qt::endl;
+        job.process->disconnect();
+        job.process.release()->deleteLater();
+        --running_;
+        startMore();
+    }
+
+    std::vector<Job> jobs_;
+    int parallel_;
+    bool check_;
+    bool quiet_;
+    QTextStream& err_;
+    QEventLoop loop_;
+    size_t next_ = 0;
+    int running_ = 0;
+    bool stopping_ = false;
+};
+
+void PrintSummary(const std::vector<Job>& jobs, QTextStream& out) {
+    const QStringList head = {"名前", "装置", "結果", "時間"};
+    int nameWidth = Columns(head[0]);
+    int deviceWidth = Columns(head[1]);
+    for (const Job& job : jobs) {
+        nameWidth = std::max(nameWidth, Columns(job.member.name));
+        deviceWidth = std::max(deviceWidth, Columns(job.member.device));
+    }
+    out << Padded(head[0], nameWidth) << "  " << Padded(head[1], deviceWidth) << "  "
+        << Padded(head[3], 8) << "  " << head[2] << Qt::endl;
+    for (const Job& job : jobs) {
+        const QString time = job.ran ? QString::number(job.seconds, 'f', 1) + QStringLiteral(" s")
+                                     : QStringLiteral("-");
+        out << Padded(job.member.name, nameWidth) << "  " << Padded(job.member.device, deviceWidth)
+            << "  " << Padded(time, 8) << "  " << job.result << Qt::endl;
+    }
+}
+
+}  // namespace
+
+int FleetCommand(const QStringList& arguments, QTextStream& out, QTextStream& err) {
+    QCommandLineParser p;
+    AddCommand(p, "fleet");
+    p.addOptions({cliopt::kIni, cliopt::kLine, cliopt::kTimeout, cliopt::kQuiet});
+    const QCommandLineOption jobsOption(
+        "jobs", "Indicators worked at once (default: all, at most 32).", "N");
+    const QCommandLineOption dirOption(
+        QStringList{"d", "dir"}, "Folder of the backups (default: the current folder).", "folder");
+    p.addOptions({jobsOption, dirOption});
+    p.addPositionalArgument("FLEET.INI", "The fleet file.");
+    p.addPositionalArgument("ACTION", "backup or check.", "backup|check");
+    if (auto done = ParseCommand(
+            p, arguments,
+            "Works every indicator of a fleet file at once.\n"
+            "  backup  reads each into <dir>/<name>-<YYYYmmdd-HHMMSS>.mdb\n"
+            "  check   compares each with its Baseline= file, else its newest backup in <dir>\n"
+            "The fleet file has one section per indicator:\n"
+            "  [Press1]\n  Device=/dev/ttyUSB0   (or Com3, or tcp://10.1.2.3:4001)\n"
+            "  Model=805             (or 800)\n  Line=19200,o,7,1      (optional)\n"
+            "  Name=press1           (optional; default: the section's name)\n"
+            "  Baseline=press1.mdb   (optional, for check)\n"
+            "A summary table (name, device, time, result) goes to standard output. Exit 0 when all "
+            "went well, 1 when check found differences, 7 when any indicator failed.",
+            out, err))
+        return *done;
+    const QStringList positional = p.positionalArguments().mid(1);
+    if (positional.size() != 2)
+        return Usage(err, "FLEET.INI と backup か check を指定してください。");
+    const QString action = positional.at(1);
+    if (action != QLatin1String("backup") && action != QLatin1String("check"))
+        return Usage(err, QStringLiteral("backup か check を指定してください: ") + action);
+    const bool check = action == QLatin1String("check");
+    DeviceOptions o;
+    if (auto bad = ReadDeviceOptions(p, &o, err, false, false)) return *bad;
+
+    const FleetFile fleet = ReadFleetFile(positional.at(0), o.line);
+    for (const QString& e : fleet.errors) err << e << Qt::endl;
+    if (!fleet.errors.isEmpty()) return exitcode::kUsage;
+
+    int parallel = std::min<int>(static_cast<int>(fleet.members.size()), kMaxJobs);
+    if (p.isSet(jobsOption)) {
+        bool ok = false;
+        parallel = p.value(jobsOption).toInt(&ok);
+        if (!ok || parallel < 1 || parallel > kMaxJobs)
+            return Usage(err, QStringLiteral("--jobs は 1 … 32 です: ") + p.value(jobsOption));
+    }
+    const QDir dir(p.isSet(dirOption) ? p.value(dirOption) : QDir::currentPath());
+    if (!dir.exists()) {
+        err << QStringLiteral("フォルダがありません: ") << dir.path() << Qt::endl;
+        return exitcode::kFile;
+    }
+
+    std::vector<Job> jobs;
+    const QDateTime now = QDateTime::currentDateTime();
+    for (const FleetMember& m : fleet.members) {
+        Job job;
+        job.member = m;
+        job.order = static_cast<int>(jobs.size());
+        const QStringList common = {
+            "--model",   ModelText(m.model),           "--line", m.line, "--ini", o.ini,
+            "--timeout", QString::number(o.timeoutMs), "--quiet"};
+        if (check) {
+            const QStringList backups = BackupsOf(dir, m.name);
+            job.file = !m.baseline.isEmpty() ? m.baseline
+                       : backups.isEmpty()   ? QString()
+                                             : backups.last();
+            if (job.file.isEmpty()) {
+                job.result = QStringLiteral("基準ファイルがありません");
+                job.failed = true;
+            }
+            job.arguments = QStringList{"diff", m.device, job.file} + common;
+        } else {
+            job.file = NewBackupPath(dir, m.name, now);
+            job.arguments = QStringList{"read", m.device, "-o", job.file} + common;
+        }
+        jobs.push_back(std::move(job));
+    }
+
+    interruption::Install();
+    // Indicators that cannot start (no baseline) are reported without a process.
+    std::vector<Job> runnable;
+    std::vector<Job> settled;
+    for (Job& job : jobs) (job.failed ? settled : runnable).push_back(std::move(job));
+    FleetRun run(std::move(runnable), parallel, check, o.quiet, err);
+    run.run();
+
+    std::vector<Job> all = std::move(run.jobs());
+    for (Job& job : settled) all.push_back(std::move(job));
+    std::sort(all.begin(), all.end(), [](const Job& a, const Job& b) { return a.order < b.order; });
+    PrintSummary(all, out);
+    if (interruption::Asked()) return exitcode::kInterrupted;
+    const bool anyFailed =
+        std::any_of(all.begin(), all.end(), [](const Job& j) { return j.failed; });
+    const bool anyDiffers =
+        std::any_of(all.begin(), all.end(), [](const Job& j) { return j.differs; });
+    if (anyFailed) return exitcode::kFleetFailed;
+    return anyDiffers ? exitcode::kNoOrDifferent : exitcode::kOk;
+}

@@ -1,0 +1,104 @@
+// rusk-cli live: the weight and the decoded status words, one line per sample, until Ctrl+C.
+#include <QDateTime>
+#include <QEventLoop>
+#include <QTimer>
+
+#include "cli/CliSupport.h"
+#include "cli/ExitCodes.h"
+#include "link/OperationTrap.h"
+#include "model/Catalogue.h"
+#include "model/DisplayFormat.h"
+#include "model/StatusDecoding.h"
+#include "platform/OperationError.h"
+
+namespace {
+
+// The status boxes in a few words: the captions of the boxes that are ON, and caption:text of
+// those that show something else than ON or OFF.
+QString StatusText(const SettingsStore& store) {
+    QStringList parts;
+    for (int word = 1; word <= status::kWords; ++word) {
+        const QString text = store.live(status::LiveIndexOfWord(word));
+        const auto boxes = status::DecodeWord(word, text, store.model());
+        for (int box = 0; box < status::kBoxesPerWord; ++box) {
+            if (!boxes[box] || boxes[box]->isEmpty() || *boxes[box] == QLatin1String("OFF"))
+                continue;
+            const QString caption = status::BoxCaption(word, box);
+            parts << (*boxes[box] == QLatin1String("ON") ? caption : caption + u':' + *boxes[box]);
+        }
+    }
+    return parts.join(u' ');
+}
+
+// One sample: the gross weight and the four status words. False after a time-out.
+bool Sample(IndicatorLink& link) {
+    for (const char* request : {"RA", "RD", "RE", "RF", "RG"}) {
+        const QString name = QString::fromLatin1(request);
+        link.sendLine(name);
+        if (link.awaitReply(ReplyFor::LiveData(SettingsStore::LiveKindIndex(name))) ==
+            WaitOutcome::TimedOut)
+            return false;
+    }
+    return true;
+}
+
+void Pause(int ms) {
+    QEventLoop loop;
+    QTimer::singleShot(ms, &loop, &QEventLoop::quit);
+    loop.exec();
+}
+
+}  // namespace
+
+int LiveCommand(const QStringList& arguments, QTextStream& out, QTextStream& err) {
+    QCommandLineParser p;
+    AddCommand(p, "live");
+    AddDeviceOptions(p);
+    const QCommandLineOption interval("interval", "Time between samples (default 500).", "ms");
+    p.addOption(interval);
+    p.addPositionalArgument("DEVICE", "Device path, port name (Com1) or tcp://host:port.");
+    if (auto done = ParseCommand(p, arguments,
+                                 "Reads the decimal point setting once, then prints the gross "
+                                 "weight (RA) and the decoded status words (RD … RG) every "
+                                 "interval until Ctrl+C (exit 0). Only read requests are sent. A "
+                                 "sample without an answer prints 応答なし and the next is tried.",
+                                 out, err))
+        return *done;
+    DeviceOptions o;
+    if (auto bad = ReadDeviceOptions(p, &o, err)) return *bad;
+    int intervalMs = 500;
+    if (p.isSet(interval)) {
+        bool ok = false;
+        intervalMs = p.value(interval).toInt(&ok);
+        if (!ok || intervalMs < 0 || intervalMs > 3600000)
+            return Usage(err,
+                         QStringLiteral("--interval が正しくありません: ") + p.value(interval));
+    }
+
+    interruption::Install();
+    DeviceSession s(o, err);
+    if (!s.open()) return exitcode::kPort;
+    // The live loop is not a transfer: the samples are not journalled.
+    s.link.runs().setListener(nullptr);
+    auto operation = s.link.beginOperation();
+    const bool ran = Trapped(s.view, ErrorHint::Port8018, [&] {
+        const QString decimals = DecimalPointSource(o.model).code;
+        s.link.sendLine(QStringLiteral("W") + decimals);
+        (void)s.link.awaitReply(ReplyKind::Setting);
+        s.link.clearTimeout();
+        while (!interruption::Asked()) {
+            const QString time =
+                QDateTime::currentDateTime().toString(QStringLiteral("HH:mm:ss.zzz"));
+            if (Sample(s.link)) {
+                out << time << "  "
+                    << display::FormatWeight(s.store.live(0), display::DecimalPlaces(s.store))
+                    << "  " << StatusText(s.store) << Qt::endl;
+            } else {
+                out << time << "  応答なし" << Qt::endl;
+                s.link.clearTimeout();
+            }
+            if (intervalMs > 0 && !interruption::Asked()) Pause(intervalMs);
+        }
+    });
+    return ran ? exitcode::kOk : exitcode::kPort;
+}
