@@ -9,9 +9,8 @@ configure=(-DRUSK_WERROR=ON "$@")
 if [ ! -f "$BUILD_DIR/CMakeCache.txt" ]; then
   command -v ninja >/dev/null 2>&1 && configure=(-G Ninja "${configure[@]}")
   configure+=(-DCMAKE_BUILD_TYPE="${BUILD_TYPE:-RelWithDebInfo}")
-  # ccache shares compiled objects between build folders and git worktrees.
+  # ccache keeps compiled objects across clean builds.
   command -v ccache >/dev/null 2>&1 && configure+=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
 fi
-export CCACHE_BASEDIR=${CCACHE_BASEDIR:-$PWD}
 cmake -S . -B "$BUILD_DIR" "${configure[@]}"
 cmake --build "$BUILD_DIR" -j"${JOBS:-2}"
