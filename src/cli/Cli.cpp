@@ -9,6 +9,7 @@
 
 #include "app/Configuration.h"
 #include "cli/ExitCodes.h"
+#include "cli/ReportCommand.h"
 #include "cli/TerminalView.h"
 #include "history/Compare.h"
 #include "history/Journal.h"
@@ -29,6 +30,7 @@ const char* const kOverview =
     "  read DEVICE -o FILE       read everything from the indicator into a data file\n"
     "  write DEVICE -i FILE      write a data file to the indicator\n"
     "  diff A B                  compare two data files\n"
+    "  report FILE -o SHEET.pdf  the settings sheet of a data file as PDF\n"
     "\n"
     "DEVICE is a device path (/dev/ttyUSB0) or a port name (Com3) that the [Devices] section of\n"
     "Rusk.INI maps to a device. `rusk-cli COMMAND --help` tells more.\n"
@@ -400,6 +402,7 @@ int RunCli(const QStringList& arguments, QTextStream& out, QTextStream& err) {
     if (command == QLatin1String("read")) return Read(arguments, out, err);
     if (command == QLatin1String("write")) return Write(arguments, out, err);
     if (command == QLatin1String("diff")) return Diff(arguments, out, err);
+    if (command == QLatin1String("report")) return RunReport(arguments, out, err);
     if (command == QLatin1String("--help") || command == QLatin1String("-h")) {
         out << kOverview << kExitCodesHelp;
         return exitcode::kOk;
