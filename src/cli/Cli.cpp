@@ -2,6 +2,7 @@
 
 #include "cli/CliSupport.h"
 #include "cli/ExitCodes.h"
+#include "cli/ReportCommand.h"
 #include "history/Verify.h"
 #include "platform/OperationError.h"
 #include "storage/DataFile.h"
@@ -20,6 +21,7 @@ const char* const kOverview =
     "  diff A B                  compare data files, journal snapshots or indicators\n"
     "  live DEVICE               print the weight and the status until Ctrl+C\n"
     "  fleet FLEET.INI backup|check   many indicators at once\n"
+    "  report FILE -o SHEET.pdf  the settings sheet of a data file as PDF\n"
     "\n"
     "DEVICE is a device path (/dev/ttyUSB0), a port name (Com3) that the [Devices] section of\n"
     "Rusk.INI maps to a device, or tcp://host:port for a serial device server.\n"
@@ -210,6 +212,7 @@ int RunCli(const QStringList& arguments, QTextStream& out, QTextStream& err) {
     if (command == QLatin1String("diff")) return DiffCommand(arguments, out, err);
     if (command == QLatin1String("live")) return LiveCommand(arguments, out, err);
     if (command == QLatin1String("fleet")) return FleetCommand(arguments, out, err);
+    if (command == QLatin1String("report")) return RunReport(arguments, out, err);
     if (command == QLatin1String("--help") || command == QLatin1String("-h")) {
         out << kOverview << kExitCodesHelp;
         return exitcode::kOk;

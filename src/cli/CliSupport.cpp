@@ -1,5 +1,6 @@
 #include "cli/CliSupport.h"
 
+#include <QFileInfo>
 #include <QRegularExpression>
 #include <atomic>
 #include <csignal>
@@ -115,6 +116,46 @@ bool LoadWhole(SettingsStore& store, const QString& path, QTextStream& err) {
     const DataFileLoad load = LoadDataFile(store, path, loadmode::kAll);
     for (const QString& m : load.messages) err << path << ": " << m << Qt::endl;
     return load.storeChanged && load.messages.isEmpty();
+}
+
+namespace {
+
+// A journal snapshot written "journal:12", or "12" when no file of that name exists.
+std::optional<qint64> SnapshotIdOf(const QString& name) {
+    QString digits = name;
+    if (name.startsWith(QLatin1String("journal:")))
+        digits = name.mid(8);
+    else if (QFileInfo::exists(name))
+        return std::nullopt;
+    bool ok = false;
+    const qint64 id = digits.toLongLong(&ok);
+    if (!ok || id <= 0) return std::nullopt;
+    return id;
+}
+
+}  // namespace
+
+int LoadDataSet(const QString& name, const DeviceOptions& options, SettingsStore& store,
+                QTextStream& err) {
+    if (IsDeviceName(name)) {
+        DeviceOptions o = options;
+        o.device = name;
+        return ReadDeviceInto(o, store, err);
+    }
+    if (const auto id = SnapshotIdOf(name)) {
+        Journal journal;
+        QString reason;
+        if (!journal.load(*id)) {
+            err << QStringLiteral("履歴 %1 が見つかりません。").arg(*id) << Qt::endl;
+            return exitcode::kFile;
+        }
+        if (!journal.applyTo(*id, store, &reason)) {
+            err << reason << Qt::endl;
+            return exitcode::kFile;
+        }
+        return exitcode::kOk;
+    }
+    return LoadWhole(store, name, err) ? exitcode::kOk : exitcode::kFile;
 }
 
 namespace interruption {

@@ -120,6 +120,11 @@ int DiffCommand(const QStringList& arguments, QTextStream& out, QTextStream& err
 int LiveCommand(const QStringList& arguments, QTextStream& out, QTextStream& err);
 int FleetCommand(const QStringList& arguments, QTextStream& out, QTextStream& err);
 
+// Fills `store` (of its model) from a data file, a journal snapshot ("journal:12", or "12" when no
+// file has that name) or an indicator (read whole, with `options`' line); the exit code.
+int LoadDataSet(const QString& name, const DeviceOptions& options, SettingsStore& store,
+                QTextStream& err);
+
 // Prints the differences of a against b (text or JSON); exit 0 when equal, 1 when different.
 int PrintDifferences(const SettingsStore& a, const SettingsStore& b, IndicatorModel model,
                      bool json, QTextStream& out);

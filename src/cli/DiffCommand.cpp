@@ -1,5 +1,4 @@
 // rusk-cli diff: two data files, journal snapshots or indicators, side by side.
-#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -21,43 +20,6 @@ QJsonObject DifferenceJson(const Difference& d) {
         o.insert("item", d.item);
     }
     return o;
-}
-
-// A journal snapshot written "journal:12", or "12" when no file of that name exists.
-std::optional<qint64> SnapshotIdOf(const QString& name) {
-    QString digits = name;
-    if (name.startsWith(QLatin1String("journal:")))
-        digits = name.mid(8);
-    else if (QFileInfo::exists(name))
-        return std::nullopt;
-    bool ok = false;
-    const qint64 id = digits.toLongLong(&ok);
-    if (!ok || id <= 0) return std::nullopt;
-    return id;
-}
-
-// Fills `store` from a data file, a journal snapshot or an indicator; the exit code.
-int Load(const QString& name, const DeviceOptions& options, SettingsStore& store,
-         QTextStream& err) {
-    if (IsDeviceName(name)) {
-        DeviceOptions o = options;
-        o.device = name;
-        return ReadDeviceInto(o, store, err);
-    }
-    if (const auto id = SnapshotIdOf(name)) {
-        Journal journal;
-        QString reason;
-        if (!journal.load(*id)) {
-            err << QStringLiteral("履歴 %1 が見つかりません。").arg(*id) << Qt::endl;
-            return exitcode::kFile;
-        }
-        if (!journal.applyTo(*id, store, &reason)) {
-            err << reason << Qt::endl;
-            return exitcode::kFile;
-        }
-        return exitcode::kOk;
-    }
-    return LoadWhole(store, name, err) ? exitcode::kOk : exitcode::kFile;
 }
 
 }  // namespace
@@ -107,7 +69,7 @@ int DiffCommand(const QStringList& arguments, QTextStream& out, QTextStream& err
     SettingsStore b;
     a.setModel(o.model);
     b.setModel(o.model);
-    if (const int code = Load(names.at(0), o, a, err); code != exitcode::kOk) return code;
-    if (const int code = Load(names.at(1), o, b, err); code != exitcode::kOk) return code;
+    if (const int code = LoadDataSet(names.at(0), o, a, err); code != exitcode::kOk) return code;
+    if (const int code = LoadDataSet(names.at(1), o, b, err); code != exitcode::kOk) return code;
     return PrintDifferences(a, b, o.model, p.isSet(json), out);
 }

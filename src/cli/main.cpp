@@ -4,9 +4,10 @@
 #include <cstdio>
 
 #include "cli/Cli.h"
+#include "cli/ReportCommand.h"
 
 int main(int argc, char* argv[]) {
-    QCoreApplication app(argc, argv);
+    const auto app = CreateCliApplication(argc, argv);
     // The window's name, so that the per-user configuration folder is the window's.
     QCoreApplication::setApplicationName(QStringLiteral("rusk"));
     QTextStream out(stdout);

@@ -23,29 +23,9 @@ int PlacesOf(const SettingsStore& store, IndicatorModel model) {
     return digit >= 0 && digit <= kMaxPlaces ? digit : 0;
 }
 
-// What a detail row shows for a stored value. A choice position outside the row's options is
-// shown with the characters it was read from.
+// What a detail row shows for a stored value, "（なし）" for none.
 QString ShowRow(const RowSpec& row, const QString& value, int places) {
-    if (value.isEmpty()) return NoData();
-    const RowBinding& b = row.binding;
-    switch (b.show) {
-        case RowShow::Choice: {
-            const int position = PositionOf(b, value).value_or(-1);
-            if (position >= 0 && position < row.options.size()) return row.options[position];
-            return QStringLiteral("（該当なし %1）").arg(ReadChars(b, value));
-        }
-        case RowShow::Weight:
-            return display::FormatWeight(value, places);
-        case RowShow::Tenths:
-            return display::FormatTenths(ReadChars(b, value));
-        case RowShow::Hundredths:
-            return display::FormatHundredths(ReadChars(b, value));
-        case RowShow::Text:
-            return ReadChars(b, value);
-        case RowShow::None:
-            break;
-    }
-    return value;
+    return value.isEmpty() ? NoData() : display::RowText(row, value, places);
 }
 
 // The differing rows of a setting; its stored texts under its caption when no row tells them

@@ -75,4 +75,27 @@ QString FormatHundredths(const QString& digits) {
     return Pattern(NumericValue(digits) / 100, 1, 2);
 }
 
+QString RowText(const RowSpec& row, const QString& value, int places) {
+    if (value.isEmpty()) return {};
+    const RowBinding& b = row.binding;
+    switch (b.show) {
+        case RowShow::Choice: {
+            const int position = PositionOf(b, value).value_or(-1);
+            if (position >= 0 && position < row.options.size()) return row.options[position];
+            return QStringLiteral("（該当なし %1）").arg(ReadChars(b, value));
+        }
+        case RowShow::Weight:
+            return FormatWeight(value, places);
+        case RowShow::Tenths:
+            return FormatTenths(ReadChars(b, value));
+        case RowShow::Hundredths:
+            return FormatHundredths(ReadChars(b, value));
+        case RowShow::Text:
+            return ReadChars(b, value);
+        case RowShow::None:
+            break;
+    }
+    return value;
+}
+
 }  // namespace display

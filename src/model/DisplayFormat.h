@@ -4,6 +4,8 @@
 
 #include "model/SettingsStore.h"
 
+struct RowSpec;
+
 // How stored value texts are shown: numbers read from texts, option digits, weights with the
 // decimal point and tenths or hundredths of a second.
 namespace display {
@@ -31,5 +33,10 @@ QString FormatWeight(const QString& text, int places);
 // A number of tenths ("0.0") or hundredths ("0.00"): 15 tenths is 1.5, 125 hundredths is 1.25.
 QString FormatTenths(const QString& digits);
 QString FormatHundredths(const QString& digits);
+
+// What a detail row shows for a stored value, empty for an empty value: the option text, the
+// weight with `places` decimals, tenths or hundredths ("1.5"), or the characters the row reads.
+// A choice position outside the row's options is shown with the characters it was read from.
+QString RowText(const RowSpec& row, const QString& value, int places);
 
 }  // namespace display

@@ -9,7 +9,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
-#include "history/CompareCsv.h"
+#include "report/DifferencesCsv.h"
 #include "platform/widgets/MessageBoxes.h"
 
 namespace {

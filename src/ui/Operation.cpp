@@ -10,6 +10,11 @@ Reach ReachOf(Operation op) {
         case Operation::SetPortAssignment:
         case Operation::ShowHistory:
         case Operation::CompareWithFile:
+        case Operation::PrintSheet:
+        case Operation::SaveSheetPdf:
+        case Operation::SaveProductsCsv:
+        case Operation::LoadProductsCsv:
+        case Operation::SaveSettingsCsv:
             return Reach::Store;
         case Operation::ChangeProduct:
         case Operation::ReadOneProduct:

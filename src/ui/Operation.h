@@ -40,6 +40,11 @@ enum class Operation {
     CompareWithIndicator,  // mnuF805_COMPARE: the window's data against the indicator's
     SetVerifyAfterWrite,   // mnuF805_VERIFY (checkable): index 1 on, 0 off
     SetKeepBeforeWrite,    // mnuF805_KEEP (checkable): index 1 on, 0 off
+    PrintSheet,            // mnuFILE_PRINT: the settings sheet on a printer, with a preview
+    SaveSheetPdf,          // mnuFILE_PDF: the settings sheet as a PDF file
+    SaveProductsCsv,       // mnuFILE_MEI_CSV_OUT
+    LoadProductsCsv,       // mnuFILE_MEI_CSV_IN
+    SaveSettingsCsv,       // mnuFILE_SET_CSV
 };
 
 // What an operation reaches besides the window. The window's dispatch settles by it whether the

@@ -2,6 +2,7 @@
 
 #include <QFileInfo>
 
+#include "app/Configuration.h"
 #include "link/PortSettings.h"
 #include "model/TabLayout.h"
 #include "platform/IniFile.h"
@@ -9,6 +10,7 @@
 #include "ui/DataFileView.h"
 #include "ui/MainWindow.h"
 #include "ui/ModelSwitchView.h"
+#include "ui/ReportView.h"
 #include "ui/TrustView.h"
 
 Program::Program(MainWindow& window, const QString& iniPath, int periodMs)
@@ -29,9 +31,17 @@ Program::Program(MainWindow& window, const QString& iniPath,
     ports_.onPortChanged([this](int linkNo) { showDevicePath(linkNo); });
     dataFiles_ = std::make_unique<DataFileView>(window_, iniPath);
     trust_ = std::make_unique<TrustView>(window_, *session_, products_, productPanel_);
+    // The settings sheet and the CSV files; a child of the window, found there by its type.
+    new ReportView(window_, [this] {
+        const QFileInfo file(ReadDataFilePath(session_->iniPath()));
+        return SheetSource{session_->port(session_->activeLink()).deviceName(),
+                           file.isFile() ? file.absoluteFilePath() : QString(),
+                           {}};
+    });
 }
 
 Program::~Program() {
+    delete window_.findChild<ReportView*>(QString(), Qt::FindDirectChildrenOnly);
     window_.setOperationHandler({});
     window_.setLink(nullptr);
 }
@@ -46,6 +56,8 @@ StartupResult Program::start(const QString& programFolder) {
 bool Program::handle(Operation op, int index) {
     // The window has made sure that no other exchange runs (see MainWindow::dispatch).
     if (trust_->handle(op, index)) return true;
+    if (auto* report = window_.findChild<ReportView*>(QString(), Qt::FindDirectChildrenOnly))
+        if (report->handle(op)) return true;
     switch (op) {
         case Operation::Exit:
             exitProgram();

@@ -2,7 +2,7 @@
 #include <QtTest>
 
 #include "history/Compare.h"
-#include "history/CompareCsv.h"
+#include "report/DifferencesCsv.h"
 #include "model/Catalogue.h"
 
 namespace {

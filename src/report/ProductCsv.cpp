@@ -1,0 +1,167 @@
+#include "report/ProductCsv.h"
+
+#include <QFile>
+#include <algorithm>
+#include <cerrno>
+
+#include "model/Catalogue.h"
+#include "model/Validation.h"
+#include "report/Csv.h"
+#include "storage/FailureReason.h"
+
+namespace {
+
+constexpr int kShownFaults = 5;  // bad cells listed in the message; the rest are counted
+
+const QString& NumberCaption() {
+    static const QString caption = QStringLiteral("銘柄番号");
+    return caption;
+}
+
+QString Refused(const QString& why) {
+    return QStringLiteral("銘柄を CSV から読み込めませんでした。何も変更していません。\n") + why;
+}
+
+// Why a product value fails the entry rule of its box; empty when it passes.
+QString ValueFault(IndicatorModel model, int item, const QString& cell) {
+    const CheckResult check = CheckValue(model, 1, item, cell);
+    if (check.pass) return {};
+    const QString mask = ProductMask(item);
+    if (check.value.size() != mask.size() || !MatchesMask(check.value, QString(mask.size(), u'9')))
+        return QStringLiteral("5 桁の数値ではありません");
+    return QStringLiteral("00000 から %1 までの数値ではありません").arg(mask);
+}
+
+// The product number of a cell, 0 … 99; nothing for anything else.
+std::optional<int> ProductNumber(const QString& cell) {
+    bool ok = false;
+    const QString text = cell.trimmed();
+    const int n = text.toInt(&ok);
+    if (!ok || text.startsWith(u'+') || text.startsWith(u'-')) return std::nullopt;
+    if (n < 0 || n >= SettingsStore::kProducts) return std::nullopt;
+    return n;
+}
+
+bool Blank(const QStringList& record) {
+    for (const QString& f : record)
+        if (!f.trimmed().isEmpty()) return false;
+    return true;
+}
+
+}  // namespace
+
+QString ProductsCsv(const SettingsStore& store) {
+    QString text = csv::Record(QStringList{NumberCaption()} + ProductItemLabels());
+    for (int p = 0; p < SettingsStore::kProducts; ++p) {
+        QStringList fields{QString::number(p)};
+        for (int item = 0; item < SettingsStore::kProductItems; ++item)
+            fields << store.product(p, item);
+        text += csv::Record(fields);
+    }
+    return text;
+}
+
+QString SaveProductsCsv(const SettingsStore& store, const QString& path) {
+    return csv::SaveUtf8WithBom(path, ProductsCsv(store));
+}
+
+ProductCsvRead ReadProductsCsv(const QByteArray& bytes, IndicatorModel model) {
+    QString why;
+    const std::optional<csv::Table> table = csv::Parse(bytes, &why);
+    if (!table) return {{}, Refused(why)};
+    if (table->records.empty()) return {{}, Refused(QStringLiteral("ファイルが空です。"))};
+
+    // The header row: "銘柄番号" and any of the field captions, in any order.
+    const QStringList& header = table->records.front();
+    int numberColumn = -1;
+    std::array<int, SettingsStore::kProductItems> columnOf;
+    columnOf.fill(-1);
+    for (int c = 0; c < header.size(); ++c) {
+        const QString caption = header[c].trimmed();
+        if (caption == NumberCaption() && numberColumn < 0) numberColumn = c;
+        const int item = ProductItemLabels().indexOf(caption);
+        if (item >= 0 && columnOf[item] < 0) columnOf[item] = c;
+    }
+    const bool anyField =
+        std::any_of(columnOf.begin(), columnOf.end(), [](int c) { return c >= 0; });
+    if (numberColumn < 0 || !anyField)
+        return {{},
+                Refused(QStringLiteral("銘柄の CSV ではありません。1 行目に「銘柄番号」と"
+                                       "項目名（%1 など）の見出しが必要です。")
+                            .arg(ProductItemLabels().front()))};
+
+    ProductCsvRead read;
+    QStringList faults;
+    int faultCount = 0;
+    auto fault = [&](int line, const QString& column, const QString& why) {
+        if (++faultCount <= kShownFaults)
+            faults << QStringLiteral("%1 行目「%2」: %3").arg(line).arg(column, why);
+    };
+    std::array<int, SettingsStore::kProducts> lineOf;
+    lineOf.fill(0);
+    for (size_t r = 1; r < table->records.size(); ++r) {
+        const QStringList& record = table->records[r];
+        const int line = table->lines[r];
+        if (Blank(record)) continue;
+        const QString numberCell = record.value(numberColumn);
+        const std::optional<int> number = ProductNumber(numberCell);
+        if (!number) {
+            fault(line, NumberCaption(),
+                  QStringLiteral("0 から %1 までの番号ではありません（%2）")
+                      .arg(SettingsStore::kProducts - 1)
+                      .arg(numberCell.trimmed()));
+            continue;
+        }
+        if (lineOf[*number] != 0) {
+            fault(
+                line, NumberCaption(),
+                QStringLiteral("銘柄 %1 は %2 行目にもあります").arg(*number).arg(lineOf[*number]));
+            continue;
+        }
+        lineOf[*number] = line;
+        ProductCsvRow row;
+        row.product = *number;
+        for (int item = 0; item < SettingsStore::kProductItems; ++item) {
+            if (columnOf[item] < 0) continue;
+            const QString cell = record.value(columnOf[item]).trimmed();
+            if (cell.isEmpty()) continue;
+            const QString why = ValueFault(model, item, cell);
+            if (!why.isEmpty())
+                fault(line, ProductItemLabels()[item], why);
+            else
+                row.values[item] = cell;
+        }
+        read.rows.push_back(std::move(row));
+    }
+    if (faultCount > 0) {
+        if (faultCount > kShownFaults)
+            faults << QStringLiteral("ほか %1 件").arg(faultCount - kShownFaults);
+        return {{}, Refused(faults.join(u'\n'))};
+    }
+    if (read.rows.empty()) return {{}, Refused(QStringLiteral("銘柄の行がありません。"))};
+    return read;
+}
+
+int ApplyProductRows(SettingsStore& store, const std::vector<ProductCsvRow>& rows) {
+    for (const ProductCsvRow& row : rows)
+        for (int item = 0; item < SettingsStore::kProductItems; ++item)
+            if (row.values[item]) store.setProduct(row.product, item, *row.values[item]);
+    return static_cast<int>(rows.size());
+}
+
+ProductCsvImport ImportProductsCsv(SettingsStore& store, const QString& path) {
+    QFile file(path);
+    errno = 0;
+    if (!file.open(QIODevice::ReadOnly)) {
+        const QString reason =
+            errno != 0 ? FailureReason(SystemFailure::FromErrno(errno)) : file.errorString();
+        return {0, Refused(QStringLiteral("ファイルを開けません: ") + reason)};
+    }
+    const ProductCsvRead read = ReadProductsCsv(file.readAll(), store.model());
+    if (!read.ok()) return {0, read.message};
+    return {ApplyProductRows(store, read.rows), {}};
+}
+
+QString ProductsImportedText(int products) {
+    return QStringLiteral("銘柄 %1 件を CSV から読み込みました。").arg(products);
+}

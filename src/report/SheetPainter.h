@@ -1,0 +1,27 @@
+#pragma once
+
+// Lays the settings sheet out on A4 portrait pages and paints it on a paged device: a PDF
+// writer or a printer. Page numbers at the foot, the table headers repeated on every page a
+// table runs on, Japanese text in a gothic face the device embeds.
+
+#include <QFont>
+#include <QString>
+
+#include "report/SettingsSheet.h"
+
+class QPagedPaintDevice;
+
+// The sheet's face at `points`: ＭＳ ゴシック where it is installed, else IPAGothic or another
+// Japanese gothic face.
+QFont SheetFont(double points, bool bold = false);
+
+// Sets A4 portrait with the sheet's margins on the device.
+void PrepareSheetPage(QPagedPaintDevice& device);
+
+// Paints every page of the sheet on the device as it is set up; returns the number of pages,
+// 0 when the device could not be painted on.
+int PaintSheet(const SettingsSheet& sheet, QPagedPaintDevice& device);
+
+// Writes the sheet as a PDF file, replacing `path` only once all of it is written. Returns an
+// empty text on success, otherwise the operator's words for why it failed.
+QString WriteSheetPdf(const SettingsSheet& sheet, const QString& path);

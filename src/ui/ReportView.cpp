@@ -1,0 +1,144 @@
+#include "ui/ReportView.h"
+
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
+
+#include "platform/widgets/ModalRun.h"
+#include "report/ProductCsv.h"
+#include "report/SettingsCsv.h"
+#include "report/SheetPainter.h"
+#include "ui/MainWindow.h"
+
+namespace {
+
+QString AskFile(QWidget* parent, const QString& folder, const QString& filter,
+                const QString& suffix, bool save) {
+    QFileDialog dialog(parent, QString(), folder, filter);
+    dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    if (save) dialog.setDefaultSuffix(suffix);
+    if (RunModal(dialog, parent) != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    return dialog.selectedFiles().constFirst();
+}
+
+const QString kCsvFilter = QStringLiteral("CSV ﾌｧｲﾙ (*.csv);;すべてのﾌｧｲﾙ (*)");
+
+}  // namespace
+
+ReportDialogs WidgetReportDialogs(QWidget* parent) {
+    ReportDialogs d;
+    d.askSavePdf = [parent](const QString& folder) {
+        return AskFile(parent, folder, QStringLiteral("PDF ﾌｧｲﾙ (*.pdf)"), QStringLiteral("pdf"),
+                       true);
+    };
+    d.askSaveCsv = [parent](const QString& folder) {
+        return AskFile(parent, folder, kCsvFilter, QStringLiteral("csv"), true);
+    };
+    d.askOpenCsv = [parent](const QString& folder) {
+        return AskFile(parent, folder, kCsvFilter, QString(), false);
+    };
+    d.print = [parent](const SettingsSheet& sheet) {
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setDocName(sheet.title);
+        PrepareSheetPage(printer);
+        QPrintPreviewDialog preview(&printer, parent);
+        preview.setObjectName(QStringLiteral("SheetPreview"));
+        QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &preview,
+                         [&sheet](QPrinter* p) { PaintSheet(sheet, *p); });
+        RunModal(preview, parent);
+    };
+    return d;
+}
+
+ReportView::ReportView(MainWindow& window, std::function<SheetSource()> source)
+    : QObject(&window),
+      window_(window),
+      source_(std::move(source)),
+      dialogs_(WidgetReportDialogs(&window)) {
+    setObjectName(QStringLiteral("ReportView"));
+}
+
+bool ReportView::handle(Operation op) {
+    switch (op) {
+        case Operation::PrintSheet:
+            print();
+            return true;
+        case Operation::SaveSheetPdf:
+            savePdf();
+            return true;
+        case Operation::SaveProductsCsv:
+            saveProductsCsv();
+            return true;
+        case Operation::LoadProductsCsv:
+            loadProductsCsv();
+            return true;
+        case Operation::SaveSettingsCsv:
+            saveSettingsCsv();
+            return true;
+        default:
+            return false;
+    }
+}
+
+SettingsSheet ReportView::sheet() const {
+    SheetSource source = source_ ? source_() : SheetSource{};
+    if (!source.at.isValid()) source.at = QDateTime::currentDateTime();
+    return BuildSheet(window_.store(), source);
+}
+
+QString ReportView::startFolder() const {
+    const QString file = source_ ? source_().dataFile : QString();
+    const QFileInfo info(file);
+    if (!file.isEmpty() && info.absoluteDir().exists()) return info.absolutePath();
+    return QDir::homePath();
+}
+
+void ReportView::print() {
+    if (dialogs_.print) dialogs_.print(sheet());
+}
+
+void ReportView::savePdf() {
+    const QString path = dialogs_.askSavePdf ? dialogs_.askSavePdf(startFolder()) : QString();
+    if (path.isEmpty()) return;
+    window_.setBusy(true);
+    const QString why = WriteSheetPdf(sheet(), path);
+    window_.setBusy(false);
+    if (!why.isEmpty())
+        window_.showMessage(QStringLiteral("PDF を保存できませんでした。\n") + why);
+    else
+        window_.setStatusText(QStringLiteral("PDF に出力しました: ") + path);
+}
+
+void ReportView::saveProductsCsv() {
+    const QString path = dialogs_.askSaveCsv ? dialogs_.askSaveCsv(startFolder()) : QString();
+    if (path.isEmpty()) return;
+    if (const QString why = SaveProductsCsv(window_.store(), path); !why.isEmpty())
+        window_.showMessage(QStringLiteral("銘柄の CSV を保存できませんでした。\n") + why);
+    else
+        window_.setStatusText(QStringLiteral("銘柄を CSV に出力しました: ") + path);
+}
+
+void ReportView::loadProductsCsv() {
+    const QString path = dialogs_.askOpenCsv ? dialogs_.askOpenCsv(startFolder()) : QString();
+    if (path.isEmpty()) return;
+    const ProductCsvImport imported = ImportProductsCsv(window_.store(), path);
+    if (!imported.message.isEmpty()) {
+        window_.showMessage(imported.message);
+        return;
+    }
+    window_.redraw();
+    window_.showMessage(ProductsImportedText(imported.products));
+}
+
+void ReportView::saveSettingsCsv() {
+    const QString path = dialogs_.askSaveCsv ? dialogs_.askSaveCsv(startFolder()) : QString();
+    if (path.isEmpty()) return;
+    if (const QString why = SaveSettingsCsv(sheet(), path); !why.isEmpty())
+        window_.showMessage(QStringLiteral("設定値の CSV を保存できませんでした。\n") + why);
+    else
+        window_.setStatusText(QStringLiteral("設定値を CSV に出力しました: ") + path);
+}

@@ -1,0 +1,135 @@
+#include <iconv.h>
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "ReportTestSupport.h"
+#include "platform/AnsiText.h"
+#include "report/ProductCsv.h"
+
+namespace {
+
+bool SameProducts(const SettingsStore& a, const SettingsStore& b) {
+    for (int p = 0; p < SettingsStore::kProducts; ++p)
+        for (int i = 0; i < SettingsStore::kProductItems; ++i)
+            if (a.product(p, i) != b.product(p, i)) return false;
+    return true;
+}
+
+// Windows-31J bytes of a text (the test texts are all in JIS X 0208).
+QByteArray ShiftJis(const QString& text) {
+    QByteArray utf8 = text.toUtf8();
+    QByteArray out(utf8.size() * 2, '\0');
+    iconv_t cd = iconv_open("CP932", "UTF-8");
+    if (cd == reinterpret_cast<iconv_t>(-1)) return {};
+    char* in = utf8.data();
+    char* dst = out.data();
+    size_t inLeft = utf8.size(), outLeft = out.size();
+    const bool ok = iconv(cd, &in, &inLeft, &dst, &outLeft) != static_cast<size_t>(-1);
+    iconv_close(cd);
+    return ok ? out.left(out.size() - outLeft) : QByteArray();
+}
+
+}  // namespace
+
+class ProductCsvTest : public QObject {
+    Q_OBJECT
+  private slots:
+    // Export then import gives the same products, whether into an empty store or back into the
+    // same one; the file is UTF-8 with a byte order mark and CR LF.
+    void roundTrip() {
+        QTemporaryDir dir;
+        const QString path = dir.filePath("m.csv");
+        SettingsStore full;
+        FillStore(full);
+        full.setProduct(42, 3, QString());  // a hole stays a hole
+        for (int i = 0; i < SettingsStore::kProductItems; ++i) full.setProduct(99, i, QString());
+        QCOMPARE(SaveProductsCsv(full, path), QString());
+        QFile f(path);
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        const QByteArray bytes = f.readAll();
+        QVERIFY(bytes.startsWith("\xEF\xBB\xBF"));
+        QCOMPARE(bytes.count("\r\n"), 101);
+        QCOMPARE(bytes.count('\n'), 101);
+
+        SettingsStore empty;
+        QCOMPARE(ImportProductsCsv(empty, path).products, 100);
+        QVERIFY(SameProducts(empty, full));
+        SettingsStore same = full;
+        QVERIFY(ImportProductsCsv(same, path).message.isEmpty());
+        QVERIFY(SameProducts(same, full));
+    }
+
+    // Files as spreadsheets write them: Shift-JIS, semicolons or tabs, quoted fields with
+    // separators, columns in another order, a subset of rows and columns.
+    void spreadsheetConventions() {
+        const QString semicolons = QStringLiteral(
+            "\"銘柄番号\";\"メモ; 注記\";定量;\"大投入\"\r\n"
+            "7;\"a, \"\"b\"\"; c\";\"00500\";12345\r\n"
+            " 012 ;;00001;\r\n\r\n");
+        const QString tabs =
+            QStringLiteral("銘柄番号\t定量\t大投入\n7\t00500\t12345\n12\t00001\t\n");
+        const QString commas = QStringLiteral(
+            "\xFEFF銘柄番号,備考,定量,大投入\n7,\"x,\ny\",00500,12345\n12,,00001,\n");
+        const QByteArray sjis = ShiftJis(semicolons);
+        QVERIFY(!sjis.isEmpty());
+        for (const QByteArray& bytes : {sjis, tabs.toUtf8(), commas.toUtf8()}) {
+            SettingsStore store;
+            store.setProduct(12, 0, QStringLiteral("00077"));
+            const ProductCsvRead read = ReadProductsCsv(bytes, IndicatorModel::F805);
+            QVERIFY2(read.ok(), qPrintable(read.message));
+            ApplyProductRows(store, read.rows);
+            QCOMPARE(store.product(7, 2), QStringLiteral("00500"));
+            QCOMPARE(store.product(7, 0), QStringLiteral("12345"));
+            QCOMPARE(store.product(12, 2), QStringLiteral("00001"));
+            QCOMPARE(store.product(12, 0), QStringLiteral("00077"));  // empty cell: kept
+            QCOMPARE(store.product(8, 2), QString());                 // no row: kept
+        }
+    }
+
+    // Anything wrong anywhere: nothing is taken, and the message says where and why.
+    void refusals_data() {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("says");
+        const QByteArray head = "銘柄番号,大投入,過量\r\n";
+        QTest::newRow("empty") << QByteArray() << "空";
+        QTest::newRow("binary") << QByteArray("PK\x03\x04\0\0", 6) << "テキスト";
+        QTest::newRow("not utf-8 nor sjis") << QByteArray("\x81\x20\xff") << "文字コード";
+        QTest::newRow("no header") << QByteArray("1,2,3\r\n") << "見出し";
+        QTest::newRow("open quote") << head + "1,\"00001,00001\r\n"
+                                    << "引用符";
+        QTest::newRow("header only") << head << "行がありません";
+        QTest::newRow("duplicate") << head + "5,00001,00001\r\n" + "5,00001,00001\r\n"
+                                   << "3 行目「銘柄番号」: 銘柄 5 は 2 行目";
+        QTest::newRow("100") << head + "100,00001,00001\r\n"
+                             << "2 行目「銘柄番号」: 0 から 99";
+        QTest::newRow("-1") << head + "-1,00001,00001\r\n"
+                            << "0 から 99";
+        QTest::newRow("short") << head + "1,00001,00001\r\n" + "2,1234,00001\r\n"
+                               << "3 行目「大投入」: 5 桁の数値ではありません";
+        QTest::newRow("over mask") << head + "1,00001,01000\r\n"
+                                   << "2 行目「過量」: 00000 から 00999 までの数値ではありません";
+        QTest::newRow("many") << head + "1,a,b\r\n2,c,d\r\n3,e,f\r\n"
+                              << "4 行目「大投入」: 5 桁の数値ではありません\nほか 1 件";
+    }
+    void refusals() {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, says);
+        QTemporaryDir dir;
+        QFile f(dir.filePath("bad.csv"));
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(bytes);
+        f.close();
+        SettingsStore store;
+        FillStore(store);
+        const SettingsStore before = store;
+        const ProductCsvImport result = ImportProductsCsv(store, f.fileName());
+        QVERIFY2(result.message.contains(says), qPrintable(result.message));
+        QVERIFY(result.message.startsWith(QStringLiteral("銘柄を CSV から読み込めませんでした")));
+        QVERIFY(SameProducts(store, before));
+    }
+};
+
+QTEST_GUILESS_MAIN(ProductCsvTest)
+#include "test_product_csv.moc"

@@ -1,0 +1,116 @@
+#include <unistd.h>
+
+#include <QFile>
+#include <QGuiApplication>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "ReportTestSupport.h"
+#include "report/SheetPainter.h"
+#include "storage/DataFile.h"
+
+namespace {
+
+int PageCount(const QString& pdf) {
+    QProcess p;
+    p.start(QStringLiteral("pdfinfo"), {pdf});
+    p.waitForFinished(30000);
+    for (const QString& line : QString::fromUtf8(p.readAllStandardOutput()).split('\n'))
+        if (line.startsWith(QStringLiteral("Pages:"))) return line.mid(6).trimmed().toInt();
+    return 0;
+}
+
+QString Run(const QString& program, const QStringList& args, int* exitCode = nullptr) {
+    QProcess p;
+    p.start(program, args);
+    p.waitForFinished(60000);
+    if (exitCode) *exitCode = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
+    return QString::fromUtf8(p.readAllStandardOutput() + p.readAllStandardError());
+}
+
+}  // namespace
+
+class SheetPdfTest : public QObject {
+    Q_OBJECT
+  private slots:
+    // A full F805 data set: several A4 pages, each numbered, Japanese captions as text in an
+    // embedded font, the table header again on every page a table runs on; rendered to images.
+    void fullSheet() {
+        QTemporaryDir dir;
+        const QString pdf = dir.filePath("sheet.pdf");
+        SettingsStore store;
+        FillStore(store);
+        const SettingsSheet sheet =
+            BuildSheet(store, {"/dev/ttyS0", {}, QDateTime::currentDateTime()});
+        QCOMPARE(WriteSheetPdf(sheet, pdf), QString());
+        const int pages = PageCount(pdf);
+        QVERIFY2(pages >= 3, qPrintable(QString::number(pages)));
+        QVERIFY(Run("pdfinfo", {pdf}).contains(QStringLiteral("(A4)")));
+        const QStringList fonts = Run("pdffonts", {pdf}).split('\n', Qt::SkipEmptyParts).mid(2);
+        QVERIFY(!fonts.isEmpty());
+        for (const QString& font : fonts) {  // name, type…, emb, sub, uni, object, generation
+            const QStringList fields = font.split(' ', Qt::SkipEmptyParts);
+            QCOMPARE(fields.value(fields.size() - 5), QStringLiteral("yes"));
+        }
+        const QString all = PdfText(pdf);
+        for (const QString& caption : ProductItemLabels()) QVERIFY(all.contains(caption));
+        QVERIFY(all.contains(sheet.settings.back().caption));
+        QVERIFY(all.contains(QStringLiteral("設定値一覧表")));
+        for (int page = 1; page <= pages; ++page) {
+            const QString text = PdfText(pdf, page);
+            QVERIFY(text.contains(QStringLiteral("%1 / %2 ページ").arg(page).arg(pages)));
+            if (page > 1)
+                QVERIFY(text.contains(QStringLiteral("内容")) ||
+                        text.contains(QStringLiteral("銘柄番号")));
+        }
+        Run("pdftoppm", {"-r", "30", "-png", pdf, dir.filePath("page")});
+        QVERIFY(QFile::exists(dir.filePath(pages >= 10 ? "page-01.png" : "page-1.png")));
+
+        // A failing save keeps the file that was there.
+        const QByteArray before = [&] {
+            QFile f(pdf);
+            f.open(QIODevice::ReadOnly);
+            return f.readAll();
+        }();
+        QVERIFY(!WriteSheetPdf(sheet, dir.filePath("missing/sheet.pdf")).isEmpty());
+        if (geteuid() != 0) {  // the superuser writes anywhere
+            QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::ExeOwner);
+            QVERIFY(!WriteSheetPdf(sheet, pdf).isEmpty());
+            QFile::setPermissions(dir.path(),
+                                  QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        }
+        QFile f(pdf);
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        QCOMPARE(f.readAll(), before);
+    }
+
+    // rusk-cli report writes the sheet of a data file without a display; a file it cannot read
+    // makes no PDF.
+    void commandLine() {
+        QTemporaryDir dir;
+        SettingsStore store;
+        FillStore(store);
+        const QString data = dir.filePath("line7.mdb");
+        QVERIFY(SaveDataFile(store, data).saved);
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.remove("DISPLAY");
+        env.remove("WAYLAND_DISPLAY");
+        env.remove("QT_QPA_PLATFORM");
+        QProcess cli;
+        cli.setProcessEnvironment(env);
+        const QString pdf = dir.filePath("out.pdf");
+        cli.start(RUSK_CLI_PATH, {"report", data, "-o", pdf});
+        QVERIFY(cli.waitForFinished(60000));
+        QCOMPARE(cli.exitCode(), 0);
+        QVERIFY(PdfText(pdf, 1).contains(QStringLiteral("line7.mdb")));
+
+        cli.start(RUSK_CLI_PATH, {"report", dir.filePath("none.mdb"), "-o", dir.filePath("x.pdf")});
+        QVERIFY(cli.waitForFinished(60000));
+        QCOMPARE(cli.exitCode(), 6);
+        QVERIFY(!QFile::exists(dir.filePath("x.pdf")));
+    }
+};
+
+QTEST_MAIN(SheetPdfTest)
+#include "test_sheet_pdf.moc"
