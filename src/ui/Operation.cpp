@@ -10,6 +10,8 @@ Reach ReachOf(Operation op) {
         case Operation::SetPortAssignment:
         case Operation::ShowHistory:
         case Operation::CompareWithFile:
+        case Operation::BindListedDevice:
+        case Operation::BindFoundDevice:
             return Reach::Store;
         case Operation::ChangeProduct:
         case Operation::ReadOneProduct:
@@ -26,6 +28,7 @@ Reach ReachOf(Operation op) {
         case Operation::ApplyPortSettings:
         case Operation::TestLink:
         case Operation::CompareWithIndicator:
+        case Operation::DetectDevices:
             return Reach::Indicator;
         case Operation::StartCalculator:
         case Operation::Exit:

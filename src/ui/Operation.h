@@ -40,6 +40,9 @@ enum class Operation {
     CompareWithIndicator,  // mnuF805_COMPARE: the window's data against the indicator's
     SetVerifyAfterWrite,   // mnuF805_VERIFY (checkable): index 1 on, 0 off
     SetKeepBeforeWrite,    // mnuF805_KEEP (checkable): index 1 on, 0 off
+    DetectDevices,         // Detect1, Detect2: index the link; probes every device with "RA"
+    BindListedDevice,      // DeviceList1, DeviceList2: the selected port number names the device
+    BindFoundDevice,       // ProbeList1, ProbeList2: the same for a device that answered
 };
 
 // What an operation reaches besides the window. The window's dispatch settles by it whether the

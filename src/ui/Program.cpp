@@ -1,5 +1,6 @@
 #include "ui/Program.h"
 
+#include <QDir>
 #include <QFileInfo>
 
 #include "link/PortSettings.h"
@@ -9,6 +10,7 @@
 #include "ui/DataFileView.h"
 #include "ui/MainWindow.h"
 #include "ui/ModelSwitchView.h"
+#include "ui/PortFinder.h"
 #include "ui/TrustView.h"
 
 Program::Program(MainWindow& window, const QString& iniPath, int periodMs)
@@ -29,6 +31,8 @@ Program::Program(MainWindow& window, const QString& iniPath,
     ports_.onPortChanged([this](int linkNo) { showDevicePath(linkNo); });
     dataFiles_ = std::make_unique<DataFileView>(window_, iniPath);
     trust_ = std::make_unique<TrustView>(window_, *session_, products_, productPanel_);
+    finder_ = std::make_unique<PortFinder>(window_, *session_, ports_,
+                                           [this](int linkNo) { showDevicePath(linkNo); });
 }
 
 Program::~Program() {
@@ -38,6 +42,7 @@ Program::~Program() {
 
 StartupResult Program::start(const QString& programFolder) {
     startup_ = RunStartUp(*session_, *this, programFolder);
+    finder_->refresh();
     showDevicePath(1);
     showDevicePath(2);
     return startup_;
@@ -76,6 +81,18 @@ bool Program::handle(Operation op, int index) {
             return true;
         case Operation::TestLink:
             testLink(index);
+            return true;
+        case Operation::DetectDevices:
+            if (index == 1 || index == 2) finder_->detect(index);
+            return true;
+        case Operation::BindListedDevice:
+            if (index == 1 || index == 2) finder_->bindListed(index);
+            return true;
+        case Operation::BindFoundDevice:
+            if (index == 1 || index == 2) finder_->bindFound(index);
+            return true;
+        case Operation::Version:
+            window_.showMessage(VersionBoxText(session_->iniPath()));
             return true;
         case Operation::ChangeProduct:
         case Operation::ReadOneProduct:
@@ -155,6 +172,11 @@ QString Program::DeviceLabelText(const QString& device, bool exists) {
     return exists ? device : device + QStringLiteral("（見つかりません）");
 }
 
+QString Program::VersionBoxText(const QString& iniPath) {
+    return MainWindow::VersionText() + QStringLiteral("\r\n\r\n設定ファイル: ") +
+           QDir::toNativeSeparators(QFileInfo(iniPath).absoluteFilePath());
+}
+
 void Program::showDevicePath(int linkNo) {
     // The selected entry's device; with no entry selected (start-up could not use the port),
     // the device the link's port number names.
@@ -164,6 +186,7 @@ void Program::showDevicePath(int linkNo) {
     // A TCP address is not looked up here: opening the port tells whether it answers.
     ports_.showDevice(linkNo,
                       DeviceLabelText(device, QFileInfo::exists(device) || ParseTcpDevice(device)));
+    if (finder_) finder_->showBinding(linkNo);
 }
 
 void Program::dressForF805() {

@@ -39,8 +39,8 @@ class PortDiscoveryTest : public QObject {
         closed.close();
         const QString gone = "/dev/rusk-test-no-such-device";
 
-        const auto r = Probe({pty.device(), silent.device(), held.device(), tcp.device(), refused,
-                              gone});
+        const auto r =
+            Probe({pty.device(), silent.device(), held.device(), tcp.device(), refused, gone});
         QCOMPARE(r.size(), 6);
         QCOMPARE(r[pty.device()].outcome, ProbeOutcome::Answered);
         QVERIFY(!r[pty.device()].reply.isEmpty());
