@@ -61,19 +61,23 @@ set(CPACK_PACKAGE_NAME rusk)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_CONTACT "Rusk developers <rusk@example.org>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "setting utility for F805/F800 load-cell weighing indicators")
+# The long description under the summary; CPack indents it and marks the empty line.
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
-    "setting utility for F805/F800 load-cell weighing indicators
- Rusk reads, checks and writes the setting values and the 100 product
- records of UNIPULSE F805 and F800 weighing indicators over RS-232C or a
- serial device server, shows live weights and status, sends the indicator's
- commands and keeps data sets in files. Operator text is Japanese.
- .
- The package holds the window (rusk), the command line (rusk-cli) and a
- simulated indicator for training without hardware (rusk-sim).")
+    "Rusk reads, checks and writes the setting values and the 100 product
+records of UNIPULSE F805 and F800 weighing indicators over RS-232C or a
+serial device server, shows live weights and status, sends the indicator's
+commands and keeps data sets in files. Operator text is Japanese.
+
+The package holds the window (rusk), the command line (rusk-cli) and a
+simulated indicator for training without hardware (rusk-sim).")
 set(CPACK_DEBIAN_PACKAGE_SECTION electronics)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE https://github.com/rusk/rusk)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# Qt loads the SQLite driver of the data files and the journal as a plugin, which dpkg-shlibdeps
+# cannot see.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt6sql6-sqlite")
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n, fonts-ipafont-gothic")
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)

@@ -176,17 +176,16 @@ void PortFinder::reportProbe(int linkNo) {
             if (d.device == r.device) device = d;
         const bool ok = r.outcome == ProbeOutcome::Answered;
         found += ok ? 1 : 0;
-        QString text = OutcomeWord(r.outcome) + QStringLiteral("  ") + DeviceCaption(device);
-        if (ok)
-            text +=
-                QStringLiteral("  → クリックで Com%1 に割り当て").arg(selectedPortNumber(linkNo));
-        rows << PortPanelView::ResultRow{text, ok};
+        rows << PortPanelView::ResultRow{
+            OutcomeWord(r.outcome) + QStringLiteral("  ") + DeviceCaption(device), ok,
+            QStringLiteral("クリックで Com%1 に割り当てます").arg(selectedPortNumber(linkNo))};
         answered << (ok ? device : FoundDevice{});
         if (r.outcome == ProbeOutcome::NoPermission) permission << r.message;
     }
     ports_.showProbeResults(linkNo, rows);
-    window_.setStatusText(found > 0 ? QStringLiteral("検出: %1 台が応答しました").arg(found)
-                                    : QStringLiteral("検出: 応答する装置はありません"));
+    window_.setStatusText(
+        found > 0 ? QStringLiteral("検出: %1 台が応答しました（クリックで割り当て）").arg(found)
+                  : QStringLiteral("検出: 応答する装置はありません"));
     // One message for every device this user may not open: the fix is the same for all.
     if (!permission.isEmpty()) window_.showMessage(permission.join(QStringLiteral("\r\n")));
 }

@@ -1,6 +1,7 @@
 #include "ui/PortPanelView.h"
 
 #include <QComboBox>
+#include <QFont>
 #include <QGroupBox>
 #include <QLabel>
 #include <QListWidget>
@@ -89,7 +90,15 @@ void PortPanelView::showProbeResults(int linkNo, const QList<ResultRow>& rows) {
     list->clear();
     for (const ResultRow& row : rows) {
         auto* item = new QListWidgetItem(row.text, list);
-        if (!row.pickable) item->setFlags(Qt::ItemIsEnabled);
+        if (!row.pickable) {
+            item->setFlags(Qt::ItemIsEnabled);
+            continue;
+        }
+        QFont bold = item->font();
+        bold.setBold(true);
+        item->setFont(bold);
+        item->setForeground(QColor(0, 0, 255));
+        item->setToolTip(row.hint);
     }
 }
 

@@ -40,10 +40,12 @@ class PortPanelView {
     void showDevices(int linkNo, const QStringList& captions);
     void selectDevice(int linkNo, int position);
     int selectedDevice(int linkNo) const;
-    // The probe's result list: one row per device; only `pickable` rows can be clicked.
+    // The probe's result list: one row per device; only `pickable` rows can be clicked, and
+    // they stand out, with `hint` as their tip.
     struct ResultRow {
         QString text;
         bool pickable = false;
+        QString hint;
     };
     void showProbeResults(int linkNo, const QList<ResultRow>& rows);
     int pickedResult(int linkNo) const;  // -1: none

@@ -13,7 +13,11 @@ fail() { echo "FAIL: $*"; exit 1; }
 cpack --config "$build/CPackConfig.cmake" -B "$work/out" >"$work/cpack.log" 2>&1 ||
   { cat "$work/cpack.log"; fail "cpack"; }
 deb=$(ls "$work"/out/*.deb) || fail "no package"
-dpkg-deb -f "$deb" Depends | grep -q libqt6serialport6 || fail "Depends lacks the Qt serial port"
+# Found by dpkg-shlibdeps, and the SQLite plugin named by hand.
+depends=$(dpkg-deb -f "$deb" Depends)
+for needed in libqt6serialport6 libqt6widgets6 libmdb3 libqt6sql6-sqlite; do
+  case $depends in *"$needed"*) ;; *) fail "Depends lacks $needed: $depends" ;; esac
+done
 dpkg-deb -x "$deb" "$work/root"
 root=$work/root
 
@@ -29,4 +33,8 @@ done
 # Comparing an Access file with itself starts the helper: a missing helper is reported by name.
 out=$(HOME=$work XDG_CONFIG_HOME=$work/config "$root/usr/bin/rusk-cli" diff "$mdb" "$mdb" 2>&1)
 case $out in *rusk-mdb-dump*) fail "helper not found: $out" ;; esac
+# No lintian errors (warnings and notes are for the release notes).
+if command -v lintian >/dev/null; then
+  lintian --fail-on error "$deb" || fail "lintian"
+fi
 echo "ok: $deb"

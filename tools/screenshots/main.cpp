@@ -75,11 +75,10 @@ void DressPortPanel(PortPanelView& ports) {
     ports.selectDevice(1, 1);
     ports.showDevice(
         1, QStringLiteral("/dev/serial/by-id/usb-FTDI_FT232R_USB_UART_A10K2J3Q-if00-port0"));
-    ports.showProbeResults(
-        1, {{QStringLiteral("応答なし  /dev/ttyS0  16550A"), false},
-            {QStringLiteral("応答あり  ") + usb + QStringLiteral("  → クリックで Com1 に割り当て"),
-             true},
-            {QStringLiteral("開けません  tcp://192.168.0.50:4001"), false}});
+    ports.showProbeResults(1, {{QStringLiteral("応答なし  /dev/ttyS0  16550A"), false, {}},
+                               {QStringLiteral("応答あり  ") + usb, true,
+                                QStringLiteral("クリックで Com1 に割り当てます")},
+                               {QStringLiteral("開けません  tcp://192.168.0.50:4001"), false, {}}});
 }
 
 }  // namespace
