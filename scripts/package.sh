@@ -19,5 +19,5 @@ cpack --config "$BUILD_DIR/CPackConfig.cmake" -B "$BUILD_DIR/package"
 deb=$(ls -t "$BUILD_DIR"/package/*.deb | head -n 1)
 echo "package: $deb"
 if command -v lintian >/dev/null 2>&1; then
-  lintian --no-tag-display-limit "$deb" || true
+  lintian --tag-display-limit 0 "$deb" || true
 fi
