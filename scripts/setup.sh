@@ -10,7 +10,7 @@ packages=(
   xvfb xauth x11-utils imagemagick fonts-ipafont-gothic
   clang-format clang
   qt6-charts-dev poppler-utils
-  desktop-file-utils appstream lintian dpkg-dev
+  desktop-file-utils appstream lintian dpkg-dev librsvg2-bin
   ccache
 )
 

@@ -133,14 +133,37 @@ PortPanelPositions PortPanelPositionsOf(int portNumber, const QString& settings)
     return at;
 }
 
+namespace {
+
+QString DeviceKey(int portNumber) {
+    return QStringLiteral("Com%1").arg(portNumber);
+}
+
+QString ConfiguredDeviceOf(const QString& iniPath, int portNumber) {
+    // Device paths may be long: read them through a wider buffer than the start-up values.
+    return NulsAsBlanks(
+               ReadProfileString(iniPath, kDevices, DeviceKey(portNumber), QString(), 4096))
+        .trimmed();
+}
+
+}  // namespace
+
 PortResolver DevicesResolver(const QString& iniPath) {
     return [iniPath](int portNumber) {
-        // Device paths may be long: read them through a wider buffer than the start-up values.
-        const QString device =
-            NulsAsBlanks(ReadProfileString(iniPath, kDevices,
-                                           QStringLiteral("Com%1").arg(portNumber), QString(),
-                                           4096))
-                .trimmed();
+        const QString device = ConfiguredDeviceOf(iniPath, portNumber);
         return device.isEmpty() ? DefaultDeviceOf(portNumber) : device;
     };
+}
+
+QStringList ConfiguredDevices(const QString& iniPath) {
+    QStringList devices;
+    for (int n = 1; n <= kListedPorts; ++n) {
+        const QString device = ConfiguredDeviceOf(iniPath, n);
+        if (!device.isEmpty() && !devices.contains(device)) devices << device;
+    }
+    return devices;
+}
+
+void WriteDeviceOf(const QString& iniPath, int portNumber, const QString& device) {
+    WriteProfileString(iniPath, kDevices, DeviceKey(portNumber), device);
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <optional>
 
 #include "link/PortSettings.h"
@@ -57,3 +58,7 @@ PortPanelPositions PortPanelPositionsOf(int portNumber, const QString& settings)
 // Port number → device from section "Devices" ("Com1=/dev/ttyUSB0"), read when asked;
 // without an entry DefaultDeviceOf.
 PortResolver DevicesResolver(const QString& iniPath);
+// The devices section "Devices" names for Com1 … Com8, each once, in port order.
+QStringList ConfiguredDevices(const QString& iniPath);
+// Binds a port number to a device: "Devices" "Com<n>" := device.
+void WriteDeviceOf(const QString& iniPath, int portNumber, const QString& device);

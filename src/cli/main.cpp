@@ -12,5 +12,9 @@ int main(int argc, char* argv[]) {
     QCoreApplication::setApplicationName(QStringLiteral("rusk"));
     QTextStream out(stdout);
     QTextStream err(stderr);
+    if (QCoreApplication::arguments().value(1) == QLatin1String("--version")) {
+        out << "rusk-cli " RUSK_VERSION << Qt::endl;
+        return 0;
+    }
     return RunCli(QCoreApplication::arguments(), out, err);
 }

@@ -28,6 +28,17 @@ QSerialPort::Parity ParityOf(QChar c) {
 
 }  // namespace
 
+QString DeviceBusyText(const QString& device) {
+    return QStringLiteral("%1 は他のプログラムが使用中です。").arg(device);
+}
+
+QString NoPermissionText(const QString& device) {
+    return QStringLiteral(
+               "%1 を開く権限がありません。このユーザーをデバイスの所有グループ"
+               "（Debian では dialout）に加えて、ログインし直して下さい。")
+        .arg(device);
+}
+
 QtSerialPort::QtSerialPort(PortResolver resolver, QObject* parent)
     : SerialPort(parent), resolver_(std::move(resolver)) {
     connect(&port_, &QSerialPort::errorOccurred, this, &QtSerialPort::onError);
@@ -81,14 +92,9 @@ void QtSerialPort::open() {
         port_.clearError();
         if (error == QSerialPort::PermissionError &&
             why.contains(QStringLiteral("lock"), Qt::CaseInsensitive))
-            throw OperationError(ErrNo::kPortAlreadyOpen,
-                                 QStringLiteral("%1 は他のプログラムが使用中です。").arg(device));
+            throw OperationError(ErrNo::kPortAlreadyOpen, DeviceBusyText(device));
         if (error == QSerialPort::PermissionError)
-            throw OperationError(
-                ErrNo::kInvalidPort,
-                QStringLiteral("%1 を開く権限がありません。このユーザーをデバイスの所有グループ"
-                               "（Debian では dialout）に加えて、ログインし直して下さい。")
-                    .arg(device));
+            throw OperationError(ErrNo::kInvalidPort, NoPermissionText(device));
         if (error == QSerialPort::OpenError) throw OperationError(ErrNo::kPortAlreadyOpen, why);
         throw OperationError(ErrNo::kInvalidPort,
                              QStringLiteral("%1 を開けません（%2）。").arg(device, why));

@@ -4,6 +4,11 @@
 
 #include "platform/SerialPort.h"
 
+// What the operator reads when a device is held by another program, or when this user may not
+// open it (with the fix).
+QString DeviceBusyText(const QString& device);
+QString NoPermissionText(const QString& device);
+
 // The serial port on a real device (or a pseudo-terminal) through QSerialPort.
 class QtSerialPort : public SerialPort {
     Q_OBJECT

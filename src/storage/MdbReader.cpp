@@ -159,8 +159,16 @@ bool ParseMdbDump(const QByteArray& output, const std::vector<TableRequest>& req
 
 QString MdbDumpProgram() {
     if (!ProgramOverride().isEmpty()) return ProgramOverride();
-    return QDir(QCoreApplication::applicationDirPath())
-        .filePath(QString::fromLatin1(mdbdump::kProgramName));
+    const QDir programFolder(QCoreApplication::applicationDirPath());
+    const QString name = QString::fromLatin1(mdbdump::kProgramName);
+    const QString beside = programFolder.filePath(name);
+#ifdef RUSK_HELPER_FROM_BIN
+    // An installed copy keeps the helper in libexecdir (cmake/Install.cmake).
+    const QString installed =
+        QDir::cleanPath(programFolder.filePath(QStringLiteral(RUSK_HELPER_FROM_BIN "/") + name));
+    if (!QFileInfo::exists(beside) && QFileInfo::exists(installed)) return installed;
+#endif
+    return beside;
 }
 
 void SetMdbDumpProgram(const QString& program) {

@@ -15,8 +15,9 @@
 // until the read is over.
 TablesRead ReadMdbTables(const QString& path, const std::vector<TableRequest>& requests);
 
-// The helper program: the one set here, else rusk-mdb-dump in the program's own folder
-// (tests are built in another folder and set it).
+// The helper program: the one set here, else rusk-mdb-dump in the program's own folder (the
+// build), else in libexecdir/rusk of an installed copy (tests are built in another folder and
+// set it).
 QString MdbDumpProgram();
 void SetMdbDumpProgram(const QString& program);
 

@@ -14,6 +14,7 @@ class QComboBox;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
+class QListWidget;
 class QProgressBar;
 class QPushButton;
 class QRadioButton;
@@ -77,6 +78,9 @@ struct Controls {
     std::array<QGroupBox*, 2> portFrames{};       // Frame20, Frame21
     std::array<PortPanelLists, 2> portLists{};    // Combo2(0 … 5), Combo4(0 … 5)
     std::array<QLabel*, 2> devicePaths{};         // DevicePath1, DevicePath2
+    std::array<QComboBox*, 2> deviceLists{};      // DeviceList1, DeviceList2: this machine's
+    std::array<QPushButton*, 2> detectButtons{};  // Detect1, Detect2 ("検出")
+    std::array<QListWidget*, 2> probeLists{};     // ProbeList1, ProbeList2: what answered
     std::array<QPushButton*, 2> applyButtons{};   // Command7, Command5
     std::array<QPushButton*, 2> testButtons{};    // Command6, Command8
     std::array<QLineEdit*, 2> testBoxes{};        // Text1, Text2

@@ -15,6 +15,8 @@ Reach ReachOf(Operation op) {
         case Operation::SaveProductsCsv:
         case Operation::LoadProductsCsv:
         case Operation::SaveSettingsCsv:
+        case Operation::BindListedDevice:
+        case Operation::BindFoundDevice:
             return Reach::Store;
         case Operation::ChangeProduct:
         case Operation::ReadOneProduct:
@@ -31,6 +33,7 @@ Reach ReachOf(Operation op) {
         case Operation::ApplyPortSettings:
         case Operation::TestLink:
         case Operation::CompareWithIndicator:
+        case Operation::DetectDevices:
             return Reach::Indicator;
         case Operation::StartCalculator:
         case Operation::Exit:

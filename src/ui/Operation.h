@@ -45,6 +45,9 @@ enum class Operation {
     SaveProductsCsv,       // mnuFILE_MEI_CSV_OUT
     LoadProductsCsv,       // mnuFILE_MEI_CSV_IN
     SaveSettingsCsv,       // mnuFILE_SET_CSV
+    DetectDevices,         // Detect1, Detect2: index the link; probes every device with "RA"
+    BindListedDevice,      // DeviceList1, DeviceList2: the selected port number names the device
+    BindFoundDevice,       // ProbeList1, ProbeList2: the same for a device that answered
 };
 
 // What an operation reaches besides the window. The window's dispatch settles by it whether the

@@ -1,7 +1,11 @@
 #include "ui/PortPanelView.h"
 
 #include <QComboBox>
+#include <QFont>
+#include <QGroupBox>
 #include <QLabel>
+#include <QListWidget>
+#include <QSignalBlocker>
 
 #include "ui/MainWindow.h"
 
@@ -61,6 +65,53 @@ void PortPanelView::focusPortList(int linkNo) {
 
 void PortPanelView::showDevice(int linkNo, const QString& text) {
     if (QLabel* label = window_.controls().devicePaths[linkNo - 1]) label->setText(text);
+}
+
+void PortPanelView::showDevices(int linkNo, const QStringList& captions) {
+    QComboBox* box = window_.controls().deviceLists[linkNo - 1];
+    const QSignalBlocker quiet(box);
+    box->clear();
+    box->addItems(captions);
+    box->setCurrentIndex(-1);
+}
+
+void PortPanelView::selectDevice(int linkNo, int position) {
+    QComboBox* box = window_.controls().deviceLists[linkNo - 1];
+    const QSignalBlocker quiet(box);
+    box->setCurrentIndex(position);
+}
+
+int PortPanelView::selectedDevice(int linkNo) const {
+    return window_.controls().deviceLists[linkNo - 1]->currentIndex();
+}
+
+void PortPanelView::showProbeResults(int linkNo, const QList<ResultRow>& rows) {
+    QListWidget* list = window_.controls().probeLists[linkNo - 1];
+    list->clear();
+    for (const ResultRow& row : rows) {
+        auto* item = new QListWidgetItem(row.text, list);
+        if (!row.pickable) {
+            item->setFlags(Qt::ItemIsEnabled);
+            continue;
+        }
+        QFont bold = item->font();
+        bold.setBold(true);
+        item->setFont(bold);
+        item->setForeground(QColor(0, 0, 255));
+        item->setToolTip(row.hint);
+    }
+}
+
+int PortPanelView::pickedResult(int linkNo) const {
+    const QListWidget* list = window_.controls().probeLists[linkNo - 1];
+    const QListWidgetItem* item = list->currentItem();
+    return item && (item->flags() & Qt::ItemIsSelectable) ? list->row(item) : -1;
+}
+
+bool PortPanelView::panelShown() const {
+    for (const QGroupBox* frame : window_.controls().portFrames)
+        if (frame && frame->isVisible()) return true;
+    return false;
 }
 
 void PortPanelView::onPortChanged(const std::function<void(int linkNo)>& changed) {

@@ -35,6 +35,22 @@ class PortPanelView {
     void focusPortList(int linkNo);
     // The text of the device label beside a link's port list.
     void showDevice(int linkNo, const QString& text);
+    // The device list beside the port list: its entries and the one selected (-1: none), and
+    // the entry the operator picked.
+    void showDevices(int linkNo, const QStringList& captions);
+    void selectDevice(int linkNo, int position);
+    int selectedDevice(int linkNo) const;
+    // The probe's result list: one row per device; only `pickable` rows can be clicked, and
+    // they stand out, with `hint` as their tip.
+    struct ResultRow {
+        QString text;
+        bool pickable = false;
+        QString hint;
+    };
+    void showProbeResults(int linkNo, const QList<ResultRow>& rows);
+    int pickedResult(int linkNo) const;  // -1: none
+    // Whether either link's panel is on screen.
+    bool panelShown() const;
     // `changed` is called with the link number when a port list selects another entry.
     void onPortChanged(const std::function<void(int linkNo)>& changed);
 

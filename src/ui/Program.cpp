@@ -1,5 +1,6 @@
 #include "ui/Program.h"
 
+#include <QDir>
 #include <QFileInfo>
 
 #include "app/Configuration.h"
@@ -11,6 +12,7 @@
 #include "ui/MainWindow.h"
 #include "ui/ModelSwitchView.h"
 #include "ui/ReportView.h"
+#include "ui/PortFinder.h"
 #include "ui/TrustView.h"
 
 Program::Program(MainWindow& window, const QString& iniPath, int periodMs)
@@ -38,6 +40,8 @@ Program::Program(MainWindow& window, const QString& iniPath,
                            file.isFile() ? file.absoluteFilePath() : QString(),
                            {}};
     });
+    finder_ = std::make_unique<PortFinder>(window_, *session_, ports_,
+                                           [this](int linkNo) { showDevicePath(linkNo); });
 }
 
 Program::~Program() {
@@ -48,6 +52,7 @@ Program::~Program() {
 
 StartupResult Program::start(const QString& programFolder) {
     startup_ = RunStartUp(*session_, *this, programFolder);
+    finder_->refresh();
     showDevicePath(1);
     showDevicePath(2);
     return startup_;
@@ -88,6 +93,18 @@ bool Program::handle(Operation op, int index) {
             return true;
         case Operation::TestLink:
             testLink(index);
+            return true;
+        case Operation::DetectDevices:
+            if (index == 1 || index == 2) finder_->detect(index);
+            return true;
+        case Operation::BindListedDevice:
+            if (index == 1 || index == 2) finder_->bindListed(index);
+            return true;
+        case Operation::BindFoundDevice:
+            if (index == 1 || index == 2) finder_->bindFound(index);
+            return true;
+        case Operation::Version:
+            window_.showMessage(VersionBoxText(session_->iniPath()));
             return true;
         case Operation::ChangeProduct:
         case Operation::ReadOneProduct:
@@ -167,6 +184,11 @@ QString Program::DeviceLabelText(const QString& device, bool exists) {
     return exists ? device : device + QStringLiteral("（見つかりません）");
 }
 
+QString Program::VersionBoxText(const QString& iniPath) {
+    return MainWindow::VersionText() + QStringLiteral("\r\n\r\n設定ファイル: ") +
+           QDir::toNativeSeparators(QFileInfo(iniPath).absoluteFilePath());
+}
+
 void Program::showDevicePath(int linkNo) {
     // The selected entry's device; with no entry selected (start-up could not use the port),
     // the device the link's port number names.
@@ -176,6 +198,7 @@ void Program::showDevicePath(int linkNo) {
     // A TCP address is not looked up here: opening the port tells whether it answers.
     ports_.showDevice(linkNo,
                       DeviceLabelText(device, QFileInfo::exists(device) || ParseTcpDevice(device)));
+    if (finder_) finder_->showBinding(linkNo);
 }
 
 void Program::dressForF805() {

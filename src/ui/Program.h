@@ -13,6 +13,7 @@
 class DataFileView;
 class MainWindow;
 class ModelSwitchView;
+class PortFinder;
 class TrustView;
 
 // The running program: the session on the window's store, the start-up sequence carried out on
@@ -38,6 +39,8 @@ class Program : public StartupWindow {
     DataFileView& dataFiles() { return *dataFiles_; }
     // The journal, the comparisons and the read-back after writing.
     TrustView& trust() { return *trust_; }
+    // The device lists and the search for the indicator on the port tab.
+    PortFinder& portFinder() { return *finder_; }
 
     // The operation handler plugged into the window.
     bool handle(Operation op, int index);
@@ -46,6 +49,8 @@ class Program : public StartupWindow {
     // whether it exists.
     void showDevicePath(int linkNo);
     static QString DeviceLabelText(const QString& device, bool exists);
+    // The version box: the program's name and version, and the configuration file in use.
+    static QString VersionBoxText(const QString& iniPath);
 
     // StartupWindow.
     void dressForF805() override;
@@ -76,4 +81,5 @@ class Program : public StartupWindow {
     StartupResult startup_;
     std::unique_ptr<DataFileView> dataFiles_;
     std::unique_ptr<TrustView> trust_;
+    std::unique_ptr<PortFinder> finder_;
 };

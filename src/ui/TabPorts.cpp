@@ -5,6 +5,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
@@ -50,10 +51,30 @@ QGroupBox* PortFrame(Controls& c, const Dispatch& dispatch, int k) {
             i + 1, 0);
         grid->addWidget(list, i + 1, 1);
     }
-    // The device the selected port number names on this machine (filled by the program).
+    // Beside the port number: the serial devices this machine has (picking one binds the port
+    // number to it), the device the number names now, and the search for an indicator.
+    c.deviceLists[k] = MakeList(QStringLiteral("DeviceList%1").arg(link));
+    c.deviceLists[k]->setPlaceholderText(QStringLiteral("ﾃﾞﾊﾞｲｽを選んで割り当て"));
+    c.deviceLists[k]->setMinimumContentsLength(24);
+    c.deviceLists[k]->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    FitPopupToEntries(c.deviceLists[k]);
+    QObject::connect(c.deviceLists[k], &QComboBox::activated, c.deviceLists[k],
+                     [dispatch, link] { dispatch(Operation::BindListedDevice, link); });
+    grid->addWidget(c.deviceLists[k], 1, 2);
     c.devicePaths[k] = MakeLabel(QStringLiteral("DevicePath%1").arg(link), QString());
     c.devicePaths[k]->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    grid->addWidget(c.devicePaths[k], 1, 2);
+    grid->addWidget(c.devicePaths[k], 2, 2);
+    c.detectButtons[k] = MakeButton(QStringLiteral("Detect%1").arg(link), QStringLiteral("検出"),
+                                    dispatch, Operation::DetectDevices, link);
+    c.detectButtons[k]->setToolTip(
+        QStringLiteral("空いている全ポートに RA を送り、応答した装置を一覧します"));
+    grid->addWidget(c.detectButtons[k], 3, 2, Qt::AlignLeft);
+    c.probeLists[k] = new QListWidget;
+    c.probeLists[k]->setObjectName(QStringLiteral("ProbeList%1").arg(link));
+    c.probeLists[k]->setToolTip(QStringLiteral("応答した装置をクリックすると割り当てます"));
+    QObject::connect(c.probeLists[k], &QListWidget::itemClicked, c.probeLists[k],
+                     [dispatch, link] { dispatch(Operation::BindFoundDevice, link); });
+    grid->addWidget(c.probeLists[k], 4, 2, 4, 1);
     c.applyButtons[k] =
         MakeButton(k == 0 ? QStringLiteral("Command7") : QStringLiteral("Command5"),
                    QStringLiteral("設定"), dispatch, Operation::ApplyPortSettings, link);

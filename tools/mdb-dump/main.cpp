@@ -170,6 +170,8 @@ bool ParseRequests(int argc, char** argv, std::vector<Request>& requests) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    if (argc == 2 && std::strcmp(argv[1], "--version") == 0)
+        return std::puts("rusk-mdb-dump " RUSK_VERSION) < 0;
     alarm(kSelfLimitSeconds);
     // The dump goes out through a descriptor of its own; whatever libmdb prints goes to the
     // standard error instead, so it cannot mix with the dump.

@@ -13,6 +13,7 @@
 
 #include "ui/Controls.h"
 #include "ui/MainWindow.h"
+#include "ui/PortPanelView.h"
 
 namespace {
 
@@ -62,6 +63,24 @@ void FillProductsAndLiveData(SettingsStore& store) {
     for (int i = 0; i < SettingsStore::kLiveKinds; ++i) store.setLive(i, QLatin1String(live[i]));
 }
 
+// The port tab of a machine with a serial port, a USB adapter and a device server, after "検出"
+// found the indicator on the adapter.
+void DressPortPanel(PortPanelView& ports) {
+    ports.fillLists();
+    ports.selectPort(1, 0);
+    ports.showSettings(1, PortPanelPositionsOf(1, kDefaultLineSettings));
+    const QString usb = QStringLiteral("/dev/ttyUSB0  FTDI FT232R USB UART, serial A10K2J3Q");
+    ports.showDevices(
+        1, {QStringLiteral("/dev/ttyS0  16550A"), usb, QStringLiteral("tcp://192.168.0.50:4001")});
+    ports.selectDevice(1, 1);
+    ports.showDevice(
+        1, QStringLiteral("/dev/serial/by-id/usb-FTDI_FT232R_USB_UART_A10K2J3Q-if00-port0"));
+    ports.showProbeResults(1, {{QStringLiteral("応答なし  /dev/ttyS0  16550A"), false, {}},
+                               {QStringLiteral("応答あり  ") + usb, true,
+                                QStringLiteral("クリックで Com1 に割り当てます")},
+                               {QStringLiteral("開けません  tcp://192.168.0.50:4001"), false, {}}});
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
@@ -91,6 +110,8 @@ int main(int argc, char* argv[]) {
     window.setProgressVisible(true);
     window.setProgress(60);
     window.redraw();
+    PortPanelView ports(window);
+    DressPortPanel(ports);
     window.resize(window.preferredSize());  // the offscreen screen is smaller than a desktop's
     window.show();
 

@@ -97,6 +97,7 @@ SimParse ParseSimOptions(const QStringList& args, SimOptions* out, QString* mess
         {"baud", "Reproduce the line time of this baud rate in both directions.", "n"},
         {"framing", "Bits per character for --baud (default from --line: 10 for 7O1).", "bits"},
         {"stdin-exit", "Exit when standard input closes."},
+        {"version", "Print the version and exit."},
     });
     p.addHelpOption();
     if (!p.parse(args)) {
@@ -105,6 +106,10 @@ SimParse ParseSimOptions(const QStringList& args, SimOptions* out, QString* mess
     }
     if (p.isSet("help") || p.isSet("help-all")) {
         *message = p.helpText();
+        return SimParse::Help;
+    }
+    if (p.isSet("version")) {
+        *message = QStringLiteral("rusk-sim " RUSK_VERSION "\n");
         return SimParse::Help;
     }
     if (!p.positionalArguments().isEmpty()) {

@@ -1,0 +1,191 @@
+#include "ui/PortFinder.h"
+
+#include <QEvent>
+#include <QEventLoop>
+#include <QFileInfo>
+#include <QGroupBox>
+
+#include "app/Configuration.h"
+#include "app/Session.h"
+#include "link/PortSettings.h"
+#include "platform/OperationError.h"
+#include "platform/TcpSerialPort.h"
+#include "ui/MainWindow.h"
+#include "ui/PortPanelView.h"
+
+namespace {
+
+// The same device under two names: a by-id link and its /dev/tty…, for instance.
+bool SameDevice(const QString& a, const QString& b) {
+    if (a == b) return true;
+    if (ParseTcpDevice(a) || ParseTcpDevice(b)) return false;
+    const QString canonical = QFileInfo(a).canonicalFilePath();
+    return !canonical.isEmpty() && canonical == QFileInfo(b).canonicalFilePath();
+}
+
+bool StillThere(const QString& device) {
+    return ParseTcpDevice(device) || QFileInfo::exists(device);
+}
+
+QString OutcomeWord(ProbeOutcome outcome) {
+    switch (outcome) {
+        case ProbeOutcome::Answered:
+            return QStringLiteral("応答あり");
+        case ProbeOutcome::Silent:
+            return QStringLiteral("応答なし");
+        case ProbeOutcome::Busy:
+            return QStringLiteral("使用中");
+        case ProbeOutcome::NoPermission:
+            return QStringLiteral("権限なし");
+        case ProbeOutcome::Gone:
+            return QStringLiteral("見つかりません");
+        case ProbeOutcome::Failed:
+            return QStringLiteral("開けません");
+    }
+    return {};
+}
+
+}  // namespace
+
+PortFinder::PortFinder(MainWindow& window, Session& session, PortPanelView& ports,
+                       std::function<void(int)> deviceShown)
+    : window_(window),
+      session_(session),
+      ports_(ports),
+      deviceShown_(std::move(deviceShown)),
+      lister_([](const QStringList& configured) { return ListDevices(configured); }) {
+    // Devices come and go: look again while the panel is on screen, and whenever it is shown.
+    poll_.setInterval(kPollMs);
+    connect(&poll_, &QTimer::timeout, this, [this] {
+        if (ports_.panelShown()) refresh();
+    });
+    poll_.start();
+    for (QGroupBox* frame : window_.controls().portFrames)
+        if (frame) frame->installEventFilter(this);
+}
+
+void PortFinder::setLister(Lister lister) {
+    lister_ = std::move(lister);
+    listedOnce_ = false;
+    refresh();
+}
+
+bool PortFinder::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::Show) refresh();
+    return QObject::eventFilter(watched, event);
+}
+
+void PortFinder::refresh() {
+    const QList<FoundDevice> now = lister_(ConfiguredDevices(session_.iniPath()));
+    if (listedOnce_ && now == listed_) return;
+    listedOnce_ = true;
+    listed_ = now;
+    QStringList captions;
+    for (const FoundDevice& d : listed_) captions << DeviceCaption(d);
+    for (int linkNo = 1; linkNo <= 2; ++linkNo) {
+        ports_.showDevices(linkNo, captions);
+        showBinding(linkNo);
+    }
+}
+
+int PortFinder::selectedPortNumber(int linkNo) const {
+    const int position = ports_.selectedPort(linkNo);
+    return position >= 0 ? position + 1 : session_.port(linkNo).portNumber();
+}
+
+void PortFinder::showBinding(int linkNo) {
+    const QString bound = DevicesResolver(session_.iniPath())(selectedPortNumber(linkNo));
+    int position = -1;
+    for (int i = 0; i < listed_.size() && position < 0; ++i)
+        if (SameDevice(bound, listed_[i].stableName) || SameDevice(bound, listed_[i].device))
+            position = i;
+    ports_.selectDevice(linkNo, position);
+}
+
+void PortFinder::bind(int linkNo, const FoundDevice& device) {
+    if (!StillThere(device.device)) {
+        window_.showMessage(QStringLiteral("%1 は見つかりません（一覧を表示した後で取り外されまし"
+                                           "た）。")
+                                .arg(device.device));
+        refresh();
+        return;
+    }
+    const int portNumber = selectedPortNumber(linkNo);
+    WriteDeviceOf(session_.iniPath(), portNumber, device.stableName);
+    deviceShown_(linkNo);
+    showBinding(linkNo);
+    window_.setStatusText(
+        QStringLiteral("Com%1 を %2 に割り当てました。「設定」で開き直して下さい。")
+            .arg(portNumber)
+            .arg(device.stableName));
+}
+
+void PortFinder::bindListed(int linkNo) {
+    const int position = ports_.selectedDevice(linkNo);
+    if (position >= 0 && position < listed_.size()) bind(linkNo, listed_[position]);
+}
+
+void PortFinder::bindFound(int linkNo) {
+    const QList<FoundDevice>& answered = answered_[linkNo - 1];
+    const int row = ports_.pickedResult(linkNo);
+    if (row >= 0 && row < answered.size() && !answered[row].device.isEmpty())
+        bind(linkNo, answered[row]);
+}
+
+QString PortFinder::lineSettings(int linkNo) const {
+    const QString chosen = SettingsTextOf(ports_.choice(linkNo));
+    return ParseLineSettings(chosen, nullptr) ? chosen : session_.port(linkNo).settings();
+}
+
+void PortFinder::detect(int linkNo) {
+    refresh();
+    QStringList devices;
+    for (const FoundDevice& d : listed_) devices << d.device;
+    // This program's own ports would look held: they let go for the probe and open again after.
+    std::vector<int> reopen;
+    for (int n = 1; n <= 2; ++n)
+        if (session_.port(n).isOpen()) {
+            session_.port(n).close();
+            reopen.push_back(n);
+        }
+    window_.setStatusText(QStringLiteral("ポート検出中"));
+    window_.setBusy(true);
+    QEventLoop wait;
+    connect(&probe_, &PortProbe::finished, &wait, &QEventLoop::quit);
+    probe_.start(devices, lineSettings(linkNo));
+    if (probe_.running()) wait.exec();  // bounded by the probe's own time-out
+    window_.setBusy(false);
+    for (int n : reopen) {
+        TrapStep([&] { session_.port(n).open(); },
+                 [&](const OperationError& e) {
+                     window_.showMessage(ErrorReportText(e, ErrorHint::None));
+                 });
+    }
+    reportProbe(linkNo);
+}
+
+void PortFinder::reportProbe(int linkNo) {
+    QList<PortPanelView::ResultRow> rows;
+    QList<FoundDevice>& answered = answered_[linkNo - 1];
+    answered.clear();
+    QStringList permission;
+    int found = 0;
+    for (const ProbeResult& r : probe_.results()) {
+        FoundDevice device{r.device, r.device, {}};
+        for (const FoundDevice& d : listed_)
+            if (d.device == r.device) device = d;
+        const bool ok = r.outcome == ProbeOutcome::Answered;
+        found += ok ? 1 : 0;
+        rows << PortPanelView::ResultRow{
+            OutcomeWord(r.outcome) + QStringLiteral("  ") + DeviceCaption(device), ok,
+            QStringLiteral("クリックで Com%1 に割り当てます").arg(selectedPortNumber(linkNo))};
+        answered << (ok ? device : FoundDevice{});
+        if (r.outcome == ProbeOutcome::NoPermission) permission << r.message;
+    }
+    ports_.showProbeResults(linkNo, rows);
+    window_.setStatusText(
+        found > 0 ? QStringLiteral("検出: %1 台が応答しました（クリックで割り当て）").arg(found)
+                  : QStringLiteral("検出: 応答する装置はありません"));
+    // One message for every device this user may not open: the fix is the same for all.
+    if (!permission.isEmpty()) window_.showMessage(permission.join(QStringLiteral("\r\n")));
+}
