@@ -40,6 +40,8 @@ enum class Operation {
     CompareWithIndicator,  // mnuF805_COMPARE: the window's data against the indicator's
     SetVerifyAfterWrite,   // mnuF805_VERIFY (checkable): index 1 on, 0 off
     SetKeepBeforeWrite,    // mnuF805_KEEP (checkable): index 1 on, 0 off
+    ShowMonitor,           // mnuF805_MONITOR: the live monitor window, which guards the link
+                           // itself while it polls
 };
 
 // What an operation reaches besides the window. The window's dispatch settles by it whether the

@@ -10,6 +10,7 @@
 #include "ui/MainWindow.h"
 #include "ui/ModelSwitchView.h"
 #include "ui/TrustView.h"
+#include "ui/monitor/MonitorWindow.h"
 
 Program::Program(MainWindow& window, const QString& iniPath, int periodMs)
     : Program(window, iniPath, Session::SerialPortsFor(iniPath), periodMs) {}
@@ -32,6 +33,7 @@ Program::Program(MainWindow& window, const QString& iniPath,
 }
 
 Program::~Program() {
+    delete monitor_;
     window_.setOperationHandler({});
     window_.setLink(nullptr);
 }
@@ -76,6 +78,9 @@ bool Program::handle(Operation op, int index) {
             return true;
         case Operation::TestLink:
             testLink(index);
+            return true;
+        case Operation::ShowMonitor:
+            showMonitor();
             return true;
         case Operation::ChangeProduct:
         case Operation::ReadOneProduct:
@@ -145,7 +150,13 @@ void Program::testLink(int linkNo) {
     TestLink(session_->link(), linkNo, &session_->port(linkNo));
 }
 
+void Program::showMonitor() {
+    if (!monitor_) monitor_ = new MonitorWindow(session_->link(), &window_);
+    monitor_->open();
+}
+
 void Program::exitProgram() {
+    if (monitor_) monitor_->close();
     session_->closeActivePort();
     window_.close();
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QPointer>
 #include <QString>
 #include <memory>
 
@@ -12,6 +13,7 @@
 
 class DataFileView;
 class MainWindow;
+class MonitorWindow;
 class ModelSwitchView;
 class TrustView;
 
@@ -38,6 +40,8 @@ class Program : public StartupWindow {
     DataFileView& dataFiles() { return *dataFiles_; }
     // The journal, the comparisons and the read-back after writing.
     TrustView& trust() { return *trust_; }
+    // The live monitor, once opened (ｲﾝｼﾞｹｰﾀｰ操作 → ﾓﾆﾀｰ).
+    MonitorWindow* monitor() const { return monitor_; }
 
     // The operation handler plugged into the window.
     bool handle(Operation op, int index);
@@ -66,6 +70,7 @@ class Program : public StartupWindow {
     void runProductOperation(Operation op);
     void testLink(int linkNo);
     void exitProgram();
+    void showMonitor();
 
     MainWindow& window_;
     std::unique_ptr<Session> session_;
@@ -76,4 +81,5 @@ class Program : public StartupWindow {
     StartupResult startup_;
     std::unique_ptr<DataFileView> dataFiles_;
     std::unique_ptr<TrustView> trust_;
+    QPointer<MonitorWindow> monitor_;  // a window of the main window's, reused once opened
 };
