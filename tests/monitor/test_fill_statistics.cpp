@@ -2,6 +2,7 @@
 
 #include "monitor/Decimation.h"
 #include "monitor/FillStatistics.h"
+#include "monitor/SampleCsv.h"
 #include "monitor/Weights.h"
 
 using namespace monitor;
@@ -13,6 +14,7 @@ class TestFillStatistics : public QObject {
     void summarizesAndAdvises();
     void readsWeights();
     void decimatesPerColumn();
+    void savesSamplesAsCsv();
 };
 
 namespace {
@@ -92,12 +94,31 @@ void TestFillStatistics::decimatesPerColumn() {
     QCOMPARE(cols[5].min, -10.0);
     QVERIFY(cols[4].outputs & 1u);
     QVERIFY(!(cols[5].outputs & 1u));
-    QVERIFY(CurvePoints(cols).size() <= 40);
-    // A window past the samples, and one column wider than the data, hold nothing extra.
+    // A window past the samples holds nothing; a window's columns start where they should.
     QVERIFY(DecimateColumns(samples, 20000, 30000, 5).empty());
-    const auto band = BandPoints(DecimateColumns(samples, 4000, 6000, 2), Output::Large);
-    QCOMPARE(band.size(), size_t(4));
-    QCOMPARE(band[3].y(), 0.0);
+    const auto edge = DecimateColumns(samples, 4000, 6000, 2);
+    QCOMPARE(edge.size(), size_t(2));
+    QCOMPARE(edge[1].x0, 5000.0);
+    QVERIFY(!(edge[1].outputs & 1u));
+}
+
+void TestFillStatistics::savesSamplesAsCsv() {
+    QTemporaryDir dir;
+    const QString path = dir.filePath("m.csv");
+    const std::deque<Sample> samples = {At(0, 12.5, "0010000", "0001")};
+    QVERIFY(SaveSamplesCsv(path, samples, 2).isEmpty());
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QList<QByteArray> lines = file.readAll().split('\n');
+    QCOMPARE(lines[0], QByteArray("time,weight,status2,status3"));
+    QVERIFY(lines[1].endsWith(",12.50,\"0010000\",\"0001\""));
+    // A save that cannot be made says why; the earlier file stays as it was.
+    QVERIFY(SaveSamplesCsv(dir.filePath("none/m.csv"), samples, 0).contains("保存できません"));
+    QVERIFY(QDir(dir.path()).mkdir("m2.csv"));  // a folder where the file should go
+    QVERIFY(!SaveSamplesCsv(dir.filePath("m2.csv"), samples, 0).isEmpty());
+    file.close();
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll().count('\n'), 2);
 }
 
 QTEST_GUILESS_MAIN(TestFillStatistics)

@@ -5,8 +5,10 @@
 #include <QDateTime>
 #include <QDateTimeAxis>
 #include <QGraphicsSimpleTextItem>
+#include <QImage>
 #include <QLegendMarker>
 #include <QLineSeries>
+#include <QPainter>
 #include <QValueAxis>
 #include <algorithm>
 #include <array>
@@ -20,10 +22,10 @@ struct Band {
     QColor colour;
 };
 const Band kBands[monitor::kOutputs] = {
-    {"大投入", QColor(70, 130, 230, 110)},
-    {"中投入", QColor(60, 180, 90, 110)},
-    {"小投入", QColor(240, 170, 40, 120)},
-    {"排出", QColor(150, 150, 150, 100)},
+    {"大投入", QColor(70, 130, 230, 120)},
+    {"中投入", QColor(60, 180, 90, 120)},
+    {"小投入", QColor(240, 170, 40, 140)},
+    {"排出", QColor(150, 150, 150, 110)},
 };
 
 // The set point lines, in the order of SetPointValues.
@@ -38,11 +40,65 @@ const Line kLines[] = {
 };
 constexpr int kLineCount = int(std::size(kLines));
 
+// Samples closer than this are joined by the curve; further apart, the indicator was silent.
+constexpr double kJoinMs = 1500;
+
 std::array<double, kLineCount> SetPointValues(const monitor::SetPoints& p) {
     return {p.target, p.mediumCut, p.largeCut, p.overLimit, p.underLimit};
 }
 
 }  // namespace
+
+// The weight curve and the feed bands under it. The bands are an image of the plot area: each
+// pixel column coloured from zero up to its highest weight in the colour of the outputs on in
+// it. Series would cost a hundred times as much: the chart fills their jagged outlines as paths
+// and strokes an outline of every curve for hit testing.
+class MonitorChart::BandLayer : public QGraphicsItem {
+  public:
+    explicit BandLayer(QGraphicsItem* parent) : QGraphicsItem(parent) {
+        // The colour of each set of outputs: that of the coarsest feed on (the finer feeds run
+        // under the coarser ones), so that each phase of the fill shows in its own colour.
+        for (unsigned mask = 1; mask < blends.size(); ++mask) {
+            int first = 0;
+            while (!(mask & (1u << first))) ++first;
+            blends[mask] = qPremultiply(kBands[first].colour.rgba());
+        }
+    }
+    QRectF boundingRect() const override { return QRectF(at, image.size()); }
+    void paint(QPainter* painter, const QStyleOptionGraphicsItem*, QWidget*) override {
+        painter->drawImage(at, image);
+        painter->setPen(QPen(Qt::black, 0));
+        for (const QPolygonF& curve : curves) painter->drawPolyline(curve);
+    }
+    // The weight curve, in the chart's coordinates: one line for each stretch of answers.
+    QList<QPolygonF> curves;
+    // `tops[x]`, `bottom`: rows in the image; `masks[x]`: the outputs on in pixel column x.
+    void draw(const QRect& plot, const std::vector<int>& tops, const std::vector<unsigned>& masks,
+              int bottom) {
+        prepareGeometryChange();
+        at = plot.topLeft();
+        if (image.size() != plot.size())
+            image =
+                QImage(plot.size().expandedTo(QSize(1, 1)), QImage::Format_ARGB32_Premultiplied);
+        image.fill(Qt::transparent);
+        const int width = image.width(), height = image.height();
+        bottom = std::clamp(bottom, 0, height);
+        auto* pixels = reinterpret_cast<QRgb*>(image.bits());
+        const qsizetype stride = image.bytesPerLine() / qsizetype(sizeof(QRgb));
+        for (int x = 0; x < width && x < int(tops.size()); ++x) {
+            if (!masks[x]) continue;
+            const QRgb colour = blends[masks[x] & (blends.size() - 1)];
+            for (int y = std::clamp(tops[x], 0, height); y < bottom; ++y)
+                pixels[y * stride + x] = colour;
+        }
+        update();
+    }
+
+  private:
+    std::array<QRgb, 1u << monitor::kOutputs> blends{};
+    QPoint at;
+    QImage image;
+};
 
 MonitorChart::MonitorChart(const std::deque<monitor::Sample>& samples, QWidget* parent)
     : QChartView(parent), samples_(samples) {
@@ -61,13 +117,15 @@ MonitorChart::MonitorChart(const std::deque<monitor::Sample>& samples, QWidget* 
         auto* area = new QAreaSeries(new QLineSeries(chart));
         area->setName(QString::fromUtf8(b.caption));
         area->setColor(b.colour);
-        area->setBorderColor(Qt::transparent);
+        area->setPen(Qt::NoPen);
         chart->addSeries(area);
         bands_ << area;
     }
+    bandLayer_ = new BandLayer(chart);
+    bandLayer_->setZValue(-1);  // under the curve and the lines
     curve_ = new QLineSeries;
     curve_->setName(QStringLiteral("重量"));
-    curve_->setPen(QPen(Qt::black, 1.5));
+    curve_->setPen(QPen(Qt::black, 0));  // in the legend only: the trace layer draws it
     chart->addSeries(curve_);
     for (const Line& l : kLines) {
         auto* line = new QLineSeries;
@@ -86,7 +144,10 @@ MonitorChart::MonitorChart(const std::deque<monitor::Sample>& samples, QWidget* 
     }
     setChart(chart);
     setRenderHint(QPainter::Antialiasing, false);
-    connect(chart, &QChart::plotAreaChanged, this, [this] { placeLabels(); });
+    connect(chart, &QChart::plotAreaChanged, this, [this] {
+        placeLabels();
+        placeBands();
+    });
 }
 
 void MonitorChart::setView(qint64 spanMs, qint64 endMs) {
@@ -109,13 +170,8 @@ void MonitorChart::resizeEvent(QResizeEvent* event) {
 void MonitorChart::refresh() {
     const double from = double(endMs_ - spanMs_), to = double(endMs_);
     const int columns = std::max(1, int(chart()->plotArea().width()));
-    const std::vector<monitor::Column> cols = monitor::DecimateColumns(samples_, from, to, columns);
-    const std::vector<QPointF> curve = monitor::CurvePoints(cols);
-    curve_->replace(QList<QPointF>(curve.begin(), curve.end()));
-    for (int i = 0; i < monitor::kOutputs; ++i) {
-        const std::vector<QPointF> band = monitor::BandPoints(cols, monitor::Output(i));
-        bands_[i]->upperSeries()->replace(QList<QPointF>(band.begin(), band.end()));
-    }
+    columns_ = monitor::DecimateColumns(samples_, from, to, columns);
+    const std::vector<monitor::Column>& cols = columns_;
     double low = 0, high = 0;
     for (const monitor::Column& c : cols) low = std::min(low, c.min), high = std::max(high, c.max);
     const auto values = SetPointValues(points_);
@@ -134,8 +190,59 @@ void MonitorChart::refresh() {
     if (high <= low) high = low + 1;
     timeAxis_->setRange(QDateTime::fromMSecsSinceEpoch(qint64(from)),
                         QDateTime::fromMSecsSinceEpoch(qint64(to)));
-    weightAxis_->setRange(low, high + (high - low) * 0.08);
+    low_ = low;
+    high_ = high + (high - low) * 0.08;
+    weightAxis_->setRange(low_, high_);
     placeLabels();
+    placeBands();
+}
+
+void MonitorChart::placeBands() {
+    const QRect plot = chart()->plotArea().toAlignedRect();
+    const double from = double(endMs_ - spanMs_);
+    const double sx = plot.width() / double(spanMs_), sy = plot.height() / (high_ - low_);
+    const auto row = [&](double w) {
+        return int(std::lround((high_ - std::clamp(w, low_, high_)) * sy));
+    };
+    std::vector<int> tops(size_t(std::max(0, plot.width())), 0);
+    std::vector<unsigned> masks(tops.size(), 0);
+    QList<QPolygonF>& curves = bandLayer_->curves;
+    curves.clear();
+    const monitor::Column* previous = nullptr;
+    int previousRight = 0;
+    for (const monitor::Column& c : columns_) {
+        const double first = std::min(c.minMs, c.maxMs);
+        // Samples further apart than a retry are not joined: the indicator was silent between.
+        const bool joined =
+            previous && first - std::max(previous->minMs, previous->maxMs) <= kJoinMs;
+        if (!joined) curves.append(QPolygonF());
+        // The lowest and highest weight of each column, in the order they came.
+        const double mid = plot.left() + ((c.x0 + c.x1) / 2 - from) * sx;
+        const double yMin = plot.top() + row(c.min), yMax = plot.top() + row(c.max);
+        if (c.minMs <= c.maxMs)
+            curves.last() << QPointF(mid, yMin) << QPointF(mid, yMax);
+        else
+            curves.last() << QPointF(mid, yMax) << QPointF(mid, yMin);
+        const int left = std::max(0, int((c.x0 - from) * sx));
+        const int right = std::min(int(tops.size()), std::max(left + 1, int((c.x1 - from) * sx)));
+        const int top = row(std::max(c.max, 0.0));
+        // Between two samples the outputs stay as the earlier one found them.
+        if (joined && left > previousRight) {
+            const int fromTop = row(std::max(previous->max, 0.0));
+            for (int x = previousRight; x < left; ++x) {
+                masks[x] = previous->outputs;
+                tops[x] = fromTop +
+                          (top - fromTop) * (x - previousRight + 1) / (left - previousRight + 1);
+            }
+        }
+        for (int x = left; x < right; ++x) {
+            masks[x] = c.outputs;
+            tops[x] = top;
+        }
+        previous = &c;
+        previousRight = right;
+    }
+    bandLayer_->draw(plot, tops, masks, row(0.0));
 }
 
 void MonitorChart::placeLabels() {

@@ -3,7 +3,9 @@
 #include <QChartView>
 #include <QList>
 #include <deque>
+#include <vector>
 
+#include "monitor/Decimation.h"
 #include "monitor/MonitorSample.h"
 #include "monitor/Weights.h"
 
@@ -33,11 +35,16 @@ class MonitorChart : public QChartView {
     void resizeEvent(QResizeEvent* event) override;
 
   private:
+    class BandLayer;
     void placeLabels();
+    void placeBands();
 
     const std::deque<monitor::Sample>& samples_;
     QLineSeries* curve_;
-    QList<QAreaSeries*> bands_;
+    QList<QAreaSeries*> bands_;  // empty: they give the legend the bands' colours
+    BandLayer* bandLayer_;
+    std::vector<monitor::Column> columns_;
+    double low_ = 0, high_ = 1;
     QList<QLineSeries*> lines_;
     QList<QGraphicsSimpleTextItem*> labels_;
     QDateTimeAxis* timeAxis_;

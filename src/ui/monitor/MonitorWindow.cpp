@@ -23,7 +23,7 @@
 
 namespace {
 
-constexpr int kRedrawMs = 200;
+constexpr int kRedrawMs = 250;  // four frames a second: a trend, not a film
 constexpr int kScrollStepMs = 100;
 
 struct Span {
