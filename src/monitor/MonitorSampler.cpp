@@ -6,18 +6,18 @@
 #include "monitor/Weights.h"
 #include "platform/OperationError.h"
 
-// What the monitor's own link shows: nothing but its time-out, which becomes the state.
+// What the monitor's own link shows: nothing. Its time-out message becomes the state
+// "応答なし" through the wait's outcome instead of a box.
 class MonitorSampler::LinkView : public OperatorView {
   public:
     void setStatusText(const QString&) override {}
     void setProgressVisible(bool) override {}
     void setProgress(int) override {}
     void setBusy(bool) override {}
-    void showMessage(const QString&) override { timedOut = true; }
+    void showMessage(const QString&) override {}
     void beep() override {}
     void setTestResult(int, const QString&) override {}
     void redraw() override {}
-    bool timedOut = false;
 };
 
 // The window's event pump, which ends a wait at once when the monitor is stopped.
@@ -130,7 +130,6 @@ void MonitorSampler::tick() {
     try {
         link_->setActivePort(main_.activePort());
         link_->clearTimeout();
-        view_->timedOut = false;
         step = takeSample();
         if (running_) setState(step == Step::Done ? State::Running : State::NoAnswer);
     } catch (const OperationError&) {

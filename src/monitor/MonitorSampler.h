@@ -25,8 +25,8 @@ class MonitorSampler : public QObject {
     static constexpr int kRetryMs = 1000;
     static constexpr int kDefaultRate = 20;
 
-    // `mainLink`: the window's link, whose port is read and whose guard is held. `places`
-    // tells how weight replies without a decimal point count.
+    // `mainLink`: the window's link, whose port is read and whose guard is held. `periodMs`: the
+    // monitor's own time-out, after which it shows "応答なし".
     explicit MonitorSampler(IndicatorLink& mainLink, int periodMs = kRetryMs,
                             QObject* parent = nullptr);
     ~MonitorSampler() override;
@@ -34,6 +34,7 @@ class MonitorSampler : public QObject {
     // Samples per second at most; 0 reads as fast as the line answers.
     void setRate(int perSecond) { rate_ = perSecond; }
     int rate() const { return rate_; }
+    // How weight replies without a decimal point count (the decimal point setting).
     void setDecimalPlaces(int places) { places_ = places; }
 
     // Starts polling; false (with a beep from the guard) while another operation runs.

@@ -150,6 +150,10 @@ void Program::testLink(int linkNo) {
     TestLink(session_->link(), linkNo, &session_->port(linkNo));
 }
 
+MonitorWindow* Program::monitor() const {
+    return monitor_;
+}
+
 void Program::showMonitor() {
     if (!monitor_) monitor_ = new MonitorWindow(session_->link(), &window_);
     monitor_->open();

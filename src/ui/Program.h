@@ -41,7 +41,7 @@ class Program : public StartupWindow {
     // The journal, the comparisons and the read-back after writing.
     TrustView& trust() { return *trust_; }
     // The live monitor, once opened (ｲﾝｼﾞｹｰﾀｰ操作 → ﾓﾆﾀｰ).
-    MonitorWindow* monitor() const { return monitor_; }
+    MonitorWindow* monitor() const;
 
     // The operation handler plugged into the window.
     bool handle(Operation op, int index);
