@@ -155,7 +155,14 @@ MonitorWindow* Program::monitor() const {
 }
 
 void Program::showMonitor() {
-    if (!monitor_) monitor_ = new MonitorWindow(session_->link(), &window_);
+    if (!monitor_) {
+        monitor_ = new MonitorWindow(session_->link(), &window_);
+        // Entries typed into the window while the monitor held the link are taken when it stops.
+        QObject::connect(&monitor_->sampler(), &MonitorSampler::stateChanged, &window_,
+                         [this](MonitorSampler::State state) {
+                             if (state == MonitorSampler::State::Stopped) window_.exchangeEnded();
+                         });
+    }
     monitor_->open();
 }
 

@@ -3,6 +3,7 @@
 
 #include <QAction>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QTemporaryDir>
@@ -66,19 +67,29 @@ class MonitorWindowTest : public QObject {
         QCOMPARE(w.beeps, 2);
         QVERIFY(!fake->requests.mid(sent).contains("W0000000"));
         QVERIFY(messages.shown.isEmpty());
+        // An entry made meanwhile is held (a beep) and taken once the monitor lets the link go.
+        QApplication::setActiveWindow(&w);  // the monitor took the focus when it opened
+        QLineEdit* box = w.controls().productBoxes[0];
+        box->setFocus();
+        box->selectAll();
+        QTest::keyClicks(box, "00042");
+        w.controls().productBoxes[1]->setFocus(Qt::TabFocusReason);
+        QCOMPARE(w.beeps, 3);
+        QCOMPARE(w.store().product(0, 0), QString());
 
         // 停止 and closing free the link at once.
         auto* run = monitor->findChild<QPushButton*>("monitorRun");
         QTest::mouseClick(run, Qt::LeftButton);
         QVERIFY(!program.session().link().operationRunning());
         QCOMPARE(run->text(), QString("開始"));
+        QCOMPARE(w.store().product(0, 0), QString("00042"));
         QTest::mouseClick(run, Qt::LeftButton);
         QVERIFY(program.session().link().operationRunning());
         monitor->close();
         QVERIFY(!program.session().link().operationRunning());
         w.findChild<QAction*>("mnuF805_R")->trigger();
         QVERIFY(fake->requests.contains("W0000000"));
-        QCOMPARE(w.beeps, 2);
+        QCOMPARE(w.beeps, 3);
     }
 };
 
