@@ -9,7 +9,7 @@ packages=(
   mdbtools libmdb3 libmdbsql3 mdbtools-dev
   xvfb xauth x11-utils imagemagick fonts-ipafont-gothic
   clang-format clang
-  qt6-charts-dev poppler-utils
+  qt6-charts-dev libqt6opengl6-dev poppler-utils
   desktop-file-utils appstream lintian dpkg-dev librsvg2-bin
   ccache
 )

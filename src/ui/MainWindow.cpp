@@ -146,6 +146,10 @@ bool MainWindow::exchangeRunning() const {
     return link_ && (link_->operationRunning() || link_->waiting());
 }
 
+void MainWindow::exchangeEnded() {
+    watch_->takeHeldEntries();
+}
+
 void MainWindow::setMessagePresenter(MessagePresenter* presenter) {
     messages_ = presenter ? presenter : defaultMessages_.get();
 }

@@ -58,6 +58,9 @@ class MainWindow : public QMainWindow, public OperatorView {
     void setLink(IndicatorLink* link) { link_ = link; }
     // Whether an exchange with the indicator is in progress (an operation or a wait).
     bool exchangeRunning() const;
+    // An exchange held outside the dispatch (the live monitor) has ended: the entries held
+    // meanwhile are taken now.
+    void exchangeEnded();
     // How many message boxes the window has shown so far: a check that showed one is told by
     // the count.
     int messagesShown() const { return messagesShown_; }

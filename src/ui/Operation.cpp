@@ -44,6 +44,7 @@ Reach ReachOf(Operation op) {
         case Operation::Version:
         case Operation::SetVerifyAfterWrite:
         case Operation::SetKeepBeforeWrite:
+        case Operation::ShowMonitor:
             return Reach::Window;
     }
     return Reach::Window;

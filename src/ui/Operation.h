@@ -48,6 +48,8 @@ enum class Operation {
     DetectDevices,         // Detect1, Detect2: index the link; probes every device with "RA"
     BindListedDevice,      // DeviceList1, DeviceList2: the selected port number names the device
     BindFoundDevice,       // ProbeList1, ProbeList2: the same for a device that answered
+    ShowMonitor,           // mnuF805_MONITOR: the live monitor window, which guards the link
+                           // itself while it polls
 };
 
 // What an operation reaches besides the window. The window's dispatch settles by it whether the

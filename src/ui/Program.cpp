@@ -14,6 +14,7 @@
 #include "ui/ReportView.h"
 #include "ui/PortFinder.h"
 #include "ui/TrustView.h"
+#include "ui/monitor/MonitorWindow.h"
 
 Program::Program(MainWindow& window, const QString& iniPath, int periodMs)
     : Program(window, iniPath, Session::SerialPortsFor(iniPath), periodMs) {}
@@ -46,6 +47,7 @@ Program::Program(MainWindow& window, const QString& iniPath,
 
 Program::~Program() {
     delete window_.findChild<ReportView*>(QString(), Qt::FindDirectChildrenOnly);
+    delete monitor_;
     window_.setOperationHandler({});
     window_.setLink(nullptr);
 }
@@ -105,6 +107,9 @@ bool Program::handle(Operation op, int index) {
             return true;
         case Operation::Version:
             window_.showMessage(VersionBoxText(session_->iniPath()));
+            return true;
+        case Operation::ShowMonitor:
+            showMonitor();
             return true;
         case Operation::ChangeProduct:
         case Operation::ReadOneProduct:
@@ -174,7 +179,24 @@ void Program::testLink(int linkNo) {
     TestLink(session_->link(), linkNo, &session_->port(linkNo));
 }
 
+MonitorWindow* Program::monitor() const {
+    return monitor_;
+}
+
+void Program::showMonitor() {
+    if (!monitor_) {
+        monitor_ = new MonitorWindow(session_->link(), &window_);
+        // Entries typed into the window while the monitor held the link are taken when it stops.
+        QObject::connect(&monitor_->sampler(), &MonitorSampler::stateChanged, &window_,
+                         [this](MonitorSampler::State state) {
+                             if (state == MonitorSampler::State::Stopped) window_.exchangeEnded();
+                         });
+    }
+    monitor_->open();
+}
+
 void Program::exitProgram() {
+    if (monitor_) monitor_->close();
     session_->closeActivePort();
     window_.close();
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QPointer>
 #include <QString>
 #include <memory>
 
@@ -12,6 +13,7 @@
 
 class DataFileView;
 class MainWindow;
+class MonitorWindow;
 class ModelSwitchView;
 class PortFinder;
 class TrustView;
@@ -41,6 +43,8 @@ class Program : public StartupWindow {
     TrustView& trust() { return *trust_; }
     // The device lists and the search for the indicator on the port tab.
     PortFinder& portFinder() { return *finder_; }
+    // The live monitor, once opened (ｲﾝｼﾞｹｰﾀｰ操作 → ﾓﾆﾀｰ).
+    MonitorWindow* monitor() const;
 
     // The operation handler plugged into the window.
     bool handle(Operation op, int index);
@@ -71,6 +75,7 @@ class Program : public StartupWindow {
     void runProductOperation(Operation op);
     void testLink(int linkNo);
     void exitProgram();
+    void showMonitor();
 
     MainWindow& window_;
     std::unique_ptr<Session> session_;
@@ -82,4 +87,5 @@ class Program : public StartupWindow {
     std::unique_ptr<DataFileView> dataFiles_;
     std::unique_ptr<TrustView> trust_;
     std::unique_ptr<PortFinder> finder_;
+    QPointer<MonitorWindow> monitor_;  // a window of the main window's, reused once opened
 };

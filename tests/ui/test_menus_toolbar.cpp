@@ -50,6 +50,7 @@ class MenusToolbarTest : public QObject {
         row("mnuF805_P", "一括書き込み(&P)", Operation::AllWrite, 1);
         row("mnuF805_T", "表示ﾃﾞｰﾀ書き込み(&T)", Operation::WriteShownToTarget, 5);
         row("mnuF805_F", "全銘柄表示ﾃﾞｰﾀ書き込み(&F)", Operation::WriteShownToAll, 6);
+        row("mnuF805_MONITOR", "ﾓﾆﾀｰ(&L)…", Operation::ShowMonitor, -1);
         row("mnuF805_HELP", "ﾍﾙﾌﾟ(&H)", Operation::Help, -1);
         row("mnuF805_Vol", "ﾊﾞｰｼﾞｮﾝ(&V)", Operation::Version, -1);
     }
@@ -125,6 +126,8 @@ class MenusToolbarTest : public QObject {
                                       "mnuF805_COMPARE",
                                       "mnuF805_VERIFY",
                                       "mnuF805_KEEP",
+                                      "-",
+                                      "mnuF805_MONITOR",
                                       "mnuHelp=ﾍﾙﾌﾟ(&H)",
                                       "mnuF805_HELP",
                                       "-",

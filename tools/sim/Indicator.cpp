@@ -18,8 +18,9 @@ char Bit(bool on) {
 }
 
 // Completed cycles (entries into the complete phase) up to and including time ms.
-qint64 CompletionsUpTo(qint64 ms) {
-    return ms < kCompleteStartMs ? 0 : (ms - kCompleteStartMs) / kCycleMs + 1;
+qint64 CompletionsUpTo(qint64 ms, const CycleShape& shape) {
+    const qint64 complete = CompleteStartMs(shape);
+    return ms < complete ? 0 : (ms - complete) / shape.cycleMs + 1;
 }
 
 }  // namespace
@@ -34,12 +35,12 @@ void Indicator::setTime(qint64 ms) {
     if (ms <= m_timeMs) return;
     // Every cycle that reached its complete phase since the last call leaves its weighing result,
     // and, with automatic accumulation on, adds it to the accumulation.
-    const qint64 first =
-        std::max(CompletionsUpTo(m_timeMs), CompletionsUpTo(ms) - kMaxCatchUpCycles);
-    const qint64 end = CompletionsUpTo(ms);
+    const qint64 first = std::max(CompletionsUpTo(m_timeMs, m_shape),
+                                  CompletionsUpTo(ms, m_shape) - kMaxCatchUpCycles);
+    const qint64 end = CompletionsUpTo(ms, m_shape);
     for (qint64 c = first; c < end; ++c) {
-        const qint64 at = c * kCycleMs + kCompleteStartMs;
-        const qint64 net = SettledFill(c, target()) + Wobble(at) - m_zeroOffset - m_tare;
+        const qint64 at = c * m_shape.cycleMs + CompleteStartMs(m_shape);
+        const qint64 net = SettledFill(c, feed(), m_shape) + Wobble(at) - m_zeroOffset - m_tare;
         m_lastWeighing = net;
         if (autoAccumulate()) accumulate(net);
     }
@@ -99,8 +100,12 @@ qint64 Indicator::target() const {
     return productInt(2);
 }
 
+FeedPoints Indicator::feed() const {
+    return {target(), productInt(0), productInt(1), productInt(5)};
+}
+
 CyclePoint Indicator::cycle() const {
-    return CycleAt(m_timeMs, target());
+    return CycleAt(m_timeMs, feed(), m_shape);
 }
 
 qint64 Indicator::rawWeight() const {

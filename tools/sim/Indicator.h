@@ -33,6 +33,9 @@ class Indicator {
         m_refusedProducts = products;
     }
 
+    // The cycle's length and free fall (rusk-sim --cycle, --free-fall).
+    void setCycleShape(const CycleShape& shape) { m_shape = shape; }
+
     // Simulated time in milliseconds since the start; never goes backwards.
     void setTime(qint64 ms);
     qint64 time() const { return m_timeMs; }
@@ -65,6 +68,7 @@ class Indicator {
     int settingInt(const char* code) const;
     int settingDigit(const char* code, int position) const;
     qint64 target() const;
+    FeedPoints feed() const;
     qint64 productInt(int item) const;
     CyclePoint cycle() const;
     qint64 rawWeight() const;
@@ -89,6 +93,7 @@ class Indicator {
     QList<QByteArray> m_settings;  // parallel to SettingCodesOf(m_model)
     int m_currentProduct = 0;
     qint64 m_timeMs = 0;
+    CycleShape m_shape;
     qint64 m_zeroOffset = 0;  // digital zero
     qint64 m_tare = 0;
     bool m_showNet = false;

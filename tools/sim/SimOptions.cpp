@@ -98,6 +98,11 @@ SimParse ParseSimOptions(const QStringList& args, SimOptions* out, QString* mess
         {"framing", "Bits per character for --baud (default from --line: 10 for 7O1).", "bits"},
         {"stdin-exit", "Exit when standard input closes."},
         {"version", "Print the version and exit."},
+        {"cycle", "Length of one filling cycle (default 20000).", "ms"},
+        {"free-fall",
+         "Material still in flight when the small feed cuts off (display units, scattered by a "
+         "fifth of it): the weight settles at target - set free fall + this.",
+         "G"},
     });
     p.addHelpOption();
     if (!p.parse(args)) {
@@ -151,7 +156,9 @@ SimParse ParseSimOptions(const QStringList& args, SimOptions* out, QString* mess
     if (!ReadInt(p, "delay", 0, 600000, &o.delayMs, message) ||
         !ReadInt(p, "trickle", 0, 60000, &o.trickleMs, message) ||
         !ReadInt(p, "baud", 1, 10000000, &o.baud, message) ||
-        !ReadInt(p, "framing", 5, 16, &o.framing, message))
+        !ReadInt(p, "framing", 5, 16, &o.framing, message) ||
+        !ReadInt(p, "cycle", 100, 3600000, &o.cycleMs, message) ||
+        !ReadInt(p, "free-fall", 0, 99999, &o.freeFall, message))
         return SimParse::Error;
     if (p.isSet("listen")) {
         const QString text = p.value("listen");

@@ -31,6 +31,8 @@ struct SimOptions {
     int baud = 0;  // 0: no line timing
     int framing = 10;
     bool stdinExit = false;
+    int cycleMs = 20000;  // one filling cycle
+    int freeFall = -1;    // display units in flight after the small feed cuts off; -1: none
     QList<QByteArray> refusedCodes;  // writes to these codes are ignored
     QList<int> refusedProducts;      // writes to these products are ignored
 };

@@ -24,5 +24,40 @@ CyclePoint CycleAt(qint64 ms, qint64 target);
 // under it so that the over and under outputs show up.
 qint64 SettledFill(qint64 cycle, qint64 target);
 
+// The shape of the cycle: its length (the phases keep their share of it) and, when the free fall
+// is simulated, how much material is still in flight when the small feed cuts off.
+struct CycleShape {
+    qint64 cycleMs = kCycleMs;
+    qint64 freeFall = -1;  // display units; below 0 the weight rises straight to its settled value
+};
+
+// The feed set points of the current product, in display units: the target (定量) and the
+// amounts before it at which the large (大投入) and medium (定量前) feeds and, 落差 before it,
+// the small feed stop.
+struct FeedPoints {
+    qint64 target = 0;
+    qint64 large = 0;
+    qint64 medium = 0;
+    qint64 freeFallSet = 0;
+};
+
+// The phase boundaries of a cycle of the given shape.
+qint64 FillStartMs(const CycleShape& shape);
+qint64 CompleteStartMs(const CycleShape& shape);
+qint64 DischargeStartMs(const CycleShape& shape);
+
+// What actually falls after the small feed of cycle `cycle` cuts off: the shape's free fall
+// give or take a fifth of it (at least one unit), the same for the same cycle every time.
+qint64 InFlight(qint64 cycle, const CycleShape& shape);
+// The bound of that scatter.
+qint64 InFlightNoise(const CycleShape& shape);
+
+// With a free fall, the weight rises fast under the large feed, slower under the medium one,
+// slowly under the small one up to 定量 − 落差, where the small feed cuts off; what is in flight
+// then lands in a short time, and the weight settles at 定量 − 落差 + the free fall. Without one,
+// as CycleAt above (phases scaled to the shape's length).
+CyclePoint CycleAt(qint64 ms, const FeedPoints& feed, const CycleShape& shape);
+qint64 SettledFill(qint64 cycle, const FeedPoints& feed, const CycleShape& shape);
+
 // A small wobble of ±1 display unit on the raw weight.
 qint64 Wobble(qint64 ms);

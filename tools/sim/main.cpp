@@ -78,6 +78,7 @@ class Simulator {
                                qint64(o.trickleMs) * 1'000'000, qint64(o.delayMs) * 1'000'000}),
           m_start(Now()) {
         m_indicator.refuseWrites(o.refusedCodes, o.refusedProducts);
+        m_indicator.setCycleShape({o.cycleMs, o.freeFall});
     }
 
     int run();

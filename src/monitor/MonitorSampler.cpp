@@ -1,0 +1,197 @@
+#include "monitor/MonitorSampler.h"
+
+#include <QDateTime>
+#include <algorithm>
+
+#include "monitor/Weights.h"
+#include "platform/OperationError.h"
+
+// What the monitor's own link shows: nothing. Its time-out message becomes the state
+// "応答なし" through the wait's outcome instead of a box.
+class MonitorSampler::LinkView : public OperatorView {
+  public:
+    void setStatusText(const QString&) override {}
+    void setProgressVisible(bool) override {}
+    void setProgress(int) override {}
+    void setBusy(bool) override {}
+    void showMessage(const QString&) override {}
+    void beep() override {}
+    void setTestResult(int, const QString&) override {}
+    void redraw() override {}
+};
+
+// The window's event pump, which ends a wait at once when the monitor is stopped.
+class MonitorSampler::StoppablePump : public EventPump {
+  public:
+    bool pass(SerialPort* port, bool somethingWaiting) override {
+        return !stopping && inner.pass(port, somethingWaiting) && !stopping;
+    }
+    QtEventPump inner;
+    bool stopping = false;
+};
+
+QString MonitorSampler::StateText(State s) {
+    switch (s) {
+        case State::Stopped:
+            return QStringLiteral("停止中");
+        case State::Running:
+            return QStringLiteral("監視中");
+        case State::NoAnswer:
+            return QStringLiteral("応答なし");
+        case State::Lost:
+            return QStringLiteral("接続が切れました");
+        case State::Refused:
+            return QStringLiteral("他の操作の実行中は開始できません");
+    }
+    return {};
+}
+
+MonitorSampler::MonitorSampler(IndicatorLink& mainLink, int periodMs, QObject* parent)
+    : QObject(parent),
+      main_(mainLink),
+      view_(std::make_unique<LinkView>()),
+      pump_(std::make_unique<StoppablePump>()),
+      link_(std::make_unique<IndicatorLink>(scratch_, *view_, *pump_, periodMs)) {
+    timer_.setSingleShot(true);
+    timer_.setTimerType(Qt::PreciseTimer);
+    connect(&timer_, &QTimer::timeout, this, &MonitorSampler::tick);
+}
+
+MonitorSampler::~MonitorSampler() {
+    pump_->stopping = true;
+    timer_.stop();
+}
+
+bool MonitorSampler::start() {
+    if (running_ || inSample_) return running_;
+    IndicatorLink::Operation op = main_.beginOperation();
+    if (!op) {
+        setState(State::Refused);
+        return false;
+    }
+    guard_.emplace(std::move(op));
+    running_ = true;
+    pump_->stopping = false;
+    product_.reset();
+    tracker_.reset();
+    setState(State::Running);
+    schedule(0);
+    return true;
+}
+
+void MonitorSampler::stop() {
+    if (!running_) return;
+    running_ = false;
+    timer_.stop();
+    pump_->stopping = true;
+    // A sample in progress unwinds first; its end lets the link go.
+    if (!inSample_) finishStop();
+}
+
+void MonitorSampler::finishStop() {
+    guard_.reset();
+    setState(State::Stopped);
+}
+
+void MonitorSampler::setState(State s) {
+    if (s == state_) return;
+    state_ = s;
+    emit stateChanged(s);
+}
+
+void MonitorSampler::schedule(int delayMs) {
+    timer_.start(std::max(0, delayMs));
+}
+
+void MonitorSampler::reopen() {
+    SerialPort* port = main_.activePort();
+    if (!port) return;
+    try {
+        port->close();
+        port->open();
+        setState(State::Running);
+    } catch (const OperationError&) {
+        // Still gone: the next try comes a second later.
+    }
+}
+
+void MonitorSampler::tick() {
+    if (!running_) return;
+    sinceAttempt_.start();
+    if (state_ == State::Lost) {
+        reopen();
+        if (state_ == State::Lost) {
+            schedule(kRetryMs);
+            return;
+        }
+    }
+    inSample_ = true;
+    Step step = Step::NoAnswer;
+    try {
+        link_->setActivePort(main_.activePort());
+        link_->clearTimeout();
+        step = takeSample();
+        if (running_) setState(step == Step::Done ? State::Running : State::NoAnswer);
+    } catch (const OperationError&) {
+        if (running_) setState(State::Lost);
+    }
+    inSample_ = false;
+    if (!running_) {
+        finishStop();
+        return;
+    }
+    const qint64 spent = sinceAttempt_.elapsed();
+    if (state_ != State::Running) {
+        // A late answer must not be taken for the next request's.
+        if (state_ == State::NoAnswer) {
+            try {
+                link_->flushInput();
+            } catch (const OperationError&) {
+                setState(State::Lost);
+            }
+        }
+        schedule(int(kRetryMs - std::min<qint64>(spent, kRetryMs)));
+    } else {
+        schedule(rate_ > 0 ? int(1000 / rate_ - std::min<qint64>(spent, 1000 / rate_)) : 0);
+    }
+}
+
+bool MonitorSampler::read(const QString& request) {
+    link_->sendLine(request);
+    const int kind = SettingsStore::LiveKindIndex(request);
+    const ReplyFor what = kind >= 0 ? ReplyFor::LiveData(kind) : ReplyFor(ReplyKind::ProductNumber);
+    if (link_->awaitReply(what) == WaitOutcome::TimedOut) return false;
+    return link_->lastReply().startsWith(request);
+}
+
+MonitorSampler::Step MonitorSampler::takeSample() {
+    if (!product_) {
+        if (!read(QStringLiteral("W00"))) return Step::NoAnswer;
+        const std::optional<int> n = IndicatorLink::ProductNumberIn(link_->lastReply());
+        if (!n) return Step::NoAnswer;
+        product_ = *n;
+        emit productRead(*n);
+    }
+    monitor::Sample s;
+    s.ms = QDateTime::currentMSecsSinceEpoch();
+    const QString ra = QStringLiteral("RA"), re = QStringLiteral("RE"), rf = QStringLiteral("RF");
+    if (!read(ra)) return Step::NoAnswer;
+    const std::optional<double> weight =
+        monitor::ParseWeight(scratch_.live(SettingsStore::LiveKindIndex(ra)), places_);
+    if (!weight) return Step::NoAnswer;
+    s.weight = *weight;
+    if (!read(re)) return Step::NoAnswer;
+    s.status2 = scratch_.live(SettingsStore::LiveKindIndex(re));
+    if (!read(rf)) return Step::NoAnswer;
+    s.status3 = scratch_.live(SettingsStore::LiveKindIndex(rf));
+    emit sampled(s);
+    if (tracker_.take(s)) {
+        const QString rk = QStringLiteral("RK");
+        if (!read(rk)) return Step::NoAnswer;
+        const std::optional<double> final =
+            monitor::ParseWeight(scratch_.live(SettingsStore::LiveKindIndex(rk)), places_);
+        if (!final) return Step::NoAnswer;
+        emit filled(tracker_.complete(*final));
+    }
+    return Step::Done;
+}

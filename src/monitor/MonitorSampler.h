@@ -1,0 +1,84 @@
+#pragma once
+
+#include <QElapsedTimer>
+#include <QObject>
+#include <QTimer>
+#include <memory>
+#include <optional>
+
+#include "link/IndicatorLink.h"
+#include "monitor/FillStatistics.h"
+#include "monitor/MonitorSample.h"
+
+// The monitor's polling loop. While it runs it holds the operation guard of the window's link,
+// so that every other exchange is refused, and it reads with a link of its own on the same
+// port: "RA", "RE", "RF" for each sample, "RK" when 完了 rises, "W00" once for the current
+// product. Only read requests are ever sent. A silent indicator or a lost port shows as the
+// monitor's state, never as a message box; the loop tries again once a second and reopens a
+// lost port.
+class MonitorSampler : public QObject {
+    Q_OBJECT
+  public:
+    enum class State { Stopped, Running, NoAnswer, Lost, Refused };
+    static QString StateText(State s);
+
+    static constexpr int kRetryMs = 1000;
+    static constexpr int kDefaultRate = 20;
+
+    // `mainLink`: the window's link, whose port is read and whose guard is held. `periodMs`: the
+    // monitor's own time-out, after which it shows "応答なし".
+    explicit MonitorSampler(IndicatorLink& mainLink, int periodMs = kRetryMs,
+                            QObject* parent = nullptr);
+    ~MonitorSampler() override;
+
+    // Samples per second at most; 0 reads as fast as the line answers.
+    void setRate(int perSecond) { rate_ = perSecond; }
+    int rate() const { return rate_; }
+    // How weight replies without a decimal point count (the decimal point setting).
+    void setDecimalPlaces(int places) { places_ = places; }
+
+    // Starts polling; false (with a beep from the guard) while another operation runs.
+    bool start();
+    // Stops polling and frees the link at once; a wait in progress gives up without a message.
+    void stop();
+    bool running() const { return running_; }
+    State state() const { return state_; }
+    // The product the indicator named in its "W00" answer, once read.
+    std::optional<int> product() const { return product_; }
+
+  signals:
+    void sampled(const monitor::Sample& sample);
+    void filled(const monitor::Fill& fill);
+    void productRead(int product);
+    void stateChanged(MonitorSampler::State state);
+
+  private:
+    class LinkView;
+    class StoppablePump;
+    enum class Step { Done, NoAnswer };
+
+    void tick();
+    Step takeSample();
+    // Sends one read and waits for its answer, which must echo the request.
+    bool read(const QString& request);
+    void setState(State s);
+    void schedule(int delayMs);
+    void reopen();
+    void finishStop();
+
+    IndicatorLink& main_;
+    SettingsStore scratch_;
+    std::unique_ptr<LinkView> view_;
+    std::unique_ptr<StoppablePump> pump_;
+    std::unique_ptr<IndicatorLink> link_;
+    std::optional<IndicatorLink::Operation> guard_;
+    monitor::FillTracker tracker_;
+    QTimer timer_;
+    QElapsedTimer sinceAttempt_;
+    std::optional<int> product_;
+    State state_ = State::Stopped;
+    int rate_ = kDefaultRate;
+    int places_ = 0;
+    bool running_ = false;
+    bool inSample_ = false;
+};

@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QString>
+#include <deque>
+
+#include "monitor/MonitorSample.h"
+
+namespace monitor {
+
+// Writes the samples as CSV: a header, then time (local, to the millisecond), weight with
+// `places` decimals, status 2 and status 3, one sample a line. The file is replaced only when
+// the whole of it is written; returns an empty text, or why the save failed (in Japanese).
+QString SaveSamplesCsv(const QString& path, const std::deque<Sample>& samples, int places);
+
+}  // namespace monitor

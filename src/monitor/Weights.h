@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QString>
+#include <optional>
+
+#include "model/SettingsStore.h"
+
+// Weights as the monitor reads, shows and compares them, in display units.
+namespace monitor {
+
+// A live weight reply's data ("+012.34", "-001234"): a sign, digits and at most one decimal
+// point. Without a decimal point the digits count in units of the last of `places` decimals,
+// as the setting values do. Anything else is no weight.
+std::optional<double> ParseWeight(const QString& text, int places);
+
+// A weight with `places` decimals ("1003.0" … as the detail tabs show them, without leading
+// zeros).
+QString ShowWeight(double value, int places);
+
+// The smallest step the scale shows: 1, 0.1, 0.01 or 0.001.
+double Resolution(int places);
+
+// The set points of one product, in display units, as the store holds them.
+struct SetPoints {
+    int product = -1;
+    double target = 0;      // 定量
+    double largeCut = 0;    // 大投入 ends at 定量 − 大投入
+    double mediumCut = 0;   // 定量前: the medium feed ends at 定量 − 定量前
+    double overLimit = 0;   // 定量 + 過量
+    double underLimit = 0;  // 定量 − 不足
+    double freeFall = 0;    // 落差
+};
+SetPoints SetPointsOf(const SettingsStore& store, int product);
+
+}  // namespace monitor

@@ -1,0 +1,265 @@
+#include "ui/monitor/MonitorChart.h"
+
+#include <QAreaSeries>
+#include <QChart>
+#include <QDateTime>
+#include <QDateTimeAxis>
+#include <QGraphicsSimpleTextItem>
+#include <QImage>
+#include <QLegendMarker>
+#include <QLineSeries>
+#include <QPainter>
+#include <QValueAxis>
+#include <algorithm>
+#include <array>
+
+#include "monitor/Decimation.h"
+
+namespace {
+
+struct Band {
+    const char* caption;
+    QColor colour;
+};
+const Band kBands[monitor::kOutputs] = {
+    {"大投入", QColor(70, 130, 230, 120)},
+    {"中投入", QColor(60, 180, 90, 120)},
+    {"小投入", QColor(240, 170, 40, 140)},
+    {"排出", QColor(150, 150, 150, 110)},
+};
+
+// The set point lines, in the order of SetPointValues.
+struct Line {
+    const char* caption;
+    QColor colour;
+};
+const Line kLines[] = {
+    {"定量", QColor(200, 30, 30)},   {"定量前", QColor(60, 150, 60)},
+    {"大投入", QColor(40, 90, 200)}, {"過量", QColor(170, 40, 170)},
+    {"不足", QColor(170, 110, 20)},
+};
+constexpr int kLineCount = int(std::size(kLines));
+
+// Samples closer than this are joined by the curve; further apart, the indicator was silent.
+constexpr double kJoinMs = 1500;
+
+std::array<double, kLineCount> SetPointValues(const monitor::SetPoints& p) {
+    return {p.target, p.mediumCut, p.largeCut, p.overLimit, p.underLimit};
+}
+
+}  // namespace
+
+// The weight curve and the feed bands under it. The bands are an image of the plot area: each
+// pixel column coloured from zero up to its highest weight in the colour of the outputs on in
+// it. Series would cost a hundred times as much: the chart fills their jagged outlines as paths
+// and strokes an outline of every curve for hit testing.
+class MonitorChart::BandLayer : public QGraphicsItem {
+  public:
+    explicit BandLayer(QGraphicsItem* parent) : QGraphicsItem(parent) {
+        // The colour of each set of outputs: that of the coarsest feed on (the finer feeds run
+        // under the coarser ones), so that each phase of the fill shows in its own colour.
+        for (unsigned mask = 1; mask < blends.size(); ++mask) {
+            int first = 0;
+            while (!(mask & (1u << first))) ++first;
+            blends[mask] = qPremultiply(kBands[first].colour.rgba());
+        }
+    }
+    QRectF boundingRect() const override { return QRectF(at, image.size()); }
+    void paint(QPainter* painter, const QStyleOptionGraphicsItem*, QWidget*) override {
+        painter->drawImage(at, image);
+        painter->setPen(QPen(Qt::black, 0));
+        for (const QPolygonF& curve : curves) painter->drawPolyline(curve);
+    }
+    // The weight curve, in the chart's coordinates: one line for each stretch of answers.
+    QList<QPolygonF> curves;
+    // `tops[x]`, `bottom`: rows in the image; `masks[x]`: the outputs on in pixel column x.
+    void draw(const QRect& plot, const std::vector<int>& tops, const std::vector<unsigned>& masks,
+              int bottom) {
+        prepareGeometryChange();
+        at = plot.topLeft();
+        if (image.size() != plot.size())
+            image =
+                QImage(plot.size().expandedTo(QSize(1, 1)), QImage::Format_ARGB32_Premultiplied);
+        image.fill(Qt::transparent);
+        const int width = image.width(), height = image.height();
+        bottom = std::clamp(bottom, 0, height);
+        auto* pixels = reinterpret_cast<QRgb*>(image.bits());
+        const qsizetype stride = image.bytesPerLine() / qsizetype(sizeof(QRgb));
+        for (int x = 0; x < width && x < int(tops.size()); ++x) {
+            if (!masks[x]) continue;
+            const QRgb colour = blends[masks[x] & (blends.size() - 1)];
+            for (int y = std::clamp(tops[x], 0, height); y < bottom; ++y)
+                pixels[y * stride + x] = colour;
+        }
+        update();
+    }
+
+  private:
+    std::array<QRgb, 1u << monitor::kOutputs> blends{};
+    QPoint at;
+    QImage image;
+};
+
+MonitorChart::MonitorChart(const std::deque<monitor::Sample>& samples, QWidget* parent)
+    : QChartView(parent), samples_(samples) {
+    setObjectName(QStringLiteral("monitorChart"));
+    auto* chart = new QChart;
+    chart->legend()->setAlignment(Qt::AlignBottom);
+    chart->setMargins(QMargins(4, 4, 4, 4));
+    timeAxis_ = new QDateTimeAxis;
+    timeAxis_->setFormat(QStringLiteral("HH:mm:ss"));
+    timeAxis_->setTickCount(7);
+    weightAxis_ = new QValueAxis;
+    weightAxis_->setLabelFormat(QStringLiteral("%.0f"));
+    chart->addAxis(timeAxis_, Qt::AlignBottom);
+    chart->addAxis(weightAxis_, Qt::AlignLeft);
+    for (const Band& b : kBands) {
+        auto* area = new QAreaSeries(new QLineSeries(chart));
+        area->setName(QString::fromUtf8(b.caption));
+        area->setColor(b.colour);
+        area->setPen(Qt::NoPen);
+        chart->addSeries(area);
+        bands_ << area;
+    }
+    bandLayer_ = new BandLayer(chart);
+    bandLayer_->setZValue(-1);  // under the curve and the lines
+    curve_ = new QLineSeries;
+    curve_->setName(QStringLiteral("重量"));
+    curve_->setPen(QPen(Qt::black, 0));  // in the legend only: the trace layer draws it
+    chart->addSeries(curve_);
+    for (const Line& l : kLines) {
+        auto* line = new QLineSeries;
+        line->setPen(QPen(l.colour, 1, Qt::DashLine));
+        chart->addSeries(line);
+        chart->legend()->markers(line).first()->setVisible(false);
+        lines_ << line;
+        auto* label = new QGraphicsSimpleTextItem(chart);
+        label->setBrush(l.colour);
+        label->setZValue(10);
+        labels_ << label;
+    }
+    for (QAbstractSeries* s : chart->series()) {
+        s->attachAxis(timeAxis_);
+        s->attachAxis(weightAxis_);
+    }
+    setChart(chart);
+    setRenderHint(QPainter::Antialiasing, false);
+    connect(chart, &QChart::plotAreaChanged, this, [this] {
+        placeLabels();
+        placeBands();
+    });
+}
+
+void MonitorChart::setView(qint64 spanMs, qint64 endMs) {
+    spanMs_ = std::max<qint64>(1, spanMs);
+    endMs_ = endMs;
+}
+
+void MonitorChart::setSetPoints(const monitor::SetPoints& points, int places) {
+    points_ = points;
+    places_ = places;
+    hasPoints_ = true;
+    weightAxis_->setLabelFormat(QStringLiteral("%.%1f").arg(places));
+}
+
+void MonitorChart::resizeEvent(QResizeEvent* event) {
+    QChartView::resizeEvent(event);
+    refresh();
+}
+
+void MonitorChart::refresh() {
+    const double from = double(endMs_ - spanMs_), to = double(endMs_);
+    const int columns = std::max(1, int(chart()->plotArea().width()));
+    columns_ = monitor::DecimateColumns(samples_, from, to, columns);
+    const std::vector<monitor::Column>& cols = columns_;
+    double low = 0, high = 0;
+    for (const monitor::Column& c : cols) low = std::min(low, c.min), high = std::max(high, c.max);
+    const auto values = SetPointValues(points_);
+    for (int i = 0; i < kLineCount; ++i) {
+        // Emptied rather than hidden: a hidden series would bring its legend marker back.
+        labels_[i]->setVisible(hasPoints_);
+        if (!hasPoints_) {
+            lines_[i]->clear();
+            continue;
+        }
+        lines_[i]->replace(QList<QPointF>{{from, values[i]}, {to, values[i]}});
+        high = std::max(high, values[i]);
+        labels_[i]->setText(QStringLiteral("%1 %2").arg(QString::fromUtf8(kLines[i].caption),
+                                                        monitor::ShowWeight(values[i], places_)));
+    }
+    if (high <= low) high = low + 1;
+    timeAxis_->setRange(QDateTime::fromMSecsSinceEpoch(qint64(from)),
+                        QDateTime::fromMSecsSinceEpoch(qint64(to)));
+    low_ = low;
+    high_ = high + (high - low) * 0.08;
+    weightAxis_->setRange(low_, high_);
+    placeLabels();
+    placeBands();
+}
+
+void MonitorChart::placeBands() {
+    const QRect plot = chart()->plotArea().toAlignedRect();
+    const double from = double(endMs_ - spanMs_);
+    const double sx = plot.width() / double(spanMs_), sy = plot.height() / (high_ - low_);
+    const auto row = [&](double w) {
+        return int(std::lround((high_ - std::clamp(w, low_, high_)) * sy));
+    };
+    std::vector<int> tops(size_t(std::max(0, plot.width())), 0);
+    std::vector<unsigned> masks(tops.size(), 0);
+    QList<QPolygonF>& curves = bandLayer_->curves;
+    curves.clear();
+    const monitor::Column* previous = nullptr;
+    int previousRight = 0;
+    for (const monitor::Column& c : columns_) {
+        const double first = std::min(c.minMs, c.maxMs);
+        // Samples further apart than a retry are not joined: the indicator was silent between.
+        const bool joined =
+            previous && first - std::max(previous->minMs, previous->maxMs) <= kJoinMs;
+        if (!joined) curves.append(QPolygonF());
+        // The lowest and highest weight of each column, in the order they came.
+        const double mid = plot.left() + ((c.x0 + c.x1) / 2 - from) * sx;
+        const double yMin = plot.top() + row(c.min), yMax = plot.top() + row(c.max);
+        if (c.minMs <= c.maxMs)
+            curves.last() << QPointF(mid, yMin) << QPointF(mid, yMax);
+        else
+            curves.last() << QPointF(mid, yMax) << QPointF(mid, yMin);
+        const int left = std::max(0, int((c.x0 - from) * sx));
+        const int right = std::min(int(tops.size()), std::max(left + 1, int((c.x1 - from) * sx)));
+        const int top = row(std::max(c.max, 0.0));
+        // Between two samples the outputs stay as the earlier one found them.
+        if (joined && left > previousRight) {
+            const int fromTop = row(std::max(previous->max, 0.0));
+            for (int x = previousRight; x < left; ++x) {
+                masks[x] = previous->outputs;
+                tops[x] = fromTop +
+                          (top - fromTop) * (x - previousRight + 1) / (left - previousRight + 1);
+            }
+        }
+        for (int x = left; x < right; ++x) {
+            masks[x] = c.outputs;
+            tops[x] = top;
+        }
+        previous = &c;
+        previousRight = right;
+    }
+    bandLayer_->draw(plot, tops, masks, row(0.0));
+}
+
+void MonitorChart::placeLabels() {
+    if (!hasPoints_) return;
+    const QRectF plot = chart()->plotArea();
+    const auto values = SetPointValues(points_);
+    // Close lines (定量前 just under 定量) would print over each other: each label keeps at
+    // least its own height from the one placed before it, going down the chart.
+    std::array<int, kLineCount> order;
+    for (int i = 0; i < kLineCount; ++i) order[i] = i;
+    std::sort(order.begin(), order.end(), [&](int a, int b) { return values[a] > values[b]; });
+    double lastBottom = -1e9;
+    for (int i : order) {
+        const QPointF at = chart()->mapToPosition(QPointF(double(endMs_), values[i]), lines_[i]);
+        const QRectF box = labels_[i]->boundingRect();
+        double top = std::max(at.y() - box.height(), lastBottom);
+        labels_[i]->setPos(plot.right() - box.width() - 4, top);
+        lastBottom = top + box.height();
+    }
+}

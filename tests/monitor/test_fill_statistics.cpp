@@ -1,0 +1,125 @@
+#include <QtTest>
+
+#include "monitor/Decimation.h"
+#include "monitor/FillStatistics.h"
+#include "monitor/SampleCsv.h"
+#include "monitor/Weights.h"
+
+using namespace monitor;
+
+class TestFillStatistics : public QObject {
+    Q_OBJECT
+  private slots:
+    void tracksCutOffAndCompletion();
+    void summarizesAndAdvises();
+    void readsWeights();
+    void decimatesPerColumn();
+    void savesSamplesAsCsv();
+};
+
+namespace {
+Sample At(qint64 ms, double w, const char* status2, const char* status3 = "0000") {
+    return {ms, w, QString::fromLatin1(status2), QString::fromLatin1(status3)};
+}
+}  // namespace
+
+void TestFillStatistics::tracksCutOffAndCompletion() {
+    FillTracker t;
+    // Monitoring starts with 完了 already on: that fill was not seen being made.
+    QVERIFY(!t.take(At(0, 1000, "0000101")));
+    QVERIFY(!t.take(At(1, 0, "0000000")));
+    QVERIFY(!t.take(At(2, 100, "1110000")));
+    QVERIFY(!t.take(At(3, 990, "0010000")));
+    QVERIFY(!t.take(At(4, 995, "0000000")));  // 小投入 off: the cut-off weight
+    QVERIFY(!t.take(At(5, 1003, "0000000")));
+    QVERIFY(t.take(At(6, 1003, "0000011")));
+    const Fill f = t.complete(1004);
+    QCOMPARE(f.judgement, Judgement::Over);
+    QCOMPARE(f.ms, qint64(6));
+    QCOMPARE(*f.inFlight(), 9.0);
+    QVERIFY(!t.take(At(7, 1004, "0000011")));  // 完了 stays on: no second fill
+    // The next cycle starts with the large feed; a cycle whose small-feed edge was not seen has
+    // no in-flight amount rather than an earlier one's.
+    QVERIFY(!t.take(At(8, 0, "0000000")));
+    QVERIFY(!t.take(At(9, 500, "1000000")));
+    QVERIFY(!t.take(At(10, 1000, "0000000")));
+    QVERIFY(t.take(At(11, 990, "0001001")));
+    const Fill g = t.complete(990);
+    QCOMPARE(g.judgement, Judgement::Under);
+    QVERIFY(!g.inFlight());
+}
+
+void TestFillStatistics::summarizesAndAdvises() {
+    QCOMPARE(Summarize({}).count, 0);
+    QVERIFY(FreeFallAdvice(Summarize({}), 5, 1, 0).isEmpty());
+    Fill one{0, 1000, Judgement::Ok, 990};
+    const Summary single = Summarize({one});
+    QCOMPARE(single.stddev, 0.0);  // one fill has no scatter, not a division by zero
+    std::vector<Fill> fills = {
+        one, {1, 1004, Judgement::Over, 992}, {2, 996, Judgement::Under, {}}};
+    const Summary s = Summarize(fills);
+    QCOMPARE(s.count, 3);
+    QCOMPARE(s.mean, 1000.0);
+    QCOMPARE(s.stddev, 4.0);
+    QCOMPARE(s.min, 996.0);
+    QCOMPARE(s.max, 1004.0);
+    QCOMPARE(s.under, 1);
+    QCOMPARE(s.over, 1);
+    QCOMPARE(s.inFlightCount, 2);  // the fill without a cut-off is left out of the mean
+    QCOMPARE(s.inFlightMean, 11.0);
+    // A difference of one step is within the resolution; more is advice.
+    QVERIFY(FreeFallAdvice(s, 10, 1, 0).endsWith("設定どおりです"));
+    const QString advice = FreeFallAdvice(s, 8, 1, 0);
+    QVERIFY2(advice.startsWith("落差の実測平均 11.0 ／ 設定 8.0"), qPrintable(advice));
+    QVERIFY(advice.contains("重く"));
+    QVERIFY(FreeFallAdvice(s, 11.5, 0.1, 1).contains("軽く"));
+}
+
+void TestFillStatistics::readsWeights() {
+    QCOMPARE(*ParseWeight("+001234", 0), 1234.0);
+    QCOMPARE(*ParseWeight("+001234", 2), 12.34);
+    QCOMPARE(*ParseWeight("-01.50", 2), -1.5);  // a sent point counts as sent
+    for (const char* bad : {"", "+", "12a", "1.2.3", "OL"}) QVERIFY2(!ParseWeight(bad, 0), bad);
+    QCOMPARE(ShowWeight(1003, 1), QString("1003.0"));
+}
+
+void TestFillStatistics::decimatesPerColumn() {
+    std::deque<Sample> samples;
+    for (int i = 0; i < 10000; ++i)
+        samples.push_back(At(i, i == 5003 ? 900 : (i % 2 ? 10 : -10), i < 5000 ? "1000000" : "0"));
+    QVERIFY(DecimateColumns(samples, 0, 0, 10).empty());
+    const auto cols = DecimateColumns(samples, 0, 10000, 10);
+    QCOMPARE(int(cols.size()), 10);
+    QCOMPARE(cols[5].max, 900.0);  // a one-sample peak survives
+    QCOMPARE(cols[5].min, -10.0);
+    QVERIFY(cols[4].outputs & 1u);
+    QVERIFY(!(cols[5].outputs & 1u));
+    // A window past the samples holds nothing; a window's columns start where they should.
+    QVERIFY(DecimateColumns(samples, 20000, 30000, 5).empty());
+    const auto edge = DecimateColumns(samples, 4000, 6000, 2);
+    QCOMPARE(edge.size(), size_t(2));
+    QCOMPARE(edge[1].x0, 5000.0);
+    QVERIFY(!(edge[1].outputs & 1u));
+}
+
+void TestFillStatistics::savesSamplesAsCsv() {
+    QTemporaryDir dir;
+    const QString path = dir.filePath("m.csv");
+    const std::deque<Sample> samples = {At(0, 12.5, "0010000", "0001")};
+    QVERIFY(SaveSamplesCsv(path, samples, 2).isEmpty());
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QList<QByteArray> lines = file.readAll().split('\n');
+    QCOMPARE(lines[0], QByteArray("time,weight,status2,status3"));
+    QVERIFY(lines[1].endsWith(",12.50,\"0010000\",\"0001\""));
+    // A save that cannot be made says why; the earlier file stays as it was.
+    QVERIFY(SaveSamplesCsv(dir.filePath("none/m.csv"), samples, 0).contains("保存できません"));
+    QVERIFY(QDir(dir.path()).mkdir("m2.csv"));  // a folder where the file should go
+    QVERIFY(!SaveSamplesCsv(dir.filePath("m2.csv"), samples, 0).isEmpty());
+    file.close();
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll().count('\n'), 2);
+}
+
+QTEST_GUILESS_MAIN(TestFillStatistics)
+#include "test_fill_statistics.moc"
