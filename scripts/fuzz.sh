@@ -19,8 +19,9 @@ shift $(($# < 2 ? 1 : 2))
 BUILD=${FUZZ_BUILD_DIR:-build-fuzz}
 targets=(fuzz_link fuzz_decoding fuzz_ini fuzz_datafile fuzz_datafile_sqlite fuzz_mdb_dump)
 if [ "$target" = all ]; then
-  for t in "${targets[@]}"; do bash "$0" "$t" "$seconds" "$@"; done
-  exit 0
+  status=0
+  for t in "${targets[@]}"; do bash "$0" "$t" "$seconds" "$@" || status=1; done
+  exit "$status"
 fi
 if [ ! -f "fuzz/$target.cpp" ]; then
   echo "fuzz.sh: no target $target (fuzz/$target.cpp)" >&2
