@@ -13,6 +13,7 @@
 
 #include "FuzzSupport.h"
 #include "link/IndicatorLink.h"
+#include "model/ChoiceCapture.h"
 #include "model/DisplayBinding.h"
 #include "model/DisplayFormat.h"
 #include "model/StatusDecoding.h"
@@ -79,6 +80,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     FUZZ_CHECK(display::DigitAt(text, pos) >= 0 && display::DigitAt(text, pos) <= 9,
                "an option digit is 0 … 9");
     (void)display::NumericValue(text);
+    if (const auto n = capture::ProductNumberOf(text))
+        FUZZ_CHECK(*n >= 0 && *n <= 99, "a typed product number is 0 … 99");
 
     // Status words.
     for (int word = 1; word <= status::kWords; ++word) {
