@@ -135,6 +135,7 @@ def decoding(text, places=2, f800=False, typed=False, pos=5, family=2, index=0, 
 
 for name, args in {
     "weight": ("01234",), "weight-negative": ("-0123", 1), "weight-long": ("1" + "0" * 308,),
+    "weight-309-nines": ("9" * 309,),  # once shown as 0000inf
     "weight-fraction": ("12.345", 3), "weight-blanks": ("  +00812.5", 0),
     "weight-letters": ("ABCDE",), "places-9": ("01234", 9), "empty": ("",),
     "status": ("1100101",), "status-short": ("10",), "status-letters": ("1A0x",),
