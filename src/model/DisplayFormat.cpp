@@ -1,21 +1,72 @@
 #include "model/DisplayFormat.h"
 
-#include <cmath>
+#include <algorithm>
 
 #include "model/Catalogue.h"
 
 namespace display {
 namespace {
 
-// `value` rounded to `decimals` places, with at least `intDigits` integer digits.
-QString Pattern(double value, int intDigits, int decimals) {
-    const bool negative = value < 0;
-    QString body = QString::number(std::fabs(value), 'f', decimals);
-    const int point = decimals > 0 ? body.indexOf(u'.') : body.size();
-    if (point < intDigits) body.prepend(QString(intDigits - point, u'0'));
-    // A value that rounds to zero shows no minus sign.
-    const bool allZero = body.count(u'0') + body.count(u'.') == body.size();
-    return negative && !allZero ? u'-' + body : body;
+// The number a text spells, by the rule of NumericValue, kept as its digits: a reply of any
+// length is shown as it came, never through a floating-point value (309 digits would be
+// infinite, 17 already lose their last digits).
+struct Decimal {
+    bool negative = false;
+    QString digits;          // every digit, the integer part first
+    qsizetype integers = 0;  // how many of them come before the point
+};
+
+Decimal DecimalOf(const QString& text) {
+    Decimal d;
+    qsizetype i = 0;
+    while (i < text.size() && text.at(i) == u' ') ++i;
+    if (i < text.size() && (text.at(i) == u'+' || text.at(i) == u'-'))
+        d.negative = text.at(i++) == u'-';
+    bool point = false;
+    for (; i < text.size(); ++i) {
+        const QChar c = text.at(i);
+        if (c >= u'0' && c <= u'9') {
+            d.digits += c;
+            if (!point) ++d.integers;
+        } else if (c == u'.' && !point) {
+            point = true;
+        } else {
+            break;
+        }
+    }
+    return d;
+}
+
+// The number divided by 10^`shift`, rounded half away from zero to `decimals` places, with at
+// least `intDigits` integer digits; a minus sign in front unless it shows as zero.
+QString Pattern(const QString& text, int shift, int intDigits, int decimals) {
+    Decimal d = DecimalOf(text);
+    qsizetype integers = d.integers - shift;
+    if (integers < 1) {
+        d.digits.prepend(QString(1 - integers, u'0'));
+        integers = 1;
+    }
+    QString digits = d.digits;
+    const qsizetype keep = integers + decimals;
+    if (digits.size() < keep) digits += QString(keep - digits.size(), u'0');
+    const bool roundUp = digits.size() > keep && digits.at(keep) >= u'5';
+    digits.truncate(keep);
+    if (roundUp) {
+        qsizetype at = keep - 1;
+        for (; at >= 0 && digits.at(at) == u'9'; --at) digits[at] = u'0';
+        if (at >= 0) {
+            digits[at] = QChar(digits.at(at).unicode() + 1);
+        } else {
+            digits.prepend(u'1');
+            ++integers;
+        }
+    }
+    QString whole = digits.left(integers);
+    while (whole.size() > 1 && whole.front() == u'0') whole.remove(0, 1);
+    if (whole.size() < intDigits) whole.prepend(QString(intDigits - whole.size(), u'0'));
+    const QString body = decimals > 0 ? whole + u'.' + digits.mid(integers) : whole;
+    const bool zero = std::all_of(digits.begin(), digits.end(), [](QChar c) { return c == u'0'; });
+    return d.negative && !zero ? u'-' + body : body;
 }
 
 }  // namespace
@@ -63,16 +114,15 @@ int DecimalPlaces(const SettingsStore& store) {
 
 QString FormatWeight(const QString& text, int places) {
     if (places < 0 || places > 3) places = 0;
-    const double value = NumericValue(text) / std::pow(10.0, places);
-    return Pattern(value, 5 - places, places);
+    return Pattern(text, places, 5 - places, places);
 }
 
 QString FormatTenths(const QString& digits) {
-    return Pattern(NumericValue(digits) / 10, 1, 1);
+    return Pattern(digits, 1, 1, 1);
 }
 
 QString FormatHundredths(const QString& digits) {
-    return Pattern(NumericValue(digits) / 100, 1, 2);
+    return Pattern(digits, 2, 1, 2);
 }
 
 QString RowText(const RowSpec& row, const QString& value, int places) {

@@ -27,7 +27,9 @@ int DecimalPlaces(const SettingsStore& store);
 
 // A weight: the numeric value of the whole text divided by 10^places, with at least 5 - places
 // integer digits (leading zeros) and exactly `places` decimals; a minus sign stays in front.
-// 01234 with 2 places is 012.34, with 0 places 01234.
+// 01234 with 2 places is 012.34, with 0 places 01234. The digits are worked on as text, so a
+// reply of any length shows every digit it holds (decimals beyond `places` round half away
+// from zero).
 QString FormatWeight(const QString& text, int places);
 
 // A number of tenths ("0.0") or hundredths ("0.00"): 15 tenths is 1.5, 125 hundredths is 1.25.

@@ -34,7 +34,18 @@ std::optional<QString> DecodeWindowsAnsi(const QByteArray& bytes) {
     // Stateless: a sequence cut off at the end counts as an error instead of waiting for more.
     QStringDecoder decoder("windows-31j", QStringConverter::Flag::Stateless);
     if (!decoder.isValid()) return DecodeWindowsAnsiWithIconv(bytes);
-    QString text = decoder(bytes);
-    if (decoder.hasError()) return std::nullopt;
+    // Qt's converter swaps the controls 0x1A, 0x1C and 0x7F among themselves (IBM's mapping);
+    // Windows keeps them, and so do we: they are never part of a two-byte character, so the
+    // text between them is decoded and they are kept as they are.
+    QString text;
+    qsizetype start = 0;
+    for (qsizetype i = 0; i <= bytes.size(); ++i) {
+        const bool end = i == bytes.size();
+        if (!end && bytes[i] != '\x1A' && bytes[i] != '\x1C' && bytes[i] != '\x7F') continue;
+        text += decoder(QByteArrayView(bytes).sliced(start, i - start));
+        if (decoder.hasError()) return std::nullopt;
+        if (!end) text += QChar(static_cast<char16_t>(bytes[i]));
+        start = i + 1;
+    }
     return text;
 }

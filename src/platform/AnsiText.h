@@ -7,7 +7,8 @@
 // Text of files that came from a Japanese Windows machine: the ANSI code page there is
 // Windows-31J (Shift-JIS with the Microsoft additions, byte 0x5C is the backslash).
 
-// Decodes Windows-31J bytes; nothing when a byte sequence is not Windows-31J.
+// Decodes Windows-31J bytes as Windows does (control characters stay themselves); nothing when
+// a byte sequence is not Windows-31J.
 // Uses Qt's converter where the Qt build has one and the C library's iconv otherwise.
 std::optional<QString> DecodeWindowsAnsi(const QByteArray& bytes);
 

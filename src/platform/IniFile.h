@@ -17,7 +17,8 @@
 //   existing key and keeps every other line, its order and its line ends; lines it adds end
 //   as the file's first line does.
 // Files are UTF-8; a file that is not valid UTF-8 is read as Windows Shift-JIS, as a file from
-// a Windows machine is, and rewritten as UTF-8 by the first write that changes it.
+// a Windows machine is, and rewritten as UTF-8 by the first write that changes it. Control
+// characters (the old end-of-file mark 0x1A among them) are kept as they are in either form.
 
 inline constexpr int kProfileBufferSize = 100;
 

@@ -43,6 +43,15 @@ class DisplayBindingTest : public QObject {
         QTest::newRow("negative zero") << "-0000" << 2 << "000.00";
         QTest::newRow("not a number") << "ABCDE" << 2 << "000.00";
         QTest::newRow("places beyond 3 show whole numbers") << "01234" << 7 << "01234";
+        // Replies longer than a double holds: every digit shows, never "inf" or rounding noise.
+        const QString nines309(309, u'9');  // beyond a double: once shown as 0000inf
+        QTest::newRow("309 digits") << nines309 << 2 << nines309.left(307) + ".99";
+        QTest::newRow("1e308 exact") << "1" + QString(308, u'0') << 0 << "1" + QString(308, u'0');
+        QTest::newRow("400 nines negative")
+            << "-" + QString(400, u'9') << 0 << "-" + QString(400, u'9');
+        QTest::newRow("17 digits exact") << "12345678901234567" << 3 << "12345678901234.567";
+        QTest::newRow("fraction rounds up through nines") << "9.99995" << 2 << "000.10";
+        QTest::newRow("fraction carries into a new digit") << "99999.5" << 0 << "100000";
     }
     void weights() {
         QFETCH(QString, text);

@@ -251,6 +251,14 @@ class IniFileTest : public QObject {
             << " 2"
             << QByteArray("[Path]\r\nPath1=" + kSjisPathText.toUtf8() +
                           "\r\n[RS232C1]\r\nCommPort= 2\r\n");
+        // The old end-of-file mark 0x1A (and its neighbours 0x1C, 0x7F) stay as they were.
+        QTest::newRow("Shift-JIS controls kept")
+            << QByteArray("[RS232C1]\r\nCommPort= 1\r\nP=" + kSjisPath + "\x1C\x7F\r\n\x1A")
+            << "RS232C1"
+            << "CommPort"
+            << " 2"
+            << QByteArray("[RS232C1]\r\nCommPort= 2\r\nP=" + kSjisPathText.toUtf8() +
+                          "\x1C\x7F\r\n\x1A");
         QTest::newRow("same value leaves Shift-JIS alone")
             << QByteArray("[Path]\r\nPath1=" + kSjisPath + "\r\n") << "Path"
             << "Path1" << kSjisPathText << QByteArray("[Path]\r\nPath1=" + kSjisPath + "\r\n");
@@ -340,6 +348,9 @@ class IniFileTest : public QObject {
         QTest::addColumn<QString>("text");
         QTest::newRow("path") << kSjisPath << true << kSjisPathText;
         QTest::newRow("ascii") << QByteArray("[Path]") << true << "[Path]";
+        QTest::newRow("controls between characters")
+            << QByteArray("\x1A\x95\x5c\x1C\x7F") << true << QString("\x1A表\x1C\x7F");
+        QTest::newRow("lead byte before a control") << QByteArray("\x95\x1A") << false << "";
         QTest::newRow("bad second byte") << QByteArray("a\x81\x20") << false << "";
         QTest::newRow("cut at the end") << QByteArray("ab\x95") << false << "";
     }

@@ -34,8 +34,10 @@ class MdbReaderTest : public QObject {
         if (f.open(QIODevice::WriteOnly)) f.write(bytes);
         return path;
     }
+    // Found through the test source folder: ccache hands the compiler relative file names, so
+    // the folder of __FILE__ is no help once the test runs in its own folder.
     static QByteArray fixture() {
-        QFile f(QFINDTESTDATA("fixtures/node-adodb.mdb"));
+        QFile f(QFINDTESTDATA("storage/fixtures/node-adodb.mdb"));
         return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
     }
 
@@ -78,7 +80,7 @@ class MdbReaderTest : public QObject {
     }
 
     void aGenuineJet4FileIsRead() {
-        const QString file = QFINDTESTDATA("fixtures/node-adodb.mdb");
+        const QString file = QFINDTESTDATA("storage/fixtures/node-adodb.mdb");
         const TablesRead read = ReadMdbTables(file, {{"銘柄", 100}, {"Users", 2}, {"設定値", 1}});
         QVERIFY2(read.failure.isEmpty(), qPrintable(read.failure));
         QCOMPARE(read.tables.size(), size_t(3));
@@ -98,7 +100,7 @@ class MdbReaderTest : public QObject {
     // A real Access file without the data file's tables, and cut ones, change nothing. A file cut
     // after its catalog's first pages still opens, without its tables: it is found out.
     void loadingAccessFilesThatAreNotDataFiles() {
-        const QString file = QFINDTESTDATA("fixtures/node-adodb.mdb");
+        const QString file = QFINDTESTDATA("storage/fixtures/node-adodb.mdb");
         SettingsStore store;
         Fill(store, u'A');
         const QList<std::pair<QString, int>> loads{
