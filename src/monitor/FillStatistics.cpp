@@ -79,13 +79,17 @@ Summary Summarize(const std::vector<Fill>& fills) {
     return s;
 }
 
-QString FreeFallAdvice(const Summary& summary, double setFreeFall, double resolution, int places) {
+QString FreeFallAdvice(const Summary& summary, std::optional<double> setFreeFall, double resolution,
+                       int places) {
     if (summary.inFlightCount == 0) return {};
     const int shown = std::max(places, 1);
+    if (!setFreeFall)
+        return QStringLiteral("落差の実測平均 %1 ／ 設定 不明：銘柄を読み込むと設定と比べます")
+            .arg(ShowWeight(summary.inFlightMean, shown));
     QString text =
         QStringLiteral("落差の実測平均 %1 ／ 設定 %2")
-            .arg(ShowWeight(summary.inFlightMean, shown), ShowWeight(setFreeFall, shown));
-    const double gap = summary.inFlightMean - setFreeFall;
+            .arg(ShowWeight(summary.inFlightMean, shown), ShowWeight(*setFreeFall, shown));
+    const double gap = summary.inFlightMean - *setFreeFall;
     // A difference of exactly one step is no more than one step, rounding aside.
     if (std::abs(gap) <= resolution * 1.0000001) return text + QStringLiteral("：設定どおりです");
     return text + QStringLiteral("：計量値が定量より%1なります。落差を %2 にすると定量に近づきます")

@@ -52,6 +52,8 @@ Summary Summarize(const std::vector<Fill>& fills);
 // The advice on the 落差 setting: empty until a fill has an in-flight amount; otherwise
 // "落差の実測平均 12.3 ／ 設定 10.0" and whether the setting wants changing (when they differ by
 // more than `resolution`).
-QString FreeFallAdvice(const Summary& summary, double setFreeFall, double resolution, int places);
+// With no 落差 setting held, the mean alone and a note that the setting is not known.
+QString FreeFallAdvice(const Summary& summary, std::optional<double> setFreeFall, double resolution,
+                       int places);
 
 }  // namespace monitor

@@ -26,14 +26,23 @@ SetPoints SetPointsOf(const SettingsStore& store, int product) {
     SetPoints s;
     s.product = product;
     const double scale = Resolution(display::DecimalPlaces(store));
-    const auto item = [&](int i) {
-        return display::NumericValue(store.product(product, i)) * scale;
+    const auto item = [&](int i) -> std::optional<double> {
+        const QString value = store.product(product, i);
+        if (value.isEmpty()) return std::nullopt;
+        return display::NumericValue(value) * scale;
+    };
+    // A line from 定量 and one more value: none when either is not held.
+    const auto from = [&](int i, double sign) -> std::optional<double> {
+        const auto target = item(2);
+        const auto other = item(i);
+        if (!target || !other) return std::nullopt;
+        return *target + sign * *other;
     };
     s.target = item(2);
-    s.largeCut = s.target - item(0);
-    s.mediumCut = s.target - item(1);
-    s.overLimit = s.target + item(3);
-    s.underLimit = s.target - item(4);
+    s.largeCut = from(0, -1);
+    s.mediumCut = from(1, -1);
+    s.overLimit = from(3, +1);
+    s.underLimit = from(4, -1);
     s.freeFall = item(5);
     return s;
 }

@@ -20,15 +20,16 @@ QString ShowWeight(double value, int places);
 // The smallest step the scale shows: 1, 0.1, 0.01 or 0.001.
 double Resolution(int places);
 
-// The set points of one product, in display units, as the store holds them.
+// The set points of one product, in display units, as the store holds them: one whose values the
+// store does not hold (the products not read yet) is none, never a 0 drawn as if it were set.
 struct SetPoints {
     int product = -1;
-    double target = 0;      // 定量
-    double largeCut = 0;    // 大投入 ends at 定量 − 大投入
-    double mediumCut = 0;   // 定量前: the medium feed ends at 定量 − 定量前
-    double overLimit = 0;   // 定量 + 過量
-    double underLimit = 0;  // 定量 − 不足
-    double freeFall = 0;    // 落差
+    std::optional<double> target;      // 定量
+    std::optional<double> largeCut;    // 大投入 ends at 定量 − 大投入
+    std::optional<double> mediumCut;   // 定量前: the medium feed ends at 定量 − 定量前
+    std::optional<double> overLimit;   // 定量 + 過量
+    std::optional<double> underLimit;  // 定量 − 不足
+    std::optional<double> freeFall;    // 落差
 };
 SetPoints SetPointsOf(const SettingsStore& store, int product);
 

@@ -73,6 +73,11 @@ void TestFillStatistics::summarizesAndAdvises() {
     QVERIFY2(advice.startsWith("落差の実測平均 11.0 ／ 設定 8.0"), qPrintable(advice));
     QVERIFY(advice.contains("重く"));
     QVERIFY(FreeFallAdvice(s, 11.5, 0.1, 1).contains("軽く"));
+    // Products not read yet: no set point is made up, and the advice says the setting is unknown.
+    SettingsStore empty;
+    const SetPoints none = SetPointsOf(empty, 0);
+    QVERIFY(!none.target && !none.largeCut && !none.overLimit && !none.freeFall);
+    QVERIFY(FreeFallAdvice(s, none.freeFall, 1, 0).contains("不明"));
 }
 
 void TestFillStatistics::readsWeights() {

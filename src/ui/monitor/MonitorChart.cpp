@@ -43,7 +43,7 @@ constexpr int kLineCount = int(std::size(kLines));
 // Samples closer than this are joined by the curve; further apart, the indicator was silent.
 constexpr double kJoinMs = 1500;
 
-std::array<double, kLineCount> SetPointValues(const monitor::SetPoints& p) {
+std::array<std::optional<double>, kLineCount> SetPointValues(const monitor::SetPoints& p) {
     return {p.target, p.mediumCut, p.largeCut, p.overLimit, p.underLimit};
 }
 
@@ -177,15 +177,17 @@ void MonitorChart::refresh() {
     const auto values = SetPointValues(points_);
     for (int i = 0; i < kLineCount; ++i) {
         // Emptied rather than hidden: a hidden series would bring its legend marker back.
-        labels_[i]->setVisible(hasPoints_);
-        if (!hasPoints_) {
+        // A set point the window does not hold is not drawn.
+        const bool shown = hasPoints_ && values[i];
+        labels_[i]->setVisible(shown);
+        if (!shown) {
             lines_[i]->clear();
             continue;
         }
-        lines_[i]->replace(QList<QPointF>{{from, values[i]}, {to, values[i]}});
-        high = std::max(high, values[i]);
+        lines_[i]->replace(QList<QPointF>{{from, *values[i]}, {to, *values[i]}});
+        high = std::max(high, *values[i]);
         labels_[i]->setText(QStringLiteral("%1 %2").arg(QString::fromUtf8(kLines[i].caption),
-                                                        monitor::ShowWeight(values[i], places_)));
+                                                        monitor::ShowWeight(*values[i], places_)));
     }
     if (high <= low) high = low + 1;
     timeAxis_->setRange(QDateTime::fromMSecsSinceEpoch(qint64(from)),
@@ -256,7 +258,8 @@ void MonitorChart::placeLabels() {
     std::sort(order.begin(), order.end(), [&](int a, int b) { return values[a] > values[b]; });
     double lastBottom = -1e9;
     for (int i : order) {
-        const QPointF at = chart()->mapToPosition(QPointF(double(endMs_), values[i]), lines_[i]);
+        if (!values[i]) continue;
+        const QPointF at = chart()->mapToPosition(QPointF(double(endMs_), *values[i]), lines_[i]);
         const QRectF box = labels_[i]->boundingRect();
         double top = std::max(at.y() - box.height(), lastBottom);
         labels_[i]->setPos(plot.right() - box.width() - 4, top);
