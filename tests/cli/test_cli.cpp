@@ -6,6 +6,7 @@
 
 #include "cli/ExitCodes.h"
 #include "cli/FleetFile.h"
+#include "cli/TerminalView.h"
 #include "history/Journal.h"
 #include "storage/DataFile.h"
 #include "support/SimProcess.h"
@@ -232,6 +233,28 @@ class CliTest : public QObject {
         QCOMPARE(check.code, exitcode::kFleetFailed);
         QCOMPARE(check.out.count("一致"), 2);
         QVERIFY2(check.out.contains("基準ファイルがありません"), qPrintable(check.out));
+    }
+
+    void statusGoesAsABarOnATerminalAndAsLinesElsewhere() {
+        QString text;
+        QTextStream stream(&text);
+        TerminalView terminal(stream, false, 1);
+        terminal.setStatusText("銘柄 0 送信中");
+        terminal.setProgressVisible(true);
+        terminal.setProgress(50);
+        terminal.showMessage("エラー");
+        // The bar is redrawn in place; a message ends its line and stands on a line of its own.
+        QVERIFY2(text.contains("\r[###############               ]  50% 銘柄 0 送信中"),
+                 qPrintable(text));
+        QVERIFY(text.endsWith("\nエラー\n"));
+
+        text.clear();
+        TerminalView pipe(stream, false, 0);
+        pipe.setProgressVisible(true);
+        pipe.setStatusText("銘柄 0 送信中");
+        pipe.setProgress(50);
+        pipe.setStatusText("銘柄 0 送信中");
+        QCOMPARE(text, QString("銘柄 0 送信中\n"));
     }
 
     void fleetFileMistakesNameSectionAndKey_data() {
