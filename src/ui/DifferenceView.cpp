@@ -9,8 +9,8 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
-#include "report/DifferencesCsv.h"
 #include "platform/widgets/MessageBoxes.h"
+#include "report/DifferencesCsv.h"
 
 namespace {
 

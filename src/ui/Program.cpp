@@ -11,8 +11,8 @@
 #include "ui/DataFileView.h"
 #include "ui/MainWindow.h"
 #include "ui/ModelSwitchView.h"
-#include "ui/ReportView.h"
 #include "ui/PortFinder.h"
+#include "ui/ReportView.h"
 #include "ui/TrustView.h"
 #include "ui/monitor/MonitorWindow.h"
 

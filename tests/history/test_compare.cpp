@@ -2,8 +2,8 @@
 #include <QtTest>
 
 #include "history/Compare.h"
-#include "report/DifferencesCsv.h"
 #include "model/Catalogue.h"
+#include "report/DifferencesCsv.h"
 
 namespace {
 
