@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "platform/widgets/MessageBoxes.h"
+#include "ui/MainWindow.h"
 #include "ui/Operation.h"
 
 // Records message boxes instead of showing them.
@@ -29,4 +30,10 @@ struct RecordingHandler {
             return claim;
         };
     }
+};
+
+// The main window with its beep counted: a refused operation beeps.
+struct CountingWindow : MainWindow {
+    void beep() override { ++beeps; }
+    int beeps = 0;
 };

@@ -13,15 +13,6 @@
 #include "ui/Program.h"
 #include "ui/UiTestSupport.h"
 
-namespace {
-
-struct CountingWindow : MainWindow {
-    void beep() override { ++beeps; }
-    int beeps = 0;
-};
-
-}  // namespace
-
 class ExchangeGuardTest : public QObject {
     Q_OBJECT
   private slots:

@@ -15,15 +15,6 @@
 #include "ui/UiTestSupport.h"
 #include "ui/monitor/MonitorWindow.h"
 
-namespace {
-
-struct CountingWindow : MainWindow {
-    void beep() override { ++beeps; }
-    int beeps = 0;
-};
-
-}  // namespace
-
 class MonitorWindowTest : public QObject {
     Q_OBJECT
   private slots:
