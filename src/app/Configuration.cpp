@@ -8,6 +8,7 @@
 #include <cmath>
 #include <limits>
 
+#include "platform/FileRules.h"
 #include "platform/IniFile.h"
 
 namespace {
@@ -36,8 +37,7 @@ int PositionIn(const QStringList& items, const QString& text) {
 }  // namespace
 
 QString ConfigFilePathIn(const QString& programFolder, const QString& userFolder) {
-    const QFileInfo folder(programFolder);
-    if (userFolder.isEmpty() || (folder.isDir() && folder.isWritable()))
+    if (userFolder.isEmpty() || MaySaveIn(programFolder))
         return QDir(programFolder).filePath(kFileName);
     QDir().mkpath(userFolder);
     return QDir(userFolder).filePath(kFileName);
@@ -59,6 +59,12 @@ QString DefaultPortSettings() {
 }
 QString DefaultDataFilePath() {
     return QDir::homePath();
+}
+
+QString StartFolderFor(const QString& programFolder) {
+    if (MaySaveIn(programFolder)) return programFolder;
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    return MaySaveIn(documents) ? documents : QDir::homePath();
 }
 
 std::optional<int> ParsePortNumber(const QString& text) {
@@ -111,7 +117,7 @@ void PrepareConfigFile(const QString& iniPath, const QString& programFolder,
         WritePortEntry(iniPath, 1, link1Initial);
         WritePortEntry(iniPath, 2, link2Initial);
     }
-    WriteDataFilePath(iniPath, QDir::toNativeSeparators(programFolder));
+    WriteDataFilePath(iniPath, QDir::toNativeSeparators(StartFolderFor(programFolder)));
 }
 
 PortPanelPositions PortPanelPositionsOf(int portNumber, const QString& settings) {

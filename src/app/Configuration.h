@@ -11,8 +11,9 @@
 // and "RS232C2", keys "CommPort" and "Settings"), the data file last chosen ("Path" "Path1")
 // and the devices that port numbers name ("Devices", keys "Com1" … "Com8").
 
-// "Rusk.INI" in the folder that holds the program, or, when that folder cannot be written (an
-// installed copy), in the per-user configuration folder, which is created. Needs the
+// "Rusk.INI" in the folder that holds the program, or, when files may not be saved there (a
+// folder that cannot be written, or the system's, as an installed copy's /usr/bin is even for
+// the superuser), in the per-user configuration folder, which is created. Needs the
 // application object.
 QString ConfigFilePath();
 // The same rule for given folders.
@@ -23,6 +24,9 @@ QString PortSection(int link);    // "RS232C1", "RS232C2"
 int DefaultPortNumber(int link);  // 1, 2
 QString DefaultPortSettings();    // "19200,o,7,1"
 QString DefaultDataFilePath();    // the home folder, when "Path1" is missing
+// The folder start-up writes to "Path1": the program folder where files may be saved there,
+// else the user's documents folder, else the home folder.
+QString StartFolderFor(const QString& programFolder);
 
 // Reading, as start-up does: NULs count as blanks; blanks around a port number are ignored and
 // so are trailing blanks of the settings and blanks around the path. At most 99 characters of
@@ -39,7 +43,7 @@ void WritePortEntry(const QString& iniPath, int link, const PortEntry& entry);
 void WriteDataFilePath(const QString& iniPath, const QString& path);
 
 // Start-up's share of the file: a missing file receives both links' initial entries; "Path1"
-// receives the program folder every time.
+// receives StartFolderFor(programFolder) every time.
 void PrepareConfigFile(const QString& iniPath, const QString& programFolder,
                        const PortEntry& link1Initial, const PortEntry& link2Initial);
 

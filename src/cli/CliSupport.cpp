@@ -8,6 +8,7 @@
 #include "app/Configuration.h"
 #include "cli/ExitCodes.h"
 #include "history/Compare.h"
+#include "platform/FileRules.h"
 #include "platform/OperationError.h"
 #include "storage/DataFile.h"
 
@@ -108,8 +109,10 @@ PortResolver ResolverFor(const DeviceOptions& o) {
 }  // namespace
 
 bool IsDeviceName(const QString& name) {
+    // A serial device is a character device, whatever name leads to it (a link that socat
+    // makes, /dev/serial/by-id/…); a name under /dev is one even while it is unplugged.
     return PortNumberOf(name) || name.startsWith(QLatin1String("tcp://")) ||
-           name.startsWith(QLatin1String("/dev/"));
+           name.startsWith(QLatin1String("/dev/")) || IsCharacterDevice(name);
 }
 
 bool LoadWhole(SettingsStore& store, const QString& path, QTextStream& err) {

@@ -57,7 +57,7 @@ std::optional<int> ReadModelOption(const QCommandLineParser& p, IndicatorModel* 
                                    QTextStream& err);
 
 // Whether a name on the command line is a device rather than a data file: a port name (Com3),
-// a tcp:// address, or a path under /dev.
+// a tcp:// address, a path under /dev, or any name that leads to a character device.
 bool IsDeviceName(const QString& name);
 
 // Loads a data file into `store`; false (the messages told) when it could not be used whole.

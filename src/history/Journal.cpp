@@ -16,7 +16,7 @@
 #include <cerrno>
 #include <cstdio>
 
-#include "storage/FailureReason.h"
+#include "platform/FailureReason.h"
 
 // The file: one row per snapshot in "snapshots", its values in "snapshot_values" in the order
 // they were exchanged. The application id tells a journal from any other SQLite file.

@@ -1,16 +1,13 @@
 #include "monitor/SampleCsv.h"
 
 #include <QDateTime>
-#include <QSaveFile>
 
 #include "monitor/Weights.h"
+#include "platform/FileRules.h"
 
 namespace monitor {
 
 QString SaveSamplesCsv(const QString& path, const std::deque<Sample>& samples, int places) {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Text))
-        return QStringLiteral("「%1」に保存できません（%2）。").arg(path, file.errorString());
     QByteArray out = "time,weight,status2,status3\n";
     for (const Sample& s : samples) {
         out += QDateTime::fromMSecsSinceEpoch(s.ms)
@@ -20,8 +17,10 @@ QString SaveSamplesCsv(const QString& path, const std::deque<Sample>& samples, i
         // Status words are digit strings; quoting keeps their leading zeros in a spreadsheet.
         out += ",\"" + s.status2.toLatin1() + "\",\"" + s.status3.toLatin1() + "\"\n";
     }
-    if (file.write(out) != out.size() || !file.commit())
-        return QStringLiteral("「%1」に保存できません（%2）。").arg(path, file.errorString());
+    if (QString why = ReplaceFileContent(path, out); !why.isEmpty()) {
+        if (why.endsWith(u'。')) why.chop(1);
+        return QStringLiteral("「%1」に保存できません（%2）。").arg(path, why);
+    }
     return {};
 }
 

@@ -8,8 +8,9 @@
 namespace monitor {
 
 // Writes the samples as CSV: a header, then time (local, to the millisecond), weight with
-// `places` decimals, status 2 and status 3, one sample a line. The file is replaced only when
-// the whole of it is written; returns an empty text, or why the save failed (in Japanese).
+// `places` decimals, status 2 and status 3, one sample a line. The file is replaced by the file
+// rules (platform/FileRules.h), only when the whole of it is written; returns an empty text, or
+// why the save failed (in Japanese).
 QString SaveSamplesCsv(const QString& path, const std::deque<Sample>& samples, int places);
 
 }  // namespace monitor

@@ -1,16 +1,16 @@
 #include "platform/IniFile.h"
 
-#include <QFile>
-#include <QFileInfo>
 #include <QList>
-#include <QSaveFile>
 #include <optional>
 
 #include "platform/AnsiText.h"
+#include "platform/FileRules.h"
 
 namespace {
 
 const QByteArray kUtf8Bom("\xEF\xBB\xBF");
+// Far beyond any configuration file the program writes.
+constexpr qint64 kMaxFileBytes = 1024 * 1024;
 
 struct Line {
     QString text;  // without its line end
@@ -51,11 +51,10 @@ QString DecodeText(const QByteArray& bytes, bool* clean) {
 }
 
 Load LoadDocument(const QString& path, Document* doc) {
-    QFile file(path);
-    if (!file.exists()) return Load::Missing;
-    if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly)) return Load::Unreadable;
-    QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError) return Load::Unreadable;
+    FileRead read = ReadFileContent(path, kMaxFileBytes);
+    if (read.missing) return Load::Missing;
+    if (!read.failure.isEmpty()) return Load::Unreadable;
+    QByteArray bytes = std::move(read.bytes);
     if (bytes.startsWith(kUtf8Bom)) {
         doc->bom = true;
         bytes.remove(0, kUtf8Bom.size());
@@ -220,12 +219,6 @@ void WriteProfileString(const QString& path, const QString& section, const QStri
     if (load == Load::Unreadable || !doc.clean) return;
     if (!Apply(&doc, sectionName, keyName, value) && load == Load::Loaded) return;
 
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) return;
-    const QByteArray bytes = Encode(doc);
-    if (file.write(bytes) != bytes.size()) {
-        file.cancelWriting();
-        return;
-    }
-    file.commit();
+    // Never through a symbolic link: the file is the program's own, whoever runs it.
+    ReplaceFileContent(path, Encode(doc), Links::Refuse);
 }

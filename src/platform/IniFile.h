@@ -25,9 +25,10 @@ inline constexpr int kProfileBufferSize = 100;
 QString ReadProfileString(const QString& path, const QString& section, const QString& key,
                           const QString& defaultValue, int bufferSize = kProfileBufferSize);
 
-// Failures are silent and leave the file as it was: the new content goes to a temporary file
-// beside it that replaces it only when complete. Nothing is written for an empty or malformed
-// name, for a value with a line break or NUL (it would forge other lines), or when an existing
-// file cannot be read or decoded.
+// Failures are silent and leave the file as it was. The file is replaced by the program's file
+// rules (platform/FileRules.h), except that a symbolic link is never written through. Nothing
+// is written for an empty or malformed name, for a value with a line break or NUL (it would
+// forge other lines), or when an existing file cannot be read or decoded, or is not a regular
+// file of at most 1 MiB.
 void WriteProfileString(const QString& path, const QString& section, const QString& key,
                         const QString& value);

@@ -1,18 +1,10 @@
 #include "report/Csv.h"
 
-#include <QSaveFile>
-#include <cerrno>
-
 #include "platform/AnsiText.h"
-#include "storage/FailureReason.h"
+#include "platform/FileRules.h"
 
 namespace csv {
 namespace {
-
-QString Reason(const QSaveFile& file, int savedErrno) {
-    if (savedErrno != 0) return FailureReason(SystemFailure::FromErrno(savedErrno));
-    return file.errorString();
-}
 
 // Splits decoded text; false when a quoted field is still open at the end.
 bool Split(const QString& text, QChar sep, Table* out) {
@@ -88,19 +80,7 @@ QString Record(const QStringList& fields) {
 }
 
 QString SaveUtf8WithBom(const QString& path, const QString& text) {
-    QSaveFile file(path);
-    errno = 0;
-    if (!file.open(QIODevice::WriteOnly)) return Reason(file, errno);
-    const QByteArray bytes = QByteArray("\xEF\xBB\xBF") + text.toUtf8();
-    errno = 0;
-    if (file.write(bytes) != bytes.size()) {
-        const int e = errno;
-        file.cancelWriting();
-        return Reason(file, e);
-    }
-    errno = 0;
-    if (!file.commit()) return Reason(file, errno);
-    return {};
+    return ReplaceFileContent(path, QByteArray("\xEF\xBB\xBF") + text.toUtf8());
 }
 
 QChar GuessSeparator(const QString& text) {

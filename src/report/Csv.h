@@ -18,8 +18,10 @@ QString Field(const QString& text);
 // One record: the fields joined by commas, ending in CR LF.
 QString Record(const QStringList& fields);
 
-// Writes `text` to `path` as UTF-8 with a byte order mark, replacing the file only once all is
-// written. Returns an empty text on success, otherwise the operator's words for why it failed.
+// Writes `text` to `path` as UTF-8 with a byte order mark, by the file rules
+// (platform/FileRules.h): the file is replaced only once all is written, and only a regular
+// file that may be written is replaced. Returns an empty text on success, otherwise the
+// operator's words for why it failed.
 QString SaveUtf8WithBom(const QString& path, const QString& text);
 
 // The records of a CSV file read as it is, with the number of the line each starts on.

@@ -1,17 +1,17 @@
 #include "report/ProductCsv.h"
 
-#include <QFile>
 #include <algorithm>
-#include <cerrno>
 
 #include "model/Catalogue.h"
 #include "model/Validation.h"
+#include "platform/FileRules.h"
 #include "report/Csv.h"
-#include "storage/FailureReason.h"
 
 namespace {
 
 constexpr int kShownFaults = 5;  // bad cells listed in the message; the rest are counted
+// A product file is some kilobytes; anything far beyond is not one.
+constexpr qint64 kMaxFileBytes = 4 * 1024 * 1024;
 
 const QString& NumberCaption() {
     static const QString caption = QStringLiteral("銘柄番号");
@@ -150,14 +150,11 @@ int ApplyProductRows(SettingsStore& store, const std::vector<ProductCsvRow>& row
 }
 
 ProductCsvImport ImportProductsCsv(SettingsStore& store, const QString& path) {
-    QFile file(path);
-    errno = 0;
-    if (!file.open(QIODevice::ReadOnly)) {
-        const QString reason =
-            errno != 0 ? FailureReason(SystemFailure::FromErrno(errno)) : file.errorString();
-        return {0, Refused(QStringLiteral("ファイルを開けません: ") + reason)};
-    }
-    const ProductCsvRead read = ReadProductsCsv(file.readAll(), store.model());
+    // By the file rules: a regular file of at most 4 MiB, never a named pipe to wait on.
+    const FileRead file = ReadFileContent(path, kMaxFileBytes);
+    if (!file.failure.isEmpty())
+        return {0, Refused(QStringLiteral("ファイルを開けません: ") + file.failure)};
+    const ProductCsvRead read = ReadProductsCsv(file.bytes, store.model());
     if (!read.ok()) return {0, read.message};
     return {ApplyProductRows(store, read.rows), {}};
 }

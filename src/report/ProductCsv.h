@@ -40,8 +40,9 @@ ProductCsvRead ReadProductsCsv(const QByteArray& bytes, IndicatorModel model);
 // Puts the rows into the store; returns how many products were given.
 int ApplyProductRows(SettingsStore& store, const std::vector<ProductCsvRow>& rows);
 
-// Reads the file at `path` and puts it into the store only when all of it passes. The result's
-// message is empty on success.
+// Reads the file at `path` (by the file rules, platform/FileRules.h: a regular file of at most
+// 4 MiB, never a named pipe to wait on) and puts it into the store only when all of it passes.
+// The result's message is empty on success.
 struct ProductCsvImport {
     int products = 0;  // products taken from the file
     QString message;   // why nothing was taken; empty on success

@@ -1,15 +1,14 @@
 #include "report/SheetPainter.h"
 
+#include <QBuffer>
 #include <QFontMetricsF>
 #include <QPageLayout>
 #include <QPagedPaintDevice>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QSaveFile>
-#include <cerrno>
 #include <vector>
 
-#include "storage/FailureReason.h"
+#include "platform/FileRules.h"
 
 namespace {
 
@@ -287,23 +286,17 @@ int PaintSheet(const SettingsSheet& sheet, QPagedPaintDevice& device) {
 }
 
 QString WriteSheetPdf(const SettingsSheet& sheet, const QString& path) {
-    QSaveFile file(path);
-    errno = 0;
-    if (!file.open(QIODevice::WriteOnly))
-        return errno != 0 ? FailureReason(SystemFailure::FromErrno(errno)) : file.errorString();
+    // Made whole in memory (a sheet is some hundreds of kilobytes), then written by the file
+    // rules, which check every write: the PDF writer itself does not tell a failing device.
+    QBuffer pdf;
+    pdf.open(QIODevice::WriteOnly);
     {
-        QPdfWriter writer(&file);
+        QPdfWriter writer(&pdf);
         writer.setResolution(600);
         writer.setTitle(sheet.title);
         writer.setCreator(ProgramVersionText());
         PrepareSheetPage(writer);
-        if (PaintSheet(sheet, writer) == 0) {
-            file.cancelWriting();
-            return QStringLiteral("PDF を作成できませんでした。");
-        }
+        if (PaintSheet(sheet, writer) == 0) return QStringLiteral("PDF を作成できませんでした。");
     }
-    errno = 0;
-    if (!file.commit())
-        return errno != 0 ? FailureReason(SystemFailure::FromErrno(errno)) : file.errorString();
-    return {};
+    return ReplaceFileContent(path, pdf.data());
 }

@@ -22,6 +22,7 @@ void PrepareSheetPage(QPagedPaintDevice& device);
 // 0 when the device could not be painted on.
 int PaintSheet(const SettingsSheet& sheet, QPagedPaintDevice& device);
 
-// Writes the sheet as a PDF file, replacing `path` only once all of it is written. Returns an
-// empty text on success, otherwise the operator's words for why it failed.
+// Writes the sheet as a PDF file by the file rules (platform/FileRules.h): `path` is replaced
+// only once all of it is written, and only when it is a regular file that may be written.
+// Returns an empty text on success, otherwise the operator's words for why it failed.
 QString WriteSheetPdf(const SettingsSheet& sheet, const QString& path);

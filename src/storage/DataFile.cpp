@@ -1,15 +1,19 @@
 #include "storage/DataFile.h"
 
-#include <QFile>
-#include <QFileInfo>
 #include <optional>
 
+#include "platform/FailureReason.h"
+#include "platform/FileRules.h"
 #include "storage/DataFileLayout.h"
-#include "storage/FailureReason.h"
 #include "storage/MdbReader.h"
 #include "storage/SqliteTables.h"
 
 namespace {
+
+// Far beyond any data file (one is some tens of kilobytes, an Access one rarely a few MB).
+constexpr qint64 kMaxFileBytes = 64 * 1024 * 1024;
+// Missing fields named in a refusal; the rest are counted.
+constexpr int kNamedColumns = 3;
 
 QString NotDataFile() {
     return QStringLiteral("このファイルはデータファイルではありません。");
@@ -40,39 +44,53 @@ QString MissingTable(const QString& table, const QString& loadedInstead) {
     return text;
 }
 
-// Where the products table holds something no data file holds; empty when it is sound.
-QString ProductsDamage(const DataTable& table) {
-    const QString name = datafile::ProductsTable();
-    const int fields = datafile::ProductFields().size();
-    if (table.oddValue || table.fields.size() < fields) return QStringLiteral("「%1」").arg(name);
+QString MissingColumnsText(const QString& table, const QStringList& missing) {
+    QStringList named;
+    for (const QString& name : missing.mid(0, kNamedColumns))
+        named << QStringLiteral("「%1」").arg(name);
+    const QString which =
+        missing.size() > kNamedColumns
+            ? named.join(QString()) + QStringLiteral("など %1 列").arg(missing.size())
+            : named.join(QStringLiteral("、")) + QStringLiteral("の列");
+    return QStringLiteral("このファイルの「%1」の表には%2がありません。何も読み込みませんでした。")
+        .arg(table, which);
+}
+
+QStringList SettingNames(IndicatorModel model) {
+    QStringList names;
+    for (const auto& field : datafile::SettingFields(model)) names << field.name;
+    return names;
+}
+
+// Why nothing may be taken from a table: a field it lacks, or a value no data file holds;
+// empty when it is sound. `columns` are the fields asked for, in the order of the row's cells.
+QString Refusal(const QString& name, const DataTable& table, const QStringList& columns,
+                bool perProduct) {
+    if (table.oddValue) return Damaged(QStringLiteral("「%1」").arg(name));
+    if (const QStringList missing = MissingColumns(table.fields, columns); !missing.isEmpty())
+        return MissingColumnsText(name, missing);
     for (size_t i = 0; i < table.rows.size(); ++i)
-        for (int k = 0; k < fields; ++k) {
+        for (int k = 0; k < columns.size(); ++k) {
             const auto& cell = table.rows[i][k];
-            if (cell && !datafile::FileCanHold(*cell))
-                return QStringLiteral("「%1」の銘柄 %2「%3」")
-                    .arg(name)
-                    .arg(i)
-                    .arg(table.fields[k]);
+            if (!cell || datafile::FileCanHold(*cell)) continue;
+            return Damaged(
+                perProduct
+                    ? QStringLiteral("「%1」の銘柄 %2「%3」").arg(name).arg(i).arg(columns[k])
+                    : QStringLiteral("「%1」の「%2」").arg(name, columns[k]));
         }
     return {};
 }
 
+// A settings table belongs to the selected model when it holds a field of that model's layout
+// which the other model's layout lacks.
 bool ModelMatches(const DataTable& table, IndicatorModel model) {
-    const auto& layout = datafile::SettingFields(model);
-    const int count = static_cast<int>(layout.size());
-    if (table.fields.size() != count && table.fields.size() != count + 1) return false;
-    return table.fields.constFirst() == layout.front().name;
-}
-
-QString SettingsDamage(const DataTable& table, IndicatorModel model) {
-    const QString name = datafile::SettingsTable();
-    if (table.oddValue) return QStringLiteral("「%1」").arg(name);
-    if (table.rows.empty()) return {};
-    const auto& row = table.rows.front();
-    for (size_t n = 0; n < datafile::SettingFields(model).size(); ++n)
-        if (row[n] && !datafile::FileCanHold(*row[n]))
-            return QStringLiteral("「%1」の「%2」").arg(name, table.fields[n]);
-    return {};
+    const IndicatorModel other =
+        model == IndicatorModel::F800 ? IndicatorModel::F805 : IndicatorModel::F800;
+    const QStringList otherNames = SettingNames(other);
+    QStringList own;
+    for (const QString& name : SettingNames(model))
+        if (!otherNames.contains(name, Qt::CaseInsensitive)) own << name;
+    return MissingColumns(table.fields, own).size() < own.size();
 }
 
 void CopyProducts(const DataTable& table, SettingsStore& store) {
@@ -105,6 +123,9 @@ TablesRead ReadTables(const QString& path, const std::vector<TableRequest>& requ
         case DataFileFormat::NotRegular:
             refusal = CannotOpen() + u'\n' + NotRegularFileReason();
             return {};
+        case DataFileFormat::TooLarge:
+            refusal = CannotOpen() + u'\n' + TooLargeReason(kMaxFileBytes);
+            return {};
         case DataFileFormat::Unreadable:
             break;
     }
@@ -116,12 +137,13 @@ TablesRead ReadTables(const QString& path, const std::vector<TableRequest>& requ
 
 DataFileFormat DetectDataFileFormat(const QString& path) {
     // Reading a named pipe or a device would wait for data that may never come, with the window
-    // stopped: such a name is refused before anything opens it.
-    const QFileInfo info(path);
-    if (info.exists() && !info.isFile()) return DataFileFormat::NotRegular;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) return DataFileFormat::Unreadable;
-    const QByteArray head = file.read(19);
+    // stopped: the file rules refuse such a name before anything opens it.
+    constexpr qint64 kHeadBytes = 19;
+    const FileRead read = ReadFileHead(path, kMaxFileBytes, kHeadBytes);
+    if (read.failure == NotRegularFileReason()) return DataFileFormat::NotRegular;
+    if (read.failure == TooLargeReason(kMaxFileBytes)) return DataFileFormat::TooLarge;
+    if (!read.failure.isEmpty()) return DataFileFormat::Unreadable;
+    const QByteArray& head = read.bytes;
     if (head.startsWith(QByteArrayLiteral("SQLite format 3\0"))) return DataFileFormat::Sqlite;
     if (head.startsWith(QByteArrayLiteral("\x00\x01\x00\x00")) &&
         (head.mid(4) == "Standard Jet DB" || head.mid(4) == "Standard ACE DB"))
@@ -143,9 +165,13 @@ DataFileLoad LoadDataFile(SettingsStore& store, const QString& path, int mode) {
     const bool wantSettings = mode == loadmode::kAll || mode == loadmode::kSettings;
     if (!wantProducts && !wantSettings) return out;
 
+    const IndicatorModel model = store.model();
+    const QStringList productColumns = datafile::ProductFields();
+    const QStringList settingColumns = SettingNames(model);
     std::vector<TableRequest> requests;
-    if (wantProducts) requests.push_back({datafile::ProductsTable(), SettingsStore::kProducts});
-    if (wantSettings) requests.push_back({datafile::SettingsTable(), 1});
+    if (wantProducts)
+        requests.push_back({datafile::ProductsTable(), SettingsStore::kProducts, productColumns});
+    if (wantSettings) requests.push_back({datafile::SettingsTable(), 1, settingColumns});
     QString refusal;
     TablesRead read = ReadTables(path, requests, refusal);
     if (!refusal.isEmpty() || !read.failure.isEmpty()) {
@@ -160,13 +186,14 @@ DataFileLoad LoadDataFile(SettingsStore& store, const QString& path, int mode) {
         return out;
     }
 
-    // Nothing is copied from a file that holds values no data file holds.
-    const IndicatorModel model = store.model();
+    // Nothing is copied from a file that lacks a field, or holds values no data file holds.
     const bool modelOk = settings && ModelMatches(*settings, model);
-    QString damage = products ? ProductsDamage(*products) : QString();
-    if (damage.isEmpty() && modelOk) damage = SettingsDamage(*settings, model);
-    if (!damage.isEmpty()) {
-        out.messages << Damaged(damage);
+    QString why =
+        products ? Refusal(datafile::ProductsTable(), *products, productColumns, true) : QString();
+    if (why.isEmpty() && modelOk)
+        why = Refusal(datafile::SettingsTable(), *settings, settingColumns, false);
+    if (!why.isEmpty()) {
+        out.messages << why;
         return out;
     }
 

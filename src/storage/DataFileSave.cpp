@@ -1,23 +1,14 @@
-#include <fcntl.h>
-#include <unistd.h>
-
 #include <QFile>
-#include <QFileInfo>
 #include <array>
-#include <cerrno>
-#include <cstdio>
-#include <cstdlib>
 
+#include "platform/FileRules.h"
 #include "storage/DataFile.h"
 #include "storage/DataFileLayout.h"
-#include "storage/FailureReason.h"
 #include "storage/SqliteTables.h"
 
 namespace {
 
 constexpr int kListedLeftOut = 10;
-// Symbolic links followed from the chosen name to the file itself, as the system does.
-constexpr int kMaxLinks = 40;
 
 using datafile::ValueFault;
 using Tables = std::vector<std::pair<QString, DataTable>>;
@@ -101,59 +92,13 @@ Tables TablesOf(const SettingsStore& store, LeftOut& leftOut) {
             {datafile::SettingsTable(), std::move(settings)}};
 }
 
-// The file a save to `path` writes: the final target of a symbolic link (which need not exist
-// yet), so that the link stays and points at the new file; otherwise `path` itself. Empty when
-// the links go round.
-QString FinalTarget(const QString& path) {
-    QString current = QFileInfo(path).absoluteFilePath();
-    for (int hops = 0; hops <= kMaxLinks; ++hops) {
-        const QFileInfo info(current);
-        if (!info.isSymLink()) return current;
-        current = info.symLinkTarget();
-    }
-    return {};
-}
-
-// Whether the operator may replace the file. The system's own check is not enough: it lets the
-// superuser write anything, yet a file without write permission is meant to stay as it is.
-bool MayReplace(const QFileInfo& file) {
-    if (!file.isWritable()) return false;
-    const auto permissions = file.permissions();
-    if (file.ownerId() == ::geteuid()) return permissions.testFlag(QFile::WriteOwner);
-    return permissions.testAnyFlags(QFile::WriteOwner | QFile::WriteGroup | QFile::WriteOther);
-}
-
-// Writes the tables to a temporary file beside the target, then puts it in the target's place.
+// Writes the tables into the temporary file the file rules give, which then replaces the target.
 QString WriteReplacing(const QString& path, const Tables& tables) {
-    const QString target = FinalTarget(path);
-    if (target.isEmpty()) return FailureReason(SystemFailure::FromErrno(ELOOP));
-    const QFileInfo info(target);
-    if (info.isDir()) return QStringLiteral("同じ名前のフォルダーがあります。");
-    if (info.exists()) {
-        if (!info.isFile()) return NotRegularFileReason();
-        if (!MayReplace(info))
-            return QStringLiteral("このファイルは読み取り専用のため上書きできません。");
-    }
-    QByteArray temp = QFile::encodeName(info.absolutePath() + QStringLiteral("/.") +
-                                        info.fileName() + QStringLiteral(".XXXXXX"));
-    const int fd = ::mkostemp(temp.data(), O_CLOEXEC);
-    if (fd < 0) return FailureReason(SystemFailure::FromErrno(errno));
-    ::close(fd);
-    const QString tempPath = QFile::decodeName(temp);
-    QString failure = WriteSqliteTables(tempPath, tables);
-    if (failure.isEmpty()) {
-        const auto permissions = info.exists() ? info.permissions()
-                                               : QFile::ReadOwner | QFile::WriteOwner |
-                                                     QFile::ReadGroup | QFile::ReadOther;
-        QFile::setPermissions(tempPath, permissions);
-        if (std::rename(temp.constData(), QFile::encodeName(target).constData()) != 0)
-            failure = FailureReason(SystemFailure::FromErrno(errno));
-    }
-    if (!failure.isEmpty()) {
-        QFile::remove(tempPath);
-        QFile::remove(tempPath + QStringLiteral("-journal"));
-    }
-    return failure;
+    return ReplaceFile(path, [&tables](const QString& temp) {
+        const QString failure = WriteSqliteTables(temp, tables);
+        if (!failure.isEmpty()) QFile::remove(temp + QStringLiteral("-journal"));
+        return failure;
+    });
 }
 
 }  // namespace

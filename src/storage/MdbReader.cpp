@@ -146,6 +146,29 @@ bool Parse(DumpCursor& in, const std::vector<TableRequest>& requests, TablesRead
     return in.line(mdbdump::kEnd) && in.atEnd();
 }
 
+// Keeps the requested fields of each table, by name and in the order asked, each value cut to
+// kCellChars characters.
+void KeepRequestedColumns(const std::vector<TableRequest>& requests, TablesRead& read) {
+    for (size_t t = 0; t < read.tables.size() && t < requests.size(); ++t) {
+        if (!read.tables[t]) continue;
+        DataTable& table = *read.tables[t];
+        const std::vector<int> positions =
+            ColumnPositions(table.fields, requests[t].columns, &table.oddValue);
+        for (auto& row : table.rows) {
+            std::vector<std::optional<QString>> kept;
+            kept.reserve(positions.size());
+            for (const int at : positions) {
+                if (at < 0 || !row[at]) {
+                    kept.emplace_back();
+                    continue;
+                }
+                kept.emplace_back(row[at]->left(kCellChars));
+            }
+            row = std::move(kept);
+        }
+    }
+}
+
 }  // namespace
 
 bool ParseMdbDump(const QByteArray& output, const std::vector<TableRequest>& requests,
@@ -228,6 +251,7 @@ TablesRead RunMdbDump(const QString& program, const QString& path,
         return Failure(Damaged());
     TablesRead read;
     if (!ParseMdbDump(output, requests, read)) return Failure(Damaged());
+    KeepRequestedColumns(requests, read);
     return read;
 }
 

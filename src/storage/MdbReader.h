@@ -21,11 +21,13 @@ TablesRead ReadMdbTables(const QString& path, const std::vector<TableRequest>& r
 QString MdbDumpProgram();
 void SetMdbDumpProgram(const QString& program);
 
-// The read of ReadMdbTables by `program`, given `timeLimitMs` to finish.
+// The read of ReadMdbTables by `program`, given `timeLimitMs` to finish. The helper writes
+// every field of a table; the requested ones are kept, by name (DataTable).
 TablesRead RunMdbDump(const QString& program, const QString& path,
                       const std::vector<TableRequest>& requests, int timeLimitMs);
 
-// Takes the helper's output apart into `read`. False when it is not a complete dump of the
+// Takes the helper's output apart into `read`, every field of each table in the file's order
+// (the requests' columns are not applied here). False when it is not a complete dump of the
 // requested tables in the helper's form (or holds more rows than asked for); `read` is then
 // left empty.
 bool ParseMdbDump(const QByteArray& output, const std::vector<TableRequest>& requests,

@@ -7,7 +7,8 @@
 #include <QVariant>
 #include <atomic>
 
-#include "storage/FailureReason.h"
+#include "platform/FailureReason.h"
+#include "platform/FileRules.h"
 
 namespace {
 
@@ -25,7 +26,9 @@ class Connection {
         static std::atomic<int> counter{0};
         name_ = QStringLiteral("rusk-datafile-%1").arg(counter++);
         QSqlDatabase db = QSqlDatabase::addDatabase(kDriver, name_);
-        db.setDatabaseName(path);
+        // An absolute name: SQLite takes a name beginning with "file:" as a URI, which could
+        // name another file, and ":memory:" as no file at all.
+        db.setDatabaseName(AbsoluteFileName(path));
         if (readOnly) db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_READONLY"));
         if (!db.open()) failure_ = Reason(db.lastError());
     }
@@ -77,19 +80,59 @@ bool TableNames(const QSqlDatabase& db, QStringList& names, QString& failure) {
     return true;
 }
 
-bool ReadTable(const QSqlDatabase& db, const TableRequest& request, DataTable& table,
-               QString& failure) {
+// The table's fields in position order, with whether each is stored (not computed on reading:
+// a virtual table's hidden field or a generated one, which the file could make arbitrarily
+// large or slow).
+bool FieldsOf(const QSqlDatabase& db, const QString& table, QStringList& names,
+              std::vector<bool>& stored, QString& failure) {
+    constexpr int kStoredGenerated = 3;
     QSqlQuery q(db);
     q.setForwardOnly(true);
-    if (!q.exec(QStringLiteral("SELECT * FROM ") + Quoted(request.name))) {
+    if (!q.exec(QStringLiteral("PRAGMA table_xinfo(%1)").arg(Quoted(table)))) {
         failure = ErrorText(q);
         return false;
     }
-    const QSqlRecord record = q.record();
-    for (int i = 0; i < record.count(); ++i) table.fields << record.fieldName(i);
+    while (q.next()) {
+        names << q.value(1).toString();
+        const int hidden = q.value(6).toInt();
+        stored.push_back(hidden == 0 || hidden == kStoredGenerated);
+    }
+    if (q.lastError().isValid()) {
+        failure = ErrorText(q);
+        return false;
+    }
+    return true;
+}
+
+// Reads the requested fields by name, each cell cut to kCellChars characters by SQLite itself,
+// and no more rows than asked for: what a load takes is bounded whatever the file holds.
+bool ReadTable(const QSqlDatabase& db, const TableRequest& request, DataTable& table,
+               QString& failure) {
+    std::vector<bool> stored;
+    if (!FieldsOf(db, request.name, table.fields, stored, failure)) return false;
+    const std::vector<int> positions =
+        ColumnPositions(table.fields, request.columns, &table.oddValue);
+    QStringList cells;
+    for (const int at : positions) {
+        if (at >= 0 && !stored[at]) table.oddValue = true;
+        cells << (at >= 0 && stored[at] ? QStringLiteral("substr(%1, 1, %2)")
+                                              .arg(Quoted(table.fields[at]))
+                                              .arg(kCellChars)
+                                        : QStringLiteral("NULL"));
+    }
+    if (cells.isEmpty()) cells << QStringLiteral("NULL");
+    QSqlQuery q(db);
+    q.setForwardOnly(true);
+    if (!q.exec(QStringLiteral("SELECT %1 FROM %2 LIMIT %3")
+                    .arg(cells.join(u", "), Quoted(request.name))
+                    .arg(qMax(0, request.maxRows)))) {
+        failure = ErrorText(q);
+        return false;
+    }
+    const int count = static_cast<int>(request.columns.size());
     while (static_cast<int>(table.rows.size()) < request.maxRows && q.next()) {
         std::vector<std::optional<QString>> row;
-        for (int i = 0; i < record.count(); ++i) {
+        for (int i = 0; i < count; ++i) {
             const QVariant v = q.value(i);
             if (v.isNull()) {
                 row.emplace_back();
@@ -176,14 +219,21 @@ QString WriteSqliteTables(const QString& path,
     Connection connection(path, false);
     if (!connection.failure().isEmpty()) return connection.failure();
     QSqlDatabase db = connection.db();
-    if (!db.transaction()) return Reason(db.lastError());
+    // The transaction by statements of its own: the driver's own calls drop SQLite's result
+    // code, which tells a full disk from other failures.
+    QSqlQuery q(db);
+    if (!q.exec(QStringLiteral("BEGIN"))) return ErrorText(q);
     for (const auto& [name, table] : tables) {
         const QString failure = WriteTable(db, name, table);
         if (!failure.isEmpty()) {
-            db.rollback();
+            q.exec(QStringLiteral("ROLLBACK"));
             return failure;
         }
     }
-    if (!db.commit()) return Reason(db.lastError());
+    if (!q.exec(QStringLiteral("COMMIT"))) {
+        const QString failure = ErrorText(q);
+        q.exec(QStringLiteral("ROLLBACK"));
+        return failure;
+    }
     return {};
 }

@@ -112,8 +112,17 @@ HistoryView::HistoryView(Journal& journal, SettingsStore& windowStore, std::func
     connect(device_, &QComboBox::currentIndexChanged, this, &HistoryView::reload);
 
     askSavePath_ = [this] {
-        return QFileDialog::getSaveFileName(this, QStringLiteral("データファイルとして保存"),
-                                            QString(), QStringLiteral("データファイル (*.mdb)"));
+        // A name typed without a suffix gets ".mdb", as the open dialog lists only those; the
+        // dialog asks before replacing under the name it completed.
+        QFileDialog dialog(this, QStringLiteral("データファイルとして保存"), QString(),
+                           QStringLiteral("データファイル (*.mdb)"));
+        dialog.setObjectName(QStringLiteral("SaveSnapshotDialog"));
+        dialog.setAcceptMode(QFileDialog::AcceptSave);
+        dialog.setFileMode(QFileDialog::AnyFile);
+        dialog.setDefaultSuffix(QStringLiteral("mdb"));
+        if (RunModal(dialog, this) != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+            return QString();
+        return dialog.selectedFiles().constFirst();
     };
 
     auto* top = new QHBoxLayout;

@@ -11,9 +11,9 @@
 #include <set>
 
 #include "StorageTestSupport.h"
+#include "platform/FailureReason.h"
 #include "storage/DataFile.h"
 #include "storage/DataFileLayout.h"
-#include "storage/FailureReason.h"
 
 using namespace storagetest;
 
@@ -184,30 +184,35 @@ class DataFileTest : public QObject {
         QCOMPARE(store.setting(2, 4), SettingText(u'A', 2, 4));
     }
 
-    // Tables written by hand: without "INDICATOR", fields named otherwise, other row counts.
-    void readsByPosition() {
-        const QString file = path("hand.mdb");
-        QFile::remove(file);
-        QStringList settingColumns, values;
-        for (const auto& f : datafile::SettingFields(IndicatorModel::F805)) {
-            settingColumns << '"' + f.name + '"';
-            values << "'" + SettingText(u'A', f.group, f.slot) + "'";
-        }
-        settingColumns[1] = "\"下限\"";  // names after the first do not matter
-        settingColumns[3] = "\"上下限比較ﾓｰﾄﾞ\"";
-        QStringList sql{"CREATE TABLE 銘柄 (a, b, c, d, e, f, g, h, extra)",
-                        "CREATE TABLE 設定値 (" + settingColumns.join(',') + ")",
-                        "INSERT INTO 設定値 VALUES (" + values.join(',') + ")"};
-        for (int p = 0; p < 3; ++p) {
-            QStringList row;
-            for (int k = 0; k < 8; ++k) row << "'" + ProductText(u'A', p, k) + "'";
-            sql << "INSERT INTO 銘柄 VALUES (" + row.join(',') + ", 'xxxxxxxx')";
-        }
+    // Fields are read by name, whatever their order or case, and only the known ones: an Access
+    // file's "ID" first, no "INDICATOR", an unknown field computed on reading.
+    void readsByName_data() {
+        QTest::addColumn<QStringList>("sql");  // run on a saved F805 file
+        QStringList settings;
+        for (const auto& f : datafile::SettingFields(IndicatorModel::F805))
+            settings.prepend(f.name == "LOCK" ? "LOCK AS lock" : '"' + f.name + '"');
+        QTest::newRow("another order, an ID first, another case") << QStringList{
+            "CREATE TABLE p AS SELECT rowid AS ID, 補正投入時間, 自動落差規制値, "
+            "落差, 不足, 過量, 定量, 定量前, 大投入 FROM 銘柄 ORDER BY rowid",
+            "DROP TABLE 銘柄",
+            "ALTER TABLE p RENAME TO 銘柄",
+            "CREATE TABLE s AS SELECT " + settings.join(',') + " FROM 設定値",
+            "DROP TABLE 設定値",
+            "ALTER TABLE s RENAME TO 設定値"};
+        // Were it computed, the load would fail: it overflows (as a hostile file's would take
+        // gigabytes).
+        const QString odd = " GENERATED ALWAYS AS (abs(-9223372036854775807 - 1)) VIRTUAL";
+        QTest::newRow("an unknown field computed on reading") << QStringList{
+            "ALTER TABLE 銘柄 ADD COLUMN big" + odd, "ALTER TABLE 設定値 ADD COLUMN big" + odd};
+    }
+    void readsByName() {
+        QFETCH(QStringList, sql);
+        const QString file = savedFile(805, u'A', "named.mdb");
         QVERIFY(RunSql(file, sql));
         SettingsStore store = StoreOf(805, u'B');
         const DataFileLoad loaded = LoadDataFile(store, file, 1);
-        QVERIFY(loaded.messages.isEmpty());
-        for (int p = 0; p < 100; ++p) QCOMPARE(ProductTag(store, p), p < 3 ? u'A' : u'B');
+        QCOMPARE(loaded.messages, QStringList());
+        QVERIFY(AllProducts(store, u'A'));
         QVERIFY(AllSettings(store, u'A', u'B'));
     }
 
@@ -306,11 +311,26 @@ class DataFileTest : public QObject {
         QTest::newRow("binary value")
             << QByteArray() << QStringList{"UPDATE 銘柄 SET 定量 = x'0102' WHERE rowid = 1"} << 2
             << damaged + "「銘柄」）";
-        QTest::newRow("seven product fields")
+        const QString lacks =
+            "このファイルの「%1」の表には%2がありません。何も読み込みませんでした。";
+        QTest::newRow("fields named otherwise")
             << QByteArray()
-            << QStringList{"DROP TABLE 銘柄", "CREATE TABLE 銘柄 (a, b, c, d, e, f, g)",
-                           "INSERT INTO 銘柄 VALUES (1, 2, 3, 4, 5, 6, 7)"}
-            << 1 << damaged + "「銘柄」）";
+            << QStringList{"DROP TABLE 銘柄", "CREATE TABLE 銘柄 (a, b, c, d, e, f, g, h)",
+                           "INSERT INTO 銘柄 VALUES (1, 2, 3, 4, 5, 6, 7, 8)"}
+            << 2 << lacks.arg("銘柄", "「大投入」「定量前」「定量」など 8 列");
+        QTest::newRow("a product field missing")
+            << QByteArray() << QStringList{"ALTER TABLE 銘柄 DROP COLUMN 落差"} << 1
+            << lacks.arg("銘柄", "「落差」の列");
+        QTest::newRow("setting fields missing")
+            << QByteArray()
+            << QStringList{"ALTER TABLE 設定値 DROP COLUMN 下限",
+                           "ALTER TABLE 設定値 DROP COLUMN 上下限比較有無"}
+            << 4 << lacks.arg("設定値", "「上下限比較有無」、「下限」の列");
+        QTest::newRow("a known field computed on reading")
+            << QByteArray()
+            << QStringList{"ALTER TABLE 銘柄 DROP COLUMN 定量",
+                           "ALTER TABLE 銘柄 ADD COLUMN 定量 GENERATED ALWAYS AS ('00001') VIRTUAL"}
+            << 2 << damaged + "「銘柄」）";
     }
     void badFiles() {
         QFETCH(QByteArray, content);
@@ -390,8 +410,7 @@ class DataFileTest : public QObject {
         QVERIFY(SaveDataFile(StoreOf(800, u'A'), file).saved);
         QCOMPARE(Select(file, "SELECT name FROM sqlite_master WHERE type = 'table'"),
                  QList<QVariantList>({{"銘柄"}, {"設定値"}}));
-        QCOMPARE(QDir(dir_.path()).entryList({".old.mdb*"}, QDir::Files | QDir::Hidden),
-                 QStringList());
+        QCOMPARE(QDir(dir_.path()).entryList({".*"}, QDir::Files | QDir::Hidden), QStringList());
     }
 
     void valuesTheFileCannotHoldAreNamed_data() {
@@ -449,6 +468,9 @@ class DataFileTest : public QObject {
         QVERIFY(!saved.saved);
         QCOMPARE(saved.messages.size(), 1);
         QVERIFY(saved.messages[0].startsWith("ファイルを保存できませんでした。\n"));
+        // In the operator's words, not SQLite's.
+        QVERIFY2(!saved.messages[0].contains(QRegularExpression("[A-Za-z]")),
+                 qPrintable(saved.messages[0]));
         QCOMPARE(QDir(dir_.path()).entryList(QDir::Files | QDir::Hidden), before);
         SettingsStore store = StoreOf(805, u' ');
         QVERIFY(LoadDataFile(store, file, 1).messages.isEmpty());
@@ -546,6 +568,10 @@ class DataFileTest : public QObject {
         QTest::newRow("database or disk is full") << 0 << 13 << "空き容量";
         QTest::newRow("database is locked") << 0 << 5 << "使用中";
         QTest::newRow("disk image is malformed (extended)") << 0 << 11 + 256 << "壊れて";
+        QTest::newRow("Input/output error") << EIO << 0 << "読み書き";
+        QTest::newRow("disk I/O error (extended, a write)") << 0 << 10 + 3 * 256 << "読み書き";
+        QTest::newRow("attempt to write a readonly database (extended)")
+            << 0 << 8 + 3 * 256 << "読み取り専用";
         QTest::newRow("File too large (rare)") << EFBIG << 0 << "File too large";
     }
     void failureReasons() {
@@ -555,12 +581,30 @@ class DataFileTest : public QObject {
         QVERIFY(FailureReason({error, sqlite, QTest::currentDataTag()}).contains(words));
     }
 
-    void japaneseFileName() {
-        const QString file = path("データ　銘柄.mdb");
-        QVERIFY(SaveDataFile(StoreOf(805, u'A'), file).saved);
-        SettingsStore store = StoreOf(805, u'B');
-        QVERIFY(LoadDataFile(store, file, 1).messages.isEmpty());
-        QVERIFY(AllProducts(store, u'A'));
+    // A name is always a file name, relative to the current folder: never a URI that opens
+    // another file, and as long as the folder allows.
+    void fileNames_data() {
+        QTest::addColumn<QString>("name");
+        QTest::newRow("Japanese") << "データ　銘柄.mdb";
+        QTest::newRow("file: before a name") << "file:bait.mdb";
+        QTest::newRow("the longest a name may be") << QString(251, u'x') + ".mdb";
+    }
+    void fileNames() {
+        QFETCH(QString, name);
+        QTemporaryDir here;
+        const QString before = QDir::currentPath();
+        QVERIFY(QDir::setCurrent(here.path()));
+        const DataFileSave bait = SaveDataFile(StoreOf(805, u'A'), "bait.mdb");
+        const DataFileSave saved = SaveDataFile(StoreOf(805, u'B'), name);
+        SettingsStore store = StoreOf(805, u' ');
+        const DataFileLoad loaded = LoadDataFile(store, name, 1);
+        QDir::setCurrent(before);
+        QVERIFY(bait.saved);
+        QCOMPARE(saved.messages, QStringList());
+        QCOMPARE(loaded.messages, QStringList());
+        QVERIFY(AllProducts(store, u'B'));
+        QCOMPARE(QDir(here.path()).entryList(QDir::Files | QDir::Hidden).size(),
+                 name == "bait.mdb" ? 1 : 2);
     }
 };
 

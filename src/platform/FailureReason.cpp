@@ -1,11 +1,12 @@
-#include "storage/FailureReason.h"
+#include "platform/FailureReason.h"
 
+#include <QLocale>
 #include <cerrno>
 #include <cstring>
 
 namespace {
 
-enum class Cause { Other, Permission, ReadOnly, Missing, Full, InUse, Damaged };
+enum class Cause { Other, Permission, ReadOnly, Missing, Full, Io, InUse, Damaged };
 
 Cause CauseOfErrno(int value) {
     switch (value) {
@@ -20,6 +21,8 @@ Cause CauseOfErrno(int value) {
         case ENOSPC:
         case EDQUOT:
             return Cause::Full;
+        case EIO:
+            return Cause::Io;
         case EBUSY:
         case ETXTBSY:
             return Cause::InUse;
@@ -30,8 +33,8 @@ Cause CauseOfErrno(int value) {
 
 // SQLite's primary result codes (the low byte of an extended code).
 Cause CauseOfSqlite(int code) {
-    constexpr int kPerm = 3, kBusy = 5, kLocked = 6, kReadOnly = 8, kCorrupt = 11, kFull = 13,
-                  kNotADatabase = 26;
+    constexpr int kPerm = 3, kBusy = 5, kLocked = 6, kReadOnly = 8, kIoErr = 10, kCorrupt = 11,
+                  kFull = 13, kNotADatabase = 26;
     switch (code & 0xFF) {
         case kPerm:
             return Cause::Permission;
@@ -39,6 +42,8 @@ Cause CauseOfSqlite(int code) {
             return Cause::ReadOnly;
         case kFull:
             return Cause::Full;
+        case kIoErr:
+            return Cause::Io;
         case kBusy:
         case kLocked:
             return Cause::InUse;
@@ -72,6 +77,8 @@ QString FailureReason(const SystemFailure& failure) {
             return QStringLiteral("フォルダーまたはファイルが見つかりません。");
         case Cause::Full:
             return QStringLiteral("ディスクの空き容量が足りません。");
+        case Cause::Io:
+            return QStringLiteral("ディスクの読み書きに失敗しました。");
         case Cause::InUse:
             return QStringLiteral("ファイルが他のプログラムで使用中です。");
         case Cause::Damaged:
@@ -84,4 +91,21 @@ QString FailureReason(const SystemFailure& failure) {
 
 QString NotRegularFileReason() {
     return QStringLiteral("通常のファイルではありません（名前付きパイプや装置など）。");
+}
+
+QString ProtectedFileReason() {
+    return QStringLiteral("このファイルは読み取り専用のため上書きできません。");
+}
+
+QString FolderReason() {
+    return QStringLiteral("同じ名前のフォルダーがあります。");
+}
+
+QString TooLargeReason(qint64 maxBytes) {
+    return QStringLiteral("ファイルが大きすぎます（%1 まで）。")
+        .arg(QLocale::c().formattedDataSize(maxBytes, 0, QLocale::DataSizeTraditionalFormat));
+}
+
+QString SymbolicLinkReason() {
+    return QStringLiteral("シンボリックリンクには書き込みません。");
 }
