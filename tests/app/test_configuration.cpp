@@ -1,5 +1,7 @@
+#include <sys/stat.h>
 #include <unistd.h>
 
+#include <QStandardPaths>
 #include <QtTest>
 
 #include "app/Configuration.h"
@@ -35,6 +37,8 @@ class ConfigurationTest : public QObject {
         // A program folder that cannot be written sends the file to the user's folder.
         QCOMPARE(ConfigFilePathIn(dir_.filePath("gone"), user), user + "/Rusk.INI");
         QVERIFY(QFileInfo(user).isDir());
+        // An installed copy's folder is the system's, even for the superuser who may write it.
+        QCOMPARE(ConfigFilePathIn("/usr/bin", user), user + "/Rusk.INI");
         if (geteuid() != 0) {
             const QString locked = dir_.filePath("locked");
             QVERIFY(QDir().mkpath(locked));
@@ -104,30 +108,74 @@ class ConfigurationTest : public QObject {
 
     void firstStart() {
         const PortEntry initial{1, QStringLiteral("9600,n,8,1")};
-        PrepareConfigFile(ini_, "/opt/rusk", initial, initial);
-        QCOMPARE(FileBytes(ini_), QByteArray("[RS232C1]\nCommPort= 1\nSettings=9600,n,8,1\n\n"
-                                             "[RS232C2]\nCommPort= 1\nSettings=9600,n,8,1\n\n"
-                                             "[Path]\nPath1=/opt/rusk\n"));
+        PrepareConfigFile(ini_, dir_.path(), initial, initial);
+        QCOMPARE(FileBytes(ini_),
+                 "[RS232C1]\nCommPort= 1\nSettings=9600,n,8,1\n\n"
+                 "[RS232C2]\nCommPort= 1\nSettings=9600,n,8,1\n\n"
+                 "[Path]\nPath1=" +
+                     dir_.path().toUtf8() + "\n");
         // Both links come back with the written values, not the read defaults.
         QCOMPARE(ReadPortEntry(ini_, 2).portNumber, 1);
         QCOMPARE(ReadPortEntry(ini_, 2).settings, QStringLiteral("9600,n,8,1"));
-        QCOMPARE(ReadDataFilePath(ini_), QStringLiteral("/opt/rusk"));
+        QCOMPARE(ReadDataFilePath(ini_), dir_.path());
+    }
+
+    // "Path1" never names a folder where nothing can be saved: the dialogs would open there.
+    void startFolderIsOneToSaveIn_data() {
+        QTest::addColumn<QString>("programFolder");
+        QTest::newRow("installed") << "/usr/bin";
+        QTest::newRow("gone") << "/nowhere/rusk";
+    }
+    void startFolderIsOneToSaveIn() {
+        QFETCH(QString, programFolder);
+        PrepareConfigFile(ini_, programFolder, {1, "19200,o,7,1"}, {2, "19200,o,7,1"});
+        const QString folder = ReadDataFilePath(ini_);
+        QVERIFY2(folder == QDir::homePath() ||
+                     folder == QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation),
+                 qPrintable(folder));
+    }
+
+    // The file is written only as a regular file of its own name that its mode lets be written:
+    // never through a link, never a read-only file (for root too), never a pipe.
+    void writesOnlyItsOwnRegularFile_data() {
+        QTest::addColumn<QString>("kind");
+        QTest::newRow("link") << "link";
+        QTest::newRow("read-only") << "read-only";
+        QTest::newRow("named pipe") << "named pipe";
+    }
+    void writesOnlyItsOwnRegularFile() {
+        QFETCH(QString, kind);
+        const QString other = dir_.filePath("other");
+        const QByteArray before("[Path]\nPath1=/x\n");
+        PutFile(other, before);
+        if (kind == "link") QVERIFY(QFile::link(other, ini_));
+        if (kind == "read-only") {
+            PutFile(ini_, before);
+            QVERIFY(QFile::setPermissions(ini_, QFile::ReadOwner | QFile::ReadGroup));
+        }
+        if (kind == "named pipe") QVERIFY(::mkfifo(QFile::encodeName(ini_), 0644) == 0);
+        PrepareConfigFile(ini_, dir_.path(), {1, "19200,o,7,1"}, {2, "19200,o,7,1"});
+        WritePortEntry(ini_, 1, {3, "9600,E,8,2"});
+        QCOMPARE(FileBytes(other), before);
+        const QFileInfo info(ini_);
+        QCOMPARE(info.isSymLink(), kind == "link");
+        if (kind == "read-only") QCOMPARE(FileBytes(ini_), before);
+        if (kind == "named pipe") QVERIFY(!info.isFile());
     }
 
     void laterStartWritesOnlyPath() {
         const QByteArray before(
             "; kept\r\n[Path]\r\nPath1=C:\\old.mdb\r\n[Devices]\r\nCom1=/dev/ttyUSB0\r\n");
         PutFile(ini_, before);
-        PrepareConfigFile(ini_, "/opt/rusk", {7, "1200,e,7,1"}, {7, "1200,e,7,1"});
-        QCOMPARE(FileBytes(ini_),
-                 QByteArray(
-                     "; kept\r\n[Path]\r\nPath1=/opt/rusk\r\n[Devices]\r\nCom1=/dev/ttyUSB0\r\n"));
+        PrepareConfigFile(ini_, dir_.path(), {7, "1200,e,7,1"}, {7, "1200,e,7,1"});
+        QCOMPARE(FileBytes(ini_), "; kept\r\n[Path]\r\nPath1=" + dir_.path().toUtf8() +
+                                      "\r\n[Devices]\r\nCom1=/dev/ttyUSB0\r\n");
         QCOMPARE(ReadPortEntry(ini_, 1).portNumber, 1);
         QCOMPARE(ReadPortEntry(ini_, 2).portNumber, 2);
     }
 
     void applyingPortSettings() {
-        PrepareConfigFile(ini_, "/opt/rusk", {1, "19200,o,7,1"}, {1, "19200,o,7,1"});
+        PrepareConfigFile(ini_, dir_.path(), {1, "19200,o,7,1"}, {1, "19200,o,7,1"});
         WritePortEntry(ini_, 2, {3, "9600,E,8,2"});
         QVERIFY(FileBytes(ini_).contains("[RS232C2]\nCommPort= 3\nSettings=9600,E,8,2\n"));
         QCOMPARE(ReadPortEntry(ini_, 1).portNumber, 1);

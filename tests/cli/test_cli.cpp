@@ -1,9 +1,12 @@
+#include <sys/stat.h>
+
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
 #include <csignal>
 
+#include "cli/CliSupport.h"
 #include "cli/ExitCodes.h"
 #include "cli/FleetFile.h"
 #include "cli/TerminalView.h"
@@ -204,6 +207,63 @@ class CliTest : public QObject {
         const Run refused = RunCli(home, {"probe", "tcp://127.0.0.1:1"});
         QCOMPARE(refused.code, exitcode::kPort);
         QVERIFY2(refused.err.contains("127.0.0.1:1"), qPrintable(refused.err));
+    }
+
+    // A character device is a device whatever name leads to it; anything else is a file.
+    void namesOfDevicesAndFiles_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<bool>("device");
+        QTest::newRow("port name") << "Com3" << true;
+        QTest::newRow("unplugged under /dev") << "/dev/rusk-none" << true;
+        QTest::newRow("link to a device elsewhere") << "serial-link" << true;
+        QTest::newRow("data file") << "data.mdb" << false;
+        QTest::newRow("file: before a name") << "file:data.mdb" << false;
+    }
+    void namesOfDevicesAndFiles() {
+        QFETCH(QString, name);
+        QFETCH(bool, device);
+        QTemporaryDir home;
+        QVERIFY(QFile::link("/dev/null", home.filePath("serial-link")));
+        QVERIFY(SaveDataFile(SettingsStore(), home.filePath("data.mdb")).saved);
+        QCOMPARE(IsDeviceName(name.startsWith('/') || name.startsWith("Com") ? name
+                                                                             : home.filePath(name)),
+                 device);
+    }
+
+    // report -o replaces only what a data file's save would: a regular file its mode lets be
+    // written (for root too), keeping that mode; never a pipe or a device.
+    void reportReplacesOnlyWritableFiles_data() {
+        QTest::addColumn<int>("mode");  // 0: a named pipe
+        QTest::addColumn<int>("code");
+        QTest::newRow("writable") << 0640 << exitcode::kOk;
+        QTest::newRow("read-only") << 0444 << exitcode::kFile;
+        QTest::newRow("named pipe") << 0 << exitcode::kFile;
+    }
+    void reportReplacesOnlyWritableFiles() {
+        QFETCH(int, mode);
+        QFETCH(int, code);
+        QTemporaryDir home;
+        const QString data = home.filePath("data.mdb");
+        QVERIFY(SaveDataFile(SettingsStore(), data).saved);
+        const QString out = home.filePath("out.pdf");
+        const QByteArray name = QFile::encodeName(out);
+        if (mode == 0) {
+            QVERIFY(::mkfifo(name, 0644) == 0);
+        } else {
+            QFile old(out);
+            QVERIFY(old.open(QIODevice::WriteOnly) && old.write("old") == 3);
+            old.close();
+            QVERIFY(::chmod(name, mode_t(mode)) == 0);
+        }
+        const Run r = RunCli(home, {"report", data, "-o", out});
+        QCOMPARE(r.code, code);
+        struct stat st {};
+        QVERIFY(::stat(name, &st) == 0);
+        QCOMPARE(S_ISFIFO(st.st_mode), mode == 0);
+        if (mode != 0) {
+            QCOMPARE(int(st.st_mode & 0777), mode);
+            QCOMPARE(st.st_size > 3, code == exitcode::kOk);
+        }
     }
 
     void fleetWorksEachIndicatorAndReportsTheSilentOne() {

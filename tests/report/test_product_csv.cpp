@@ -1,8 +1,12 @@
+#include <fcntl.h>
 #include <iconv.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
+#include <future>
 
 #include "ReportTestSupport.h"
 #include "platform/AnsiText.h"
@@ -112,19 +116,33 @@ class ProductCsvTest : public QObject {
                                    << "2 行目「過量」: 00000 から 00999 までの数値ではありません";
         QTest::newRow("many") << head + "1,a,b\r\n2,c,d\r\n3,e,f\r\n"
                               << "4 行目「大投入」: 5 桁の数値ではありません\nほか 1 件";
+        QTest::newRow("beyond 4 MiB") << head + QByteArray(4 << 20, ' ') << "大きすぎ";
+        QTest::newRow("named pipe") << QByteArray() << "通常のファイルではありません";
     }
     void refusals() {
         QFETCH(QByteArray, bytes);
         QFETCH(QString, says);
         QTemporaryDir dir;
         QFile f(dir.filePath("bad.csv"));
-        QVERIFY(f.open(QIODevice::WriteOnly));
-        f.write(bytes);
-        f.close();
+        const bool pipe = QTest::currentDataTag() == QByteArrayLiteral("named pipe");
+        if (pipe) {
+            QVERIFY(::mkfifo(QFile::encodeName(f.fileName()), 0644) == 0);
+        } else {
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            f.write(bytes);
+            f.close();
+        }
         SettingsStore store;
         FillStore(store);
         const SettingsStore before = store;
-        const ProductCsvImport result = ImportProductsCsv(store, f.fileName());
+        auto import =
+            std::async(std::launch::async, [&] { return ImportProductsCsv(store, f.fileName()); });
+        if (pipe && import.wait_for(std::chrono::seconds(5)) != std::future_status::ready) {
+            // Lets the waiting reader see the end.
+            ::close(::open(QFile::encodeName(f.fileName()), O_WRONLY | O_NONBLOCK));
+            QFAIL("the import waits on the pipe");
+        }
+        const ProductCsvImport result = import.get();
         QVERIFY2(result.message.contains(says), qPrintable(result.message));
         QVERIFY(result.message.startsWith(QStringLiteral("銘柄を CSV から読み込めませんでした")));
         QVERIFY(SameProducts(store, before));

@@ -1,12 +1,19 @@
+#include <sys/resource.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
+#include <QDir>
 #include <QFile>
 #include <QGuiApplication>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
+#include <csignal>
+#include <deque>
 
 #include "ReportTestSupport.h"
+#include "monitor/SampleCsv.h"
+#include "report/ProductCsv.h"
 #include "report/SheetPainter.h"
 #include "storage/DataFile.h"
 
@@ -83,6 +90,69 @@ class SheetPdfTest : public QObject {
         QFile f(pdf);
         QVERIFY(f.open(QIODevice::ReadOnly));
         QCOMPARE(f.readAll(), before);
+    }
+
+    // Every writer replaces a file only when all of it is written, and only a regular file its
+    // mode lets be written (whoever runs the test); the replaced file keeps its mode.
+    void writersFollowTheFileRules_data() {
+        QTest::addColumn<QString>("writer");
+        QTest::addColumn<QString>("target");
+        for (const char* writer : {"PDF", "products CSV", "monitor samples"})
+            for (const char* target : {"full disk", "read-only", "named pipe", "writable"})
+                QTest::newRow(qPrintable(QStringLiteral("%1, %2").arg(writer, target)))
+                    << writer << target;
+    }
+    void writersFollowTheFileRules() {
+        QFETCH(QString, writer);
+        QFETCH(QString, target);
+        QTemporaryDir dir;
+        const QString file = dir.filePath("out");
+        const QByteArray name = QFile::encodeName(file);
+        if (target == "named pipe") {
+            QVERIFY(::mkfifo(name, 0644) == 0);
+        } else {
+            QFile old(file);
+            QVERIFY(old.open(QIODevice::WriteOnly) && old.write("old") == 3);
+            old.close();
+            QVERIFY(::chmod(name, target == "read-only" ? 0444 : 0640) == 0);
+        }
+        SettingsStore store;
+        FillStore(store);
+        const std::deque<monitor::Sample> samples(400, {0, 1.5, "00000", "00000"});
+        auto write = [&] {
+            if (writer == "PDF") return WriteSheetPdf(BuildSheet(store, {}), file);
+            if (writer == "products CSV") return SaveProductsCsv(store, file);
+            return monitor::SaveSamplesCsv(file, samples, 1);
+        };
+        QString why;
+        if (target == "full disk") {  // writes beyond 1 KiB fail, for root too
+            rlimit old{};
+            QVERIFY(getrlimit(RLIMIT_FSIZE, &old) == 0);
+            const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+            rlimit small = old;
+            small.rlim_cur = 1024;
+            QVERIFY(setrlimit(RLIMIT_FSIZE, &small) == 0);
+            why = write();
+            setrlimit(RLIMIT_FSIZE, &old);
+            std::signal(SIGXFSZ, oldHandler);
+        } else {
+            why = write();
+        }
+        QCOMPARE(why.isEmpty(), target == "writable");
+        struct stat st {};
+        QVERIFY(::stat(name, &st) == 0);
+        if (target == "named pipe") {
+            QVERIFY(S_ISFIFO(st.st_mode));
+        } else {
+            QCOMPARE(int(st.st_mode & 0777), target == "read-only" ? 0444 : 0640);
+            QFile f(file);
+            QVERIFY(f.open(QIODevice::ReadOnly));
+            QCOMPARE(f.size() > 3, target == "writable");
+        }
+        QCOMPARE(
+            QDir(dir.path())
+                .entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot),
+            QStringList{"out"});
     }
 
     // rusk-cli report writes the sheet of a data file without a display; a file it cannot read

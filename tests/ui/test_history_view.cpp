@@ -1,4 +1,5 @@
 #include <QComboBox>
+#include <QFileDialog>
 #include <QLabel>
 #include <QPushButton>
 #include <QTableWidget>
@@ -98,6 +99,29 @@ class HistoryViewTest : public QObject {
         QVERIFY(LoadDataFile(loaded, file, loadmode::kAll).messages.isEmpty());
         QCOMPARE(std::tuple(loaded.value("20"), loaded.product(4, 1)),
                  std::tuple(QString("00003"), QString("00150")));
+    }
+
+    // The save dialog completes a name typed without a suffix, so that 開く lists the file.
+    void saveDialogGivesDataFilesTheirSuffix() {
+        auto journal = recorded();
+        QVERIFY(journal);
+        SettingsStore store;
+        HistoryView view(*journal, store, [] {});
+        view.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&view));
+        clickRow(view.findChild<QTableWidget*>("HistoryTable"), 0);
+        QTimer typing;
+        QObject::connect(&typing, &QTimer::timeout, [&] {
+            auto* dialog = view.findChild<QFileDialog*>("SaveSnapshotDialog");
+            if (!dialog || !dialog->isVisible()) return;
+            typing.stop();
+            dialog->setDirectory(dir_.path());
+            dialog->selectFile("snapshot");
+            QMetaObject::invokeMethod(dialog, "accept");
+        });
+        typing.start(10);
+        QTest::mouseClick(view.findChild<QPushButton*>("SaveSnapshot"), Qt::LeftButton);
+        QTRY_VERIFY_WITH_TIMEOUT(QFileInfo(dir_.filePath("snapshot.mdb")).isFile(), 5000);
     }
 
     void unusableJournalIsToldInTheView() {
