@@ -123,22 +123,45 @@ bool MayReplace(const QFileInfo& file) {
     return permissions.testAnyFlags(QFile::WriteOwner | QFile::WriteGroup | QFile::WriteOther);
 }
 
-// Writes the tables to a temporary file beside the target, then puts it in the target's place.
-QString WriteReplacing(const QString& path, const Tables& tables) {
+// The file a save to `path` writes when it may be created or replaced; else empty, and `why`.
+QString CheckedTarget(const QString& path, QString* why) {
     const QString target = FinalTarget(path);
-    if (target.isEmpty()) return FailureReason(SystemFailure::FromErrno(ELOOP));
-    const QFileInfo info(target);
-    if (info.isDir()) return QStringLiteral("同じ名前のフォルダーがあります。");
-    if (info.exists()) {
-        if (!info.isFile()) return NotRegularFileReason();
-        if (!MayReplace(info))
-            return QStringLiteral("このファイルは読み取り専用のため上書きできません。");
+    if (target.isEmpty()) {
+        *why = FailureReason(SystemFailure::FromErrno(ELOOP));
+        return {};
     }
+    const QFileInfo info(target);
+    if (info.isDir()) *why = QStringLiteral("同じ名前のフォルダーがあります。");
+    if (info.exists() && !info.isDir()) {
+        if (!info.isFile())
+            *why = NotRegularFileReason();
+        else if (!MayReplace(info))
+            *why = QStringLiteral("このファイルは読み取り専用のため上書きできません。");
+    }
+    return why->isEmpty() ? target : QString();
+}
+
+// A new empty file beside the target, under a temporary name; its name, or empty and the reason.
+QByteArray TemporaryBeside(const QFileInfo& info, QString* why) {
     QByteArray temp = QFile::encodeName(info.absolutePath() + QStringLiteral("/.") +
                                         info.fileName() + QStringLiteral(".XXXXXX"));
     const int fd = ::mkostemp(temp.data(), O_CLOEXEC);
-    if (fd < 0) return FailureReason(SystemFailure::FromErrno(errno));
+    if (fd < 0) {
+        *why = FailureReason(SystemFailure::FromErrno(errno));
+        return {};
+    }
     ::close(fd);
+    return temp;
+}
+
+// Writes the tables to a temporary file beside the target, then puts it in the target's place.
+QString WriteReplacing(const QString& path, const Tables& tables) {
+    QString why;
+    const QString target = CheckedTarget(path, &why);
+    if (target.isEmpty()) return why;
+    const QFileInfo info(target);
+    const QByteArray temp = TemporaryBeside(info, &why);
+    if (temp.isEmpty()) return why;
     const QString tempPath = QFile::decodeName(temp);
     QString failure = WriteSqliteTables(tempPath, tables);
     if (failure.isEmpty()) {
@@ -157,6 +180,16 @@ QString WriteReplacing(const QString& path, const Tables& tables) {
 }
 
 }  // namespace
+
+QString DataFileSaveRefusal(const QString& path) {
+    QString why;
+    const QString target = CheckedTarget(path, &why);
+    const QByteArray temp =
+        target.isEmpty() ? QByteArray() : TemporaryBeside(QFileInfo(target), &why);
+    if (!why.isEmpty()) return SaveFailed(why);
+    QFile::remove(QFile::decodeName(temp));
+    return {};
+}
 
 DataFileSave SaveDataFile(const SettingsStore& store, const QString& path) {
     DataFileSave out;
