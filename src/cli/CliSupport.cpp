@@ -17,7 +17,8 @@
 #include "storage/DataFile.h"
 
 int Usage(QTextStream& err, const QString& message) {
-    err << message << Qt::endl << "rusk-cli --help で使い方を表示します。" << Qt::endl;
+    err << TerminalText(message) << Qt::endl
+        << "rusk-cli --help で使い方を表示します。" << Qt::endl;
     return exitcode::kUsage;
 }
 
