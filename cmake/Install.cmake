@@ -89,5 +89,6 @@ add_test(NAME packaging/desktop_data
 set_tests_properties(packaging/desktop_data PROPERTIES SKIP_RETURN_CODE 77)
 add_test(NAME packaging/deb_package
   COMMAND sh ${PROJECT_SOURCE_DIR}/tests/packaging/install_package.sh ${PROJECT_BINARY_DIR}
-          ${PROJECT_SOURCE_DIR}/tests/storage/fixtures/node-adodb.mdb)
+          ${PROJECT_SOURCE_DIR}/tests/storage/fixtures/node-adodb.mdb
+          $<IF:$<BOOL:${RUSK_HARDENED}>,hardened,plain>)
 set_tests_properties(packaging/deb_package PROPERTIES SKIP_RETURN_CODE 77 TIMEOUT 300)
