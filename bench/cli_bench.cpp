@@ -11,8 +11,11 @@
 
 namespace {
 
-// Runs rusk-cli with its journal in `home`; the seconds it took, negative when it failed.
+// Runs rusk-cli with its journal and an empty Rusk.INI in `home`; the seconds it took, negative
+// when it failed.
 double RunCli(const QTemporaryDir& home, const QStringList& args) {
+    QFile ini(home.filePath("Rusk.INI"));
+    if (!ini.exists() && ini.open(QIODevice::WriteOnly)) ini.close();
     QProcess p;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert("XDG_DATA_HOME", home.filePath("data"));

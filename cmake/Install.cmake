@@ -59,20 +59,19 @@ install(FILES data/copyright ${changelog} DESTINATION ${CMAKE_INSTALL_DOCDIR})
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME rusk)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
-set(CPACK_PACKAGE_CONTACT "Rusk developers <rusk@example.org>")
+set(CPACK_PACKAGE_CONTACT "Rusk developers <rusk@rusk-project.org>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "setting utility for F805/F800 load-cell weighing indicators")
 # The long description under the summary; CPack indents it and marks the empty line.
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
     "Rusk reads, checks and writes the setting values and the 100 product
-records of UNIPULSE F805 and F800 weighing indicators over RS-232C or a
-serial device server, shows live weights and status, sends the indicator's
+records of F805 and F800 weighing indicators over RS-232C or a serial
+device server, shows live weights and status, sends the indicator's
 commands and keeps data sets in files. Operator text is Japanese.
 
 The package holds the window (rusk), the command line (rusk-cli) and a
 simulated indicator for training without hardware (rusk-sim).")
 set(CPACK_DEBIAN_PACKAGE_SECTION electronics)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
-set(CPACK_DEBIAN_PACKAGE_HOMEPAGE https://github.com/rusk/rusk)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # Qt loads the SQLite driver of the data files and the journal as a plugin, which dpkg-shlibdeps
 # cannot see.
@@ -90,5 +89,6 @@ add_test(NAME packaging/desktop_data
 set_tests_properties(packaging/desktop_data PROPERTIES SKIP_RETURN_CODE 77)
 add_test(NAME packaging/deb_package
   COMMAND sh ${PROJECT_SOURCE_DIR}/tests/packaging/install_package.sh ${PROJECT_BINARY_DIR}
-          ${PROJECT_SOURCE_DIR}/tests/storage/fixtures/node-adodb.mdb)
+          ${PROJECT_SOURCE_DIR}/tests/storage/fixtures/node-adodb.mdb
+          $<IF:$<BOOL:${RUSK_HARDENED}>,hardened,plain>)
 set_tests_properties(packaging/deb_package PROPERTIES SKIP_RETURN_CODE 77 TIMEOUT 300)

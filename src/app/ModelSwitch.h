@@ -39,7 +39,7 @@ QString ClearQuestion();
 
 // The captions that name the model on the products tab.
 struct ModelCaptions {
-    QString badge;          // UNIPULSE(0)
+    QString badge;          // ModelBadge(0)
     QString allRead;        // Command1(0)
     QString allWrite;       // Command1(1)
     QString readWrite;      // Frame8
@@ -49,7 +49,7 @@ ModelCaptions CaptionsOf(IndicatorModel model);
 
 // The link that serves a model: link 2 for the F800 while the assignment is on, else link 1.
 int LinkFor(IndicatorModel model, bool assignment);
-// The badge UNIPULSE(1) in link 1's panel: "F805" while the assignment is on (link 1 is the
+// The badge ModelBadge(1) in link 1's panel: "F805" while the assignment is on (link 1 is the
 // F805's own), else the name of the model served.
 QString LinkOneBadge(IndicatorModel model, bool assignment);
 

@@ -53,7 +53,7 @@ int ProbeCommand(const QStringList& arguments, QTextStream& out, QTextStream& er
             return exitcode::kOk;
         }
     } catch (const OperationError& e) {
-        err << ErrorReportText(e, ErrorHint::Port8018) << Qt::endl;
+        err << TerminalText(ErrorReportText(e, ErrorHint::Port8018)) << Qt::endl;
         return exitcode::kPort;
     }
     out << "応答がありません" << Qt::endl;
@@ -82,7 +82,7 @@ int ReadCommand(const QStringList& arguments, QTextStream& out, QTextStream& err
     const QCommandLineOption settingsOnly("settings-only", "Read the settings only.");
     const QCommandLineOption productsOnly("products-only", "Read the 100 products only.");
     p.addOptions({output, settingsOnly, productsOnly});
-    p.addPositionalArgument("DEVICE", kDeviceHelp);
+    p.addPositionalArgument("DEVICE", kDeviceHelp, "DEVICE -o FILE");
     if (auto done = ParseCommand(p, arguments,
                                  "Reads all products and settings from the indicator into a data "
                                  "file. The read is kept in the journal. Ctrl+C stops after the "
@@ -94,6 +94,8 @@ int ReadCommand(const QStringList& arguments, QTextStream& out, QTextStream& err
     if (!p.isSet(output)) return Usage(err, "-o FILE を指定してください。");
     if (p.isSet(settingsOnly) && p.isSet(productsOnly))
         return Usage(err, "--settings-only と --products-only は同時に指定できません。");
+    // A file that cannot be saved is told before the indicator is read, not after.
+    if (auto bad = CheckOutputFile(p.value(output), err)) return *bad;
 
     interruption::Install();
     DeviceSession s(o, err);
@@ -153,7 +155,7 @@ int WriteCommand(const QStringList& arguments, QTextStream& out, QTextStream& er
                                     "Read the indicator and print how it differs from the file; "
                                     "send nothing (exit 0 equal, 1 different).");
     p.addOptions({input, verify, dryRun});
-    p.addPositionalArgument("DEVICE", kDeviceHelp);
+    p.addPositionalArgument("DEVICE", kDeviceHelp, "DEVICE -i FILE");
     if (auto done = ParseCommand(p, arguments,
                                  "Writes all products and settings of a data file (of --model) to "
                                  "the indicator. The write is kept in the journal. Ctrl+C finishes "
@@ -164,6 +166,7 @@ int WriteCommand(const QStringList& arguments, QTextStream& out, QTextStream& er
     DeviceOptions o;
     if (auto bad = ReadDeviceOptions(p, &o, err)) return *bad;
     if (!p.isSet(input)) return Usage(err, "-i FILE を指定してください。");
+    if (p.value(input).isEmpty()) return Usage(err, "入力ファイルの名前が空です。");
     if (p.isSet(verify) && p.isSet(dryRun))
         return Usage(err, "--verify と --dry-run は同時に指定できません。");
 

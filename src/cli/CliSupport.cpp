@@ -1,7 +1,11 @@
 #include "cli/CliSupport.h"
 
+#include <sys/stat.h>
+
+#include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
+#include <algorithm>
 #include <atomic>
 #include <csignal>
 
@@ -10,10 +14,12 @@
 #include "history/Compare.h"
 #include "platform/FileRules.h"
 #include "platform/OperationError.h"
+#include "platform/TcpSerialPort.h"
 #include "storage/DataFile.h"
 
 int Usage(QTextStream& err, const QString& message) {
-    err << message << Qt::endl << "rusk-cli --help で使い方を表示します。" << Qt::endl;
+    err << TerminalText(message) << Qt::endl
+        << "rusk-cli --help で使い方を表示します。" << Qt::endl;
     return exitcode::kUsage;
 }
 
@@ -67,13 +73,32 @@ std::optional<int> ReadModelOption(const QCommandLineParser& p, IndicatorModel* 
 }
 
 std::optional<int> ReadDeviceOptions(const QCommandLineParser& p, DeviceOptions* o,
-                                     QTextStream& err, bool deviceArgument, bool withModel) {
-    if (deviceArgument) {
-        const QStringList positional = p.positionalArguments().mid(1);  // after the command
-        if (positional.size() != 1) return Usage(err, "DEVICE を 1 つ指定してください。");
-        o->device = positional.first();
+                                     QTextStream& err, Positional positional, bool withModel) {
+    if (positional != Positional::None) {
+        const QStringList names = p.positionalArguments().mid(1);  // after the command
+        if (names.size() != 1)
+            return Usage(err, positional == Positional::Device
+                                  ? QStringLiteral("DEVICE を 1 つ指定してください。")
+                                  : QStringLiteral("SOURCE を 1 つ指定してください。"));
+        o->device = names.first();
+        if (positional == Positional::Device) {
+            if (const QString why = DeviceNameProblem(o->device); !why.isEmpty())
+                return Usage(err, why);
+        } else if (auto bad = CheckDeviceLike(o->device, err)) {
+            return bad;
+        }
     }
-    o->ini = p.isSet(cliopt::kIni) ? p.value(cliopt::kIni) : ConfigFilePath();
+    if (p.isSet(cliopt::kIni)) {
+        // A configuration file named on the command line must be there: a missing one would
+        // quietly turn Com1 into /dev/ttyS0.
+        o->ini = p.value(cliopt::kIni);
+        QFile ini(o->ini);
+        if (!QFileInfo(o->ini).isFile() || !ini.open(QIODevice::ReadOnly))
+            return Usage(err,
+                         QStringLiteral("設定ファイルを読み込めません: ") + TerminalText(o->ini));
+    } else {
+        o->ini = ConfigFilePath();
+    }
     o->line = p.isSet(cliopt::kLine) ? p.value(cliopt::kLine) : ReadPortSettings(o->ini, 1);
     LineSettings parsed;
     if (!ParseLineSettings(o->line, &parsed))
@@ -108,16 +133,75 @@ PortResolver ResolverFor(const DeviceOptions& o) {
 
 }  // namespace
 
+namespace {
+
+bool IsTcpName(const QString& name) {
+    return name.startsWith(QLatin1String("tcp://"), Qt::CaseInsensitive);
+}
+
+bool HasControlCharacter(const QString& text) {
+    return std::any_of(text.begin(), text.end(),
+                       [](QChar c) { return c.category() == QChar::Other_Control; });
+}
+
+}  // namespace
+
 bool IsDeviceName(const QString& name) {
-    // A serial device is a character device, whatever name leads to it (a link that socat
-    // makes, /dev/serial/by-id/…); a name under /dev is one even while it is unplugged.
-    return PortNumberOf(name) || name.startsWith(QLatin1String("tcp://")) ||
-           name.startsWith(QLatin1String("/dev/")) || IsCharacterDevice(name);
+    return PortNumberOf(name) || IsTcpName(name) || name.startsWith(QLatin1String("/dev/")) ||
+           IsCharacterDevice(name);
+}
+
+QString DeviceNameProblem(const QString& name) {
+    if (name.isEmpty()) return QStringLiteral("装置が指定されていません。");
+    const QString shown = TerminalText(name);
+    if (HasControlCharacter(name))
+        return QStringLiteral("制御文字を含む名前は装置ではありません: ") + shown;
+    if (const auto port = PortNumberOf(name)) {
+        if (*port >= 1 && *port <= kHighestPortNumber) return {};
+        return QStringLiteral("ポート番号は Com1 … Com%1 です: %2")
+            .arg(kHighestPortNumber)
+            .arg(shown);
+    }
+    if (IsTcpName(name)) {
+        if (ParseTcpDevice(name)) return {};
+        return QStringLiteral(
+                   "TCP の接続先が正しくありません（tcp://ホスト:ポート と書いて下さい）: ") +
+               shown;
+    }
+    if (name.startsWith(QLatin1String("/dev/")) || IsCharacterDevice(name)) return {};
+    return QStringLiteral(
+               "装置ではありません（装置のパス、Com1 … Com%1、tcp://ホスト:ポート "
+               "のいずれかです）: %2")
+        .arg(kHighestPortNumber)
+        .arg(shown);
+}
+
+std::optional<int> CheckDeviceLike(const QString& name, QTextStream& err) {
+    if (!IsDeviceName(name)) return std::nullopt;
+    if (const QString why = DeviceNameProblem(name); !why.isEmpty()) return Usage(err, why);
+    return std::nullopt;
+}
+
+std::optional<int> CheckOutputFile(const QString& path, QTextStream& err) {
+    if (path.isEmpty()) return Usage(err, QStringLiteral("出力ファイルの名前が空です。"));
+    if (const QString why = DataFileSaveRefusal(path); !why.isEmpty()) {
+        err << TerminalText(path) << ": " << TerminalText(why) << Qt::endl;
+        return exitcode::kFile;
+    }
+    return std::nullopt;
 }
 
 bool LoadWhole(SettingsStore& store, const QString& path, QTextStream& err) {
     const DataFileLoad load = LoadDataFile(store, path, loadmode::kAll);
-    for (const QString& m : load.messages) err << path << ": " << m << Qt::endl;
+    for (QString m : load.messages) {
+        // The window keeps the products of a file of the other model; the command line uses
+        // the file whole or not at all.
+        if (m == ModelMismatchText(store.model(), true) ||
+            m == ModelMismatchText(store.model(), false))
+            m = ModelMismatchText(store.model(), false) +
+                QStringLiteral("何も読み込んでいません（--model で機種を選べます）。");
+        err << TerminalText(path) << ": " << TerminalText(m) << Qt::endl;
+    }
     return load.storeChanged && load.messages.isEmpty();
 }
 
@@ -225,7 +309,7 @@ bool DeviceSession::open() {
         port.open();
         return true;
     } catch (const OperationError& e) {
-        err_ << ErrorReportText(e, ErrorHint::Port8002) << Qt::endl;
+        err_ << TerminalText(ErrorReportText(e, ErrorHint::Port8002)) << Qt::endl;
         return false;
     }
 }

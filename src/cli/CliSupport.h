@@ -46,19 +46,33 @@ void AddDeviceOptions(QCommandLineParser& p);
 std::optional<int> ParseCommand(QCommandLineParser& p, const QStringList& arguments,
                                 const QString& description, QTextStream& out, QTextStream& err);
 
-// Reads the device options after a parse; the exit code of a usage error, or none. With
-// `deviceArgument` the command takes exactly one positional argument, DEVICE; with `withModel`
-// it has the --model option.
+// The one positional argument a command takes after its name: DEVICE (a device, see
+// DeviceNameProblem), SOURCE (a device, a data file or a journal snapshot), or none.
+enum class Positional { None, Device, Source };
+
+// Reads the device options after a parse; the exit code of a usage error, or none. A named
+// --ini that cannot be read is a usage error, never a silent default. With `withModel` the
+// command has the --model option.
 std::optional<int> ReadDeviceOptions(const QCommandLineParser& p, DeviceOptions* o,
-                                     QTextStream& err, bool deviceArgument = true,
+                                     QTextStream& err, Positional positional = Positional::Device,
                                      bool withModel = true);
 // Reads --model alone (for commands without a device); none or a usage error's code.
 std::optional<int> ReadModelOption(const QCommandLineParser& p, IndicatorModel* model,
                                    QTextStream& err);
 
-// Whether a name on the command line is a device rather than a data file: a port name (Com3),
-// a tcp:// address, a path under /dev, or any name that leads to a character device.
+// Whether a name on the command line is meant as a device rather than a data file: a port name
+// (Com3), a tcp:// address, a path under /dev, or any path to a character device (a symbolic
+// link to a pseudo-terminal, say).
 bool IsDeviceName(const QString& name);
+// Why a name is no device the command line can open; empty when it is one: a path under /dev or
+// to a character device, a port name Com1 … Com16, or tcp://host:port.
+QString DeviceNameProblem(const QString& name);
+// A usage error (exit 2) when a name meant as a device is malformed ("tcp://x", "Com99").
+std::optional<int> CheckDeviceLike(const QString& name, QTextStream& err);
+
+// Why a data file cannot be saved at `path`, told before the indicator is read; empty when it
+// can. An empty name is a usage error (the returned code 2), any other refusal a file error.
+std::optional<int> CheckOutputFile(const QString& path, QTextStream& err);
 
 // Loads a data file into `store`; false (the messages told) when it could not be used whole.
 bool LoadWhole(SettingsStore& store, const QString& path, QTextStream& err);

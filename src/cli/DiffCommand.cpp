@@ -63,7 +63,9 @@ int DiffCommand(const QStringList& arguments, QTextStream& out, QTextStream& err
     const QStringList names = p.positionalArguments().mid(1);  // after the command
     if (names.size() != 2) return Usage(err, "A と B を指定してください。");
     DeviceOptions o;
-    if (auto bad = ReadDeviceOptions(p, &o, err, false)) return *bad;
+    if (auto bad = ReadDeviceOptions(p, &o, err, Positional::None)) return *bad;
+    for (const QString& name : names)
+        if (auto bad = CheckDeviceLike(name, err)) return *bad;
     o.quiet = o.quiet || p.isSet(json);
     SettingsStore a;
     SettingsStore b;

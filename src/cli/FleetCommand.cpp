@@ -17,6 +17,7 @@
 #include "cli/CliSupport.h"
 #include "cli/ExitCodes.h"
 #include "cli/FleetFile.h"
+#include "storage/DataFile.h"
 
 namespace {
 
@@ -186,6 +187,9 @@ class FleetRun {
         const QStringList outLines = QString::fromUtf8(job.process->readAllStandardOutput())
                                          .split(u'\n', Qt::SkipEmptyParts);
         job.lastOut = outLines.isEmpty() ? QString() : outLines.last().trimmed();
+        // A backup is done only when its file is there.
+        if (code == exitcode::kOk && !check_ && !QFileInfo(job.file).isFile())
+            code = exitcode::kFile;
         job.result = ResultOf(job, code, check_);
         job.differs = code == exitcode::kNoOrDifferent;
         job.failed = code != exitcode::kOk && !job.differs;
@@ -248,6 +252,8 @@ int FleetCommand(const QStringList& arguments, QTextStream& out, QTextStream& er
             "  Model=805             (or 800)\n  Line=19200,o,7,1      (optional)\n"
             "  Name=press1           (optional; default: the section's name)\n"
             "  Baseline=press1.mdb   (optional, for check)\n"
+            "';' or '#' starts a comment at the start of a line or after a blank. Text is UTF-8 "
+            "or Shift-JIS, at most 1 MB.\n"
             "A summary table (name, device, time, result) goes to standard output. Exit 0 when all "
             "went well, 1 when check found differences, 7 when any indicator failed.",
             out, err))
@@ -260,7 +266,7 @@ int FleetCommand(const QStringList& arguments, QTextStream& out, QTextStream& er
         return Usage(err, QStringLiteral("backup か check を指定してください: ") + action);
     const bool check = action == QLatin1String("check");
     DeviceOptions o;
-    if (auto bad = ReadDeviceOptions(p, &o, err, false, false)) return *bad;
+    if (auto bad = ReadDeviceOptions(p, &o, err, Positional::None, false)) return *bad;
 
     const FleetFile fleet = ReadFleetFile(positional.at(0), o.line);
     for (const QString& e : fleet.errors) err << e << Qt::endl;
@@ -273,9 +279,11 @@ int FleetCommand(const QStringList& arguments, QTextStream& out, QTextStream& er
         if (!ok || parallel < 1 || parallel > kMaxJobs)
             return Usage(err, QStringLiteral("--jobs は 1 … 32 です: ") + p.value(jobsOption));
     }
+    if (p.isSet(dirOption) && p.value(dirOption).isEmpty())
+        return Usage(err, "-d のフォルダ名が空です。");
     const QDir dir(p.isSet(dirOption) ? p.value(dirOption) : QDir::currentPath());
     if (!dir.exists()) {
-        err << QStringLiteral("フォルダがありません: ") << dir.path() << Qt::endl;
+        err << QStringLiteral("フォルダがありません: ") << TerminalText(dir.path()) << Qt::endl;
         return exitcode::kFile;
     }
 
@@ -285,9 +293,10 @@ int FleetCommand(const QStringList& arguments, QTextStream& out, QTextStream& er
         Job job;
         job.member = m;
         job.order = static_cast<int>(jobs.size());
-        const QStringList common = {
-            "--model",   ModelText(m.model),           "--line", m.line, "--ini", o.ini,
-            "--timeout", QString::number(o.timeoutMs), "--quiet"};
+        // Options first, then "--": a device or file name is never taken for an option.
+        QStringList common = {"--model",   ModelText(m.model),           "--line", m.line,
+                              "--timeout", QString::number(o.timeoutMs), "--quiet"};
+        if (p.isSet(cliopt::kIni)) common << "--ini" << o.ini;
         if (check) {
             const QStringList backups = BackupsOf(dir, m.name);
             job.file = !m.baseline.isEmpty() ? m.baseline
@@ -297,10 +306,17 @@ int FleetCommand(const QStringList& arguments, QTextStream& out, QTextStream& er
                 job.result = QStringLiteral("基準ファイルがありません");
                 job.failed = true;
             }
-            job.arguments = QStringList{"diff", m.device, job.file} + common;
+            job.arguments = QStringList{"diff"} + common + QStringList{"--", m.device, job.file};
         } else {
             job.file = NewBackupPath(dir, m.name, now);
-            job.arguments = QStringList{"read", m.device, "-o", job.file} + common;
+            // A backup that cannot be saved is told now, before any indicator is read.
+            if (const QString why = DataFileSaveRefusal(job.file); !why.isEmpty()) {
+                err << "[" << m.name << "] " << TerminalText(job.file) << ": " << TerminalText(why)
+                    << Qt::endl;
+                return exitcode::kFile;
+            }
+            job.arguments =
+                QStringList{"read", "--output=" + job.file} + common + QStringList{"--", m.device};
         }
         jobs.push_back(std::move(job));
     }

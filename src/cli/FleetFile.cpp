@@ -6,9 +6,14 @@
 #include <QRegularExpression>
 #include <QSet>
 
+#include "cli/CliSupport.h"
+#include "cli/TerminalView.h"
+#include "platform/IniFile.h"
 #include "platform/SerialPort.h"
 
 namespace {
+
+constexpr int kQuotedChars = 60;  // of a bad line, in its message
 
 const QStringList kKeys = {"Device", "Model", "Line", "Name", "Baseline"};
 
@@ -17,6 +22,21 @@ QString KnownKey(const QString& key) {
     for (const QString& k : kKeys)
         if (k.compare(key, Qt::CaseInsensitive) == 0) return k;
     return {};
+}
+
+// A line without its comment: ';' or '#' at its start or after a blank, as INI readers take
+// them ("Line=9600,o,7,1   ; optional").
+QString WithoutComment(const QString& line) {
+    for (qsizetype i = 0; i < line.size(); ++i) {
+        if (line[i] != u';' && line[i] != u'#') continue;
+        if (i == 0 || line[i - 1] == u' ' || line[i - 1] == u'\t') return line.left(i);
+    }
+    return line;
+}
+
+// The start of a long line, enough to find it by.
+QString Cut(const QString& line) {
+    return line.size() > kQuotedChars ? line.left(kQuotedChars) + QStringLiteral("…") : line;
 }
 
 struct Section {
@@ -29,11 +49,13 @@ class Reader {
   public:
     explicit Reader(QString path) : path_(std::move(path)) {}
 
+    // Every reason reaches a terminal: the file's own text in it shows control characters
+    // escaped.
     void error(int line, const QString& text) {
-        errors << QStringLiteral("%1:%2: %3").arg(path_).arg(line).arg(text);
+        errors << TerminalText(QStringLiteral("%1:%2: %3").arg(path_).arg(line).arg(text));
     }
     void error(const Section& s, const QString& key, const QString& text) {
-        errors << QStringLiteral("%1: [%2] %3: %4").arg(path_, s.name, key, text);
+        errors << TerminalText(QStringLiteral("%1: [%2] %3: %4").arg(path_, s.name, key, text));
     }
 
     std::vector<Section> sections(const QString& text) {
@@ -41,12 +63,12 @@ class Reader {
         QSet<QString> names;
         const QStringList lines = text.split(QRegularExpression(QStringLiteral("\r\n|\n|\r")));
         for (int i = 0; i < lines.size(); ++i) {
-            const QString line = lines.at(i).trimmed();
+            const QString line = WithoutComment(lines.at(i)).trimmed();
             const int number = i + 1;
-            if (line.isEmpty() || line.startsWith(u';') || line.startsWith(u'#')) continue;
+            if (line.isEmpty()) continue;
             if (line.startsWith(u'[')) {
                 if (!line.endsWith(u']') || line.size() < 3) {
-                    error(number, QStringLiteral("セクション名が正しくありません: ") + line);
+                    error(number, QStringLiteral("セクション名が正しくありません: ") + Cut(line));
                     continue;
                 }
                 const QString name = line.mid(1, line.size() - 2).trimmed();
@@ -58,11 +80,11 @@ class Reader {
             }
             const int eq = line.indexOf(u'=');
             if (eq <= 0) {
-                error(number, QStringLiteral("「キー=値」の形ではありません: ") + line);
+                error(number, QStringLiteral("「キー=値」の形ではありません: ") + Cut(line));
                 continue;
             }
             if (found.empty()) {
-                error(number, QStringLiteral("セクションの外にキーがあります: ") + line);
+                error(number, QStringLiteral("セクションの外にキーがあります: ") + Cut(line));
                 continue;
             }
             Section& s = found.back();
@@ -99,14 +121,29 @@ bool FitForFileName(const QString& name) {
 FleetFile ReadFleetFile(const QString& path, const QString& defaultLine) {
     FleetFile fleet;
     QFile file(path);
+    const QString shownPath = TerminalText(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        fleet.errors << QStringLiteral("%1: 読み込めません (%2)").arg(path, file.errorString());
+        fleet.errors
+            << QStringLiteral("%1: 読み込めません (%2)").arg(shownPath, file.errorString());
+        return fleet;
+    }
+    // A bounded read: a file of any size, or a device that never ends, costs at most this.
+    const QByteArray bytes = file.read(kFleetFileMaxBytes + 1);
+    if (file.error() != QFileDevice::NoError) {
+        fleet.errors
+            << QStringLiteral("%1: 読み込めません (%2)").arg(shownPath, file.errorString());
+        return fleet;
+    }
+    if (bytes.size() > kFleetFileMaxBytes) {
+        fleet.errors << QStringLiteral("%1: 指示計の一覧としては大きすぎます (%2 KB まで)")
+                            .arg(shownPath)
+                            .arg(kFleetFileMaxBytes / 1024);
         return fleet;
     }
     Reader reader(path);
-    const std::vector<Section> sections = reader.sections(QString::fromUtf8(file.readAll()));
+    const std::vector<Section> sections = reader.sections(DecodeProfileText(bytes));
     if (sections.empty() && reader.errors.isEmpty())
-        reader.errors << QStringLiteral("%1: 指示計のセクションがありません").arg(path);
+        reader.errors << QStringLiteral("%1: 指示計のセクションがありません").arg(shownPath);
 
     QHash<QString, QString> sectionOfName;  // lower-case name → section
     const QDir folder = QFileInfo(path).absoluteDir();
@@ -114,7 +151,10 @@ FleetFile ReadFleetFile(const QString& path, const QString& defaultLine) {
         FleetMember m;
         m.section = s.name;
         m.device = s.values.value("Device");
-        if (m.device.isEmpty()) reader.error(s, "Device", QStringLiteral("指定されていません"));
+        if (m.device.isEmpty())
+            reader.error(s, "Device", QStringLiteral("指定されていません"));
+        else if (const QString why = DeviceNameProblem(m.device); !why.isEmpty())
+            reader.error(s, "Device", why);
         const QString model = s.values.value("Model");
         if (model == QLatin1String("805"))
             m.model = IndicatorModel::F805;
@@ -141,7 +181,11 @@ FleetFile ReadFleetFile(const QString& path, const QString& defaultLine) {
             m.baseline = folder.absoluteFilePath(baseline);
         fleet.members.push_back(m);
     }
-    fleet.errors = reader.errors;
+    fleet.errors = reader.errors.mid(0, kFleetFileListedErrors);
+    if (reader.errors.size() > kFleetFileListedErrors)
+        fleet.errors << QStringLiteral("%1: ほか %2 件")
+                            .arg(shownPath)
+                            .arg(reader.errors.size() - kFleetFileListedErrors);
     if (!fleet.errors.isEmpty()) fleet.members.clear();
     return fleet;
 }

@@ -1,7 +1,10 @@
 #include "cli/ReportCommand.h"
 
 #include <QDateTime>
+#include <QDir>
+#include <QFile>
 #include <QGuiApplication>
+#include <QTemporaryDir>
 #include <cstring>
 
 #include "cli/CliSupport.h"
@@ -15,7 +18,8 @@ int RunReport(const QStringList& arguments, QTextStream& out, QTextStream& err) 
     AddDeviceOptions(p);
     const QCommandLineOption output(QStringList{"o", "output"}, "The PDF file to write.", "file");
     p.addOption(output);
-    p.addPositionalArgument("SOURCE", "A data file, a journal snapshot (journal:ID) or a device.");
+    p.addPositionalArgument("SOURCE", "A data file, a journal snapshot (journal:ID) or a device.",
+                            "SOURCE -o SHEET.pdf");
     if (auto done =
             ParseCommand(p, arguments,
                          "Writes the settings sheet of a data file, a journal snapshot or "
@@ -24,8 +28,9 @@ int RunReport(const QStringList& arguments, QTextStream& out, QTextStream& err) 
                          out, err))
         return *done;
     DeviceOptions o;
-    if (auto bad = ReadDeviceOptions(p, &o, err)) return *bad;
+    if (auto bad = ReadDeviceOptions(p, &o, err, Positional::Source)) return *bad;
     if (!p.isSet(output)) return Usage(err, "-o FILE を指定してください。");
+    if (p.value(output).isEmpty()) return Usage(err, "出力ファイルの名前が空です。");
     if (!qobject_cast<QGuiApplication*>(QCoreApplication::instance())) {
         err << "report: QGuiApplication がありません。" << Qt::endl;
         return exitcode::kFile;
@@ -44,11 +49,41 @@ int RunReport(const QStringList& arguments, QTextStream& out, QTextStream& err) 
     return exitcode::kOk;
 }
 
+namespace {
+
+// Whether a command line only asks for the command's help, which needs no painting.
+bool AsksForHelpOnly(int argc, char** argv) {
+    for (int i = 2; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--") == 0) return false;
+        if (std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "-h") == 0) return true;
+    }
+    return false;
+}
+
+// Without a session (cron, a service) there is no XDG_RUNTIME_DIR, and Qt warns about it on every
+// start. The report then gets a private one of its own, removed when it ends.
+struct PrivateRuntimeFolder {
+    PrivateRuntimeFolder() {
+        if (!qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR")) return;
+        folder = std::make_unique<QTemporaryDir>(QDir::tempPath() +
+                                                 QStringLiteral("/rusk-runtime-XXXXXX"));
+        if (folder->isValid()) qputenv("XDG_RUNTIME_DIR", QFile::encodeName(folder->path()));
+    }
+    std::unique_ptr<QTemporaryDir> folder;
+};
+
+class ReportApplication : private PrivateRuntimeFolder, public QGuiApplication {
+  public:
+    ReportApplication(int& argc, char** argv) : QGuiApplication(argc, argv) {}
+};
+
+}  // namespace
+
 std::unique_ptr<QCoreApplication> CreateCliApplication(int& argc, char** argv) {
-    if (argc > 1 && std::strcmp(argv[1], "report") == 0) {
+    if (argc > 1 && std::strcmp(argv[1], "report") == 0 && !AsksForHelpOnly(argc, argv)) {
         if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
             qputenv("QT_QPA_PLATFORM", QByteArrayLiteral("offscreen"));
-        return std::make_unique<QGuiApplication>(argc, argv);
+        return std::make_unique<ReportApplication>(argc, argv);
     }
     return std::make_unique<QCoreApplication>(argc, argv);
 }

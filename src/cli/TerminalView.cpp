@@ -6,7 +6,13 @@
 
 namespace {
 constexpr int kBarWidth = 30;
+
+// A transfer that ran to its end closes with a status ending in 完了; one that stopped short
+// says 中断 or 未完了.
+bool SaysComplete(const QString& status) {
+    return status.endsWith(QStringLiteral("完了")) && !status.endsWith(QStringLiteral("未完了"));
 }
+}  // namespace
 
 TerminalView::TerminalView(QTextStream& err, bool quiet, int terminal)
     : err_(err), quiet_(quiet), terminal_(terminal < 0 ? isatty(STDERR_FILENO) == 1 : terminal) {}
@@ -23,28 +29,39 @@ void TerminalView::setStatusText(const QString& text) {
 void TerminalView::setProgressVisible(bool visible) {
     if (quiet_ || !terminal_ || visible == barShown_) return;
     barShown_ = visible;
-    if (visible)
+    if (visible) {
+        reached_ = percent_;
+        messagesAtShow_ = messages_;
         drawBar();
-    else
-        endBar();
+        return;
+    }
+    if (barDrawn_) {
+        if (SaysComplete(lastStatus_) && messages_ == messagesAtShow_) reached_ = 100;
+        drawBar();
+    }
+    endBar();
 }
 
 void TerminalView::setProgress(int percent) {
     percent_ = std::clamp(percent, 0, 100);
-    if (!quiet_ && terminal_ && barShown_) drawBar();
+    if (quiet_ || !terminal_ || !barShown_) return;
+    // The reset to 0 comes just before the bar is hidden: the finished line shows the end.
+    if (percent_ == 0 && reached_ > 0) return;
+    reached_ = percent_;
+    drawBar();
 }
 
 void TerminalView::showMessage(const QString& text) {
     ++messages_;
     endBar();
-    err_ << text << Qt::endl;
+    err_ << TerminalText(text) << Qt::endl;
 }
 
 void TerminalView::drawBar() {
-    const int filled = percent_ * kBarWidth / 100;
+    const int filled = reached_ * kBarWidth / 100;
     // Carriage return, the bar, the status, and the rest of the old line erased.
     err_ << '\r' << '[' << QString(filled, u'#') << QString(kBarWidth - filled, u' ') << "] "
-         << QString::number(percent_).rightJustified(3) << "% " << lastStatus_ << "\x1b[K";
+         << QString::number(reached_).rightJustified(3) << "% " << lastStatus_ << "\x1b[K";
     err_.flush();
     barDrawn_ = true;
 }
@@ -54,4 +71,18 @@ void TerminalView::endBar() {
     barDrawn_ = false;
     // The bar's last state stays on screen as a finished line.
     err_ << Qt::endl;
+}
+
+QString TerminalText(const QString& text) {
+    QString shown;
+    shown.reserve(text.size());
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const char16_t c = text[i].unicode();
+        if (c == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n') continue;
+        if (c == u'\n' || c == u'\t' || (c >= 0x20 && c < 0x7F) || c > 0x9F)
+            shown += text[i];
+        else
+            shown += QStringLiteral("<%1>").arg(int(c), 2, 16, QLatin1Char('0')).toUpper();
+    }
+    return shown;
 }

@@ -8,7 +8,8 @@
 // The operator view of the command line. Status texts go to the error stream (unless quiet):
 // on a terminal as one line redrawn in place with a progress bar while a transfer shows one,
 // elsewhere (a pipe, a log) as plain lines, each text once. Messages (errors, the time-out)
-// always go out, on a line of their own.
+// always go out, on a line of their own. When a transfer hides its bar, the bar's line is left
+// as a finished line: full when the transfer ran to its end, else where it stopped.
 class TerminalView : public OperatorView {
   public:
     // `terminal`: the error stream is a terminal (isatty); by default it is asked.
@@ -35,10 +36,17 @@ class TerminalView : public OperatorView {
     bool terminal_;
     bool barShown_ = false;
     bool barDrawn_ = false;
-    int percent_ = 0;
+    int percent_ = 0;  // the value last set
+    int reached_ = 0;  // what the bar shows: the last step, not the closing reset to 0
     QString lastStatus_;
     int messages_ = 0;
+    int messagesAtShow_ = 0;
 };
+
+// A text as the terminal gets it: lines end in a plain LF (the window's texts end them in CR LF),
+// and every other control character shows as its code in angle brackets ("<1B>"), so that text
+// taken from a file cannot move the cursor or clear the screen.
+QString TerminalText(const QString& text);
 
 // The product tab of the command line: no product is shown; the transfers keep their own choice.
 class TerminalPanel : public ProductPanel {

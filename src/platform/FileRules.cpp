@@ -205,6 +205,14 @@ QString ReplaceFile(const QString& path,
     return {};
 }
 
+QString ReplaceRefusal(const QString& path, Links links) {
+    // A write that always stops before the temporary file takes the target's place.
+    static const QString kTrial = QStringLiteral("\x01trial");
+    const QString failure =
+        ReplaceFile(path, [](const QString&) { return kTrial; }, links);
+    return failure == kTrial ? QString() : failure;
+}
+
 QString ReplaceFileContent(const QString& path, const QByteArray& bytes, Links links) {
     return ReplaceFile(
         path, [&bytes](const QString& temp) { return WriteAll(temp, bytes); }, links);

@@ -39,6 +39,11 @@ QString ReplaceFile(const QString& path,
                     const std::function<QString(const QString& tempPath)>& write,
                     Links links = Links::Follow);
 
+// Why ReplaceFile would refuse `path`, found before there is anything to write (before a long
+// read, say): the target's refusals and a folder that takes no new file. Empty when it may go
+// ahead; nothing is left behind.
+QString ReplaceRefusal(const QString& path, Links links = Links::Follow);
+
 // Replaces `path` with `bytes`; the result as ReplaceFile's.
 QString ReplaceFileContent(const QString& path, const QByteArray& bytes,
                            Links links = Links::Follow);

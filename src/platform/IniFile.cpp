@@ -43,13 +43,6 @@ QString TrimBlanks(QStringView text) {
     return text.mid(begin, end - begin).toString();
 }
 
-QString DecodeText(const QByteArray& bytes, bool* clean) {
-    if (auto utf8 = DecodeUtf8Strict(bytes)) return *utf8;
-    if (auto ansi = DecodeWindowsAnsi(bytes)) return *ansi;
-    *clean = false;  // neither: show what can be shown, never write it back
-    return QString::fromUtf8(bytes);
-}
-
 Load LoadDocument(const QString& path, Document* doc) {
     FileRead read = ReadFileContent(path, kMaxFileBytes);
     if (read.missing) return Load::Missing;
@@ -59,7 +52,7 @@ Load LoadDocument(const QString& path, Document* doc) {
         doc->bom = true;
         bytes.remove(0, kUtf8Bom.size());
     }
-    const QString text = DecodeText(bytes, &doc->clean);
+    const QString text = DecodeProfileText(bytes, &doc->clean);
     // CR LF, LF and a lone CR (old Macintosh editors) each end a line.
     qsizetype start = 0;
     while (start < text.size()) {
@@ -194,6 +187,14 @@ QByteArray Encode(const Document& doc) {
 }
 
 }  // namespace
+
+QString DecodeProfileText(const QByteArray& bytes, bool* clean) {
+    if (auto utf8 = DecodeUtf8Strict(bytes)) return *utf8;
+    if (auto ansi = DecodeWindowsAnsi(bytes)) return *ansi;
+    // Neither: show what can be shown, never write it back.
+    if (clean) *clean = false;
+    return QString::fromUtf8(bytes);
+}
 
 QString ReadProfileString(const QString& path, const QString& section, const QString& key,
                           const QString& defaultValue, int bufferSize) {

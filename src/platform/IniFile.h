@@ -22,6 +22,11 @@
 
 inline constexpr int kProfileBufferSize = 100;
 
+// The text of a file's bytes as the reader takes them: UTF-8 when valid (a byte order mark
+// dropped), else Windows Shift-JIS; bytes that are neither are read as far as possible and
+// `clean` is set to false. Other INI-style files of the program are read the same way.
+QString DecodeProfileText(const QByteArray& bytes, bool* clean = nullptr);
+
 QString ReadProfileString(const QString& path, const QString& section, const QString& key,
                           const QString& defaultValue, int bufferSize = kProfileBufferSize);
 

@@ -97,12 +97,23 @@ ProductCsvRead ReadProductsCsv(const QByteArray& bytes, IndicatorModel model) {
         if (++faultCount <= kShownFaults)
             faults << QStringLiteral("%1 行目「%2」: %3").arg(line).arg(column, why);
     };
+    auto lineFault = [&](int line, const QString& why) {
+        if (++faultCount <= kShownFaults)
+            faults << QStringLiteral("%1 行目: %2").arg(line).arg(why);
+    };
     std::array<int, SettingsStore::kProducts> lineOf;
     lineOf.fill(0);
     for (size_t r = 1; r < table->records.size(); ++r) {
         const QStringList& record = table->records[r];
         const int line = table->lines[r];
         if (Blank(record)) continue;
+        // A cell more or less than the header has shifts every later value into another field.
+        if (record.size() != header.size()) {
+            lineFault(line, QStringLiteral("見出しは %1 列ですが、この行は %2 列です")
+                                .arg(header.size())
+                                .arg(record.size()));
+            continue;
+        }
         const QString numberCell = record.value(numberColumn);
         const std::optional<int> number = ProductNumber(numberCell);
         if (!number) {

@@ -58,5 +58,10 @@ struct DataFileSave {
 // the operator's words (FailureReason).
 DataFileSave SaveDataFile(const SettingsStore& store, const QString& path);
 
+// Why a save to `path` would be refused, found before there is anything to save (before a long
+// read, say): the target's own refusals above, and a folder that takes no new file (missing,
+// not writable). The message SaveDataFile would give; empty when the save may go ahead.
+QString DataFileSaveRefusal(const QString& path);
+
 // The messages of the model check.
 QString ModelMismatchText(IndicatorModel selected, bool productsLoaded);

@@ -103,6 +103,11 @@ QString WriteReplacing(const QString& path, const Tables& tables) {
 
 }  // namespace
 
+QString DataFileSaveRefusal(const QString& path) {
+    const QString why = ReplaceRefusal(path);
+    return why.isEmpty() ? QString() : SaveFailed(why);
+}
+
 DataFileSave SaveDataFile(const SettingsStore& store, const QString& path) {
     DataFileSave out;
     LeftOut leftOut;

@@ -48,7 +48,7 @@ struct Controls {
     QPushButton* clearButton = nullptr;                                   // Command0
     QPushButton* sameButton = nullptr;                                    // SAME
     QGroupBox* frame8 = nullptr;                                          // "F805 読み書き"
-    std::array<QLabel*, 3> badges{};                                      // UNIPULSE(0 … 2)
+    std::array<QLabel*, 3> badges{};                                      // ModelBadge(0 … 2)
 
     // The overview tabs: item buttons and setting entry boxes, boxes by family 2 … 9.
     std::array<QPushButton*, kItemButtons> itemButtons{};  // Command3(0 … 58)

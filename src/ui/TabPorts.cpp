@@ -26,8 +26,8 @@ QGroupBox* PortFrame(Controls& c, const Dispatch& dispatch, int k) {
     auto* layout = new QVBoxLayout(c.portFrames[k]);
 
     auto* badgeRow = new QHBoxLayout;
-    badgeRow->addWidget(MakeLabel(QStringLiteral("Label6_%1").arg(k), QStringLiteral("UNIPULSE")));
-    c.badges[link] = MakeLabel(ElementName(QStringLiteral("UNIPULSE"), link),
+    badgeRow->addWidget(MakeLabel(QStringLiteral("Label6_%1").arg(k), QStringLiteral("機種")));
+    c.badges[link] = MakeLabel(ElementName(QStringLiteral("ModelBadge"), link),
                                k == 0 ? QStringLiteral("F805") : QStringLiteral("F800"));
     c.badges[link]->setStyleSheet(QStringLiteral("color: rgb(255, 0, 0); font-weight: bold;"));
     badgeRow->addWidget(c.badges[link]);

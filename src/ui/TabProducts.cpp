@@ -107,7 +107,7 @@ QWidget* BottomRow(Controls& c, const Dispatch& dispatch) {
     layout->addStretch();
 
     auto* brand = new QVBoxLayout;
-    c.badges[0] = MakeLabel(ElementName(QStringLiteral("UNIPULSE"), 0), QStringLiteral("F805"));
+    c.badges[0] = MakeLabel(ElementName(QStringLiteral("ModelBadge"), 0), QStringLiteral("F805"));
     QFont badgeFont = c.badges[0]->font();
     badgeFont.setPointSizeF(badgeFont.pointSizeF() * 2.2);
     badgeFont.setBold(true);

@@ -22,14 +22,19 @@ struct Run {
     QString err;
 };
 
-// Runs the built rusk-cli with its journal and configuration in `home`.
+// Runs the built rusk-cli with its journal and configuration (an empty Rusk.INI unless the test
+// wrote one) in `home`, without a session's runtime folder, as cron runs it.
 Run RunCli(const QTemporaryDir& home, QStringList args) {
     QProcess p;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert("XDG_DATA_HOME", home.filePath("data"));
     env.insert("XDG_CONFIG_HOME", home.filePath("config"));
+    env.remove("XDG_RUNTIME_DIR");
     p.setProcessEnvironment(env);
-    if (!args.isEmpty()) args << "--ini" << home.filePath("Rusk.INI");
+    QFile ini(home.filePath("Rusk.INI"));
+    if (!ini.exists() && ini.open(QIODevice::WriteOnly)) ini.close();
+    if (!args.isEmpty() && !args.contains("--ini"))
+        args = args.mid(0, 1) + QStringList{"--ini", home.filePath("Rusk.INI")} + args.mid(1);
     p.start(RUSK_CLI_PATH, args);
     Run r;
     if (!p.waitForFinished(60000)) {
@@ -124,6 +129,12 @@ class CliTest : public QObject {
         QCOMPARE(RunCli(home, {"diff", "journal:1", file}).code, exitcode::kOk);
         QCOMPARE(RunCli(home, {"diff", sim.device(), copy, "-q"}).code, exitcode::kNoOrDifferent);
         QCOMPARE(RunCli(home, {"diff", "journal:99", file}).code, exitcode::kFile);
+
+        // A file of the other model is used whole or not at all.
+        const Run other = RunCli(home, {"diff", "--model", "800", file, file});
+        QCOMPARE(other.code, exitcode::kFile);
+        QVERIFY2(other.err.contains("何も読み込んでいません") && !other.err.contains("銘柄のみ"),
+                 qPrintable(other.err));
     }
 
     void dryRunAndLiveSendOnlyReads() {
@@ -295,6 +306,54 @@ class CliTest : public QObject {
         QVERIFY2(check.out.contains("基準ファイルがありません"), qPrintable(check.out));
     }
 
+    // Where the result is to go is checked before the indicator is asked anything.
+    void outputIsCheckedBeforeTheIndicatorIsRead() {
+        QTemporaryDir home;
+        SimProcess sim;
+        QVERIFY2(!sim.device().isEmpty(), "the simulator did not start");
+        const Run read = RunCli(home, {"read", sim.device(), "-o", home.filePath("none/x.mdb")});
+        QCOMPARE(read.code, exitcode::kFile);
+        QFile fleet(home.filePath("fleet.ini"));
+        QVERIFY(fleet.open(QIODevice::WriteOnly));
+        // A name the folder cannot take as a file name (too long).
+        fleet.write(QString("[a]\nDevice=%1\nModel=805\nName=%2\n")
+                        .arg(sim.device(), QString(300, 'n'))
+                        .toUtf8());
+        fleet.close();
+        const Run backup = RunCli(home, {"fleet", fleet.fileName(), "backup", "-d", home.path()});
+        QCOMPARE(backup.code, exitcode::kFile);
+        QVERIFY2(sim.requests().isEmpty(), qPrintable(sim.requests().join(' ')));
+    }
+
+    // The README's example is read as written, comments and all; a Shift-JIS file as Rusk.INI is.
+    void fleetFileReadsTheReadmeExampleAndShiftJis() {
+        QFile readme(RUSK_README_PATH);
+        QVERIFY(readme.open(QIODevice::ReadOnly));
+        const QString text = QString::fromUtf8(readme.readAll());
+        const int start = text.indexOf("```ini\n; plant.ini\n");
+        QVERIFY(start >= 0);
+        const int body = text.indexOf('\n', start) + 1;
+        const QString example = text.mid(body, text.indexOf("```", body) - body);
+        QTemporaryDir dir;
+        auto read = [&dir](const QByteArray& bytes) {
+            QFile file(dir.filePath("plant.ini"));
+            if (file.open(QIODevice::WriteOnly)) file.write(bytes);
+            file.close();
+            return ReadFleetFile(file.fileName(), "19200,o,7,1");
+        };
+        const FleetFile plant = read(example.toUtf8());
+        QVERIFY2(plant.errors.isEmpty(), qPrintable(plant.errors.join('\n')));
+        QCOMPARE(plant.members.size(), size_t(3));
+        QCOMPARE(plant.members[1].name, QString("press-2"));
+        QCOMPARE(plant.members[1].device, QString("Com3"));
+        QCOMPARE(plant.members[1].line, QString("9600,o,7,1"));
+        QCOMPARE(plant.members[2].baseline, dir.filePath("filler-commissioned.mdb"));
+
+        const FleetFile sjis = read("[\x83v\x83\x8c\x83X1]\r\nDevice=Com1\r\nModel=805\r\n");
+        QVERIFY2(sjis.errors.isEmpty(), qPrintable(sjis.errors.join('\n')));
+        QCOMPARE(sjis.members.front().name, QString("プレス1"));
+    }
+
     void statusGoesAsABarOnATerminalAndAsLinesElsewhere() {
         QString text;
         QTextStream stream(&text);
@@ -315,6 +374,27 @@ class CliTest : public QObject {
         pipe.setProgress(50);
         pipe.setStatusText("銘柄 0 送信中");
         QCOMPARE(text, QString("銘柄 0 送信中\n"));
+
+        // A finished transfer leaves a full bar; one cut short by a time-out leaves the bar where
+        // it stopped, and the message follows with plain line ends.
+        auto finished = [&stream, &text](const QString& closing, bool timeOut) {
+            text.clear();
+            TerminalView view(stream, false, 1);
+            view.setProgress(0);
+            view.setProgressVisible(true);
+            view.setStatusText("銘柄 99 読み込み中");
+            view.setProgress(99);
+            view.setStatusText(closing);
+            view.setProgress(0);
+            view.setProgressVisible(false);
+            if (timeOut) view.showMessage("応答がありません。\r\n\x1b[2J");
+            return text;
+        };
+        QVERIFY2(finished("銘柄読み込み完了", false).endsWith("] 100% 銘柄読み込み完了\x1b[K\n"),
+                 qPrintable(text));
+        QVERIFY2(finished("設定値送信未完了", true)
+                     .endsWith("]  99% 設定値送信未完了\x1b[K\n応答がありません。\n<1B>[2J\n"),
+                 qPrintable(text));
     }
 
     void fleetFileMistakesNameSectionAndKey_data() {
@@ -335,6 +415,15 @@ class CliTest : public QObject {
                                  << ":1:";
         QTest::newRow("empty") << "; nothing\n"
                                << "セクションがありません";
+        // A device is a device: never an option, a data file or a journal snapshot.
+        for (const char* device : {"--help", "backup.mdb", "journal:2", "tcp://nohost", "Com99"})
+            QTest::newRow(device) << QString("[a]\nDevice=%1\nModel=805\n").arg(device)
+                                  << "[a] Device";
+        QTest::newRow("control characters") << "[a]\nModel=805\x1b[2J\n"
+                                            << "805<1B>[2J";
+        QTest::newRow("many mistakes")
+            << "[a]\nDevice=/dev/x\nModel=805\n" + QString("x\n").repeated(30) << "ほか 20 件";
+        QTest::newRow("too large") << "[a]\n" + QString(1024 * 1024, ';') << "大きすぎます";
     }
     void fleetFileMistakesNameSectionAndKey() {
         QFETCH(QString, text);
@@ -346,21 +435,55 @@ class CliTest : public QObject {
         file.close();
         const FleetFile fleet = ReadFleetFile(file.fileName(), "19200,o,7,1");
         QVERIFY(fleet.members.empty());
-        QVERIFY2(fleet.errors.join('\n').contains(named), qPrintable(fleet.errors.join('\n')));
+        const QString errors = fleet.errors.join('\n');
+        QVERIFY2(errors.contains(named), qPrintable(errors));
+        QVERIFY(!errors.contains(QChar(0x1b)));
+        QVERIFY(fleet.errors.size() <= kFleetFileListedErrors + 1);
     }
 
     void usageErrorsExitTwo_data() {
         QTest::addColumn<QStringList>("args");
-        QTest::newRow("no command") << QStringList{};
-        QTest::newRow("unknown command") << QStringList{"frobnicate"};
-        QTest::newRow("read without file") << QStringList{"read", "/dev/null"};
-        QTest::newRow("bad model") << QStringList{"diff", "--model", "900", "a", "b"};
-        QTest::newRow("unknown option") << QStringList{"probe", "--nope", "/dev/null"};
+        QTest::addColumn<QString>("says");
+        QTest::newRow("no command") << QStringList{} << "";
+        QTest::newRow("unknown command") << QStringList{"frobnicate"} << "frobnicate";
+        QTest::newRow("read without file") << QStringList{"read", "/dev/null"} << "-o";
+        QTest::newRow("bad model") << QStringList{"diff", "--model", "900", "a", "b"} << "";
+        QTest::newRow("unknown option") << QStringList{"probe", "--nope", "/dev/null"} << "nope";
+        QTest::newRow("missing ini")
+            << QStringList{"probe", "--ini", "/nonexistent/Rusk.INI", "Com1"} << "/nonexistent";
+        QTest::newRow("empty output") << QStringList{"read", "/dev/null", "-o", ""} << "空";
+        QTest::newRow("malformed tcp") << QStringList{"probe", "tcp://nohost"} << "tcp://nohost";
+        QTest::newRow("tcp in diff") << QStringList{"diff", "tcp://h:99999", "a.mdb"} << "99999";
+        QTest::newRow("no device") << QStringList{"probe", "a.mdb"} << "a.mdb";
+        QTest::newRow("after --") << QStringList{"read", "-o", "x.mdb", "--", "--help"} << "--help";
     }
     void usageErrorsExitTwo() {
         QFETCH(QStringList, args);
+        QFETCH(QString, says);
         QTemporaryDir home;
-        QCOMPARE(RunCli(home, args).code, exitcode::kUsage);
+        const Run r = RunCli(home, args);
+        QCOMPARE(r.code, exitcode::kUsage);
+        QVERIFY2(r.err.contains(says) && !r.err.contains('\r'), qPrintable(r.err));
+    }
+
+    // Each command's usage line shows what it needs, and report's help needs no display, nor
+    // does its run warn about a missing runtime folder.
+    void helpShowsRequiredOptionsWithoutNoise() {
+        QTemporaryDir home;
+        const QList<QPair<QStringList, QString>> helps = {
+            {{"read", "--help"}, "read DEVICE -o FILE"},
+            {{"write", "--help"}, "write DEVICE -i FILE"},
+            {{"report", "--help"}, "report SOURCE -o SHEET.pdf"}};
+        for (const auto& [args, usage] : helps) {
+            const Run r = RunCli(home, args);
+            QCOMPARE(r.code, exitcode::kOk);
+            QVERIFY2(r.out.contains(usage) && r.err.isEmpty(), qPrintable(r.out + r.err));
+        }
+        const QString data = home.filePath("empty.mdb");
+        QVERIFY(SaveDataFile(SettingsStore(), data).saved);
+        const Run report = RunCli(home, {"report", data, "-o", home.filePath("sheet.pdf")});
+        QCOMPARE(report.code, exitcode::kOk);
+        QVERIFY2(report.err.isEmpty(), qPrintable(report.err));
     }
 };
 

@@ -1,10 +1,12 @@
 #!/bin/sh
 # Builds the Debian package from a build folder, unpacks it into a temporary root and runs the
 # installed programs from there: each answers --version, and rusk-cli finds the Access helper in
-# libexecdir. Skipped (77) without dpkg-deb and dpkg-shlibdeps.
+# libexecdir; in a hardened build ("hardened" as the third argument) the helper carries the
+# hardening. Skipped (77) without dpkg-deb and dpkg-shlibdeps.
 set -u
 build=$1
 mdb=$2
+hardening=${3:-plain}
 command -v dpkg-deb >/dev/null && command -v dpkg-shlibdeps >/dev/null || exit 77
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
@@ -26,6 +28,13 @@ for program in rusk rusk-cli rusk-sim; do
   [ "$out" = "$program 1.0" ] || fail "$program --version said: $out"
 done
 "$root/usr/libexec/rusk/rusk-mdb-dump" --version >/dev/null || fail "rusk-mdb-dump --version"
+# The helper parses files from anywhere: immediate binding, read-only relocations, stack protector.
+helper=$root/usr/libexec/rusk/rusk-mdb-dump
+if [ "$hardening" = hardened ] && command -v readelf >/dev/null; then
+  readelf -d "$helper" | grep -q BIND_NOW || fail "rusk-mdb-dump: no BIND_NOW"
+  readelf -lW "$helper" | grep -q GNU_RELRO || fail "rusk-mdb-dump: no RELRO"
+  readelf -sW --dyn-syms "$helper" | grep -q __stack_chk_fail || fail "rusk-mdb-dump: no stack protector"
+fi
 for page in rusk rusk-cli rusk-sim; do
   [ -f "$root/usr/share/man/man1/$page.1.gz" ] || fail "no manual page for $page"
 done

@@ -114,6 +114,10 @@ class ProductCsvTest : public QObject {
                                << "3 行目「大投入」: 5 桁の数値ではありません";
         QTest::newRow("over mask") << head + "1,00001,01000\r\n"
                                    << "2 行目「過量」: 00000 から 00999 までの数値ではありません";
+        QTest::newRow("extra cell") << head + "1,00001,00001\r\n" + "2,00001,00002,00003\r\n"
+                                    << "3 行目: 見出しは 3 列ですが、この行は 4 列です";
+        QTest::newRow("missing cell") << head + "1,00001\r\n"
+                                      << "2 行目: 見出しは 3 列ですが、この行は 2 列です";
         QTest::newRow("many") << head + "1,a,b\r\n2,c,d\r\n3,e,f\r\n"
                               << "4 行目「大投入」: 5 桁の数値ではありません\nほか 1 件";
         QTest::newRow("beyond 4 MiB") << head + QByteArray(4 << 20, ' ') << "大きすぎ";

@@ -141,7 +141,7 @@ class WindowLayoutTest : public QObject {
         QCOMPARE(count("Combo2", 6, (QComboBox*)nullptr), QString());
         QCOMPARE(count("Combo4", 6, (QComboBox*)nullptr), QString());
         QCOMPARE(count("Option3", 2, (QRadioButton*)nullptr), QString());
-        QCOMPARE(count("UNIPULSE", 3, (QLabel*)nullptr), QString());
+        QCOMPARE(count("ModelBadge", 3, (QLabel*)nullptr), QString());
         QCOMPARE(count("LineF805", 3, (QWidget*)nullptr), QString());
         QCOMPARE(count("LineF800", 9, (QWidget*)nullptr), QString());
         for (const char* name : {"Command0", "SAME", "Command60", "Command5", "Command6",
@@ -180,9 +180,10 @@ class WindowLayoutTest : public QObject {
         row("Check1", "割付を利用する");
         row("Option3_0", "F805");
         row("Option3_1", "F800");
-        row("UNIPULSE_0", "F805");
-        row("UNIPULSE_1", "F805");
-        row("UNIPULSE_2", "F800");
+        row("ModelBadge_0", "F805");
+        row("ModelBadge_1", "F805");
+        row("ModelBadge_2", "F800");
+        row("Label6_1", "機種");
         row("Label1_0", "大投入");
         row("Label1_7", "補正投入時間");
         row("Label2_19", "ﾀﾞﾐｰ");
