@@ -1,13 +1,21 @@
 #include "cli/CliSupport.h"
 
+#include <fcntl.h>
+#include <signal.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
+#include <QCoreApplication>
+#include <QEventLoop>
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
+#include <QSocketNotifier>
+#include <QTimer>
 #include <algorithm>
+#include <array>
 #include <atomic>
-#include <csignal>
+#include <cerrno>
 
 #include "app/Configuration.h"
 #include "cli/ExitCodes.h"
@@ -247,24 +255,124 @@ int LoadDataSet(const QString& name, const DeviceOptions& options, SettingsStore
 
 namespace interruption {
 namespace {
-std::atomic<bool> asked{false};
 
-extern "C" void OnInterrupt(int) {
-    asked.store(true);
-    // A second Ctrl+C ends the program at once.
-    std::signal(SIGINT, SIG_DFL);
+std::atomic<bool> asked{false};
+// Written once by the first stop, so that the event loop wakes for it.
+int wake[2] = {-1, -1};
+// The children a second stop ends with the program.
+std::array<std::atomic<pid_t>, 64> children{};
+
+sigset_t StopSignals() {
+    sigset_t set;
+    sigemptyset(&set);
+    sigaddset(&set, SIGINT);
+    sigaddset(&set, SIGTERM);
+    return set;
 }
+
+extern "C" void OnStop(int signal) {
+    if (asked.exchange(true)) {
+        // A second stop: the children go too (a SIGINT and a SIGTERM make two stops for each,
+        // whether or not it was told of the first), then the program ends by the signal.
+        for (const std::atomic<pid_t>& child : children) {
+            if (const pid_t pid = child.load(); pid > 0) {
+                ::kill(pid, SIGINT);
+                ::kill(pid, SIGTERM);
+            }
+        }
+        struct sigaction standard {};
+        standard.sa_handler = SIG_DFL;
+        sigaction(signal, &standard, nullptr);
+        ::raise(signal);
+        return;
+    }
+    const int saved = errno;
+    const char byte = 1;
+    (void)!::write(wake[1], &byte, 1);
+    errno = saved;
+}
+
+// Wakes the event loop for the first stop; made once, in the event loop's thread.
+QSocketNotifier* Waker() {
+    static QSocketNotifier* notifier = nullptr;
+    if (!notifier && wake[0] >= 0) {
+        notifier =
+            new QSocketNotifier(wake[0], QSocketNotifier::Read, QCoreApplication::instance());
+        QObject::connect(notifier, &QSocketNotifier::activated, notifier, [] {
+            char bytes[16];
+            while (::read(wake[0], bytes, sizeof bytes) > 0) {
+            }
+        });
+    }
+    return notifier;
+}
+
 }  // namespace
 
 void Install() {
     asked.store(false);
-    std::signal(SIGINT, OnInterrupt);
-    std::signal(SIGTERM, OnInterrupt);
+    if (wake[0] < 0 && ::pipe2(wake, O_CLOEXEC | O_NONBLOCK) != 0) wake[0] = wake[1] = -1;
+    struct sigaction handler {};
+    handler.sa_handler = OnStop;
+    handler.sa_mask = StopSignals();  // one stop at a time
+    handler.sa_flags = SA_RESTART;
+    sigaction(SIGINT, &handler, nullptr);
+    sigaction(SIGTERM, &handler, nullptr);
+    const sigset_t held = StopSignals();
+    sigprocmask(SIG_UNBLOCK, &held, nullptr);
 }
 
 bool Asked() {
     return asked.load();
 }
+
+void WhenAsked(QObject* context, std::function<void()> then) {
+    if (asked.load()) {
+        QTimer::singleShot(0, context, std::move(then));
+        return;
+    }
+    if (QSocketNotifier* waker = Waker())
+        QObject::connect(waker, &QSocketNotifier::activated, context, [then] { then(); });
+}
+
+void Pause(int ms) {
+    if (asked.load()) return;
+    QEventLoop loop;
+    QTimer::singleShot(ms, &loop, &QEventLoop::quit);
+    WhenAsked(&loop, [&loop] { loop.quit(); });
+    loop.exec();
+}
+
+qint64 StartChild(QProcess& child, const QString& program, const QStringList& arguments) {
+    child.setChildProcessModifier([] {
+        // Its own process group, out of reach of the terminal's Ctrl+C; a stop that comes before
+        // its handlers are installed waits for them.
+        ::setpgid(0, 0);
+        const sigset_t held = StopSignals();
+        sigprocmask(SIG_BLOCK, &held, nullptr);
+    });
+    child.start(program, arguments);
+    const auto pid = static_cast<pid_t>(child.processId());
+    if (pid <= 0) return 0;
+    for (std::atomic<pid_t>& slot : children) {
+        pid_t none = 0;
+        if (slot.compare_exchange_strong(none, pid)) break;
+    }
+    return pid;
+}
+
+void PassOn(QProcess& child) {
+    if (const auto pid = static_cast<pid_t>(child.processId()); pid > 0) ::kill(pid, SIGINT);
+}
+
+void Forget(qint64 pid) {
+    if (pid <= 0) return;
+    for (std::atomic<pid_t>& slot : children) {
+        pid_t known = static_cast<pid_t>(pid);
+        slot.compare_exchange_strong(known, 0);
+    }
+}
+
 }  // namespace interruption
 
 QString ValueText(const TransferValue& v) {

@@ -1,7 +1,9 @@
 #pragma once
 
 #include <QCommandLineParser>
+#include <QProcess>
 #include <QTextStream>
+#include <functional>
 #include <optional>
 
 #include "cli/TerminalView.h"
@@ -77,12 +79,40 @@ std::optional<int> CheckOutputFile(const QString& path, QTextStream& err);
 // Loads a data file into `store`; false (the messages told) when it could not be used whole.
 bool LoadWhole(SettingsStore& store, const QString& path, QTextStream& err);
 
-// Ctrl+C: the first asks the running transfer to stop after its current record (see
-// IndicatorLink::setStopAsked); a second ends the program at once.
+// Ctrl+C and SIGTERM: the first asks the running transfer to stop after its current record (see
+// IndicatorLink::setStopAsked); a second, of either, ends the program at once, and the children
+// the stop was passed on to with it.
 namespace interruption {
+// Installs the handlers (and lets through a stop that came before, while a parent held it back
+// for this moment); a stop asked earlier is forgotten.
 void Install();
 bool Asked();
+// Calls `then` from the event loop when the stop is asked (soon, when it already was), for as long
+// as `context` lives.
+void WhenAsked(QObject* context, std::function<void()> then);
+// Lets the events run for `ms` milliseconds, or until a stop is asked.
+void Pause(int ms);
+// Starts a child process that sees no Ctrl+C of the terminal and holds back a stop until its own
+// handlers are installed: the parent passes each stop on itself, so that the child takes it
+// once, finishes its record and exits 130. A second stop of the program ends the children it
+// started with it. Returns the child's process number (0 when it did not start).
+qint64 StartChild(QProcess& child, const QString& program, const QStringList& arguments);
+// Passes the first stop on to a child.
+void PassOn(QProcess& child);
+// The child of that process number has ended: no stop goes to the number any more.
+void Forget(qint64 pid);
 }  // namespace interruption
+
+// The command line's event pump. With `endsWaits` a stop ends the link's wait in progress at
+// once (as the program ending does), for commands that have no record to finish.
+class CliPump : public QtEventPump {
+  public:
+    bool pass(SerialPort* port, bool somethingWaiting) override {
+        if (endsWaits && interruption::Asked()) return false;
+        return QtEventPump::pass(port, somethingWaiting);
+    }
+    bool endsWaits = false;
+};
 
 // One value as the command line lists it: "銘柄 12 W12 00345", "W20 00001".
 QString ValueText(const TransferValue& v);
@@ -116,7 +146,7 @@ class DeviceSession {
   public:
     TerminalView view;
     SettingsStore store;
-    QtEventPump pump;
+    CliPump pump;
     AnySerialPort port;
     IndicatorLink link;
     RunRecorder recorder;

@@ -71,6 +71,8 @@ int DiffCommand(const QStringList& arguments, QTextStream& out, QTextStream& err
     SettingsStore b;
     a.setModel(o.model);
     b.setModel(o.model);
+    // An indicator named as A or B is read whole: Ctrl+C stops that read after its record.
+    interruption::Install();
     if (const int code = LoadDataSet(names.at(0), o, a, err); code != exitcode::kOk) return code;
     if (const int code = LoadDataSet(names.at(1), o, b, err); code != exitcode::kOk) return code;
     return PrintDifferences(a, b, o.model, p.isSet(json), out);

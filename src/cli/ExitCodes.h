@@ -11,6 +11,7 @@ constexpr int kVerifyMismatch = 5;  // write --verify: the indicator does not ho
 constexpr int kFile = 6;            // a data file could not be read or written
 constexpr int kFleetFailed = 7;     // fleet: at least one indicator failed
 constexpr int kInterrupted = 130;   // Ctrl+C: stopped after the record under way
+constexpr int kOutputClosed = 141;  // live: the output's reader went away (as after SIGPIPE)
 }  // namespace exitcode
 
 // The text of the exit codes for the help of every subcommand.
@@ -24,4 +25,5 @@ inline const char* const kExitCodesHelp =
     "  5  write --verify: the indicator refused values\n"
     "  6  file error\n"
     "  7  fleet: at least one indicator failed (the summary says which)\n"
-    "  130  stopped by Ctrl+C after the record under way\n";
+    "  130  stopped by Ctrl+C after the record under way\n"
+    "  141  live: the output was closed (the reader of the pipe ended)\n";

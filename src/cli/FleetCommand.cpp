@@ -13,6 +13,7 @@
 #include <QRegularExpression>
 #include <QTimer>
 #include <memory>
+#include <utility>
 
 #include "cli/CliSupport.h"
 #include "cli/ExitCodes.h"
@@ -72,6 +73,7 @@ struct Job {
     int order = 0;  // place in the fleet file
     double seconds = 0;
     std::unique_ptr<QProcess> process;
+    qint64 pid = 0;
     QElapsedTimer clock;
     QByteArray pendingErr;
     QString lastOut;
@@ -117,17 +119,17 @@ class FleetRun {
         : jobs_(std::move(jobs)), parallel_(parallel), check_(check), quiet_(quiet), err_(err) {}
 
     void run() {
-        QTimer interruptWatch;
-        QObject::connect(&interruptWatch, &QTimer::timeout, [this] {
-            if (!interruption::Asked() || stopping_) return;
+        QObject stopWatch;
+        interruption::WhenAsked(&stopWatch, [this] {
+            if (stopping_) return;
             stopping_ = true;
-            // Each running indicator finishes its record under way (it takes SIGTERM as Ctrl+C).
+            // The children see no Ctrl+C of their own: each is told once, finishes its record
+            // under way and exits 130, which the summary shows as 中断.
             for (Job& job : jobs_)
                 if (job.process && job.process->state() != QProcess::NotRunning)
-                    job.process->terminate();
+                    interruption::PassOn(*job.process);
             startMore();
         });
-        interruptWatch.start(100);
         startMore();
         if (running_ > 0) loop_.exec();
     }
@@ -166,7 +168,8 @@ class FleetRun {
         QObject::connect(limit, &QTimer::timeout, p, &QProcess::kill);
         limit->start(kJobLimitMs);
         if (!quiet_) err_ << "[" << job.member.name << "] " << job.member.device << Qt::endl;
-        p->start(QCoreApplication::applicationFilePath(), job.arguments);
+        job.pid =
+            interruption::StartChild(*p, QCoreApplication::applicationFilePath(), job.arguments);
     }
 
     // The child's messages, a line at a time, named by the indicator.
@@ -183,6 +186,7 @@ class FleetRun {
         if (!job.process || !job.clock.isValid()) return;
         job.seconds = job.clock.elapsed() / 1000.0;
         job.clock.invalidate();
+        interruption::Forget(std::exchange(job.pid, 0));
         forward(job);
         const QStringList outLines = QString::fromUtf8(job.process->readAllStandardOutput())
                                          .split(u'\n', Qt::SkipEmptyParts);

@@ -1,7 +1,5 @@
 // rusk-cli live: the weight and the decoded status words, one line per sample, until Ctrl+C.
 #include <QDateTime>
-#include <QEventLoop>
-#include <QTimer>
 
 #include "cli/CliSupport.h"
 #include "cli/ExitCodes.h"
@@ -9,6 +7,7 @@
 #include "model/Catalogue.h"
 #include "model/DisplayFormat.h"
 #include "model/StatusDecoding.h"
+#include "monitor/Weights.h"
 #include "platform/OperationError.h"
 
 namespace {
@@ -42,12 +41,6 @@ bool Sample(IndicatorLink& link) {
     return true;
 }
 
-void Pause(int ms) {
-    QEventLoop loop;
-    QTimer::singleShot(ms, &loop, &QEventLoop::quit);
-    loop.exec();
-}
-
 }  // namespace
 
 int LiveCommand(const QStringList& arguments, QTextStream& out, QTextStream& err) {
@@ -60,8 +53,10 @@ int LiveCommand(const QStringList& arguments, QTextStream& out, QTextStream& err
     if (auto done = ParseCommand(p, arguments,
                                  "Reads the decimal point setting once, then prints the gross "
                                  "weight (RA) and the decoded status words (RD … RG) every "
-                                 "interval until Ctrl+C (exit 0). Only read requests are sent. A "
-                                 "sample without an answer prints 応答なし and the next is tried.",
+                                 "interval until Ctrl+C (exit 130). Only read requests are sent. A "
+                                 "sample without an answer prints 応答なし and the next is tried. "
+                                 "A weight sent with a decimal point is shown as sent; a whole "
+                                 "number takes the decimal point setting.",
                                  out, err))
         return *done;
     DeviceOptions o;
@@ -78,27 +73,43 @@ int LiveCommand(const QStringList& arguments, QTextStream& out, QTextStream& err
     interruption::Install();
     DeviceSession s(o, err);
     if (!s.open()) return exitcode::kPort;
-    // The live loop is not a transfer: the samples are not journalled.
+    // The live loop is not a transfer: the samples are not journalled, and there is no record to
+    // finish, so a stop ends the wait in progress at once.
     s.link.runs().setListener(nullptr);
+    s.pump.endsWaits = true;
     auto operation = s.link.beginOperation();
+    bool outputClosed = false;
     const bool ran = Trapped(s.view, ErrorHint::Port8018, [&] {
         const QString decimals = DecimalPointSource(o.model).code;
         s.link.sendLine(QStringLiteral("W") + decimals);
         (void)s.link.awaitReply(ReplyKind::Setting);
         s.link.clearTimeout();
+        const int places = display::DecimalPlaces(s.store);
         while (!interruption::Asked()) {
             const QString time =
                 QDateTime::currentDateTime().toString(QStringLiteral("HH:mm:ss.zzz"));
-            if (Sample(s.link)) {
-                out << time << "  "
-                    << display::FormatWeight(s.store.live(0), display::DecimalPlaces(s.store))
-                    << "  " << StatusText(s.store) << Qt::endl;
+            const bool answered = Sample(s.link);
+            if (interruption::Asked()) break;
+            if (answered) {
+                const QString data = s.store.live(0);
+                const std::optional<monitor::Weight> w = monitor::ParseWeight(data, places);
+                const QString weight = w ? monitor::ShowWeight(w->value, w->places) : data;
+                out << time << "  " << weight.rightJustified(8) << "  " << StatusText(s.store)
+                    << Qt::endl;
             } else {
                 out << time << "  応答なし" << Qt::endl;
                 s.link.clearTimeout();
             }
-            if (intervalMs > 0 && !interruption::Asked()) Pause(intervalMs);
+            // A reader that went away (`| head`) ends the loop; with a TCP port open, SIGPIPE is
+            // ignored and only the failed write tells.
+            if (out.status() != QTextStream::Ok) {
+                outputClosed = true;
+                return;
+            }
+            if (intervalMs > 0) interruption::Pause(intervalMs);
         }
     });
+    if (outputClosed) return exitcode::kOutputClosed;
+    if (interruption::Asked()) return exitcode::kInterrupted;
     return ran ? exitcode::kOk : exitcode::kPort;
 }

@@ -15,6 +15,7 @@ struct Sample {
     double weight = 0.0;  // gross weight in display units (12.34 for "+012.34")
     QString status2;      // the RE reply without its echo: 大投入 … 完了, one character each
     QString status3;      // the RF reply without its echo: ｾﾞﾛ付近 … 排出
+    int places = 0;       // the decimals the weight shows (its reply's, or the setting's)
 
     // Whether character `pos` (1-based) of a status word is "1"; a missing one is off.
     static bool Bit(const QString& word, int pos) {

@@ -176,10 +176,11 @@ MonitorSampler::Step MonitorSampler::takeSample() {
     s.ms = QDateTime::currentMSecsSinceEpoch();
     const QString ra = QStringLiteral("RA"), re = QStringLiteral("RE"), rf = QStringLiteral("RF");
     if (!read(ra)) return Step::NoAnswer;
-    const std::optional<double> weight =
+    const std::optional<monitor::Weight> weight =
         monitor::ParseWeight(scratch_.live(SettingsStore::LiveKindIndex(ra)), places_);
     if (!weight) return Step::NoAnswer;
-    s.weight = *weight;
+    s.weight = weight->value;
+    s.places = weight->places;
     if (!read(re)) return Step::NoAnswer;
     s.status2 = scratch_.live(SettingsStore::LiveKindIndex(re));
     if (!read(rf)) return Step::NoAnswer;
@@ -188,10 +189,10 @@ MonitorSampler::Step MonitorSampler::takeSample() {
     if (tracker_.take(s)) {
         const QString rk = QStringLiteral("RK");
         if (!read(rk)) return Step::NoAnswer;
-        const std::optional<double> final =
+        const std::optional<monitor::Weight> final =
             monitor::ParseWeight(scratch_.live(SettingsStore::LiveKindIndex(rk)), places_);
         if (!final) return Step::NoAnswer;
-        emit filled(tracker_.complete(*final));
+        emit filled(tracker_.complete(final->value));
     }
     return Step::Done;
 }

@@ -1,14 +1,21 @@
 #include "monitor/SampleCsv.h"
 
 #include <QDateTime>
+#include <QStringList>
 
+#include "link/LiveCommands.h"
 #include "monitor/Weights.h"
 #include "platform/FileRules.h"
 
 namespace monitor {
 
 QString SaveSamplesCsv(const QString& path, const std::deque<Sample>& samples, int places) {
-    QByteArray out = "time,weight,status2,status3\n";
+    // UTF-8 with a byte order mark, so that a spreadsheet reads the Japanese headings; they
+    // are the captions the window gives these values (the status words' of the live tab's
+    // buttons, RE and RF).
+    const QStringList headings = {QStringLiteral("時刻"), QStringLiteral("重量"),
+                                  LiveCommands::Caption(4), LiveCommands::Caption(5)};
+    QByteArray out = "\xEF\xBB\xBF" + headings.join(u',').toUtf8() + '\n';
     for (const Sample& s : samples) {
         out += QDateTime::fromMSecsSinceEpoch(s.ms)
                    .toString(QStringLiteral("yyyy-MM-dd HH:mm:ss.zzz"))

@@ -7,11 +7,14 @@
 
 namespace monitor {
 
-std::optional<double> ParseWeight(const QString& text, int places) {
-    static const QRegularExpression shape(QStringLiteral("^\\s*[+-]?(\\d+\\.?\\d*|\\.\\d+)\\s*$"));
-    if (!shape.match(text).hasMatch()) return std::nullopt;
-    const double value = display::NumericValue(text);
-    return text.contains(u'.') ? value : value / std::pow(10.0, places);
+std::optional<Weight> ParseWeight(const QString& text, int places) {
+    static const QRegularExpression shape(
+        QStringLiteral("^\\s*[+-]?(\\d+\\.?(\\d*)|\\.(\\d+))\\s*$"));
+    const QRegularExpressionMatch m = shape.match(text);
+    if (!m.hasMatch()) return std::nullopt;
+    const double value = display::NumericValue(text.trimmed());
+    if (!text.contains(u'.')) return Weight{value / std::pow(10.0, places), places};
+    return Weight{value, int(m.capturedLength(2) + m.capturedLength(3))};
 }
 
 QString ShowWeight(double value, int places) {

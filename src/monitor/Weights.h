@@ -8,10 +8,18 @@
 // Weights as the monitor reads, shows and compares them, in display units.
 namespace monitor {
 
-// A live weight reply's data ("+012.34", "-001234"): a sign, digits and at most one decimal
-// point. Without a decimal point the digits count in units of the last of `places` decimals,
-// as the setting values do. Anything else is no weight.
-std::optional<double> ParseWeight(const QString& text, int places);
+// A weight as a live reply gives it: its value in display units and the decimals it shows.
+struct Weight {
+    double value = 0.0;
+    int places = 0;
+};
+
+// The weight in a live reply's data ("+0100.0", "-001234"): a sign, digits and at most one
+// decimal point, blanks around. A text that holds a decimal point counts as sent, with its own
+// decimals; only a whole number takes the decimal point setting `places`, its digits counting in
+// units of the last decimal as the setting values do. Anything else is no weight. The monitor and
+// the command line's live lines both read weights through this one rule.
+std::optional<Weight> ParseWeight(const QString& text, int places);
 
 // A weight with `places` decimals ("1003.0" … as the detail tabs show them, without leading
 // zeros).

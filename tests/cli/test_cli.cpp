@@ -147,13 +147,14 @@ class CliTest : public QObject {
         QCOMPARE(dry.code, exitcode::kNoOrDifferent);
         QVERIFY2(dry.out.contains("銘柄 12"), qPrintable(dry.out));
 
+        // Ctrl+C in the pause between samples ends it at once, not after the minute.
         QProcess live;
-        live.start(RUSK_CLI_PATH,
-                   {"live", sim.device(), "--interval", "0", "--ini", home.filePath("Rusk.INI")});
+        live.start(RUSK_CLI_PATH, {"live", sim.device(), "--interval", "60000", "--ini",
+                                   home.filePath("Rusk.INI")});
         QVERIFY(live.waitForReadyRead(10000));
         ::kill(static_cast<pid_t>(live.processId()), SIGINT);
-        QVERIFY(live.waitForFinished(10000));
-        QCOMPARE(live.exitCode(), exitcode::kOk);
+        QVERIFY(live.waitForFinished(5000));
+        QCOMPARE(live.exitCode(), exitcode::kInterrupted);
         QVERIFY(live.readAllStandardOutput().contains("  "));
 
         const QStringList requests = sim.requests();
@@ -203,6 +204,72 @@ class CliTest : public QObject {
         QCOMPARE(last.direction, TransferRun::Direction::Write);
         QVERIFY(!last.complete);
         QVERIFY2(last.note.startsWith("Ctrl+C"), qPrintable(last.note));
+    }
+
+    void liveEndsQuietlyWhenItsReaderGoes() {
+        // On TCP, where SIGPIPE is ignored, a reader that went away (`| head -n 2`) still ends
+        // it, quietly.
+        QTemporaryDir home;
+        SimProcess tcp({"--listen", "127.0.0.1:0"});
+        QVERIFY2(!tcp.device().isEmpty(), "the simulator did not start");
+        QProcess live;
+        QProcess head;
+        live.setStandardOutputProcess(&head);
+        head.start("head", {"-n", "2"});
+        live.start(RUSK_CLI_PATH,
+                   {"live", tcp.device(), "--interval", "0", "--ini", home.filePath("Rusk.INI")});
+        QVERIFY(head.waitForFinished(10000));
+        QVERIFY(live.waitForFinished(5000));
+        QCOMPARE(live.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(live.exitCode(), exitcode::kOutputClosed);
+        QVERIFY(live.readAllStandardError().isEmpty());
+        QCOMPARE(head.readAllStandardOutput().count('\n'), 2);
+    }
+
+    void aSecondStopEndsAtOnceAndTheFleetPassesTheFirstOn() {
+        // A read from a silent indicator: the first stop waits for the record under way (its
+        // minute-long time-out), a second of the other kind ends it at once.
+        QTemporaryDir home;
+        SimProcess silent({"--silent"});
+        SimProcess slow1({"--delay", "10"});
+        SimProcess slow2({"--delay", "10"});
+        QVERIFY2(
+            !silent.device().isEmpty() && !slow1.device().isEmpty() && !slow2.device().isEmpty(),
+            "a simulator did not start");
+        QProcess read;
+        read.start(RUSK_CLI_PATH, {"read", silent.device(), "-o", home.filePath("x.mdb"),
+                                   "--timeout", "60000", "--ini", home.filePath("Rusk.INI")});
+        QByteArray err;
+        QTRY_VERIFY_WITH_TIMEOUT((err += read.readAllStandardError()).contains("読み込み中"),
+                                 10000);
+        ::kill(static_cast<pid_t>(read.processId()), SIGINT);
+        ::kill(static_cast<pid_t>(read.processId()), SIGTERM);
+        QVERIFY(read.waitForFinished(5000));
+        QCOMPARE(read.exitStatus(), QProcess::CrashExit);
+
+        // Ctrl+C to a fleet check: each child is told, finishes its record and exits 130, which
+        // the summary shows as 中断.
+        QFile fleet(home.filePath("fleet.ini"));
+        QVERIFY(fleet.open(QIODevice::WriteOnly));
+        fleet.write(QString("[a]\nDevice=%1\nModel=805\nBaseline=none.mdb\n"
+                            "[b]\nDevice=%2\nModel=805\nBaseline=none.mdb\n")
+                        .arg(slow1.device(), slow2.device())
+                        .toUtf8());
+        fleet.close();
+        QProcess check;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("XDG_DATA_HOME", home.filePath("data"));
+        check.setProcessEnvironment(env);
+        check.start(RUSK_CLI_PATH, {"fleet", fleet.fileName(), "check", "-d", home.path(), "--ini",
+                                    home.filePath("Rusk.INI")});
+        err.clear();
+        QTRY_VERIFY_WITH_TIMEOUT((err += check.readAllStandardError()).contains("[b] "), 10000);
+        ::kill(static_cast<pid_t>(check.processId()), SIGINT);
+        QVERIFY(check.waitForFinished(20000));
+        QCOMPARE(check.exitCode(), exitcode::kInterrupted);
+        const QString summary = QString::fromUtf8(check.readAllStandardOutput());
+        QCOMPARE(summary.count("中断"), 2);
+        QVERIFY2(!summary.contains("異常終了"), qPrintable(summary));
     }
 
     void devicesByNameAndPortErrors() {

@@ -1,5 +1,6 @@
 #include <QtTest>
 
+#include "monitor/ChartScale.h"
 #include "monitor/Decimation.h"
 #include "monitor/FillStatistics.h"
 #include "monitor/SampleCsv.h"
@@ -12,8 +13,11 @@ class TestFillStatistics : public QObject {
   private slots:
     void tracksCutOffAndCompletion();
     void summarizesAndAdvises();
+    void readsWeights_data();
     void readsWeights();
     void decimatesPerColumn();
+    void scalesOnRoundNumbers();
+    void spreadsLabelsApart();
     void savesSamplesAsCsv();
 };
 
@@ -80,10 +84,28 @@ void TestFillStatistics::summarizesAndAdvises() {
     QVERIFY(FreeFallAdvice(s, none.freeFall, 1, 0).contains("不明"));
 }
 
+void TestFillStatistics::readsWeights_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("setting");
+    QTest::addColumn<double>("value");
+    QTest::addColumn<int>("places");
+    QTest::newRow("whole number, no decimals") << "+001234" << 0 << 1234.0 << 0;
+    QTest::newRow("whole number takes the setting") << "+001234" << 2 << 12.34 << 2;
+    // A weight sent with its point counts as sent, whatever the setting (once ten times small).
+    QTest::newRow("point sent, setting 1") << "+00100.0" << 1 << 100.0 << 1;
+    QTest::newRow("point sent, setting not read") << "+00100.0" << 0 << 100.0 << 1;
+    QTest::newRow("point sent, negative") << "-01.50" << 2 << -1.5 << 2;
+}
+
 void TestFillStatistics::readsWeights() {
-    QCOMPARE(*ParseWeight("+001234", 0), 1234.0);
-    QCOMPARE(*ParseWeight("+001234", 2), 12.34);
-    QCOMPARE(*ParseWeight("-01.50", 2), -1.5);  // a sent point counts as sent
+    QFETCH(QString, text);
+    QFETCH(int, setting);
+    QFETCH(double, value);
+    QFETCH(int, places);
+    const std::optional<Weight> w = ParseWeight(text, setting);
+    QVERIFY(w);
+    QCOMPARE(w->value, value);
+    QCOMPARE(w->places, places);
     for (const char* bad : {"", "+", "12a", "1.2.3", "OL"}) QVERIFY2(!ParseWeight(bad, 0), bad);
     QCOMPARE(ShowWeight(1003, 1), QString("1003.0"));
 }
@@ -107,6 +129,64 @@ void TestFillStatistics::decimatesPerColumn() {
     QVERIFY(!(edge[1].outputs & 1u));
 }
 
+void TestFillStatistics::scalesOnRoundNumbers() {
+    // Weight axes: zero shown, steps of 1, 2 or 5 times ten to a power, ends on whole steps,
+    // room above the highest value, and an empty chart 0 … 10 display steps.
+    struct Case {
+        double low, high, minSpan;
+        int maxSteps;
+        double from, to, step;
+    };
+    const Case cases[] = {
+        {0, 0, 10, 5, 0, 10, 2},              // empty, whole units
+        {0, 0, 1, 5, 0, 1, 0.2},              // empty, one decimal
+        {0, 101.3, 1, 8, 0, 120, 20},         // a fill to 101.3
+        {-0.1, 101.3, 1, 8, 0, 120, 20},      // a hair under zero takes no step
+        {-40, 1013, 10, 8, -200, 1200, 200},  // a real dip below zero does
+        {0, 1000, 10, 10, 0, 1200, 200},      // 1000 + room is more than 1000
+    };
+    for (const Case& c : cases) {
+        const WeightScale s = WeightScaleFor(c.low, c.high, c.minSpan, c.maxSteps);
+        const QString what = QStringLiteral("%1 … %2").arg(c.low).arg(c.high);
+        QVERIFY2(qFuzzyCompare(s.low + 1, c.from + 1) && qFuzzyCompare(s.high, c.to) &&
+                     qFuzzyCompare(s.step, c.step),
+                 qPrintable(what +
+                            QStringLiteral(": %1 … %2 by %3").arg(s.low).arg(s.high).arg(s.step)));
+        QVERIFY2(s.steps() <= c.maxSteps, qPrintable(what));
+    }
+    QCOMPARE(WeightScaleFor(0, 0, 1, 5).decimals, 1);
+    QCOMPARE(WeightScaleFor(0, 101.3, 1, 8).decimals, 0);
+
+    // Time ticks: whole local seconds and minutes, as many as fit, never 1970 or 23:59.
+    const qint64 at = QDateTime(QDate(2024, 5, 1), QTime(12, 40, 58, 300)).toMSecsSinceEpoch();
+    const auto ticks = TimeTicks(double(at), double(at + 10'000), 7);
+    QStringList labels;
+    for (const TimeTick& t : ticks) labels << t.label;
+    QCOMPARE(labels, QStringList({"12:41:00", "12:41:02", "12:41:04", "12:41:06", "12:41:08"}));
+    const auto hour = TimeTicks(double(at), double(at + 3'600'000), 9);
+    QCOMPARE(hour.front().label, QString("12:50"));
+    QCOMPARE(hour.size(), size_t(6));
+    QVERIFY(TimeTicks(double(at), double(at), 5).empty());
+}
+
+void TestFillStatistics::spreadsLabelsApart() {
+    // 過量, 定量, 不足 a pixel or two apart and 大投入 far below: the close three move apart
+    // around where they want to be, the far one stays on its line, and all keep within bounds.
+    const std::vector<double> wanted = {100, 98, 102, 300};
+    const auto placed = SpreadLabels(wanted, 14, 0, 400);
+    QCOMPARE(placed[3], 300.0);
+    QCOMPARE(placed[0], 100.0);  // the middle one of three stays put
+    QCOMPARE(placed[1], 86.0);
+    QCOMPARE(placed[2], 114.0);
+    // Against the top of the plot: pushed down, still apart.
+    const auto top = SpreadLabels({1, 0, 2}, 14, 0, 400);
+    std::vector<double> sorted = top;
+    std::sort(sorted.begin(), sorted.end());
+    QCOMPARE(sorted, (std::vector<double>{7, 21, 35}));
+    QCOMPARE(top[1], 7.0);  // the label wanting the top place gets it
+    QVERIFY(SpreadLabels({}, 14, 0, 400).empty());
+}
+
 void TestFillStatistics::savesSamplesAsCsv() {
     QTemporaryDir dir;
     const QString path = dir.filePath("m.csv");
@@ -115,7 +195,7 @@ void TestFillStatistics::savesSamplesAsCsv() {
     QFile file(path);
     QVERIFY(file.open(QIODevice::ReadOnly));
     const QList<QByteArray> lines = file.readAll().split('\n');
-    QCOMPARE(lines[0], QByteArray("time,weight,status2,status3"));
+    QCOMPARE(QString::fromUtf8(lines[0]), QString("\uFEFF時刻,重量,ｽﾃｰﾀｽ2,ｽﾃｰﾀｽ3"));
     QVERIFY(lines[1].endsWith(",12.50,\"0010000\",\"0001\""));
     // A save that cannot be made says why; the earlier file stays as it was.
     QVERIFY(SaveSamplesCsv(dir.filePath("none/m.csv"), samples, 0).contains("保存できません"));

@@ -2,6 +2,7 @@
 // closing it frees the link.
 
 #include <QAction>
+#include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -13,27 +14,32 @@
 #include "ui/MainWindow.h"
 #include "ui/Program.h"
 #include "ui/UiTestSupport.h"
+#include "ui/monitor/MonitorChart.h"
 #include "ui/monitor/MonitorWindow.h"
 
-class MonitorWindowTest : public QObject {
-    Q_OBJECT
-  private slots:
-    void pollsFromTheMenuAndGuardsTheLink() {
-        QTemporaryDir dir;
-        CountingWindow w;
-        RecordingMessages messages;
+namespace {
+
+// The program on a fake port that answers like an indicator filling product 2, one fill in
+// eight samples; the weight replies are `weight`.
+struct MonitorSetup {
+    explicit MonitorSetup(QByteArray weight = "+001003") : weight(std::move(weight)) {
         w.setMessagePresenter(&messages);
         std::array<std::unique_ptr<SerialPort>, 2> ports{std::make_unique<FakeSerialPort>(),
                                                          std::make_unique<FakeSerialPort>()};
-        auto* fake = static_cast<FakeSerialPort*>(ports[0].get());
+        fake = static_cast<FakeSerialPort*>(ports[0].get());
         for (auto& port : ports) port->close();
-        Program program(w, dir.filePath("Rusk.INI"), std::move(ports), 300);
-        QVERIFY(!program.start(dir.path()).failed);
-        int fillAt = 0;
-        fake->responder = [&](const QString& r) -> QByteArray {
+        program = std::make_unique<Program>(w, dir.filePath("Rusk.INI"), std::move(ports), 300);
+        started = !program->start(dir.path()).failed;
+        fake->responder = [this](const QString& r) -> QByteArray {
             if (r == "W00") return "W0000002\r\n";
-            if (r == "RA") return "RA+001003\r\n";
-            if (r == "RE") return ++fillAt % 8 == 0 ? "RE0000011\r\n" : "RE0000000\r\n";
+            if (r == "RA") return "RA" + this->weight + "\r\n";
+            if (r == "RE") {
+                // The small feed on, then off (its cut-off), then 完了 with 過量.
+                const int phase = ++fillAt % 8;
+                return phase == 0   ? "RE0000011\r\n"
+                       : phase == 7 ? "RE0000000\r\n"
+                                    : "RE0010000\r\n";
+            }
             if (r == "RF") return "RF0000\r\n";
             if (r == "RK") return "RK+001004\r\n";
             return r.size() == 3 ? (r + "00001\r\n").toLatin1() : QByteArray();
@@ -41,6 +47,29 @@ class MonitorWindowTest : public QObject {
         w.store().setProduct(2, 2, "01000");
         w.store().setProduct(2, 5, "00009");
         w.show();
+    }
+    QTemporaryDir dir;
+    CountingWindow w;
+    RecordingMessages messages;
+    FakeSerialPort* fake = nullptr;
+    std::unique_ptr<Program> program;
+    QByteArray weight;
+    bool started = false;
+    int fillAt = 0;
+};
+
+}  // namespace
+
+class MonitorWindowTest : public QObject {
+    Q_OBJECT
+  private slots:
+    void pollsFromTheMenuAndGuardsTheLink() {
+        MonitorSetup setup;
+        QVERIFY(setup.started);
+        CountingWindow& w = setup.w;
+        RecordingMessages& messages = setup.messages;
+        FakeSerialPort* fake = setup.fake;
+        Program& program = *setup.program;
 
         w.findChild<QAction*>("mnuF805_MONITOR")->trigger();
         MonitorWindow* monitor = program.monitor();
@@ -81,6 +110,70 @@ class MonitorWindowTest : public QObject {
         w.findChild<QAction*>("mnuF805_R")->trigger();
         QVERIFY(fake->requests.contains("W0000000"));
         QCOMPARE(w.beeps, 3);
+    }
+
+    void reopenedMonitorStartsAfreshAndMarksAStaleWeight() {
+        // The indicator sends its decimal point; the window has not read the settings.
+        MonitorSetup setup("+0100.3");
+        QVERIFY(setup.started);
+        QAction* open = setup.w.findChild<QAction*>("mnuF805_MONITOR");
+        open->trigger();
+        MonitorWindow* monitor = setup.program->monitor();
+        auto* weight = monitor->findChild<QLabel*>("monitorWeight");
+        auto* table = monitor->findChild<QTableWidget*>("monitorFills");
+        auto* summary = monitor->findChild<QLabel*>("monitorSummary");
+        auto* advice = monitor->findChild<QLabel*>("monitorAdvice");
+        QTRY_VERIFY(table->rowCount() >= 2 && !advice->text().isEmpty());
+        QCOMPARE(weight->text(), QString("100.3"));  // as sent, not whole units
+        QVERIFY(weight->isEnabled());
+
+        // The port goes: the last weight stays, greyed, until one is read again.
+        setup.fake->pullOut();
+        setup.fake->failOpenWith = ErrNo::kPortNotOpen;
+        QTRY_COMPARE(monitor->sampler().state(), MonitorSampler::State::Lost);
+        QCOMPARE(weight->text(), QString("100.3"));
+        QVERIFY(!weight->isEnabled());
+        setup.fake->failOpenWith = 0;
+        QTRY_VERIFY_WITH_TIMEOUT(weight->isEnabled(), 5000);
+
+        // CSV保存… takes a name typed without ".csv" as a CSV file.
+        QTimer answer;
+        connect(&answer, &QTimer::timeout, this, [&] {
+            if (auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget())) {
+                answer.stop();
+                dialog->selectFile(setup.dir.filePath("run1"));
+                static_cast<QDialog*>(dialog)->accept();  // as the dialog's save key
+            }
+        });
+        answer.start(10);
+        QTest::mouseClick(monitor->findChild<QPushButton*>("monitorSave"), Qt::LeftButton);
+        QFile csv(setup.dir.filePath("run1.csv"));
+        QVERIFY(csv.open(QIODevice::ReadOnly));
+        QVERIFY(csv.readLine().startsWith("\xEF\xBB\xBF時刻,重量,"));
+
+        // Closed and opened again: a new session, with nothing of the last one shown, counted or
+        // advised on, and an empty chart that ends now on round ticks.
+        monitor->close();
+        open->trigger();
+        QCOMPARE(table->rowCount(), 0);
+        QCOMPARE(summary->text(), QString("回数 0"));
+        QVERIFY(advice->text().isEmpty());
+        QVERIFY(monitor->samples().empty() && monitor->fills().empty());
+        const MonitorChart& chart = monitor->chart();
+        QVERIFY(qAbs(chart.endMs() - QDateTime::currentMSecsSinceEpoch()) < 5000);
+        QVERIFY(!chart.timeTicks().empty());
+        for (const monitor::TimeTick& t : chart.timeTicks())
+            QVERIFY2(qint64(t.ms) % 1000 == 0, qPrintable(t.label));
+        QCOMPARE(chart.weightScale().low, 0.0);
+        QVERIFY(chart.weightScale().steps() >= 2);
+        // The fills after it are its own; the set-point labels stand apart.
+        QTRY_VERIFY(table->rowCount() >= 1);
+        QCOMPARE(int(monitor->fills().size()), table->rowCount());
+        monitor->redrawNow();
+        const std::vector<QRectF> boxes = chart.labelBoxes();
+        QVERIFY(!boxes.empty());
+        for (size_t i = 0; i < boxes.size(); ++i)
+            for (size_t j = i + 1; j < boxes.size(); ++j) QVERIFY(!boxes[i].intersects(boxes[j]));
     }
 };
 

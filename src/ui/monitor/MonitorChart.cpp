@@ -1,9 +1,10 @@
 #include "ui/monitor/MonitorChart.h"
 
 #include <QAreaSeries>
+#include <QCategoryAxis>
 #include <QChart>
 #include <QDateTime>
-#include <QDateTimeAxis>
+#include <QGraphicsLineItem>
 #include <QGraphicsSimpleTextItem>
 #include <QImage>
 #include <QLegendMarker>
@@ -13,6 +14,7 @@
 #include <algorithm>
 #include <array>
 
+#include "monitor/ChartScale.h"
 #include "monitor/Decimation.h"
 
 namespace {
@@ -42,6 +44,12 @@ constexpr int kLineCount = int(std::size(kLines));
 
 // Samples closer than this are joined by the curve; further apart, the indicator was silent.
 constexpr double kJoinMs = 1500;
+
+// Room a tick label wants: a weight label in height, a time label in width.
+constexpr int kWeightTickPx = 45;
+constexpr int kTimeTickPx = 110;
+// The gap between the plot and the set-point labels on its right, where the leaders run.
+constexpr int kLeaderPx = 10;
 
 std::array<std::optional<double>, kLineCount> SetPointValues(const monitor::SetPoints& p) {
     return {p.target, p.mediumCut, p.largeCut, p.overLimit, p.underLimit};
@@ -101,16 +109,15 @@ class MonitorChart::BandLayer : public QGraphicsItem {
 };
 
 MonitorChart::MonitorChart(const std::deque<monitor::Sample>& samples, QWidget* parent)
-    : QChartView(parent), samples_(samples) {
+    : QChartView(parent), samples_(samples), endMs_(QDateTime::currentMSecsSinceEpoch()) {
     setObjectName(QStringLiteral("monitorChart"));
     auto* chart = new QChart;
     chart->legend()->setAlignment(Qt::AlignBottom);
     chart->setMargins(QMargins(4, 4, 4, 4));
-    timeAxis_ = new QDateTimeAxis;
-    timeAxis_->setFormat(QStringLiteral("HH:mm:ss"));
-    timeAxis_->setTickCount(7);
+    timeAxis_ = new QCategoryAxis;
+    timeAxis_->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
     weightAxis_ = new QValueAxis;
-    weightAxis_->setLabelFormat(QStringLiteral("%.0f"));
+    weightAxis_->setMinorTickCount(0);
     chart->addAxis(timeAxis_, Qt::AlignBottom);
     chart->addAxis(weightAxis_, Qt::AlignLeft);
     for (const Band& b : kBands) {
@@ -137,6 +144,10 @@ MonitorChart::MonitorChart(const std::deque<monitor::Sample>& samples, QWidget* 
         label->setBrush(l.colour);
         label->setZValue(10);
         labels_ << label;
+        auto* leader = new QGraphicsLineItem(chart);
+        leader->setPen(QPen(l.colour, 1));
+        leader->setZValue(10);
+        leaders_ << leader;
     }
     for (QAbstractSeries* s : chart->series()) {
         s->attachAxis(timeAxis_);
@@ -145,9 +156,11 @@ MonitorChart::MonitorChart(const std::deque<monitor::Sample>& samples, QWidget* 
     setChart(chart);
     setRenderHint(QPainter::Antialiasing, false);
     connect(chart, &QChart::plotAreaChanged, this, [this] {
+        applyScales();
         placeLabels();
         placeBands();
     });
+    refresh();
 }
 
 void MonitorChart::setView(qint64 spanMs, qint64 endMs) {
@@ -158,8 +171,6 @@ void MonitorChart::setView(qint64 spanMs, qint64 endMs) {
 void MonitorChart::setSetPoints(const monitor::SetPoints& points, int places) {
     points_ = points;
     places_ = places;
-    hasPoints_ = true;
-    weightAxis_->setLabelFormat(QStringLiteral("%.%1f").arg(places));
 }
 
 void MonitorChart::resizeEvent(QResizeEvent* event) {
@@ -171,40 +182,73 @@ void MonitorChart::refresh() {
     const double from = double(endMs_ - spanMs_), to = double(endMs_);
     const int columns = std::max(1, int(chart()->plotArea().width()));
     columns_ = monitor::DecimateColumns(samples_, from, to, columns);
-    const std::vector<monitor::Column>& cols = columns_;
     double low = 0, high = 0;
-    for (const monitor::Column& c : cols) low = std::min(low, c.min), high = std::max(high, c.max);
+    for (const monitor::Column& c : columns_)
+        low = std::min(low, c.min), high = std::max(high, c.max);
     const auto values = SetPointValues(points_);
+    int labelWidth = 0;
     for (int i = 0; i < kLineCount; ++i) {
         // Emptied rather than hidden: a hidden series would bring its legend marker back.
         // A set point the window does not hold is not drawn.
-        const bool shown = hasPoints_ && values[i];
+        const bool shown = values[i].has_value();
         labels_[i]->setVisible(shown);
+        leaders_[i]->setVisible(shown);
         if (!shown) {
             lines_[i]->clear();
             continue;
         }
         lines_[i]->replace(QList<QPointF>{{from, *values[i]}, {to, *values[i]}});
+        low = std::min(low, *values[i]);
         high = std::max(high, *values[i]);
         labels_[i]->setText(QStringLiteral("%1 %2").arg(QString::fromUtf8(kLines[i].caption),
                                                         monitor::ShowWeight(*values[i], places_)));
+        labelWidth = std::max(labelWidth, int(std::ceil(labels_[i]->boundingRect().width())));
     }
-    if (high <= low) high = low + 1;
-    timeAxis_->setRange(QDateTime::fromMSecsSinceEpoch(qint64(from)),
-                        QDateTime::fromMSecsSinceEpoch(qint64(to)));
     low_ = low;
-    high_ = high + (high - low) * 0.08;
-    weightAxis_->setRange(low_, high_);
+    high_ = high;
+    // The labels stand right of the plot, clear of the newest samples.
+    const int right = labelWidth > 0 ? labelWidth + kLeaderPx + 6 : 16;
+    if (chart()->margins().right() != right)
+        chart()->setMargins(QMargins(4, 4, right, 4));  // lays out again: the scales follow
+    applyScales();
     placeLabels();
     placeBands();
+}
+
+void MonitorChart::applyScales() {
+    if (inScales_) return;
+    inScales_ = true;
+    const QRectF plot = chart()->plotArea();
+    const int maxSteps = std::clamp(int(plot.height()) / kWeightTickPx, 2, 10);
+    scale_ = monitor::WeightScaleFor(low_, high_, 10 * monitor::Resolution(places_), maxSteps);
+    weightAxis_->setLabelFormat(QStringLiteral("%.%1f").arg(scale_.decimals));
+    weightAxis_->setRange(scale_.low, scale_.high);
+    weightAxis_->setTickCount(scale_.steps() + 1);
+
+    const double from = double(endMs_ - spanMs_), to = double(endMs_);
+    const int maxTicks = std::max(2, int(plot.width()) / kTimeTickPx);
+    std::vector<monitor::TimeTick> ticks = monitor::TimeTicks(from, to, maxTicks);
+    timeAxis_->setRange(from, to);
+    timeAxis_->setStartValue(from);
+    // The categories are made again only when a tick comes or goes.
+    const auto same = [](const monitor::TimeTick& a, const monitor::TimeTick& b) {
+        return a.ms == b.ms;
+    };
+    if (!std::equal(ticks.begin(), ticks.end(), ticks_.begin(), ticks_.end(), same)) {
+        for (const QString& label : timeAxis_->categoriesLabels()) timeAxis_->remove(label);
+        for (const monitor::TimeTick& t : ticks) timeAxis_->append(t.label, t.ms);
+        ticks_ = std::move(ticks);
+    }
+    inScales_ = false;
 }
 
 void MonitorChart::placeBands() {
     const QRect plot = chart()->plotArea().toAlignedRect();
     const double from = double(endMs_ - spanMs_);
-    const double sx = plot.width() / double(spanMs_), sy = plot.height() / (high_ - low_);
+    const double low = scale_.low, high = scale_.high;
+    const double sx = plot.width() / double(spanMs_), sy = plot.height() / (high - low);
     const auto row = [&](double w) {
-        return int(std::lround((high_ - std::clamp(w, low_, high_)) * sy));
+        return int(std::lround((high - std::clamp(w, low, high)) * sy));
     };
     std::vector<int> tops(size_t(std::max(0, plot.width())), 0);
     std::vector<unsigned> masks(tops.size(), 0);
@@ -248,21 +292,33 @@ void MonitorChart::placeBands() {
 }
 
 void MonitorChart::placeLabels() {
-    if (!hasPoints_) return;
     const QRectF plot = chart()->plotArea();
     const auto values = SetPointValues(points_);
-    // Close lines (定量前 just under 定量) would print over each other: each label keeps at
-    // least its own height from the one placed before it, going down the chart.
-    std::array<int, kLineCount> order;
-    for (int i = 0; i < kLineCount; ++i) order[i] = i;
-    std::sort(order.begin(), order.end(), [&](int a, int b) { return values[a] > values[b]; });
-    double lastBottom = -1e9;
-    for (int i : order) {
+    // Close lines (定量前 just under 定量) would print over each other: the labels move apart,
+    // each joined to its line by a leader.
+    std::vector<int> shown;
+    std::vector<double> wanted;
+    double height = 0;
+    for (int i = 0; i < kLineCount; ++i) {
         if (!values[i]) continue;
-        const QPointF at = chart()->mapToPosition(QPointF(double(endMs_), *values[i]), lines_[i]);
-        const QRectF box = labels_[i]->boundingRect();
-        double top = std::max(at.y() - box.height(), lastBottom);
-        labels_[i]->setPos(plot.right() - box.width() - 4, top);
-        lastBottom = top + box.height();
+        shown.push_back(i);
+        wanted.push_back(
+            chart()->mapToPosition(QPointF(double(endMs_), *values[i]), lines_[i]).y());
+        height = std::max(height, labels_[i]->boundingRect().height());
     }
+    const std::vector<double> centres =
+        monitor::SpreadLabels(wanted, height, plot.top(), plot.bottom());
+    for (size_t k = 0; k < shown.size(); ++k) {
+        const int i = shown[k];
+        const double left = plot.right() + kLeaderPx;
+        labels_[i]->setPos(left + 2, centres[k] - labels_[i]->boundingRect().height() / 2);
+        leaders_[i]->setLine(plot.right(), wanted[k], left, centres[k]);
+    }
+}
+
+std::vector<QRectF> MonitorChart::labelBoxes() const {
+    std::vector<QRectF> boxes;
+    for (const QGraphicsSimpleTextItem* label : labels_)
+        if (label->isVisible()) boxes.push_back(label->mapRectToScene(label->boundingRect()));
+    return boxes;
 }

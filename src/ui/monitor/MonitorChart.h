@@ -5,12 +5,14 @@
 #include <deque>
 #include <vector>
 
+#include "monitor/ChartScale.h"
 #include "monitor/Decimation.h"
 #include "monitor/MonitorSample.h"
 #include "monitor/Weights.h"
 
 class QAreaSeries;
-class QDateTimeAxis;
+class QCategoryAxis;
+class QGraphicsLineItem;
 class QGraphicsSimpleTextItem;
 class QLineSeries;
 class QValueAxis;
@@ -31,11 +33,18 @@ class MonitorChart : public QChartView {
     // Rebuilds the series from the samples in view.
     void refresh();
 
+    // What the last refresh drew: the weight axis, the time ticks, and where the set-point
+    // labels stand (in the chart's coordinates).
+    const monitor::WeightScale& weightScale() const { return scale_; }
+    const std::vector<monitor::TimeTick>& timeTicks() const { return ticks_; }
+    std::vector<QRectF> labelBoxes() const;
+
   protected:
     void resizeEvent(QResizeEvent* event) override;
 
   private:
     class BandLayer;
+    void applyScales();
     void placeLabels();
     void placeBands();
 
@@ -44,14 +53,17 @@ class MonitorChart : public QChartView {
     QList<QAreaSeries*> bands_;  // empty: they give the legend the bands' colours
     BandLayer* bandLayer_;
     std::vector<monitor::Column> columns_;
-    double low_ = 0, high_ = 1;
+    double low_ = 0, high_ = 0;  // the lowest and highest value in view
+    monitor::WeightScale scale_;
+    std::vector<monitor::TimeTick> ticks_;
+    bool inScales_ = false;
     QList<QLineSeries*> lines_;
     QList<QGraphicsSimpleTextItem*> labels_;
-    QDateTimeAxis* timeAxis_;
+    QList<QGraphicsLineItem*> leaders_;
+    QCategoryAxis* timeAxis_;
     QValueAxis* weightAxis_;
     monitor::SetPoints points_;
-    bool hasPoints_ = false;
     int places_ = 0;
     qint64 spanMs_ = 60000;
-    qint64 endMs_ = 0;
+    qint64 endMs_;
 };

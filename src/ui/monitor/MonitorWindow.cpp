@@ -4,7 +4,7 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QDateTime>
-#include <QFileDialog>
+#include <QDir>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -19,6 +19,7 @@
 
 #include "model/DisplayFormat.h"
 #include "monitor/SampleCsv.h"
+#include "ui/ReportView.h"
 #include "ui/monitor/MonitorChart.h"
 
 namespace {
@@ -162,7 +163,7 @@ void MonitorWindow::open() {
                 at.setX(std::max(room.left(), room.right() - width()));
         }
         move(at);
-        places_ = display::DecimalPlaces(link_.store());
+        startSession();
         sampler_.setDecimalPlaces(places_);
         sampler_.setRate(rate_->value());
         show();
@@ -171,6 +172,22 @@ void MonitorWindow::open() {
     }
     raise();
     activateWindow();
+}
+
+void MonitorWindow::startSession() {
+    // A monitor opened again watches afresh: nothing of the last time is shown, counted or
+    // advised on.
+    samples_.clear();
+    fills_.clear();
+    table_->setRowCount(0);
+    places_ = display::DecimalPlaces(link_.store());
+    points_ = monitor::SetPoints{};
+    chart_->setSetPoints(points_, places_);
+    product_->clear();
+    weight_->setText(QStringLiteral("－"));
+    weight_->setEnabled(false);
+    showSummary();
+    redrawNow();
 }
 
 void MonitorWindow::closeEvent(QCloseEvent* event) {
@@ -188,10 +205,14 @@ void MonitorWindow::toggleRun() {
 
 void MonitorWindow::onState(MonitorSampler::State state) {
     status_->setText(MonitorSampler::StateText(state));
+    // Silent, lost or stopped: the big weight is the last one read, greyed until a new one comes.
+    if (state != MonitorSampler::State::Running) weight_->setEnabled(false);
     run_->setText(sampler_.running() ? QStringLiteral("停止") : QStringLiteral("開始"));
 }
 
 void MonitorWindow::onProduct(int product) {
+    // The indicator fills another product now: its fills are counted and advised on apart.
+    if (product != points_.product && !fills_.empty()) clearFills();
     product_->setText(QStringLiteral("銘柄 %1").arg(product, 2, 10, QLatin1Char('0')));
     points_ = monitor::SetPointsOf(link_.store(), product);
     chart_->setSetPoints(points_, places_);
@@ -204,7 +225,14 @@ void MonitorWindow::onSample(const monitor::Sample& s) {
     if (!samples_.empty() && s.ms < samples_.back().ms) samples_.clear();
     samples_.push_back(s);
     if (samples_.size() > size_t(kMaxSamples)) samples_.pop_front();
+    // The weights show the decimals the indicator sends (with a whole number, the setting's).
+    if (s.places != places_) {
+        places_ = s.places;
+        chart_->setSetPoints(points_, places_);
+        showSummary();
+    }
     weight_->setText(monitor::ShowWeight(s.weight, places_));
+    weight_->setEnabled(true);
     dirty_ = true;
 }
 
@@ -267,8 +295,10 @@ void MonitorWindow::syncScroll() {
     scroll_->setRange(0, max);
     scroll_->setPageStep(int(span / kScrollStepMs));
     if (follow) scroll_->setValue(max);
-    const qint64 end = follow ? std::max(last, first + span)
-                              : first + span + qint64(scroll_->value()) * kScrollStepMs;
+    // Nothing read yet: the chart ends now.
+    const qint64 end = samples_.empty() ? QDateTime::currentMSecsSinceEpoch()
+                       : follow         ? std::max(last, first + span)
+                                        : first + span + qint64(scroll_->value()) * kScrollStepMs;
     chart_->setView(span, end);
 }
 
@@ -285,10 +315,9 @@ QString MonitorWindow::saveCsv(const QString& path) {
 }
 
 void MonitorWindow::askSaveCsv() {
-    const QString path = QFileDialog::getSaveFileName(
-        this, QStringLiteral("CSV保存"),
+    // The CSV dialog of the file menu's CSV items: it adds ".csv" to a name typed without it.
+    const QString path = WidgetReportDialogs(this).askSaveCsv(QDir::current().filePath(
         QStringLiteral("monitor-%1.csv")
-            .arg(QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss"))),
-        QStringLiteral("CSV (*.csv)"));
+            .arg(QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss")))));
     if (!path.isEmpty()) saveCsv(path);
 }

@@ -31,7 +31,8 @@ class MonitorWindow : public QWidget {
     MonitorWindow(IndicatorLink& link, QWidget* main);
     ~MonitorWindow() override;
 
-    // Shows the window beside the main one and starts polling.
+    // Shows the window beside the main one and starts polling: a new session, when the window was
+    // closed, with none of the earlier samples, fills and statistics.
     void open();
     MonitorSampler& sampler() { return sampler_; }
     MonitorChart& chart() { return *chart_; }
@@ -47,6 +48,7 @@ class MonitorWindow : public QWidget {
 
   private:
     void build();
+    void startSession();
     void toggleRun();
     void onSample(const monitor::Sample& s);
     void onFill(const monitor::Fill& f);
