@@ -22,6 +22,13 @@ struct Run {
     QString err;
 };
 
+// The empty configuration file a test's runs name with --ini (a named file must exist).
+QString IniIn(const QTemporaryDir& home) {
+    QFile ini(home.filePath("Rusk.INI"));
+    if (!ini.exists() && ini.open(QIODevice::WriteOnly)) ini.close();
+    return ini.fileName();
+}
+
 // Runs the built rusk-cli with its journal and configuration (an empty Rusk.INI unless the test
 // wrote one) in `home`, without a session's runtime folder, as cron runs it.
 Run RunCli(const QTemporaryDir& home, QStringList args) {
@@ -31,10 +38,9 @@ Run RunCli(const QTemporaryDir& home, QStringList args) {
     env.insert("XDG_CONFIG_HOME", home.filePath("config"));
     env.remove("XDG_RUNTIME_DIR");
     p.setProcessEnvironment(env);
-    QFile ini(home.filePath("Rusk.INI"));
-    if (!ini.exists() && ini.open(QIODevice::WriteOnly)) ini.close();
+    const QString ini = IniIn(home);
     if (!args.isEmpty() && !args.contains("--ini"))
-        args = args.mid(0, 1) + QStringList{"--ini", home.filePath("Rusk.INI")} + args.mid(1);
+        args = args.mid(0, 1) + QStringList{"--ini", ini} + args.mid(1);
     p.start(RUSK_CLI_PATH, args);
     Run r;
     if (!p.waitForFinished(60000)) {
@@ -185,8 +191,7 @@ class CliTest : public QObject {
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert("XDG_DATA_HOME", home.filePath("data"));
         write.setProcessEnvironment(env);
-        write.start(RUSK_CLI_PATH,
-                    {"write", sim.device(), "-i", copy, "--ini", home.filePath("Rusk.INI")});
+        write.start(RUSK_CLI_PATH, {"write", sim.device(), "-i", copy, "--ini", IniIn(home)});
         QByteArray err;
         QTRY_VERIFY_WITH_TIMEOUT((err += write.readAllStandardError()).contains("銘柄 3 送信中"),
                                  20000);
@@ -216,8 +221,7 @@ class CliTest : public QObject {
         QProcess head;
         live.setStandardOutputProcess(&head);
         head.start("head", {"-n", "2"});
-        live.start(RUSK_CLI_PATH,
-                   {"live", tcp.device(), "--interval", "0", "--ini", home.filePath("Rusk.INI")});
+        live.start(RUSK_CLI_PATH, {"live", tcp.device(), "--interval", "0", "--ini", IniIn(home)});
         QVERIFY(head.waitForFinished(10000));
         QVERIFY(live.waitForFinished(5000));
         QCOMPARE(live.exitStatus(), QProcess::NormalExit);
@@ -238,7 +242,7 @@ class CliTest : public QObject {
             "a simulator did not start");
         QProcess read;
         read.start(RUSK_CLI_PATH, {"read", silent.device(), "-o", home.filePath("x.mdb"),
-                                   "--timeout", "60000", "--ini", home.filePath("Rusk.INI")});
+                                   "--timeout", "60000", "--ini", IniIn(home)});
         QByteArray err;
         QTRY_VERIFY_WITH_TIMEOUT((err += read.readAllStandardError()).contains("読み込み中"),
                                  10000);
