@@ -1,6 +1,7 @@
 #include "ui/TrustView.h"
 
 #include <QAction>
+#include <QScopeGuard>
 
 #include "app/Session.h"
 #include "history/Compare.h"
@@ -229,12 +230,12 @@ void TrustView::compareWithIndicator() {
     compareComplete_.reset();
     comparing_ = true;
     {
+        const auto comparing = qScopeGuard([this] { comparing_ = false; });
         const auto route = link.routeInto(other);
         const RunLog::Handle run =
             link.beginRun(TransferRun::Direction::Read, kCompareReadOperation);
         products_.allRead(session_.transfers());
     }
-    comparing_ = false;
     // Only a whole read is compared: every value a broken read did not reach would show as a
     // difference. The error or the time-out has been told.
     if (!compareComplete_.value_or(false) || link.timedOut()) return;
