@@ -58,7 +58,8 @@ int main(int argc, char** argv) {
     const QString pdf = dir.filePath("sheet.pdf");
     const double pdfMs = MedianMs([&] {
         const SettingsSheet sheet =
-            BuildSheet(store, {"/dev/ttyUSB0", "line.mdb", QDateTime::currentDateTime()});
+            BuildSheet(store, {"/dev/ttyUSB0", DataOrigin::DataFile("line.mdb"), false,
+                               QDateTime::currentDateTime()});
         return WriteSheetPdf(sheet, pdf).isEmpty();
     });
     const QString csv = dir.filePath("products.csv");

@@ -2,6 +2,7 @@
 
 #include "app/Configuration.h"
 #include "platform/AnySerialPort.h"
+#include "platform/OperationError.h"
 
 Session::Session(SettingsStore& store, OperatorView& view, QString iniPath,
                  std::array<std::unique_ptr<SerialPort>, 2> ports, int periodMs)
@@ -27,5 +28,25 @@ void Session::setActiveLink(int linkNo) {
 
 void Session::closeActivePort() {
     SerialPort* port = link_.activePort();
-    if (port && port->isOpen()) port->close();
+    if (!port) return;
+    for (size_t i = 0; i < ports_.size(); ++i)
+        if (ports_[i].get() == port) held_[i] = false;
+    if (port->isOpen()) port->close();
+}
+
+void Session::notePortsOpen() {
+    for (size_t i = 0; i < ports_.size(); ++i)
+        if (ports_[i]->isOpen()) held_[i] = true;
+}
+
+void Session::reopenIfLost(SerialPort& port) {
+    for (size_t i = 0; i < ports_.size(); ++i) {
+        if (ports_[i].get() != &port || port.isOpen() || !held_[i]) continue;
+        TrapStep(
+            [&] {
+                port.close();
+                port.open();
+            },
+            [](const OperationError&) {});
+    }
 }

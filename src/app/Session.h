@@ -5,6 +5,7 @@
 #include <functional>
 #include <memory>
 
+#include "app/DataSource.h"
 #include "link/IndicatorLink.h"
 #include "link/LiveCommands.h"
 #include "platform/EventPump.h"
@@ -12,8 +13,8 @@
 #include "transfer/SettingTransfers.h"
 
 // What the program keeps for the whole run besides the window: the two serial links, the
-// indicator link on the active one, the setting transfers and the live-data buttons, and the
-// configuration file they all use.
+// indicator link on the active one, the setting transfers and the live-data buttons, the
+// configuration file they all use, and where the window's data came from.
 class Session {
   public:
     // The serial ports of link 1 and link 2 (owned). The link's supervision period in ms.
@@ -38,8 +39,20 @@ class Session {
     // What the "詳細" button does after its probe: the window shows the status tab.
     void setShowStatusTab(std::function<void()> show) { showStatusTab_ = std::move(show); }
 
-    // Exit: closes the active port.
+    // Exit and the model switch: close the active port on purpose.
     void closeActivePort();
+
+    // A port that was open and failed (a device that goes away closes its port) is opened again
+    // by the next operation that needs it, as the live monitor does; a port closed on purpose
+    // is not. `notePortsOpen` remembers which ports are open (after start-up and after every
+    // operation); `reopenIfLost` is called before an operation uses `port`. A port that still
+    // cannot be opened stays closed, and the operation reports it as any closed port.
+    void notePortsOpen();
+    void reopenIfLost(SerialPort& port);
+
+    // Where the window's data came from, for the settings sheet.
+    DataSource& source() { return source_; }
+    const DataSource& source() const { return source_; }
 
   private:
     QString iniPath_;
@@ -50,4 +63,6 @@ class Session {
     std::function<void()> showStatusTab_;
     LiveCommands live_;
     int activeLink_ = 1;
+    std::array<bool, 2> held_{};  // the port was open and not closed on purpose since
+    DataSource source_;
 };

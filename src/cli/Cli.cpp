@@ -3,6 +3,7 @@
 #include "cli/CliSupport.h"
 #include "cli/ExitCodes.h"
 #include "cli/ReportCommand.h"
+#include "history/Compare.h"
 #include "history/Verify.h"
 #include "platform/OperationError.h"
 #include "storage/DataFile.h"
@@ -60,17 +61,22 @@ int ProbeCommand(const QStringList& arguments, QTextStream& out, QTextStream& er
     return exitcode::kNoOrDifferent;
 }
 
-int ReadDeviceInto(const DeviceOptions& o, SettingsStore& store, QTextStream& err) {
+int ReadDeviceInto(const DeviceOptions& o, SettingsStore& store, QTextStream& err,
+                   const QString& operation) {
     DeviceSession s(o, err);
     if (!s.open()) return exitcode::kPort;
     SettingTransfers settings(s.link);
     ProductTransfers products(s.link, s.panel);
     {
-        auto operation = s.link.beginOperation();
+        auto guard = s.link.beginOperation();
+        // An outer run names the read; all-read's halves join it.
+        std::optional<RunLog::Handle> run;
+        if (!operation.isEmpty())
+            run.emplace(s.link.beginRun(TransferRun::Direction::Read, operation));
         products.allRead(settings);
     }
     const int code = s.outcome(0);
-    if (code == exitcode::kOk) store = s.store;
+    if (code == exitcode::kOk || code == exitcode::kJournal) store = s.store;
     return code;
 }
 
@@ -111,17 +117,20 @@ int ReadCommand(const QStringList& arguments, QTextStream& out, QTextStream& err
         else
             products.allRead(settings);
     }
-    if (const int code = s.outcome(0); code != exitcode::kOk) return code;
+    // A read the journal could not keep is saved all the same; the exit code tells.
+    const int code = s.outcome(0);
+    if (code != exitcode::kOk && code != exitcode::kJournal) return code;
     const DataFileSave saved = SaveDataFile(s.store, p.value(output));
     for (const QString& m : saved.messages) err << m << Qt::endl;
     if (!saved.saved) return exitcode::kFile;
     out << p.value(output) << Qt::endl;
-    return exitcode::kOk;
+    return code;
 }
 
 namespace {
 
-// Reads back what the last write sent and lists what the indicator refused.
+// Reads back what the last write sent and lists what the indicator refused; the journal keeps
+// the verdict with the write.
 int VerifyLastWrite(DeviceSession& s, QTextStream& out) {
     if (!s.recorder.lastWrite) return exitcode::kOk;
     const int before = s.view.messageCount();
@@ -135,10 +144,13 @@ int VerifyLastWrite(DeviceSession& s, QTextStream& out) {
         }
     }
     if (!result) return s.outcome(before);
-    s.view.setStatusText(VerifyStatusText(*result));
+    const QString verdict = VerifyStatusText(*result);
+    s.view.setStatusText(verdict);
+    if (s.recorder.lastWriteId != 0) s.recorder.journal.setNote(s.recorder.lastWriteId, verdict);
     if (result->timedOut) return exitcode::kTimeout;
     for (const TransferValue& v : result->refused) out << ValueText(v) << Qt::endl;
-    return result->refused.empty() ? exitcode::kOk : exitcode::kVerifyMismatch;
+    if (!result->refused.empty()) return exitcode::kVerifyMismatch;
+    return s.recorder.failed ? exitcode::kJournal : exitcode::kOk;
 }
 
 }  // namespace
@@ -176,8 +188,10 @@ int WriteCommand(const QStringList& arguments, QTextStream& out, QTextStream& er
     if (p.isSet(dryRun)) {
         SettingsStore indicator;
         indicator.setModel(o.model);
-        if (const int code = ReadDeviceInto(o, indicator, err); code != exitcode::kOk) return code;
-        return PrintDifferences(file, indicator, o.model, false, out);
+        const int code = ReadDeviceInto(o, indicator, err, kCompareReadOperation);
+        if (code != exitcode::kOk && code != exitcode::kJournal) return code;
+        const int differ = PrintDifferences(file, indicator, o.model, false, out);
+        return code == exitcode::kJournal ? code : differ;
     }
 
     interruption::Install();
@@ -197,14 +211,15 @@ int WriteCommand(const QStringList& arguments, QTextStream& out, QTextStream& er
         auto operation = s.link.beginOperation();
         products.allWrite(settings);
     }
-    if (const int code = s.outcome(0); code != exitcode::kOk) {
+    const int code = s.outcome(0);
+    if (code != exitcode::kOk && code != exitcode::kJournal) {
         if (code == exitcode::kInterrupted && s.recorder.lastWrite &&
             !s.recorder.lastWrite->values.empty())
             err << "中断しました。最後に送信した値: "
                 << ValueText(s.recorder.lastWrite->values.back()) << Qt::endl;
         return code;
     }
-    return p.isSet(verify) ? VerifyLastWrite(s, out) : exitcode::kOk;
+    return p.isSet(verify) ? VerifyLastWrite(s, out) : code;
 }
 
 int RunCli(const QStringList& arguments, QTextStream& out, QTextStream& err) {

@@ -6,6 +6,7 @@
 #include <unistd.h>
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QEventLoop>
 #include <QFile>
 #include <QFileInfo>
@@ -215,33 +216,53 @@ bool LoadWhole(SettingsStore& store, const QString& path, QTextStream& err) {
 
 namespace {
 
-// A journal snapshot written "journal:12", or "12" when no file of that name exists.
-std::optional<qint64> SnapshotIdOf(const QString& name) {
-    QString digits = name;
-    if (name.startsWith(QLatin1String("journal:")))
-        digits = name.mid(8);
-    else if (QFileInfo::exists(name))
-        return std::nullopt;
-    bool ok = false;
-    const qint64 id = digits.toLongLong(&ok);
-    if (!ok || id <= 0) return std::nullopt;
+// A snapshot number: digits only, 1 or more.
+std::optional<qint64> SnapshotNumber(const QString& digits) {
+    static const QRegularExpression number(QStringLiteral("^[0-9]{1,18}$"));
+    if (!number.match(digits).hasMatch()) return std::nullopt;
+    const qint64 id = digits.toLongLong();
+    if (id <= 0) return std::nullopt;
     return id;
 }
 
+const QString kJournalPrefix = QStringLiteral("journal:");
+
 }  // namespace
 
+std::optional<int> CheckDataSetName(const QString& name, QTextStream& err) {
+    if (!name.startsWith(kJournalPrefix) || SnapshotNumber(name.mid(kJournalPrefix.size())))
+        return std::nullopt;
+    return Usage(err, QStringLiteral("履歴の番号が正しくありません: %1"
+                                     "（journal: の後に 1 以上の番号を書いてください）")
+                          .arg(name));
+}
+
 int LoadDataSet(const QString& name, const DeviceOptions& options, SettingsStore& store,
-                QTextStream& err) {
+                QTextStream& err, DataOrigin* origin, const QString& readOperation) {
     if (IsDeviceName(name)) {
         DeviceOptions o = options;
         o.device = name;
-        return ReadDeviceInto(o, store, err);
+        if (origin) *origin = DataOrigin::Indicator(name);
+        return ReadDeviceInto(o, store, err, readOperation);
     }
-    if (const auto id = SnapshotIdOf(name)) {
+    if (const auto bad = CheckDataSetName(name, err)) return *bad;
+    // "journal:" always names a snapshot; a bare number does when no file has that name.
+    std::optional<qint64> id;
+    if (name.startsWith(kJournalPrefix))
+        id = SnapshotNumber(name.mid(kJournalPrefix.size()));
+    else if (!QFileInfo::exists(name))
+        id = SnapshotNumber(name);
+    if (id) {
+        if (origin) *origin = DataOrigin::Journal(*id);
         Journal journal;
         QString reason;
         if (!journal.load(*id)) {
-            err << QStringLiteral("履歴 %1 が見つかりません。").arg(*id) << Qt::endl;
+            if (journal.failure().isEmpty())
+                err << QStringLiteral("履歴 %1 が見つかりません。").arg(*id) << Qt::endl;
+            else
+                err << QStringLiteral("履歴ファイル %1 を開けません: %2")
+                           .arg(QDir::toNativeSeparators(journal.path()), journal.failure())
+                    << Qt::endl;
             return exitcode::kFile;
         }
         if (!journal.applyTo(*id, store, &reason)) {
@@ -250,6 +271,7 @@ int LoadDataSet(const QString& name, const DeviceOptions& options, SettingsStore
         }
         return exitcode::kOk;
     }
+    if (origin) *origin = DataOrigin::DataFile(name);
     return LoadWhole(store, name, err) ? exitcode::kOk : exitcode::kFile;
 }
 
@@ -387,8 +409,11 @@ void RunRecorder::transferRun(const TransferRun& run) {
         note = run.values.empty()
                    ? QStringLiteral("Ctrl+C で中断")
                    : QStringLiteral("Ctrl+C で中断 (最後: %1)").arg(ValueText(run.values.back()));
-    journal.record(run, note);
-    if (run.direction == TransferRun::Direction::Write) lastWrite = run;
+    const qint64 id = journal.record(run, note);
+    if (run.direction == TransferRun::Direction::Write) {
+        lastWrite = run;
+        lastWriteId = id;
+    }
 }
 
 DeviceSession::DeviceSession(const DeviceOptions& o, QTextStream& err)
@@ -398,7 +423,11 @@ DeviceSession::DeviceSession(const DeviceOptions& o, QTextStream& err)
       port(ResolverFor(o)),
       link(store, view, pump, o.timeoutMs) {
     store.setModel(o.model);
-    recorder.journal.statusNote = [this](const QString& note) { view.setStatusText(note); };
+    // A run the journal could not keep is told even with --quiet, and changes the exit code.
+    recorder.journal.statusNote = [this](const QString& note) {
+        recorder.failed = true;
+        view.tell(note);
+    };
     recorder.journal.messageOnce = [this](const QString& text) { err_ << text << Qt::endl; };
     link.runs().setListener(&recorder);
     link.setActivePort(&port);
@@ -426,5 +455,5 @@ int DeviceSession::outcome(int messagesBefore) const {
     if (interruption::Asked()) return exitcode::kInterrupted;
     if (link.timedOut()) return exitcode::kTimeout;
     if (view.messageCount() > messagesBefore) return exitcode::kPort;
-    return exitcode::kOk;
+    return recorder.failed ? exitcode::kJournal : exitcode::kOk;
 }

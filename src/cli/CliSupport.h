@@ -6,6 +6,7 @@
 #include <functional>
 #include <optional>
 
+#include "app/DataSource.h"
 #include "cli/TerminalView.h"
 #include "history/Journal.h"
 #include "link/IndicatorLink.h"
@@ -123,6 +124,8 @@ struct RunRecorder : TransferListener {
     void transferRun(const TransferRun& run) override;
     Journal journal;
     std::optional<TransferRun> lastWrite;
+    qint64 lastWriteId = 0;  // its snapshot; 0 when it was not kept
+    bool failed = false;     // a run or a verdict could not be kept (and was told)
 };
 
 // One open link to the indicator: the port named by DEVICE, the link, the journal.
@@ -136,7 +139,7 @@ class DeviceSession {
     // Opens the port; false (the reason told) when it cannot be.
     bool open();
     // The exit code of the operation that ran since `messagesBefore` messages: Ctrl+C, a
-    // time-out, a fault (which showed its message) or ok.
+    // time-out, a fault (which showed its message), the journal's failure to keep a run, or ok.
     int outcome(int messagesBefore) const;
 
   private:
@@ -153,8 +156,11 @@ class DeviceSession {
     TerminalPanel panel;
 };
 
-// Reads everything (products, then settings) from the device into `store`. Returns the exit code.
-int ReadDeviceInto(const DeviceOptions& o, SettingsStore& store, QTextStream& err);
+// Reads everything (products, then settings) from the device into `store`; the journal keeps
+// the read under `operation` (all-read's own name when empty). Returns the exit code; with
+// exitcode::kJournal the store is filled all the same.
+int ReadDeviceInto(const DeviceOptions& o, SettingsStore& store, QTextStream& err,
+                   const QString& operation = {});
 
 // Commands (each takes the whole argument list, the program name first).
 int ProbeCommand(const QStringList& arguments, QTextStream& out, QTextStream& err);
@@ -164,10 +170,17 @@ int DiffCommand(const QStringList& arguments, QTextStream& out, QTextStream& err
 int LiveCommand(const QStringList& arguments, QTextStream& out, QTextStream& err);
 int FleetCommand(const QStringList& arguments, QTextStream& out, QTextStream& err);
 
+// A usage error's exit code (told on `err`) for a name that begins with "journal:" but names no
+// snapshot number; none for any other name.
+std::optional<int> CheckDataSetName(const QString& name, QTextStream& err);
+
 // Fills `store` (of its model) from a data file, a journal snapshot ("journal:12", or "12" when no
-// file has that name) or an indicator (read whole, with `options`' line); the exit code.
+// file has that name) or an indicator (read whole, with `options`' line, journalled under
+// `readOperation` as ReadDeviceInto does); the exit code (exitcode::kJournal: filled, but the
+// read was not kept). "journal:" followed by anything but a snapshot number is a usage error.
+// `origin`, if given, is told where the data came from.
 int LoadDataSet(const QString& name, const DeviceOptions& options, SettingsStore& store,
-                QTextStream& err);
+                QTextStream& err, DataOrigin* origin = nullptr, const QString& readOperation = {});
 
 // Prints the differences of a against b (text or JSON); exit 0 when equal, 1 when different.
 int PrintDifferences(const SettingsStore& a, const SettingsStore& b, IndicatorModel model,

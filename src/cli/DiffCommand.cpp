@@ -56,8 +56,8 @@ int DiffCommand(const QStringList& arguments, QTextStream& out, QTextStream& err
                                  "Compares two data sets of --model and prints what differs. Each "
                                  "of A and B is a data file, a journal snapshot id (journal:12, "
                                  "or 12 when no file has that name) or a device (/dev/ttyUSB0, "
-                                 "Com3, tcp://host:port), which is read whole. Exit 0 when equal, "
-                                 "1 when different.",
+                                 "Com3, tcp://host:port), which is read whole and kept in the "
+                                 "journal as a comparison. Exit 0 when equal, 1 when different.",
                                  out, err))
         return *done;
     const QStringList names = p.positionalArguments().mid(1);  // after the command
@@ -73,7 +73,16 @@ int DiffCommand(const QStringList& arguments, QTextStream& out, QTextStream& err
     b.setModel(o.model);
     // An indicator named as A or B is read whole: Ctrl+C stops that read after its record.
     interruption::Install();
-    if (const int code = LoadDataSet(names.at(0), o, a, err); code != exitcode::kOk) return code;
-    if (const int code = LoadDataSet(names.at(1), o, b, err); code != exitcode::kOk) return code;
-    return PrintDifferences(a, b, o.model, p.isSet(json), out);
+    // An indicator read the journal could not keep is compared all the same; the exit code
+    // tells.
+    for (const QString& name : names)
+        if (const auto bad = CheckDataSetName(name, err)) return *bad;
+    bool journalFailed = false;
+    for (const auto& [name, store] : {std::pair{names.at(0), &a}, std::pair{names.at(1), &b}}) {
+        const int code = LoadDataSet(name, o, *store, err, nullptr, kCompareReadOperation);
+        if (code != exitcode::kOk && code != exitcode::kJournal) return code;
+        journalFailed = journalFailed || code == exitcode::kJournal;
+    }
+    const int code = PrintDifferences(a, b, o.model, p.isSet(json), out);
+    return journalFailed ? exitcode::kJournal : code;
 }

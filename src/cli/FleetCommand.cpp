@@ -94,6 +94,10 @@ QString ResultOf(const Job& job, int code, bool check) {
             return QStringLiteral("ファイルエラー");
         case exitcode::kInterrupted:
             return QStringLiteral("中断");
+        case exitcode::kJournal:
+            // The indicator was read; only its record in the journal is missing.
+            return (check ? job.lastOut : QStringLiteral("保存 ") + job.file) +
+                   QStringLiteral("（履歴に記録できませんでした）");
         default:
             return QStringLiteral("異常終了 (%1)").arg(code);
     }

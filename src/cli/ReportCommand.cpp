@@ -37,16 +37,18 @@ int RunReport(const QStringList& arguments, QTextStream& out, QTextStream& err) 
     }
     SettingsStore store;
     store.setModel(o.model);
-    if (const int code = LoadDataSet(o.device, o, store, err); code != exitcode::kOk) return code;
-    const QString file = IsDeviceName(o.device) ? QString() : o.device;
+    DataOrigin origin;
+    const int code = LoadDataSet(o.device, o, store, err, &origin);
+    if (code != exitcode::kOk && code != exitcode::kJournal) return code;
     const QString device = IsDeviceName(o.device) ? o.device : QString();
-    const SettingsSheet sheet = BuildSheet(store, {device, file, QDateTime::currentDateTime()});
+    const SettingsSheet sheet =
+        BuildSheet(store, {device, origin, false, QDateTime::currentDateTime()});
     if (const QString why = WriteSheetPdf(sheet, p.value(output)); !why.isEmpty()) {
         err << p.value(output) << ": " << why << Qt::endl;
         return exitcode::kFile;
     }
     out << p.value(output) << Qt::endl;
-    return exitcode::kOk;
+    return code;
 }
 
 namespace {

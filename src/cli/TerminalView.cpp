@@ -53,6 +53,10 @@ void TerminalView::setProgress(int percent) {
 
 void TerminalView::showMessage(const QString& text) {
     ++messages_;
+    tell(text);
+}
+
+void TerminalView::tell(const QString& text) {
     endBar();
     err_ << TerminalText(text) << Qt::endl;
 }

@@ -20,6 +20,9 @@ class TerminalView : public OperatorView {
     void setProgress(int percent) override;
     void setBusy(bool) override {}
     void showMessage(const QString& text) override;
+    // A line that goes out even when quiet, and is no fault of the operation (the journal could
+    // not keep a run).
+    void tell(const QString& text);
     void beep() override {}
     void setTestResult(int, const QString&) override {}
     void redraw() override {}

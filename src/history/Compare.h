@@ -10,6 +10,9 @@
 
 #include "model/SettingsStore.h"
 
+// The journal's name of a read of the whole indicator made to compare with it.
+inline const QString kCompareReadOperation = QStringLiteral("指示計と比較");
+
 // What a comparison looks at.
 enum class CompareScope { Settings, Products, Both };
 

@@ -24,12 +24,12 @@ namespace {
 
 constexpr qint64 kApplicationId = 0x5255534B;  // "RUSK"
 constexpr int kSchemaVersion = 1;
-constexpr int kBusyTimeoutMs = 200;  // another instance writing: wait this long, then give up
 constexpr qint64 kDayMs = 24LL * 60 * 60 * 1000;
 constexpr int kSqliteCorrupt = 11, kSqliteCantOpen = 14, kSqliteNotADatabase = 26;
 
+// IF NOT EXISTS: another program may have created them a moment ago.
 const char* const kSchema[] = {
-    "CREATE TABLE snapshots ("
+    "CREATE TABLE IF NOT EXISTS snapshots ("
     " id INTEGER PRIMARY KEY AUTOINCREMENT,"
     " time_ms INTEGER NOT NULL,"  // UTC, milliseconds since 1970
     " device TEXT NOT NULL,"
@@ -40,7 +40,7 @@ const char* const kSchema[] = {
     " complete INTEGER NOT NULL,"
     " note TEXT NOT NULL,"
     " value_count INTEGER NOT NULL)",
-    "CREATE TABLE snapshot_values ("
+    "CREATE TABLE IF NOT EXISTS snapshot_values ("
     " snapshot_id INTEGER NOT NULL,"
     " seq INTEGER NOT NULL,"
     " product INTEGER NOT NULL,"  // -1 for a setting
@@ -64,9 +64,9 @@ int MakeFolder(const QString& folder) {
     return ::mkdir(name.constData(), 0700) == 0 || errno == EEXIST ? 0 : errno;
 }
 
-QString NoteText(QString reason) {
+QString NoteText(const QString& path, QString reason) {
     if (reason.endsWith(u'。')) reason.chop(1);
-    return QStringLiteral("履歴を記録できませんでした（%1）").arg(reason);
+    return QStringLiteral("履歴を記録できませんでした（%1: %2）").arg(path, reason);
 }
 
 QString ModelText(IndicatorModel model) {
@@ -98,22 +98,30 @@ JournalEntry EntryOf(const QSqlQuery& q) {
     return e;
 }
 
-// Settings by code for the store's model; product values into their product.
-void Put(SettingsStore& store, const std::vector<TransferValue>& values) {
+// The product field of a product value's code ("10" … "17"); -1 for any other code.
+int ProductItemOf(const QString& code) {
     constexpr int kFirstProductCode = 10;
+    bool ok = false;
+    const int item = code.toInt(&ok) - kFirstProductCode;
+    return ok && item >= 0 && item < SettingsStore::kProductItems ? item : -1;
+}
+
+}  // namespace
+
+void PutValues(SettingsStore& store, const std::vector<TransferValue>& values) {
     for (const TransferValue& v : values) {
-        if (v.product < 0) {
+        if (v.product < 0)
             store.setValue(v.code, v.value);
-            continue;
-        }
-        bool ok = false;
-        const int item = v.code.toInt(&ok) - kFirstProductCode;
-        if (ok && item >= 0 && item < SettingsStore::kProductItems)
+        else if (const int item = ProductItemOf(v.code); item >= 0)
             store.setProduct(v.product, item, v.value);
     }
 }
 
-}  // namespace
+QString StoredValue(const SettingsStore& store, const TransferValue& place) {
+    if (place.product < 0) return store.value(place.code);
+    const int item = ProductItemOf(place.code);
+    return item >= 0 ? store.product(place.product, item) : QString();
+}
 
 // A failure as the operator reads it, and whether it shows the file is damaged.
 struct Journal::Failure {
@@ -159,6 +167,8 @@ class Statement {
 };
 
 }  // namespace
+
+const QString Journal::kBeforeWrite = QStringLiteral("書き込み前");
 
 Journal::Journal(QString path) : path_(path.isEmpty() ? DefaultPath() : std::move(path)) {}
 
@@ -206,7 +216,8 @@ Journal::Outcome Journal::openFile() {
     {
         QSqlDatabase db = QSqlDatabase::addDatabase(driver, connection_);
         db.setDatabaseName(path_);
-        db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(kBusyTimeoutMs));
+        db.setConnectOptions(
+            QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(std::max(busyTimeoutMs, 0)));
         if (!db.open()) failure = Failure::Of(db.lastError());
     }
     if (!failure.reason.isEmpty()) {
@@ -221,6 +232,36 @@ Journal::Outcome Journal::openFile() {
 
 // Takes a journal as it is, creates one in an empty file, or finds the file is none.
 Journal::Outcome Journal::checkSchema() {
+    const QSqlDatabase db = QSqlDatabase::database(connection_, false);
+    Statement s(db);
+    // Another program may be creating the file this moment: looking and creating are one write
+    // transaction, which waits for the other's to end and then sees its tables.
+    bool created = false;
+    Outcome outcome = s.exec(QStringLiteral("BEGIN IMMEDIATE")) ? settleSchema(&created)
+                                                                : fail(Failure::Of(s.error()));
+    if (outcome == Outcome::Done && !s.exec(QStringLiteral("COMMIT")))
+        outcome = fail(Failure::Of(s.error()));
+    if (outcome != Outcome::Done) {
+        Statement(db).exec(QStringLiteral("ROLLBACK"));
+        return outcome;
+    }
+    // Write-ahead log, synced at checkpoints: a crash or a power loss keeps whole snapshots
+    // only; a power loss may lose the last few. A program holding the file meanwhile may keep it
+    // in its old mode until the next opening: that only costs speed.
+    const bool wal =
+        s.scalar(QStringLiteral("PRAGMA journal_mode = WAL")).toString() == QLatin1String("wal");
+    s.exec(wal ? QStringLiteral("PRAGMA synchronous = NORMAL")
+               : QStringLiteral("PRAGMA synchronous = FULL"));
+    s.exec(QStringLiteral("PRAGMA journal_size_limit = 4194304"));
+    if (created) return Outcome::Done;
+    const QVariant check = s.scalar(QStringLiteral("PRAGMA quick_check(1)"));
+    if (!check.isValid()) return fail(Failure::Of(s.error()));
+    return check.toString() == QLatin1String("ok") ? Outcome::Done : fail(Failure::Damaged());
+}
+
+// Inside the write transaction: a journal stays, an empty file gets the tables, anything else
+// is no journal.
+Journal::Outcome Journal::settleSchema(bool* created) {
     Statement s(QSqlDatabase::database(connection_, false));
     const QVariant applicationId = s.scalar(QStringLiteral("PRAGMA application_id"));
     const QVariant tables = s.scalar(QStringLiteral("SELECT count(*) FROM sqlite_master"));
@@ -231,28 +272,14 @@ Journal::Outcome Journal::checkSchema() {
     if (!empty && applicationId.toLongLong() != kApplicationId) return fail(Failure::Damaged());
     if (version.toInt() > kSchemaVersion)
         return fail({false, QStringLiteral("新しい版の Rusk が作った履歴ファイルです。")});
-
-    // Write-ahead log, synced at checkpoints: a crash or a power loss keeps whole snapshots
-    // only; a power loss may lose the last few.
-    const bool wal =
-        s.scalar(QStringLiteral("PRAGMA journal_mode = WAL")).toString() == QLatin1String("wal");
-    s.exec(wal ? QStringLiteral("PRAGMA synchronous = NORMAL")
-               : QStringLiteral("PRAGMA synchronous = FULL"));
-    s.exec(QStringLiteral("PRAGMA journal_size_limit = 4194304"));
-    if (!empty) {
-        const QVariant check = s.scalar(QStringLiteral("PRAGMA quick_check(1)"));
-        if (!check.isValid()) return fail(Failure::Of(s.error()));
-        return check.toString() == QLatin1String("ok") ? Outcome::Done : fail(Failure::Damaged());
-    }
-    bool ok = s.exec(QStringLiteral("BEGIN IMMEDIATE"));
+    if (!empty) return Outcome::Done;
+    bool ok = true;
     for (const char* sql : kSchema) ok = ok && s.exec(QString::fromLatin1(sql));
     ok = ok && s.exec(QStringLiteral("PRAGMA application_id = %1").arg(kApplicationId)) &&
-         s.exec(QStringLiteral("PRAGMA user_version = %1").arg(kSchemaVersion)) &&
-         s.exec(QStringLiteral("COMMIT"));
-    if (ok) return Outcome::Done;
-    const Failure failure = Failure::Of(s.error());
-    Statement(QSqlDatabase::database(connection_, false)).exec(QStringLiteral("ROLLBACK"));
-    return fail(failure);
+         s.exec(QStringLiteral("PRAGMA user_version = %1").arg(kSchemaVersion));
+    if (!ok) return fail(Failure::Of(s.error()));
+    *created = true;
+    return Outcome::Done;
 }
 
 // Renames the damaged file (and its log) beside itself and tells the operator once.
@@ -305,7 +332,7 @@ QString Journal::byIdNameOf(const QString& device) const {
     return {};
 }
 
-Journal::Outcome Journal::insert(const TransferRun& run, const QString& note) {
+Journal::Outcome Journal::insert(const TransferRun& run, const QString& note, qint64* id) {
     const QSqlDatabase db = QSqlDatabase::database(connection_, false);
     Statement s(db);
     Statement head(db);
@@ -329,10 +356,10 @@ Journal::Outcome Journal::insert(const TransferRun& run, const QString& note) {
         ok = head.exec() &&
              value.prepare(QStringLiteral("INSERT INTO snapshot_values VALUES (?, ?, ?, ?, ?)"));
     }
-    const qint64 id = ok ? head.q().lastInsertId().toLongLong() : 0;
+    *id = ok ? head.q().lastInsertId().toLongLong() : 0;
     for (size_t i = 0; ok && i < run.values.size(); ++i) {
         QSqlQuery& q = value.q();
-        q.bindValue(0, id);
+        q.bindValue(0, *id);
         q.bindValue(1, static_cast<qint64>(i));
         q.bindValue(2, run.values[i].product);
         q.bindValue(3, Text(run.values[i].code));
@@ -415,12 +442,40 @@ void Journal::prune() {
     if (free * 3 > pages) s.exec(QStringLiteral("VACUUM"));
 }
 
-bool Journal::record(const TransferRun& run, const QString& note) {
-    const bool kept = use([&] { return insert(run, note); });
-    if (kept)
-        prune();
-    else if (statusNote)
-        statusNote(NoteText(failure_));
+void Journal::noteFailure() const {
+    if (statusNote) statusNote(NoteText(QDir::toNativeSeparators(path_), failure_));
+}
+
+qint64 Journal::record(const TransferRun& run, const QString& note) {
+    qint64 id = 0;
+    if (!use([&] { return insert(run, note, &id); })) {
+        noteFailure();
+        return 0;
+    }
+    prune();
+    return id;
+}
+
+bool Journal::setNote(qint64 id, const QString& note) {
+    return amend(id, "note", note);
+}
+
+bool Journal::setOperation(qint64 id, const QString& operation) {
+    return amend(id, "operation", operation);
+}
+
+bool Journal::amend(qint64 id, const char* column, const QString& text) {
+    const bool kept = use([&] {
+        Statement s(QSqlDatabase::database(connection_, false));
+        if (!s.prepare(QStringLiteral("UPDATE snapshots SET %1 = ? WHERE id = ?")
+                           .arg(QLatin1String(column))))
+            return fail(Failure::Of(s.error()));
+        s.q().addBindValue(Text(text));
+        s.q().addBindValue(id);
+        if (!s.exec()) return fail(Failure::Of(s.error()));
+        return s.q().numRowsAffected() == 1 ? Outcome::Done : fail({false, NotFoundText()});
+    });
+    if (!kept) noteFailure();
     return kept;
 }
 
@@ -495,7 +550,7 @@ bool Journal::applyTo(qint64 id, SettingsStore& store, QString* reason) {
         if (reason) *reason = why;
         return false;
     }
-    Put(store, snapshot->values);
+    PutValues(store, snapshot->values);
     return true;
 }
 
@@ -507,6 +562,6 @@ DataFileSave Journal::saveAsDataFile(qint64 id, const QString& path) {
                  (failure_.isEmpty() ? NotFoundText() : failure_)}};
     SettingsStore store;
     store.setModel(snapshot->entry.model);
-    Put(store, snapshot->values);
+    PutValues(store, snapshot->values);
     return SaveDataFile(store, path);
 }

@@ -7,9 +7,9 @@
 #include <optional>
 #include <vector>
 
+#include "link/TransferRun.h"
 #include "model/SettingsStore.h"
 #include "storage/DataFile.h"
-#include "link/TransferRun.h"
 
 // One snapshot as the history list shows it.
 struct JournalEntry {
@@ -21,7 +21,7 @@ struct JournalEntry {
     QString operation;
     TransferRun::Direction direction = TransferRun::Direction::Read;
     bool complete = true;
-    QString note;  // "" or a kind such as "書き込み前"
+    QString note;  // "", "書き込み前", or for a write the read-back's verdict ("照合 OK", …)
     int valueCount = 0;
 
     // The name the device filter uses: the by-id link when there is one, else the path.
@@ -33,12 +33,27 @@ struct JournalSnapshot {
     std::vector<TransferValue> values;  // in the order they were exchanged
 };
 
+// Puts values into the store: settings by code, product values (codes "10" … "17") into their
+// product.
+void PutValues(SettingsStore& store, const std::vector<TransferValue>& values);
+// What the store holds at a value's place.
+QString StoredValue(const SettingsStore& store, const TransferValue& place);
+
 // The operations' history: every transfer run kept as one snapshot in an SQLite file, read back
 // for the history view. Recording never throws and never fails an operation: what goes wrong is
-// told through `statusNote` (one short line per run that could not be kept). A damaged file is
-// renamed beside itself ("….damaged-<time>"), a new one started, and `messageOnce` told once.
+// told through `statusNote` (one short line per run that could not be kept, naming the file and
+// the reason). A damaged file is renamed beside itself ("….damaged-<time>"), a new one started,
+// and `messageOnce` told once.
+//
+// Several programs may record into one file at once (a fleet of command-line reads, the window
+// beside them): each write is one transaction that waits up to `busyTimeoutMs` for the others',
+// and a file another program holds is busy, never damaged.
 class Journal : public TransferListener {
   public:
+    // The note of a snapshot taken before a write, of what the write overwrites.
+    static const QString kBeforeWrite;  // "書き込み前"
+    static constexpr int kDefaultBusyTimeoutMs = 30000;
+
     struct Limits {
         int keepCount = 2000;                  // the newest snapshots always kept …
         int keepDays = 180;                    // … and those younger than this, whichever is more
@@ -60,12 +75,19 @@ class Journal : public TransferListener {
     std::function<QDateTime()> now = [] { return QDateTime::currentDateTimeUtc(); };
     QString byIdFolder = QStringLiteral("/dev/serial/by-id");
     Limits limits;
+    // How long a write waits while another program writes the file.
+    int busyTimeoutMs = kDefaultBusyTimeoutMs;
 
     // Records the run with an empty note.
     void transferRun(const TransferRun& run) override { record(run); }
-    // Records the run as one snapshot, then drops what the limits no longer keep. False (and a
-    // status note) when it could not be kept.
-    bool record(const TransferRun& run, const QString& note = {});
+    // Records the run as one snapshot, then drops what the limits no longer keep. Returns the
+    // snapshot's id; 0 (and a status note) when it could not be kept.
+    qint64 record(const TransferRun& run, const QString& note = {});
+    // Replaces a snapshot's note (what came after the run, such as the read-back's verdict on a
+    // write) or its operation (the values kept before a write are listed under the write once
+    // it ran). False (and a status note) when it could not be kept.
+    bool setNote(qint64 id, const QString& note);
+    bool setOperation(qint64 id, const QString& operation);
 
     // Snapshots newest first; with a filter, those whose deviceName() is `deviceName`.
     std::vector<JournalEntry> list(const QString& deviceName = {});
@@ -90,12 +112,16 @@ class Journal : public TransferListener {
     Outcome openFile();
     void close();
     Outcome checkSchema();
+    Outcome settleSchema(bool* created);
     void setAside();
-    Outcome insert(const TransferRun& run, const QString& note);
+    Outcome insert(const TransferRun& run, const QString& note, qint64* id);
+    bool amend(qint64 id, const char* column, const QString& text);
     void prune();
     // Runs `body` on an open file; a damaged file is set aside and `body` tried once more.
     bool use(const std::function<Outcome()>& body);
     Outcome fail(const Failure& failure);
+    // Tells `statusNote` that a snapshot could not be kept, naming the file and the reason.
+    void noteFailure() const;
     QString byIdNameOf(const QString& device) const;
 
     QString path_;

@@ -4,6 +4,7 @@
 #include <set>
 #include <utility>
 
+#include "history/Journal.h"
 #include "transfer/ProductTransfers.h"
 
 WritePlaces PlacesOf(const TransferRun& written) {
@@ -19,17 +20,36 @@ WritePlaces PlacesOf(const TransferRun& written) {
     return places;
 }
 
-WaitOutcome ReadPlaces(IndicatorLink& link, const WritePlaces& places, SettingsStore& into) {
+QString ReadStoppedText(const QString& what) {
+    return what + QStringLiteral(" 読み込み中断");
+}
+
+WaitOutcome ReadPlaces(IndicatorLink& link, const WritePlaces& places, SettingsStore& into,
+                       const QString& what) {
     into.setModel(link.store().model());
     const auto route = link.routeInto(into);
-    for (const int n : places.products)
-        if (ReadProductRecord(link, n) == WaitOutcome::TimedOut) return WaitOutcome::TimedOut;
+    OperatorView& view = link.view();
+    const size_t steps = std::max<size_t>(places.products.size() + places.codes.size(), 1);
+    size_t done = 0;
+    const auto step = [&] { view.setProgress(static_cast<int>(++done * 100 / steps)); };
+    const auto timedOut = [&] {
+        StopShown(view, ReadStoppedText(what));
+        return WaitOutcome::TimedOut;
+    };
+    view.setStatusText(what + QStringLiteral(" 読み込み中"));
+    view.setProgress(0);
+    view.setProgressVisible(true);
+    for (const int n : places.products) {
+        if (ReadProductRecord(link, n) == WaitOutcome::TimedOut) return timedOut();
+        step();
+    }
     if (!places.codes.empty()) link.flushInput();
     for (const QString& code : places.codes) {
         link.sendLine(QStringLiteral("W") + code);
-        if (link.awaitReply(ReplyKind::Setting) == WaitOutcome::TimedOut)
-            return WaitOutcome::TimedOut;
+        if (link.awaitReply(ReplyKind::Setting) == WaitOutcome::TimedOut) return timedOut();
+        step();
     }
+    StopShown(view, what + QStringLiteral(" 読み込み完了"));
     return WaitOutcome::Line;
 }
 
@@ -42,7 +62,7 @@ TransferRun SnapshotBefore(IndicatorLink& link, const WritePlaces& places,
                     link.activePort() ? link.activePort()->deviceName() : QString(),
                     true,
                     {}};
-    if (ReadPlaces(link, places, held) == WaitOutcome::TimedOut) {
+    if (ReadPlaces(link, places, held, kBeforeWriteValues) == WaitOutcome::TimedOut) {
         run.complete = false;
         return run;
     }
@@ -56,7 +76,8 @@ TransferRun SnapshotBefore(IndicatorLink& link, const WritePlaces& places,
 VerifyResult VerifyWritten(IndicatorLink& link, const TransferRun& written) {
     VerifyResult result;
     result.readBack.setModel(written.model);
-    if (ReadPlaces(link, PlacesOf(written), result.readBack) == WaitOutcome::TimedOut) {
+    if (ReadPlaces(link, PlacesOf(written), result.readBack, kWrittenValues) ==
+        WaitOutcome::TimedOut) {
         result.timedOut = true;
         return result;
     }
@@ -65,16 +86,24 @@ VerifyResult VerifyWritten(IndicatorLink& link, const TransferRun& written) {
     for (auto it = written.values.rbegin(); it != written.values.rend(); ++it) {
         const TransferValue& v = *it;
         if (!compared.insert({v.product, v.code}).second) continue;
-        const QString held = v.product >= 0
-                                 ? result.readBack.product(v.product, v.code.mid(1).toInt())
-                                 : result.readBack.value(v.code);
-        if (held != v.value) result.refused.insert(result.refused.begin(), v);
+        if (StoredValue(result.readBack, v) != v.value)
+            result.refused.insert(result.refused.begin(), v);
     }
     return result;
 }
 
+namespace {
+// Every verdict begins with it.
+const QString kVerdict = QStringLiteral("照合");
+}  // namespace
+
 QString VerifyStatusText(const VerifyResult& result) {
-    if (result.timedOut) return QStringLiteral("照合：タイムアウトのため確認できませんでした");
-    if (result.refused.empty()) return QStringLiteral("照合 OK");
-    return QStringLiteral("照合：%1 件が一致しません").arg(result.refused.size());
+    if (result.timedOut)
+        return kVerdict + QStringLiteral("：タイムアウトのため確認できませんでした");
+    if (result.refused.empty()) return kVerdict + QStringLiteral(" OK");
+    return kVerdict + QStringLiteral("：%1 件が一致しません").arg(result.refused.size());
+}
+
+bool IsVerifyVerdict(const QString& note) {
+    return note.startsWith(kVerdict);
 }

@@ -22,11 +22,21 @@ struct WritePlaces {
 WritePlaces PlacesOf(const TransferRun& written);
 
 // Reads the places from the indicator into `into` (routed there; the window's data stay as
-// they are). Failures of the port throw.
-WaitOutcome ReadPlaces(IndicatorLink& link, const WritePlaces& places, SettingsStore& into);
+// they are), with the progress bar and the status "<what> 読み込み中", as a read shows them; it
+// ends with "<what> 読み込み完了", or "<what> 読み込み中断" after a time-out. Failures of the
+// port throw (the caller's stop step says "<what> 読み込み中断", see ReadStoppedText).
+WaitOutcome ReadPlaces(IndicatorLink& link, const WritePlaces& places, SettingsStore& into,
+                       const QString& what);
+QString ReadStoppedText(const QString& what);
 
-// What the indicator holds at the places, as a read run noted "書き込み前": taken before a write,
-// so that the write can be undone from the journal. Empty values when the read timed out.
+// What the places are called while they are read before a write, and while a write is read
+// back.
+inline const QString kBeforeWriteValues = QStringLiteral("書き込み前の値");
+inline const QString kWrittenValues = QStringLiteral("書き込んだ値");
+
+// What the indicator holds at the places, as a read run: taken before a write, so that the write
+// can be undone from the journal (noted Journal::kBeforeWrite, under the write's operation
+// name). Empty values when the read timed out.
 TransferRun SnapshotBefore(IndicatorLink& link, const WritePlaces& places,
                            const QString& operation);
 
@@ -36,5 +46,7 @@ TransferRun SnapshotBefore(IndicatorLink& link, const WritePlaces& places,
 VerifyResult VerifyWritten(IndicatorLink& link, const TransferRun& written);
 
 // The status line after a verify: "照合 OK", "照合：n 件が一致しません", or that a time-out left
-// it unconfirmed.
+// it unconfirmed. The journal keeps it as the write's note.
 QString VerifyStatusText(const VerifyResult& result);
+// Whether a journal note is such a verdict.
+bool IsVerifyVerdict(const QString& note);

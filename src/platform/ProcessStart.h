@@ -8,6 +8,6 @@
 // The calculators looked for, in order: calc.exe on Windows, otherwise the usual Linux ones.
 QStringList CalculatorCandidates();
 
-// Starts the first calculator found on the search path, detached; false when none started.
-// The caller reports nothing either way.
+// Starts the first calculator found on the search path, detached; false when none started
+// (the window then says so).
 bool StartCalculator();

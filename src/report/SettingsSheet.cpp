@@ -1,7 +1,5 @@
 #include "report/SettingsSheet.h"
 
-#include <QFileInfo>
-
 #include "model/Catalogue.h"
 #include "model/DisplayFormat.h"
 
@@ -68,8 +66,8 @@ SettingsSheet BuildSheet(const SettingsStore& store, const SheetSource& source) 
         QStringLiteral("機種: ") + ModelText(model),
         QStringLiteral("作成日時: ") + source.at.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")),
         QStringLiteral("装置: ") + (source.device.isEmpty() ? none : source.device),
-        QStringLiteral("データファイル: ") +
-            (source.dataFile.isEmpty() ? none : QFileInfo(source.dataFile).fileName()),
+        QStringLiteral("データの出所: ") + OriginText(source.origin) +
+            (source.edited ? QStringLiteral("（編集あり）") : QString()),
         QStringLiteral("プログラム: ") + ProgramVersionText(),
     };
 

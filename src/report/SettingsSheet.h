@@ -8,13 +8,15 @@
 #include <QStringList>
 #include <vector>
 
+#include "app/DataSource.h"
 #include "model/SettingsStore.h"
 
 // Where the data came from, for the sheet's header.
 struct SheetSource {
-    QString device;    // the indicator's port; empty when none
-    QString dataFile;  // the data file's path; empty when none
-    QDateTime at;      // when the sheet is made
+    QString device;       // the port the program talks on; empty when none
+    DataOrigin origin;    // where the values came from: a data file, the indicator, a snapshot
+    bool edited = false;  // the values are no longer all those the origin gave
+    QDateTime at;         // when the sheet is made
 };
 
 // One item of a value packing several (a detail row of the setting).
@@ -40,7 +42,7 @@ struct SheetProduct {
 };
 
 struct SettingsSheet {
-    QStringList headerLines;  // "機種: F805", "作成日時: …", "装置: …", "データファイル: …", …
+    QStringList headerLines;  // "機種: F805", "作成日時: …", "装置: …", "データの出所: …", …
     QString title;
     std::vector<SheetSetting> settings;  // catalogue order
     QStringList productCaptions;         // the eight field captions

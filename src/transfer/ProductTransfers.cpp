@@ -131,9 +131,11 @@ void ProductTransfers::writeAllBody() {
             return;
         }
         view.setStatusText(QStringLiteral("銘柄 %1 送信中").arg(n));
-        // A time-out on any record, the last one included, ends the write without the
-        // completion text.
-        if (writeProduct(n) == WaitOutcome::TimedOut) return;
+        // A time-out on any record, the last one included, ends the write as a fault does.
+        if (writeProduct(n) == WaitOutcome::TimedOut) {
+            StopShown(view, QStringLiteral("銘柄送信中断"));
+            return;
+        }
         view.setProgress(n);
     }
     view.setStatusText(QStringLiteral("銘柄送信完了"));

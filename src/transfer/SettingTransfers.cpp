@@ -6,21 +6,25 @@
 void SettingTransfers::readAllSettings() {
     // A fault part-way (a lost port) is reported once; the values read so far are shown and
     // the status says the read stopped.
-    OperatorView& view = link_.view();
     TrappedRun(
         link_, TransferRun::Direction::Read, QStringLiteral("設定値読み出し"),
-        [this] { readAll(); },
-        [&view] {
-            StopShown(view, QStringLiteral("設定値 読み込み中断"));
-            view.redraw();
-        });
+        [this] { readAll(); }, [this] { readStopped(); });
 }
 
 void SettingTransfers::writeAllSettings() {
-    OperatorView& view = link_.view();
     TrappedRun(
         link_, TransferRun::Direction::Write, QStringLiteral("設定値書き込み"),
-        [this] { writeAll(); }, [&view] { StopShown(view, QStringLiteral("設定値送信中断")); });
+        [this] { writeAll(); }, [this] { writeStopped(); });
+}
+
+// How a read or a write ends short, after a fault or a time-out alike.
+void SettingTransfers::readStopped() {
+    StopShown(link_.view(), QStringLiteral("設定値 読み込み中断"));
+    link_.view().redraw();
+}
+
+void SettingTransfers::writeStopped() {
+    StopShown(link_.view(), QStringLiteral("設定値送信中断"));
 }
 
 void SettingTransfers::readAll() {
@@ -39,8 +43,11 @@ void SettingTransfers::readAll() {
             return;
         }
         link_.sendLine(QStringLiteral("W") + step.text);
-        // The time-out has already hidden the progress bar; the status line stays.
-        if (link_.awaitReply(ReplyKind::Setting) == WaitOutcome::TimedOut) return;
+        // Also when an earlier part of all-read timed out: this wait returns at once.
+        if (link_.awaitReply(ReplyKind::Setting) == WaitOutcome::TimedOut) {
+            readStopped();
+            return;
+        }
     }
     view.setStatusText(QStringLiteral("設定値 読み込み完了"));
     view.setProgress(0);
@@ -53,7 +60,10 @@ void SettingTransfers::writeAll() {
     SettingsStore& store = link_.store();
     view.setProgress(0);
     view.setProgressVisible(true);
-    if (link_.probeLink() == WaitOutcome::TimedOut) return;
+    if (link_.probeLink() == WaitOutcome::TimedOut) {
+        writeStopped();
+        return;
+    }
     view.setStatusText(QStringLiteral("設定値 20 送信中"));
     // After the probe a time-out does not stop the write: the later syncs return at once and
     // the sending goes on to the end, but the write is not reported as complete.

@@ -15,6 +15,8 @@ class SettingTransfers {
   private:
     void readAll();
     void writeAll();
+    void readStopped();
+    void writeStopped();
 
     IndicatorLink& link_;
 };

@@ -4,6 +4,7 @@
 #include <QFileInfo>
 
 #include "app/Configuration.h"
+#include "app/DataSource.h"
 #include "platform/widgets/FileDialogs.h"
 #include "storage/DataFile.h"
 #include "ui/MainWindow.h"
@@ -45,6 +46,9 @@ void DataFileView::load(int mode) {
     const DataFileLoad loaded = LoadDataFile(window_.store(), path, mode);
     window_.setBusy(false);
     if (loaded.storeChanged) window_.redraw();
+    // A file refused in part leaves the window's origin as it was: the window differs from it.
+    if (source_ && loaded.storeChanged && loaded.messages.isEmpty())
+        source_->loadedFile(path, mode, window_.store());
     show(loaded.messages);
 }
 
@@ -52,5 +56,7 @@ void DataFileView::save() {
     const QString path = dialogs_.askSave ? dialogs_.askSave(startFolder()) : QString();
     if (path.isEmpty()) return;
     remember(path);
-    show(SaveDataFile(window_.store(), path).messages);
+    const DataFileSave saved = SaveDataFile(window_.store(), path);
+    if (source_ && saved.saved) source_->savedFile(path, window_.store());
+    show(saved.messages);
 }

@@ -3,6 +3,7 @@
 #include <QString>
 #include <functional>
 
+class DataSource;
 class MainWindow;
 class QWidget;
 
@@ -25,6 +26,8 @@ class DataFileView {
     DataFileView(MainWindow& window, QString iniPath);
 
     void setDialogs(DataFileDialogs dialogs) { dialogs_ = std::move(dialogs); }
+    // Told of every file loaded whole and every file saved (not owned; may be null).
+    void setSource(DataSource* source) { source_ = source; }
 
     // Mode 1 products then settings, 2 products only, 4 settings only; any other does nothing.
     void load(int mode);
@@ -38,4 +41,5 @@ class DataFileView {
     MainWindow& window_;
     QString iniPath_;
     DataFileDialogs dialogs_;
+    DataSource* source_ = nullptr;
 };

@@ -29,7 +29,9 @@ DifferenceView::DifferenceView(std::vector<Difference> differences, QWidget* par
     : QDialog(parent),
       differences_(std::move(differences)),
       ownMessages_(std::make_unique<WidgetMessagePresenter>()),
-      messages_(ownMessages_.get()) {
+      messages_(ownMessages_.get()),
+      windowSide_(QStringLiteral("画面の値")),
+      otherSide_(QStringLiteral("比較先の値")) {
     setObjectName(QStringLiteral("DifferenceView"));
     setWindowTitle(QStringLiteral("比較結果"));
 
@@ -77,10 +79,22 @@ void DifferenceView::setMessagePresenter(MessagePresenter* messages) {
     messages_ = messages ? messages : ownMessages_.get();
 }
 
+void DifferenceView::setSides(const QString& title, const QString& windowSide,
+                              const QString& otherSide) {
+    setWindowTitle(title);
+    windowSide_ = windowSide;
+    otherSide_ = otherSide;
+    setHeaders();
+}
+
+void DifferenceView::setHeaders() {
+    table_->setHorizontalHeaderLabels(
+        {QStringLiteral("場所"), windowSide_, otherSide_, QStringLiteral("内容")});
+}
+
 void DifferenceView::fillTable() {
     table_->setColumnCount(kColumns);
-    table_->setHorizontalHeaderLabels({QStringLiteral("場所"), QStringLiteral("画面の値"),
-                                       QStringLiteral("比較先の値"), QStringLiteral("内容")});
+    setHeaders();
     table_->setRowCount(static_cast<int>(differences_.size()));
     for (int r = 0; r < table_->rowCount(); ++r) {
         const Difference& d = differences_[r];

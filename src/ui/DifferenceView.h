@@ -29,6 +29,9 @@ class DifferenceView : public QDialog {
     void setAskCsvPath(std::function<QString()> ask) { askCsvPath_ = std::move(ask); }
     // Where a failed save is told; real message boxes by default. Not owned.
     void setMessagePresenter(MessagePresenter* messages);
+    // The window title and the captions of the two value columns ("比較結果", "画面の値",
+    // "比較先の値" unless told).
+    void setSides(const QString& title, const QString& windowSide, const QString& otherSide);
 
     const std::vector<Difference>& differences() const { return differences_; }
     std::vector<int> selectedIndexes() const;
@@ -39,6 +42,7 @@ class DifferenceView : public QDialog {
 
   private:
     void fillTable();
+    void setHeaders();
 
     std::vector<Difference> differences_;
     std::function<void(std::vector<int>)> take_;
@@ -48,4 +52,6 @@ class DifferenceView : public QDialog {
     QLabel* summary_ = nullptr;
     QTableWidget* table_ = nullptr;
     QPushButton* takeButton_ = nullptr;
+    QString windowSide_;
+    QString otherSide_;
 };

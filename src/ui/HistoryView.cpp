@@ -10,6 +10,7 @@
 #include <QVBoxLayout>
 
 #include "history/Compare.h"
+#include "history/Verify.h"
 #include "model/Catalogue.h"
 #include "platform/widgets/MessageBoxes.h"
 #include "platform/widgets/ModalRun.h"
@@ -18,7 +19,6 @@
 namespace {
 
 const QString kAllDevices = QStringLiteral("すべての装置");
-const QString kBeforeWrite = QStringLiteral("書き込み前");
 
 QPushButton* Button(const char* name, const QString& text, QWidget* parent) {
     auto* b = new QPushButton(text, parent);
@@ -43,16 +43,28 @@ void FillRow(QTableWidget* table, int row, const QStringList& texts) {
     for (int c = 0; c < texts.size(); ++c) table->setItem(row, c, new QTableWidgetItem(texts[c]));
 }
 
+// "一括書き込み（書き込み前）" for what a write overwrote. Older journals named such a
+// snapshot "書き込み前" itself: it is not said twice.
+QString OperationText(const JournalEntry& e) {
+    if (e.note != Journal::kBeforeWrite || e.operation == e.note) return e.operation;
+    return e.operation + QStringLiteral("（") + e.note + QStringLiteral("）");
+}
+
+// How the run ended: a write that was read back says what the read-back found.
+QString StateText(const JournalEntry& e) {
+    if (!e.complete) return QStringLiteral("中断");
+    if (e.direction == TransferRun::Direction::Write && IsVerifyVerdict(e.note)) return e.note;
+    return QStringLiteral("完了");
+}
+
 QStringList RowTexts(const JournalEntry& e) {
-    QString operation = e.operation;
-    if (e.note == kBeforeWrite) operation += QStringLiteral("（書き込み前）");
     const bool read = e.direction == TransferRun::Direction::Read;
     return {e.time.toLocalTime().toString(QStringLiteral("yyyy/MM/dd HH:mm:ss")),
             e.deviceName(),
             e.model == IndicatorModel::F800 ? QStringLiteral("F800") : QStringLiteral("F805"),
-            operation,
+            OperationText(e),
             read ? QStringLiteral("読み込み") : QStringLiteral("書き込み"),
-            e.complete ? QStringLiteral("完了") : QStringLiteral("中断"),
+            StateText(e),
             QString::number(e.valueCount)};
 }
 
@@ -223,6 +235,9 @@ void HistoryView::loadSnapshot() {
         return;
     }
     if (redraw_) redraw_();
+    if (loaded_)
+        if (const std::optional<JournalSnapshot> snapshot = journal_.load(selectedId()))
+            loaded_(*snapshot);
 }
 
 void HistoryView::saveSnapshot() {

@@ -29,6 +29,10 @@ class HistoryView : public QDialog {
     void setMessagePresenter(MessagePresenter* messages);
     // Asks where to save the data file; an empty text means cancelled. A save dialog by default.
     void setAskSavePath(std::function<QString()> ask) { askSavePath_ = std::move(ask); }
+    // Told of a snapshot put into the window ("画面に読み込む").
+    void setLoaded(std::function<void(const JournalSnapshot&)> loaded) {
+        loaded_ = std::move(loaded);
+    }
 
     // The entries the table shows, in its row order.
     const std::vector<JournalEntry>& entries() const { return entries_; }
@@ -50,6 +54,7 @@ class HistoryView : public QDialog {
     SettingsStore& store_;
     std::function<void()> redraw_;
     std::function<QString()> askSavePath_;
+    std::function<void(const JournalSnapshot&)> loaded_;
     std::unique_ptr<MessagePresenter> ownMessages_;
     MessagePresenter* messages_ = nullptr;
     std::vector<JournalEntry> entries_;

@@ -146,8 +146,28 @@ bool MainWindow::exchangeRunning() const {
     return link_ && (link_->operationRunning() || link_->waiting());
 }
 
+void MainWindow::exchangeStarted(const QString& refusal) {
+    outsideRefusal_ = refusal;
+}
+
 void MainWindow::exchangeEnded() {
+    outsideRefusal_.clear();
     watch_->takeHeldEntries();
+}
+
+QString MainWindow::MonitorRefusalText() {
+    return QStringLiteral("モニター実行中のため実行できません");
+}
+
+QString MainWindow::NoCalculatorText() {
+    return QStringLiteral("電卓を起動できません。次の電卓のどれも見つかりませんでした:\n") +
+           CalculatorCandidates().join(QStringLiteral(", "));
+}
+
+void MainWindow::refuse(Operation op, int index) {
+    beep();
+    if (!outsideRefusal_.isEmpty()) setStatusText(outsideRefusal_);
+    emit operationRefused(op, index);
 }
 
 void MainWindow::setMessagePresenter(MessagePresenter* presenter) {
@@ -162,8 +182,7 @@ void MainWindow::dispatch(Operation op, int index) {
     const Reach reach = ReachOf(op);
     // One exchange with the indicator at a time, and the store stays as it is while one runs.
     if (reach != Reach::Window && exchangeRunning()) {
-        beep();
-        emit operationRefused(op, index);
+        refuse(op, index);
         return;
     }
     watch_->checkFocusedControl();
@@ -171,6 +190,7 @@ void MainWindow::dispatch(Operation op, int index) {
     if (reach != Reach::Window && link_) {
         exchange.emplace(link_->beginOperation(reach == Reach::Indicator));
         if (!*exchange) {  // a check's message let another operation start: it beeped
+            if (!outsideRefusal_.isEmpty()) setStatusText(outsideRefusal_);
             emit operationRefused(op, index);
             return;
         }
@@ -209,8 +229,8 @@ void MainWindow::runBuiltIn(Operation op, int index) {
             showVersion();
             break;
         case Operation::StartCalculator:
-            // Returns at once; a calculator that cannot be started is not reported.
-            StartCalculator();
+            // Returns at once once one started.
+            if (!StartCalculator()) showMessage(NoCalculatorText());
             break;
         case Operation::Exit:
             close();

@@ -58,9 +58,14 @@ class MainWindow : public QMainWindow, public OperatorView {
     void setLink(IndicatorLink* link) { link_ = link; }
     // Whether an exchange with the indicator is in progress (an operation or a wait).
     bool exchangeRunning() const;
-    // An exchange held outside the dispatch (the live monitor) has ended: the entries held
-    // meanwhile are taken now.
+    // An exchange held outside the dispatch (the live monitor) has started: an operation
+    // refused meanwhile says `refusal` on the status line beside its beep.
+    void exchangeStarted(const QString& refusal);
+    // It has ended: the entries held meanwhile are taken now.
     void exchangeEnded();
+    static QString MonitorRefusalText();  // "モニター実行中のため実行できません"
+    // The box when no calculator could be started.
+    static QString NoCalculatorText();
     // How many message boxes the window has shown so far: a check that showed one is told by
     // the count.
     int messagesShown() const { return messagesShown_; }
@@ -121,6 +126,7 @@ class MainWindow : public QMainWindow, public OperatorView {
   private:
     void buildTabs();
     void runBuiltIn(Operation op, int index);
+    void refuse(Operation op, int index);
 
     SettingsStore store_;
     Controls c_;
@@ -132,6 +138,7 @@ class MainWindow : public QMainWindow, public OperatorView {
     int busyDepth_ = 0;
     IndicatorLink* link_ = nullptr;
     int messagesShown_ = 0;
+    QString outsideRefusal_;  // while an exchange outside the dispatch runs
 
     std::unique_ptr<ControlWatch> watch_;
     std::unique_ptr<EntryChecks> entryChecks_;

@@ -33,14 +33,23 @@ Program::Program(MainWindow& window, const QString& iniPath,
     window_.setLink(&session_->link());
     ports_.onPortChanged([this](int linkNo) { showDevicePath(linkNo); });
     dataFiles_ = std::make_unique<DataFileView>(window_, iniPath);
+    dataFiles_->setSource(&session_->source());
     trust_ = std::make_unique<TrustView>(window_, *session_, products_, productPanel_);
-    // The settings sheet and the CSV files; a child of the window, found there by its type.
-    new ReportView(window_, [this] {
-        const QFileInfo file(ReadDataFilePath(session_->iniPath()));
-        return SheetSource{session_->port(session_->activeLink()).deviceName(),
-                           file.isFile() ? file.absoluteFilePath() : QString(),
-                           {}};
-    });
+    // The settings sheet and the CSV files; a child of the window, found there by its type. Its
+    // dialogs start where the data file dialogs last went.
+    new ReportView(
+        window_,
+        [this] {
+            const DataSource& source = session_->source();
+            return SheetSource{session_->port(session_->activeLink()).deviceName(),
+                               source.origin(),
+                               source.edited(window_.store()),
+                               {}};
+        },
+        [this] {
+            const QFileInfo file(ReadDataFilePath(session_->iniPath()));
+            return file.isFile() ? file.absolutePath() : QString();
+        });
     finder_ = std::make_unique<PortFinder>(window_, *session_, ports_,
                                            [this](int linkNo) { showDevicePath(linkNo); });
 }
@@ -54,13 +63,37 @@ Program::~Program() {
 
 StartupResult Program::start(const QString& programFolder) {
     startup_ = RunStartUp(*session_, *this, programFolder);
+    session_->notePortsOpen();
     finder_->refresh();
     showDevicePath(1);
     showDevicePath(2);
     return startup_;
 }
 
+namespace {
+
+// The port an operation talks on: the active link's, or for the link test the tested link's.
+// None for operations that open or close ports themselves, or talk to none.
+SerialPort* PortUsedBy(Operation op, int index, Session& session) {
+    if (ReachOf(op) != Reach::Indicator || op == Operation::ApplyPortSettings ||
+        op == Operation::DetectDevices)
+        return nullptr;
+    if (op == Operation::TestLink) return index == 1 || index == 2 ? &session.port(index) : nullptr;
+    return session.link().activePort();
+}
+
+}  // namespace
+
 bool Program::handle(Operation op, int index) {
+    // A port that failed is opened again for the operation that needs it; every operation
+    // ends with the ports noted, for the next.
+    if (SerialPort* port = PortUsedBy(op, index, *session_)) session_->reopenIfLost(*port);
+    const bool handled = run(op, index);
+    session_->notePortsOpen();
+    return handled;
+}
+
+bool Program::run(Operation op, int index) {
     // The window has made sure that no other exchange runs (see MainWindow::dispatch).
     if (trust_->handle(op, index)) return true;
     if (auto* report = window_.findChild<ReportView*>(QString(), Qt::FindDirectChildrenOnly))
@@ -68,6 +101,10 @@ bool Program::handle(Operation op, int index) {
     switch (op) {
         case Operation::Exit:
             exitProgram();
+            return true;
+        case Operation::ClearAll:
+            window_.clearAll();
+            session_->source().cleared(window_.store());
             return true;
         case Operation::LoadDataFile:
             dataFiles_->load(index);
@@ -186,10 +223,14 @@ MonitorWindow* Program::monitor() const {
 void Program::showMonitor() {
     if (!monitor_) {
         monitor_ = new MonitorWindow(session_->link(), &window_);
-        // Entries typed into the window while the monitor held the link are taken when it stops.
+        // While the monitor holds the link, a refused operation says why; entries typed into
+        // the window meanwhile are taken when it stops.
         QObject::connect(&monitor_->sampler(), &MonitorSampler::stateChanged, &window_,
                          [this](MonitorSampler::State state) {
-                             if (state == MonitorSampler::State::Stopped) window_.exchangeEnded();
+                             if (state == MonitorSampler::State::Stopped)
+                                 window_.exchangeEnded();
+                             else if (state != MonitorSampler::State::Refused)
+                                 window_.exchangeStarted(MainWindow::MonitorRefusalText());
                          });
     }
     monitor_->open();

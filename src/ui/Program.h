@@ -71,6 +71,7 @@ class Program : public StartupWindow {
     void showMessage(const QString& text) override;
 
   private:
+    bool run(Operation op, int index);
     void applyPortSettings(int linkNo);
     void runProductOperation(Operation op);
     void testLink(int linkNo);

@@ -54,10 +54,12 @@ ReportDialogs WidgetReportDialogs(QWidget* parent) {
     return d;
 }
 
-ReportView::ReportView(MainWindow& window, std::function<SheetSource()> source)
+ReportView::ReportView(MainWindow& window, std::function<SheetSource()> source,
+                       std::function<QString()> folder)
     : QObject(&window),
       window_(window),
       source_(std::move(source)),
+      folder_(std::move(folder)),
       dialogs_(WidgetReportDialogs(&window)) {
     setObjectName(QStringLiteral("ReportView"));
 }
@@ -91,10 +93,8 @@ SettingsSheet ReportView::sheet() const {
 }
 
 QString ReportView::startFolder() const {
-    const QString file = source_ ? source_().dataFile : QString();
-    const QFileInfo info(file);
-    if (!file.isEmpty() && info.absoluteDir().exists()) return info.absolutePath();
-    return QDir::homePath();
+    const QString folder = folder_ ? folder_() : QString();
+    return !folder.isEmpty() && QDir(folder).exists() ? folder : QDir::homePath();
 }
 
 void ReportView::print() {

@@ -24,12 +24,13 @@ struct ReportDialogs {
 ReportDialogs WidgetReportDialogs(QWidget* parent);
 
 // The file menu's settings sheet (print, PDF) and CSV items on the window's store. It lives as
-// a child of the window (object name "ReportView"); `source` tells the device and the data
-// file for the sheet's header.
+// a child of the window (object name "ReportView"); `source` tells the port and where the
+// window's data came from for the sheet's header, `folder` where the file dialogs start.
 class ReportView : public QObject {
     Q_OBJECT
   public:
-    ReportView(MainWindow& window, std::function<SheetSource()> source);
+    ReportView(MainWindow& window, std::function<SheetSource()> source,
+               std::function<QString()> folder = {});
 
     void setDialogs(ReportDialogs dialogs) { dialogs_ = std::move(dialogs); }
 
@@ -48,5 +49,6 @@ class ReportView : public QObject {
 
     MainWindow& window_;
     std::function<SheetSource()> source_;
+    std::function<QString()> folder_;
     ReportDialogs dialogs_;
 };

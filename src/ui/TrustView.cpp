@@ -1,10 +1,12 @@
 #include "ui/TrustView.h"
 
 #include <QAction>
+#include <QScopeGuard>
 
 #include "app/Session.h"
 #include "history/Compare.h"
 #include "history/Verify.h"
+#include "link/OperationTrap.h"
 #include "platform/IniFile.h"
 #include "platform/widgets/FileDialogs.h"
 #include "storage/DataFile.h"
@@ -82,8 +84,15 @@ TrustView::~TrustView() {
 }
 
 void TrustView::transferRun(const TransferRun& run) {
-    journal_.record(run);
-    if (run.direction == TransferRun::Direction::Write) lastWrite_ = run;
+    const qint64 id = journal_.record(run);
+    if (run.direction == TransferRun::Direction::Write) {
+        lastWrite_ = run;
+        lastWriteId_ = id;
+    } else if (comparing_) {
+        compareComplete_ = run.complete;
+    } else {
+        session_.source().took(DataOrigin::Indicator(run.device), run.values, window_.store());
+    }
 }
 
 bool TrustView::handle(Operation op, int index) {
@@ -116,55 +125,70 @@ void TrustView::setOption(bool& option, const char* key, bool on) {
 
 void TrustView::aroundWrite(Operation op, const std::function<void()>& write) {
     IndicatorLink& link = session_.link();
+    qint64 beforeId = 0;
     if (keep_) {
         // What the write will overwrite goes into the journal first, so it can be undone.
         const WritePlaces places = PlacesOfWrite(op, link.store().model(), panel_.selectedProduct(),
                                                  panel_.targetProduct());
         bool read = false;
-        Trapped(window_, ErrorHint::Port8018, [&] {
-            const TransferRun before = SnapshotBefore(link, places, QStringLiteral("書き込み前"));
-            read = before.complete;
-            if (read && !before.values.empty())
-                journal_.record(before, QStringLiteral("書き込み前"));
-        });
-        // A write whose old values could not be kept is not made.
+        std::optional<TransferRun> before;
+        Trapped(
+            window_, ErrorHint::Port8018,
+            [&] {
+                before = SnapshotBefore(link, places, Journal::kBeforeWrite);
+                read = before->complete;
+            },
+            [this] { StopShown(window_, ReadStoppedText(kBeforeWriteValues)); });
+        // A write whose old values could not be read or kept is not made.
         if (!read) return;
-    }
-    lastWrite_.reset();
-    write();
-    if (!verify_ || !lastWrite_ || !lastWrite_->complete || link.timedOut()) return;
-    const TransferRun written = *lastWrite_;
-    std::optional<VerifyResult> result;
-    Trapped(window_, ErrorHint::Port8018, [&] { result = VerifyWritten(link, written); });
-    if (!result) return;
-    window_.setStatusText(VerifyStatusText(*result));
-    if (result->timedOut || result->refused.empty()) return;
-    // The differences between what was sent and what the indicator holds.
-    SettingsStore sent = window_.store();
-    SettingsStore held = window_.store();
-    for (const TransferValue& v : written.values) {
-        for (SettingsStore* s : {&sent, &held}) {
-            if (v.product >= 0)
-                s->setProduct(v.product, v.code.mid(1).toInt(), v.value);
-            else
-                s->setValue(v.code, v.value);
+        if (!before->values.empty()) {
+            beforeId = journal_.record(*before, Journal::kBeforeWrite);
+            if (beforeId == 0) {
+                window_.showMessage(
+                    QStringLiteral("書き込み前の値を履歴に保存できないため、書き込みません。\n") +
+                    journal_.failure());
+                return;
+            }
         }
     }
-    for (const TransferValue& v : result->refused) {
-        if (v.product >= 0)
-            held.setProduct(v.product, v.code.mid(1).toInt(),
-                            result->readBack.product(v.product, v.code.mid(1).toInt()));
-        else
-            held.setValue(v.code, result->readBack.value(v.code));
-    }
-    DifferenceView view(CompareStores(sent, held, sent.model(), CompareScope::Both), &window_);
-    view.setMessagePresenter(&window_.messages());
-    view.exec();
+    lastWrite_.reset();
+    lastWriteId_ = 0;
+    write();
+    // The kept values are listed under the write that overwrote them.
+    if (beforeId != 0 && lastWrite_) journal_.setOperation(beforeId, lastWrite_->operation);
+    if (verify_ && lastWrite_ && lastWrite_->complete && !link.timedOut()) verifyLastWrite();
 }
 
-void TrustView::showDifferences(const SettingsStore& other, CompareScope scope) {
-    DifferenceView view(CompareStores(window_.store(), other, window_.store().model(), scope),
-                        &window_);
+// Reads back what the write sent; the verdict goes to the status line and onto the write in the
+// journal, and the values the indicator did not take are shown.
+void TrustView::verifyLastWrite() {
+    IndicatorLink& link = session_.link();
+    const TransferRun written = *lastWrite_;
+    std::optional<VerifyResult> result;
+    Trapped(
+        window_, ErrorHint::Port8018, [&] { result = VerifyWritten(link, written); },
+        [this] { StopShown(window_, ReadStoppedText(kWrittenValues)); });
+    if (!result) return;
+    const QString verdict = VerifyStatusText(*result);
+    window_.setStatusText(verdict);
+    if (lastWriteId_ != 0) journal_.setNote(lastWriteId_, verdict);
+    if (result->timedOut || result->refused.empty()) return;
+    // What was sent against what the indicator holds, at the places it did not take.
+    SettingsStore sent = window_.store();
+    PutValues(sent, written.values);
+    SettingsStore held = sent;
+    std::vector<TransferValue> holds = result->refused;
+    for (TransferValue& v : holds) v.value = StoredValue(result->readBack, v);
+    PutValues(held, holds);
+    showDifferences(CompareStores(sent, held, sent.model(), CompareScope::Both),
+                    QStringLiteral("書き込み後の照合: 指示計が受け付けなかった値"),
+                    QStringLiteral("書き込んだ値"), QStringLiteral("指示計の値"));
+}
+
+void TrustView::showDifferences(std::vector<Difference> differences, const QString& title,
+                                const QString& windowSide, const QString& otherSide) {
+    DifferenceView view(std::move(differences), &window_);
+    if (!title.isEmpty()) view.setSides(title, windowSide, otherSide);
     view.setMessagePresenter(&window_.messages());
     view.setTakeOther([this, &view](const std::vector<int>& chosen) {
         ApplyOtherValues(window_.store(), view.differences(), chosen);
@@ -177,6 +201,11 @@ void TrustView::showHistory() {
     HistoryView view(
         journal_, window_.store(), [this] { window_.redraw(); }, &window_);
     view.setMessagePresenter(&window_.messages());
+    // A snapshot put into the window is where its data came from.
+    view.setLoaded([this](const JournalSnapshot& snapshot) {
+        session_.source().took(DataOrigin::Journal(snapshot.entry.id), snapshot.values,
+                               window_.store());
+    });
     view.exec();
 }
 
@@ -188,19 +217,28 @@ void TrustView::compareWithFile() {
     const DataFileLoad load = LoadDataFile(other, path, loadmode::kAll);
     for (const QString& message : load.messages) window_.showMessage(message);
     if (!load.storeChanged) return;
-    showDifferences(other, CompareScope::Both);
+    showDifferences(
+        CompareStores(window_.store(), other, window_.store().model(), CompareScope::Both));
 }
 
 void TrustView::compareWithIndicator() {
     // The whole indicator, read as all-read reads it, into a scratch store: the window's data
-    // stay as they are.
+    // stay as they are. The journal keeps the read as a comparison.
     SettingsStore other;
     other.setModel(window_.store().model());
     IndicatorLink& link = session_.link();
+    compareComplete_.reset();
+    comparing_ = true;
     {
+        const auto comparing = qScopeGuard([this] { comparing_ = false; });
         const auto route = link.routeInto(other);
+        const RunLog::Handle run =
+            link.beginRun(TransferRun::Direction::Read, kCompareReadOperation);
         products_.allRead(session_.transfers());
     }
-    if (link.timedOut()) return;
-    showDifferences(other, CompareScope::Both);
+    // Only a whole read is compared: every value a broken read did not reach would show as a
+    // difference. The error or the time-out has been told.
+    if (!compareComplete_.value_or(false) || link.timedOut()) return;
+    showDifferences(
+        CompareStores(window_.store(), other, window_.store().model(), CompareScope::Both));
 }

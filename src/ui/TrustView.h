@@ -35,6 +35,8 @@ class TrustView : public TransferListener {
     // Runs a write operation, with what the options add before and after it.
     void aroundWrite(Operation op, const std::function<void()>& write);
 
+    // Keeps every run in the journal; a read into the window tells the session where the
+    // window's data came from.
     void transferRun(const TransferRun& run) override;
 
     static const QString kOptionsSection;  // "Options"
@@ -44,7 +46,11 @@ class TrustView : public TransferListener {
     void compareWithFile();
     void compareWithIndicator();
     void setOption(bool& option, const char* key, bool on);
-    void showDifferences(const SettingsStore& other, CompareScope scope);
+    // The differences in a view whose "選択した値を取り込む" puts the other side's values into
+    // the window.
+    void showDifferences(std::vector<Difference> differences, const QString& title = {},
+                         const QString& windowSide = {}, const QString& otherSide = {});
+    void verifyLastWrite();
 
     MainWindow& window_;
     Session& session_;
@@ -54,4 +60,7 @@ class TrustView : public TransferListener {
     bool verify_ = false;
     bool keep_ = false;
     std::optional<TransferRun> lastWrite_;
+    qint64 lastWriteId_ = 0;               // its snapshot in the journal; 0 when not kept
+    std::optional<bool> compareComplete_;  // how the comparison's read ended
+    bool comparing_ = false;               // the read goes into a scratch store
 };

@@ -134,6 +134,8 @@ class CliTest : public QObject {
         // A journal snapshot and the indicator itself can stand for A or B.
         QCOMPARE(RunCli(home, {"diff", "journal:1", file}).code, exitcode::kOk);
         QCOMPARE(RunCli(home, {"diff", sim.device(), copy, "-q"}).code, exitcode::kNoOrDifferent);
+        QCOMPARE(Journal(home.filePath("data/rusk/journal.sqlite")).list().front().operation,
+                 QString("指示計と比較"));
         QCOMPARE(RunCli(home, {"diff", "journal:99", file}).code, exitcode::kFile);
 
         // A file of the other model is used whole or not at all.
@@ -177,6 +179,43 @@ class CliTest : public QObject {
         const Run r = RunCli(home, {"write", sim.device(), "-i", copy, "--verify", "-q"});
         QCOMPARE(r.code, exitcode::kVerifyMismatch);
         QVERIFY2(r.out.contains("銘柄 12 W12"), qPrintable(r.out));
+        // The journal keeps the verdict with the write.
+        const JournalEntry written = Journal(home.filePath("data/rusk/journal.sqlite")).list()[0];
+        QCOMPARE(std::tuple(written.direction, written.note),
+                 std::tuple(TransferRun::Direction::Write, QString("照合：1 件が一致しません")));
+    }
+
+    // A journal that cannot be used: a run it could not keep is told even with --quiet, with
+    // the file and the reason, and changes the exit code or the fleet's summary; the data read
+    // is saved all the same; a snapshot asked for names the file and the reason.
+    void journalFailuresAreToldAndChangeTheExitCode() {
+        QTemporaryDir home;
+        SimProcess sim;
+        QVERIFY2(!sim.device().isEmpty(), "the simulator did not start");
+        QFile blocker(home.filePath("data/rusk"));  // where the journal's folder should be
+        QVERIFY(QDir().mkpath(home.filePath("data")) && blocker.open(QIODevice::WriteOnly));
+        const QString journal = home.filePath("data/rusk/journal.sqlite");
+        const QString file = home.filePath("read.mdb");
+
+        const Run read = RunCli(home, {"read", sim.device(), "-o", file, "-q"});
+        QCOMPARE(read.code, exitcode::kJournal);
+        QVERIFY(QFile::exists(file));
+        QVERIFY2(read.err.contains("履歴を記録できませんでした（" + journal), qPrintable(read.err));
+
+        const Run diff = RunCli(home, {"diff", "journal:2", file});
+        QCOMPARE(diff.code, exitcode::kFile);
+        QVERIFY2(diff.err.contains("履歴ファイル " + journal + " を開けません: "),
+                 qPrintable(diff.err));
+
+        QFile fleet(home.filePath("fleet.ini"));
+        QVERIFY(fleet.open(QIODevice::WriteOnly));
+        fleet.write(QString("[a]\nDevice=%1\nModel=805\n").arg(sim.device()).toUtf8());
+        fleet.close();
+        const Run backup =
+            RunCli(home, {"fleet", fleet.fileName(), "backup", "-d", home.path(), "-q"});
+        QCOMPARE(backup.code, exitcode::kFleetFailed);
+        QVERIFY2(backup.out.contains("（履歴に記録できませんでした）"), qPrintable(backup.out));
+        QVERIFY2(backup.err.contains(journal), qPrintable(backup.err));
     }
 
     void ctrlCDuringWriteFinishesTheRecordAndJournalsWhereItStopped() {
@@ -527,6 +566,12 @@ class CliTest : public QObject {
         QTest::newRow("tcp in diff") << QStringList{"diff", "tcp://h:99999", "a.mdb"} << "99999";
         QTest::newRow("no device") << QStringList{"probe", "a.mdb"} << "a.mdb";
         QTest::newRow("after --") << QStringList{"read", "-o", "x.mdb", "--", "--help"} << "--help";
+        QTest::newRow("journal: no number")
+            << QStringList{"diff", "journal:abc", "journal:1"} << "journal:abc";
+        QTest::newRow("journal: zero")
+            << QStringList{"diff", "journal:1", "journal:0"} << "journal:0";
+        QTest::newRow("journal: negative")
+            << QStringList{"diff", "journal:-1", "journal:1"} << "journal:-1";
     }
     void usageErrorsExitTwo() {
         QFETCH(QStringList, args);

@@ -5,9 +5,12 @@
 #include <QSqlQuery>
 #include <QTemporaryDir>
 #include <QtTest>
+#include <atomic>
 #include <csignal>
 #include <cstdio>
 #include <ctime>
+#include <latch>
+#include <thread>
 
 #include "history/Journal.h"
 #include "model/Catalogue.h"
@@ -194,6 +197,7 @@ class JournalTest : public QObject {
         const QString tag = QTest::currentDataTag(), folder = at(tag), place = tag + "/j.sqlite";
         if (tag.startsWith("read-only") && geteuid() == 0) QSKIP("root writes read-only files");
         auto journal = open(place);
+        journal->busyTimeoutMs = 100;  // another program holds the file past the wait
         const TransferRun run = AllRead("/dev/null", IndicatorModel::F805, u'F');
         QSqlDatabase locker;
         if (tag == "folder is a file") QVERIFY(QFile(folder).open(QIODevice::WriteOnly));
@@ -213,7 +217,8 @@ class JournalTest : public QObject {
 
         QVERIFY(!journal->record(run));
         QCOMPARE(notes_.size(), 1);
-        QVERIFY2(notes_[0].startsWith("履歴を記録できませんでした（") && notes_[0].contains(reason),
+        QVERIFY2(notes_[0].startsWith("履歴を記録できませんでした（" + at(place) + ": ") &&
+                     notes_[0].contains(reason),
                  qPrintable(notes_[0]));
         QVERIFY(messages_.isEmpty() && journal->list().size() <= 1);
         if (tag == "in use") {
@@ -255,6 +260,37 @@ class JournalTest : public QObject {
         QFile kept(aside);
         QVERIFY(kept.open(QIODevice::ReadOnly) && kept.readAll() == damaged);
         QVERIFY(journal->list().size() == 1 && notes_.isEmpty());
+    }
+
+    // Programs recording into one file at once, the first of them creating it: every run is
+    // kept, nothing is set aside as damaged, and a note or an outcome can follow a record.
+    void concurrentRecordsAreAllKept() {
+        const QString path = at("shared/journal.sqlite");
+        constexpr int kWriters = 8, kRuns = 6;
+        std::latch start(kWriters);
+        std::atomic<int> kept{0}, noted{0};
+        std::vector<std::thread> writers;
+        for (int w = 0; w < kWriters; ++w)
+            writers.emplace_back([&, w] {
+                Journal journal(path);  // a connection of this thread's own
+                journal.statusNote = [&](const QString&) { ++noted; };
+                journal.messageOnce = [&](const QString&) { ++noted; };
+                const TransferRun run =
+                    AllRead(QString("/dev/tty%1").arg(w), IndicatorModel::F805, QChar(u'a' + w));
+                start.arrive_and_wait();
+                for (int i = 0; i < kRuns; ++i)
+                    if (const qint64 id = journal.record(run))
+                        kept += journal.setNote(id, QString::number(w)) ? 1 : 0;
+            });
+        for (std::thread& t : writers) t.join();
+        QCOMPARE(noted.load(), 0);
+        QCOMPARE(kept.load(), kWriters * kRuns);
+        auto journal = open("shared/journal.sqlite");
+        const auto all = journal->list();
+        QCOMPARE(int(all.size()), kWriters * kRuns);
+        for (const JournalEntry& e : all) QCOMPARE(e.note, e.device.mid(8));
+        QCOMPARE(Torn(path), 0);
+        QCOMPARE(QDir(at("shared")).entryList({"*.damaged-*"}), QStringList());
     }
 
     // SIGKILL in the middle of recording leaves whole snapshots, each one kept.

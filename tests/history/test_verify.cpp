@@ -54,11 +54,17 @@ class VerifyTest : public QObject {
         QCOMPARE(refused, expected + QStringList({"21", "33"}));
         QCOMPARE(VerifyStatusText(result), QString("照合：10 件が一致しません"));
         QCOMPARE(p.store.value("21"), before.value("21"));
-        // Before a write, what it would overwrite can be kept: here the indicator's own 21.
+        // Before a write, what it would overwrite can be kept: here the indicator's own 21. The
+        // read shows its progress as any read does.
+        p.view.events.clear();
         const TransferRun held = SnapshotBefore(p.link, {{5}, {"21"}}, "設定値書き込み");
         QCOMPARE(held.values.size(), size_t(8 + 1));
         QCOMPARE(held.values.back().value, result.readBack.value("21"));
         QCOMPARE(p.store.product(5, 0), before.product(5, 0));
+        QCOMPARE(p.view.events.filter(QRegularExpression("^(status|shown|hidden|progress)")),
+                 QStringList({"status 書き込み前の値 読み込み中", "progress 0", "shown",
+                              "progress 50", "progress 100", "status 書き込み前の値 読み込み完了",
+                              "progress 0", "hidden"}));
     }
 
     void aTimeOutIsNeverReportedAsSuccess() {
@@ -68,6 +74,7 @@ class VerifyTest : public QObject {
         const VerifyResult result = VerifyWritten(p.link, written);
         QVERIFY(result.timedOut);
         QVERIFY(VerifyStatusText(result).contains("タイムアウト"));
+        QVERIFY(p.view.status.endsWith("読み込み中断") && !p.view.progressVisible);
     }
 };
 

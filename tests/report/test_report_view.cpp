@@ -9,6 +9,7 @@
 
 #include "report/ProductCsv.h"
 #include "support/FakeSerialPort.h"
+#include "ui/DataFileView.h"
 #include "ui/MainWindow.h"
 #include "ui/Program.h"
 #include "ui/ReportView.h"
@@ -77,6 +78,44 @@ class ReportViewTest : public QObject {
         f.trigger("mnuFILE_PDF");
         QCOMPARE(f.messages.shown.size(), 3);
         QVERIFY(f.messages.shown.last().startsWith(QStringLiteral("PDF を保存できませんでした")));
+    }
+
+    // The sheet names where the window's data came from, and says when the window's values are
+    // no longer all from there.
+    void sheetNamesWhereTheDataCameFrom() {
+        Fixture f(dir_.filePath("Rusk.INI"));
+        auto& port = static_cast<FakeSerialPort&>(f.program->session().port(1));
+        int product = 0;
+        port.responder = [&product](const QString& r) -> QByteArray {
+            if (r == "W00") return QString("W00%1\r\n").arg(product, 5, 10, QChar('0')).toLatin1();
+            if (r.startsWith("W00") && r.size() == 8) product = r.mid(3).toInt();
+            return r.size() == 3 ? (r + "00001\r\n").toLatin1() : QByteArray();
+        };
+        QString origin;
+        auto answer = [this](const QString&) { return dir_.filePath("origin.mdb"); };
+        f.view->setDialogs({answer, answer, answer, [&origin](const SettingsSheet& sheet) {
+                                origin = sheet.headerLines.value(3);
+                            }});
+        f.program->dataFiles().setDialogs({answer, answer});
+        const auto after = [&f, &origin](auto step) {
+            step();
+            f.trigger("mnuFILE_PRINT");
+            return origin;
+        };
+        QStringList seen;
+        seen << after([] {});
+        seen << after([&f] { f.window.store().setProduct(0, 0, "00001"); });
+        seen << after([&f] { f.window.dispatch(Operation::SaveDataFile); });
+        seen << after([&f] { f.window.dispatch(Operation::ReadOneProduct, 1); });
+        seen << after([&f] { f.window.dispatch(Operation::AllRead); });
+        seen << after([&f] { f.window.store().setValue("20", "00002"); });
+        seen << after([&f] { f.window.dispatch(Operation::ClearAll); });
+        seen << after([&f] { f.window.dispatch(Operation::ReadAllSettings, 0); });
+        const QString from = QStringLiteral("データの出所: ");
+        QCOMPARE(seen, QStringList(
+                           {from + "—", from + "—（編集あり）", from + "データファイル origin.mdb",
+                            from + "データファイル origin.mdb（編集あり）", from + "指示計 fake1",
+                            from + "指示計 fake1（編集あり）", from + "—", from + "指示計 fake1"}));
     }
 
     // 印刷 opens the real print preview on the sheet.

@@ -102,10 +102,12 @@ class SettingsSheetTest : public QObject {
             for (int i = 0; i < SettingsStore::kProductItems; ++i) store.setProduct(p, i, {});
         store.setProduct(98, 7, QStringLiteral("00001"));
         const SettingsSheet sheet =
-            BuildSheet(store, {"/dev/ttyUSB0", "/data/line3.mdb", QDateTime({2026, 1, 2}, {3, 4})});
+            BuildSheet(store, {"/dev/ttyUSB0", DataOrigin::DataFile("/data/line3.mdb"), true,
+                               QDateTime({2026, 1, 2}, {3, 4})});
         QCOMPARE(sheet.products.size(), size_t(94));
         QVERIFY(sheet.productNote.contains(QStringLiteral("0–2、5、97、99")));
-        QVERIFY(sheet.headerLines.join('\n').contains(QStringLiteral("line3.mdb")));
+        QVERIFY(sheet.headerLines.join('\n').contains(
+            QStringLiteral("データの出所: データファイル line3.mdb（編集あり）")));
         QVERIFY(sheet.headerLines.join('\n').contains(QStringLiteral("2026-01-02 03:04")));
         size_t rows = 1;
         for (const SheetSetting& s : sheet.settings) rows += 1 + s.items.size();

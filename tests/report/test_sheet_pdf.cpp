@@ -49,7 +49,7 @@ class SheetPdfTest : public QObject {
         SettingsStore store;
         FillStore(store);
         const SettingsSheet sheet =
-            BuildSheet(store, {"/dev/ttyS0", {}, QDateTime::currentDateTime()});
+            BuildSheet(store, {"/dev/ttyS0", {}, false, QDateTime::currentDateTime()});
         QCOMPARE(WriteSheetPdf(sheet, pdf), QString());
         const int pages = PageCount(pdf);
         QVERIFY2(pages >= 3, qPrintable(QString::number(pages)));

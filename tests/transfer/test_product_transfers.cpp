@@ -447,7 +447,7 @@ class ProductTransfersTest : public QObject {
         QVERIFY(f.link.timedOut());
         QCOMPARE(f.port.requests.size(), sent);
         QCOMPARE(f.view.messages, QStringList{IndicatorLink::kTimeoutMessage});
-        QVERIFY(!f.view.events.contains("status 銘柄送信完了"));
+        QCOMPARE(f.view.status, QString("銘柄送信中断"));
         QVERIFY(!f.view.progressVisible);
     }
 
@@ -655,8 +655,8 @@ class ProductTransfersTest : public QObject {
         // One time-out (on product 0's W00), then the settings read sends its first request.
         QCOMPARE(f.view.messages, QStringList{IndicatorLink::kTimeoutMessage});
         QCOMPARE(f.port.requests, QStringList({"W0000000", "W00", "W20"}));
-        QCOMPARE(f.view.status, QString("設定値 読み込み中"));
-        QVERIFY(f.view.progressVisible);
+        QCOMPARE(f.view.status, QString("設定値 読み込み中断"));
+        QVERIFY(!f.view.progressVisible);
         QCOMPARE(f.view.progress, 0);
     }
 
@@ -668,7 +668,8 @@ class ProductTransfersTest : public QObject {
         ProductTransfers(f.link, panel).allWrite(settings);
         QCOMPARE(f.view.messages, QStringList{IndicatorLink::kTimeoutMessage});
         QCOMPARE(f.port.requests, QStringList({"RA", "RA"}));
-        QVERIFY(f.view.progressVisible);
+        QCOMPARE(f.view.status, QString("設定値送信中断"));
+        QVERIFY(!f.view.progressVisible);
         QCOMPARE(f.view.progress, 0);
     }
 

@@ -124,6 +124,43 @@ class HistoryViewTest : public QObject {
         QTRY_VERIFY_WITH_TIMEOUT(QFileInfo(dir_.filePath("snapshot.mdb")).isFile(), 5000);
     }
 
+    // What a row says of a run: the write a before-write snapshot belongs to (once, also in a
+    // journal of the earlier form), and for a write that was read back, the verdict.
+    void rowsSayWhatEachRunWas_data() {
+        QTest::addColumn<QString>("operation");
+        QTest::addColumn<bool>("write");
+        QTest::addColumn<QString>("note");
+        QTest::addColumn<QString>("shown");  // operation and state columns
+        QTest::newRow("before a write") << "一括書き込み" << false << "書き込み前"
+                                        << "一括書き込み（書き込み前）|完了";
+        QTest::newRow("before, earlier form") << "書き込み前" << false << "書き込み前"
+                                              << "書き込み前|完了";
+        QTest::newRow("refused values") << "設定値書き込み" << true << "照合：2 件が一致しません"
+                                        << "設定値書き込み|照合：2 件が一致しません";
+        QTest::newRow("read back whole") << "設定値書き込み" << true << "照合 OK"
+                                         << "設定値書き込み|照合 OK";
+        QTest::newRow("comparison") << "指示計と比較" << false << ""
+                                    << "指示計と比較|完了";
+    }
+    void rowsSayWhatEachRunWas() {
+        QFETCH(QString, operation);
+        QFETCH(bool, write);
+        QFETCH(QString, note);
+        QFETCH(QString, shown);
+        Journal journal(dir_.filePath(QString("rows-%1.sqlite").arg(QTest::currentDataTag())));
+        const TransferRun run{write ? TransferRun::Direction::Write : TransferRun::Direction::Read,
+                              operation,
+                              IndicatorModel::F805,
+                              "/dev/ttyA",
+                              true,
+                              {{-1, "20", "00001"}}};
+        QVERIFY(journal.record(run, note));
+        SettingsStore store;
+        HistoryView view(journal, store, [] {});
+        auto* table = view.findChild<QTableWidget*>("HistoryTable");
+        QCOMPARE(table->item(0, 3)->text() + "|" + table->item(0, 5)->text(), shown);
+    }
+
     void unusableJournalIsToldInTheView() {
         QFile blocker(dir_.filePath("not-a-folder"));
         QVERIFY(blocker.open(QIODevice::WriteOnly));

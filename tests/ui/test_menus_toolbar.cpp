@@ -8,12 +8,14 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QProgressBar>
+#include <QTemporaryDir>
 #include <QToolBar>
 #include <QToolButton>
 #include <QtTest>
 
 #include "UiTestSupport.h"
 #include "platform/OperationError.h"
+#include "platform/ProcessStart.h"
 #include "ui/MainWindow.h"
 
 Q_DECLARE_METATYPE(Operation)
@@ -207,6 +209,21 @@ class MenusToolbarTest : public QObject {
         QCOMPARE(help, QStringList({"ごめんなさい。",
                                     "このバージョンのヘルプはまだ出来ていません。"
                                     "今のところ作る予定もありません。"}));
+    }
+
+    // No calculator on the search path: a box says so and names the ones looked for.
+    void missingCalculatorIsTold() {
+        QTemporaryDir empty;
+        const QByteArray path = qgetenv("PATH");
+        qputenv("PATH", QFile::encodeName(empty.path()));
+        MainWindow window;
+        RecordingMessages messages;
+        window.setMessagePresenter(&messages);
+        window.findChild<QAction*>("mnuFILE_CALC")->trigger();
+        qputenv("PATH", path);
+        QCOMPARE(messages.shown.size(), 1);
+        QVERIFY(messages.shown[0].startsWith("電卓を起動できません。") &&
+                messages.shown[0].contains(CalculatorCandidates().constFirst()));
     }
 
     void laterOperationsDoNothingWithoutHandler() {

@@ -80,11 +80,12 @@ class MonitorWindowTest : public QObject {
         QCOMPARE(monitor->findChild<QLabel*>("monitorProduct")->text(), QString("銘柄 02"));
         QCOMPARE(monitor->findChild<QLabel*>("monitorWeight")->text(), QString("1003"));
 
-        // Every other exchange is refused with a beep and sends nothing.
+        // Every other exchange is refused with a beep and a word why, and sends nothing.
         const qsizetype sent = fake->requests.size();
         w.findChild<QAction*>("mnuF805_R")->trigger();
         w.pressToolbarKey("allRead");
         QCOMPARE(w.beeps, 2);
+        QCOMPARE(w.controls().info->text(), QString("モニター実行中のため実行できません"));
         QVERIFY(!fake->requests.mid(sent).contains("W0000000"));
         QVERIFY(messages.shown.isEmpty());
         // An entry made meanwhile is held (a beep) and taken once the monitor lets the link go.

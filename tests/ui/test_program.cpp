@@ -6,10 +6,12 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTabWidget>
+#include <QTableWidget>
 #include <QTemporaryDir>
 #include <QtTest>
 
 #include "platform/IniFile.h"
+#include "support/FakeSerialPort.h"
 #include "support/SimProcess.h"
 #include "ui/MainWindow.h"
 #include "ui/Program.h"
@@ -45,6 +47,55 @@ struct RunningProgram {
     RecordingMessages messages;
     std::unique_ptr<Program> program;
     StartupResult result;
+};
+
+// The program on a fake link 1 that answers like a quiet indicator until `silentFrom`
+// requests have gone out, and pulls itself out at request `pullAt`.
+struct FakeProgram {
+    explicit FakeProgram(const QString& iniPath) {
+        window.setMessagePresenter(&messages);
+        auto port = std::make_unique<FakeSerialPort>();
+        fake = port.get();
+        fake->responder = [this](const QString& r) -> QByteArray {
+            if (fake->requests.size() == pullAt) fake->pullOut();
+            if (fake->requests.size() > silentFrom) return {};
+            if (r == "W00") return QString("W00%1\r\n").arg(product, 5, 10, QChar('0')).toLatin1();
+            if (r.startsWith("W00") && r.size() == 8) product = r.mid(3).toInt();
+            if (r.startsWith('W') && r.size() == 3) return (r + "00001\r\n").toLatin1();
+            return r == "RA" ? QByteArray("RA+000000\r\n") : QByteArray();
+        };
+        program =
+            std::make_unique<Program>(window, iniPath,
+                                      std::array<std::unique_ptr<SerialPort>, 2>{
+                                          std::move(port), std::make_unique<FakeSerialPort>()},
+                                      300);
+        program->start(QFileInfo(iniPath).path());
+        messages.shown.clear();
+    }
+    ~FakeProgram() { window.setMessagePresenter(nullptr); }
+
+    // Dispatches the operation; the name of the modal window it opened, closed at once.
+    QString dispatchClosing(Operation op, int index = -1) {
+        QString shown;
+        QTimer closer;
+        QObject::connect(&closer, &QTimer::timeout, [&] {
+            if (QWidget* modal = QApplication::activeModalWidget()) {
+                shown = modal->objectName();
+                modal->close();
+            }
+        });
+        closer.start(20);
+        window.dispatch(op, index);
+        return shown;
+    }
+
+    MainWindow window;
+    RecordingMessages messages;
+    FakeSerialPort* fake = nullptr;
+    std::unique_ptr<Program> program;
+    qsizetype silentFrom = 1 << 30;
+    qsizetype pullAt = -1;
+    int product = 0;
 };
 
 }  // namespace
@@ -107,8 +158,10 @@ class ProgramTest : public QObject {
     }
 
     // With "書き込み後に照合" ticked (and kept in the file), a settings write to an indicator that
-    // ignores code 21 ends with the read-back's verdict and the difference shown; the journal
-    // holds the read and the write.
+    // ignores code 21 ends with the read-back's verdict and the difference shown, whose button
+    // takes the indicator's value into the window. With "書き込み前に指示計の値を保存" too, the
+    // journal holds the read, what the write overwrote under the write's name, and the write
+    // with the verdict.
     void verifyAfterWritingShowsWhatTheIndicatorRefused() {
         SimProcess sim({"--refuse", "21"});
         QTemporaryDir dir;
@@ -122,11 +175,20 @@ class ProgramTest : public QObject {
         verify->trigger();
         QCOMPARE(ReadProfileString(dir.filePath("Rusk.INI"), "Options", "VerifyAfterWrite", ""),
                  QString("1"));
+        p.find<QAction>("mnuF805_KEEP")->trigger();
         QString shown;
+        QStringList sides;
         QTimer closer;
         connect(&closer, &QTimer::timeout, [&] {
             if (QWidget* modal = QApplication::activeModalWidget()) {
                 shown = modal->objectName();
+                if (auto* table = modal->findChild<QTableWidget*>("DifferenceTable")) {
+                    sides =
+                        QStringList{modal->windowTitle(), table->horizontalHeaderItem(1)->text(),
+                                    table->horizontalHeaderItem(2)->text()};
+                    table->selectAll();
+                    modal->findChild<QPushButton*>("TakeOther")->click();
+                }
                 modal->close();
             }
         });
@@ -134,8 +196,73 @@ class ProgramTest : public QObject {
         p.click("Command21_0");
         closer.stop();
         QCOMPARE(shown, QString("DifferenceView"));
+        QCOMPARE(sides, QStringList({"書き込み後の照合: 指示計が受け付けなかった値", "書き込んだ値",
+                                     "指示計の値"}));
+        QCOMPARE(p.window.store().value("21"), old21);
         QCOMPARE(p.find<QLabel>("info")->text(), QString("照合：1 件が一致しません"));
-        QCOMPARE(p.program->trust().journal().list().size(), journalBefore + 2);
+        const auto journal = p.program->trust().journal().list();
+        QCOMPARE(journal.size(), journalBefore + 3);
+        QCOMPARE(std::tuple(journal[0].operation, journal[0].note),
+                 std::tuple(QString("設定値書き込み"), QString("照合：1 件が一致しません")));
+        QCOMPARE(std::tuple(journal[1].operation, journal[1].note, journal[1].direction),
+                 std::tuple(QString("設定値書き込み"), QString("書き込み前"),
+                            TransferRun::Direction::Read));
+    }
+
+    // 指示計と比較 shows a comparison only after a whole read; after a port failure or a read
+    // that broke off, the error alone. The journal keeps the read as a comparison.
+    void comparisonNeedsAWholeRead_data() {
+        QTest::addColumn<int>("pullAt");      // the port goes at this request; -1 never
+        QTest::addColumn<int>("silentFrom");  // the indicator falls silent after this many
+        QTest::addColumn<QString>("told");    // in the one message; empty: none
+        QTest::newRow("port gone before") << 0 << (1 << 30) << "ErrNo.=8018";
+        QTest::newRow("port lost halfway") << 500 << (1 << 30) << "ErrNo.=8018";
+        QTest::newRow("silent halfway") << -1 << 500 << "タイムアウト";
+        QTest::newRow("whole read") << -1 << (1 << 30) << "";
+    }
+    void comparisonNeedsAWholeRead() {
+        QFETCH(int, pullAt);
+        QFETCH(int, silentFrom);
+        QFETCH(QString, told);
+        QTemporaryDir dir;
+        FakeProgram p(dir.filePath("Rusk.INI"));
+        p.fake->failOpenWith = ErrNo::kInvalidPort;  // a port that goes stays gone
+        if (pullAt == 0) p.fake->pullOut();
+        p.pullAt = pullAt;
+        p.silentFrom = silentFrom;
+        Journal& journal = p.program->trust().journal();
+        const size_t before = journal.list().size();
+        const QString shown = p.dispatchClosing(Operation::CompareWithIndicator);
+        QCOMPARE(shown, told.isEmpty() ? QString("DifferenceView") : QString());
+        QCOMPARE(p.messages.shown.size(), told.isEmpty() ? 0 : 1);
+        if (!told.isEmpty()) QVERIFY2(p.messages.shown[0].contains(told), qPrintable(told));
+        const auto entries = journal.list();
+        QCOMPARE(entries.size(), before + (pullAt == 0 ? 0 : 1));
+        if (pullAt != 0)
+            QCOMPARE(std::tuple(entries[0].operation, entries[0].complete),
+                     std::tuple(QString("指示計と比較"), told.isEmpty()));
+    }
+
+    // After the adapter went away, the next operation opens the port again: while the device
+    // is still gone it reports the closed port, once it is back the read goes as any read.
+    void aPortThatFailedIsOpenedAgainByTheNextOperation() {
+        QTemporaryDir dir;
+        FakeProgram p(dir.filePath("Rusk.INI"));
+        p.window.dispatch(Operation::ReadAllSettings, 0);
+        const QStringList read = p.fake->requests;
+        QVERIFY(p.messages.shown.isEmpty() && read.size() > 50);
+        p.fake->requests.clear();
+        p.fake->pullOut();
+        p.fake->failOpenWith = ErrNo::kInvalidPort;
+        p.window.dispatch(Operation::ReadAllSettings, 0);
+        QCOMPARE(p.messages.shown.size(), 1);
+        QVERIFY(p.messages.shown[0].contains("ErrNo.=8018"));
+        QVERIFY(p.fake->requests.isEmpty());
+        p.fake->failOpenWith = 0;
+        p.window.dispatch(Operation::ReadAllSettings, 0);
+        QCOMPARE(p.messages.shown.size(), 1);
+        QCOMPARE(p.fake->requests, read);
+        QCOMPARE(p.window.findChild<QLabel*>("info")->text(), QString("設定値 読み込み完了"));
     }
 
     // Link 1 on a device that does not exist: one message, the port tab, the focus on link 1's
