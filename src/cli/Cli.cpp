@@ -48,9 +48,19 @@ int ProbeCommand(const QStringList& arguments, QTextStream& out, QTextStream& er
     if (!s.open()) return exitcode::kPort;
     auto operation = s.link.beginOperation();
     try {
-        if (s.link.probeLink() == WaitOutcome::Line) {
-            out << "通信ＯＫ" << Qt::endl;
-            return exitcode::kOk;
+        // Any line ends the wait; only an answer of the indicator's form (RA and a weight) says
+        // that an indicator is there.
+        s.link.flushInput();
+        s.link.sendLine(QStringLiteral("RA"));
+        const int ra = SettingsStore::LiveKindIndex(QStringLiteral("RA"));
+        if (s.link.awaitReply(ReplyFor::LiveData(ra)) == WaitOutcome::Line) {
+            if (IndicatorLink::IsWeightAnswer(s.link.lastReply())) {
+                out << "通信ＯＫ" << Qt::endl;
+                return exitcode::kOk;
+            }
+            out << "指示計の応答ではありません: " << IndicatorLink::VisibleReply(s.link.lastReply())
+                << Qt::endl;
+            return exitcode::kNoOrDifferent;
         }
     } catch (const OperationError& e) {
         err << ErrorReportText(e, ErrorHint::Port8018) << Qt::endl;
@@ -65,11 +75,8 @@ int ReadDeviceInto(const DeviceOptions& o, SettingsStore& store, QTextStream& er
     if (!s.open()) return exitcode::kPort;
     SettingTransfers settings(s.link);
     ProductTransfers products(s.link, s.panel);
-    {
-        auto operation = s.link.beginOperation();
-        products.allRead(settings);
-    }
-    const int code = s.outcome(0);
+    products.setKeepIndicatorProduct(true);
+    const int code = CheckedRead(s, [&] { products.allRead(settings); });
     if (code == exitcode::kOk) store = s.store;
     return code;
 }
@@ -100,16 +107,17 @@ int ReadCommand(const QStringList& arguments, QTextStream& out, QTextStream& err
     if (!s.open()) return exitcode::kPort;
     SettingTransfers settings(s.link);
     ProductTransfers products(s.link, s.panel);
-    {
-        auto operation = s.link.beginOperation();
+    products.setKeepIndicatorProduct(true);
+    // A read that is not whole saves nothing: an existing file stays as it is.
+    const int code = CheckedRead(s, [&] {
         if (p.isSet(settingsOnly))
             settings.readAllSettings();
         else if (p.isSet(productsOnly))
             products.readAllProducts();
         else
             products.allRead(settings);
-    }
-    if (const int code = s.outcome(0); code != exitcode::kOk) return code;
+    });
+    if (code != exitcode::kOk) return code;
     const DataFileSave saved = SaveDataFile(s.store, p.value(output));
     for (const QString& m : saved.messages) err << m << Qt::endl;
     if (!saved.saved) return exitcode::kFile;
@@ -135,7 +143,10 @@ int VerifyLastWrite(DeviceSession& s, QTextStream& out) {
     if (!result) return s.outcome(before);
     s.view.setStatusText(VerifyStatusText(*result));
     if (result->timedOut) return exitcode::kTimeout;
+    // What came back whole and differs is listed first; a value that did not come whole is
+    // neither held nor refused.
     for (const TransferValue& v : result->refused) out << ValueText(v) << Qt::endl;
+    if (!result->unread.complete()) return ReportIncomplete(result->unread, s.err());
     return result->refused.empty() ? exitcode::kOk : exitcode::kVerifyMismatch;
 }
 
@@ -181,12 +192,18 @@ int WriteCommand(const QStringList& arguments, QTextStream& out, QTextStream& er
     DeviceSession s(o, err);
     s.store = file;
     ProductTransfers products(s.link, s.panel);
-    // A file that fails its checks sends nothing.
+    // A file that fails its checks sends nothing: every product and every setting is checked
+    // before the port is opened.
     for (int n = 0; n < SettingsStore::kProducts; ++n) {
         if (!products.storedProductValid(n)) {
             err << ProductTransfers::kInvalidStoredText << " (銘柄 " << n << ")" << Qt::endl;
             return exitcode::kFile;
         }
+    }
+    if (const auto unfit = SettingTransfers::UnfitSettings(s.store); !unfit.empty()) {
+        err << SettingTransfers::UnfitSettingsText(unfit) << Qt::endl;
+        for (const TransferValue& v : unfit) err << "  " << ValueText(v) << Qt::endl;
+        return exitcode::kFile;
     }
     if (!s.open()) return exitcode::kPort;
     SettingTransfers settings(s.link);

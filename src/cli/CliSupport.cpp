@@ -187,11 +187,13 @@ QString ValueText(const TransferValue& v) {
 }
 
 void RunRecorder::transferRun(const TransferRun& run) {
-    QString note;
-    if (!run.complete && interruption::Asked())
-        note = run.values.empty()
-                   ? QStringLiteral("Ctrl+C で中断")
-                   : QStringLiteral("Ctrl+C で中断 (最後: %1)").arg(ValueText(run.values.back()));
+    QString note = run.note;
+    if (!run.complete && interruption::Asked()) {
+        if (!note.isEmpty()) note += QStringLiteral("、");
+        note += run.values.empty()
+                    ? QStringLiteral("Ctrl+C で中断")
+                    : QStringLiteral("Ctrl+C で中断 (最後: %1)").arg(ValueText(run.values.back()));
+    }
     journal.record(run, note);
     if (run.direction == TransferRun::Direction::Write) lastWrite = run;
 }
@@ -225,6 +227,25 @@ bool DeviceSession::open() {
         err_ << ErrorReportText(e, ErrorHint::Port8002) << Qt::endl;
         return false;
     }
+}
+
+int ReportIncomplete(const ReadCheck& check, QTextStream& err) {
+    err << check.messageText() << Qt::endl;
+    for (const QString& line : check.lines()) err << "  " << line << Qt::endl;
+    return exitcode::kIncomplete;
+}
+
+int CheckedRead(DeviceSession& s, const std::function<void()>& read) {
+    // The command line's own check around the read: the transfers name nothing themselves, and
+    // every value that did not come whole is listed here.
+    ReadCheck check;
+    {
+        auto operation = s.link.beginOperation();
+        const IndicatorLink::CheckedReads checked = s.link.checkReads(check);
+        read();
+    }
+    if (const int code = s.outcome(0); code != exitcode::kOk) return code;
+    return check.complete() ? exitcode::kOk : ReportIncomplete(check, s.err());
 }
 
 int DeviceSession::outcome(int messagesBefore) const {

@@ -2,6 +2,7 @@
 
 #include <QCommandLineParser>
 #include <QTextStream>
+#include <functional>
 #include <optional>
 
 #include "cli/TerminalView.h"
@@ -95,6 +96,8 @@ class DeviceSession {
     // time-out, a fault (which showed its message) or ok.
     int outcome(int messagesBefore) const;
 
+    QTextStream& err() { return err_; }
+
   private:
     DeviceOptions options_;
     QTextStream& err_;
@@ -109,7 +112,17 @@ class DeviceSession {
     TerminalPanel panel;
 };
 
-// Reads everything (products, then settings) from the device into `store`. Returns the exit code.
+// Runs `read` (a read operation on the session's link) under one read check and returns its exit
+// code: the session's outcome (Ctrl+C, a time-out, a fault), else kIncomplete when a value did
+// not come whole (the message and every such value told on the session's error stream), else
+// ok.
+int CheckedRead(DeviceSession& s, const std::function<void()>& read);
+// Tells the values `check` names (the message, then one line per value) on `err`; returns
+// kIncomplete.
+int ReportIncomplete(const ReadCheck& check, QTextStream& err);
+
+// Reads everything (products, then settings) from the device into `store`, leaving the
+// indicator on the product it was on. Returns the exit code.
 int ReadDeviceInto(const DeviceOptions& o, SettingsStore& store, QTextStream& err);
 
 // Commands (each takes the whole argument list, the program name first).

@@ -12,6 +12,7 @@ struct VerifyResult {
     bool timedOut = false;   // the read-back stopped at a time-out: nothing is confirmed
     SettingsStore readBack;  // what the indicator answered, for the difference view
     std::vector<TransferValue> refused;  // the values sent that the indicator does not hold
+    ReadCheck unread;  // the places whose read-back did not come whole: neither held nor refused
 };
 
 // The places a write reaches: its products and its setting codes.
@@ -22,11 +23,13 @@ struct WritePlaces {
 WritePlaces PlacesOf(const TransferRun& written);
 
 // Reads the places from the indicator into `into` (routed there; the window's data stay as
-// they are). Failures of the port throw.
+// they are), bounded as a whole and each value checked into the open read check. Failures of
+// the port throw.
 WaitOutcome ReadPlaces(IndicatorLink& link, const WritePlaces& places, SettingsStore& into);
 
 // What the indicator holds at the places, as a read run noted "書き込み前": taken before a write,
-// so that the write can be undone from the journal. Empty values when the read timed out.
+// so that the write can be undone from the journal. Empty values and incomplete when the read
+// timed out; incomplete when a value did not come whole (named in the open read check).
 TransferRun SnapshotBefore(IndicatorLink& link, const WritePlaces& places,
                            const QString& operation);
 
@@ -35,6 +38,6 @@ TransferRun SnapshotBefore(IndicatorLink& link, const WritePlaces& places,
 // port throw, as in any transfer.
 VerifyResult VerifyWritten(IndicatorLink& link, const TransferRun& written);
 
-// The status line after a verify: "照合 OK", "照合：n 件が一致しません", or that a time-out left
-// it unconfirmed.
+// The status line after a verify: "照合 OK", "照合：n 件が一致しません", or that a time-out or
+// values that did not come whole left it unconfirmed.
 QString VerifyStatusText(const VerifyResult& result);

@@ -11,7 +11,7 @@ void RunLog::Handle::stoppedShort() {
 RunLog::Handle RunLog::begin(TransferRun::Direction direction, const QString& operation,
                              IndicatorModel model, const QString& device) {
     if (run_) return Handle(this, false);
-    run_ = TransferRun{direction, operation, model, device, true, {}};
+    run_ = TransferRun{direction, operation, model, device, true, {}, {}};
     return Handle(this, true);
 }
 
@@ -21,6 +21,12 @@ void RunLog::read(const TransferValue& value) {
 
 void RunLog::sent(const TransferValue& value) {
     add(TransferRun::Direction::Write, value);
+}
+
+void RunLog::note(const QString& text) {
+    if (!run_) return;
+    if (!run_->note.isEmpty()) run_->note += QStringLiteral("、");
+    run_->note += text;
 }
 
 void RunLog::add(TransferRun::Direction direction, const TransferValue& value) {

@@ -37,6 +37,8 @@ class RunLog {
     // the other way.
     void read(const TransferValue& value);
     void sent(const TransferValue& value);
+    // A note on the open run (appended to any earlier one); ignored when no run is open.
+    void note(const QString& text);
 
   private:
     void add(TransferRun::Direction direction, const TransferValue& value);

@@ -25,6 +25,7 @@ struct TransferRun {
     QString device;  // the active port's device path
     bool complete = true;
     std::vector<TransferValue> values;
+    QString note;  // what the operation did besides the values ("指示計の銘柄を 5 に戻しました")
 };
 
 // Told of every transfer run that exchanged at least one value. Never throws into the

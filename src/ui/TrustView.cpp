@@ -121,12 +121,15 @@ void TrustView::aroundWrite(Operation op, const std::function<void()>& write) {
         const WritePlaces places = PlacesOfWrite(op, link.store().model(), panel_.selectedProduct(),
                                                  panel_.targetProduct());
         bool read = false;
+        ReadCheck check;
         Trapped(window_, ErrorHint::Port8018, [&] {
+            const auto checked = link.checkReads(check);
             const TransferRun before = SnapshotBefore(link, places, QStringLiteral("書き込み前"));
             read = before.complete;
             if (read && !before.values.empty())
                 journal_.record(before, QStringLiteral("書き込み前"));
         });
+        if (!check.complete() && !link.timedOut()) window_.showMessage(check.messageText());
         // A write whose old values could not be kept is not made.
         if (!read) return;
     }
@@ -138,6 +141,8 @@ void TrustView::aroundWrite(Operation op, const std::function<void()>& write) {
     Trapped(window_, ErrorHint::Port8018, [&] { result = VerifyWritten(link, written); });
     if (!result) return;
     window_.setStatusText(VerifyStatusText(*result));
+    if (!result->timedOut && !result->unread.complete())
+        window_.showMessage(result->unread.messageText());
     if (result->timedOut || result->refused.empty()) return;
     // The differences between what was sent and what the indicator holds.
     SettingsStore sent = window_.store();
@@ -197,10 +202,17 @@ void TrustView::compareWithIndicator() {
     SettingsStore other;
     other.setModel(window_.store().model());
     IndicatorLink& link = session_.link();
+    ReadCheck check;
     {
         const auto route = link.routeInto(other);
+        const auto checked = link.checkReads(check);
         products_.allRead(session_.transfers());
     }
     if (link.timedOut()) return;
+    // Values that did not come whole would show as differences: they are named instead.
+    if (!check.complete()) {
+        window_.showMessage(check.messageText());
+        return;
+    }
     showDifferences(other, CompareScope::Both);
 }

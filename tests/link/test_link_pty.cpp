@@ -93,9 +93,10 @@ class LinkPtyTest : public QObject {
     }
 
     void tricklingReplyDoesNotTimeOut() {
-        // One character every 60 ms against a 250 ms period: the ten characters take more than
-        // two periods, but no period is silent (a wide margin for a loaded machine).
-        PtyLink p({"--trickle", "60"}, 250);
+        // One character every 60 ms against a 1000 ms period: the ten characters take some
+        // 600 ms, within the wait's bound of a period and the line's time (a wide margin for a
+        // loaded machine).
+        PtyLink p({"--trickle", "60"}, 1000);
         p.link.sendLine("W2A");
         p.link.awaitReply(ReplyKind::Setting);
         QVERIFY(!p.link.timedOut());

@@ -1,10 +1,25 @@
 #include <QtTest>
 
+#include "model/Validation.h"
 #include "support/LinkFixture.h"
 #include "transfer/SettingPlan.h"
 #include "transfer/SettingTransfers.h"
 
 namespace {
+
+// The n-th value that fits the code's rule (n within what the rule holds): n written digit by
+// digit from the right, each digit running up to the mask's digit there.
+QString FittingValue(IndicatorModel model, const QString& code, int n) {
+    const BoxRule rule = CodeRule(model, code);
+    if (rule.kind == RuleKind::OneToSixteen) return QString("%1").arg(n % 16 + 1, 5, 10, QChar('0'));
+    QString value(5, '0');
+    for (int i = 4; i >= 0; --i) {
+        const int radix = rule.mask[i].digitValue() + 1;
+        value[i] = QChar('0' + n % radix);
+        n /= radix;
+    }
+    return value;
+}
 
 QStringList Range(char group, const QString& items) {
     QStringList out;
@@ -43,7 +58,7 @@ class SettingTransfersTest : public QObject {
                                  Range('8', "012345") + Range('9', "01");
         QCOMPARE(g.port.requests, f805);
         QCOMPARE(g.port.requests.size(), 59);
-        QCOMPARE(g.store.setting(2, 15), QString("0000F"));
+        QCOMPARE(g.store.setting(2, 15), QString("00001"));
         QCOMPARE(g.view.status, QString("設定値 読み込み完了"));
         QVERIFY(!g.view.progressVisible);
         QCOMPARE(g.view.redraws, 1);
@@ -77,14 +92,18 @@ class SettingTransfersTest : public QObject {
         LinkFixture f;
         f.answerLikeIndicator();
         f.store.setModel(IndicatorModel::F800);
-        for (const QString& code : CodesOfPlan(ReadSettingsPlan(IndicatorModel::F800)))
-            f.store.setValue(code, "1" + code + "00");
+        const std::vector<QString> codes = CodesOfPlan(ReadSettingsPlan(IndicatorModel::F800));
+        // A value of its own for every code, each fitting the code.
+        for (int i = 0; i < int(codes.size()); ++i)
+            f.store.setValue(codes[i], FittingValue(IndicatorModel::F800, codes[i], i));
         SettingTransfers(f.link).writeAllSettings();
         auto values = [&](char group, const QString& items) {
             QStringList out;
-            for (QChar c : items)
-                out << QString("W%1%2").arg(QLatin1Char(group)).arg(c) + "1" + QLatin1Char(group) +
-                           c + "00";
+            for (QChar c : items) {
+                const QString code = QString(QLatin1Char(group)) + c;
+                const int i = int(std::find(codes.begin(), codes.end(), code) - codes.begin());
+                out << "W" + code + FittingValue(IndicatorModel::F800, code, i);
+            }
             return out;
         };
         const QStringList expected = QStringList{"RA"} + values('2', "01234") + QStringList{"W00"} +
@@ -94,11 +113,10 @@ class SettingTransfersTest : public QObject {
                                      values('5', "012345") + QStringList{"W00", "W0000000", "W00"};
         QCOMPARE(f.port.requests, expected);
         // F800's 40 and 50 come from group 6 slot 2 and group 8 slot 0.
-        QCOMPARE(f.store.setting(6, 2), QString("14000"));
-        QCOMPARE(f.store.setting(8, 0), QString("15000"));
+        QCOMPARE("W40" + f.store.setting(6, 2), values('4', "0").first());
+        QCOMPARE("W50" + f.store.setting(8, 0), values('5', "0").first());
         QCOMPARE(f.view.status, QString("設定値送信完了"));
         QVERIFY(!f.view.progressVisible);
-        QVERIFY(f.port.unread().isEmpty());
     }
 
     void writeF805StatusAndProgressOrder() {
@@ -159,17 +177,40 @@ class SettingTransfersTest : public QObject {
         QVERIFY(!f.view.progressVisible);
     }
 
-    void aValueWithALineBreakEndsTheWriteWithTheReport() {
+    // Every value is checked before the first request: one that does not fit its code sends
+    // nothing, and one message names them all.
+    void valuesThatDoNotFitSendNothing_data() {
+        QTest::addColumn<int>("model");
+        QTest::addColumn<QStringList>("codeValues");  // code, value, code, value, …
+        QTest::addColumn<QString>("named");           // empty: the write goes out
+        QTest::newRow("letters") << 805 << QStringList{"20", "ABCDE", "22", "9Z9Z9"}
+                                 << "W20, W22";
+        QTest::newRow("a line break") << 805 << QStringList{"22", "1\r\n2"} << "W22";
+        QTest::newRow("a digit over the mask") << 805 << QStringList{"21", "00002"} << "W21";
+        QTest::newRow("zone 0") << 805 << QStringList{"68", "00000"} << "W68";
+        QTest::newRow("too short") << 800 << QStringList{"33", "0319"} << "W33";
+        QTest::newRow("F800 display rate 3") << 800 << QStringList{"45", "03314"} << "";
+    }
+    void valuesThatDoNotFitSendNothing() {
+        QFETCH(int, model);
+        QFETCH(QStringList, codeValues);
+        QFETCH(QString, named);
         LinkFixture f;
         f.answerLikeIndicator();
-        f.store.setValue("20", "00001");
-        f.store.setValue("22", "1\r\n2");
+        f.store.setModel(IndicatorModel(model));
+        for (const QString& code : CodesOfPlan(ReadSettingsPlan(f.store.model())))
+            f.store.setValue(code, "00001");
+        for (int i = 0; i + 1 < codeValues.size(); i += 2)
+            f.store.setValue(codeValues[i], codeValues[i + 1]);
         SettingTransfers(f.link).writeAllSettings();
-        QCOMPARE(f.view.messages.size(), 1);
-        QVERIFY(f.view.messages[0].startsWith("エラーが発生しました。"));
-        QVERIFY(f.view.messages[0].endsWith(
-            "エラー番号が 8018 の場合、ポート番号を変更してみて下さい。"));
-        QCOMPARE(f.port.requests.last(), QString("W2000001"));
+        if (named.isEmpty()) {
+            QVERIFY(f.view.messages.isEmpty());
+            QCOMPARE(f.view.status, QString("設定値送信完了"));
+            return;
+        }
+        QVERIFY(f.port.requests.isEmpty());
+        QCOMPARE(f.view.messages,
+                 QStringList{"無効なデータがあるため転送できません: " + named});
     }
 
     void aLostPortIsReportedOnceAndTheStatusSaysTheRunStopped() {
@@ -184,7 +225,10 @@ class SettingTransfersTest : public QObject {
             for (const QString& code : CodesOfPlan(ReadSettingsPlan(IndicatorModel::F805)))
                 f.store.setValue(code, "00001");
             SettingTransfers t(f.link);
-            write ? t.writeAllSettings() : t.readAllSettings();
+            if (write)
+                t.writeAllSettings();
+            else
+                t.readAllSettings();
             QCOMPARE(f.view.messages.size(), 1);
             QVERIFY(f.view.messages[0].contains("ErrNo.=8018"));
             QCOMPARE(f.view.status,
