@@ -139,21 +139,39 @@ class LinkPtyTest : public QObject {
         } catch (const OperationError& e) {
             failed = true;
             QCOMPARE(e.number, ErrNo::kPortNotOpen);
+            // The reason is the operator's, not the system's English.
+            QVERIFY2(!QString(e.description).remove(p.sim.device()).contains(QRegularExpression("[A-Za-z]{3}")),
+                     qPrintable(e.description));
         }
         QVERIFY(failed);
         QVERIFY(!p.link.timedOut());
         QVERIFY(!p.view.busy);
     }
 
+    // The device itself is held, not its name: a second open under the same name or through
+    // a link to it is refused with the "in use" message, and the device is free once closed.
+    void secondOpenOfAHeldPortIsRefused_data() {
+        QTest::addColumn<bool>("throughALink");
+        QTest::newRow("same name") << false;
+        QTest::newRow("a link to it") << true;
+    }
     void secondOpenOfAHeldPortIsRefused() {
+        QFETCH(bool, throughALink);
         PtyLink p;
-        QtSerialPort other([&](int) { return p.sim.device(); });
+        QTemporaryDir dir;
+        const QString name = throughALink ? dir.filePath("by-id-indicator") : p.sim.device();
+        if (throughALink) QVERIFY(QFile::link(p.sim.device(), name));
+        QtSerialPort other([&](int) { return name; });
         try {
             other.open();
             QFAIL("opened twice");
         } catch (const OperationError& e) {
             QCOMPARE(e.number, ErrNo::kPortAlreadyOpen);
+            QCOMPARE(e.description, DeviceBusyText(name));
         }
+        p.port.close();
+        other.open();
+        QVERIFY(other.isOpen());
     }
 
     void missingDeviceIs8002() {

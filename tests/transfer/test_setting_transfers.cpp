@@ -68,6 +68,44 @@ class SettingTransfersTest : public QObject {
                          "progress 80", "progress 90", "progress 100", "progress 0"}));
     }
 
+    // Replies that are not the ones asked for: the read keeps its sequence and stores what
+    // came, then says it is not whole, in the status and in one message; the run is incomplete.
+    void anIncompleteReadSaysSo_data() {
+        QTest::addColumn<QString>("peer");
+        QTest::addColumn<QString>("named");
+        QTest::newRow("a corrupted byte") << "corrupt" << "W33";
+        QTest::newRow("one stray line") << "stray" << "W21, W22, W23, W24, W25 ほか 53 件";
+        QTest::newRow("every answer twice") << "double" << "W21, W22, W23, W24, W25 ほか 53 件";
+        QTest::newRow("junk lines") << "junk" << "W20, W21, W22, W23, W24 ほか 54 件";
+    }
+    void anIncompleteReadSaysSo() {
+        QFETCH(QString, peer);
+        QFETCH(QString, named);
+        struct Runs : TransferListener {
+            void transferRun(const TransferRun& run) override { got.push_back(run); }
+            std::vector<TransferRun> got;
+        } runs;
+        LinkFixture f;
+        f.answerLikeIndicator();
+        const auto answer = f.port.responder;
+        f.port.responder = [&](const QString& r) -> QByteArray {
+            if (peer == "corrupt" && r == "W33") return "W33?0001\r\n";
+            if (peer == "stray" && r == "W20") return answer(r) + "W0000042\r\n";
+            if (peer == "double") return answer(r) + answer(r);
+            if (peer == "junk") return "junk\r\n";
+            return answer(r);
+        };
+        f.link.runs().setListener(&runs);
+        SettingTransfers(f.link).readAllSettings();
+        QCOMPARE(f.port.requests.size(), 59);
+        QCOMPARE(f.view.messages, QStringList{"次の値を正しく読めませんでした: " + named});
+        QCOMPARE(f.view.status, QString("設定値 読み込み未完了"));
+        QCOMPARE(f.view.redraws, 1);
+        // A read that stored nothing has no run to keep.
+        QCOMPARE(runs.got.size(), size_t(peer == "junk" ? 0 : 1));
+        for (const TransferRun& run : runs.got) QVERIFY(!run.complete);
+    }
+
     void readStopsAtATimeoutAndKeepsWhatCame() {
         LinkFixture f;
         f.answerLikeIndicator();
