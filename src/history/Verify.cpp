@@ -22,9 +22,9 @@ WritePlaces PlacesOf(const TransferRun& written) {
 WaitOutcome ReadPlaces(IndicatorLink& link, const WritePlaces& places, SettingsStore& into) {
     into.setModel(link.store().model());
     const auto route = link.routeInto(into);
-    const auto bound = link.boundRead(
-        static_cast<int>(places.products.size()) * (1 + SettingsStore::kProductItems) +
-        static_cast<int>(places.codes.size()));
+    const auto bound = link.boundRead(static_cast<int>(places.products.size()) *
+                                          (1 + SettingsStore::kProductItems) +
+                                      static_cast<int>(places.codes.size()));
     for (const int n : places.products)
         if (ReadProductRecord(link, n) == WaitOutcome::TimedOut) return WaitOutcome::TimedOut;
     if (!places.codes.empty()) link.flushInput();
@@ -85,7 +85,8 @@ VerifyResult VerifyWritten(IndicatorLink& link, const TransferRun& written) {
 QString VerifyStatusText(const VerifyResult& result) {
     if (result.timedOut) return QStringLiteral("照合：タイムアウトのため確認できませんでした");
     if (!result.unread.complete())
-        return QStringLiteral("照合：%1 件を正しく読めませんでした").arg(result.unread.faults().size());
+        return QStringLiteral("照合：%1 件を正しく読めませんでした")
+            .arg(result.unread.faults().size());
     if (result.refused.empty()) return QStringLiteral("照合 OK");
     return QStringLiteral("照合：%1 件が一致しません").arg(result.refused.size());
 }

@@ -213,8 +213,8 @@ void IndicatorLink::routeReply(const QString& line, ReplyFor what) {
         case ReplyKind::Live:
             // Data reads drop their two-letter echo; CA and CB keep the whole line.
             store_->setLive(what.live, SettingsStore::LiveKindName(what.live).startsWith(u'R')
-                                          ? line.mid(2)
-                                          : line);
+                                           ? line.mid(2)
+                                           : line);
             return;
         case ReplyKind::ProductNumber:
             return;

@@ -120,8 +120,7 @@ class IndicatorLink : public QObject {
     // end passes, the wait under way times out as after a silent period.
     class ReadBound {
       public:
-        ReadBound(IndicatorLink& link, qint64 end)
-            : link_(link), before_(link.readEnd_) {
+        ReadBound(IndicatorLink& link, qint64 end) : link_(link), before_(link.readEnd_) {
             if (before_ < 0 || end < before_) link.readEnd_ = end;
         }
         ReadBound(const ReadBound&) = delete;

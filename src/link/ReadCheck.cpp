@@ -46,9 +46,9 @@ QString ReadCheck::messageText() const {
 std::vector<QString> ReadCheck::lines() const {
     std::vector<QString> out;
     for (const TransferValue& v : faults_) {
-        const QString place = v.product >= 0
-                                  ? QStringLiteral("銘柄 %1 %2").arg(v.product).arg(SettingName(v.code))
-                                  : SettingName(v.code);
+        const QString place =
+            v.product >= 0 ? QStringLiteral("銘柄 %1 %2").arg(v.product).arg(SettingName(v.code))
+                           : SettingName(v.code);
         out.push_back(place + u' ' + IndicatorLink::VisibleReply(v.value));
     }
     return out;

@@ -142,8 +142,9 @@ void PortProbe::startSerial(Attempt& attempt, const QString& lineSettings) {
         if (refused) return settle(attempt, ProbeOutcome::NoPermission, NoPermissionText(device));
         if (error == QSerialPort::PermissionError || error == QSerialPort::OpenError)
             return settle(attempt, ProbeOutcome::Busy, DeviceBusyText(device));
-        return settle(attempt, ProbeOutcome::Failed,
-                      QStringLiteral("%1 を開けません（%2）。").arg(device, PortFailureReason(error)));
+        return settle(
+            attempt, ProbeOutcome::Failed,
+            QStringLiteral("%1 を開けません（%2）。").arg(device, PortFailureReason(error)));
     }
     // A device a program holds under another name is not asked (see QtSerialPort::open).
     if (const int fd = static_cast<int>(port->handle());

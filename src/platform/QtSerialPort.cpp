@@ -1,10 +1,10 @@
 #include "platform/QtSerialPort.h"
 
+#include <sys/file.h>
+
 #include <QFileInfo>
 #include <QTimer>
 #include <cerrno>
-
-#include <sys/file.h>
 
 #include "platform/OperationError.h"
 #include "platform/PortFailure.h"
@@ -101,8 +101,9 @@ void QtSerialPort::open() {
             throw OperationError(ErrNo::kInvalidPort, NoPermissionText(device));
         if (error == QSerialPort::OpenError)
             throw OperationError(ErrNo::kPortAlreadyOpen, PortFailureReason(error));
-        throw OperationError(ErrNo::kInvalidPort, QStringLiteral("%1 を開けません（%2）。")
-                                                      .arg(device, PortFailureReason(error)));
+        throw OperationError(
+            ErrNo::kInvalidPort,
+            QStringLiteral("%1 を開けません（%2）。").arg(device, PortFailureReason(error)));
     }
     // QSerialPort's lock file is named after the path: the same device under another name (its
     // /dev/serial/by-id link, a link to a pseudo-terminal) would open a second time. The lock on

@@ -33,7 +33,6 @@ bool ParseLineSettings(const QString& text, LineSettings* out) {
 qint64 LineTimeMs(const QString& settings, int chars) {
     LineSettings s;
     ParseLineSettings(settings, &s);
-    const qint64 bits =
-        qint64(chars) * (1 + s.dataBits + (s.parity == u'n' ? 0 : 1) + s.stopBits);
+    const qint64 bits = qint64(chars) * (1 + s.dataBits + (s.parity == u'n' ? 0 : 1) + s.stopBits);
     return (bits * 1000 + s.baud - 1) / s.baud;
 }

@@ -107,9 +107,8 @@ void TcpSerialPort::onLost() {
     if (!open_) return;
     // Like a serial device that went away: the port closes at once and the next read or write
     // reports why.
-    lostReason_ =
-        QStringLiteral("%1 との接続が切れました（%2）。")
-            .arg(openDevice_, PortFailureReason(socket_.error()));
+    lostReason_ = QStringLiteral("%1 との接続が切れました（%2）。")
+                      .arg(openDevice_, PortFailureReason(socket_.error()));
     open_ = false;
     emit activity();
 }

@@ -245,7 +245,8 @@ void ProductTransfers::allRead(SettingTransfers& settings) {
     // makes one message. The values not read are named once, at the end.
     ReadCheck check;
     const IndicatorLink::CheckedReads checked = link_.checkReads(check);
-    RunLog::Handle run = link_.beginRun(TransferRun::Direction::Read, QStringLiteral("一括読みだし"));
+    RunLog::Handle run =
+        link_.beginRun(TransferRun::Direction::Read, QStringLiteral("一括読みだし"));
     bool ran = readAllProducts();
     if (ran && !link_.stopAsked()) ran = settings.readAllSettings();
     EndRead(link_, check, checked, ran, run);

@@ -174,7 +174,8 @@ class CliTest : public QObject {
         QVERIFY(SaveDataFile(bad, path).saved);
         const Run r = RunCli(home, {"write", sim.device(), "-i", path, "-q"});
         QCOMPARE(r.code, exitcode::kFile);
-        QVERIFY2(r.err.contains("無効なデータがあるため転送できません: W20, W22"), qPrintable(r.err));
+        QVERIFY2(r.err.contains("無効なデータがあるため転送できません: W20, W22"),
+                 qPrintable(r.err));
         QVERIFY(sim.requests().isEmpty());
     }
 

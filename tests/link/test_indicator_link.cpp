@@ -246,8 +246,8 @@ class IndicatorLinkTest : public QObject {
         QTest::addColumn<int>("replies");       // requests awaited (W20, W21, …)
         QTest::addColumn<bool>("timesOut");
         QTest::addColumn<int>("latestMs");  // the time-out comes by then
-        QTest::newRow("a character a second") << 1000 << 1 << QByteArray("W2000001\r\n") << 1
-                                              << true << 6000;
+        QTest::newRow("a character a second")
+            << 1000 << 1 << QByteArray("W2000001\r\n") << 1 << true << 6000;
         QTest::newRow("ten characters in a second")
             << 100 << 1 << QByteArray("W2000001\r\n") << 1 << false << 0;
         QTest::newRow("endless characters without a line end")

@@ -140,7 +140,9 @@ class LinkPtyTest : public QObject {
             failed = true;
             QCOMPARE(e.number, ErrNo::kPortNotOpen);
             // The reason is the operator's, not the system's English.
-            QVERIFY2(!QString(e.description).remove(p.sim.device()).contains(QRegularExpression("[A-Za-z]{3}")),
+            QVERIFY2(!QString(e.description)
+                          .remove(p.sim.device())
+                          .contains(QRegularExpression("[A-Za-z]{3}")),
                      qPrintable(e.description));
         }
         QVERIFY(failed);

@@ -33,7 +33,8 @@ struct FakePanel : ProductPanel {
 struct ProductIndicator {
     explicit ProductIndicator(LinkFixture& f) : f(f) {
         for (int n = 0; n < 100; ++n)
-            for (int k = 0; k < 8; ++k) values[n][k] = QString("00%1").arg(n * 8 + k, 3, 10, QChar('0'));
+            for (int k = 0; k < 8; ++k)
+                values[n][k] = QString("00%1").arg(n * 8 + k, 3, 10, QChar('0'));
         f.port.responder = [this](const QString& r) { return answer(r); };
     }
     QByteArray answer(const QString& r) {
@@ -180,10 +181,11 @@ class ProductTransfersTest : public QObject {
         QCOMPARE(f.store.currentProduct(), record);
         if (record != selected) QVERIFY(f.store.product(selected, 0).isEmpty());
         // Values of another product are no read of the one asked for.
-        QCOMPARE(f.view.messages,
-                 record == selected
-                     ? QStringList{}
-                     : QStringList{QString("次の値を正しく読めませんでした: 銘柄 %1").arg(selected)});
+        QCOMPARE(
+            f.view.messages,
+            record == selected
+                ? QStringList{}
+                : QStringList{QString("次の値を正しく読めませんでした: 銘柄 %1").arg(selected)});
     }
 
     void anAnswerWithoutAProductNumberStoresNothing() {

@@ -11,7 +11,8 @@ namespace {
 // digit from the right, each digit running up to the mask's digit there.
 QString FittingValue(IndicatorModel model, const QString& code, int n) {
     const BoxRule rule = CodeRule(model, code);
-    if (rule.kind == RuleKind::OneToSixteen) return QString("%1").arg(n % 16 + 1, 5, 10, QChar('0'));
+    if (rule.kind == RuleKind::OneToSixteen)
+        return QString("%1").arg(n % 16 + 1, 5, 10, QChar('0'));
     QString value(5, '0');
     for (int i = 4; i >= 0; --i) {
         const int radix = rule.mask[i].digitValue() + 1;
@@ -73,10 +74,14 @@ class SettingTransfersTest : public QObject {
     void anIncompleteReadSaysSo_data() {
         QTest::addColumn<QString>("peer");
         QTest::addColumn<QString>("named");
-        QTest::newRow("a corrupted byte") << "corrupt" << "W33";
-        QTest::newRow("one stray line") << "stray" << "W21, W22, W23, W24, W25 ほか 53 件";
-        QTest::newRow("every answer twice") << "double" << "W21, W22, W23, W24, W25 ほか 53 件";
-        QTest::newRow("junk lines") << "junk" << "W20, W21, W22, W23, W24 ほか 54 件";
+        QTest::newRow("a corrupted byte") << "corrupt"
+                                          << "W33";
+        QTest::newRow("one stray line") << "stray"
+                                        << "W21, W22, W23, W24, W25 ほか 53 件";
+        QTest::newRow("every answer twice") << "double"
+                                            << "W21, W22, W23, W24, W25 ほか 53 件";
+        QTest::newRow("junk lines") << "junk"
+                                    << "W20, W21, W22, W23, W24 ほか 54 件";
     }
     void anIncompleteReadSaysSo() {
         QFETCH(QString, peer);
@@ -221,8 +226,7 @@ class SettingTransfersTest : public QObject {
         QTest::addColumn<int>("model");
         QTest::addColumn<QStringList>("codeValues");  // code, value, code, value, …
         QTest::addColumn<QString>("named");           // empty: the write goes out
-        QTest::newRow("letters") << 805 << QStringList{"20", "ABCDE", "22", "9Z9Z9"}
-                                 << "W20, W22";
+        QTest::newRow("letters") << 805 << QStringList{"20", "ABCDE", "22", "9Z9Z9"} << "W20, W22";
         QTest::newRow("a line break") << 805 << QStringList{"22", "1\r\n2"} << "W22";
         QTest::newRow("a digit over the mask") << 805 << QStringList{"21", "00002"} << "W21";
         QTest::newRow("zone 0") << 805 << QStringList{"68", "00000"} << "W68";
@@ -247,8 +251,7 @@ class SettingTransfersTest : public QObject {
             return;
         }
         QVERIFY(f.port.requests.isEmpty());
-        QCOMPARE(f.view.messages,
-                 QStringList{"無効なデータがあるため転送できません: " + named});
+        QCOMPARE(f.view.messages, QStringList{"無効なデータがあるため転送できません: " + named});
     }
 
     void aLostPortIsReportedOnceAndTheStatusSaysTheRunStopped() {
