@@ -186,8 +186,8 @@ QString ValueText(const TransferValue& v) {
     return QStringLiteral("W%1 %2").arg(v.code, ShownValue(v.value));
 }
 
-void RunRecorder::transferRun(const TransferRun& run) {
-    QString note = run.note;
+void RunRecorder::notedRun(const TransferRun& run, const QString& runNote) {
+    QString note = runNote;
     if (!run.complete && interruption::Asked()) {
         if (!note.isEmpty()) note += QStringLiteral("、");
         note += run.values.empty()

@@ -77,7 +77,8 @@ QString ValueText(const TransferValue& v);
 // Keeps every run in the journal (a run stopped by Ctrl+C noted with the last value that went
 // through), and the last write for a verify.
 struct RunRecorder : TransferListener {
-    void transferRun(const TransferRun& run) override;
+    void transferRun(const TransferRun& run) override { notedRun(run, {}); }
+    void notedRun(const TransferRun& run, const QString& note) override;
     Journal journal;
     std::optional<TransferRun> lastWrite;
 };

@@ -11,7 +11,8 @@ void RunLog::Handle::stoppedShort() {
 RunLog::Handle RunLog::begin(TransferRun::Direction direction, const QString& operation,
                              IndicatorModel model, const QString& device) {
     if (run_) return Handle(this, false);
-    run_ = TransferRun{direction, operation, model, device, true, {}, {}};
+    run_ = TransferRun{direction, operation, model, device, true, {}};
+    note_.clear();
     return Handle(this, true);
 }
 
@@ -25,8 +26,8 @@ void RunLog::sent(const TransferValue& value) {
 
 void RunLog::note(const QString& text) {
     if (!run_) return;
-    if (!run_->note.isEmpty()) run_->note += QStringLiteral("、");
-    run_->note += text;
+    if (!note_.isEmpty()) note_ += QStringLiteral("、");
+    note_ += text;
 }
 
 void RunLog::add(TransferRun::Direction direction, const TransferValue& value) {
@@ -35,5 +36,5 @@ void RunLog::add(TransferRun::Direction direction, const TransferValue& value) {
 
 void RunLog::end() {
     std::optional<TransferRun> run = std::exchange(run_, std::nullopt);
-    if (listener_ && run && !run->values.empty()) listener_->transferRun(*run);
+    if (listener_ && run && !run->values.empty()) listener_->notedRun(*run, note_);
 }

@@ -37,7 +37,8 @@ class RunLog {
     // the other way.
     void read(const TransferValue& value);
     void sent(const TransferValue& value);
-    // A note on the open run (appended to any earlier one); ignored when no run is open.
+    // A note on the open run (appended to any earlier one), told with it (notedRun); ignored when
+    // no run is open.
     void note(const QString& text);
 
   private:
@@ -46,4 +47,5 @@ class RunLog {
 
     TransferListener* listener_ = nullptr;
     std::optional<TransferRun> run_;
+    QString note_;  // the open run's note
 };

@@ -25,7 +25,6 @@ struct TransferRun {
     QString device;  // the active port's device path
     bool complete = true;
     std::vector<TransferValue> values;
-    QString note;  // what the operation did besides the values ("指示計の銘柄を 5 に戻しました")
 };
 
 // Told of every transfer run that exchanged at least one value. Never throws into the
@@ -34,4 +33,10 @@ class TransferListener {
   public:
     virtual ~TransferListener() = default;
     virtual void transferRun(const TransferRun& run) = 0;
+    // The run with what the operation noted besides its values ("指示計の銘柄を 5 に戻しました");
+    // a listener that keeps no notes takes the run alone.
+    virtual void notedRun(const TransferRun& run, const QString& note) {
+        (void)note;
+        transferRun(run);
+    }
 };

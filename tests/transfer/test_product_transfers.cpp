@@ -285,7 +285,12 @@ class ProductTransfersTest : public QObject {
         QFETCH(int, requests);
         struct Runs : TransferListener {
             void transferRun(const TransferRun& run) override { got.push_back(run); }
+            void notedRun(const TransferRun& run, const QString& note) override {
+                got.push_back(run);
+                notes.push_back(note);
+            }
             std::vector<TransferRun> got;
+            QStringList notes;
         } runs;
         LinkFixture f;
         ProductIndicator ind(f);
@@ -308,7 +313,7 @@ class ProductTransfersTest : public QObject {
         QCOMPARE(f.port.requests.last(), QString("W0000042"));
         QCOMPARE(ind.current, 42);
         QCOMPARE(runs.got.size(), size_t(1));
-        QCOMPARE(runs.got[0].note, QString("指示計の銘柄を 42 に戻しました"));
+        QCOMPARE(runs.notes, QStringList{"指示計の銘柄を 42 に戻しました"});
         QCOMPARE(runs.got[0].complete, end == "whole");
         QCOMPARE(f.view.messages.size(), end == "whole" || end == "stop" ? 0 : 1);
     }
