@@ -160,15 +160,20 @@ bool ProductTransfers::writeAllProducts() {
         [this] { writeAllBody(); }, [&view] { StopShown(view, QStringLiteral("銘柄送信中断")); });
 }
 
+bool ProductTransfers::checkAllToSend(SettingTransfers* settings) {
+    for (int n = 0; n < SettingsStore::kProducts; ++n) {
+        if (!storedProductValid(n)) {
+            link_.view().showMessage(kInvalidStoredText);
+            return false;
+        }
+    }
+    return !settings || settings->checkSettingsToSend();
+}
+
 void ProductTransfers::writeAllBody() {
     OperatorView& view = link_.view();
     // Every record is checked before the first is sent: one bad record sends nothing at all.
-    for (int n = 0; n < SettingsStore::kProducts; ++n) {
-        if (!storedProductValid(n)) {
-            view.showMessage(kInvalidStoredText);
-            return;
-        }
-    }
+    if (!checkAllToSend(nullptr)) return;
     view.setProgress(0);
     view.setProgressVisible(true);
     for (int n = 0; n < SettingsStore::kProducts; ++n) {
@@ -255,12 +260,8 @@ void ProductTransfers::allRead(SettingTransfers& settings) {
 void ProductTransfers::allWrite(SettingTransfers& settings) {
     const RunLog::Handle run =
         link_.beginRun(TransferRun::Direction::Write, QStringLiteral("一括書き込み"));
-    // Every product and setting is checked before the first request; a bad product record is
-    // told by the product write's own check.
-    bool productsValid = true;
-    for (int n = 0; productsValid && n < SettingsStore::kProducts; ++n)
-        productsValid = storedProductValid(n);
-    if (productsValid && !settings.checkSettingsToSend()) return;
+    // Every product and setting is checked before the first request.
+    if (!checkAllToSend(&settings)) return;
     if (writeAllProducts() && !link_.stopAsked()) settings.writeAllSettings();
 }
 

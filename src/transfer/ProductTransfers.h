@@ -60,6 +60,9 @@ class ProductTransfers {
     WaitOutcome writeProduct(int n);
     // True when stored record n is fit to send: no value is empty or fails its digit mask.
     bool storedProductValid(int n) const;
+    // The check before a write of all products (and, with `settings`, of all settings): false,
+    // with the one message shown, when a stored record or setting may not be sent.
+    bool checkAllToSend(SettingTransfers* settings);
     // True when all eight shown values pass their digit masks.
     bool checkDisplayedProduct() const;
 

@@ -116,6 +116,12 @@ void TrustView::setOption(bool& option, const char* key, bool on) {
 
 void TrustView::aroundWrite(Operation op, const std::function<void()>& write) {
     IndicatorLink& link = session_.link();
+    // A whole write whose data fail their checks sends nothing, not even the reads of what it
+    // would overwrite.
+    if (op == Operation::WriteAllSettings && !session_.transfers().checkSettingsToSend()) return;
+    if ((op == Operation::WriteAllProducts || op == Operation::AllWrite) &&
+        !products_.checkAllToSend(op == Operation::AllWrite ? &session_.transfers() : nullptr))
+        return;
     if (keep_) {
         // What the write will overwrite goes into the journal first, so it can be undone.
         const WritePlaces places = PlacesOfWrite(op, link.store().model(), panel_.selectedProduct(),
