@@ -294,13 +294,9 @@ class IndicatorLinkTest : public QObject {
         QTest::addColumn<bool>("noted");
         QTest::newRow("its own") << 805 << "33" << -1 << "W3300011" << false;
         QTest::newRow("a corrupted digit") << 805 << "33" << -1 << "W33?0001" << true;
-        QTest::newRow("over the mask") << 805 << "33" << -1 << "W3300012" << true;
         QTest::newRow("another code's") << 805 << "33" << -1 << "W3200001" << true;
-        QTest::newRow("junk") << 805 << "91" << -1 << "hello" << true;
-        QTest::newRow("empty") << 805 << "91" << -1 << "" << true;
         QTest::newRow("zone 0") << 805 << "68" << -1 << "W6800000" << true;
         QTest::newRow("F800 display rate 3") << 800 << "45" << -1 << "W4503314" << false;
-        QTest::newRow("product value") << 805 << "12" << 7 << "W1201125" << false;
         QTest::newRow("product value corrupted") << 805 << "12" << 7 << "W12?1125" << true;
         QTest::newRow("another product's") << 805 << "12" << 8 << "W1201125" << true;
     }

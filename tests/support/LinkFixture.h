@@ -8,6 +8,17 @@
 #include "support/ManualTime.h"
 #include "support/RecordingView.h"
 
+// Keeps every run a link tells its listener, and the run's note.
+struct HeardRuns : TransferListener {
+    void transferRun(const TransferRun& run) override { notedRun(run, {}); }
+    void notedRun(const TransferRun& run, const QString& note) override {
+        got.push_back(run);
+        notes << note;
+    }
+    std::vector<TransferRun> got;
+    QStringList notes;
+};
+
 // A link on a fake port with time under the test's hand: a wait that finds nothing to read
 // sees a whole supervision period go by (see ManualPump), so time-outs come at once and always
 // after the same number of ticks.

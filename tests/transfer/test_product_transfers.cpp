@@ -283,15 +283,7 @@ class ProductTransfersTest : public QObject {
     void keepingTheIndicatorsProduct() {
         QFETCH(QString, end);
         QFETCH(int, requests);
-        struct Runs : TransferListener {
-            void transferRun(const TransferRun& run) override { got.push_back(run); }
-            void notedRun(const TransferRun& run, const QString& note) override {
-                got.push_back(run);
-                notes.push_back(note);
-            }
-            std::vector<TransferRun> got;
-            QStringList notes;
-        } runs;
+        HeardRuns runs;
         LinkFixture f;
         ProductIndicator ind(f);
         ind.current = 42;
@@ -321,10 +313,7 @@ class ProductTransfersTest : public QObject {
     // A read that ran to its end keeps its settled sequence and stores what came, but says it
     // is not whole: all-read names what did not come once, at its end.
     void allReadNamesWhatItCouldNotReadOnce() {
-        struct Runs : TransferListener {
-            void transferRun(const TransferRun& run) override { got.push_back(run); }
-            std::vector<TransferRun> got;
-        } runs;
+        HeardRuns runs;
         LinkFixture f;
         ProductIndicator ind(f);
         auto products = f.port.responder;
