@@ -27,7 +27,7 @@ class ReadCheck {
 
     // "次の値を正しく読めませんでした: " and the places.
     QString messageText() const;
-    // One line per value with the reply that came, for the command line: "W33 「?0001」",
+    // One line per value with the reply that came, for the command line: "W33 「W33?0001」",
     // "銘柄 12 W12 「W0000013」".
     std::vector<QString> lines() const;
 
