@@ -49,9 +49,19 @@ int ProbeCommand(const QStringList& arguments, QTextStream& out, QTextStream& er
     if (!s.open()) return exitcode::kPort;
     auto operation = s.link.beginOperation();
     try {
-        if (s.link.probeLink() == WaitOutcome::Line) {
-            out << "通信ＯＫ" << Qt::endl;
-            return exitcode::kOk;
+        // Any line ends the wait; only an answer of the indicator's form (RA and a weight) says
+        // that an indicator is there.
+        s.link.flushInput();
+        s.link.sendLine(QStringLiteral("RA"));
+        const int ra = SettingsStore::LiveKindIndex(QStringLiteral("RA"));
+        if (s.link.awaitReply(ReplyFor::LiveData(ra)) == WaitOutcome::Line) {
+            if (IndicatorLink::IsWeightAnswer(s.link.lastReply())) {
+                out << "通信ＯＫ" << Qt::endl;
+                return exitcode::kOk;
+            }
+            out << "指示計の応答ではありません: " << IndicatorLink::VisibleReply(s.link.lastReply())
+                << Qt::endl;
+            return exitcode::kNoOrDifferent;
         }
     } catch (const OperationError& e) {
         err << TerminalText(ErrorReportText(e, ErrorHint::Port8018)) << Qt::endl;
@@ -67,15 +77,14 @@ int ReadDeviceInto(const DeviceOptions& o, SettingsStore& store, QTextStream& er
     if (!s.open()) return exitcode::kPort;
     SettingTransfers settings(s.link);
     ProductTransfers products(s.link, s.panel);
-    {
-        auto guard = s.link.beginOperation();
+    products.setKeepIndicatorProduct(true);
+    const int code = CheckedRead(s, [&] {
         // An outer run names the read; all-read's halves join it.
         std::optional<RunLog::Handle> run;
         if (!operation.isEmpty())
             run.emplace(s.link.beginRun(TransferRun::Direction::Read, operation));
         products.allRead(settings);
-    }
-    const int code = s.outcome(0);
+    });
     if (code == exitcode::kOk || code == exitcode::kJournal) store = s.store;
     return code;
 }
@@ -108,17 +117,17 @@ int ReadCommand(const QStringList& arguments, QTextStream& out, QTextStream& err
     if (!s.open()) return exitcode::kPort;
     SettingTransfers settings(s.link);
     ProductTransfers products(s.link, s.panel);
-    {
-        auto operation = s.link.beginOperation();
+    products.setKeepIndicatorProduct(true);
+    // A read that is not whole saves nothing: an existing file stays as it is.
+    const int code = CheckedRead(s, [&] {
         if (p.isSet(settingsOnly))
             settings.readAllSettings();
         else if (p.isSet(productsOnly))
             products.readAllProducts();
         else
             products.allRead(settings);
-    }
+    });
     // A read the journal could not keep is saved all the same; the exit code tells.
-    const int code = s.outcome(0);
     if (code != exitcode::kOk && code != exitcode::kJournal) return code;
     const DataFileSave saved = SaveDataFile(s.store, p.value(output));
     for (const QString& m : saved.messages) err << m << Qt::endl;
@@ -148,7 +157,10 @@ int VerifyLastWrite(DeviceSession& s, QTextStream& out) {
     s.view.setStatusText(verdict);
     if (s.recorder.lastWriteId != 0) s.recorder.journal.setNote(s.recorder.lastWriteId, verdict);
     if (result->timedOut) return exitcode::kTimeout;
+    // What came back whole and differs is listed first; a value that did not come whole is
+    // neither held nor refused.
     for (const TransferValue& v : result->refused) out << ValueText(v) << Qt::endl;
+    if (!result->unread.complete()) return ReportIncomplete(result->unread, s.err());
     if (!result->refused.empty()) return exitcode::kVerifyMismatch;
     return s.recorder.failed ? exitcode::kJournal : exitcode::kOk;
 }
@@ -198,12 +210,18 @@ int WriteCommand(const QStringList& arguments, QTextStream& out, QTextStream& er
     DeviceSession s(o, err);
     s.store = file;
     ProductTransfers products(s.link, s.panel);
-    // A file that fails its checks sends nothing.
+    // A file that fails its checks sends nothing: every product and every setting is checked
+    // before the port is opened.
     for (int n = 0; n < SettingsStore::kProducts; ++n) {
         if (!products.storedProductValid(n)) {
             err << ProductTransfers::kInvalidStoredText << " (銘柄 " << n << ")" << Qt::endl;
             return exitcode::kFile;
         }
+    }
+    if (const auto unfit = SettingTransfers::UnfitSettings(s.store); !unfit.empty()) {
+        err << SettingTransfers::UnfitSettingsText(unfit) << Qt::endl;
+        for (const TransferValue& v : unfit) err << "  " << ValueText(v) << Qt::endl;
+        return exitcode::kFile;
     }
     if (!s.open()) return exitcode::kPort;
     SettingTransfers settings(s.link);

@@ -403,12 +403,14 @@ QString ValueText(const TransferValue& v) {
     return QStringLiteral("W%1 %2").arg(v.code, ShownValue(v.value));
 }
 
-void RunRecorder::transferRun(const TransferRun& run) {
-    QString note;
-    if (!run.complete && interruption::Asked())
-        note = run.values.empty()
-                   ? QStringLiteral("Ctrl+C で中断")
-                   : QStringLiteral("Ctrl+C で中断 (最後: %1)").arg(ValueText(run.values.back()));
+void RunRecorder::notedRun(const TransferRun& run, const QString& runNote) {
+    QString note = runNote;
+    if (!run.complete && interruption::Asked()) {
+        if (!note.isEmpty()) note += QStringLiteral("、");
+        note += run.values.empty()
+                    ? QStringLiteral("Ctrl+C で中断")
+                    : QStringLiteral("Ctrl+C で中断 (最後: %1)").arg(ValueText(run.values.back()));
+    }
     const qint64 id = journal.record(run, note);
     if (run.direction == TransferRun::Direction::Write) {
         lastWrite = run;
@@ -449,6 +451,27 @@ bool DeviceSession::open() {
         err_ << TerminalText(ErrorReportText(e, ErrorHint::Port8002)) << Qt::endl;
         return false;
     }
+}
+
+int ReportIncomplete(const ReadCheck& check, QTextStream& err) {
+    err << check.messageText() << Qt::endl;
+    for (const QString& line : check.lines()) err << "  " << line << Qt::endl;
+    return exitcode::kIncomplete;
+}
+
+int CheckedRead(DeviceSession& s, const std::function<void()>& read) {
+    // The command line's own check around the read: the transfers name nothing themselves, and
+    // every value that did not come whole is listed here.
+    ReadCheck check;
+    {
+        auto operation = s.link.beginOperation();
+        const IndicatorLink::CheckedReads checked = s.link.checkReads(check);
+        read();
+    }
+    // A read the journal could not keep is still whole; one that is not whole says so first.
+    const int code = s.outcome(0);
+    if (code != exitcode::kOk && code != exitcode::kJournal) return code;
+    return check.complete() ? code : ReportIncomplete(check, s.err());
 }
 
 int DeviceSession::outcome(int messagesBefore) const {

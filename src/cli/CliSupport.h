@@ -121,7 +121,8 @@ QString ValueText(const TransferValue& v);
 // Keeps every run in the journal (a run stopped by Ctrl+C noted with the last value that went
 // through), and the last write for a verify.
 struct RunRecorder : TransferListener {
-    void transferRun(const TransferRun& run) override;
+    void transferRun(const TransferRun& run) override { notedRun(run, {}); }
+    void notedRun(const TransferRun& run, const QString& note) override;
     Journal journal;
     std::optional<TransferRun> lastWrite;
     qint64 lastWriteId = 0;  // its snapshot; 0 when it was not kept
@@ -142,6 +143,8 @@ class DeviceSession {
     // time-out, a fault (which showed its message), the journal's failure to keep a run, or ok.
     int outcome(int messagesBefore) const;
 
+    QTextStream& err() { return err_; }
+
   private:
     DeviceOptions options_;
     QTextStream& err_;
@@ -156,9 +159,19 @@ class DeviceSession {
     TerminalPanel panel;
 };
 
-// Reads everything (products, then settings) from the device into `store`; the journal keeps
-// the read under `operation` (all-read's own name when empty). Returns the exit code; with
-// exitcode::kJournal the store is filled all the same.
+// Runs `read` (a read operation on the session's link) under one read check and returns its exit
+// code: the session's outcome (Ctrl+C, a time-out, a fault), else kIncomplete when a value did
+// not come whole (the message and every such value told on the session's error stream), else
+// kJournal when the journal could not keep the run, else ok.
+int CheckedRead(DeviceSession& s, const std::function<void()>& read);
+// Tells the values `check` names (the message, then one line per value) on `err`; returns
+// kIncomplete.
+int ReportIncomplete(const ReadCheck& check, QTextStream& err);
+
+// Reads everything (products, then settings) from the device into `store`, leaving the
+// indicator on the product it was on; the journal keeps the read under `operation` (all-read's
+// own name when empty). Returns the exit code; with exitcode::kJournal the store is filled all
+// the same.
 int ReadDeviceInto(const DeviceOptions& o, SettingsStore& store, QTextStream& err,
                    const QString& operation = {});
 

@@ -10,6 +10,7 @@ constexpr int kPort = 4;            // the port could not be opened or failed
 constexpr int kVerifyMismatch = 5;  // write --verify: the indicator does not hold what was sent
 constexpr int kFile = 6;            // a data file could not be read or written
 constexpr int kFleetFailed = 7;     // fleet: at least one indicator failed
+constexpr int kIncomplete = 8;      // a read did not get every value whole: nothing saved
 constexpr int kJournal = 9;         // the journal could not keep a run (the operation went well)
 constexpr int kInterrupted = 130;   // Ctrl+C: stopped after the record under way
 constexpr int kOutputClosed = 141;  // live: the output's reader went away (as after SIGPIPE)
@@ -26,6 +27,8 @@ inline const char* const kExitCodesHelp =
     "  5  write --verify: the indicator refused values\n"
     "  6  file error\n"
     "  7  fleet: at least one indicator failed (the summary says which)\n"
+    "  8  read, diff, write --dry-run or --verify: values did not come back whole (named; nothing\n"
+    "     saved)\n"
     "  9  the journal could not keep a run; the operation itself went well\n"
     "  130  stopped by Ctrl+C after the record under way\n"
     "  141  live: the output was closed (the reader of the pipe ended)\n";

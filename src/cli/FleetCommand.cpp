@@ -92,6 +92,8 @@ QString ResultOf(const Job& job, int code, bool check) {
             return QStringLiteral("ポートエラー");
         case exitcode::kFile:
             return QStringLiteral("ファイルエラー");
+        case exitcode::kIncomplete:
+            return QStringLiteral("読み込み不完全");
         case exitcode::kInterrupted:
             return QStringLiteral("中断");
         case exitcode::kJournal:

@@ -28,6 +28,9 @@ WaitOutcome ReadPlaces(IndicatorLink& link, const WritePlaces& places, SettingsS
                        const QString& what) {
     into.setModel(link.store().model());
     const auto route = link.routeInto(into);
+    const auto bound = link.boundRead(static_cast<int>(places.products.size()) *
+                                          (1 + SettingsStore::kProductItems) +
+                                      static_cast<int>(places.codes.size()));
     OperatorView& view = link.view();
     const size_t steps = std::max<size_t>(places.products.size() + places.codes.size(), 1);
     size_t done = 0;
@@ -46,7 +49,7 @@ WaitOutcome ReadPlaces(IndicatorLink& link, const WritePlaces& places, SettingsS
     if (!places.codes.empty()) link.flushInput();
     for (const QString& code : places.codes) {
         link.sendLine(QStringLiteral("W") + code);
-        if (link.awaitReply(ReplyKind::Setting) == WaitOutcome::TimedOut) return timedOut();
+        if (link.awaitReply(ReplyFor::Value(code)) == WaitOutcome::TimedOut) return timedOut();
         step();
     }
     StopShown(view, what + QStringLiteral(" 読み込み完了"));
@@ -62,10 +65,13 @@ TransferRun SnapshotBefore(IndicatorLink& link, const WritePlaces& places,
                     link.activePort() ? link.activePort()->deviceName() : QString(),
                     true,
                     {}};
+    ReadCheck check;
+    const auto checked = link.checkReads(check);
     if (ReadPlaces(link, places, held, kBeforeWriteValues) == WaitOutcome::TimedOut) {
         run.complete = false;
         return run;
     }
+    run.complete = check.complete();
     for (const int n : places.products)
         for (int item = 0; item < SettingsStore::kProductItems; ++item)
             run.values.push_back({n, QStringLiteral("1%1").arg(item), held.product(n, item)});
@@ -76,13 +82,18 @@ TransferRun SnapshotBefore(IndicatorLink& link, const WritePlaces& places,
 VerifyResult VerifyWritten(IndicatorLink& link, const TransferRun& written) {
     VerifyResult result;
     result.readBack.setModel(written.model);
-    if (ReadPlaces(link, PlacesOf(written), result.readBack, kWrittenValues) ==
-        WaitOutcome::TimedOut) {
-        result.timedOut = true;
-        return result;
+    {
+        const auto checked = link.checkReads(result.unread);
+        if (ReadPlaces(link, PlacesOf(written), result.readBack, kWrittenValues) ==
+            WaitOutcome::TimedOut) {
+            result.timedOut = true;
+            return result;
+        }
     }
-    // The last value sent to a place is the one it should hold.
+    // The last value sent to a place is the one it should hold; a place whose read-back did
+    // not come whole is not judged.
     std::set<std::pair<int, QString>> compared;
+    for (const TransferValue& v : result.unread.faults()) compared.insert({v.product, v.code});
     for (auto it = written.values.rbegin(); it != written.values.rend(); ++it) {
         const TransferValue& v = *it;
         if (!compared.insert({v.product, v.code}).second) continue;
@@ -100,6 +111,9 @@ const QString kVerdict = QStringLiteral("照合");
 QString VerifyStatusText(const VerifyResult& result) {
     if (result.timedOut)
         return kVerdict + QStringLiteral("：タイムアウトのため確認できませんでした");
+    if (!result.unread.complete())
+        return kVerdict +
+               QStringLiteral("：%1 件を正しく読めませんでした").arg(result.unread.faults().size());
     if (result.refused.empty()) return kVerdict + QStringLiteral(" OK");
     return kVerdict + QStringLiteral("：%1 件が一致しません").arg(result.refused.size());
 }

@@ -12,6 +12,7 @@ struct VerifyResult {
     bool timedOut = false;   // the read-back stopped at a time-out: nothing is confirmed
     SettingsStore readBack;  // what the indicator answered, for the difference view
     std::vector<TransferValue> refused;  // the values sent that the indicator does not hold
+    ReadCheck unread;  // the places whose read-back did not come whole: neither held nor refused
 };
 
 // The places a write reaches: its products and its setting codes.
@@ -22,9 +23,10 @@ struct WritePlaces {
 WritePlaces PlacesOf(const TransferRun& written);
 
 // Reads the places from the indicator into `into` (routed there; the window's data stay as
-// they are), with the progress bar and the status "<what> 読み込み中", as a read shows them; it
-// ends with "<what> 読み込み完了", or "<what> 読み込み中断" after a time-out. Failures of the
-// port throw (the caller's stop step says "<what> 読み込み中断", see ReadStoppedText).
+// they are), bounded as a whole and each value checked into the open read check, with the
+// progress bar and the status "<what> 読み込み中", as a read shows them; it ends with "<what>
+// 読み込み完了", or "<what> 読み込み中断" after a time-out. Failures of the port throw (the
+// caller's stop step says "<what> 読み込み中断", see ReadStoppedText).
 WaitOutcome ReadPlaces(IndicatorLink& link, const WritePlaces& places, SettingsStore& into,
                        const QString& what);
 QString ReadStoppedText(const QString& what);
@@ -36,7 +38,8 @@ inline const QString kWrittenValues = QStringLiteral("書き込んだ値");
 
 // What the indicator holds at the places, as a read run: taken before a write, so that the write
 // can be undone from the journal (noted Journal::kBeforeWrite, under the write's operation
-// name). Empty values when the read timed out.
+// name). Empty values and incomplete when the read timed out; incomplete when a value did not
+// come whole (named in the open read check).
 TransferRun SnapshotBefore(IndicatorLink& link, const WritePlaces& places,
                            const QString& operation);
 
@@ -45,8 +48,8 @@ TransferRun SnapshotBefore(IndicatorLink& link, const WritePlaces& places,
 // port throw, as in any transfer.
 VerifyResult VerifyWritten(IndicatorLink& link, const TransferRun& written);
 
-// The status line after a verify: "照合 OK", "照合：n 件が一致しません", or that a time-out left
-// it unconfirmed. The journal keeps it as the write's note.
+// The status line after a verify: "照合 OK", "照合：n 件が一致しません", or that a time-out or
+// values that did not come whole left it unconfirmed. The journal keeps it as the write's note.
 QString VerifyStatusText(const VerifyResult& result);
 // Whether a journal note is such a verdict.
 bool IsVerifyVerdict(const QString& note);

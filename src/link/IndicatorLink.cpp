@@ -1,8 +1,10 @@
 #include "link/IndicatorLink.h"
 
+#include <QRegularExpression>
 #include <algorithm>
 #include <functional>
 
+#include "model/Validation.h"
 #include "platform/OperationError.h"
 
 const QString IndicatorLink::kTimeoutMessage = QStringLiteral("    エラー。タイムアウト    ");
@@ -74,10 +76,25 @@ void IndicatorLink::flushInput() {
     FlushInputOf(activePort_);
 }
 
+qint64 IndicatorLink::replyBoundMs() const {
+    const QString settings = activePort_ ? activePort_->settings() : kDefaultLineSettings;
+    return timer_->periodMs() + LineTimeMs(settings, kLongestReply);
+}
+
+qint64 IndicatorLink::readBoundMs(int replies) const {
+    const QString settings = activePort_ ? activePort_->settings() : kDefaultLineSettings;
+    const qint64 answer = std::max(200, timer_->periodMs() / 10);
+    return timer_->periodMs() +
+           qint64(replies) * (LineTimeMs(settings, kLongestRequest + kLongestReply) + answer);
+}
+
 void IndicatorLink::startWait() {
     waiting_ = true;
     // After a time-out the wait makes one pass and returns: no new period, no second message.
-    if (!timedOut_) timer_->start();
+    if (!timedOut_) {
+        timer_->start();
+        waitEnd_ = timer_->nowMs() + replyBoundMs();
+    }
     view_.setBusy(true);
 }
 
@@ -111,6 +128,12 @@ WaitOutcome IndicatorLink::waitForLine(ReadMode mode) {
             timer_->stop();
             timedOut_ = true;
         }
+        // A reply that keeps trickling in never lets a period go silent: its whole length, and
+        // that of the read it belongs to, are bounded too.
+        if (!timedOut_ && !replyBuffer_.contains('\n')) {
+            const qint64 now = timer_->nowMs();
+            if (now > waitEnd_ || (readEnd_ >= 0 && now > readEnd_)) timeOut();
+        }
         if (timedOut_) return WaitOutcome::TimedOut;
     }
     return WaitOutcome::Line;
@@ -127,6 +150,7 @@ WaitOutcome IndicatorLink::awaitReply(ReplyFor what) {
     }
     lastReply_ = ReplyLineOf(replyBuffer_);
     routeReply(lastReply_, what);
+    checkReply(lastReply_, what);
     return WaitOutcome::Line;
 }
 
@@ -164,6 +188,12 @@ void IndicatorLink::timeoutTick() {
         view_.setBusy(true);
         return;
     }
+    timeOut();
+}
+
+void IndicatorLink::timeOut() {
+    timer_->stop();
+    view_.setBusy(false);
     timedOut_ = true;
     replySnapshot_.clear();
     replyBuffer_.clear();
@@ -183,8 +213,8 @@ void IndicatorLink::routeReply(const QString& line, ReplyFor what) {
         case ReplyKind::Live:
             // Data reads drop their two-letter echo; CA and CB keep the whole line.
             store_->setLive(what.live, SettingsStore::LiveKindName(what.live).startsWith(u'R')
-                                          ? line.mid(2)
-                                          : line);
+                                           ? line.mid(2)
+                                           : line);
             return;
         case ReplyKind::ProductNumber:
             return;
@@ -203,6 +233,15 @@ void IndicatorLink::routeReply(const QString& line, ReplyFor what) {
         return;
     }
     if (store_->setValue(code, value)) runs_.read({-1, code, value});
+}
+
+void IndicatorLink::checkReply(const QString& line, const ReplyFor& what) {
+    if (!check_ || what.code.isEmpty()) return;
+    // The code's own reply, with a value the indicator can hold, for the product asked.
+    const bool own = line.startsWith(u'W') && line.mid(1, 2) == what.code;
+    const bool fits = own && FitsCode(store_->model(), what.code, line.mid(3));
+    const bool forProduct = what.product < 0 || store_->currentProduct() == what.product;
+    if (!fits || !forProduct) check_->note({what.product, what.code, line});
 }
 
 RunLog::Handle IndicatorLink::beginRun(TransferRun::Direction direction, const QString& operation) {
@@ -225,6 +264,12 @@ std::optional<int> IndicatorLink::ProductNumberIn(const QString& line) {
     const QString tail = line.right(2);
     if (!IsAsciiDigit(tail[0]) || !IsAsciiDigit(tail[1])) return std::nullopt;
     return tail.toInt();
+}
+
+bool IndicatorLink::IsWeightAnswer(const QString& line) {
+    static const QRegularExpression form(
+        QStringLiteral("^RA *[+-]? *([0-9]+\\.?[0-9]*|\\.[0-9]+) *$"));
+    return form.match(line).hasMatch();
 }
 
 QString IndicatorLink::VisibleReply(const QString& line) {

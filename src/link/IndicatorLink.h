@@ -8,6 +8,7 @@
 #include <optional>
 
 #include "link/OperatorView.h"
+#include "link/ReadCheck.h"
 #include "link/RunLog.h"
 #include "model/SettingsStore.h"
 #include "platform/EventPump.h"
@@ -24,15 +25,26 @@ enum class ReplyKind {
     Live,           // live data RA … RK, CA, CB: see LiveReply()
 };
 
-// A reply kind and, for live data, which of the 13 live texts (SettingsStore order) it fills.
+// A reply kind and, for live data, which of the 13 live texts (SettingsStore order) it fills;
+// for a value a read asked for, the code (and product) asked: the reply is checked against it.
 struct ReplyFor {
     ReplyKind kind;
     int live = -1;
+    QString code;      // the code asked ("20", "12"); empty when the reply is not checked
+    int product = -1;  // for a product value: the product asked
     // NOLINTNEXTLINE(google-explicit-constructor): a plain kind reads best at the call site.
     ReplyFor(ReplyKind k) : kind(k) {}
     static ReplyFor LiveData(int liveKind) {
         ReplyFor r(ReplyKind::Live);
         r.live = liveKind;
+        return r;
+    }
+    // The reply to "W" + code: stored as a Setting reply, and noted in the open read check
+    // when it is not the code's own or its value does not fit the code's rule.
+    static ReplyFor Value(const QString& code, int product = -1) {
+        ReplyFor r(ReplyKind::Setting);
+        r.code = code;
+        r.product = product;
         return r;
     }
 };
@@ -44,13 +56,18 @@ enum class WaitOutcome {
 };
 
 // The one place where the program talks to the indicator: one request line at a time on the
-// active port, one reply line awaited under an inactivity time-out, the reply routed into the
-// store by what the caller says it is for.
+// active port, one reply line awaited under an inactivity time-out and a bound on its whole
+// length, the reply routed into the store by what the caller says it is for.
 class IndicatorLink : public QObject {
     Q_OBJECT
   public:
     static constexpr int kDefaultPeriodMs = 5000;
     static constexpr int kMaxReplyLine = 4096;
+    // The longest line the indicator answers with (the accumulated data, RJ, is some twenty
+    // characters) and the longest request, line ends included: a wait may last one period
+    // plus the line's time for the longest reply, however the characters trickle in.
+    static constexpr int kLongestReply = 32;
+    static constexpr int kLongestRequest = 9;
     static const QString kTimeoutMessage;
 
     IndicatorLink(SettingsStore& store, OperatorView& view, EventPump& pump,
@@ -90,6 +107,57 @@ class IndicatorLink : public QObject {
     void setStopAsked(std::function<bool()> asked) { stopAsked_ = std::move(asked); }
     bool stopAsked() const { return stopAsked_ && stopAsked_(); }
 
+    // The bound of one wait: one period, and the line's time for the longest reply at the
+    // active port's settings.
+    qint64 replyBoundMs() const;
+    // The bound of a read of `replies` requests as a whole: one period, and for each request
+    // the line's time for it and the longest reply and an answer time of a tenth of a period
+    // (at least 200 ms).
+    qint64 readBoundMs(int replies) const;
+
+    // Bounds the waits of a read of `replies` requests as a whole (readBoundMs) until the
+    // returned guard goes; a read inside another keeps the earlier of the two ends. When the
+    // end passes, the wait under way times out as after a silent period.
+    class ReadBound {
+      public:
+        ReadBound(IndicatorLink& link, qint64 end) : link_(link), before_(link.readEnd_) {
+            if (before_ < 0 || end < before_) link.readEnd_ = end;
+        }
+        ReadBound(const ReadBound&) = delete;
+        ReadBound& operator=(const ReadBound&) = delete;
+        ~ReadBound() { link_.readEnd_ = before_; }
+
+      private:
+        IndicatorLink& link_;
+        qint64 before_;
+    };
+    [[nodiscard]] ReadBound boundRead(int replies) {
+        return {*this, timer_->nowMs() + readBoundMs(replies)};
+    }
+
+    // Notes into `check` every reply to a ReplyFor::Value that is not the value asked for,
+    // until the returned guard goes. A check opened inside another adds its notes to the outer
+    // one when it closes.
+    class CheckedReads {
+      public:
+        CheckedReads(IndicatorLink& link, ReadCheck& check)
+            : link_(link), check_(check), outer_(std::exchange(link.check_, &check)) {}
+        CheckedReads(const CheckedReads&) = delete;
+        CheckedReads& operator=(const CheckedReads&) = delete;
+        ~CheckedReads() {
+            link_.check_ = outer_;
+            if (outer_) outer_->add(check_);
+        }
+        // No check was open before this one: its caller tells the operator.
+        bool outermost() const { return outer_ == nullptr; }
+
+      private:
+        IndicatorLink& link_;
+        ReadCheck& check_;
+        ReadCheck* outer_;
+    };
+    [[nodiscard]] CheckedReads checkReads(ReadCheck& check) { return {*this, check}; }
+
     // Routes a reply line (public for the tests). A line that begins with "W00" and ends in two
     // digits sets the current product number, whatever it is routed as.
     void routeReply(const QString& line, ReplyFor what);
@@ -100,6 +168,9 @@ class IndicatorLink : public QObject {
     static QString ReplyLineOf(const QByteArray& received);
     // The product a "W00" reply names (its last two characters); none when they are no number.
     static std::optional<int> ProductNumberIn(const QString& line);
+    // True when a line is the indicator's answer to "RA": its echo and a weight ("RA+001234",
+    // "RA-0012.5"), blanks allowed around the sign and the number.
+    static bool IsWeightAnswer(const QString& line);
     // A reply line quoted for a message, control characters written as <0D>.
     static QString VisibleReply(const QString& line);
 
@@ -159,6 +230,10 @@ class IndicatorLink : public QObject {
     void appendRead(const QByteArray& chunk);
     // The supervision timer's handler.
     void timeoutTick();
+    // Ends the wait under way as timed out: the message, the progress bar back to 0 and hidden.
+    void timeOut();
+    // Notes a reply to a value asked for in the open check when it falls short.
+    void checkReply(const QString& line, const ReplyFor& what);
 
     SettingsStore* store_;
     OperatorView& view_;
@@ -170,6 +245,9 @@ class IndicatorLink : public QObject {
     QString lastReply_;
     RunLog runs_;
     bool timedOut_ = false;
+    qint64 waitEnd_ = -1;  // when the wait under way times out however it trickles
+    qint64 readEnd_ = -1;  // when the read under way times out as a whole; -1 for no bound
+    ReadCheck* check_ = nullptr;
     std::function<bool()> stopAsked_;
     bool operationRunning_ = false;
     bool waiting_ = false;

@@ -12,6 +12,7 @@ RunLog::Handle RunLog::begin(TransferRun::Direction direction, const QString& op
                              IndicatorModel model, const QString& device) {
     if (run_) return Handle(this, false);
     run_ = TransferRun{direction, operation, model, device, true, {}};
+    note_.clear();
     return Handle(this, true);
 }
 
@@ -23,11 +24,17 @@ void RunLog::sent(const TransferValue& value) {
     add(TransferRun::Direction::Write, value);
 }
 
+void RunLog::note(const QString& text) {
+    if (!run_) return;
+    if (!note_.isEmpty()) note_ += QStringLiteral("、");
+    note_ += text;
+}
+
 void RunLog::add(TransferRun::Direction direction, const TransferValue& value) {
     if (run_ && run_->direction == direction) run_->values.push_back(value);
 }
 
 void RunLog::end() {
     std::optional<TransferRun> run = std::exchange(run_, std::nullopt);
-    if (listener_ && run && !run->values.empty()) listener_->transferRun(*run);
+    if (listener_ && run && !run->values.empty()) listener_->notedRun(*run, note_);
 }

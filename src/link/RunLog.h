@@ -37,6 +37,9 @@ class RunLog {
     // the other way.
     void read(const TransferValue& value);
     void sent(const TransferValue& value);
+    // A note on the open run (appended to any earlier one), told with it (notedRun); ignored when
+    // no run is open.
+    void note(const QString& text);
 
   private:
     void add(TransferRun::Direction direction, const TransferValue& value);
@@ -44,4 +47,5 @@ class RunLog {
 
     TransferListener* listener_ = nullptr;
     std::optional<TransferRun> run_;
+    QString note_;  // the open run's note
 };

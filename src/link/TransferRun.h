@@ -33,4 +33,10 @@ class TransferListener {
   public:
     virtual ~TransferListener() = default;
     virtual void transferRun(const TransferRun& run) = 0;
+    // The run with what the operation noted besides its values ("指示計の銘柄を 5 に戻しました");
+    // a listener that keeps no notes takes the run alone.
+    virtual void notedRun(const TransferRun& run, const QString& note) {
+        (void)note;
+        transferRun(run);
+    }
 };

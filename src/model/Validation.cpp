@@ -48,6 +48,10 @@ constexpr std::array<const char*, 6> kF800W80 = {"99999", "99999", "99999",
                                                  "99999", "99999", "99999"};
 constexpr std::array<const char*, 2> kF800W90 = {"00001", "00001"};
 
+// What the F800's code 45 (entry box W60(7)) holds on the indicator: display rates 0 … 3 in its
+// second digit.
+constexpr const char* kF800DisplayRates = "03314";
+
 // Each family's masks for the F805 and the F800; family 1 is the product values.
 struct FamilyMasks {
     std::span<const char* const> f805;
@@ -98,6 +102,28 @@ std::optional<QString> DigitMask(IndicatorModel model, int family, int index) {
 QString ProductMask(int item) {
     const char* mask = MaskEntry(IndicatorModel::F805, 1, item);
     return mask ? QString::fromLatin1(mask) : QString();
+}
+
+BoxRule CodeRule(IndicatorModel model, const QString& code) {
+    if (code.size() == 2 && code[0] == u'1' && code[1] >= u'0' && code[1] <= u'7')
+        return {RuleKind::Mask, ProductMask(code[1].digitValue())};
+    if (model == IndicatorModel::F800 && code == QLatin1String("45"))
+        return {RuleKind::Mask, QString::fromLatin1(kF800DisplayRates)};
+    const std::optional<StoreAddress> at = StoreSlot(code, model);
+    return at ? RuleOf(model, at->group, at->slot) : BoxRule{};
+}
+
+bool FitsCode(IndicatorModel model, const QString& code, const QString& value) {
+    const BoxRule rule = CodeRule(model, code);
+    switch (rule.kind) {
+        case RuleKind::Mask:
+            return MatchesMask(value, rule.mask);
+        case RuleKind::OneToSixteen:
+            return MatchesOneToSixteen(value);
+        case RuleKind::None:
+            break;
+    }
+    return false;
 }
 
 bool MatchesMask(const QString& entry, const QString& mask) {

@@ -79,5 +79,16 @@ CheckResult CheckValue(IndicatorModel model, int family, int index, const QStrin
 LeaveOutcome LeaveBox(IndicatorModel model, int family, int index, const QString& text,
                       const QString& storedValue);
 
+// The rule a value exchanged with the indicator must fit, by code: the product masks for codes
+// "10" … "17", else the rule of the entry box that shows the code for the model. One exception:
+// the F800's code 45 holds every display rate the indicator offers (its second digit runs to 3),
+// though its entry box takes only the first two. A code the model has no box for has
+// RuleKind::None.
+BoxRule CodeRule(IndicatorModel model, const QString& code);
+
+// True when a value read from or about to be sent to the indicator fits its code's rule, as it
+// stands (untrimmed). An empty value fails.
+bool FitsCode(IndicatorModel model, const QString& code, const QString& value);
+
 // Trims leading and trailing blanks (spaces, tabs, full-width spaces) from a typed entry.
 QString TrimEntry(const QString& text);

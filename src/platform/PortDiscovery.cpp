@@ -1,5 +1,6 @@
 #include "platform/PortDiscovery.h"
 
+#include <sys/file.h>
 #include <unistd.h>
 
 #include <QDir>
@@ -9,6 +10,7 @@
 #include <QTcpSocket>
 #include <cerrno>
 
+#include "platform/PortFailure.h"
 #include "platform/QtSerialPort.h"
 #include "platform/SerialPort.h"
 #include "platform/TcpSerialPort.h"
@@ -140,9 +142,14 @@ void PortProbe::startSerial(Attempt& attempt, const QString& lineSettings) {
         if (refused) return settle(attempt, ProbeOutcome::NoPermission, NoPermissionText(device));
         if (error == QSerialPort::PermissionError || error == QSerialPort::OpenError)
             return settle(attempt, ProbeOutcome::Busy, DeviceBusyText(device));
-        return settle(attempt, ProbeOutcome::Failed,
-                      QStringLiteral("%1 を開けません（%2）。").arg(device, port->errorString()));
+        return settle(
+            attempt, ProbeOutcome::Failed,
+            QStringLiteral("%1 を開けません（%2）。").arg(device, PortFailureReason(error)));
     }
+    // A device a program holds under another name is not asked (see QtSerialPort::open).
+    if (const int fd = static_cast<int>(port->handle());
+        fd >= 0 && ::flock(fd, LOCK_EX | LOCK_NB) != 0 && errno == EWOULDBLOCK)
+        return settle(attempt, ProbeOutcome::Busy, DeviceBusyText(device));
     // A pseudo-terminal refuses some framings; the request goes out all the same.
     LineSettings s;
     if (ParseLineSettings(lineSettings, &s)) {
@@ -171,7 +178,7 @@ void PortProbe::startTcp(Attempt& attempt, const QString& host, quint16 port) {
     connect(socket, &QTcpSocket::errorOccurred, this, [this, &attempt, socket] {
         settle(attempt, ProbeOutcome::Failed,
                QStringLiteral("%1 に接続できません（%2）。")
-                   .arg(attempt.result.device, socket->errorString()));
+                   .arg(attempt.result.device, PortFailureReason(socket->error())));
     });
     socket->connectToHost(host, port);
 }

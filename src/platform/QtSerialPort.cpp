@@ -1,9 +1,13 @@
 #include "platform/QtSerialPort.h"
 
+#include <sys/file.h>
+
 #include <QFileInfo>
 #include <QTimer>
+#include <cerrno>
 
 #include "platform/OperationError.h"
+#include "platform/PortFailure.h"
 
 namespace {
 
@@ -95,9 +99,19 @@ void QtSerialPort::open() {
             throw OperationError(ErrNo::kPortAlreadyOpen, DeviceBusyText(device));
         if (error == QSerialPort::PermissionError)
             throw OperationError(ErrNo::kInvalidPort, NoPermissionText(device));
-        if (error == QSerialPort::OpenError) throw OperationError(ErrNo::kPortAlreadyOpen, why);
-        throw OperationError(ErrNo::kInvalidPort,
-                             QStringLiteral("%1 を開けません（%2）。").arg(device, why));
+        if (error == QSerialPort::OpenError)
+            throw OperationError(ErrNo::kPortAlreadyOpen, PortFailureReason(error));
+        throw OperationError(
+            ErrNo::kInvalidPort,
+            QStringLiteral("%1 を開けません（%2）。").arg(device, PortFailureReason(error)));
+    }
+    // QSerialPort's lock file is named after the path: the same device under another name (its
+    // /dev/serial/by-id link, a link to a pseudo-terminal) would open a second time. The lock on
+    // the open device itself holds across names, and for root too.
+    if (const int fd = static_cast<int>(port_.handle());
+        fd >= 0 && ::flock(fd, LOCK_EX | LOCK_NB) != 0 && errno == EWOULDBLOCK) {
+        port_.close();
+        throw OperationError(ErrNo::kPortAlreadyOpen, DeviceBusyText(device));
     }
     try {
         applyLineSettings();
@@ -122,7 +136,7 @@ void QtSerialPort::applyLineSettings() {
          ok;
     if (handshaking_ == Handshaking::None && !pty) port_.setRequestToSend(rts_);
     if (!ok && !pty) {
-        const QString why = port_.errorString();
+        const QString why = PortFailureReason(port_.error());
         port_.clearError();
         throw OperationError(
             ErrNo::kInvalidSettings,
@@ -142,7 +156,7 @@ void QtSerialPort::onError(QSerialPort::SerialPortError error) {
         error == QSerialPort::WriteError) {
         if (lostReason_.isEmpty())
             lostReason_ = QStringLiteral("%1 との接続が切れました（%2）。")
-                              .arg(openDevice_, port_.errorString());
+                              .arg(openDevice_, PortFailureReason(error));
         if (port_.isOpen()) port_.close();
         port_.clearError();
         emit activity();
@@ -159,7 +173,9 @@ void QtSerialPort::write(const QByteArray& data) {
     requireOpen();
     // write() on a closed port answers -1 but leaves error() at NoError; requireOpen covers it.
     if (port_.write(data) != data.size()) {
-        const QString why = port_.errorString();
+        const auto error = port_.error();
+        const QString why =
+            PortFailureReason(error == QSerialPort::NoError ? QSerialPort::WriteError : error);
         port_.clearError();
         throw OperationError(ErrNo::kPortNotOpen,
                              QStringLiteral("送信できません（%1）。").arg(why));

@@ -29,3 +29,10 @@ bool ParseLineSettings(const QString& text, LineSettings* out) {
     if (out) *out = s;
     return true;
 }
+
+qint64 LineTimeMs(const QString& settings, int chars) {
+    LineSettings s;
+    ParseLineSettings(settings, &s);
+    const qint64 bits = qint64(chars) * (1 + s.dataBits + (s.parity == u'n' ? 0 : 1) + s.stopBits);
+    return (bits * 1000 + s.baud - 1) / s.baud;
+}

@@ -57,3 +57,8 @@ struct LineSettings {
     int stopBits = 1;
 };
 bool ParseLineSettings(const QString& text, LineSettings* out);
+
+// How long `chars` characters take on a line of these settings (a start bit, the data bits,
+// the parity bit if any, the stop bits per character), in whole milliseconds, rounded up. A
+// malformed text counts as the default settings.
+qint64 LineTimeMs(const QString& settings, int chars);

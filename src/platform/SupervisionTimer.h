@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QElapsedTimer>
 #include <QTimer>
 #include <functional>
 
@@ -12,6 +13,10 @@ class SupervisionTimer {
     virtual void start() = 0;  // a full new period from now
     virtual void stop() = 0;
     virtual bool isActive() const = 0;
+    // The length of one period.
+    virtual int periodMs() const = 0;
+    // A monotonic clock in milliseconds: the waits measure their total length on it.
+    virtual qint64 nowMs() const = 0;
     void setTickHandler(std::function<void()> handler) { onTick_ = std::move(handler); }
 
   protected:
@@ -27,6 +32,7 @@ class SupervisionTimer {
 class QtSupervisionTimer : public SupervisionTimer {
   public:
     explicit QtSupervisionTimer(int periodMs) {
+        clock_.start();
         timer_.setTimerType(Qt::PreciseTimer);
         timer_.setInterval(periodMs);
         QObject::connect(&timer_, &QTimer::timeout, [this] { tick(); });
@@ -34,7 +40,10 @@ class QtSupervisionTimer : public SupervisionTimer {
     void start() override { timer_.start(); }
     void stop() override { timer_.stop(); }
     bool isActive() const override { return timer_.isActive(); }
+    int periodMs() const override { return timer_.interval(); }
+    qint64 nowMs() const override { return clock_.elapsed(); }
 
   private:
     QTimer timer_;
+    QElapsedTimer clock_;
 };

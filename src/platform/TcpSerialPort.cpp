@@ -5,6 +5,7 @@
 #include <QUrl>
 
 #include "platform/OperationError.h"
+#include "platform/PortFailure.h"
 
 bool ParseTcpDevice(const QString& device, QString* host, quint16* port) {
     if (!device.startsWith(QStringLiteral("tcp://"), Qt::CaseInsensitive)) return false;
@@ -87,7 +88,7 @@ void TcpSerialPort::open() {
     }
     if (failed || socket_.state() != QAbstractSocket::ConnectedState) {
         const QString why =
-            failed ? socket_.errorString()
+            failed ? PortFailureReason(socket_.error())
                    : QStringLiteral("%1 ミリ秒以内に応答がありません").arg(connectTimeoutMs_);
         socket_.abort();
         throw OperationError(ErrNo::kInvalidPort,
@@ -106,8 +107,8 @@ void TcpSerialPort::onLost() {
     if (!open_) return;
     // Like a serial device that went away: the port closes at once and the next read or write
     // reports why.
-    lostReason_ =
-        QStringLiteral("%1 との接続が切れました（%2）。").arg(openDevice_, socket_.errorString());
+    lostReason_ = QStringLiteral("%1 との接続が切れました（%2）。")
+                      .arg(openDevice_, PortFailureReason(socket_.error()));
     open_ = false;
     emit activity();
 }
@@ -121,7 +122,7 @@ void TcpSerialPort::requireOpen() {
 void TcpSerialPort::write(const QByteArray& data) {
     requireOpen();
     if (socket_.write(data) != data.size()) {
-        const QString why = socket_.errorString();
+        const QString why = PortFailureReason(socket_.error());
         throw OperationError(ErrNo::kPortNotOpen,
                              QStringLiteral("送信できません（%1）。").arg(why));
     }

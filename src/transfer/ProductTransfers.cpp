@@ -19,6 +19,20 @@ QString ItemCode(int item) {
     return QStringLiteral("W1%1").arg(item);
 }
 
+WaitOutcome QueryCurrentProduct(IndicatorLink& link) {
+    // A "W00…" answer sets the current product number. Any other answer would leave the
+    // previous product's number in place and the values read next would overwrite that
+    // product's record: such an answer stores nothing and ends the read.
+    link.sendLine(QStringLiteral("W00"));
+    if (link.awaitReply(ReplyKind::ProductNumber) == WaitOutcome::TimedOut)
+        return WaitOutcome::TimedOut;
+    if (!IndicatorLink::ProductNumberIn(link.lastReply()))
+        throw OperationError(ErrNo::kInvalidProcedureCall,
+                             QStringLiteral("指示計の応答に銘柄番号がありません。\r\n応答：%1\r\n")
+                                 .arg(IndicatorLink::VisibleReply(link.lastReply())));
+    return WaitOutcome::Line;
+}
+
 }  // namespace
 
 QString ProductSelectionRequest(int productNo) {
@@ -56,31 +70,53 @@ void ProductTransfers::changeProductBody() {
 }
 
 void ProductTransfers::readOneProduct() {
-    // What came in is shown, also after a time-out or a fault.
-    TrappedRun(link_, TransferRun::Direction::Read, QStringLiteral("１銘柄読みだし"),
-               [this] { ReadProductRecord(link_, panel_.selectedProduct()); });
-    link_.view().redraw();
+    // What came in is shown, also after a time-out or a fault, before a message about it.
+    OperatorView& view = link_.view();
+    ReadCheck check;
+    TrappedRead(
+        link_, check, 1 + SettingsStore::kProductItems, QStringLiteral("１銘柄読みだし"),
+        [this, &view] {
+            ReadProductRecord(link_, panel_.selectedProduct());
+            view.redraw();
+        },
+        [&view] { view.redraw(); });
 }
 
 bool ProductTransfers::readAllProducts() {
     OperatorView& view = link_.view();
+    ReadCheck check;
+    home_.reset();
+    const int replies = SettingsStore::kProducts * (1 + SettingsStore::kProductItems) +
+                        (keepIndicatorProduct_ ? 1 : 0);
     // A fault (a lost port, an answer without a product number) would most likely meet every
     // later product too: one report, and the read ends with what came in shown.
-    return TrappedRun(
-        link_, TransferRun::Direction::Read, QStringLiteral("全銘柄読みだし"),
-        [this] { readAllBody(); },
-        [&view] {
+    return TrappedRead(
+        link_, check, replies, QStringLiteral("全銘柄読みだし"),
+        [this, &check] { readAllBody(check); },
+        [this, &view] {
+            // The indicator goes back to its product if the port still works; a failure of
+            // that after the one report is not reported again.
+            if (home_ && link_.activePort() && link_.activePort()->isOpen())
+                TrapStep([this] { selectHomeProduct(); }, [](const OperationError&) {});
             StopShown(view, QStringLiteral("銘柄読み込み中断"));
             view.redraw();
         });
 }
 
-void ProductTransfers::readAllBody() {
+void ProductTransfers::readAllBody(const ReadCheck& check) {
     OperatorView& view = link_.view();
     view.setProgress(0);
     view.setProgressVisible(true);
-    for (int n = 0; n < SettingsStore::kProducts; ++n) {
+    // The product the indicator is on comes first; without it no product is selected.
+    bool answered = true;
+    if (keepIndicatorProduct_) {
+        link_.flushInput();
+        answered = QueryCurrentProduct(link_) == WaitOutcome::Line;
+        if (answered) home_ = link_.store().currentProduct();
+    }
+    for (int n = 0; answered && n < SettingsStore::kProducts; ++n) {
         if (link_.stopAsked()) {
+            selectHomeProduct();
             StopShown(view, QStringLiteral("銘柄読み込み中断"));
             view.redraw();
             return;
@@ -89,11 +125,21 @@ void ProductTransfers::readAllBody() {
         if (ReadProductRecord(link_, n) == WaitOutcome::TimedOut) break;
         view.setProgress(n);
     }
+    selectHomeProduct();
     // Also after a time-out: the records read so far are shown.
-    view.setStatusText(QStringLiteral("銘柄読み込み完了"));
+    view.setStatusText(check.complete() ? QStringLiteral("銘柄読み込み完了")
+                                        : QStringLiteral("銘柄読み込み未完了"));
     view.setProgress(0);
     view.setProgressVisible(false);
     view.redraw();
+}
+
+void ProductTransfers::selectHomeProduct() {
+    if (!home_) return;
+    const int n = *std::exchange(home_, std::nullopt);
+    // No answer is awaited for a selection.
+    link_.sendLine(ProductSelectionRequest(n));
+    link_.runs().note(QStringLiteral("指示計の銘柄を %1 に戻しました").arg(n));
 }
 
 void ProductTransfers::writeOneProduct() {
@@ -114,15 +160,20 @@ bool ProductTransfers::writeAllProducts() {
         [this] { writeAllBody(); }, [&view] { StopShown(view, QStringLiteral("銘柄送信中断")); });
 }
 
+bool ProductTransfers::checkAllToSend(SettingTransfers* settings) {
+    for (int n = 0; n < SettingsStore::kProducts; ++n) {
+        if (!storedProductValid(n)) {
+            link_.view().showMessage(kInvalidStoredText);
+            return false;
+        }
+    }
+    return !settings || settings->checkSettingsToSend();
+}
+
 void ProductTransfers::writeAllBody() {
     OperatorView& view = link_.view();
     // Every record is checked before the first is sent: one bad record sends nothing at all.
-    for (int n = 0; n < SettingsStore::kProducts; ++n) {
-        if (!storedProductValid(n)) {
-            view.showMessage(kInvalidStoredText);
-            return;
-        }
-    }
+    if (!checkAllToSend(nullptr)) return;
     view.setProgress(0);
     view.setProgressVisible(true);
     for (int n = 0; n < SettingsStore::kProducts; ++n) {
@@ -196,38 +247,27 @@ void ProductTransfers::writeShownToAllBody() {
 }
 
 void ProductTransfers::allRead(SettingTransfers& settings) {
-    // One run for both halves. After a time-out the settings half still runs (and stops at its
-    // first request); after a reported fault it is not started, so one fault makes one message.
-    const RunLog::Handle run =
+    // One run and one check for both halves. After a time-out the settings half still runs
+    // (and stops at its first request); after a reported fault it is not started, so one fault
+    // makes one message. The values not read are named once, at the end.
+    ReadCheck check;
+    const IndicatorLink::CheckedReads checked = link_.checkReads(check);
+    RunLog::Handle run =
         link_.beginRun(TransferRun::Direction::Read, QStringLiteral("一括読みだし"));
-    if (readAllProducts() && !link_.stopAsked()) settings.readAllSettings();
+    bool ran = readAllProducts();
+    if (ran && !link_.stopAsked()) ran = settings.readAllSettings();
+    EndRead(link_, check, checked, ran, run);
 }
 
 void ProductTransfers::allWrite(SettingTransfers& settings) {
     const RunLog::Handle run =
         link_.beginRun(TransferRun::Direction::Write, QStringLiteral("一括書き込み"));
+    // Every product and setting is checked before the first request.
+    if (!checkAllToSend(&settings)) return;
     if (writeAllProducts() && !link_.stopAsked()) settings.writeAllSettings();
 }
 
 // ---- one product ----
-
-namespace {
-
-WaitOutcome QueryCurrentProduct(IndicatorLink& link) {
-    // A "W00…" answer sets the current product number. Any other answer would leave the
-    // previous product's number in place and the values read next would overwrite that
-    // product's record: such an answer stores nothing and ends the read.
-    link.sendLine(QStringLiteral("W00"));
-    if (link.awaitReply(ReplyKind::ProductNumber) == WaitOutcome::TimedOut)
-        return WaitOutcome::TimedOut;
-    if (!IndicatorLink::ProductNumberIn(link.lastReply()))
-        throw OperationError(ErrNo::kInvalidProcedureCall,
-                             QStringLiteral("指示計の応答に銘柄番号がありません。\r\n応答：%1\r\n")
-                                 .arg(IndicatorLink::VisibleReply(link.lastReply())));
-    return WaitOutcome::Line;
-}
-
-}  // namespace
 
 WaitOutcome ReadProductRecord(IndicatorLink& link, int n) {
     const QString selection = ProductSelectionRequest(n);
@@ -237,7 +277,7 @@ WaitOutcome ReadProductRecord(IndicatorLink& link, int n) {
     // The values go to the record the indicator reported, which need not be n.
     for (int item = 0; item < SettingsStore::kProductItems; ++item) {
         link.sendLine(ItemCode(item));
-        if (link.awaitReply(ReplyKind::Setting) == WaitOutcome::TimedOut)
+        if (link.awaitReply(ReplyFor::Value(ItemCode(item).mid(1), n)) == WaitOutcome::TimedOut)
             return WaitOutcome::TimedOut;
     }
     return WaitOutcome::Line;

@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <optional>
 
 #include "link/IndicatorLink.h"
 #include "transfer/ProductPanel.h"
@@ -29,11 +30,19 @@ class ProductTransfers {
 
     ProductTransfers(IndicatorLink& link, ProductPanel& panel) : link_(link), panel_(panel) {}
 
+    // Reading the products selects each one on the indicator. With this set (the command line,
+    // which may read an indicator on a working line), a read of all products first asks the
+    // indicator's current product and selects it again after the last product, and notes that
+    // in the run. The window's operations keep their settled sequences (off).
+    void setKeepIndicatorProduct(bool on) { keepIndicatorProduct_ = on; }
+
     // The seven product buttons and menu commands.
     void changeProduct();   // select the product named by the selector's text on the indicator
     void readOneProduct();  // read the selected product, then redraw
     // Read products 0 … 99, then redraw; send all 100 stored records. Both return false when
-    // they stopped on a reported fault (the operator has seen its one message).
+    // they stopped on a reported fault (the operator has seen its one message). A read that ran
+    // to its end without every value it asked for says so in the status line and names the
+    // values in one message.
     bool readAllProducts();
     void writeOneProduct();  // send the selected stored record
     bool writeAllProducts();
@@ -41,7 +50,9 @@ class ProductTransfers {
     void writeShownToAll();     // send the shown values to all 100 products
 
     // Reads all products, then all settings; writes all products, then all settings. The second
-    // half runs even when the first ended by a time-out, not after a reported fault.
+    // half runs even when the first ended by a time-out, not after a reported fault. All-read
+    // names the values it could not read in one message at its end; all-write checks every
+    // product and setting before the first request.
     void allRead(SettingTransfers& settings);
     void allWrite(SettingTransfers& settings);
 
@@ -49,12 +60,17 @@ class ProductTransfers {
     WaitOutcome writeProduct(int n);
     // True when stored record n is fit to send: no value is empty or fails its digit mask.
     bool storedProductValid(int n) const;
+    // The check before a write of all products (and, with `settings`, of all settings): false,
+    // with the one message shown, when a stored record or setting may not be sent.
+    bool checkAllToSend(SettingTransfers* settings);
     // True when all eight shown values pass their digit masks.
     bool checkDisplayedProduct() const;
 
   private:
     void changeProductBody();
-    void readAllBody();
+    void readAllBody(const ReadCheck& check);
+    // Selects the product the indicator was on before a read of all products, and notes it.
+    void selectHomeProduct();
     void writeAllBody();
     void writeShownToAllBody();
     // The eight shown values, or an empty list when any fails its mask.
@@ -64,4 +80,6 @@ class ProductTransfers {
 
     IndicatorLink& link_;
     ProductPanel& panel_;
+    bool keepIndicatorProduct_ = false;
+    std::optional<int> home_;  // the indicator's product before the read under way
 };

@@ -1,17 +1,45 @@
 #include "transfer/SettingTransfers.h"
 
+#include "model/Validation.h"
+#include "transfer/ProductTransfers.h"
 #include "transfer/SettingPlan.h"
 #include "transfer/TransferTrap.h"
 
-void SettingTransfers::readAllSettings() {
+bool SettingTransfers::readAllSettings() {
     // A fault part-way (a lost port) is reported once; the values read so far are shown and
     // the status says the read stopped.
-    TrappedRun(
-        link_, TransferRun::Direction::Read, QStringLiteral("設定値読み出し"),
-        [this] { readAll(); }, [this] { readStopped(); });
+    ReadCheck check;
+    const int replies =
+        static_cast<int>(CodesOfPlan(ReadSettingsPlan(link_.store().model())).size());
+    return TrappedRead(
+        link_, check, replies, QStringLiteral("設定値読み出し"), [this, &check] { readAll(check); },
+        [this] { readStopped(); });
+}
+
+std::vector<TransferValue> SettingTransfers::UnfitSettings(const SettingsStore& store) {
+    std::vector<TransferValue> unfit;
+    for (const QString& code : CodesOfPlan(WriteSettingsPlan(store.model()))) {
+        const QString value = store.value(code);
+        if (!value.isEmpty() && !FitsCode(store.model(), code, value))
+            unfit.push_back({-1, code, value});
+    }
+    return unfit;
+}
+
+QString SettingTransfers::UnfitSettingsText(const std::vector<TransferValue>& unfit) {
+    return ProductTransfers::kInvalidStoredText + QStringLiteral(": ") + PlacesText(unfit);
+}
+
+bool SettingTransfers::checkSettingsToSend() {
+    const std::vector<TransferValue> unfit = UnfitSettings(link_.store());
+    if (unfit.empty()) return true;
+    link_.view().showMessage(UnfitSettingsText(unfit));
+    return false;
 }
 
 void SettingTransfers::writeAllSettings() {
+    // Every value is checked before the first request: one that does not fit sends nothing.
+    if (!checkSettingsToSend()) return;
     TrappedRun(
         link_, TransferRun::Direction::Write, QStringLiteral("設定値書き込み"),
         [this] { writeAll(); }, [this] { writeStopped(); });
@@ -27,7 +55,7 @@ void SettingTransfers::writeStopped() {
     StopShown(link_.view(), QStringLiteral("設定値送信中断"));
 }
 
-void SettingTransfers::readAll() {
+void SettingTransfers::readAll(const ReadCheck& check) {
     OperatorView& view = link_.view();
     link_.flushInput();
     view.setStatusText(QStringLiteral("設定値 読み込み中"));
@@ -44,12 +72,13 @@ void SettingTransfers::readAll() {
         }
         link_.sendLine(QStringLiteral("W") + step.text);
         // Also when an earlier part of all-read timed out: this wait returns at once.
-        if (link_.awaitReply(ReplyKind::Setting) == WaitOutcome::TimedOut) {
+        if (link_.awaitReply(ReplyFor::Value(step.text)) == WaitOutcome::TimedOut) {
             readStopped();
             return;
         }
     }
-    view.setStatusText(QStringLiteral("設定値 読み込み完了"));
+    view.setStatusText(check.complete() ? QStringLiteral("設定値 読み込み完了")
+                                        : QStringLiteral("設定値 読み込み未完了"));
     view.setProgress(0);
     view.setProgressVisible(false);
     view.redraw();

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <vector>
+
 #include "link/IndicatorLink.h"
 
 // Reads every setting of the current model from the indicator, or writes every stored one back.
@@ -9,11 +11,23 @@ class SettingTransfers {
   public:
     explicit SettingTransfers(IndicatorLink& link) : link_(link) {}
 
-    void readAllSettings();
+    // A read that ran to its end without every value it asked for says so in the status line
+    // and names the values in one message. False when it stopped on a reported fault.
+    bool readAllSettings();
+    // A store holding a value that does not fit its code sends nothing: one message names the
+    // values (checkSettingsToSend).
     void writeAllSettings();
 
+    // The stored settings of the store's model that a write would send (every non-empty one)
+    // and that do not fit their code's rule, in the order they would be sent.
+    static std::vector<TransferValue> UnfitSettings(const SettingsStore& store);
+    // "無効なデータがあるため転送できません: W20, W22": the message for those values.
+    static QString UnfitSettingsText(const std::vector<TransferValue>& unfit);
+    // False (the message shown) when the store holds a setting that may not be sent.
+    bool checkSettingsToSend();
+
   private:
-    void readAll();
+    void readAll(const ReadCheck& check);
     void writeAll();
     void readStopped();
     void writeStopped();

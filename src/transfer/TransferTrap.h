@@ -15,3 +15,31 @@ inline bool TrappedRun(IndicatorLink& link, TransferRun::Direction direction,
     if (!ran || link.timedOut() || link.stopAsked()) run.stoppedShort();
     return ran;
 }
+
+// Ends a read that `check` followed: a read that ran to its end (no fault, time-out or asked
+// stop) without every value it asked for is marked stopped short, and when no other check is
+// open around it, one message names the values. Returns whether the read is whole.
+inline bool EndRead(IndicatorLink& link, const ReadCheck& check,
+                    const IndicatorLink::CheckedReads& checked, bool ran, RunLog::Handle& run) {
+    const bool toTheEnd = ran && !link.timedOut() && !link.stopAsked();
+    if (toTheEnd && !check.complete()) {
+        run.stoppedShort();
+        if (checked.outermost()) link.view().showMessage(check.messageText());
+    }
+    return toTheEnd && check.complete();
+}
+
+// The error trap of a read operation of `replies` requests: as TrappedRun, with the read
+// bounded as a whole (IndicatorLink::boundRead) and each reply checked into `check`, then
+// ended by EndRead. Returns false when the body failed.
+inline bool TrappedRead(IndicatorLink& link, ReadCheck& check, int replies,
+                        const QString& operation, const std::function<void()>& body,
+                        const std::function<void()>& stopped = {}) {
+    const IndicatorLink::CheckedReads checked = link.checkReads(check);
+    const IndicatorLink::ReadBound bound = link.boundRead(replies);
+    RunLog::Handle run = link.beginRun(TransferRun::Direction::Read, operation);
+    const bool ran = Trapped(link.view(), ErrorHint::Port8018, body, stopped);
+    if (!ran || link.timedOut() || link.stopAsked()) run.stoppedShort();
+    EndRead(link, check, checked, ran, run);
+    return ran;
+}

@@ -125,6 +125,12 @@ void TrustView::setOption(bool& option, const char* key, bool on) {
 
 void TrustView::aroundWrite(Operation op, const std::function<void()>& write) {
     IndicatorLink& link = session_.link();
+    // A whole write whose data fail their checks sends nothing, not even the reads of what it
+    // would overwrite.
+    if (op == Operation::WriteAllSettings && !session_.transfers().checkSettingsToSend()) return;
+    if ((op == Operation::WriteAllProducts || op == Operation::AllWrite) &&
+        !products_.checkAllToSend(op == Operation::AllWrite ? &session_.transfers() : nullptr))
+        return;
     qint64 beforeId = 0;
     if (keep_) {
         // What the write will overwrite goes into the journal first, so it can be undone.
@@ -132,13 +138,16 @@ void TrustView::aroundWrite(Operation op, const std::function<void()>& write) {
                                                  panel_.targetProduct());
         bool read = false;
         std::optional<TransferRun> before;
+        ReadCheck check;
         Trapped(
             window_, ErrorHint::Port8018,
             [&] {
+                const auto checked = link.checkReads(check);
                 before = SnapshotBefore(link, places, Journal::kBeforeWrite);
                 read = before->complete;
             },
             [this] { StopShown(window_, ReadStoppedText(kBeforeWriteValues)); });
+        if (!check.complete() && !link.timedOut()) window_.showMessage(check.messageText());
         // A write whose old values could not be read or kept is not made.
         if (!read) return;
         if (!before->values.empty()) {
@@ -172,6 +181,8 @@ void TrustView::verifyLastWrite() {
     const QString verdict = VerifyStatusText(*result);
     window_.setStatusText(verdict);
     if (lastWriteId_ != 0) journal_.setNote(lastWriteId_, verdict);
+    if (!result->timedOut && !result->unread.complete())
+        window_.showMessage(result->unread.messageText());
     if (result->timedOut || result->refused.empty()) return;
     // What was sent against what the indicator holds, at the places it did not take.
     SettingsStore sent = window_.store();
@@ -229,16 +240,24 @@ void TrustView::compareWithIndicator() {
     IndicatorLink& link = session_.link();
     compareComplete_.reset();
     comparing_ = true;
+    ReadCheck check;
     {
         const auto comparing = qScopeGuard([this] { comparing_ = false; });
         const auto route = link.routeInto(other);
+        const auto checked = link.checkReads(check);
         const RunLog::Handle run =
             link.beginRun(TransferRun::Direction::Read, kCompareReadOperation);
         products_.allRead(session_.transfers());
     }
+    if (link.timedOut()) return;
+    // Values that did not come whole would show as differences: they are named instead.
+    if (!check.complete()) {
+        window_.showMessage(check.messageText());
+        return;
+    }
     // Only a whole read is compared: every value a broken read did not reach would show as a
-    // difference. The error or the time-out has been told.
-    if (!compareComplete_.value_or(false) || link.timedOut()) return;
+    // difference. The error has been told.
+    if (!compareComplete_.value_or(false)) return;
     showDifferences(
         CompareStores(window_.store(), other, window_.store().model(), CompareScope::Both));
 }

@@ -114,6 +114,14 @@ class CliTest : public QObject {
         QVERIFY(QFile::exists(file));
         // The read went into the journal under XDG_DATA_HOME.
         QVERIFY(QFile::exists(home.filePath("data/rusk/journal.sqlite")));
+        // Reading the products selects each one: the indicator is asked for its product first
+        // and put back on it after the last one, and the journal says so.
+        const QStringList requests = sim.requests();
+        QCOMPARE(requests.value(0), QString("W00"));
+        QCOMPARE(requests.value(1 + 100 * 10), QString("W0000000"));
+        QCOMPARE(requests.value(2 + 100 * 10), QString("W20"));
+        QCOMPARE(Journal(home.filePath("data/rusk/journal.sqlite")).list().front().note,
+                 QString("指示計の銘柄を 0 に戻しました"));
 
         QCOMPARE(RunCli(home, {"diff", file, file}).code, exitcode::kOk);
 
@@ -143,6 +151,54 @@ class CliTest : public QObject {
         QCOMPARE(other.code, exitcode::kFile);
         QVERIFY2(other.err.contains("何も読み込んでいません") && !other.err.contains("銘柄のみ"),
                  qPrintable(other.err));
+    }
+
+    // A read is whole or says it is not: answers that are not the ones asked for name the
+    // values, exit 8, leave the existing file as it was, and the journal keeps the run as
+    // incomplete.
+    void aReadThatIsNotWholeSavesNothing_data() {
+        QTest::addColumn<QStringList>("simArgs");
+        QTest::newRow("every answer twice") << QStringList{"--double"};
+        QTest::newRow("a stray line after every answer") << QStringList{"--extra", "W0000042"};
+    }
+    void aReadThatIsNotWholeSavesNothing() {
+        QFETCH(QStringList, simArgs);
+        QTemporaryDir home;
+        SimProcess sim(simArgs);
+        QVERIFY2(!sim.device().isEmpty(), "the simulator did not start");
+        const QString file = home.filePath("good.mdb");
+        QFile good(file);
+        QVERIFY(good.open(QIODevice::WriteOnly) && good.write("kept") == 4);
+        good.close();
+        const Run r = RunCli(home, {"read", sim.device(), "-o", file, "--settings-only", "-q"});
+        QCOMPARE(r.code, exitcode::kIncomplete);
+        QVERIFY2(r.err.contains("次の値を正しく読めませんでした: W21, W22"), qPrintable(r.err));
+        QVERIFY2(r.err.contains("\n  W91 「"), qPrintable(r.err));  // and each one on its line
+        QVERIFY(good.open(QIODevice::ReadOnly));
+        QCOMPARE(good.readAll(), QByteArray("kept"));
+        QVERIFY(!Journal(home.filePath("data/rusk/journal.sqlite")).list().front().complete);
+    }
+
+    // Every product and setting of the file is checked before anything is sent.
+    void writeOfAFileThatFailsItsChecksSendsNothing() {
+        QTemporaryDir home;
+        SimProcess sim;
+        QVERIFY2(!sim.device().isEmpty(), "the simulator did not start");
+        SettingsStore bad;
+        for (int n = 0; n < SettingsStore::kProducts; ++n)
+            for (int k = 0; k < SettingsStore::kProductItems; ++k) bad.setProduct(n, k, "00001");
+        for (int g = SettingsStore::kFirstGroup; g <= SettingsStore::kLastGroup; ++g)
+            for (int slot = 0; slot < SettingsStore::GroupSize(g); ++slot)
+                bad.setSetting(g, slot, "00001");
+        bad.setValue("20", "ABCDE");
+        bad.setValue("22", "9Z9Z9");
+        const QString path = home.filePath("bad.mdb");
+        QVERIFY(SaveDataFile(bad, path).saved);
+        const Run r = RunCli(home, {"write", sim.device(), "-i", path, "-q"});
+        QCOMPARE(r.code, exitcode::kFile);
+        QVERIFY2(r.err.contains("無効なデータがあるため転送できません: W20, W22"),
+                 qPrintable(r.err));
+        QVERIFY(sim.requests().isEmpty());
     }
 
     void dryRunAndLiveSendOnlyReads() {

@@ -214,23 +214,20 @@ class IndicatorLinkTest : public QObject {
     }
 
     void snapshotFromAnEarlierWaitDelaysTheTimeout() {
-        // A trickling reply updates the snapshot at every tick; the next silent wait then needs
-        // a first tick to see "no change since the snapshot" was false and a second one to end.
+        // A reply that arrives across a tick leaves its first part in the snapshot; the next
+        // silent wait then needs a first tick to see "no change since the snapshot" was false
+        // and a second one to end.
         LinkFixture f;
-        // One character in each period: every tick sees the buffer grow, none ends the wait.
-        QByteArray rest = "W20" + QByteArray(40, '1') + "\r\n";
-        f.port.queue(rest.left(1));
-        rest.remove(0, 1);
+        f.port.queue("W20");
         f.pump.idle = [&] {
             f.timer->fire();
-            f.port.queue(rest.left(1));
-            rest.remove(0, 1);
+            f.port.queue("00001\r\n");
         };
         f.link.awaitReply(ReplyKind::Setting);
         f.pump.idle = nullptr;
         QVERIFY(!f.link.timedOut());
-        QCOMPARE(f.view.busyStarts, 45);
-        QCOMPARE(f.store.setting(2, 0), QString(40, '1'));
+        QCOMPARE(f.view.busyStarts, 2);
+        QCOMPARE(f.store.setting(2, 0), QString("00001"));
         // Second wait: the first tick sees the buffer differ from the old snapshot and lets the
         // wait go on (a second busy start); the next silent period ends it.
         f.view.busyStarts = 0;
@@ -238,6 +235,122 @@ class IndicatorLinkTest : public QObject {
         QVERIFY(f.link.timedOut());
         QCOMPARE(f.view.busyStarts, 2);
         QCOMPARE(f.view.messages.size(), 1);
+    }
+
+    // The silence rule alone lets a reply that keeps trickling go on for ever: each wait, and a
+    // read as a whole, is bounded too, and ends as a time-out (one message).
+    void tricklingRepliesAreBoundedAsAWhole_data() {
+        QTest::addColumn<int>("msPerPass");
+        QTest::addColumn<int>("charsPerPass");  // 0: the whole answer at once
+        QTest::addColumn<QByteArray>("reply");  // empty: the indicator's own answers
+        QTest::addColumn<int>("replies");       // requests awaited (W20, W21, …)
+        QTest::addColumn<bool>("timesOut");
+        QTest::addColumn<int>("latestMs");  // the time-out comes by then
+        QTest::newRow("a character a second")
+            << 1000 << 1 << QByteArray("W2000001\r\n") << 1 << true << 6000;
+        QTest::newRow("ten characters in a second")
+            << 100 << 1 << QByteArray("W2000001\r\n") << 1 << false << 0;
+        QTest::newRow("endless characters without a line end")
+            << 100 << 1 << QByteArray(5000, 'x') << 1 << true << 5100;
+        // Each answer well inside its own bound, the read as a whole not.
+        QTest::newRow("59 answers 900 ms late") << 900 << 0 << QByteArray() << 59 << true << 37000;
+        QTest::newRow("5 answers 900 ms late") << 900 << 0 << QByteArray() << 5 << false << 0;
+    }
+    void tricklingRepliesAreBoundedAsAWhole() {
+        QFETCH(int, msPerPass);
+        QFETCH(int, charsPerPass);
+        QFETCH(QByteArray, reply);
+        QFETCH(int, replies);
+        QFETCH(bool, timesOut);
+        QFETCH(int, latestMs);
+        LinkFixture f;
+        f.answerLikeIndicator();
+        if (!reply.isEmpty()) f.port.responder = [&](const QString&) { return reply; };
+        f.pace(msPerPass, charsPerPass);
+        const auto bound = f.link.boundRead(replies);
+        int answered = 0;
+        for (int i = 0; i < replies && !f.link.timedOut(); ++i) {
+            f.link.sendLine(QString("W2%1").arg(i % 10));
+            if (f.link.awaitReply(ReplyKind::Setting) == WaitOutcome::Line) ++answered;
+        }
+        QCOMPARE(f.link.timedOut(), timesOut);
+        QCOMPARE(f.view.messages.size(), timesOut ? 1 : 0);
+        if (!timesOut) {
+            QCOMPARE(answered, replies);
+            return;
+        }
+        QVERIFY2(f.timer->nowMs() <= latestMs, qPrintable(QString::number(f.timer->nowMs())));
+        QVERIFY(answered < replies);
+        QVERIFY(!f.view.busy);
+    }
+
+    // A reply to a value asked for is checked: its own code, a value that fits the code, for
+    // the product asked. What falls short is noted (and stored all the same).
+    void repliesAreCheckedAgainstWhatWasAsked_data() {
+        QTest::addColumn<int>("model");
+        QTest::addColumn<QString>("code");
+        QTest::addColumn<int>("product");  // -1: a setting
+        QTest::addColumn<QString>("reply");
+        QTest::addColumn<bool>("noted");
+        QTest::newRow("its own") << 805 << "33" << -1 << "W3300011" << false;
+        QTest::newRow("a corrupted digit") << 805 << "33" << -1 << "W33?0001" << true;
+        QTest::newRow("another code's") << 805 << "33" << -1 << "W3200001" << true;
+        QTest::newRow("zone 0") << 805 << "68" << -1 << "W6800000" << true;
+        QTest::newRow("F800 display rate 3") << 800 << "45" << -1 << "W4503314" << false;
+        QTest::newRow("product value corrupted") << 805 << "12" << 7 << "W12?1125" << true;
+        QTest::newRow("another product's") << 805 << "12" << 8 << "W1201125" << true;
+    }
+    void repliesAreCheckedAgainstWhatWasAsked() {
+        QFETCH(int, model);
+        QFETCH(QString, code);
+        QFETCH(int, product);
+        QFETCH(QString, reply);
+        QFETCH(bool, noted);
+        LinkFixture f;
+        f.store.setModel(IndicatorModel(model));
+        f.store.setCurrentProduct(7);
+        ReadCheck check;
+        {
+            const auto checked = f.link.checkReads(check);
+            QVERIFY(checked.outermost());
+            ReadCheck inner;
+            const auto nested = f.link.checkReads(inner);
+            QVERIFY(!nested.outermost());
+            f.port.queue((reply + "\r\n").toLatin1());
+            f.link.awaitReply(ReplyFor::Value(code, product));
+        }
+        const std::vector<TransferValue> expected{{product, code, reply}};
+        QCOMPARE(check.faults(), noted ? expected : std::vector<TransferValue>{});
+        // Stored as the indicator sent it, as before.
+        if (reply == "W33?0001") QCOMPARE(f.store.value("33"), QString("?0001"));
+        // Without an open check nothing is noted.
+        f.port.queue((reply + "\r\n").toLatin1());
+        f.link.awaitReply(ReplyFor::Value(code, product));
+        QCOMPARE(check.faults().size(), noted ? size_t(1) : size_t(0));
+    }
+
+    void readCheckNamesAHandfulOfValues() {
+        ReadCheck check;
+        QCOMPARE(check.messageText(), QString("次の値を正しく読めませんでした: "));
+        check.note({-1, "33", "W33?0001"});
+        check.note({-1, "91", ""});
+        check.note({12, "12", "W12?1125"});
+        QCOMPARE(check.messageText(),
+                 QString("次の値を正しく読めませんでした: W33, W91, 銘柄 12 (定量)"));
+        QCOMPARE(check.lines().back(), QString("銘柄 12 W12 「W12?1125」"));
+        for (int item = 0; item < 8; ++item) check.note({5, QString("1%1").arg(item), "W0000006"});
+        for (const char* code : {"20", "21", "22"}) check.note({-1, code, "x"});
+        // Product 5 lost all eight values: named once; beyond five names, a count.
+        QCOMPARE(check.messageText(), QString("次の値を正しく読めませんでした: W33, W91, "
+                                              "銘柄 12 (定量), 銘柄 5, W20 ほか 2 件"));
+    }
+
+    void onlyTheIndicatorsWeightAnswersTheProbe() {
+        for (const char* line : {"RA+000123", "RA-0012.5", "RA 123", "RA+ 0.5"})
+            QVERIFY2(IndicatorLink::IsWeightAnswer(line), line);
+        for (const char* line : {"", "RA", "RA+", "hello", "W0000000", "RB+000123", "RA+12x",
+                                 "RA+1.2.3", "xRA+000123"})
+            QVERIFY2(!IndicatorLink::IsWeightAnswer(line), line);
     }
 
     void firstSilentWaitEndsAtItsFirstTick() {

@@ -93,9 +93,10 @@ class LinkPtyTest : public QObject {
     }
 
     void tricklingReplyDoesNotTimeOut() {
-        // One character every 60 ms against a 250 ms period: the ten characters take more than
-        // two periods, but no period is silent (a wide margin for a loaded machine).
-        PtyLink p({"--trickle", "60"}, 250);
+        // One character every 60 ms against a 1000 ms period: the ten characters take some
+        // 600 ms, within the wait's bound of a period and the line's time (a wide margin for a
+        // loaded machine).
+        PtyLink p({"--trickle", "60"}, 1000);
         p.link.sendLine("W2A");
         p.link.awaitReply(ReplyKind::Setting);
         QVERIFY(!p.link.timedOut());
@@ -138,21 +139,41 @@ class LinkPtyTest : public QObject {
         } catch (const OperationError& e) {
             failed = true;
             QCOMPARE(e.number, ErrNo::kPortNotOpen);
+            // The reason is the operator's, not the system's English.
+            QVERIFY2(!QString(e.description)
+                          .remove(p.sim.device())
+                          .contains(QRegularExpression("[A-Za-z]{3}")),
+                     qPrintable(e.description));
         }
         QVERIFY(failed);
         QVERIFY(!p.link.timedOut());
         QVERIFY(!p.view.busy);
     }
 
+    // The device itself is held, not its name: a second open under the same name or through
+    // a link to it is refused with the "in use" message, and the device is free once closed.
+    void secondOpenOfAHeldPortIsRefused_data() {
+        QTest::addColumn<bool>("throughALink");
+        QTest::newRow("same name") << false;
+        QTest::newRow("a link to it") << true;
+    }
     void secondOpenOfAHeldPortIsRefused() {
+        QFETCH(bool, throughALink);
         PtyLink p;
-        QtSerialPort other([&](int) { return p.sim.device(); });
+        QTemporaryDir dir;
+        const QString name = throughALink ? dir.filePath("by-id-indicator") : p.sim.device();
+        if (throughALink) QVERIFY(QFile::link(p.sim.device(), name));
+        QtSerialPort other([&](int) { return name; });
         try {
             other.open();
             QFAIL("opened twice");
         } catch (const OperationError& e) {
             QCOMPARE(e.number, ErrNo::kPortAlreadyOpen);
+            QCOMPARE(e.description, DeviceBusyText(name));
         }
+        p.port.close();
+        other.open();
+        QVERIFY(other.isOpen());
     }
 
     void missingDeviceIs8002() {

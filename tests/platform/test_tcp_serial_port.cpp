@@ -9,6 +9,7 @@
 #include "app/Session.h"
 #include "platform/AnySerialPort.h"
 #include "platform/OperationError.h"
+#include "platform/PortFailure.h"
 #include "support/PtyLink.h"
 #include "transfer/SettingTransfers.h"
 
@@ -147,10 +148,28 @@ class TcpSerialPortTest : public QObject {
             QFAIL("the wait went on");
         } catch (const OperationError& e) {
             QCOMPARE(e.number, ErrNo::kPortNotOpen);
-            QVERIFY2(e.description.contains("との接続が切れました"), qPrintable(e.description));
+            QCOMPARE(e.description, QString("%1 との接続が切れました（相手側が接続を閉じました）。")
+                                        .arg(t.sim.device()));
         }
         QVERIFY(!t.link.timedOut());
         QVERIFY(!t.port.isOpen());
+    }
+
+    // Every reason a port gives reaches the operator in Japanese.
+    void everyPortFailureReasonIsJapanese() {
+        QStringList reasons;
+        const QMetaEnum serial = QMetaEnum::fromType<QSerialPort::SerialPortError>();
+        for (int i = 0; i < serial.keyCount(); ++i)
+            reasons << PortFailureReason(QSerialPort::SerialPortError(serial.value(i)));
+        const QMetaEnum socket = QMetaEnum::fromType<QAbstractSocket::SocketError>();
+        for (int i = 0; i < socket.keyCount(); ++i)
+            reasons << PortFailureReason(QAbstractSocket::SocketError(socket.value(i)));
+        for (int e : {EINVAL, EAGAIN, EIO, EBUSY, EACCES, ENOENT, ENODEV, EINTR, ENOMEM})
+            reasons << PortErrnoReason(e);
+        for (const QString& reason : reasons) {
+            QVERIFY(!reason.isEmpty());
+            QVERIFY2(!reason.contains(QRegularExpression("[A-Za-z]")), qPrintable(reason));
+        }
     }
 };
 

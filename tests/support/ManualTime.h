@@ -5,18 +5,39 @@
 #include "platform/EventPump.h"
 #include "platform/SupervisionTimer.h"
 
-// A supervision timer that ticks only when told to.
+// A supervision timer that ticks only when told to, on a clock that moves only when told to.
 class ManualTimer : public SupervisionTimer {
   public:
-    void start() override { active_ = true; }
+    explicit ManualTimer(int periodMs = 5000) : period_(periodMs) {}
+    void start() override {
+        active_ = true;
+        sinceStart_ = 0;
+    }
     void stop() override { active_ = false; }
     bool isActive() const override { return active_; }
+    int periodMs() const override { return period_; }
+    qint64 nowMs() const override { return now_; }
     // One period has passed: the tick runs if a wait is going on.
     void fire() {
+        now_ += period_;
+        sinceStart_ = 0;
         if (active_) tick();
+    }
+    // `ms` (less than a period) have passed: the tick runs when a period has gone by since the
+    // timer was started.
+    void advance(int ms) {
+        now_ += ms;
+        if (!active_) return;
+        sinceStart_ += ms;
+        if (sinceStart_ < period_) return;
+        sinceStart_ = 0;
+        tick();
     }
 
   private:
+    int period_;
+    qint64 now_ = 0;
+    qint64 sinceStart_ = 0;
     bool active_ = false;
 };
 

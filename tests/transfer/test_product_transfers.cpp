@@ -29,11 +29,12 @@ struct FakePanel : ProductPanel {
 
 // An indicator with 100 product records: "W00nnnnn" selects, "W00" reports the current
 // product, "W1k" reads and "W1kvvvvv" writes a value of the current product, "RA" answers.
+// Every value differs from the others and fits its mask.
 struct ProductIndicator {
     explicit ProductIndicator(LinkFixture& f) : f(f) {
         for (int n = 0; n < 100; ++n)
             for (int k = 0; k < 8; ++k)
-                values[n][k] = QString("%1%2").arg(n, 3, 10, QChar('0')).arg(k, 2, 10, QChar('0'));
+                values[n][k] = QString("00%1").arg(n * 8 + k, 3, 10, QChar('0'));
         f.port.responder = [this](const QString& r) { return answer(r); };
     }
     QByteArray answer(const QString& r) {
@@ -179,7 +180,12 @@ class ProductTransfersTest : public QObject {
                  QStringList(ind.values[selected].begin(), ind.values[selected].end()));
         QCOMPARE(f.store.currentProduct(), record);
         if (record != selected) QVERIFY(f.store.product(selected, 0).isEmpty());
-        QVERIFY(f.view.messages.isEmpty());
+        // Values of another product are no read of the one asked for.
+        QCOMPARE(
+            f.view.messages,
+            record == selected
+                ? QStringList{}
+                : QStringList{QString("次の値を正しく読めませんでした: 銘柄 %1").arg(selected)});
     }
 
     void anAnswerWithoutAProductNumberStoresNothing() {
@@ -262,6 +268,75 @@ class ProductTransfersTest : public QObject {
         QCOMPARE(f.view.status, QString("銘柄読み込み完了"));
         QVERIFY(!f.view.progressVisible);
         QCOMPARE(f.view.redraws, 1);
+    }
+
+    // The command line leaves the indicator on its product: it asks for it first and selects
+    // it again after the last product, however the read ends, and the run notes that.
+    void keepingTheIndicatorsProduct_data() {
+        QTest::addColumn<QString>("end");
+        QTest::addColumn<int>("requests");  // the selection back included
+        QTest::newRow("whole") << "whole" << 1 + 100 * 10 + 1;
+        QTest::newRow("time-out at product 3's W13") << "time-out" << 1 + 3 * 10 + 6 + 1;
+        QTest::newRow("stop before product 3") << "stop" << 1 + 3 * 10 + 1;
+        QTest::newRow("junk product number at 3") << "fault" << 1 + 3 * 10 + 2 + 1;
+    }
+    void keepingTheIndicatorsProduct() {
+        QFETCH(QString, end);
+        QFETCH(int, requests);
+        HeardRuns runs;
+        LinkFixture f;
+        ProductIndicator ind(f);
+        ind.current = 42;
+        ind.hook = [&](const QString& r) {
+            if (ind.current != 3) return QByteArray();
+            if (end == "time-out" && r == "W13") return QByteArray("");
+            if (end == "fault" && r == "W00") return QByteArray("W00000a5\r\n");
+            return QByteArray();
+        };
+        if (end == "stop")
+            f.link.setStopAsked([&] { return f.port.requests.size() >= 1 + 3 * 10; });
+        f.link.runs().setListener(&runs);
+        FakePanel panel;
+        ProductTransfers t(f.link, panel);
+        t.setKeepIndicatorProduct(true);
+        t.readAllProducts();
+        QCOMPARE(f.port.requests.first(), QString("W00"));
+        QCOMPARE(f.port.requests.size(), requests);
+        QCOMPARE(f.port.requests.last(), QString("W0000042"));
+        QCOMPARE(ind.current, 42);
+        QCOMPARE(runs.got.size(), size_t(1));
+        QCOMPARE(runs.notes, QStringList{"指示計の銘柄を 42 に戻しました"});
+        QCOMPARE(runs.got[0].complete, end == "whole");
+        QCOMPARE(f.view.messages.size(), end == "whole" || end == "stop" ? 0 : 1);
+    }
+
+    // A read that ran to its end keeps its settled sequence and stores what came, but says it
+    // is not whole: all-read names what did not come once, at its end.
+    void allReadNamesWhatItCouldNotReadOnce() {
+        HeardRuns runs;
+        LinkFixture f;
+        ProductIndicator ind(f);
+        auto products = f.port.responder;
+        f.answerLikeIndicator();
+        auto settings = f.port.responder;
+        f.port.responder = [&](const QString& r) {
+            if (r == "W33") return QByteArray("W33?0001\r\n");
+            if (r == "W12" && ind.current == 12) return QByteArray("W12?1125\r\n");
+            return r.startsWith("W1") || r.startsWith("W00") ? products(r) : settings(r);
+        };
+        f.link.runs().setListener(&runs);
+        FakePanel panel;
+        SettingTransfers settingTransfers(f.link);
+        ProductTransfers(f.link, panel).allRead(settingTransfers);
+        QCOMPARE(f.port.requests.size(), 100 * 10 + 59);
+        QCOMPARE(f.store.value("33"), QString("?0001"));
+        QCOMPARE(f.store.product(12, 2), QString("?1125"));
+        QCOMPARE(f.view.messages,
+                 QStringList{"次の値を正しく読めませんでした: 銘柄 12 (定量), W33"});
+        QCOMPARE(f.view.status, QString("設定値 読み込み未完了"));
+        QVERIFY(f.view.events.contains("status 銘柄読み込み未完了"));
+        QCOMPARE(runs.got.size(), size_t(1));
+        QVERIFY(!runs.got[0].complete);
     }
 
     // One fault, one message: the run of all products ends there, the status says it stopped,
@@ -537,11 +612,12 @@ class ProductTransfersTest : public QObject {
             if (r == "RA" && ind.current == 19) panel.shown[3] = "0100";
             return QByteArray();
         };
+        const QString before = ind.values[20][3];
         ProductTransfers(f.link, panel).writeShownToAll();
         // Products 0 … 19 went out; product 20 got its probe only.
         QCOMPARE(f.port.requests.size(), 20 * 11 + 1);
         QCOMPARE(f.port.requests.last(), QString("RA"));
-        QCOMPARE(ind.values[20][3], QString("02003"));
+        QCOMPARE(ind.values[20][3], before);
         QCOMPARE(f.view.messages, QStringList{"無効なデータがあるため転送できません。"});
         QVERIFY(!f.view.events.contains("status 銘柄書き込み完了"));
         QVERIFY(!f.view.progressVisible);
@@ -645,6 +721,13 @@ class ProductTransfersTest : public QObject {
         QCOMPARE(f.port.requests.last(), QString("W00"));
         QCOMPARE(f.view.status, QString("設定値送信完了"));
         QVERIFY(f.view.messages.isEmpty());
+
+        // A setting that does not fit stops all-write before its first request.
+        f.store.setValue("22", "9Z9Z9");
+        f.port.requests.clear();
+        t.allWrite(settingTransfers);
+        QVERIFY(f.port.requests.isEmpty());
+        QCOMPARE(f.view.messages, QStringList{"無効なデータがあるため転送できません: W22"});
     }
 
     void allReadRunsTheSettingsHalfAfterATimeout() {

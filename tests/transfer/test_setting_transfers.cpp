@@ -43,7 +43,7 @@ class SettingTransfersTest : public QObject {
                                  Range('8', "012345") + Range('9', "01");
         QCOMPARE(g.port.requests, f805);
         QCOMPARE(g.port.requests.size(), 59);
-        QCOMPARE(g.store.setting(2, 15), QString("0000F"));
+        QCOMPARE(g.store.setting(2, 15), QString("00001"));
         QCOMPARE(g.view.status, QString("設定値 読み込み完了"));
         QVERIFY(!g.view.progressVisible);
         QCOMPARE(g.view.redraws, 1);
@@ -51,6 +51,45 @@ class SettingTransfersTest : public QObject {
             g.view.events.filter("progress"),
             QStringList({"progress 0", "progress 30", "progress 40", "progress 50", "progress 60",
                          "progress 80", "progress 90", "progress 100", "progress 0"}));
+    }
+
+    // Replies that are not the ones asked for: the read keeps its sequence and stores what
+    // came, then says it is not whole, in the status and in one message; the run is incomplete.
+    void anIncompleteReadSaysSo_data() {
+        QTest::addColumn<QString>("peer");
+        QTest::addColumn<QString>("named");
+        QTest::newRow("a corrupted byte") << "corrupt"
+                                          << "W33";
+        QTest::newRow("one stray line") << "stray"
+                                        << "W21, W22, W23, W24, W25 ほか 53 件";
+        QTest::newRow("every answer twice") << "double"
+                                            << "W21, W22, W23, W24, W25 ほか 53 件";
+        QTest::newRow("junk lines") << "junk"
+                                    << "W20, W21, W22, W23, W24 ほか 54 件";
+    }
+    void anIncompleteReadSaysSo() {
+        QFETCH(QString, peer);
+        QFETCH(QString, named);
+        HeardRuns runs;
+        LinkFixture f;
+        f.answerLikeIndicator();
+        const auto answer = f.port.responder;
+        f.port.responder = [&](const QString& r) -> QByteArray {
+            if (peer == "corrupt" && r == "W33") return "W33?0001\r\n";
+            if (peer == "stray" && r == "W20") return answer(r) + "W0000042\r\n";
+            if (peer == "double") return answer(r) + answer(r);
+            if (peer == "junk") return "junk\r\n";
+            return answer(r);
+        };
+        f.link.runs().setListener(&runs);
+        SettingTransfers(f.link).readAllSettings();
+        QCOMPARE(f.port.requests.size(), 59);
+        QCOMPARE(f.view.messages, QStringList{"次の値を正しく読めませんでした: " + named});
+        QCOMPARE(f.view.status, QString("設定値 読み込み未完了"));
+        QCOMPARE(f.view.redraws, 1);
+        // A read that stored nothing has no run to keep.
+        QCOMPARE(runs.got.size(), size_t(peer == "junk" ? 0 : 1));
+        for (const TransferRun& run : runs.got) QVERIFY(!run.complete);
     }
 
     void readStopsAtATimeoutAndKeepsWhatCame() {
@@ -78,14 +117,19 @@ class SettingTransfersTest : public QObject {
         LinkFixture f;
         f.answerLikeIndicator();
         f.store.setModel(IndicatorModel::F800);
-        for (const QString& code : CodesOfPlan(ReadSettingsPlan(IndicatorModel::F800)))
-            f.store.setValue(code, "1" + code + "00");
-        SettingTransfers(f.link).writeAllSettings();
+        // Values that fit, from a read, and two of them told apart.
+        SettingTransfers t(f.link);
+        t.readAllSettings();
+        f.port.requests.clear();
+        f.store.setValue("40", "12345");
+        f.store.setValue("50", "54321");
+        t.writeAllSettings();
         auto values = [&](char group, const QString& items) {
             QStringList out;
-            for (QChar c : items)
-                out << QString("W%1%2").arg(QLatin1Char(group)).arg(c) + "1" + QLatin1Char(group) +
-                           c + "00";
+            for (QChar c : items) {
+                const QString code = QString(QLatin1Char(group)) + c;
+                out << "W" + code + f.store.value(code);
+            }
             return out;
         };
         const QStringList expected = QStringList{"RA"} + values('2', "01234") + QStringList{"W00"} +
@@ -95,8 +139,9 @@ class SettingTransfersTest : public QObject {
                                      values('5', "012345") + QStringList{"W00", "W0000000", "W00"};
         QCOMPARE(f.port.requests, expected);
         // F800's 40 and 50 come from group 6 slot 2 and group 8 slot 0.
-        QCOMPARE(f.store.setting(6, 2), QString("14000"));
-        QCOMPARE(f.store.setting(8, 0), QString("15000"));
+        QCOMPARE(f.store.setting(6, 2), QString("12345"));
+        QCOMPARE(f.store.setting(8, 0), QString("54321"));
+        QVERIFY(f.port.requests.contains("W4012345") && f.port.requests.contains("W5054321"));
         QCOMPARE(f.view.status, QString("設定値送信完了"));
         QVERIFY(!f.view.progressVisible);
         QVERIFY(f.port.unread().isEmpty());
@@ -160,17 +205,38 @@ class SettingTransfersTest : public QObject {
         QVERIFY(!f.view.progressVisible);
     }
 
-    void aValueWithALineBreakEndsTheWriteWithTheReport() {
+    // Every value is checked before the first request: one that does not fit its code sends
+    // nothing, and one message names them all.
+    void valuesThatDoNotFitSendNothing_data() {
+        QTest::addColumn<int>("model");
+        QTest::addColumn<QStringList>("codeValues");  // code, value, code, value, …
+        QTest::addColumn<QString>("named");           // empty: the write goes out
+        QTest::newRow("letters") << 805 << QStringList{"20", "ABCDE", "22", "9Z9Z9"} << "W20, W22";
+        QTest::newRow("a line break") << 805 << QStringList{"22", "1\r\n2"} << "W22";
+        QTest::newRow("a digit over the mask") << 805 << QStringList{"21", "00002"} << "W21";
+        QTest::newRow("zone 0") << 805 << QStringList{"68", "00000"} << "W68";
+        QTest::newRow("too short") << 800 << QStringList{"33", "0319"} << "W33";
+        QTest::newRow("F800 display rate 3") << 800 << QStringList{"45", "03314"} << "";
+    }
+    void valuesThatDoNotFitSendNothing() {
+        QFETCH(int, model);
+        QFETCH(QStringList, codeValues);
+        QFETCH(QString, named);
         LinkFixture f;
         f.answerLikeIndicator();
-        f.store.setValue("20", "00001");
-        f.store.setValue("22", "1\r\n2");
+        f.store.setModel(IndicatorModel(model));
+        for (const QString& code : CodesOfPlan(ReadSettingsPlan(f.store.model())))
+            f.store.setValue(code, "00001");
+        for (int i = 0; i + 1 < codeValues.size(); i += 2)
+            f.store.setValue(codeValues[i], codeValues[i + 1]);
         SettingTransfers(f.link).writeAllSettings();
-        QCOMPARE(f.view.messages.size(), 1);
-        QVERIFY(f.view.messages[0].startsWith("エラーが発生しました。"));
-        QVERIFY(f.view.messages[0].endsWith(
-            "エラー番号が 8018 の場合、ポート番号を変更してみて下さい。"));
-        QCOMPARE(f.port.requests.last(), QString("W2000001"));
+        if (named.isEmpty()) {
+            QVERIFY(f.view.messages.isEmpty());
+            QCOMPARE(f.view.status, QString("設定値送信完了"));
+            return;
+        }
+        QVERIFY(f.port.requests.isEmpty());
+        QCOMPARE(f.view.messages, QStringList{"無効なデータがあるため転送できません: " + named});
     }
 
     void aLostPortIsReportedOnceAndTheStatusSaysTheRunStopped() {
@@ -185,7 +251,10 @@ class SettingTransfersTest : public QObject {
             for (const QString& code : CodesOfPlan(ReadSettingsPlan(IndicatorModel::F805)))
                 f.store.setValue(code, "00001");
             SettingTransfers t(f.link);
-            write ? t.writeAllSettings() : t.readAllSettings();
+            if (write)
+                t.writeAllSettings();
+            else
+                t.readAllSettings();
             QCOMPARE(f.view.messages.size(), 1);
             QVERIFY(f.view.messages[0].contains("ErrNo.=8018"));
             QCOMPARE(f.view.status,

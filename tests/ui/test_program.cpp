@@ -265,6 +265,22 @@ class ProgramTest : public QObject {
         QCOMPARE(p.window.findChild<QLabel*>("info")->text(), QString("設定値 読み込み完了"));
     }
 
+    // A settings write whose values do not fit sends nothing, not even the reads of what it
+    // would overwrite: one box names them.
+    void aWriteOfValuesThatDoNotFitSendsNothing() {
+        SimProcess sim;
+        QTemporaryDir dir;
+        RunningProgram p(dir.filePath("Rusk.INI"), sim.device());
+        p.click("Command20_0");
+        p.find<QAction>("mnuF805_KEEP")->trigger();
+        p.window.store().setValue("20", "ABCDE");
+        p.window.store().setValue("22", "9Z9Z9");
+        const qsizetype before = sim.requests().size();
+        p.click("Command21_0");
+        QCOMPARE(p.messages.shown, QStringList{"無効なデータがあるため転送できません: W20, W22"});
+        QCOMPARE(sim.requests().size(), before);
+    }
+
     // Link 1 on a device that does not exist: one message, the port tab, the focus on link 1's
     // port list, and the label says what Com1 names here.
     void portThatDoesNotExist() {
