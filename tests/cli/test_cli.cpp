@@ -327,7 +327,8 @@ class CliTest : public QObject {
 
     void aSecondStopEndsAtOnceAndTheFleetPassesTheFirstOn() {
         // A read from a silent indicator: the first stop waits for the record under way (its
-        // minute-long time-out), a second of the other kind ends it at once.
+        // minute-long time-out), a second of the other kind ends it at once. The settings alone:
+        // a read of the products first asks which product the indicator is on, before any status.
         QTemporaryDir home;
         SimProcess silent({"--silent"});
         SimProcess slow1({"--delay", "10"});
@@ -336,8 +337,9 @@ class CliTest : public QObject {
             !silent.device().isEmpty() && !slow1.device().isEmpty() && !slow2.device().isEmpty(),
             "a simulator did not start");
         QProcess read;
-        read.start(RUSK_CLI_PATH, {"read", silent.device(), "-o", home.filePath("x.mdb"),
-                                   "--timeout", "60000", "--ini", IniIn(home)});
+        read.start(RUSK_CLI_PATH,
+                   {"read", silent.device(), "--settings-only", "-o", home.filePath("x.mdb"),
+                    "--timeout", "60000", "--ini", IniIn(home)});
         QByteArray err;
         QTRY_VERIFY_WITH_TIMEOUT((err += read.readAllStandardError()).contains("読み込み中"),
                                  10000);
