@@ -13,6 +13,7 @@
 #include <QValueAxis>
 #include <algorithm>
 #include <array>
+#include <memory>
 
 #include "monitor/ChartScale.h"
 #include "monitor/Decimation.h"
@@ -153,6 +154,8 @@ MonitorChart::MonitorChart(const std::deque<monitor::Sample>& samples, QWidget* 
         s->attachAxis(timeAxis_);
         s->attachAxis(weightAxis_);
     }
+    // The view starts with an empty chart of its own and lets go of it when given this one.
+    std::unique_ptr<QChart> empty(QChartView::chart());
     setChart(chart);
     setRenderHint(QPainter::Antialiasing, false);
     connect(chart, &QChart::plotAreaChanged, this, [this] {
