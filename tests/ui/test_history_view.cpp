@@ -1,6 +1,7 @@
 #include <QComboBox>
 #include <QFileDialog>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QTemporaryDir>
@@ -116,7 +117,10 @@ class HistoryViewTest : public QObject {
             if (!dialog || !dialog->isVisible()) return;
             typing.stop();
             dialog->setDirectory(dir_.path());
-            dialog->selectFile("snapshot");
+            // Typed into the name field: selectFile leaves the field alone while it has focus.
+            auto* name = dialog->findChild<QLineEdit*>("fileNameEdit");
+            QVERIFY(name);
+            name->setText("snapshot");
             QMetaObject::invokeMethod(dialog, "accept");
         });
         typing.start(10);
