@@ -1,14 +1,15 @@
 // The fleet file reader on a file of the fuzzer's bytes.
 //
 // Properties: the file is taken whole or refused whole (members and reasons never both, and
-// never neither); at most the listed reasons and one count of the rest; every reason and every
-// name shows no control character (the reasons reach a terminal); a member has a device, a
+// never neither); at most the listed reasons and one count of the rest; no reason or name holds
+// a character that steers a terminal (the reasons reach one); a member has a device, a
 // model of the two, line settings that parse and a name fit for a file name, unique regardless
 // of case.
 
 #include <QFile>
 #include <QSet>
 #include <QTemporaryDir>
+#include <algorithm>
 
 #include "FuzzSupport.h"
 #include "cli/FleetFile.h"
@@ -16,10 +17,14 @@
 
 namespace {
 
+// A character that could move a terminal's cursor (a tab or a line end may stand).
+bool Steers(QChar c) {
+    return (c.unicode() < 0x20 && c != u'\t' && c != u'\n') ||
+           (c.unicode() >= 0x7F && c.unicode() <= 0x9F);
+}
+
 bool HasControl(const QString& text) {
-    for (QChar c : text)
-        if (c.unicode() < 0x20 || c.unicode() == 0x7F) return true;
-    return false;
+    return std::any_of(text.begin(), text.end(), Steers);
 }
 
 }  // namespace
@@ -40,8 +45,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     }
     const FleetFile fleet = ReadFleetFile(path, QStringLiteral("19200,o,7,1"));
     FUZZ_CHECK(fleet.members.empty() != fleet.errors.isEmpty(), "taken whole or refused whole");
-    FUZZ_CHECK(fleet.errors.size() <= kFleetFileListedErrors + 1, "the rest of the reasons counted");
-    for (const QString& e : fleet.errors) FUZZ_CHECK(!HasControl(e), "a reason shows no control");
+    FUZZ_CHECK(fleet.errors.size() <= kFleetFileListedErrors + 1,
+               "the rest of the reasons counted");
+    for (const QString& e : fleet.errors) FUZZ_CHECK(!HasControl(e), "a reason steers no terminal");
     QSet<QString> names;
     for (const FleetMember& m : fleet.members) {
         FUZZ_CHECK(!m.device.isEmpty(), "a member has a device");
@@ -49,7 +55,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
                    "a member's model is one of the two");
         LineSettings line;
         FUZZ_CHECK(ParseLineSettings(m.line, &line), "a member's line settings parse");
-        FUZZ_CHECK(!m.name.isEmpty() && !HasControl(m.name) && !m.name.contains(u'/'),
+        FUZZ_CHECK(!m.name.isEmpty() && !m.name.contains(u'\t') && !HasControl(m.name) &&
+                       !m.name.contains(u'/'),
                    "a member's name is fit for a file name");
         FUZZ_CHECK(!names.contains(m.name.toLower()), "names are unique regardless of case");
         names.insert(m.name.toLower());
