@@ -1,12 +1,14 @@
 #pragma once
 
 #include <memory>
+#include <type_traits>
 
 #include "link/IndicatorLink.h"
 #include "model/Validation.h"
 #include "support/FakeSerialPort.h"
 #include "support/ManualTime.h"
 #include "support/RecordingView.h"
+#include "support/SimSerialPort.h"
 
 // Keeps every run a link tells its listener, and the run's note.
 struct HeardRuns : TransferListener {
@@ -19,11 +21,13 @@ struct HeardRuns : TransferListener {
     QStringList notes;
 };
 
-// A link on a fake port with time under the test's hand: a wait that finds nothing to read
-// sees a whole supervision period go by (see ManualPump), so time-outs come at once and always
-// after the same number of ticks.
-struct LinkFixture {
-    LinkFixture()
+// A link on a port with time under the test's hand: a wait that finds nothing to read sees a
+// whole supervision period go by (see ManualPump), so time-outs come at once and always after
+// the same number of ticks. The port is a scripted FakeSerialPort (LinkFixture), for a peer
+// that misbehaves byte by byte, or the simulated indicator itself (SimLinkFixture).
+template <class Port>
+struct BasicLinkFixture {
+    BasicLinkFixture()
         : timer(new ManualTimer),
           pump(*timer),
           link(store, view, pump, std::unique_ptr<SupervisionTimer>(timer)) {
@@ -54,11 +58,18 @@ struct LinkFixture {
     // then `chars` more characters of the held answers arrive (0: all of them). A trickle of one
     // character a second is pace(1000, 1); an answer 900 ms late is pace(900, 0).
     void pace(int ms, int chars) {
-        const auto answer = port.responder;
-        port.responder = [this, answer](const QString& r) {
-            if (answer) held += answer(r);
-            return QByteArray();
-        };
+        if constexpr (std::is_same_v<Port, SimSerialPort>) {
+            port.alter = [this, alter = port.alter](const QString& r, const QByteArray& reply) {
+                held += alter ? alter(r, reply) : reply;
+                return QByteArray();
+            };
+        } else {
+            const auto answer = port.responder;
+            port.responder = [this, answer](const QString& r) {
+                if (answer) held += answer(r);
+                return QByteArray();
+            };
+        }
         pump.idle = [this, ms, chars] {
             timer->advance(ms);
             const QByteArray now = chars > 0 ? held.left(chars) : held;
@@ -71,8 +82,11 @@ struct LinkFixture {
     RecordingView view;
     ManualTimer* timer;  // owned by the link
     ManualPump pump;
-    FakeSerialPort port;
+    Port port;
     IndicatorLink link;
     int product = 0;
     QByteArray held;  // answers not arrived yet (pace)
 };
+
+using LinkFixture = BasicLinkFixture<FakeSerialPort>;
+using SimLinkFixture = BasicLinkFixture<SimSerialPort>;
