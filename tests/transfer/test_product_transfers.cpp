@@ -314,15 +314,12 @@ class ProductTransfersTest : public QObject {
     // is not whole: all-read names what did not come once, at its end.
     void allReadNamesWhatItCouldNotReadOnce() {
         HeardRuns runs;
-        LinkFixture f;
-        ProductIndicator ind(f);
-        auto products = f.port.responder;
-        f.answerLikeIndicator();
-        auto settings = f.port.responder;
-        f.port.responder = [&](const QString& r) {
+        SimLinkFixture f;
+        f.port.alter = [&](const QString& r, const QByteArray& reply) {
             if (r == "W33") return QByteArray("W33?0001\r\n");
-            if (r == "W12" && ind.current == 12) return QByteArray("W12?1125\r\n");
-            return r.startsWith("W1") || r.startsWith("W00") ? products(r) : settings(r);
+            if (r == "W12" && f.port.indicator().currentProduct() == 12)
+                return QByteArray("W12?1125\r\n");
+            return reply;
         };
         f.link.runs().setListener(&runs);
         FakePanel panel;
@@ -692,22 +689,15 @@ class ProductTransfersTest : public QObject {
 
     // ---- all-read and all-write ----
     void allReadAndAllWrite() {
-        LinkFixture f;
-        ProductIndicator ind(f);
-        auto products = f.port.responder;
-        f.answerLikeIndicator();
-        auto settings = f.port.responder;
-        f.port.responder = [&](const QString& r) {
-            return r.startsWith("W1") || r.startsWith("W00") || r == "RA" ? products(r)
-                                                                          : settings(r);
-        };
+        SimLinkFixture f;
+        f.port.indicator().handle("W9100001");  // told apart from 90
         FakePanel panel;
         SettingTransfers settingTransfers(f.link);
         ProductTransfers t(f.link, panel);
         t.allRead(settingTransfers);
         QCOMPARE(f.port.requests.size(), 100 * 10 + 59);
         QCOMPARE(f.port.requests[1000], QString("W20"));
-        QCOMPARE(f.store.product(99, 7), ind.values[99][7]);
+        QCOMPARE(f.store.product(99, 7), QString(f.port.indicator().productValue(99, 7)));
         QCOMPARE(f.store.setting(9, 1), QString("00001"));
         QCOMPARE(f.view.status, QString("設定値 読み込み完了"));
         QCOMPARE(f.view.redraws, 2);
@@ -763,25 +753,17 @@ class ProductTransfersTest : public QObject {
             void transferRun(const TransferRun& run) override { got.push_back(run); }
             std::vector<TransferRun> got;
         } runs;
-        LinkFixture f;
-        ProductIndicator ind(f);
-        auto products = f.port.responder;
-        f.answerLikeIndicator();
-        auto settings = f.port.responder;
-        f.port.responder = [&](const QString& r) {
-            return r.startsWith("W1") || r.startsWith("W00") || r == "RA" ? products(r)
-                                                                          : settings(r);
-        };
+        SimLinkFixture f;
         f.link.runs().setListener(&runs);
         FakePanel panel;
         SettingTransfers settingTransfers(f.link);
         ProductTransfers t(f.link, panel);
         t.allRead(settingTransfers);
-        const QString read42 = ind.values[42][5];
+        const QString read42 = f.port.indicator().productValue(42, 5);
         FillStore(f.store);
         t.allWrite(settingTransfers);
-        ind.hook = [&ind](const QString& r) {
-            return ind.current == 3 && r == "W13" ? QByteArray("") : QByteArray();
+        f.port.alter = [&](const QString& r, const QByteArray& reply) {
+            return f.port.indicator().currentProduct() == 3 && r == "W13" ? QByteArray() : reply;
         };
         t.readAllProducts();
         QCOMPARE(runs.got.size(), size_t(3));
