@@ -43,10 +43,8 @@ class LiveAndPortsTest : public QObject {
     }
 
     void replyTimeoutStillRedraws() {
-        LinkFixture f;
-        f.port.responder = [](const QString& r) {
-            return r == "RA" ? QByteArray("RA1\r\n") : QByteArray();
-        };
+        SimLinkFixture f;
+        f.port.answerFirst = 1;  // the probe only
         f.store.setLive(1, "old");
         LiveCommands(f.link, nullptr).press(1);
         QCOMPARE(f.store.live(1), QString("old"));
