@@ -91,6 +91,7 @@ class Simulator {
         return epoll_ctl(m_epoll, EPOLL_CTL_ADD, fd, &e) == 0;
     }
     void readSlaveNotices();
+    int waitForEvents(std::vector<epoll_event>& events, const timespec* timeout);
 
     const SimOptions& m_o;
     int m_epoll = -1;
@@ -135,6 +136,20 @@ void Simulator::readSlaveNotices() {
     for (Station* station : noticed) station->slaveNoticesRead();
 }
 
+// Waits until an event comes or the time-out (nanoseconds; null: none) has passed: in one call
+// where the kernel has epoll_pwait2, else a ppoll on the epoll descriptor and a look into it.
+int Simulator::waitForEvents(std::vector<epoll_event>& events, const timespec* timeout) {
+    static bool pwait2 = true;
+    if (pwait2) {
+        const int n = epoll_pwait2(m_epoll, events.data(), int(events.size()), timeout, nullptr);
+        if (n >= 0 || errno != ENOSYS) return n;
+        pwait2 = false;
+    }
+    pollfd loop{m_epoll, POLLIN, 0};
+    if (ppoll(&loop, 1, timeout, nullptr) < 0) return -1;
+    return epoll_wait(m_epoll, events.data(), int(events.size()), 0);
+}
+
 int Simulator::run() {
     if (m_o.stdinExit && !m_watchStdin) return 0;
     std::vector<epoll_event> events(std::min<size_t>(1024, 2 * m_stations.size() + 3));
@@ -152,13 +167,7 @@ int Simulator::run() {
             wait.tv_sec = ns / 1'000'000'000;
             wait.tv_nsec = ns % 1'000'000'000;
         }
-        pollfd loop{m_epoll, POLLIN, 0};
-        if (ppoll(&loop, 1, due >= 0 ? &wait : nullptr, nullptr) < 0) {
-            if (errno == EINTR) continue;
-            Complain("poll failed");
-            return 1;
-        }
-        const int n = epoll_wait(m_epoll, events.data(), int(events.size()), 0);
+        const int n = waitForEvents(events, due >= 0 ? &wait : nullptr);
         if (n < 0) {
             if (errno == EINTR) continue;
             Complain("poll failed");
