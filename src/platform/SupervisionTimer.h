@@ -1,8 +1,9 @@
 #pragma once
 
-#include <QElapsedTimer>
-#include <QTimer>
 #include <functional>
+#include <memory>
+
+#include "platform/Clock.h"
 
 // The periodic tick that supervises a wait for the indicator. The link starts it when a wait
 // begins and stops it when the wait ends; each period it calls the tick handler. Tests put in a
@@ -28,22 +29,26 @@ class SupervisionTimer {
     std::function<void()> onTick_;
 };
 
-// The real one: a Qt timer on the window's thread, delivered between passes of the wait loop.
-class QtSupervisionTimer : public SupervisionTimer {
+// The supervision tick on a clock: the program's on the system clock, delivered between passes of
+// the wait loop; a test's on a clock it moves by hand.
+class ClockSupervisionTimer : public SupervisionTimer {
   public:
-    explicit QtSupervisionTimer(int periodMs) {
-        clock_.start();
-        timer_.setTimerType(Qt::PreciseTimer);
-        timer_.setInterval(periodMs);
-        QObject::connect(&timer_, &QTimer::timeout, [this] { tick(); });
-    }
-    void start() override { timer_.start(); }
-    void stop() override { timer_.stop(); }
-    bool isActive() const override { return timer_.isActive(); }
-    int periodMs() const override { return timer_.interval(); }
-    qint64 nowMs() const override { return clock_.elapsed(); }
+    explicit ClockSupervisionTimer(int periodMs, Clock& clock = Clock::System())
+        : clock_(clock), periodMs_(periodMs), timer_(clock.makeTimer([this] {
+              timer_->start(periodMs_);  // periodic until stopped
+              tick();
+          })) {}
+    void start() override { timer_->start(periodMs_); }
+    void stop() override { timer_->stop(); }
+    bool isActive() const override { return timer_->isActive(); }
+    int periodMs() const override { return periodMs_; }
+    qint64 nowMs() const override { return clock_.nowMs(); }
 
   private:
-    QTimer timer_;
-    QElapsedTimer clock_;
+    Clock& clock_;
+    int periodMs_;
+    std::unique_ptr<Clock::Timer> timer_;
 };
+
+// The program's supervision timer.
+using QtSupervisionTimer = ClockSupervisionTimer;

@@ -4,8 +4,9 @@
 
 #include "platform/EventPump.h"
 #include "platform/SupervisionTimer.h"
+#include "support/TestClock.h"
 
-// A supervision timer that ticks only when told to, on a clock that moves only when told to.
+// A supervision timer that ticks only when told to, on a test clock that moves only with it.
 class ManualTimer : public SupervisionTimer {
   public:
     explicit ManualTimer(int periodMs = 5000) : period_(periodMs) {}
@@ -16,17 +17,17 @@ class ManualTimer : public SupervisionTimer {
     void stop() override { active_ = false; }
     bool isActive() const override { return active_; }
     int periodMs() const override { return period_; }
-    qint64 nowMs() const override { return now_; }
+    qint64 nowMs() const override { return clock.nowMs(); }
     // One period has passed: the tick runs if a wait is going on.
     void fire() {
-        now_ += period_;
+        clock.advance(period_);
         sinceStart_ = 0;
         if (active_) tick();
     }
     // `ms` (less than a period) have passed: the tick runs when a period has gone by since the
     // timer was started.
     void advance(int ms) {
-        now_ += ms;
+        clock.advance(ms);
         if (!active_) return;
         sinceStart_ += ms;
         if (sinceStart_ < period_) return;
@@ -34,9 +35,10 @@ class ManualTimer : public SupervisionTimer {
         tick();
     }
 
+    TestClock clock;
+
   private:
     int period_;
-    qint64 now_ = 0;
     qint64 sinceStart_ = 0;
     bool active_ = false;
 };
