@@ -1,10 +1,10 @@
 #include <QSignalSpy>
 #include <QtTest>
 
-#include "Indicator.h"
 #include "monitor/MonitorSampler.h"
 #include "support/FakeSerialPort.h"
 #include "support/RecordingView.h"
+#include "support/SimSerialPort.h"
 #include "support/TestClock.h"
 
 // The polling loop on a test clock: on a scripted port (the guard, the schedule, time-outs, a
@@ -119,16 +119,13 @@ void TestMonitorSampler::measuresTheSimulatedFreeFall() {
     // units over 定量, all of them over its 10-unit 過量 limit. Each request and its answer take
     // 5 ms of the line's time, as on the simulator's paced line.
     MainSide main;
-    Indicator indicator;
-    indicator.setCycleShape({500, 20});
-    QStringList requests;
-    main.port.responder = [&](const QString& r) {
+    SimSerialPort indicator;
+    indicator.indicator().setCycleShape({500, 20});
+    indicator.beforeAnswer = [&] {
         main.clock.advance(5);
         indicator.setTime(main.clock.nowMs());
-        QByteArray answer;
-        for (const QByteArray& line : indicator.handle(r.toLatin1())) answer += line + "\r\n";
-        return answer;
     };
+    main.link.setActivePort(&indicator);
     MonitorSampler sampler(main.link, MonitorSampler::kRetryMs, main.clock, main.clockPump);
     sampler.setRate(0);
     std::vector<monitor::Fill> fills;
@@ -144,7 +141,7 @@ void TestMonitorSampler::measuresTheSimulatedFreeFall() {
     QVERIFY2(qAbs(s.inFlightMean * 10 - 20) <= 4, qPrintable(QString::number(s.inFlightMean)));
     QVERIFY2(qAbs(s.mean * 10 - 1015) <= 4, qPrintable(QString::number(s.mean)));
     QCOMPARE(s.over, s.count);
-    for (const QString& r : main.port.requests)
+    for (const QString& r : indicator.requests)
         QVERIFY2(QStringList({"W00", "RA", "RE", "RF", "RK"}).contains(r), qPrintable(r));
 }
 
