@@ -1,14 +1,14 @@
 #include <QSignalSpy>
 #include <QtTest>
 
-#include "Indicator.h"
 #include "monitor/MonitorSampler.h"
-#include "support/FakeSerialPort.h"
+#include "platform/OperationError.h"
 #include "support/RecordingView.h"
+#include "support/SimSerialPort.h"
 #include "support/TestClock.h"
 
-// The polling loop on a test clock: on a scripted port (the guard, the schedule, time-outs, a
-// lost port) and against the simulated indicator's known free fall.
+// The polling loop on a test clock against the simulated indicator: the guard, the schedule,
+// time-outs, a lost port, and the indicator's known free fall.
 class TestMonitorSampler : public QObject {
     Q_OBJECT
   private slots:
@@ -19,19 +19,17 @@ class TestMonitorSampler : public QObject {
 
 namespace {
 
-// The window's side: its store, its view and its link on a fake port that answers like an
-// indicator between two fills; the monitor's clock and wait loop, moved by the test.
+// The window's side: its store, its view and its link on the simulated indicator, running a
+// short filling cycle on product 3 by the monitor's clock, which the test moves.
 struct MainSide {
     MainSide() : link(store, view, pump, 5000) {
         link.setActivePort(&port);
-        port.responder = [this](const QString& r) -> QByteArray {
-            if (silent) return {};
-            if (r == "W00") return "W0000003\r\n";
-            if (r == "RA") return "RA+001000\r\n";
-            if (r == "RE") return ++status % 10 == 0 ? "RE0000101\r\n" : "RE0000000\r\n";
-            if (r == "RF") return "RF0000\r\n";
-            if (r == "RK") return "RK+001002\r\n";
-            return {};
+        port.indicator().handle("W0000003");
+        port.indicator().setCycleShape({500, 20});
+        port.beforeAnswer = [this] { port.setTime(clock.nowMs()); };
+        port.alter = [this](const QString& r, const QByteArray& reply) {
+            if (r == "RK" && firstRk.isEmpty()) firstRk = reply;
+            return silent ? QByteArray() : reply;
         };
     }
     // Lets time go by until `done` holds, for at most `limitMs`.
@@ -41,12 +39,12 @@ struct MainSide {
     SettingsStore store;
     RecordingView view;
     QtEventPump pump;
-    FakeSerialPort port;
+    SimSerialPort port;
     IndicatorLink link;
     TestClock clock;
     ClockPump clockPump{clock};
     bool silent = false;
-    int status = 0;
+    QByteArray firstRk;  // the first weighing result the indicator sent
 };
 
 }  // namespace
@@ -64,7 +62,8 @@ void TestMonitorSampler::readsOnlyAndHoldsTheGuard() {
     QCOMPARE(main.port.requests.count("W00"), 1);
     for (const QString& r : main.port.requests)
         QVERIFY2(QStringList({"W00", "RA", "RE", "RF", "RK"}).contains(r), qPrintable(r));
-    QCOMPARE(fills.first().first().value<monitor::Fill>().final, 1002.0);
+    QCOMPARE(fills.first().first().value<monitor::Fill>().final,
+             main.firstRk.mid(2).trimmed().toDouble());
     // The default rate, and each sample stamped with the clock's time.
     const auto at = [&](int i) { return samples.at(i).first().value<monitor::Sample>().ms; };
     QCOMPARE(QDateTime::fromMSecsSinceEpoch(at(0)), TestClock().currentDateTime());
@@ -119,16 +118,13 @@ void TestMonitorSampler::measuresTheSimulatedFreeFall() {
     // units over 定量, all of them over its 10-unit 過量 limit. Each request and its answer take
     // 5 ms of the line's time, as on the simulator's paced line.
     MainSide main;
-    Indicator indicator;
-    indicator.setCycleShape({500, 20});
-    QStringList requests;
-    main.port.responder = [&](const QString& r) {
+    SimSerialPort indicator;
+    indicator.indicator().setCycleShape({500, 20});
+    indicator.beforeAnswer = [&] {
         main.clock.advance(5);
         indicator.setTime(main.clock.nowMs());
-        QByteArray answer;
-        for (const QByteArray& line : indicator.handle(r.toLatin1())) answer += line + "\r\n";
-        return answer;
     };
+    main.link.setActivePort(&indicator);
     MonitorSampler sampler(main.link, MonitorSampler::kRetryMs, main.clock, main.clockPump);
     sampler.setRate(0);
     std::vector<monitor::Fill> fills;
@@ -144,7 +140,7 @@ void TestMonitorSampler::measuresTheSimulatedFreeFall() {
     QVERIFY2(qAbs(s.inFlightMean * 10 - 20) <= 4, qPrintable(QString::number(s.inFlightMean)));
     QVERIFY2(qAbs(s.mean * 10 - 1015) <= 4, qPrintable(QString::number(s.mean)));
     QCOMPARE(s.over, s.count);
-    for (const QString& r : main.port.requests)
+    for (const QString& r : indicator.requests)
         QVERIFY2(QStringList({"W00", "RA", "RE", "RF", "RK"}).contains(r), qPrintable(r));
 }
 

@@ -33,7 +33,7 @@ void SimSerialPort::answer(const QByteArray& request) {
         pullOut();
         return;
     }
-    indicator_.setTime(indicator_.time() + msPerRequest);
+    if (beforeAnswer) beforeAnswer();
     QByteArray reply;
     for (const QByteArray& line : indicator_.handle(request)) reply += line + "\r\n";
     if (answerFirst >= 0 && requests.size() > answerFirst) reply.clear();

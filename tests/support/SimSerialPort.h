@@ -10,8 +10,8 @@
 // A serial port whose far end is the simulated indicator itself (the Indicator rusk-sim plays),
 // in the test's own process: every request written is recorded (without its CR) and answered
 // before write() returns, with no line time and no real clock, so a test runs fast and always
-// the same way. The indicator's clock moves only when the test moves it (setTime,
-// msPerRequest).
+// the same way. The indicator's clock moves only when the test moves it (setTime, for each
+// request in beforeAnswer).
 //
 // Faults a test may ask for: silence after some requests, a reply changed or followed by other
 // lines (`alter`), and the cable pulled at a given request or at once.
@@ -48,13 +48,14 @@ class SimSerialPort : public SerialPort {
     void pullOut();
 
     QStringList requests;
-    qint64 msPerRequest = 0;  // the indicator's clock moves this far before each request
-    int answerFirst = -1;     // only the first n requests are answered; -1: all
-    int pullAtRequest = -1;   // the cable is pulled as request n (counted from 1) goes out
-    int failOpenWith = 0;     // open() fails with this number (a pulled cable stays out)
+    int answerFirst = -1;    // only the first n requests are answered; -1: all
+    int pullAtRequest = -1;  // the cable is pulled as request n (counted from 1) goes out
+    int failOpenWith = 0;    // open() fails with this number (a pulled cable stays out)
     // Given each request and the indicator's reply (CR LF ended, empty for none), returns what
     // the port receives instead.
     std::function<QByteArray(const QString& request, const QByteArray& reply)> alter;
+    // Called before each request is answered: a test moves its clock (and the indicator's) here.
+    std::function<void()> beforeAnswer;
 
   private:
     void requireOpen() const;

@@ -46,6 +46,8 @@ class SimProcess {
     QString device() const { return devices_.value(0); }
     // Every indicator's device, in order; empty when the simulator did not start.
     QStringList devices() const { return devices_; }
+    // The simulator's process id (0 when it is not running).
+    qint64 pid() const { return process_.processId(); }
 
     // The requests indicator `number` (1 … count) received so far, one per line, without
     // their CR.
