@@ -17,24 +17,34 @@ class ManualTimer : public SupervisionTimer {
     bool isActive() const override { return active_; }
     int periodMs() const override { return period_; }
     qint64 nowMs() const override { return now_; }
+    void setDeadline(qint64 atMs) override { deadline_ = atMs; }
     // One period has passed: the tick runs if a wait is going on.
     void fire() {
         now_ += period_;
         sinceStart_ = 0;
         if (active_) tick();
+        checkDeadline();
     }
     // `ms` (less than a period) have passed: the tick runs when a period has gone by since the
     // timer was started.
     void advance(int ms) {
         now_ += ms;
-        if (!active_) return;
         sinceStart_ += ms;
-        if (sinceStart_ < period_) return;
-        sinceStart_ = 0;
-        tick();
+        if (active_ && sinceStart_ >= period_) {
+            sinceStart_ = 0;
+            tick();
+        }
+        checkDeadline();
     }
 
   private:
+    void checkDeadline() {
+        if (deadline_ >= 0 && now_ >= deadline_) {
+            deadline_ = -1;
+            deadlinePassed();
+        }
+    }
+    qint64 deadline_ = -1;
     int period_;
     qint64 now_ = 0;
     qint64 sinceStart_ = 0;
