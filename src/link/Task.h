@@ -10,6 +10,9 @@
 // (`Started`). Awaiting one hands over to it at once (symmetric transfer), and its end hands
 // back to the awaiter; an exception it lets through is thrown again in the awaiter. A Task owns
 // its frame: destroying a suspended one destroys it and every Task it awaits.
+//
+// GCC 12 miscompiles an `if` whose condition awaits and whose branch co_returns (the coroutine
+// never resumes): bind the awaited value to a local first, `const auto got = co_await …;`.
 template <typename T = void>
 class Task;
 
