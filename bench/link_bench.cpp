@@ -55,7 +55,7 @@ void ReadSettingsLineRatio() {
     SettingTransfers transfers(b.link);
     QElapsedTimer clock;
     clock.start();
-    transfers.readAllSettings();
+    (void)b.link.blocking(transfers.readAllSettings());
     const double wall = static_cast<double>(clock.nsecsElapsed()) / 1e9;
     const QStringList requests = b.sim.requests();
     const double lineTime = bench::LineSeconds(requests);

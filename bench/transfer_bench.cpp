@@ -42,7 +42,7 @@ AllRead RunAllRead(const QStringList& simArgs) {
     clock.start();
     {
         const auto operation = b.link.beginOperation();
-        products.allRead(settings);
+        b.link.blocking(products.allRead(settings));
     }
     AllRead run{{}, static_cast<double>(clock.nsecsElapsed()) / 1e9};
     run.requests = b.sim.requests();
@@ -69,12 +69,12 @@ AllRead RunWriteAndVerify(const QStringList& simArgs) {
     SettingTransfers settings(b.link);
     Listener runs;
     b.link.runs().setListener(&runs);
-    products.allRead(settings);
+    b.link.blocking(products.allRead(settings));
     const qsizetype readRequests = b.sim.requests().size();
     QElapsedTimer clock;
     clock.start();
-    products.allWrite(settings);
-    const VerifyResult verified = VerifyWritten(b.link, runs.last);
+    b.link.blocking(products.allWrite(settings));
+    const VerifyResult verified = b.link.blocking(VerifyWritten(b.link, runs.last));
     AllRead run{{}, static_cast<double>(clock.nsecsElapsed()) / 1e9};
     run.requests = b.sim.requests().mid(readRequests);
     if (verified.timedOut || !verified.refused.empty() || !b.view.lastMessage.isEmpty())

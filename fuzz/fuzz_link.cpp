@@ -135,7 +135,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         if (op == Op::WriteSettings) {
             // The store to write comes from the same kind of replies.
             auto guard = link.beginOperation();
-            settings.readAllSettings();
+            (void)link.blocking(settings.readAllSettings());
         }
         port.pullOutAt = pullOutAt < 0 ? -1 : port.writes + pullOutAt;
         port.requests.clear();
@@ -143,24 +143,24 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         auto guard = link.beginOperation();
         switch (op) {
             case Op::ReadSettings:
-                settings.readAllSettings();
+                (void)link.blocking(settings.readAllSettings());
                 break;
             case Op::ReadOneProduct:
                 panel.selected = input.ConsumeIntegralInRange<int>(0, 99);
-                products.readOneProduct();
+                link.blocking(products.readOneProduct());
                 break;
             case Op::ReadAllProducts:
-                products.readAllProducts();
+                (void)link.blocking(products.readAllProducts());
                 break;
             case Op::LiveReads:
                 for (int n = input.ConsumeIntegralInRange<int>(1, 8); n > 0; --n) {
                     LiveCommands live(link, {});
-                    live.press(input.ConsumeIntegralInRange<int>(0, 10));
+                    link.blocking(live.press(input.ConsumeIntegralInRange<int>(0, 10)));
                 }
                 break;
             case Op::WriteSettings:
             case Op::Count:
-                settings.writeAllSettings();
+                link.blocking(settings.writeAllSettings());
                 break;
         }
         const StorePicture after = PictureOf(store);

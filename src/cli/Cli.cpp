@@ -83,7 +83,7 @@ int ReadDeviceInto(const DeviceOptions& o, SettingsStore& store, QTextStream& er
         std::optional<RunLog::Handle> run;
         if (!operation.isEmpty())
             run.emplace(s.link.beginRun(TransferRun::Direction::Read, operation));
-        products.allRead(settings);
+        s.link.blocking(products.allRead(settings));
     });
     if (code == exitcode::kOk || code == exitcode::kJournal) store = s.store;
     return code;
@@ -121,11 +121,11 @@ int ReadCommand(const QStringList& arguments, QTextStream& out, QTextStream& err
     // A read that is not whole saves nothing: an existing file stays as it is.
     const int code = CheckedRead(s, [&] {
         if (p.isSet(settingsOnly))
-            settings.readAllSettings();
+            (void)s.link.blocking(settings.readAllSettings());
         else if (p.isSet(productsOnly))
-            products.readAllProducts();
+            (void)s.link.blocking(products.readAllProducts());
         else
-            products.allRead(settings);
+            s.link.blocking(products.allRead(settings));
     });
     // A read the journal could not keep is saved all the same; the exit code tells.
     if (code != exitcode::kOk && code != exitcode::kJournal) return code;
@@ -147,7 +147,7 @@ int VerifyLastWrite(DeviceSession& s, QTextStream& out) {
     {
         auto operation = s.link.beginOperation();
         try {
-            result = VerifyWritten(s.link, *s.recorder.lastWrite);
+            result = s.link.blocking(VerifyWritten(s.link, *s.recorder.lastWrite));
         } catch (const OperationError& e) {
             s.view.showMessage(ErrorReportText(e, ErrorHint::Port8018));
         }
@@ -227,7 +227,7 @@ int WriteCommand(const QStringList& arguments, QTextStream& out, QTextStream& er
     SettingTransfers settings(s.link);
     {
         auto operation = s.link.beginOperation();
-        products.allWrite(settings);
+        s.link.blocking(products.allWrite(settings));
     }
     const int code = s.outcome(0);
     if (code != exitcode::kOk && code != exitcode::kJournal) {

@@ -24,8 +24,8 @@ QString ReadStoppedText(const QString& what) {
     return what + QStringLiteral(" 読み込み中断");
 }
 
-WaitOutcome ReadPlaces(IndicatorLink& link, const WritePlaces& places, SettingsStore& into,
-                       const QString& what) {
+Task<WaitOutcome> ReadPlaces(IndicatorLink& link, WritePlaces places, SettingsStore& into,
+                             QString what) {
     into.setModel(link.store().model());
     const auto route = link.routeInto(into);
     const auto bound = link.boundRead(static_cast<int>(places.products.size()) *
@@ -39,25 +39,27 @@ WaitOutcome ReadPlaces(IndicatorLink& link, const WritePlaces& places, SettingsS
         StopShown(view, ReadStoppedText(what));
         return WaitOutcome::TimedOut;
     };
+    WaitOutcome outcome = WaitOutcome::Line;
     view.setStatusText(what + QStringLiteral(" 読み込み中"));
     view.setProgress(0);
     view.setProgressVisible(true);
     for (const int n : places.products) {
-        if (ReadProductRecord(link, n) == WaitOutcome::TimedOut) return timedOut();
+        outcome = co_await ReadProductRecord(link, n);
+        if (outcome == WaitOutcome::TimedOut) co_return timedOut();
         step();
     }
     if (!places.codes.empty()) link.flushInput();
     for (const QString& code : places.codes) {
         link.sendLine(QStringLiteral("W") + code);
-        if (link.awaitReply(ReplyFor::Value(code)) == WaitOutcome::TimedOut) return timedOut();
+        outcome = co_await link.reply(ReplyFor::Value(code));
+        if (outcome == WaitOutcome::TimedOut) co_return timedOut();
         step();
     }
     StopShown(view, what + QStringLiteral(" 読み込み完了"));
-    return WaitOutcome::Line;
+    co_return WaitOutcome::Line;
 }
 
-TransferRun SnapshotBefore(IndicatorLink& link, const WritePlaces& places,
-                           const QString& operation) {
+Task<TransferRun> SnapshotBefore(IndicatorLink& link, WritePlaces places, QString operation) {
     SettingsStore held;
     TransferRun run{TransferRun::Direction::Read,
                     operation,
@@ -67,27 +69,29 @@ TransferRun SnapshotBefore(IndicatorLink& link, const WritePlaces& places,
                     {}};
     ReadCheck check;
     const auto checked = link.checkReads(check);
-    if (ReadPlaces(link, places, held, kBeforeWriteValues) == WaitOutcome::TimedOut) {
+    const WaitOutcome answered = co_await ReadPlaces(link, places, held, kBeforeWriteValues);
+    if (answered == WaitOutcome::TimedOut) {
         run.complete = false;
-        return run;
+        co_return run;
     }
     run.complete = check.complete();
     for (const int n : places.products)
         for (int item = 0; item < SettingsStore::kProductItems; ++item)
             run.values.push_back({n, QStringLiteral("1%1").arg(item), held.product(n, item)});
     for (const QString& code : places.codes) run.values.push_back({-1, code, held.value(code)});
-    return run;
+    co_return run;
 }
 
-VerifyResult VerifyWritten(IndicatorLink& link, const TransferRun& written) {
+Task<VerifyResult> VerifyWritten(IndicatorLink& link, TransferRun written) {
     VerifyResult result;
     result.readBack.setModel(written.model);
     {
         const auto checked = link.checkReads(result.unread);
-        if (ReadPlaces(link, PlacesOf(written), result.readBack, kWrittenValues) ==
-            WaitOutcome::TimedOut) {
+        const WaitOutcome outcome =
+            co_await ReadPlaces(link, PlacesOf(written), result.readBack, kWrittenValues);
+        if (outcome == WaitOutcome::TimedOut) {
             result.timedOut = true;
-            return result;
+            co_return result;
         }
     }
     // The last value sent to a place is the one it should hold; a place whose read-back did
@@ -100,7 +104,7 @@ VerifyResult VerifyWritten(IndicatorLink& link, const TransferRun& written) {
         if (StoredValue(result.readBack, v) != v.value)
             result.refused.insert(result.refused.begin(), v);
     }
-    return result;
+    co_return result;
 }
 
 namespace {

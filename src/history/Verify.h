@@ -27,8 +27,8 @@ WritePlaces PlacesOf(const TransferRun& written);
 // progress bar and the status "<what> 読み込み中", as a read shows them; it ends with "<what>
 // 読み込み完了", or "<what> 読み込み中断" after a time-out. Failures of the port throw (the
 // caller's stop step says "<what> 読み込み中断", see ReadStoppedText).
-WaitOutcome ReadPlaces(IndicatorLink& link, const WritePlaces& places, SettingsStore& into,
-                       const QString& what);
+Task<WaitOutcome> ReadPlaces(IndicatorLink& link, WritePlaces places, SettingsStore& into,
+                             QString what);
 QString ReadStoppedText(const QString& what);
 
 // What the places are called while they are read before a write, and while a write is read
@@ -40,13 +40,12 @@ inline const QString kWrittenValues = QStringLiteral("書き込んだ値");
 // can be undone from the journal (noted Journal::kBeforeWrite, under the write's operation
 // name). Empty values and incomplete when the read timed out; incomplete when a value did not
 // come whole (named in the open read check).
-TransferRun SnapshotBefore(IndicatorLink& link, const WritePlaces& places,
-                           const QString& operation);
+Task<TransferRun> SnapshotBefore(IndicatorLink& link, WritePlaces places, QString operation);
 
 // Reads back every product and setting code the run sent, into a scratch store (the window's
 // data stay as they are), and lists each value that differs from what was sent. Failures of the
 // port throw, as in any transfer.
-VerifyResult VerifyWritten(IndicatorLink& link, const TransferRun& written);
+Task<VerifyResult> VerifyWritten(IndicatorLink& link, TransferRun written);
 
 // The status line after a verify: "照合 OK", "照合：n 件が一致しません", or that a time-out or
 // values that did not come whole left it unconfirmed. The journal keeps it as the write's note.

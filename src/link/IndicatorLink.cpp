@@ -43,6 +43,7 @@ IndicatorLink::IndicatorLink(SettingsStore& store, OperatorView& view, EventPump
                              std::unique_ptr<SupervisionTimer> timer, QObject* parent)
     : QObject(parent), store_(&store), view_(view), pump_(pump), timer_(std::move(timer)) {
     timer_->setTickHandler([this] { timeoutTick(); });
+    timer_->setDeadlineHandler([this] { wake(); });
 }
 
 IndicatorLink::Operation IndicatorLink::beginOperation(bool clearTimeout) {
@@ -90,18 +91,25 @@ qint64 IndicatorLink::readBoundMs(int replies) const {
 
 void IndicatorLink::startWait() {
     waiting_ = true;
-    // After a time-out the wait makes one pass and returns: no new period, no second message.
+    // After a time-out the wait returns at once: no new period, no second message.
     if (!timedOut_) {
         timer_->start();
         waitEnd_ = timer_->nowMs() + replyBoundMs();
+        armDeadline();
     }
     view_.setBusy(true);
 }
 
 void IndicatorLink::endWait() {
     timer_->stop();
+    timer_->setDeadline(-1);
     view_.setBusy(false);
     waiting_ = false;
+}
+
+void IndicatorLink::armDeadline() {
+    const qint64 end = readEnd_ >= 0 ? std::min(waitEnd_, readEnd_) : waitEnd_;
+    timer_->setDeadline(end + 1);
 }
 
 void IndicatorLink::appendRead(const QByteArray& chunk) {
@@ -114,69 +122,92 @@ void IndicatorLink::appendRead(const QByteArray& chunk) {
     }
 }
 
-WaitOutcome IndicatorLink::waitForLine(ReadMode mode) {
+void IndicatorLink::Wake::await_suspend(std::coroutine_handle<> waiting) {
+    link.waker_ = waiting;
+    link.wakeOn_ = QObject::connect(port, &SerialPort::activity, &link, [l = &link] { l->wake(); });
+}
+
+IndicatorLink::Wake::~Wake() {
+    // A wait destroyed where it was suspended leaves nothing behind to resume it.
+    if (link.waker_) {
+        QObject::disconnect(link.wakeOn_);
+        link.waker_ = nullptr;
+    }
+}
+
+void IndicatorLink::wake() {
+    QObject::disconnect(wakeOn_);
+    if (const std::coroutine_handle<> waiting = std::exchange(waker_, nullptr)) waiting.resume();
+}
+
+void IndicatorLink::giveUpWait() {
+    timer_->stop();
+    timer_->setDeadline(-1);
+    timedOut_ = true;
+    wake();
+}
+
+Task<WaitOutcome> IndicatorLink::waitForLine(ReadMode mode) {
     SerialPort* port = Require(activePort_);
     while (!replyBuffer_.contains('\n')) {
         const int waiting = port->bytesWaiting();
         const int take = mode == ReadMode::OneCharacter ? std::min(waiting, 1) : waiting;
         if (take > 0) appendRead(port->read(take));
-        // Let the window run (timer ticks, repaints, clicks); sleep only when nothing is left
-        // to read and the line is not complete yet.
-        if (!pump_.pass(port, waiting > take || replyBuffer_.contains('\n'))) {
-            // The program is ending (its window was closed during the wait): stop as after a
-            // time-out, without a message, so the operation unwinds at once.
-            timer_->stop();
-            timedOut_ = true;
-        }
+        // Sleep only when nothing is left to read and the line is not complete yet.
+        if (waiting <= take && !replyBuffer_.contains('\n') && !timedOut_)
+            co_await Wake{*this, port};
         // A reply that keeps trickling in never lets a period go silent: its whole length, and
         // that of the read it belongs to, are bounded too.
         if (!timedOut_ && !replyBuffer_.contains('\n')) {
             const qint64 now = timer_->nowMs();
-            if (now > waitEnd_ || (readEnd_ >= 0 && now > readEnd_)) timeOut();
+            if (now > waitEnd_ || (readEnd_ >= 0 && now > readEnd_))
+                timeOut();
+            else
+                armDeadline();
         }
-        if (timedOut_) return WaitOutcome::TimedOut;
+        if (timedOut_) co_return WaitOutcome::TimedOut;
     }
-    return WaitOutcome::Line;
+    co_return WaitOutcome::Line;
 }
 
-WaitOutcome IndicatorLink::awaitReply(ReplyFor what) {
+Task<WaitOutcome> IndicatorLink::reply(ReplyFor what) {
     replyBuffer_.clear();
     lastReply_.clear();
     {
         startWait();
         WaitGuard guard([this] { endWait(); });
-        if (waitForLine(ReadMode::OneCharacter) == WaitOutcome::TimedOut)
-            return WaitOutcome::TimedOut;
+        const WaitOutcome outcome = co_await waitForLine(ReadMode::OneCharacter);
+        if (outcome == WaitOutcome::TimedOut) co_return WaitOutcome::TimedOut;
     }
     lastReply_ = ReplyLineOf(replyBuffer_);
     routeReply(lastReply_, what);
     checkReply(lastReply_, what);
-    return WaitOutcome::Line;
+    co_return WaitOutcome::Line;
 }
 
-WaitOutcome IndicatorLink::awaitLine() {
+Task<WaitOutcome> IndicatorLink::line() {
     replyBuffer_.clear();
     startWait();
     WaitGuard guard([this] { endWait(); });
-    return waitForLine(ReadMode::AllWaiting);
+    co_return co_await waitForLine(ReadMode::AllWaiting);
 }
 
-WaitOutcome IndicatorLink::probeLink() {
+Task<WaitOutcome> IndicatorLink::probe() {
     replyBuffer_.clear();
     startWait();
     WaitGuard guard([this] { endWait(); });
     sendLine(QStringLiteral("RA"));
-    const WaitOutcome outcome = waitForLine(ReadMode::AllWaiting);
+    const WaitOutcome outcome = co_await waitForLine(ReadMode::AllWaiting);
     flushInput();
     replyBuffer_.clear();
-    return outcome;
+    co_return outcome;
 }
 
-WaitOutcome IndicatorLink::syncPoint() {
+Task<WaitOutcome> IndicatorLink::sync() {
     // A send that fails here fails the operation: the line wait after it would only meet the
     // same closed port and report it a second time.
     sendLine(QStringLiteral("W00"));
-    return awaitLine();
+    co_return co_await line();
 }
 
 void IndicatorLink::timeoutTick() {
@@ -193,6 +224,7 @@ void IndicatorLink::timeoutTick() {
 
 void IndicatorLink::timeOut() {
     timer_->stop();
+    timer_->setDeadline(-1);
     view_.setBusy(false);
     timedOut_ = true;
     replySnapshot_.clear();
@@ -200,6 +232,8 @@ void IndicatorLink::timeOut() {
     view_.setProgress(0);
     view_.setProgressVisible(false);
     view_.showMessage(kTimeoutMessage);
+    // A wait suspended for the tick ends now.
+    wake();
 }
 
 void IndicatorLink::routeReply(const QString& line, ReplyFor what) {

@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QObject>
 #include <QString>
+#include <coroutine>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -10,6 +11,7 @@
 #include "link/OperatorView.h"
 #include "link/ReadCheck.h"
 #include "link/RunLog.h"
+#include "link/Task.h"
 #include "model/SettingsStore.h"
 #include "platform/EventPump.h"
 #include "platform/SerialPort.h"
@@ -87,14 +89,34 @@ class IndicatorLink : public QObject {
     // Reads and discards everything waiting.
     void flushInput();
     static void FlushInputOf(SerialPort* port);
-    // Waits for one reply line and routes it as `what`.
-    WaitOutcome awaitReply(ReplyFor what);
-    // Waits for one line and discards it with whatever arrived in the same read.
-    WaitOutcome awaitLine();
+    // The waits, as tasks to await. Each resumes when characters arrive on the port, when its
+    // supervision period or its bound passes, never by running the event loop itself.
+    // One reply line, read one character at a time (what follows it stays queued), routed as
+    // `what`.
+    Task<WaitOutcome> reply(ReplyFor what);
+    // One line, discarded with whatever arrived in the same read.
+    Task<WaitOutcome> line();
     // Sends "RA", waits for any line, then flushes.
-    WaitOutcome probeLink();
+    Task<WaitOutcome> probe();
     // Sends "W00" and waits for one line, which is discarded.
-    WaitOutcome syncPoint();
+    Task<WaitOutcome> sync();
+
+    // The same waits, returning when they end: the task run through the event pump (blocking).
+    WaitOutcome awaitReply(ReplyFor what) { return blocking(reply(std::move(what))); }
+    WaitOutcome awaitLine() { return blocking(line()); }
+    WaitOutcome probeLink() { return blocking(probe()); }
+    WaitOutcome syncPoint() { return blocking(sync()); }
+
+    // Runs a task on this link to its end, letting the event pump pass while it waits: the one
+    // place where a caller that cannot await sits in the event loop. When the pump says the
+    // program is ending, the wait under way gives up as after a time-out, without a message.
+    template <typename T>
+    T blocking(Task<T> task) {
+        task.start();
+        while (!task.done())
+            if (!pump_.pass(activePort_, false)) giveUpWait();
+        return task.result();
+    }
 
     // Once a wait has timed out, every later wait of the same operation returns at once; the
     // next operation starts afresh (`clearTimeout`, done by `beginOperation`).
@@ -224,7 +246,22 @@ class IndicatorLink : public QObject {
   private:
     enum class ReadMode { OneCharacter, AllWaiting };
     // The shared wait loop: ends at the first LF or at a time-out.
-    WaitOutcome waitForLine(ReadMode mode);
+    Task<WaitOutcome> waitForLine(ReadMode mode);
+    // Suspends the wait until the port has news, its period ends or its bound passes.
+    struct Wake {
+        IndicatorLink& link;
+        SerialPort* port;
+        bool await_ready() const noexcept { return false; }
+        void await_suspend(std::coroutine_handle<> waiting);
+        void await_resume() const noexcept {}
+        ~Wake();
+    };
+    // Resumes the wait suspended in Wake, if any.
+    void wake();
+    // The program is ending: the wait under way ends as timed out, without a message.
+    void giveUpWait();
+    // The deadline timer set to the first moment the wait under way has outlasted its bound.
+    void armDeadline();
     void startWait();
     void endWait();
     void appendRead(const QByteArray& chunk);
@@ -251,4 +288,6 @@ class IndicatorLink : public QObject {
     std::function<bool()> stopAsked_;
     bool operationRunning_ = false;
     bool waiting_ = false;
+    std::coroutine_handle<> waker_;  // the wait suspended in Wake
+    QMetaObject::Connection wakeOn_;
 };

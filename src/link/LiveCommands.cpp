@@ -35,13 +35,14 @@ bool LiveCommands::AwaitsReply(int index) {
     return index >= 0 && index < kButtons && kTable[index].answered;
 }
 
-void LiveCommands::press(int index) {
-    if (index < 0 || index >= kButtons) return;
-    Trapped(link_.view(), ErrorHint::Port8018, [&] { run(index); });
+Task<void> LiveCommands::press(int index) {
+    if (index < 0 || index >= kButtons) co_return;
+    co_await TrappedTask(link_.view(), ErrorHint::Port8018, [this, index] { return run(index); });
 }
 
-void LiveCommands::run(int index) {
-    if (link_.probeLink() == WaitOutcome::TimedOut) return;
+Task<void> LiveCommands::run(int index) {
+    const WaitOutcome answered = co_await link_.probe();
+    if (answered == WaitOutcome::TimedOut) co_return;
     if (index == kDetailButton) {
         if (showStatusTab_) showStatusTab_();
     } else {
@@ -49,6 +50,7 @@ void LiveCommands::run(int index) {
     }
     // A command's answer, if the indicator sends one, stays queued for the next probe or flush.
     if (AwaitsReply(index))
-        (void)link_.awaitReply(ReplyFor::LiveData(SettingsStore::LiveKindIndex(Request(index))));
+        (void)co_await link_.reply(
+            ReplyFor::LiveData(SettingsStore::LiveKindIndex(Request(index))));
     link_.view().redraw();
 }

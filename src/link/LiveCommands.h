@@ -23,10 +23,10 @@ class LiveCommands {
 
     // One press: probe, send, wait where a reply comes, redraw. Failures show the error report
     // with the 8018 hint.
-    void press(int index);
+    Task<void> press(int index);
 
   private:
-    void run(int index);
+    Task<void> run(int index);
 
     IndicatorLink& link_;
     std::function<void()> showStatusTab_;

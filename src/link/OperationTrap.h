@@ -1,8 +1,10 @@
 #pragma once
 
 #include <functional>
+#include <optional>
 
 #include "link/OperatorView.h"
+#include "link/Task.h"
 #include "platform/OperationError.h"
 
 // The error trap of one operator operation that ends at its first failure: a failure shows the
@@ -14,4 +16,20 @@ inline bool Trapped(OperatorView& view, ErrorHint hint, const std::function<void
         view.showMessage(ErrorReportText(e, hint));
         if (stopped) stopped();
     });
+}
+
+// The same trap around an operation that awaits: the failure is reported once the body has
+// unwound.
+inline Task<bool> TrappedTask(OperatorView& view, ErrorHint hint, std::function<Task<void>()> body,
+                              std::function<void()> stopped = {}) {
+    std::optional<OperationError> failure;
+    try {
+        co_await body();
+    } catch (const OperationError& e) {
+        failure = e;
+    }
+    if (!failure) co_return true;
+    view.showMessage(ErrorReportText(*failure, hint));
+    if (stopped) stopped();
+    co_return false;
 }

@@ -52,17 +52,20 @@ void ApplyPortSettings(SerialPort& port, const PortChoice& choice, OperatorView&
     }
 }
 
-void TestLink(IndicatorLink& link, int linkNo, SerialPort* port) {
+Task<void> TestLink(IndicatorLink& link, int linkNo, SerialPort* port) {
     OperatorView& view = link.view();
-    const std::function<void()> steps[] = {
-        [&] { view.setTestResult(linkNo, QString()); },
-        [&] { IndicatorLink::FlushInputOf(port); },
-        [&] { IndicatorLink::SendLineOn(port, QStringLiteral("RA")); },
-        // The reply is read on the active port: only the active link's panel is shown.
-        [&] { (void)link.awaitReply(linkNo == 1 ? ReplyKind::LinkTest1 : ReplyKind::LinkTest2); },
+    const auto report = [&view](const OperationError& e) {
+        view.showMessage(ErrorReportText(e, ErrorHint::None));
     };
-    for (const auto& step : steps)
-        TrapStep(step, [&](const OperationError& e) {
-            view.showMessage(ErrorReportText(e, ErrorHint::None));
-        });
+    TrapStep([&] { view.setTestResult(linkNo, QString()); }, report);
+    TrapStep([&] { IndicatorLink::FlushInputOf(port); }, report);
+    TrapStep([&] { IndicatorLink::SendLineOn(port, QStringLiteral("RA")); }, report);
+    // The reply is read on the active port: only the active link's panel is shown.
+    std::optional<OperationError> failure;
+    try {
+        (void)co_await link.reply(linkNo == 1 ? ReplyKind::LinkTest1 : ReplyKind::LinkTest2);
+    } catch (const OperationError& e) {
+        failure = e;
+    }
+    if (failure) report(*failure);
 }

@@ -43,4 +43,4 @@ void ApplyPortSettings(SerialPort& port, const PortChoice& choice, OperatorView&
 
 // Sends "RA" on the link's own port and shows "通信ＯＫ" in its test box when a line comes back.
 // A failing step shows the error report without a hint and the test goes on.
-void TestLink(IndicatorLink& link, int linkNo, SerialPort* port);
+Task<void> TestLink(IndicatorLink& link, int linkNo, SerialPort* port);

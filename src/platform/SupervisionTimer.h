@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <functional>
 #include <memory>
 
@@ -20,34 +21,53 @@ class SupervisionTimer {
     virtual qint64 nowMs() const = 0;
     void setTickHandler(std::function<void()> handler) { onTick_ = std::move(handler); }
 
+    // The deadline: the deadline handler is called once when the clock reaches `atMs` (a wait's
+    // bound on its whole length). Setting another replaces it; -1 clears it.
+    virtual void setDeadline(qint64 atMs) = 0;
+    void setDeadlineHandler(std::function<void()> handler) { onDeadline_ = std::move(handler); }
+
   protected:
     void tick() {
         if (onTick_) onTick_();
     }
+    void deadlinePassed() {
+        if (onDeadline_) onDeadline_();
+    }
 
   private:
     std::function<void()> onTick_;
+    std::function<void()> onDeadline_;
 };
 
-// The supervision tick on a clock: the program's on the system clock, delivered between passes of
-// the wait loop; a test's on a clock it moves by hand.
+// The supervision tick and the deadline on a clock: the program's on the system clock, delivered
+// by the event loop of the links' thread; a test's on a clock it moves by hand.
 class ClockSupervisionTimer : public SupervisionTimer {
   public:
     explicit ClockSupervisionTimer(int periodMs, Clock& clock = Clock::System())
-        : clock_(clock), periodMs_(periodMs), timer_(clock.makeTimer([this] {
+        : clock_(clock),
+          periodMs_(periodMs),
+          timer_(clock.makeTimer([this] {
               timer_->start(periodMs_);  // periodic until stopped
               tick();
-          })) {}
+          })),
+          deadline_(clock.makeTimer([this] { deadlinePassed(); })) {}
     void start() override { timer_->start(periodMs_); }
     void stop() override { timer_->stop(); }
     bool isActive() const override { return timer_->isActive(); }
     int periodMs() const override { return periodMs_; }
     qint64 nowMs() const override { return clock_.nowMs(); }
+    void setDeadline(qint64 atMs) override {
+        if (atMs < 0)
+            deadline_->stop();
+        else
+            deadline_->start(std::max<qint64>(0, atMs - nowMs()));
+    }
 
   private:
     Clock& clock_;
     int periodMs_;
     std::unique_ptr<Clock::Timer> timer_;
+    std::unique_ptr<Clock::Timer> deadline_;
 };
 
 // The program's supervision timer.

@@ -19,18 +19,18 @@ QString ItemCode(int item) {
     return QStringLiteral("W1%1").arg(item);
 }
 
-WaitOutcome QueryCurrentProduct(IndicatorLink& link) {
+Task<WaitOutcome> QueryCurrentProduct(IndicatorLink& link) {
     // A "W00…" answer sets the current product number. Any other answer would leave the
     // previous product's number in place and the values read next would overwrite that
     // product's record: such an answer stores nothing and ends the read.
     link.sendLine(QStringLiteral("W00"));
-    if (link.awaitReply(ReplyKind::ProductNumber) == WaitOutcome::TimedOut)
-        return WaitOutcome::TimedOut;
+    const WaitOutcome answered = co_await link.reply(ReplyKind::ProductNumber);
+    if (answered == WaitOutcome::TimedOut) co_return WaitOutcome::TimedOut;
     if (!IndicatorLink::ProductNumberIn(link.lastReply()))
         throw OperationError(ErrNo::kInvalidProcedureCall,
                              QStringLiteral("指示計の応答に銘柄番号がありません。\r\n応答：%1\r\n")
                                  .arg(IndicatorLink::VisibleReply(link.lastReply())));
-    return WaitOutcome::Line;
+    co_return WaitOutcome::Line;
 }
 
 }  // namespace
@@ -44,11 +44,11 @@ QString ProductSelectionRequest(int productNo) {
 
 // ---- the product buttons ----
 
-void ProductTransfers::changeProduct() {
-    Trapped(link_.view(), ErrorHint::Port8018, [this] { changeProductBody(); });
+Task<void> ProductTransfers::changeProduct() {
+    co_await TrappedTask(link_.view(), ErrorHint::Port8018, [this] { return changeProductBody(); });
 }
 
-void ProductTransfers::changeProductBody() {
+Task<void> ProductTransfers::changeProductBody() {
     // The whole part of the number the selector's text begins with; a text without a number
     // counts as 0.
     const double typed = std::trunc(display::NumericValue(panel_.selectorText()));
@@ -61,28 +61,29 @@ void ProductTransfers::changeProductBody() {
     }
     if (!found) {
         link_.view().showMessage(kInvalidProductText);
-        return;
+        co_return;
     }
     const QString selection = ProductSelectionRequest(panel_.selectedProduct());
-    if (link_.probeLink() == WaitOutcome::TimedOut) return;
+    const WaitOutcome answered = co_await link_.probe();
+    if (answered == WaitOutcome::TimedOut) co_return;
     // The indicator does not answer a selection and nothing is redrawn.
     link_.sendLine(selection);
 }
 
-void ProductTransfers::readOneProduct() {
+Task<void> ProductTransfers::readOneProduct() {
     // What came in is shown, also after a time-out or a fault, before a message about it.
     OperatorView& view = link_.view();
     ReadCheck check;
-    TrappedRead(
+    co_await TrappedRead(
         link_, check, 1 + SettingsStore::kProductItems, QStringLiteral("１銘柄読みだし"),
-        [this, &view] {
-            ReadProductRecord(link_, panel_.selectedProduct());
+        [this, &view]() -> Task<void> {
+            co_await ReadProductRecord(link_, panel_.selectedProduct());
             view.redraw();
         },
         [&view] { view.redraw(); });
 }
 
-bool ProductTransfers::readAllProducts() {
+Task<bool> ProductTransfers::readAllProducts() {
     OperatorView& view = link_.view();
     ReadCheck check;
     home_.reset();
@@ -90,9 +91,9 @@ bool ProductTransfers::readAllProducts() {
                         (keepIndicatorProduct_ ? 1 : 0);
     // A fault (a lost port, an answer without a product number) would most likely meet every
     // later product too: one report, and the read ends with what came in shown.
-    return TrappedRead(
+    co_return co_await TrappedRead(
         link_, check, replies, QStringLiteral("全銘柄読みだし"),
-        [this, &check] { readAllBody(check); },
+        [this, &check] { return readAllBody(check); },
         [this, &view] {
             // The indicator goes back to its product if the port still works; a failure of
             // that after the one report is not reported again.
@@ -103,7 +104,7 @@ bool ProductTransfers::readAllProducts() {
         });
 }
 
-void ProductTransfers::readAllBody(const ReadCheck& check) {
+Task<void> ProductTransfers::readAllBody(const ReadCheck& check) {
     OperatorView& view = link_.view();
     view.setProgress(0);
     view.setProgressVisible(true);
@@ -111,7 +112,8 @@ void ProductTransfers::readAllBody(const ReadCheck& check) {
     bool answered = true;
     if (keepIndicatorProduct_) {
         link_.flushInput();
-        answered = QueryCurrentProduct(link_) == WaitOutcome::Line;
+        const WaitOutcome current = co_await QueryCurrentProduct(link_);
+        answered = current == WaitOutcome::Line;
         if (answered) home_ = link_.store().currentProduct();
     }
     for (int n = 0; answered && n < SettingsStore::kProducts; ++n) {
@@ -119,10 +121,11 @@ void ProductTransfers::readAllBody(const ReadCheck& check) {
             selectHomeProduct();
             StopShown(view, QStringLiteral("銘柄読み込み中断"));
             view.redraw();
-            return;
+            co_return;
         }
         view.setStatusText(QStringLiteral("銘柄 %1 読み込み中").arg(n));
-        if (ReadProductRecord(link_, n) == WaitOutcome::TimedOut) break;
+        const WaitOutcome record = co_await ReadProductRecord(link_, n);
+        if (record == WaitOutcome::TimedOut) break;
         view.setProgress(n);
     }
     selectHomeProduct();
@@ -142,22 +145,24 @@ void ProductTransfers::selectHomeProduct() {
     link_.runs().note(QStringLiteral("指示計の銘柄を %1 に戻しました").arg(n));
 }
 
-void ProductTransfers::writeOneProduct() {
-    TrappedRun(link_, TransferRun::Direction::Write, QStringLiteral("１銘柄書き込み"), [this] {
-        const int n = panel_.selectedProduct();
-        if (!storedProductValid(n)) {
-            link_.view().showMessage(kInvalidStoredText);
-            return;
-        }
-        writeProduct(n);
-    });
+Task<void> ProductTransfers::writeOneProduct() {
+    co_await TrappedRun(link_, TransferRun::Direction::Write, QStringLiteral("１銘柄書き込み"),
+                        [this]() -> Task<void> {
+                            const int n = panel_.selectedProduct();
+                            if (!storedProductValid(n)) {
+                                link_.view().showMessage(kInvalidStoredText);
+                                co_return;
+                            }
+                            co_await writeProduct(n);
+                        });
 }
 
-bool ProductTransfers::writeAllProducts() {
+Task<bool> ProductTransfers::writeAllProducts() {
     OperatorView& view = link_.view();
-    return TrappedRun(
+    co_return co_await TrappedRun(
         link_, TransferRun::Direction::Write, QStringLiteral("全銘柄書き込み"),
-        [this] { writeAllBody(); }, [&view] { StopShown(view, QStringLiteral("銘柄送信中断")); });
+        [this] { return writeAllBody(); },
+        [&view] { StopShown(view, QStringLiteral("銘柄送信中断")); });
 }
 
 bool ProductTransfers::checkAllToSend(SettingTransfers* settings) {
@@ -170,22 +175,23 @@ bool ProductTransfers::checkAllToSend(SettingTransfers* settings) {
     return !settings || settings->checkSettingsToSend();
 }
 
-void ProductTransfers::writeAllBody() {
+Task<void> ProductTransfers::writeAllBody() {
     OperatorView& view = link_.view();
     // Every record is checked before the first is sent: one bad record sends nothing at all.
-    if (!checkAllToSend(nullptr)) return;
+    if (!checkAllToSend(nullptr)) co_return;
     view.setProgress(0);
     view.setProgressVisible(true);
     for (int n = 0; n < SettingsStore::kProducts; ++n) {
         if (link_.stopAsked()) {
             StopShown(view, QStringLiteral("銘柄送信中断"));
-            return;
+            co_return;
         }
         view.setStatusText(QStringLiteral("銘柄 %1 送信中").arg(n));
         // A time-out on any record, the last one included, ends the write as a fault does.
-        if (writeProduct(n) == WaitOutcome::TimedOut) {
+        const WaitOutcome answered = co_await writeProduct(n);
+        if (answered == WaitOutcome::TimedOut) {
             StopShown(view, QStringLiteral("銘柄送信中断"));
-            return;
+            co_return;
         }
         view.setProgress(n);
     }
@@ -194,40 +200,44 @@ void ProductTransfers::writeAllBody() {
     view.setProgressVisible(false);
 }
 
-void ProductTransfers::writeShownToTarget() {
-    TrappedRun(link_, TransferRun::Direction::Write, QStringLiteral("表示ﾃﾞｰﾀ書き込み"), [this] {
-        // The values sent are the ones that passed the check.
-        const QStringList values = checkedShownValues();
-        if (values.isEmpty()) {
-            link_.view().showMessage(kInvalidShownText);
-            return;
-        }
-        const QString selection = ProductSelectionRequest(panel_.targetProduct());
-        if (link_.probeLink() == WaitOutcome::TimedOut) return;
-        // The store is not changed.
-        sendValues(panel_.targetProduct(), selection, values);
-    });
+Task<void> ProductTransfers::writeShownToTarget() {
+    co_await TrappedRun(link_, TransferRun::Direction::Write, QStringLiteral("表示ﾃﾞｰﾀ書き込み"),
+                        [this]() -> Task<void> {
+                            // The values sent are the ones that passed the check.
+                            const QStringList values = checkedShownValues();
+                            if (values.isEmpty()) {
+                                link_.view().showMessage(kInvalidShownText);
+                                co_return;
+                            }
+                            const QString selection =
+                                ProductSelectionRequest(panel_.targetProduct());
+                            const WaitOutcome answered = co_await link_.probe();
+                            if (answered == WaitOutcome::TimedOut) co_return;
+                            // The store is not changed.
+                            co_await sendValues(panel_.targetProduct(), selection, values);
+                        });
 }
 
-void ProductTransfers::writeShownToAll() {
+Task<void> ProductTransfers::writeShownToAll() {
     OperatorView& view = link_.view();
-    TrappedRun(
+    co_await TrappedRun(
         link_, TransferRun::Direction::Write, QStringLiteral("全銘柄表示ﾃﾞｰﾀ書き込み"),
-        [this] { writeShownToAllBody(); },
+        [this] { return writeShownToAllBody(); },
         [&view] { StopShown(view, QStringLiteral("銘柄書き込み中断")); });
 }
 
-void ProductTransfers::writeShownToAllBody() {
+Task<void> ProductTransfers::writeShownToAllBody() {
     OperatorView& view = link_.view();
     if (!checkDisplayedProduct()) {
         view.showMessage(kInvalidShownText);
-        return;
+        co_return;
     }
     view.setProgress(0);
     view.setProgressVisible(true);
     for (int n = 0; n < SettingsStore::kProducts; ++n) {
         view.setStatusText(QStringLiteral("銘柄 %1 書き込み中").arg(n));
-        if (link_.probeLink() == WaitOutcome::TimedOut) break;
+        const WaitOutcome answered = co_await link_.probe();
+        if (answered == WaitOutcome::TimedOut) break;
         // The boxes are read again for each product; the operator may have edited them during
         // a wait, so they are checked again before anything of this product is sent.
         const QStringList values = checkedShownValues();
@@ -235,9 +245,9 @@ void ProductTransfers::writeShownToAllBody() {
             view.showMessage(kInvalidShownText);
             view.setProgress(0);
             view.setProgressVisible(false);
-            return;
+            co_return;
         }
-        sendValues(n, ProductSelectionRequest(n), values);
+        co_await sendValues(n, ProductSelectionRequest(n), values);
         view.setProgress(n);
     }
     // Also after a time-out.
@@ -246,7 +256,7 @@ void ProductTransfers::writeShownToAllBody() {
     view.setProgressVisible(false);
 }
 
-void ProductTransfers::allRead(SettingTransfers& settings) {
+Task<void> ProductTransfers::allRead(SettingTransfers& settings) {
     // One run and one check for both halves. After a time-out the settings half still runs
     // (and stops at its first request); after a reported fault it is not started, so one fault
     // makes one message. The values not read are named once, at the end.
@@ -254,52 +264,54 @@ void ProductTransfers::allRead(SettingTransfers& settings) {
     const IndicatorLink::CheckedReads checked = link_.checkReads(check);
     RunLog::Handle run =
         link_.beginRun(TransferRun::Direction::Read, QStringLiteral("一括読みだし"));
-    bool ran = readAllProducts();
-    if (ran && !link_.stopAsked()) ran = settings.readAllSettings();
+    bool ran = co_await readAllProducts();
+    if (ran && !link_.stopAsked()) ran = co_await settings.readAllSettings();
     EndRead(link_, check, checked, ran, run);
 }
 
-void ProductTransfers::allWrite(SettingTransfers& settings) {
+Task<void> ProductTransfers::allWrite(SettingTransfers& settings) {
     const RunLog::Handle run =
         link_.beginRun(TransferRun::Direction::Write, QStringLiteral("一括書き込み"));
     // Every product and setting is checked before the first request.
-    if (!checkAllToSend(&settings)) return;
-    if (writeAllProducts() && !link_.stopAsked()) settings.writeAllSettings();
+    if (!checkAllToSend(&settings)) co_return;
+    const bool productsWritten = co_await writeAllProducts();
+    if (productsWritten && !link_.stopAsked()) co_await settings.writeAllSettings();
 }
 
 // ---- one product ----
 
-WaitOutcome ReadProductRecord(IndicatorLink& link, int n) {
+Task<WaitOutcome> ReadProductRecord(IndicatorLink& link, int n) {
     const QString selection = ProductSelectionRequest(n);
     link.flushInput();
     link.sendLine(selection);
-    if (QueryCurrentProduct(link) == WaitOutcome::TimedOut) return WaitOutcome::TimedOut;
+    const WaitOutcome answered = co_await QueryCurrentProduct(link);
+    if (answered == WaitOutcome::TimedOut) co_return WaitOutcome::TimedOut;
     // The values go to the record the indicator reported, which need not be n.
     for (int item = 0; item < SettingsStore::kProductItems; ++item) {
         link.sendLine(ItemCode(item));
-        if (link.awaitReply(ReplyFor::Value(ItemCode(item).mid(1), n)) == WaitOutcome::TimedOut)
-            return WaitOutcome::TimedOut;
+        const WaitOutcome outcome = co_await link.reply(ReplyFor::Value(ItemCode(item).mid(1), n));
+        if (outcome == WaitOutcome::TimedOut) co_return WaitOutcome::TimedOut;
     }
-    return WaitOutcome::Line;
+    co_return WaitOutcome::Line;
 }
 
-WaitOutcome ProductTransfers::writeProduct(int n) {
+Task<WaitOutcome> ProductTransfers::writeProduct(int n) {
     const QString selection = ProductSelectionRequest(n);
-    if (link_.probeLink() == WaitOutcome::TimedOut) return WaitOutcome::TimedOut;
+    const WaitOutcome answered = co_await link_.probe();
+    if (answered == WaitOutcome::TimedOut) co_return WaitOutcome::TimedOut;
     QStringList values;
     for (int item = 0; item < SettingsStore::kProductItems; ++item)
         values << link_.store().product(n, item);
-    return sendValues(n, selection, values);
+    co_return co_await sendValues(n, selection, values);
 }
 
-WaitOutcome ProductTransfers::sendValues(int product, const QString& selection,
-                                         const QStringList& values) {
+Task<WaitOutcome> ProductTransfers::sendValues(int product, QString selection, QStringList values) {
     link_.sendLine(selection);
     for (int item = 0; item < values.size(); ++item) {
         link_.sendLine(ItemCode(item) + values[item]);
         link_.runs().sent({product, ItemCode(item).mid(1), values[item]});
     }
-    return link_.syncPoint();
+    co_return co_await link_.sync();
 }
 
 bool ProductTransfers::storedProductValid(int n) const {

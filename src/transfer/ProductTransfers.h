@@ -11,7 +11,7 @@ class SettingTransfers;
 
 // Reads product n into the record whose number the indicator reports for its current product
 // (in the store the link routes into). Failures throw; the calling operation reports them.
-WaitOutcome ReadProductRecord(IndicatorLink& link, int n);
+Task<WaitOutcome> ReadProductRecord(IndicatorLink& link, int n);
 
 // The product selection request: "W00" and the product number in five digits (W0000005).
 // A number outside 0 … 99 names no product: OperationError, nothing to send.
@@ -21,7 +21,8 @@ QString ProductSelectionRequest(int productNo);
 // the store, writes the values shown in the product boxes to one or all products, and switches
 // the indicator's current product. The caller holds the link's one-operation guard (which also
 // clears the time-out flag). Each of the button operations is one error trap: a failure shows
-// the error report with the 8018 hint and ends the operation.
+// the error report with the 8018 hint and ends the operation. The operations are tasks on the
+// link (see IndicatorLink::reply).
 class ProductTransfers {
   public:
     static const QString kInvalidProductText;  // "銘柄データが無効です"
@@ -37,27 +38,27 @@ class ProductTransfers {
     void setKeepIndicatorProduct(bool on) { keepIndicatorProduct_ = on; }
 
     // The seven product buttons and menu commands.
-    void changeProduct();   // select the product named by the selector's text on the indicator
-    void readOneProduct();  // read the selected product, then redraw
+    Task<void> changeProduct();  // select the product named by the selector's text on the indicator
+    Task<void> readOneProduct();  // read the selected product, then redraw
     // Read products 0 … 99, then redraw; send all 100 stored records. Both return false when
     // they stopped on a reported fault (the operator has seen its one message). A read that ran
     // to its end without every value it asked for says so in the status line and names the
     // values in one message.
-    bool readAllProducts();
-    void writeOneProduct();  // send the selected stored record
-    bool writeAllProducts();
-    void writeShownToTarget();  // send the shown values to the indicator-side target product
-    void writeShownToAll();     // send the shown values to all 100 products
+    Task<bool> readAllProducts();
+    Task<void> writeOneProduct();  // send the selected stored record
+    Task<bool> writeAllProducts();
+    Task<void> writeShownToTarget();  // send the shown values to the indicator-side target product
+    Task<void> writeShownToAll();     // send the shown values to all 100 products
 
     // Reads all products, then all settings; writes all products, then all settings. The second
     // half runs even when the first ended by a time-out, not after a reported fault. All-read
     // names the values it could not read in one message at its end; all-write checks every
     // product and setting before the first request.
-    void allRead(SettingTransfers& settings);
-    void allWrite(SettingTransfers& settings);
+    Task<void> allRead(SettingTransfers& settings);
+    Task<void> allWrite(SettingTransfers& settings);
 
     // Probes the link, then sends stored record n and a sync. Failures throw.
-    WaitOutcome writeProduct(int n);
+    Task<WaitOutcome> writeProduct(int n);
     // True when stored record n is fit to send: no value is empty or fails its digit mask.
     bool storedProductValid(int n) const;
     // The check before a write of all products (and, with `settings`, of all settings): false,
@@ -67,16 +68,16 @@ class ProductTransfers {
     bool checkDisplayedProduct() const;
 
   private:
-    void changeProductBody();
-    void readAllBody(const ReadCheck& check);
+    Task<void> changeProductBody();
+    Task<void> readAllBody(const ReadCheck& check);
     // Selects the product the indicator was on before a read of all products, and notes it.
     void selectHomeProduct();
-    void writeAllBody();
-    void writeShownToAllBody();
+    Task<void> writeAllBody();
+    Task<void> writeShownToAllBody();
     // The eight shown values, or an empty list when any fails its mask.
     QStringList checkedShownValues() const;
     // Selects the product and sends its eight values, then a sync.
-    WaitOutcome sendValues(int product, const QString& selection, const QStringList& values);
+    Task<WaitOutcome> sendValues(int product, QString selection, QStringList values);
 
     IndicatorLink& link_;
     ProductPanel& panel_;

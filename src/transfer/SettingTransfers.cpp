@@ -5,15 +5,15 @@
 #include "transfer/SettingPlan.h"
 #include "transfer/TransferTrap.h"
 
-bool SettingTransfers::readAllSettings() {
+Task<bool> SettingTransfers::readAllSettings() {
     // A fault part-way (a lost port) is reported once; the values read so far are shown and
     // the status says the read stopped.
     ReadCheck check;
     const int replies =
         static_cast<int>(CodesOfPlan(ReadSettingsPlan(link_.store().model())).size());
-    return TrappedRead(
-        link_, check, replies, QStringLiteral("設定値読み出し"), [this, &check] { readAll(check); },
-        [this] { readStopped(); });
+    co_return co_await TrappedRead(
+        link_, check, replies, QStringLiteral("設定値読み出し"),
+        [this, &check] { return readAll(check); }, [this] { readStopped(); });
 }
 
 std::vector<TransferValue> SettingTransfers::UnfitSettings(const SettingsStore& store) {
@@ -37,12 +37,12 @@ bool SettingTransfers::checkSettingsToSend() {
     return false;
 }
 
-void SettingTransfers::writeAllSettings() {
+Task<void> SettingTransfers::writeAllSettings() {
     // Every value is checked before the first request: one that does not fit sends nothing.
-    if (!checkSettingsToSend()) return;
-    TrappedRun(
+    if (!checkSettingsToSend()) co_return;
+    co_await TrappedRun(
         link_, TransferRun::Direction::Write, QStringLiteral("設定値書き込み"),
-        [this] { writeAll(); }, [this] { writeStopped(); });
+        [this] { return writeAll(); }, [this] { writeStopped(); });
 }
 
 // How a read or a write ends short, after a fault or a time-out alike.
@@ -55,7 +55,7 @@ void SettingTransfers::writeStopped() {
     StopShown(link_.view(), QStringLiteral("設定値送信中断"));
 }
 
-void SettingTransfers::readAll(const ReadCheck& check) {
+Task<void> SettingTransfers::readAll(const ReadCheck& check) {
     OperatorView& view = link_.view();
     link_.flushInput();
     view.setStatusText(QStringLiteral("設定値 読み込み中"));
@@ -68,13 +68,14 @@ void SettingTransfers::readAll(const ReadCheck& check) {
         }
         if (link_.stopAsked()) {
             StopShown(view, QStringLiteral("設定値 読み込み中断"));
-            return;
+            co_return;
         }
         link_.sendLine(QStringLiteral("W") + step.text);
         // Also when an earlier part of all-read timed out: this wait returns at once.
-        if (link_.awaitReply(ReplyFor::Value(step.text)) == WaitOutcome::TimedOut) {
+        const WaitOutcome answered = co_await link_.reply(ReplyFor::Value(step.text));
+        if (answered == WaitOutcome::TimedOut) {
             readStopped();
-            return;
+            co_return;
         }
     }
     view.setStatusText(check.complete() ? QStringLiteral("設定値 読み込み完了")
@@ -84,14 +85,15 @@ void SettingTransfers::readAll(const ReadCheck& check) {
     view.redraw();
 }
 
-void SettingTransfers::writeAll() {
+Task<void> SettingTransfers::writeAll() {
     OperatorView& view = link_.view();
     SettingsStore& store = link_.store();
     view.setProgress(0);
     view.setProgressVisible(true);
-    if (link_.probeLink() == WaitOutcome::TimedOut) {
+    const WaitOutcome answered = co_await link_.probe();
+    if (answered == WaitOutcome::TimedOut) {
         writeStopped();
-        return;
+        co_return;
     }
     view.setStatusText(QStringLiteral("設定値 20 送信中"));
     // After the probe a time-out does not stop the write: the later syncs return at once and
@@ -108,14 +110,16 @@ void SettingTransfers::writeAll() {
                 link_.runs().sent({-1, step.text, value});
                 break;
             }
-            case TransferStep::Sync:
-                if (link_.syncPoint() == WaitOutcome::TimedOut) confirmed = false;
+            case TransferStep::Sync: {
+                const WaitOutcome synced = co_await link_.sync();
+                if (synced == WaitOutcome::TimedOut) confirmed = false;
                 // An asked stop ends the write where the indicator has confirmed a group.
                 if (link_.stopAsked()) {
                     StopShown(view, QStringLiteral("設定値送信中断"));
-                    return;
+                    co_return;
                 }
                 break;
+            }
             case TransferStep::Progress:
                 view.setProgress(step.value);
                 break;
@@ -126,7 +130,8 @@ void SettingTransfers::writeAll() {
     }
     link_.sendLine(QStringLiteral("W0000000"));
     link_.sendLine(QStringLiteral("W00"));
-    if (link_.awaitLine() == WaitOutcome::TimedOut) confirmed = false;
+    const WaitOutcome ended = co_await link_.line();
+    if (ended == WaitOutcome::TimedOut) confirmed = false;
     // A sync that timed out means the indicator did not confirm what was sent: the time-out
     // message has been shown, and the status must not claim a completed write.
     StopShown(view,

@@ -7,13 +7,14 @@
 
 // The one error trap of a transfer operation (8018 hint), around the run that records what it
 // read or sent: a fault, a time-out or an asked stop marks the run as stopped short.
-inline bool TrappedRun(IndicatorLink& link, TransferRun::Direction direction,
-                       const QString& operation, const std::function<void()>& body,
-                       const std::function<void()>& stopped = {}) {
+inline Task<bool> TrappedRun(IndicatorLink& link, TransferRun::Direction direction,
+                             QString operation, std::function<Task<void>()> body,
+                             std::function<void()> stopped = {}) {
     RunLog::Handle run = link.beginRun(direction, operation);
-    const bool ran = Trapped(link.view(), ErrorHint::Port8018, body, stopped);
+    const bool ran =
+        co_await TrappedTask(link.view(), ErrorHint::Port8018, std::move(body), std::move(stopped));
     if (!ran || link.timedOut() || link.stopAsked()) run.stoppedShort();
-    return ran;
+    co_return ran;
 }
 
 // Ends a read that `check` followed: a read that ran to its end (no fault, time-out or asked
@@ -32,14 +33,15 @@ inline bool EndRead(IndicatorLink& link, const ReadCheck& check,
 // The error trap of a read operation of `replies` requests: as TrappedRun, with the read
 // bounded as a whole (IndicatorLink::boundRead) and each reply checked into `check`, then
 // ended by EndRead. Returns false when the body failed.
-inline bool TrappedRead(IndicatorLink& link, ReadCheck& check, int replies,
-                        const QString& operation, const std::function<void()>& body,
-                        const std::function<void()>& stopped = {}) {
+inline Task<bool> TrappedRead(IndicatorLink& link, ReadCheck& check, int replies, QString operation,
+                              std::function<Task<void>()> body,
+                              std::function<void()> stopped = {}) {
     const IndicatorLink::CheckedReads checked = link.checkReads(check);
     const IndicatorLink::ReadBound bound = link.boundRead(replies);
     RunLog::Handle run = link.beginRun(TransferRun::Direction::Read, operation);
-    const bool ran = Trapped(link.view(), ErrorHint::Port8018, body, stopped);
+    const bool ran =
+        co_await TrappedTask(link.view(), ErrorHint::Port8018, std::move(body), std::move(stopped));
     if (!ran || link.timedOut() || link.stopAsked()) run.stoppedShort();
     EndRead(link, check, checked, ran, run);
-    return ran;
+    co_return ran;
 }

@@ -119,13 +119,15 @@ bool Program::run(Operation op, int index) {
             modelSwitch_->setPortAssignment();
             return true;
         case Operation::ReadAllSettings:
-            session_->transfers().readAllSettings();
+            (void)session_->link().blocking(session_->transfers().readAllSettings());
             return true;
         case Operation::WriteAllSettings:
-            trust_->aroundWrite(op, [this] { session_->transfers().writeAllSettings(); });
+            trust_->aroundWrite(op, [this] {
+                session_->link().blocking(session_->transfers().writeAllSettings());
+            });
             return true;
         case Operation::LiveData:
-            session_->live().press(index);
+            session_->link().blocking(session_->live().press(index));
             return true;
         case Operation::ApplyPortSettings:
             applyPortSettings(index);
@@ -167,33 +169,37 @@ bool Program::run(Operation op, int index) {
 }
 
 void Program::runProductOperation(Operation op) {
+    session_->link().blocking(productOperation(op));
+}
+
+Task<void> Program::productOperation(Operation op) {
     switch (op) {
         case Operation::ChangeProduct:
-            products_.changeProduct();
+            co_await products_.changeProduct();
             break;
         case Operation::ReadOneProduct:
-            products_.readOneProduct();
+            co_await products_.readOneProduct();
             break;
         case Operation::ReadAllProducts:
-            products_.readAllProducts();
+            co_await products_.readAllProducts();
             break;
         case Operation::WriteOneProduct:
-            products_.writeOneProduct();
+            co_await products_.writeOneProduct();
             break;
         case Operation::WriteAllProducts:
-            products_.writeAllProducts();
+            co_await products_.writeAllProducts();
             break;
         case Operation::WriteShownToTarget:
-            products_.writeShownToTarget();
+            co_await products_.writeShownToTarget();
             break;
         case Operation::WriteShownToAll:
-            products_.writeShownToAll();
+            co_await products_.writeShownToAll();
             break;
         case Operation::AllRead:
-            products_.allRead(session_->transfers());
+            co_await products_.allRead(session_->transfers());
             break;
         case Operation::AllWrite:
-            products_.allWrite(session_->transfers());
+            co_await products_.allWrite(session_->transfers());
             break;
         default:
             break;
@@ -213,7 +219,7 @@ void Program::applyPortSettings(int linkNo) {
 
 void Program::testLink(int linkNo) {
     if (linkNo != 1 && linkNo != 2) return;
-    TestLink(session_->link(), linkNo, &session_->port(linkNo));
+    session_->link().blocking(TestLink(session_->link(), linkNo, &session_->port(linkNo)));
 }
 
 MonitorWindow* Program::monitor() const {

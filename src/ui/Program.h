@@ -74,6 +74,7 @@ class Program : public StartupWindow {
     bool run(Operation op, int index);
     void applyPortSettings(int linkNo);
     void runProductOperation(Operation op);
+    Task<void> productOperation(Operation op);
     void testLink(int linkNo);
     void exitProgram();
     void showMonitor();

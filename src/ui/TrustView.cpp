@@ -143,7 +143,7 @@ void TrustView::aroundWrite(Operation op, const std::function<void()>& write) {
             window_, ErrorHint::Port8018,
             [&] {
                 const auto checked = link.checkReads(check);
-                before = SnapshotBefore(link, places, Journal::kBeforeWrite);
+                before = link.blocking(SnapshotBefore(link, places, Journal::kBeforeWrite));
                 read = before->complete;
             },
             [this] { StopShown(window_, ReadStoppedText(kBeforeWriteValues)); });
@@ -175,7 +175,7 @@ void TrustView::verifyLastWrite() {
     const TransferRun written = *lastWrite_;
     std::optional<VerifyResult> result;
     Trapped(
-        window_, ErrorHint::Port8018, [&] { result = VerifyWritten(link, written); },
+        window_, ErrorHint::Port8018, [&] { result = link.blocking(VerifyWritten(link, written)); },
         [this] { StopShown(window_, ReadStoppedText(kWrittenValues)); });
     if (!result) return;
     const QString verdict = VerifyStatusText(*result);
@@ -247,7 +247,7 @@ void TrustView::compareWithIndicator() {
         const auto checked = link.checkReads(check);
         const RunLog::Handle run =
             link.beginRun(TransferRun::Direction::Read, kCompareReadOperation);
-        products_.allRead(session_.transfers());
+        link.blocking(products_.allRead(session_.transfers()));
     }
     if (link.timedOut()) return;
     // Values that did not come whole would show as differences: they are named instead.

@@ -34,17 +34,17 @@ class VerifyTest : public QObject {
         Panel panel;
         SettingTransfers settings(p.link);
         ProductTransfers products(p.link, panel);
-        products.allRead(settings);
+        p.link.blocking(products.allRead(settings));
         for (int n = 0; n < 100; ++n)
             for (int k = 0; k < 8; ++k)
                 p.store.setProduct(n, k, QString("0%1").arg(n * 10 + k, 4, 10, QChar('0')));
         for (const QString code : {"20", "21", "33"})
             p.store.setValue(code, p.store.value(code) == "00001" ? "00000" : "00001");
         const SettingsStore before = p.store;
-        products.allWrite(settings);
+        p.link.blocking(products.allWrite(settings));
         QVERIFY(runs.last.complete);
 
-        const VerifyResult result = VerifyWritten(p.link, runs.last);
+        const VerifyResult result = p.link.blocking(VerifyWritten(p.link, runs.last));
         QVERIFY(!result.timedOut);
         QStringList refused;
         for (const TransferValue& v : result.refused)
@@ -57,7 +57,8 @@ class VerifyTest : public QObject {
         // Before a write, what it would overwrite can be kept: here the indicator's own 21. The
         // read shows its progress as any read does.
         p.view.events.clear();
-        const TransferRun held = SnapshotBefore(p.link, {{5}, {"21"}}, "設定値書き込み");
+        const TransferRun held =
+            p.link.blocking(SnapshotBefore(p.link, {{5}, {"21"}}, "設定値書き込み"));
         QCOMPARE(held.values.size(), size_t(8 + 1));
         QCOMPARE(held.values.back().value, result.readBack.value("21"));
         QCOMPARE(p.store.product(5, 0), before.product(5, 0));
@@ -71,7 +72,7 @@ class VerifyTest : public QObject {
         PtyLink p({"--silent"}, 50);
         TransferRun written;
         written.values = {{-1, "20", "00001"}};
-        const VerifyResult result = VerifyWritten(p.link, written);
+        const VerifyResult result = p.link.blocking(VerifyWritten(p.link, written));
         QVERIFY(result.timedOut);
         QVERIFY(VerifyStatusText(result).contains("タイムアウト"));
         QVERIFY(p.view.status.endsWith("読み込み中断") && !p.view.progressVisible);

@@ -13,6 +13,10 @@ ReplyFor ReplyTag(const QString& tag) {
     return ReplyFor::LiveData(SettingsStore::LiveKindIndex(tag));
 }
 
+Task<void> Into(Task<WaitOutcome> wait, std::optional<WaitOutcome>* outcome) {
+    *outcome = co_await std::move(wait);
+}
+
 }  // namespace
 
 class IndicatorLinkTest : public QObject {
@@ -383,6 +387,54 @@ class IndicatorLinkTest : public QObject {
         auto third = f.link.beginOperation();
         QVERIFY(third);
         QVERIFY(!f.link.timedOut());
+    }
+
+    // Awaited, a wait suspends until the port has news, its period ends or its bound passes:
+    // nothing runs the event loop (the pump never passes), and a wait dropped where it waits
+    // leaves the link ready for the next.
+    void awaitedWaitsResumeOnTheirOwn() {
+        LinkFixture f;
+        std::optional<WaitOutcome> outcome;
+        std::exception_ptr failure;
+        const auto start = [&](Task<WaitOutcome> wait) {
+            outcome.reset();
+            return Started(Into(std::move(wait), &outcome),
+                           [&](std::exception_ptr e) { failure = e; });
+        };
+        Started job = start(f.link.reply(ReplyKind::Setting));
+        f.port.queue("W2000001\r");
+        QVERIFY(job.running() && f.view.busy);
+        f.port.queue("\nW21");
+        QVERIFY(outcome == WaitOutcome::Line);
+        QCOMPARE(f.store.setting(2, 0), QString("00001"));
+        QCOMPARE(f.port.unread(), QByteArray("W21"));
+
+        // A character a second: the bound ends the wait when it passes, before the next one.
+        f.port.read(0);
+        job = start(f.link.reply(ReplyKind::Setting));
+        for (int s = 0; job.running() && s < 10; ++s) {
+            f.timer->advance(1000);
+            if (job.running()) f.port.queue("x");
+        }
+        QVERIFY(outcome == WaitOutcome::TimedOut);
+        QCOMPARE(f.timer->nowMs(), 6000);
+        QCOMPARE(f.view.messages.size(), 1);
+
+        f.link.clearTimeout();
+        job = start(f.link.probe());
+        f.timer->fire();
+        QVERIFY(outcome == WaitOutcome::TimedOut);
+        QCOMPARE(f.port.requests, QStringList{"RA"});
+
+        f.link.clearTimeout();
+        job = start(f.link.line());
+        job = Started();
+        QVERIFY(!f.view.busy && !f.link.waiting());
+        job = start(f.link.sync());
+        f.port.pullOut();
+        QVERIFY(!job.running() && !outcome);
+        QVERIFY_THROWS_EXCEPTION(OperationError, std::rethrow_exception(failure));
+        QCOMPARE(f.pump.idlePasses, 0);
     }
 
     void testTagsFillTheTestBoxes() {

@@ -59,7 +59,7 @@ class LinkPtyTest : public QObject {
         p.store.setModel(static_cast<IndicatorModel>(model));
         SettingTransfers transfers(p.link);
 
-        transfers.readAllSettings();
+        p.link.blocking(transfers.readAllSettings());
         QVERIFY(p.view.messages.isEmpty());
         QVERIFY(!p.link.timedOut());
         QStringList reads;
@@ -68,7 +68,7 @@ class LinkPtyTest : public QObject {
         QCOMPARE(p.sim.requests(), reads);
         for (const QString& c : codes) QCOMPARE(p.store.value(c).size(), 5);
 
-        transfers.writeAllSettings();
+        p.link.blocking(transfers.writeAllSettings());
         QVERIFY(p.view.messages.isEmpty());
         QVERIFY(!p.link.timedOut());
         const QStringList expected = reads + ExpectedWrite(codes, syncAfter, p.store);
@@ -105,7 +105,7 @@ class LinkPtyTest : public QObject {
 
     void silentIndicatorTimesOut() {
         PtyLink p({"--silent"}, 50);
-        SettingTransfers(p.link).readAllSettings();
+        p.link.blocking(SettingTransfers(p.link).readAllSettings());
         QVERIFY(p.link.timedOut());
         QCOMPARE(p.view.messages, QStringList{IndicatorLink::kTimeoutMessage});
         QCOMPARE(p.view.status, QString("設定値 読み込み中断"));

@@ -10,7 +10,7 @@ class LiveAndPortsTest : public QObject {
     void commandsProbeThenSendWithoutWaiting() {
         SimLinkFixture f;
         LiveCommands live(f.link, nullptr);
-        live.press(15);  // 風袋引き
+        f.link.blocking(live.press(15));  // 風袋引き
         QCOMPARE(f.port.requests, QStringList({"RA", "CE"}));
         QCOMPARE(f.view.redraws, 1);
         QCOMPARE(LiveCommands::Caption(15), QString("風袋引き"));
@@ -19,9 +19,9 @@ class LiveAndPortsTest : public QObject {
     void dataReadsStoreTheReplyWithoutEcho() {
         SimLinkFixture f;
         LiveCommands live(f.link, nullptr);
-        live.press(4);  // ｽﾃｰﾀｽ2
+        f.link.blocking(live.press(4));  // ｽﾃｰﾀｽ2
         QCOMPARE(f.store.live(4), QString(f.port.indicator().liveData('E')));
-        live.press(11);  // ｾﾞﾛ校正 keeps the whole line
+        f.link.blocking(live.press(11));  // ｾﾞﾛ校正 keeps the whole line
         QCOMPARE(f.store.live(11), QString("CA"));
         QCOMPARE(f.port.requests, QStringList({"RA", "RE", "RA", "CA"}));
     }
@@ -31,13 +31,14 @@ class LiveAndPortsTest : public QObject {
         f.port.answerFirst = 0;
         int tabShown = 0;
         LiveCommands live(f.link, [&] { ++tabShown; });
-        live.press(LiveCommands::kDetailButton);  // silent indicator: the probe times out
+        f.link.blocking(
+            live.press(LiveCommands::kDetailButton));  // silent indicator: the probe times out
         QCOMPARE(tabShown, 0);
         QCOMPARE(f.view.redraws, 0);
         QCOMPARE(f.view.messages, QStringList{IndicatorLink::kTimeoutMessage});
         f.link.clearTimeout();
         f.port.answerFirst = -1;
-        live.press(LiveCommands::kDetailButton);
+        f.link.blocking(live.press(LiveCommands::kDetailButton));
         QCOMPARE(tabShown, 1);
         QCOMPARE(f.port.requests, QStringList({"RA", "RA"}));
     }
@@ -46,7 +47,7 @@ class LiveAndPortsTest : public QObject {
         SimLinkFixture f;
         f.port.answerFirst = 1;  // the probe only
         f.store.setLive(1, "old");
-        LiveCommands(f.link, nullptr).press(1);
+        f.link.blocking(LiveCommands(f.link, nullptr).press(1));
         QCOMPARE(f.store.live(1), QString("old"));
         QCOMPARE(f.view.redraws, 1);
         QCOMPARE(f.view.messages.size(), 1);
@@ -55,7 +56,7 @@ class LiveAndPortsTest : public QObject {
     void closedPortGivesTheReportWithHint() {
         LinkFixture f;
         f.port.close();
-        LiveCommands(f.link, nullptr).press(0);
+        f.link.blocking(LiveCommands(f.link, nullptr).press(0));
         QCOMPARE(f.view.messages.size(), 1);
         QVERIFY(f.view.messages[0].contains("ErrNo.=8018"));
         QVERIFY(f.view.messages[0].endsWith("ポート番号を変更してみて下さい。"));
@@ -116,13 +117,13 @@ class LiveAndPortsTest : public QObject {
     void linkTestShowsOkOrStaysEmpty() {
         SimLinkFixture f;
         f.port.queue("stale\r\n");
-        TestLink(f.link, 1, &f.port);
+        f.link.blocking(TestLink(f.link, 1, &f.port));
         QCOMPARE(f.view.events.filter("test1"), QStringList({"test1 ", "test1 通信ＯＫ"}));
         QCOMPARE(f.port.requests, QStringList{"RA"});
 
         SimLinkFixture silent;
         silent.port.answerFirst = 0;
-        TestLink(silent.link, 2, &silent.port);
+        silent.link.blocking(TestLink(silent.link, 2, &silent.port));
         QCOMPARE(silent.view.events.filter("test2"), QStringList({"test2 "}));
         QCOMPARE(silent.view.messages, QStringList{IndicatorLink::kTimeoutMessage});
     }
@@ -130,7 +131,7 @@ class LiveAndPortsTest : public QObject {
     void linkTestOnAClosedPortReportsEachStep() {
         LinkFixture f;
         f.port.close();
-        TestLink(f.link, 1, &f.port);
+        f.link.blocking(TestLink(f.link, 1, &f.port));
         // flush, send and wait each fail and report without a hint; the test goes on.
         QCOMPARE(f.view.messages.size(), 3);
         for (const QString& m : f.view.messages) QVERIFY(m.endsWith("ErrNo.=8018"));

@@ -34,12 +34,12 @@ class TcpSerialPortTest : public QObject {
     void settingsReadMatchesThePseudoTerminal() {
         PtyLink t(kListen);
         QVERIFY(t.sim.device().startsWith("tcp://127.0.0.1:"));
-        SettingTransfers(t.link).readAllSettings();
+        t.link.blocking(SettingTransfers(t.link).readAllSettings());
         QVERIFY(t.view.messages.isEmpty());
         QVERIFY(!t.link.timedOut());
 
         PtyLink p;
-        SettingTransfers(p.link).readAllSettings();
+        p.link.blocking(SettingTransfers(p.link).readAllSettings());
         QCOMPARE(p.sim.requests().size(), 59);  // every F805 setting, each logged before its reply
         QCOMPARE(t.sim.requests(), p.sim.requests());
         QCOMPARE(t.store.value("2A"), p.store.value("2A"));

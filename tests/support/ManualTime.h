@@ -18,26 +18,36 @@ class ManualTimer : public SupervisionTimer {
     bool isActive() const override { return active_; }
     int periodMs() const override { return period_; }
     qint64 nowMs() const override { return clock.nowMs(); }
+    void setDeadline(qint64 atMs) override { deadline_ = atMs; }
     // One period has passed: the tick runs if a wait is going on.
     void fire() {
         clock.advance(period_);
         sinceStart_ = 0;
         if (active_) tick();
+        checkDeadline();
     }
     // `ms` (less than a period) have passed: the tick runs when a period has gone by since the
     // timer was started.
     void advance(int ms) {
         clock.advance(ms);
-        if (!active_) return;
         sinceStart_ += ms;
-        if (sinceStart_ < period_) return;
-        sinceStart_ = 0;
-        tick();
+        if (active_ && sinceStart_ >= period_) {
+            sinceStart_ = 0;
+            tick();
+        }
+        checkDeadline();
     }
 
     TestClock clock;
 
   private:
+    void checkDeadline() {
+        if (deadline_ >= 0 && clock.nowMs() >= deadline_) {
+            deadline_ = -1;
+            deadlinePassed();
+        }
+    }
+    qint64 deadline_ = -1;
     int period_;
     qint64 sinceStart_ = 0;
     bool active_ = false;

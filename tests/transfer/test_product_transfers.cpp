@@ -120,7 +120,7 @@ class ProductTransfersTest : public QObject {
         FakePanel panel;
         panel.text = text;
         panel.selected = 33;
-        ProductTransfers(f.link, panel).changeProduct();
+        f.link.blocking(ProductTransfers(f.link, panel).changeProduct());
         if (selected < 0) {
             QCOMPARE(f.view.messages, QStringList{"銘柄データが無効です"});
             QVERIFY(f.port.requests.isEmpty());
@@ -139,7 +139,7 @@ class ProductTransfersTest : public QObject {
         LinkFixture f;
         FakePanel panel;
         panel.text = "7";
-        ProductTransfers(f.link, panel).changeProduct();
+        f.link.blocking(ProductTransfers(f.link, panel).changeProduct());
         QVERIFY(f.link.timedOut());
         QCOMPARE(f.port.requests, QStringList{"RA"});
         QCOMPARE(f.view.messages, QStringList{IndicatorLink::kTimeoutMessage});
@@ -165,7 +165,7 @@ class ProductTransfersTest : public QObject {
         FakePanel panel;
         panel.selected = selected;
         f.store.setProduct(4, 0, "keep4");
-        ProductTransfers(f.link, panel).readOneProduct();
+        f.link.blocking(ProductTransfers(f.link, panel).readOneProduct());
         QCOMPARE(f.view.redraws, 1);
         QCOMPARE(f.store.product(4, 0), QString("keep4"));
         if (record < 0) {
@@ -197,7 +197,7 @@ class ProductTransfersTest : public QObject {
         f.store.setProduct(3, 0, "keep3");
         FakePanel panel;
         panel.selected = 5;
-        ProductTransfers(f.link, panel).readOneProduct();
+        f.link.blocking(ProductTransfers(f.link, panel).readOneProduct());
         QCOMPARE(f.view.messages.size(), 1);
         QVERIFY(f.view.messages[0].endsWith(k8018));
         QCOMPARE(f.store.product(3, 0), QString("keep3"));
@@ -213,7 +213,7 @@ class ProductTransfersTest : public QObject {
         ind.hook = [](const QString& r) { return r == "W13" ? QByteArray("") : QByteArray(); };
         FakePanel panel;
         panel.selected = 8;
-        ProductTransfers(f.link, panel).readOneProduct();
+        f.link.blocking(ProductTransfers(f.link, panel).readOneProduct());
         QVERIFY(f.link.timedOut());
         QCOMPARE(f.port.requests, ReadRequests(8).mid(0, 6));
         QCOMPARE(f.store.product(8, 2), ind.value(8, 2));
@@ -225,7 +225,7 @@ class ProductTransfersTest : public QObject {
         SimLinkFixture f;
         ProductIndicator ind(f);
         FakePanel panel;
-        ProductTransfers(f.link, panel).readAllProducts();
+        f.link.blocking(ProductTransfers(f.link, panel).readAllProducts());
         QStringList expected;
         for (int n = 0; n < 100; ++n) expected << ReadRequests(n);
         QCOMPARE(f.port.requests, expected);
@@ -252,7 +252,7 @@ class ProductTransfersTest : public QObject {
         f.store.setProduct(3, 3, "old33");
         f.store.setProduct(4, 0, "old40");
         FakePanel panel;
-        ProductTransfers(f.link, panel).readAllProducts();
+        f.link.blocking(ProductTransfers(f.link, panel).readAllProducts());
         QVERIFY(f.link.timedOut());
         QCOMPARE(f.port.requests.last(), QString("W13"));
         QCOMPARE(f.port.requests.size(), 3 * 10 + 6);
@@ -296,7 +296,7 @@ class ProductTransfersTest : public QObject {
         FakePanel panel;
         ProductTransfers t(f.link, panel);
         t.setKeepIndicatorProduct(true);
-        t.readAllProducts();
+        f.link.blocking(t.readAllProducts());
         QCOMPARE(f.port.requests.first(), QString("W00"));
         QCOMPARE(f.port.requests.size(), requests);
         QCOMPARE(f.port.requests.last(), QString("W0000042"));
@@ -321,7 +321,7 @@ class ProductTransfersTest : public QObject {
         f.link.runs().setListener(&runs);
         FakePanel panel;
         SettingTransfers settingTransfers(f.link);
-        ProductTransfers(f.link, panel).allRead(settingTransfers);
+        f.link.blocking(ProductTransfers(f.link, panel).allRead(settingTransfers));
         QCOMPARE(f.port.requests.size(), 100 * 10 + 59);
         QCOMPARE(f.store.value("33"), QString("?0001"));
         QCOMPARE(f.store.product(12, 2), QString("?1125"));
@@ -390,11 +390,11 @@ class ProductTransfersTest : public QObject {
         FakePanel panel;
         SettingTransfers settings(f.link);
         ProductTransfers t(f.link, panel);
-        if (op == "readAll") t.readAllProducts();
-        if (op == "allRead") t.allRead(settings);
-        if (op == "writeAll") t.writeAllProducts();
-        if (op == "allWrite") t.allWrite(settings);
-        if (op == "shownToAll") t.writeShownToAll();
+        if (op == "readAll") f.link.blocking(t.readAllProducts());
+        if (op == "allRead") f.link.blocking(t.allRead(settings));
+        if (op == "writeAll") f.link.blocking(t.writeAllProducts());
+        if (op == "allWrite") f.link.blocking(t.allWrite(settings));
+        if (op == "shownToAll") f.link.blocking(t.writeShownToAll());
         QCOMPARE(f.view.messages.size(), 1);
         QFETCH(QString, said);
         QVERIFY2(f.view.messages[0].contains(said), qPrintable(f.view.messages[0]));
@@ -418,7 +418,7 @@ class ProductTransfersTest : public QObject {
         FillStore(f.store);
         FakePanel panel;
         panel.selected = 5;
-        ProductTransfers(f.link, panel).writeOneProduct();
+        f.link.blocking(ProductTransfers(f.link, panel).writeOneProduct());
         QCOMPARE(f.port.requests, WriteRequests(5, Record(f.store, 5)));
         QCOMPARE(ind.record(5), Record(f.store, 5));
         QVERIFY(f.view.messages.isEmpty());
@@ -451,7 +451,8 @@ class ProductTransfersTest : public QObject {
             ProductTransfers t(f.link, panel);
             QVERIFY(!t.storedProductValid(57));
             QVERIFY(t.storedProductValid(56));
-            all ? void(t.writeAllProducts()) : t.writeOneProduct();
+            all ? void(f.link.blocking(t.writeAllProducts()))
+                : f.link.blocking(t.writeOneProduct());
             // Not even records 0 … 56.
             QVERIFY(f.port.requests.isEmpty());
             QCOMPARE(f.view.messages, QStringList{"無効なデータがあるため転送できません"});
@@ -465,7 +466,7 @@ class ProductTransfersTest : public QObject {
         FillStore(f.store);
         FakePanel panel;
         panel.selected = -1;
-        ProductTransfers(f.link, panel).writeOneProduct();
+        f.link.blocking(ProductTransfers(f.link, panel).writeOneProduct());
         QVERIFY(f.port.requests.isEmpty());
         QCOMPARE(f.view.messages, QStringList{"無効なデータがあるため転送できません"});
     }
@@ -475,7 +476,7 @@ class ProductTransfersTest : public QObject {
         ProductIndicator ind(f);
         FillStore(f.store);
         FakePanel panel;
-        ProductTransfers(f.link, panel).writeAllProducts();
+        f.link.blocking(ProductTransfers(f.link, panel).writeAllProducts());
         QStringList expected;
         for (int n = 0; n < 100; ++n) expected << WriteRequests(n, Record(f.store, n));
         QCOMPARE(f.port.requests, expected);
@@ -511,7 +512,7 @@ class ProductTransfersTest : public QObject {
         };
         FillStore(f.store);
         FakePanel panel;
-        ProductTransfers(f.link, panel).writeAllProducts();
+        f.link.blocking(ProductTransfers(f.link, panel).writeAllProducts());
         QVERIFY(f.link.timedOut());
         QCOMPARE(f.port.requests.size(), sent);
         QCOMPARE(f.view.messages, QStringList{IndicatorLink::kTimeoutMessage});
@@ -526,7 +527,7 @@ class ProductTransfersTest : public QObject {
         FakePanel panel;
         panel.target = 42;
         f.store.setProduct(42, 0, "00001");
-        ProductTransfers(f.link, panel).writeShownToTarget();
+        f.link.blocking(ProductTransfers(f.link, panel).writeShownToTarget());
         QCOMPARE(f.port.requests, WriteRequests(42, panel.shown));
         QCOMPARE(ind.record(42), panel.shown);
         QCOMPARE(f.store.product(42, 0), QString("00001"));
@@ -556,7 +557,7 @@ class ProductTransfersTest : public QObject {
             panel.shown[item] = value;
             ProductTransfers t(f.link, panel);
             QVERIFY(!t.checkDisplayedProduct());
-            all ? t.writeShownToAll() : t.writeShownToTarget();
+            all ? f.link.blocking(t.writeShownToAll()) : f.link.blocking(t.writeShownToTarget());
             QVERIFY(f.port.requests.isEmpty());
             QCOMPARE(f.view.messages, QStringList{"無効なデータがあるため転送できません。"});
             QVERIFY(!f.view.progressVisible);
@@ -568,7 +569,7 @@ class ProductTransfersTest : public QObject {
         ProductIndicator ind(f);
         FakePanel panel;
         panel.target = -1;
-        ProductTransfers(f.link, panel).writeShownToTarget();
+        f.link.blocking(ProductTransfers(f.link, panel).writeShownToTarget());
         QVERIFY(f.port.requests.isEmpty());
         QCOMPARE(f.view.messages.size(), 1);
         QVERIFY(f.view.messages[0].contains("ErrNo.=9"));
@@ -584,7 +585,7 @@ class ProductTransfersTest : public QObject {
             if (r == "RA" && ind.current() == 49) panel.shown[0] = "00777";
             return QByteArray();
         };
-        ProductTransfers(f.link, panel).writeShownToAll();
+        f.link.blocking(ProductTransfers(f.link, panel).writeShownToAll());
         QCOMPARE(f.port.requests.size(), 100 * 11);
         QCOMPARE(ind.value(49, 0), QString("00200"));
         QCOMPARE(ind.value(50, 0), QString("00777"));
@@ -606,7 +607,7 @@ class ProductTransfersTest : public QObject {
             return QByteArray();
         };
         const QString before = ind.value(20, 3);
-        ProductTransfers(f.link, panel).writeShownToAll();
+        f.link.blocking(ProductTransfers(f.link, panel).writeShownToAll());
         // Products 0 … 19 went out; product 20 got its probe only.
         QCOMPARE(f.port.requests.size(), 20 * 11 + 1);
         QCOMPARE(f.port.requests.last(), QString("RA"));
@@ -623,7 +624,7 @@ class ProductTransfersTest : public QObject {
             return r == "RA" && ind.current() == 30 ? QByteArray("") : QByteArray();
         };
         FakePanel panel;
-        ProductTransfers(f.link, panel).writeShownToAll();
+        f.link.blocking(ProductTransfers(f.link, panel).writeShownToAll());
         QVERIFY(f.link.timedOut());
         QCOMPARE(f.port.requests.size(), 31 * 11 + 1);
         QCOMPARE(f.view.status, QString("銘柄書き込み完了"));
@@ -654,25 +655,25 @@ class ProductTransfersTest : public QObject {
         ProductTransfers t(f.link, panel);
         switch (op) {
             case 0:
-                t.changeProduct();
+                f.link.blocking(t.changeProduct());
                 break;
             case 1:
-                t.readOneProduct();
+                f.link.blocking(t.readOneProduct());
                 break;
             case 2:
-                t.readAllProducts();
+                f.link.blocking(t.readAllProducts());
                 break;
             case 3:
-                t.writeOneProduct();
+                f.link.blocking(t.writeOneProduct());
                 break;
             case 4:
-                t.writeAllProducts();
+                f.link.blocking(t.writeAllProducts());
                 break;
             case 5:
-                t.writeShownToTarget();
+                f.link.blocking(t.writeShownToTarget());
                 break;
             case 6:
-                t.writeShownToAll();
+                f.link.blocking(t.writeShownToAll());
                 break;
         }
         QCOMPARE(f.view.messages.size(), reports);
@@ -690,7 +691,7 @@ class ProductTransfersTest : public QObject {
         FakePanel panel;
         SettingTransfers settingTransfers(f.link);
         ProductTransfers t(f.link, panel);
-        t.allRead(settingTransfers);
+        f.link.blocking(t.allRead(settingTransfers));
         QCOMPARE(f.port.requests.size(), 100 * 10 + 59);
         QCOMPARE(f.port.requests[1000], QString("W20"));
         QCOMPARE(f.store.product(99, 7), QString(f.port.indicator().productValue(99, 7)));
@@ -701,7 +702,7 @@ class ProductTransfersTest : public QObject {
         // The indicator's values do not all fit the product masks: bring them into range.
         FillStore(f.store);
         f.port.requests.clear();
-        t.allWrite(settingTransfers);
+        f.link.blocking(t.allWrite(settingTransfers));
         QCOMPARE(f.port.requests.mid(0, 11), WriteRequests(0, Record(f.store, 0)));
         QCOMPARE(f.port.requests[1100], QString("RA"));
         QCOMPARE(f.port.requests.last(), QString("W00"));
@@ -711,7 +712,7 @@ class ProductTransfersTest : public QObject {
         // A setting that does not fit stops all-write before its first request.
         f.store.setValue("22", "9Z9Z9");
         f.port.requests.clear();
-        t.allWrite(settingTransfers);
+        f.link.blocking(t.allWrite(settingTransfers));
         QVERIFY(f.port.requests.isEmpty());
         QCOMPARE(f.view.messages, QStringList{"無効なデータがあるため転送できません: W22"});
     }
@@ -720,7 +721,7 @@ class ProductTransfersTest : public QObject {
         LinkFixture f;
         FakePanel panel;
         SettingTransfers settings(f.link);
-        ProductTransfers(f.link, panel).allRead(settings);
+        f.link.blocking(ProductTransfers(f.link, panel).allRead(settings));
         // One time-out (on product 0's W00), then the settings read sends its first request.
         QCOMPARE(f.view.messages, QStringList{IndicatorLink::kTimeoutMessage});
         QCOMPARE(f.port.requests, QStringList({"W0000000", "W00", "W20"}));
@@ -734,7 +735,7 @@ class ProductTransfersTest : public QObject {
         FillStore(f.store);
         FakePanel panel;
         SettingTransfers settings(f.link);
-        ProductTransfers(f.link, panel).allWrite(settings);
+        f.link.blocking(ProductTransfers(f.link, panel).allWrite(settings));
         QCOMPARE(f.view.messages, QStringList{IndicatorLink::kTimeoutMessage});
         QCOMPARE(f.port.requests, QStringList({"RA", "RA"}));
         QCOMPARE(f.view.status, QString("設定値送信中断"));
@@ -754,14 +755,14 @@ class ProductTransfersTest : public QObject {
         FakePanel panel;
         SettingTransfers settingTransfers(f.link);
         ProductTransfers t(f.link, panel);
-        t.allRead(settingTransfers);
+        f.link.blocking(t.allRead(settingTransfers));
         const QString read42 = f.port.indicator().productValue(42, 5);
         FillStore(f.store);
-        t.allWrite(settingTransfers);
+        f.link.blocking(t.allWrite(settingTransfers));
         f.port.alter = [&](const QString& r, const QByteArray& reply) {
             return f.port.indicator().currentProduct() == 3 && r == "W13" ? QByteArray() : reply;
         };
-        t.readAllProducts();
+        f.link.blocking(t.readAllProducts());
         QCOMPARE(runs.got.size(), size_t(3));
         const TransferRun& read = runs.got[0];
         QCOMPARE(read.operation, QString("一括読みだし"));

@@ -64,7 +64,7 @@ class ProductTransfersPtyTest : public QObject {
         PtyProducts p({"--model", model});
         QVERIFY2(!p.sim.device().isEmpty(), "the simulator did not start");
 
-        p.transfers.readAllProducts();
+        p.link.blocking(p.transfers.readAllProducts());
         QVERIFY(p.view.messages.isEmpty());
         QStringList reads;
         for (int n = 0; n < 100; ++n) reads << ReadRequests(n);
@@ -79,7 +79,7 @@ class ProductTransfersPtyTest : public QObject {
 
         for (int n = 0; n < 100; ++n)
             for (int k = 0; k < 8; ++k) p.store.setProduct(n, k, ValuesFor(n)[k]);
-        p.transfers.writeAllProducts();
+        p.link.blocking(p.transfers.writeAllProducts());
         QVERIFY(p.view.messages.isEmpty());
         QVERIFY(!p.link.timedOut());
         QCOMPARE(p.view.status, QString("銘柄送信完了"));
@@ -87,7 +87,7 @@ class ProductTransfersPtyTest : public QObject {
         QCOMPARE(p.port.bytesWaiting(), 0);  // every sync took exactly its own answer
 
         p.store.clearProducts();
-        p.transfers.readAllProducts();
+        p.link.blocking(p.transfers.readAllProducts());
         QVERIFY(p.view.messages.isEmpty());
         for (int n = 0; n < 100; ++n) QCOMPARE(p.record(n), ValuesFor(n));
     }
@@ -96,7 +96,7 @@ class ProductTransfersPtyTest : public QObject {
         PtyProducts p;
         QVERIFY2(!p.sim.device().isEmpty(), "the simulator did not start");
         p.panel.text = "13";
-        p.transfers.changeProduct();
+        p.link.blocking(p.transfers.changeProduct());
         QCOMPARE(p.panel.selected, 13);
         QVERIFY(p.waitForRequests(2));
         QCOMPARE(p.sim.requests(), QStringList({"RA", "W0000013"}));
@@ -106,11 +106,11 @@ class ProductTransfersPtyTest : public QObject {
 
         p.panel.shown = ValuesFor(42);
         p.panel.target = 42;
-        p.transfers.writeShownToTarget();
+        p.link.blocking(p.transfers.writeShownToTarget());
         QVERIFY(p.view.messages.isEmpty());
         QVERIFY(p.store.product(42, 0).isEmpty());  // the store is not changed
         p.panel.selected = 42;
-        p.transfers.readOneProduct();
+        p.link.blocking(p.transfers.readOneProduct());
         QCOMPARE(p.record(42), ValuesFor(42));
         QCOMPARE(p.view.redraws, 1);
     }
@@ -119,7 +119,7 @@ class ProductTransfersPtyTest : public QObject {
         PtyProducts p({"--silent"}, 50);
         QVERIFY2(!p.sim.device().isEmpty(), "the simulator did not start");
         p.panel.shown = ValuesFor(1);
-        p.transfers.writeShownToAll();
+        p.link.blocking(p.transfers.writeShownToAll());
         QVERIFY(p.link.timedOut());
         QCOMPARE(p.view.messages, QStringList{IndicatorLink::kTimeoutMessage});
         QVERIFY(p.waitForRequests(1));

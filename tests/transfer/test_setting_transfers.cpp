@@ -22,7 +22,7 @@ class SettingTransfersTest : public QObject {
         f.port.setModel(SimModel::F800);
         SettingTransfers t(f.link);
         f.store.setModel(IndicatorModel::F800);
-        t.readAllSettings();
+        f.link.blocking(t.readAllSettings());
         const QStringList f800 = Range('2', "0123456789") + Range('3', "01234567") +
                                  Range('4', "0123456") + Range('5', "012345");
         QCOMPARE(f.port.requests, f800);
@@ -35,7 +35,7 @@ class SettingTransfersTest : public QObject {
 
         SimLinkFixture g;
         SettingTransfers t805(g.link);
-        t805.readAllSettings();
+        g.link.blocking(t805.readAllSettings());
         const QStringList f805 = Range('2', "0123456789ABCDEF") + Range('3', "012345678") +
                                  Range('4', "01234") + Range('5', "012345") +
                                  Range('6', "0123456789") + Range('7', "01234") +
@@ -79,7 +79,7 @@ class SettingTransfersTest : public QObject {
             return reply;
         };
         f.link.runs().setListener(&runs);
-        SettingTransfers(f.link).readAllSettings();
+        f.link.blocking(SettingTransfers(f.link).readAllSettings());
         QCOMPARE(f.port.requests.size(), 59);
         QCOMPARE(f.view.messages, QStringList{"次の値を正しく読めませんでした: " + named});
         QCOMPARE(f.view.status, QString("設定値 読み込み未完了"));
@@ -96,7 +96,7 @@ class SettingTransfersTest : public QObject {
         };
         f.store.setSetting(3, 3, "old33");
         f.store.setSetting(3, 4, "old34");
-        SettingTransfers(f.link).readAllSettings();
+        f.link.blocking(SettingTransfers(f.link).readAllSettings());
         QVERIFY(f.link.timedOut());
         QCOMPARE(f.port.requests.last(), QString("W33"));
         QCOMPARE(f.store.setting(3, 2), QString(f.port.indicator().setting("32")));
@@ -114,11 +114,11 @@ class SettingTransfersTest : public QObject {
         f.store.setModel(IndicatorModel::F800);
         // Values that fit, from a read, and two of them told apart.
         SettingTransfers t(f.link);
-        t.readAllSettings();
+        f.link.blocking(t.readAllSettings());
         f.port.requests.clear();
         f.store.setValue("40", "12345");
         f.store.setValue("50", "54321");
-        t.writeAllSettings();
+        f.link.blocking(t.writeAllSettings());
         auto values = [&](char group, const QString& items) {
             QStringList out;
             for (QChar c : items) {
@@ -146,7 +146,7 @@ class SettingTransfersTest : public QObject {
         SimLinkFixture f;
         for (const QString& code : CodesOfPlan(ReadSettingsPlan(IndicatorModel::F805)))
             f.store.setValue(code, "00001");
-        SettingTransfers(f.link).writeAllSettings();
+        f.link.blocking(SettingTransfers(f.link).writeAllSettings());
         QCOMPARE(f.port.requests.size(), 1 + 59 + 7 + 2);
         QCOMPARE(f.port.requests.filter("W00").size(), 7 + 2);
         QStringList statuses = f.view.events.filter("status ");
@@ -168,7 +168,7 @@ class SettingTransfersTest : public QObject {
         for (const QString& code : CodesOfPlan(ReadSettingsPlan(IndicatorModel::F805)))
             f.store.setValue(code, "00001");
         f.store.setValue("21", "");
-        SettingTransfers(f.link).writeAllSettings();
+        f.link.blocking(SettingTransfers(f.link).writeAllSettings());
         QVERIFY(!f.port.requests.contains("W21"));
         QVERIFY(f.port.unread().isEmpty());
         QVERIFY(!f.link.timedOut());
@@ -177,7 +177,7 @@ class SettingTransfersTest : public QObject {
     void writeStopsOnlyWhenTheProbeTimesOut() {
         SimLinkFixture silent;
         silent.port.answerFirst = 0;
-        SettingTransfers(silent.link).writeAllSettings();
+        silent.link.blocking(SettingTransfers(silent.link).writeAllSettings());
         QCOMPARE(silent.port.requests, QStringList{"RA"});
         QVERIFY(!silent.view.progressVisible);
 
@@ -188,7 +188,7 @@ class SettingTransfersTest : public QObject {
         f.store.setModel(IndicatorModel::F800);
         for (const QString& code : CodesOfPlan(ReadSettingsPlan(IndicatorModel::F800)))
             f.store.setValue(code, "00001");
-        SettingTransfers(f.link).writeAllSettings();
+        f.link.blocking(SettingTransfers(f.link).writeAllSettings());
         QVERIFY(f.link.timedOut());
         QCOMPARE(f.view.messages.size(), 1);
         QCOMPARE(f.port.requests.size(), 1 + 31 + 5 + 2);
@@ -222,7 +222,7 @@ class SettingTransfersTest : public QObject {
             f.store.setValue(code, "00001");
         for (int i = 0; i + 1 < codeValues.size(); i += 2)
             f.store.setValue(codeValues[i], codeValues[i + 1]);
-        SettingTransfers(f.link).writeAllSettings();
+        f.link.blocking(SettingTransfers(f.link).writeAllSettings());
         if (named.isEmpty()) {
             QVERIFY(f.view.messages.isEmpty());
             QCOMPARE(f.view.status, QString("設定値送信完了"));
@@ -243,9 +243,9 @@ class SettingTransfersTest : public QObject {
                 f.store.setValue(code, "00001");
             SettingTransfers t(f.link);
             if (write)
-                t.writeAllSettings();
+                f.link.blocking(t.writeAllSettings());
             else
-                t.readAllSettings();
+                f.link.blocking(t.readAllSettings());
             QCOMPARE(f.view.messages.size(), 1);
             QVERIFY(f.view.messages[0].contains("ErrNo.=8018"));
             QCOMPARE(f.view.status,
