@@ -97,8 +97,12 @@ int main(int argc, char** argv) {
         c->socket.connectToHost(url.host(), quint16(url.port()));
         clients.push_back(std::move(client));
     }
-    for (const auto& c : clients)
-        if (!c->socket.waitForConnected(5000)) return 1;
+    for (const auto& c : clients) {
+        if (!c->socket.waitForConnected(5000)) {
+            std::fprintf(stderr, "cannot connect: %s\n", qPrintable(c->socket.errorString()));
+            return 1;
+        }
+    }
     // Every client samples at the same rate, the fleet spread evenly over the period.
     std::vector<std::unique_ptr<QTimer>> timers;
     for (size_t i = 0; i < clients.size(); ++i) {

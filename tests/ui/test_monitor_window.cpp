@@ -11,6 +11,7 @@
 #include <QtTest>
 
 #include "support/FakeSerialPort.h"
+#include "support/SimSerialPort.h"
 #include "ui/MainWindow.h"
 #include "ui/Program.h"
 #include "ui/UiTestSupport.h"
@@ -19,30 +20,24 @@
 
 namespace {
 
-// The program on a fake port that answers like an indicator filling product 2, one fill in
-// eight samples; the weight replies are `weight`.
+// The program on the simulated indicator filling product 2, its clock 20 ms further at each
+// request: a fill in about ten samples, each 過量 (30 units in flight against a 落差 of 7). The
+// weight replies are `weight`, so that the window's weight can be told.
 struct MonitorSetup {
     explicit MonitorSetup(QByteArray weight = "+001003") : weight(std::move(weight)) {
         w.setMessagePresenter(&messages);
-        std::array<std::unique_ptr<SerialPort>, 2> ports{std::make_unique<FakeSerialPort>(),
+        auto port = std::make_unique<SimSerialPort>();
+        sim = port.get();
+        std::array<std::unique_ptr<SerialPort>, 2> ports{std::move(port),
                                                          std::make_unique<FakeSerialPort>()};
-        fake = static_cast<FakeSerialPort*>(ports[0].get());
-        for (auto& port : ports) port->close();
+        for (auto& p : ports) p->close();
         program = std::make_unique<Program>(w, dir.filePath("Rusk.INI"), std::move(ports), 300);
         started = !program->start(dir.path()).failed;
-        fake->responder = [this](const QString& r) -> QByteArray {
-            if (r == "W00") return "W0000002\r\n";
-            if (r == "RA") return "RA" + this->weight + "\r\n";
-            if (r == "RE") {
-                // The small feed on, then off (its cut-off), then 完了 with 過量.
-                const int phase = ++fillAt % 8;
-                return phase == 0   ? "RE0000011\r\n"
-                       : phase == 7 ? "RE0000000\r\n"
-                                    : "RE0010000\r\n";
-            }
-            if (r == "RF") return "RF0000\r\n";
-            if (r == "RK") return "RK+001004\r\n";
-            return r.size() == 3 ? (r + "00001\r\n").toLatin1() : QByteArray();
+        sim->indicator().handle("W0000002");
+        sim->indicator().setCycleShape({600, 30});
+        sim->beforeAnswer = [this] { sim->setTime(sim->indicator().time() + 20); };
+        sim->alter = [this](const QString& r, const QByteArray& reply) {
+            return r == "RA" ? "RA" + this->weight + "\r\n" : reply;
         };
         w.store().setProduct(2, 2, "01000");
         w.store().setProduct(2, 5, "00009");
@@ -51,11 +46,10 @@ struct MonitorSetup {
     QTemporaryDir dir;
     CountingWindow w;
     RecordingMessages messages;
-    FakeSerialPort* fake = nullptr;
+    SimSerialPort* sim = nullptr;
     std::unique_ptr<Program> program;
     QByteArray weight;
     bool started = false;
-    int fillAt = 0;
 };
 
 }  // namespace
@@ -68,7 +62,7 @@ class MonitorWindowTest : public QObject {
         QVERIFY(setup.started);
         CountingWindow& w = setup.w;
         RecordingMessages& messages = setup.messages;
-        FakeSerialPort* fake = setup.fake;
+        SimSerialPort* sim = setup.sim;
         Program& program = *setup.program;
 
         w.findChild<QAction*>("mnuF805_MONITOR")->trigger();
@@ -81,12 +75,12 @@ class MonitorWindowTest : public QObject {
         QCOMPARE(monitor->findChild<QLabel*>("monitorWeight")->text(), QString("1003"));
 
         // Every other exchange is refused with a beep and a word why, and sends nothing.
-        const qsizetype sent = fake->requests.size();
+        const qsizetype sent = sim->requests.size();
         w.findChild<QAction*>("mnuF805_R")->trigger();
         w.pressToolbarKey("allRead");
         QCOMPARE(w.beeps, 2);
         QCOMPARE(w.controls().info->text(), QString("モニター実行中のため実行できません"));
-        QVERIFY(!fake->requests.mid(sent).contains("W0000000"));
+        QVERIFY(!sim->requests.mid(sent).contains("W0000000"));
         QVERIFY(messages.shown.isEmpty());
         // An entry made meanwhile is held (a beep) and taken once the monitor lets the link go.
         QApplication::setActiveWindow(&w);  // the monitor took the focus when it opened
@@ -109,7 +103,7 @@ class MonitorWindowTest : public QObject {
         monitor->close();
         QVERIFY(!program.session().link().operationRunning());
         w.findChild<QAction*>("mnuF805_R")->trigger();
-        QVERIFY(fake->requests.contains("W0000000"));
+        QVERIFY(sim->requests.contains("W0000000"));
         QCOMPARE(w.beeps, 3);
     }
 
@@ -129,12 +123,12 @@ class MonitorWindowTest : public QObject {
         QVERIFY(weight->isEnabled());
 
         // The port goes: the last weight stays, greyed, until one is read again.
-        setup.fake->pullOut();
-        setup.fake->failOpenWith = ErrNo::kPortNotOpen;
+        setup.sim->pullOut();
+        setup.sim->failOpenWith = ErrNo::kPortNotOpen;
         QTRY_COMPARE(monitor->sampler().state(), MonitorSampler::State::Lost);
         QCOMPARE(weight->text(), QString("100.3"));
         QVERIFY(!weight->isEnabled());
-        setup.fake->failOpenWith = 0;
+        setup.sim->failOpenWith = 0;
         QTRY_VERIFY_WITH_TIMEOUT(weight->isEnabled(), 5000);
 
         // CSV保存… takes a name typed without ".csv" as a CSV file.
