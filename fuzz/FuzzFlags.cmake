@@ -8,7 +8,10 @@ endif()
 if(RUSK_SANITIZE)
   message(FATAL_ERROR "RUSK_FUZZ brings its own sanitizers: leave RUSK_SANITIZE empty")
 endif()
-add_compile_options(-fsanitize=fuzzer-no-link,address,undefined -fno-sanitize-recover=all
-                    -fno-omit-frame-pointer)
-add_link_options(-fsanitize=address,undefined -fno-sanitize-recover=all)
+# UBSan's check of indirect calls through the function's type (-fsanitize=function) cannot be
+# emitted for coroutines by this clang ("Cannot represent a difference across sections"): the
+# link's waits are coroutines, so that one check is left out.
+add_compile_options(-fsanitize=fuzzer-no-link,address,undefined -fno-sanitize=function
+                    -fno-sanitize-recover=all -fno-omit-frame-pointer)
+add_link_options(-fsanitize=address,undefined -fno-sanitize=function -fno-sanitize-recover=all)
 message(STATUS "Fuzz build: libFuzzer coverage, ASan and UBSan")

@@ -4,7 +4,9 @@
 // turns a broken promise into a finding, and a picture of the settings store.
 
 #include <QCoreApplication>
+#include <QFile>
 #include <QStringList>
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 
@@ -22,6 +24,14 @@
 // Qt's SQL drivers, processes and event loops need the application object.
 inline void StartApplication(int* argc, char*** argv) {
     static QCoreApplication app(*argc, *argv);
+}
+
+// Puts the fuzzer's bytes into a scratch file, for the readers of files.
+inline void WriteScratchFile(const QString& path, const uint8_t* data, size_t size) {
+    QFile file(path);
+    FUZZ_CHECK(file.open(QIODevice::WriteOnly | QIODevice::Truncate), "scratch file opens");
+    FUZZ_CHECK(file.write(reinterpret_cast<const char*>(data), qint64(size)) == qint64(size),
+               "scratch file written");
 }
 
 // The store's contents, by part: the 100 products, the setting groups, the live data and the

@@ -3,7 +3,6 @@
 // mode (all, products, settings) and the model, so a seed file is used as it is.
 // Properties: DataFileChecks.h.
 
-#include <QFile>
 #include <QTemporaryDir>
 
 #include "DataFileChecks.h"
@@ -18,12 +17,7 @@ extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     static QTemporaryDir dir;
     static const QString path = dir.filePath(QStringLiteral("data.mdb"));
-    {
-        QFile file(path);
-        FUZZ_CHECK(file.open(QIODevice::WriteOnly | QIODevice::Truncate), "scratch file opens");
-        FUZZ_CHECK(file.write(reinterpret_cast<const char*>(data), qint64(size)) == qint64(size),
-                   "scratch file written");
-    }
+    WriteScratchFile(path, data, size);
     static const int modes[] = {loadmode::kAll, loadmode::kProducts, loadmode::kSettings};
     LoadAndCheck(path, modes[size % 3], size / 3 % 2 == 1);
     return 0;

@@ -6,7 +6,6 @@
 // model of the two, line settings that parse and a name fit for a file name, unique regardless
 // of case.
 
-#include <QFile>
 #include <QSet>
 #include <QTemporaryDir>
 #include <algorithm>
@@ -37,12 +36,7 @@ extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     static QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("fleet.ini"));
-    {
-        QFile file(path);
-        FUZZ_CHECK(file.open(QIODevice::WriteOnly | QIODevice::Truncate), "scratch file opens");
-        FUZZ_CHECK(file.write(reinterpret_cast<const char*>(data), qint64(size)) == qint64(size),
-                   "scratch file written");
-    }
+    WriteScratchFile(path, data, size);
     const FleetFile fleet = ReadFleetFile(path, QStringLiteral("19200,o,7,1"));
     FUZZ_CHECK(fleet.members.empty() != fleet.errors.isEmpty(), "taken whole or refused whole");
     FUZZ_CHECK(fleet.errors.size() <= kFleetFileListedErrors + 1,
