@@ -39,9 +39,20 @@ IndicatorLink::IndicatorLink(SettingsStore& store, OperatorView& view, EventPump
                              int periodMs, QObject* parent)
     : IndicatorLink(store, view, pump, std::make_unique<QtSupervisionTimer>(periodMs), parent) {}
 
+IndicatorLink::IndicatorLink(SettingsStore& store, OperatorView& view, int periodMs,
+                             QObject* parent)
+    : QObject(parent),
+      store_(&store),
+      view_(view),
+      pump_(nullptr),
+      timer_(std::make_unique<QtSupervisionTimer>(periodMs)) {
+    timer_->setTickHandler([this] { timeoutTick(); });
+    timer_->setDeadlineHandler([this] { wake(); });
+}
+
 IndicatorLink::IndicatorLink(SettingsStore& store, OperatorView& view, EventPump& pump,
                              std::unique_ptr<SupervisionTimer> timer, QObject* parent)
-    : QObject(parent), store_(&store), view_(view), pump_(pump), timer_(std::move(timer)) {
+    : QObject(parent), store_(&store), view_(view), pump_(&pump), timer_(std::move(timer)) {
     timer_->setTickHandler([this] { timeoutTick(); });
     timer_->setDeadlineHandler([this] { wake(); });
 }
@@ -140,7 +151,7 @@ void IndicatorLink::wake() {
     if (const std::coroutine_handle<> waiting = std::exchange(waker_, nullptr)) waiting.resume();
 }
 
-void IndicatorLink::giveUpWait() {
+void IndicatorLink::abandonWait() {
     timer_->stop();
     timer_->setDeadline(-1);
     timedOut_ = true;
