@@ -45,6 +45,13 @@ struct Bench {
     IndicatorLink link;
 };
 
+// `count` simulated indicators in one simulator process, each on a loopback TCP port of its
+// own: devices() are their "tcp://127.0.0.1:port" names, requests(n) what the n-th received.
+struct SimFleet : SimProcess {
+    explicit SimFleet(int count, const QStringList& simArgs = {})
+        : SimProcess(simArgs + QStringList{"--listen", "127.0.0.1:0"}, count) {}
+};
+
 inline void Figure(const char* name, double value, const char* unit) {
     std::printf("figure %s %.3f %s\n", name, value, unit);
     std::fflush(stdout);

@@ -1,5 +1,6 @@
 // The command line's figures: one `rusk-cli read` against its line time, and a fleet backup of
-// 16 simulated indicators (half on pseudo-terminals, half on loopback TCP) against one.
+// 64 simulated indicators (half on pseudo-terminals, half on loopback TCP, each half played by
+// one simulator process) against one.
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QFile>
@@ -10,6 +11,8 @@
 #include "BenchSupport.h"
 
 namespace {
+
+constexpr int kFleetSize = 64;
 
 // Runs rusk-cli with its journal and an empty Rusk.INI in `home`; the seconds it took, negative
 // when it failed.
@@ -31,22 +34,21 @@ double RunCli(const QTemporaryDir& home, const QStringList& args) {
     return clock.elapsed() / 1000.0;
 }
 
-// A fleet backup of `count` paced simulators; the seconds it took.
+// A fleet backup of `count` paced simulated indicators; the seconds it took.
 double FleetBackup(int count) {
     QTemporaryDir home;
-    std::vector<std::unique_ptr<SimProcess>> sims;
-    QByteArray fleet;
-    for (int i = 0; i < count; ++i) {
-        QStringList args = bench::PacedLine();
-        if (i % 2)
-            args << "--listen"
-                 << "127.0.0.1:0";
-        sims.push_back(std::make_unique<SimProcess>(args));
-        fleet += QStringLiteral("[ind%1]\nDevice=%2\nModel=805\n")
-                     .arg(i)
-                     .arg(sims.back()->device())
-                     .toUtf8();
+    const int onTcp = count / 2;
+    SimProcess ptys(bench::PacedLine(), count - onTcp);
+    std::unique_ptr<bench::SimFleet> tcp;
+    QStringList devices = ptys.devices();
+    if (onTcp > 0) {
+        tcp = std::make_unique<bench::SimFleet>(onTcp, bench::PacedLine());
+        devices += tcp->devices();
     }
+    if (devices.size() != count) return -1;
+    QByteArray fleet;
+    for (int i = 0; i < count; ++i)
+        fleet += QStringLiteral("[ind%1]\nDevice=%2\nModel=805\n").arg(i).arg(devices[i]).toUtf8();
     QFile file(home.filePath("fleet.ini"));
     if (!file.open(QIODevice::WriteOnly)) return -1;
     file.write(fleet);
@@ -67,9 +69,9 @@ int main(int argc, char** argv) {
         bench::Figure("cli_read_line_ratio", seconds / line, "ratio");
     }
     const double one = FleetBackup(1);
-    const double sixteen = FleetBackup(16);
+    const double many = FleetBackup(kFleetSize);
     bench::Figure("fleet_one_seconds", one, "s");
-    bench::Figure("fleet_sixteen_seconds", sixteen, "s");
-    bench::Figure("fleet_parallel_ratio", sixteen / one, "ratio");
+    bench::Figure("fleet_64_seconds", many, "s");
+    bench::Figure("fleet_parallel_ratio", many / one, "ratio");
     return 0;
 }

@@ -86,9 +86,10 @@ include(CPack)
 # and its programs run (skipped without dpkg-deb).
 add_test(NAME packaging/desktop_data
   COMMAND sh ${PROJECT_SOURCE_DIR}/tests/packaging/validate_data.sh ${PROJECT_SOURCE_DIR}/data)
-set_tests_properties(packaging/desktop_data PROPERTIES SKIP_RETURN_CODE 77)
+set_tests_properties(packaging/desktop_data PROPERTIES SKIP_RETURN_CODE 77 LABELS packaging)
 add_test(NAME packaging/deb_package
   COMMAND sh ${PROJECT_SOURCE_DIR}/tests/packaging/install_package.sh ${PROJECT_BINARY_DIR}
           ${PROJECT_SOURCE_DIR}/tests/storage/fixtures/node-adodb.mdb
           $<IF:$<BOOL:${RUSK_HARDENED}>,hardened,plain>)
-set_tests_properties(packaging/deb_package PROPERTIES SKIP_RETURN_CODE 77 TIMEOUT 300)
+set_tests_properties(packaging/deb_package PROPERTIES SKIP_RETURN_CODE 77 TIMEOUT 300
+                     LABELS "packaging;slow")

@@ -2,7 +2,7 @@
 # Runs one fuzz target for a while, building the fuzz targets first where needed:
 #   scripts/fuzz.sh TARGET [SECONDS] [libFuzzer options ...]
 # TARGET is one of fuzz/fuzz_*.cpp (fuzz_link, fuzz_decoding, fuzz_ini, fuzz_datafile,
-# fuzz_datafile_sqlite, fuzz_mdb_dump), or "all" for each in turn. SECONDS is 600 unless given.
+# fuzz_datafile_sqlite, fuzz_mdb_dump, fuzz_fleet), or "all" for each in turn. SECONDS is 600 unless given.
 # The build is clang with libFuzzer, ASan and UBSan, in build-fuzz/ (or $FUZZ_BUILD_DIR).
 # The seeds in fuzz/corpus/TARGET/ are read, never written: new inputs go to
 # $FUZZ_BUILD_DIR/corpus/TARGET/, and a finding to $FUZZ_BUILD_DIR/findings/TARGET/, with a
@@ -17,7 +17,7 @@ target=$1
 seconds=${2:-600}
 shift $(($# < 2 ? 1 : 2))
 BUILD=${FUZZ_BUILD_DIR:-build-fuzz}
-targets=(fuzz_link fuzz_decoding fuzz_ini fuzz_datafile fuzz_datafile_sqlite fuzz_mdb_dump)
+targets=(fuzz_link fuzz_decoding fuzz_ini fuzz_datafile fuzz_datafile_sqlite fuzz_mdb_dump fuzz_fleet)
 if [ "$target" = all ]; then
   status=0
   for t in "${targets[@]}"; do bash "$0" "$t" "$seconds" "$@" || status=1; done

@@ -5,17 +5,16 @@
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
-#include <QElapsedTimer>
 #include <QEventLoop>
 #include <QProcess>
 #include <QRegularExpression>
-#include <QTimer>
 #include <memory>
 #include <utility>
 
 #include "cli/CliSupport.h"
 #include "cli/ExitCodes.h"
 #include "cli/FleetFile.h"
+#include "platform/Clock.h"
 #include "storage/DataFile.h"
 
 namespace {
@@ -72,7 +71,8 @@ struct Job {
     double seconds = 0;
     std::unique_ptr<QProcess> process;
     qint64 pid = 0;
-    QElapsedTimer clock;
+    qint64 startMs = -1;  // on the clock, while the process runs
+    std::unique_ptr<Clock::Timer> limit;
     QByteArray pendingErr;
     QString lastOut;
 };
@@ -157,7 +157,7 @@ class FleetRun {
     void start(Job& job) {
         ++running_;
         job.ran = true;
-        job.clock.start();
+        job.startMs = clock_.nowMs();
         job.process = std::make_unique<QProcess>();
         QProcess* p = job.process.get();
         QObject::connect(p, &QProcess::readyReadStandardError, [this, &job] { forward(job); });
@@ -167,10 +167,8 @@ class FleetRun {
         QObject::connect(p, &QProcess::errorOccurred, [this, &job](QProcess::ProcessError e) {
             if (e == QProcess::FailedToStart) finish(job, -1);
         });
-        auto* limit = new QTimer(p);
-        limit->setSingleShot(true);
-        QObject::connect(limit, &QTimer::timeout, p, &QProcess::kill);
-        limit->start(kJobLimitMs);
+        job.limit = clock_.makeTimer([p] { p->kill(); });
+        job.limit->start(kJobLimitMs);
         if (!quiet_) err_ << "[" << job.member.name << "] " << job.member.device << Qt::endl;
         job.pid =
             interruption::StartChild(*p, QCoreApplication::applicationFilePath(), job.arguments);
@@ -187,9 +185,10 @@ class FleetRun {
     }
 
     void finish(Job& job, int code) {
-        if (!job.process || !job.clock.isValid()) return;
-        job.seconds = job.clock.elapsed() / 1000.0;
-        job.clock.invalidate();
+        if (!job.process || job.startMs < 0) return;
+        job.seconds = double(clock_.nowMs() - job.startMs) / 1000.0;
+        job.startMs = -1;
+        job.limit.reset();
         interruption::Forget(std::exchange(job.pid, 0));
         forward(job);
         const QStringList outLines = QString::fromUtf8(job.process->readAllStandardOutput())
@@ -208,6 +207,7 @@ class FleetRun {
         startMore();
     }
 
+    Clock& clock_ = Clock::System();
     std::vector<Job> jobs_;
     int parallel_;
     bool check_;
@@ -296,7 +296,7 @@ int FleetCommand(const QStringList& arguments, QTextStream& out, QTextStream& er
     }
 
     std::vector<Job> jobs;
-    const QDateTime now = QDateTime::currentDateTime();
+    const QDateTime now = Clock::System().currentDateTime();
     for (const FleetMember& m : fleet.members) {
         Job job;
         job.member = m;

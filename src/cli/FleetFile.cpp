@@ -111,7 +111,7 @@ class Reader {
 };
 
 bool FitForFileName(const QString& name) {
-    static const QRegularExpression bad(QStringLiteral("[/\\\\:*?\"<>|\\x00-\\x1f]"));
+    static const QRegularExpression bad(QStringLiteral("[/\\\\:*?\"<>|\\x00-\\x1f\\x7f-\\x9f]"));
     return !name.isEmpty() && name != QLatin1String(".") && name != QLatin1String("..") &&
            !bad.match(name).hasMatch();
 }

@@ -285,7 +285,8 @@ Journal::Outcome Journal::settleSchema(bool* created) {
 // Renames the damaged file (and its log) beside itself and tells the operator once.
 void Journal::setAside() {
     close();
-    const QString stamp = now().toLocalTime().toString(QStringLiteral("yyyyMMdd-HHmmss"));
+    const QString stamp =
+        clock->currentDateTime().toLocalTime().toString(QStringLiteral("yyyyMMdd-HHmmss"));
     QString aside = path_ + QStringLiteral(".damaged-") + stamp;
     for (int n = 2; QFileInfo::exists(aside); ++n)
         aside = path_ + QStringLiteral(".damaged-%1-%2").arg(stamp).arg(n);
@@ -343,7 +344,7 @@ Journal::Outcome Journal::insert(const TransferRun& run, const QString& note, qi
                                           "VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?)"));
     if (ok) {
         QSqlQuery& q = head.q();
-        q.addBindValue(now().toMSecsSinceEpoch());
+        q.addBindValue(clock->currentDateTime().toMSecsSinceEpoch());
         q.addBindValue(Text(run.device));
         q.addBindValue(Text(byIdNameOf(run.device)));
         q.addBindValue(static_cast<int>(run.model));
@@ -382,7 +383,7 @@ void Journal::prune() {
     Statement s(db);
     std::vector<qint64> drop;
     Statement old(db);
-    const qint64 cutoff = now().toMSecsSinceEpoch() - limits.keepDays * kDayMs;
+    const qint64 cutoff = clock->currentDateTime().toMSecsSinceEpoch() - limits.keepDays * kDayMs;
     if (old.prepare(QStringLiteral("SELECT id FROM snapshots WHERE time_ms < ? AND id < (SELECT "
                                    "id FROM snapshots ORDER BY id DESC LIMIT 1 OFFSET ?)"))) {
         old.q().addBindValue(cutoff);

@@ -9,6 +9,7 @@
 
 #include "link/TransferRun.h"
 #include "model/SettingsStore.h"
+#include "platform/Clock.h"
 #include "storage/DataFile.h"
 
 // One snapshot as the history list shows it.
@@ -72,7 +73,7 @@ class Journal : public TransferListener {
 
     std::function<void(QString)> statusNote;
     std::function<void(QString)> messageOnce;
-    std::function<QDateTime()> now = [] { return QDateTime::currentDateTimeUtc(); };
+    Clock* clock = &Clock::System();  // the snapshots' times
     QString byIdFolder = QStringLiteral("/dev/serial/by-id");
     Limits limits;
     // How long a write waits while another program writes the file.

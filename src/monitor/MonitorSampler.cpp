@@ -1,6 +1,5 @@
 #include "monitor/MonitorSampler.h"
 
-#include <QDateTime>
 #include <algorithm>
 
 #include "monitor/Weights.h"
@@ -20,14 +19,18 @@ class MonitorSampler::LinkView : public OperatorView {
     void redraw() override {}
 };
 
-// The window's event pump, which ends a wait at once when the monitor is stopped.
+// The window's event pump (or a test's), which ends a wait at once when the monitor is stopped.
 class MonitorSampler::StoppablePump : public EventPump {
   public:
+    explicit StoppablePump(EventPump* inner) : inner_(inner ? inner : &own_) {}
     bool pass(SerialPort* port, bool somethingWaiting) override {
-        return !stopping && inner.pass(port, somethingWaiting) && !stopping;
+        return !stopping && inner_->pass(port, somethingWaiting) && !stopping;
     }
-    QtEventPump inner;
     bool stopping = false;
+
+  private:
+    QtEventPump own_;
+    EventPump* inner_;
 };
 
 QString MonitorSampler::StateText(State s) {
@@ -47,19 +50,26 @@ QString MonitorSampler::StateText(State s) {
 }
 
 MonitorSampler::MonitorSampler(IndicatorLink& mainLink, int periodMs, QObject* parent)
+    : MonitorSampler(mainLink, periodMs, Clock::System(), nullptr, parent) {}
+
+MonitorSampler::MonitorSampler(IndicatorLink& mainLink, int periodMs, Clock& clock, EventPump& pump,
+                               QObject* parent)
+    : MonitorSampler(mainLink, periodMs, clock, &pump, parent) {}
+
+MonitorSampler::MonitorSampler(IndicatorLink& mainLink, int periodMs, Clock& clock, EventPump* pump,
+                               QObject* parent)
     : QObject(parent),
       main_(mainLink),
+      clock_(clock),
       view_(std::make_unique<LinkView>()),
-      pump_(std::make_unique<StoppablePump>()),
-      link_(std::make_unique<IndicatorLink>(scratch_, *view_, *pump_, periodMs)) {
-    timer_.setSingleShot(true);
-    timer_.setTimerType(Qt::PreciseTimer);
-    connect(&timer_, &QTimer::timeout, this, &MonitorSampler::tick);
-}
+      pump_(std::make_unique<StoppablePump>(pump)),
+      link_(std::make_unique<IndicatorLink>(
+          scratch_, *view_, *pump_, std::make_unique<ClockSupervisionTimer>(periodMs, clock))),
+      timer_(clock.makeTimer([this] { tick(); })) {}
 
 MonitorSampler::~MonitorSampler() {
     pump_->stopping = true;
-    timer_.stop();
+    timer_->stop();
 }
 
 bool MonitorSampler::start() {
@@ -82,7 +92,7 @@ bool MonitorSampler::start() {
 void MonitorSampler::stop() {
     if (!running_) return;
     running_ = false;
-    timer_.stop();
+    timer_->stop();
     pump_->stopping = true;
     // A sample in progress unwinds first; its end lets the link go.
     if (!inSample_) finishStop();
@@ -100,7 +110,7 @@ void MonitorSampler::setState(State s) {
 }
 
 void MonitorSampler::schedule(int delayMs) {
-    timer_.start(std::max(0, delayMs));
+    timer_->start(std::max(0, delayMs));
 }
 
 void MonitorSampler::reopen() {
@@ -117,7 +127,7 @@ void MonitorSampler::reopen() {
 
 void MonitorSampler::tick() {
     if (!running_) return;
-    sinceAttempt_.start();
+    attemptStart_ = clock_.nowMs();
     if (state_ == State::Lost) {
         reopen();
         if (state_ == State::Lost) {
@@ -140,7 +150,7 @@ void MonitorSampler::tick() {
         finishStop();
         return;
     }
-    const qint64 spent = sinceAttempt_.elapsed();
+    const qint64 spent = clock_.nowMs() - attemptStart_;
     if (state_ != State::Running) {
         // A late answer must not be taken for the next request's.
         if (state_ == State::NoAnswer) {
@@ -173,7 +183,7 @@ MonitorSampler::Step MonitorSampler::takeSample() {
         emit productRead(*n);
     }
     monitor::Sample s;
-    s.ms = QDateTime::currentMSecsSinceEpoch();
+    s.ms = clock_.currentDateTime().toMSecsSinceEpoch();
     const QString ra = QStringLiteral("RA"), re = QStringLiteral("RE"), rf = QStringLiteral("RF");
     if (!read(ra)) return Step::NoAnswer;
     const std::optional<monitor::Weight> weight =

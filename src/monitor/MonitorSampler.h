@@ -1,14 +1,13 @@
 #pragma once
 
-#include <QElapsedTimer>
 #include <QObject>
-#include <QTimer>
 #include <memory>
 #include <optional>
 
 #include "link/IndicatorLink.h"
 #include "monitor/FillStatistics.h"
 #include "monitor/MonitorSample.h"
+#include "platform/Clock.h"
 
 // The monitor's polling loop. While it runs it holds the operation guard of the window's link,
 // so that every other exchange is refused, and it reads with a link of its own on the same
@@ -29,6 +28,10 @@ class MonitorSampler : public QObject {
     // monitor's own time-out, after which it shows "応答なし".
     explicit MonitorSampler(IndicatorLink& mainLink, int periodMs = kRetryMs,
                             QObject* parent = nullptr);
+    // On a clock and a wait loop of the caller's (tests move time by hand): the polling
+    // schedule, the samples' times and the own link's time-out all run on `clock`.
+    MonitorSampler(IndicatorLink& mainLink, int periodMs, Clock& clock, EventPump& pump,
+                   QObject* parent = nullptr);
     ~MonitorSampler() override;
 
     // Samples per second at most; 0 reads as fast as the line answers.
@@ -57,6 +60,8 @@ class MonitorSampler : public QObject {
     class StoppablePump;
     enum class Step { Done, NoAnswer };
 
+    MonitorSampler(IndicatorLink& mainLink, int periodMs, Clock& clock, EventPump* pump,
+                   QObject* parent);
     void tick();
     Step takeSample();
     // Sends one read and waits for its answer, which must echo the request.
@@ -67,14 +72,15 @@ class MonitorSampler : public QObject {
     void finishStop();
 
     IndicatorLink& main_;
+    Clock& clock_;
     SettingsStore scratch_;
     std::unique_ptr<LinkView> view_;
     std::unique_ptr<StoppablePump> pump_;
     std::unique_ptr<IndicatorLink> link_;
     std::optional<IndicatorLink::Operation> guard_;
     monitor::FillTracker tracker_;
-    QTimer timer_;
-    QElapsedTimer sinceAttempt_;
+    std::unique_ptr<Clock::Timer> timer_;
+    qint64 attemptStart_ = 0;
     std::optional<int> product_;
     State state_ = State::Stopped;
     int rate_ = kDefaultRate;

@@ -1,10 +1,10 @@
 #pragma once
 
-#include <QElapsedTimer>
-#include <QTimer>
 #include <algorithm>
-#include <climits>
 #include <functional>
+#include <memory>
+
+#include "platform/Clock.h"
 
 // The periodic tick that supervises a wait for the indicator. The link starts it when a wait
 // begins and stops it when the wait ends; each period it calls the tick handler. Tests put in a
@@ -39,33 +39,36 @@ class SupervisionTimer {
     std::function<void()> onDeadline_;
 };
 
-// The real one: Qt timers on the thread of the links, delivered by its event loop.
-class QtSupervisionTimer : public SupervisionTimer {
+// The supervision tick and the deadline on a clock: the program's on the system clock, delivered
+// by the event loop; a test's on a clock it moves by hand.
+class ClockSupervisionTimer : public SupervisionTimer {
   public:
-    explicit QtSupervisionTimer(int periodMs) {
-        clock_.start();
-        timer_.setTimerType(Qt::PreciseTimer);
-        timer_.setInterval(periodMs);
-        QObject::connect(&timer_, &QTimer::timeout, [this] { tick(); });
-        deadline_.setTimerType(Qt::PreciseTimer);
-        deadline_.setSingleShot(true);
-        QObject::connect(&deadline_, &QTimer::timeout, [this] { deadlinePassed(); });
-    }
-    void start() override { timer_.start(); }
-    void stop() override { timer_.stop(); }
-    bool isActive() const override { return timer_.isActive(); }
-    int periodMs() const override { return timer_.interval(); }
-    qint64 nowMs() const override { return clock_.elapsed(); }
+    explicit ClockSupervisionTimer(int periodMs, Clock& clock = Clock::System())
+        : clock_(clock),
+          periodMs_(periodMs),
+          timer_(clock.makeTimer([this] {
+              timer_->start(periodMs_);  // periodic until stopped
+              tick();
+          })),
+          deadline_(clock.makeTimer([this] { deadlinePassed(); })) {}
+    void start() override { timer_->start(periodMs_); }
+    void stop() override { timer_->stop(); }
+    bool isActive() const override { return timer_->isActive(); }
+    int periodMs() const override { return periodMs_; }
+    qint64 nowMs() const override { return clock_.nowMs(); }
     void setDeadline(qint64 atMs) override {
-        if (atMs < 0) {
-            deadline_.stop();
-            return;
-        }
-        deadline_.start(static_cast<int>(std::clamp<qint64>(atMs - nowMs(), 0, INT_MAX)));
+        if (atMs < 0)
+            deadline_->stop();
+        else
+            deadline_->start(std::max<qint64>(atMs - clock_.nowMs(), 0));
     }
 
   private:
-    QTimer timer_;
-    QTimer deadline_;
-    QElapsedTimer clock_;
+    Clock& clock_;
+    int periodMs_;
+    std::unique_ptr<Clock::Timer> timer_;
+    std::unique_ptr<Clock::Timer> deadline_;
 };
+
+// The program's supervision timer.
+using QtSupervisionTimer = ClockSupervisionTimer;

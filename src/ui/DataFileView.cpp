@@ -5,9 +5,9 @@
 
 #include "app/Configuration.h"
 #include "app/DataSource.h"
-#include "platform/widgets/FileDialogs.h"
 #include "storage/DataFile.h"
 #include "ui/MainWindow.h"
+#include "ui/widgets/FileDialogs.h"
 
 DataFileDialogs WidgetDataFileDialogs(QWidget* parent) {
     return {[parent](const QString& folder) { return AskOpenDataFile(parent, folder); },

@@ -9,8 +9,8 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
-#include "platform/widgets/MessageBoxes.h"
 #include "report/DifferencesCsv.h"
+#include "ui/widgets/MessageBoxes.h"
 
 namespace {
 

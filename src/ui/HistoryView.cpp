@@ -12,9 +12,9 @@
 #include "history/Compare.h"
 #include "history/Verify.h"
 #include "model/Catalogue.h"
-#include "platform/widgets/MessageBoxes.h"
-#include "platform/widgets/ModalRun.h"
 #include "ui/DifferenceView.h"
+#include "ui/widgets/MessageBoxes.h"
+#include "ui/widgets/ModalRun.h"
 
 namespace {
 

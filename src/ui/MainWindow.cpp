@@ -18,7 +18,6 @@
 #include "model/TabLayout.h"
 #include "platform/OperationError.h"
 #include "platform/ProcessStart.h"
-#include "platform/widgets/MessageBoxes.h"
 #include "ui/CatalogueView.h"
 #include "ui/ControlWatch.h"
 #include "ui/EditCapture.h"
@@ -28,6 +27,7 @@
 #include "ui/TabBuilders.h"
 #include "ui/TabNavigation.h"
 #include "ui/TabRows.h"
+#include "ui/widgets/MessageBoxes.h"
 
 QFont JapaneseUiFont() {
     QFont font = QApplication::font();

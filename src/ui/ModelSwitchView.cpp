@@ -9,8 +9,8 @@
 
 #include "app/ModelSwitch.h"
 #include "app/Session.h"
-#include "platform/widgets/MessageBoxes.h"
 #include "ui/MainWindow.h"
+#include "ui/widgets/MessageBoxes.h"
 
 namespace {
 const QString kCurrentOption = QStringLiteral("color: rgb(0, 0, 255);");

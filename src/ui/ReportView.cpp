@@ -6,11 +6,11 @@
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 
-#include "platform/widgets/ModalRun.h"
 #include "report/ProductCsv.h"
 #include "report/SettingsCsv.h"
 #include "report/SheetPainter.h"
 #include "ui/MainWindow.h"
+#include "ui/widgets/ModalRun.h"
 
 namespace {
 

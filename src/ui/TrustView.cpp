@@ -8,13 +8,13 @@
 #include "history/Verify.h"
 #include "link/OperationTrap.h"
 #include "platform/IniFile.h"
-#include "platform/widgets/FileDialogs.h"
 #include "storage/DataFile.h"
 #include "transfer/ProductTransfers.h"
 #include "transfer/TransferTrap.h"
 #include "ui/DifferenceView.h"
 #include "ui/HistoryView.h"
 #include "ui/MainWindow.h"
+#include "ui/widgets/FileDialogs.h"
 
 const QString TrustView::kOptionsSection = QStringLiteral("Options");
 

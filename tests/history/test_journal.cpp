@@ -15,6 +15,7 @@
 #include "history/Journal.h"
 #include "model/Catalogue.h"
 #include "storage/DataFile.h"
+#include "support/TestClock.h"
 
 namespace {
 
@@ -87,7 +88,7 @@ class JournalTest : public QObject {
     QTemporaryDir dir_;
     QString at(const QString& name) const { return QDir(dir_.path()).filePath(name); }
     QStringList notes_, messages_;
-    QDateTime clock_ = QDateTime(QDate(2024, 5, 1), QTime(9, 0), Qt::UTC);
+    TestClock clock_;  // 2024-05-01 09:00 UTC
 
     // A journal at `name` in the test folder, its notes and messages kept, its time the test's.
     std::unique_ptr<Journal> open(const QString& name) {
@@ -96,7 +97,7 @@ class JournalTest : public QObject {
         messages_.clear();
         journal->statusNote = [this](const QString& n) { notes_ << n; };
         journal->messageOnce = [this](const QString& m) { messages_ << m; };
-        journal->now = [this] { return clock_; };
+        journal->clock = &clock_;
         return journal;
     }
 
@@ -122,7 +123,7 @@ class JournalTest : public QObject {
                  std::tuple(write.device, QString(), write.model, write.operation, write.direction,
                             false, QString("書き込み前"), 100));
         QCOMPARE(std::tuple(all[1].byIdName, all[1].time, all[1].valueCount, all[1].complete),
-                 std::tuple(byId, clock_, int(read.values.size()), true));
+                 std::tuple(byId, clock_.currentDateTime(), int(read.values.size()), true));
         QStringList devices{write.device, byId};
         devices.sort();
         QCOMPARE(journal->devices(), devices);
@@ -161,13 +162,13 @@ class JournalTest : public QObject {
         journal->limits = {5, 10, 1 << 30};
         TransferRun run;
         run.values = {{-1, "20", "00001"}};
-        for (int i = 0; i < records; ++i, clock_ = clock_.addSecs(stepHours * 3600))
+        for (int i = 0; i < records; ++i, clock_.advance(stepHours * 3600'000LL))
             QVERIFY(journal->record(run));
-        clock_ = clock_.addSecs(-stepHours * 3600);
         const auto left = journal->list();
         QCOMPARE(int(left.size()), kept);
-        QCOMPARE(left.front().time, clock_);
-        QCOMPARE(left.back().time, clock_.addSecs(-stepHours * 3600LL * (kept - 1)));
+        const QDateTime last = clock_.currentDateTime().addSecs(-stepHours * 3600);
+        QCOMPARE(left.front().time, last);
+        QCOMPARE(left.back().time, last.addSecs(-stepHours * 3600LL * (kept - 1)));
     }
 
     void staysBelowItsSize() {

@@ -161,8 +161,7 @@ class IndicatorLinkTest : public QObject {
     }
 
     void probeSendsRaAndFlushes() {
-        LinkFixture f;
-        f.answerLikeIndicator();
+        SimLinkFixture f;
         f.port.queue("stale\r\n");
         f.link.probeLink();
         QCOMPARE(f.port.requests, QStringList{"RA"});
@@ -267,9 +266,9 @@ class IndicatorLinkTest : public QObject {
         QFETCH(int, replies);
         QFETCH(bool, timesOut);
         QFETCH(int, latestMs);
-        LinkFixture f;
-        f.answerLikeIndicator();
-        if (!reply.isEmpty()) f.port.responder = [&](const QString&) { return reply; };
+        SimLinkFixture f;
+        if (!reply.isEmpty())
+            f.port.alter = [&](const QString&, const QByteArray&) { return reply; };
         f.pace(msPerPass, charsPerPass);
         const auto bound = f.link.boundRead(replies);
         int answered = 0;

@@ -8,8 +8,7 @@ class LiveAndPortsTest : public QObject {
     Q_OBJECT
   private slots:
     void commandsProbeThenSendWithoutWaiting() {
-        LinkFixture f;
-        f.answerLikeIndicator();
+        SimLinkFixture f;
         LiveCommands live(f.link, nullptr);
         f.link.blocking(live.press(15));  // 風袋引き
         QCOMPARE(f.port.requests, QStringList({"RA", "CE"}));
@@ -18,21 +17,18 @@ class LiveAndPortsTest : public QObject {
     }
 
     void dataReadsStoreTheReplyWithoutEcho() {
-        LinkFixture f;
-        f.port.responder = [](const QString& r) {
-            return r == "RE" ? QByteArray("RE0010\r\n") : QByteArray("RA+000012\r\n");
-        };
+        SimLinkFixture f;
         LiveCommands live(f.link, nullptr);
         f.link.blocking(live.press(4));  // ｽﾃｰﾀｽ2
-        QCOMPARE(f.store.live(4), QString("0010"));
-        f.port.responder = [](const QString& r) { return (r + "\r\n").toLatin1(); };
+        QCOMPARE(f.store.live(4), QString(f.port.indicator().liveData('E')));
         f.link.blocking(live.press(11));  // ｾﾞﾛ校正 keeps the whole line
         QCOMPARE(f.store.live(11), QString("CA"));
         QCOMPARE(f.port.requests, QStringList({"RA", "RE", "RA", "CA"}));
     }
 
     void detailButtonProbesFirst() {
-        LinkFixture f;
+        SimLinkFixture f;
+        f.port.answerFirst = 0;
         int tabShown = 0;
         LiveCommands live(f.link, [&] { ++tabShown; });
         f.link.blocking(
@@ -41,17 +37,15 @@ class LiveAndPortsTest : public QObject {
         QCOMPARE(f.view.redraws, 0);
         QCOMPARE(f.view.messages, QStringList{IndicatorLink::kTimeoutMessage});
         f.link.clearTimeout();
-        f.answerLikeIndicator();
+        f.port.answerFirst = -1;
         f.link.blocking(live.press(LiveCommands::kDetailButton));
         QCOMPARE(tabShown, 1);
         QCOMPARE(f.port.requests, QStringList({"RA", "RA"}));
     }
 
     void replyTimeoutStillRedraws() {
-        LinkFixture f;
-        f.port.responder = [](const QString& r) {
-            return r == "RA" ? QByteArray("RA1\r\n") : QByteArray();
-        };
+        SimLinkFixture f;
+        f.port.answerFirst = 1;  // the probe only
         f.store.setLive(1, "old");
         f.link.blocking(LiveCommands(f.link, nullptr).press(1));
         QCOMPARE(f.store.live(1), QString("old"));
@@ -121,14 +115,14 @@ class LiveAndPortsTest : public QObject {
     }
 
     void linkTestShowsOkOrStaysEmpty() {
-        LinkFixture f;
+        SimLinkFixture f;
         f.port.queue("stale\r\n");
-        f.port.responder = [](const QString&) { return QByteArray("RA+0000\r\n"); };
         f.link.blocking(TestLink(f.link, 1, &f.port));
         QCOMPARE(f.view.events.filter("test1"), QStringList({"test1 ", "test1 通信ＯＫ"}));
         QCOMPARE(f.port.requests, QStringList{"RA"});
 
-        LinkFixture silent;
+        SimLinkFixture silent;
+        silent.port.answerFirst = 0;
         silent.link.blocking(TestLink(silent.link, 2, &silent.port));
         QCOMPARE(silent.view.events.filter("test2"), QStringList({"test2 "}));
         QCOMPARE(silent.view.messages, QStringList{IndicatorLink::kTimeoutMessage});

@@ -2,12 +2,13 @@
 #include <QtTest>
 
 #include "monitor/MonitorSampler.h"
-#include "support/FakeSerialPort.h"
-#include "support/PtyLink.h"
+#include "platform/OperationError.h"
 #include "support/RecordingView.h"
+#include "support/SimSerialPort.h"
+#include "support/TestClock.h"
 
-// The polling loop on a scripted port (the guard, time-outs, a lost port) and against the
-// simulator's known free fall.
+// The polling loop on a test clock against the simulated indicator: the guard, the schedule,
+// time-outs, a lost port, and the indicator's known free fall.
 class TestMonitorSampler : public QObject {
     Q_OBJECT
   private slots:
@@ -18,47 +19,55 @@ class TestMonitorSampler : public QObject {
 
 namespace {
 
-// The window's side: its store, its view and its link on a fake port that answers like an
-// indicator between two fills.
+// The window's side: its store, its view and its link on the simulated indicator, running a
+// short filling cycle on product 3 by the monitor's clock, which the test moves.
 struct MainSide {
     MainSide() : link(store, view, pump, 5000) {
         link.setActivePort(&port);
-        port.responder = [this](const QString& r) -> QByteArray {
-            if (silent) return {};
-            if (r == "W00") return "W0000003\r\n";
-            if (r == "RA") return "RA+001000\r\n";
-            if (r == "RE") return ++status % 10 == 0 ? "RE0000101\r\n" : "RE0000000\r\n";
-            if (r == "RF") return "RF0000\r\n";
-            if (r == "RK") return "RK+001002\r\n";
-            return {};
+        port.indicator().handle("W0000003");
+        port.indicator().setCycleShape({500, 20});
+        port.beforeAnswer = [this] { port.setTime(clock.nowMs()); };
+        port.alter = [this](const QString& r, const QByteArray& reply) {
+            if (r == "RK" && firstRk.isEmpty()) firstRk = reply;
+            return silent ? QByteArray() : reply;
         };
+    }
+    // Lets time go by until `done` holds, for at most `limitMs`.
+    bool until(const std::function<bool()>& done, qint64 limitMs = 10000) {
+        return clock.advanceUntil(done, limitMs);
     }
     SettingsStore store;
     RecordingView view;
     QtEventPump pump;
-    FakeSerialPort port;
+    SimSerialPort port;
     IndicatorLink link;
+    TestClock clock;
+    ClockPump clockPump{clock};
     bool silent = false;
-    int status = 0;
+    QByteArray firstRk;  // the first weighing result the indicator sent
 };
 
 }  // namespace
 
 void TestMonitorSampler::readsOnlyAndHoldsTheGuard() {
     MainSide main;
-    MonitorSampler sampler(main.link, 5000);
-    sampler.setRate(0);
+    MonitorSampler sampler(main.link, 5000, main.clock, main.clockPump);
     QSignalSpy samples(&sampler, &MonitorSampler::sampled);
     QSignalSpy fills(&sampler, &MonitorSampler::filled);
     QVERIFY(sampler.start());
     QVERIFY(!main.link.beginOperation());  // every other operation is refused with a beep
     QCOMPARE(main.view.beeps, 1);
-    QTRY_VERIFY(fills.count() >= 2);
+    QVERIFY(main.until([&] { return fills.count() >= 2; }));
     QCOMPARE(sampler.product(), std::optional<int>(3));
     QCOMPARE(main.port.requests.count("W00"), 1);
     for (const QString& r : main.port.requests)
         QVERIFY2(QStringList({"W00", "RA", "RE", "RF", "RK"}).contains(r), qPrintable(r));
-    QCOMPARE(fills.first().first().value<monitor::Fill>().final, 1002.0);
+    QCOMPARE(fills.first().first().value<monitor::Fill>().final,
+             main.firstRk.mid(2).trimmed().toDouble());
+    // The default rate, and each sample stamped with the clock's time.
+    const auto at = [&](int i) { return samples.at(i).first().value<monitor::Sample>().ms; };
+    QCOMPARE(QDateTime::fromMSecsSinceEpoch(at(0)), TestClock().currentDateTime());
+    QCOMPARE(at(2) - at(1), 1000 / MonitorSampler::kDefaultRate);
     sampler.stop();
     QVERIFY(main.link.beginOperation());
 
@@ -66,31 +75,38 @@ void TestMonitorSampler::readsOnlyAndHoldsTheGuard() {
     // free long before its five-second time-out, and no message is shown.
     main.silent = true;
     QVERIFY(sampler.start());
-    QTimer::singleShot(50, &sampler, [&] { sampler.stop(); });
-    QTRY_VERIFY_WITH_TIMEOUT(!main.link.operationRunning(), 1000);
+    const qint64 started = main.clock.nowMs();
+    const auto stopper = main.clock.makeTimer([&] { sampler.stop(); });
+    stopper->start(50);
+    main.clock.advance(0);
+    QVERIFY(!main.link.operationRunning());
+    QCOMPARE(main.clock.nowMs() - started, 50);
     QCOMPARE(sampler.state(), MonitorSampler::State::Stopped);
     QVERIFY(main.view.messages.isEmpty());
 }
 
 void TestMonitorSampler::ridesOutSilenceAndUnplugging() {
     MainSide main;
-    MonitorSampler sampler(main.link, 200);
+    MonitorSampler sampler(main.link, 200, main.clock, main.clockPump);
     QSignalSpy samples(&sampler, &MonitorSampler::sampled);
     QVERIFY(sampler.start());
-    QTRY_VERIFY(samples.count() >= 1);
+    QVERIFY(main.until([&] { return samples.count() >= 1; }));
     main.silent = true;
-    QTRY_COMPARE(sampler.state(), MonitorSampler::State::NoAnswer);
+    QVERIFY(main.until([&] { return sampler.state() == MonitorSampler::State::NoAnswer; }));
+    // It asks again a second later.
     main.silent = false;
     const int before = int(samples.count());
-    QTRY_VERIFY_WITH_TIMEOUT(samples.count() > before + 2, 5000);
+    QVERIFY(main.until([&] { return samples.count() > before + 2; }, 1500));
     QCOMPARE(sampler.state(), MonitorSampler::State::Running);
 
     main.port.pullOut();
     main.port.failOpenWith = ErrNo::kPortNotOpen;
-    QTRY_COMPARE(sampler.state(), MonitorSampler::State::Lost);
+    QVERIFY(main.until([&] { return sampler.state() == MonitorSampler::State::Lost; }));
+    main.clock.advance(3000);  // still gone: tried again each second
+    QCOMPARE(sampler.state(), MonitorSampler::State::Lost);
     main.port.failOpenWith = 0;  // plugged in again: the next try reopens it
     const int lost = int(samples.count());
-    QTRY_VERIFY_WITH_TIMEOUT(samples.count() > lost + 2, 5000);
+    QVERIFY(main.until([&] { return samples.count() > lost + 2; }, 1500));
     QCOMPARE(sampler.state(), MonitorSampler::State::Running);
     QVERIFY(main.port.isOpen());
     QVERIFY(main.view.messages.isEmpty());
@@ -99,15 +115,23 @@ void TestMonitorSampler::ridesOutSilenceAndUnplugging() {
 
 void TestMonitorSampler::measuresTheSimulatedFreeFall() {
     // A short cycle and 20 units in flight (±4) against a set 落差 of 5: the fills settle 15
-    // units over 定量, all of them over its 10-unit 過量 limit.
-    PtyLink pty({"--cycle", "500", "--free-fall", "20"});
-    MonitorSampler sampler(pty.link);
+    // units over 定量, all of them over its 10-unit 過量 limit. Each request and its answer take
+    // 5 ms of the line's time, as on the simulator's paced line.
+    MainSide main;
+    SimSerialPort indicator;
+    indicator.indicator().setCycleShape({500, 20});
+    indicator.beforeAnswer = [&] {
+        main.clock.advance(5);
+        indicator.setTime(main.clock.nowMs());
+    };
+    main.link.setActivePort(&indicator);
+    MonitorSampler sampler(main.link, MonitorSampler::kRetryMs, main.clock, main.clockPump);
     sampler.setRate(0);
     std::vector<monitor::Fill> fills;
     connect(&sampler, &MonitorSampler::filled, this,
             [&](const monitor::Fill& f) { fills.push_back(f); });
     QVERIFY(sampler.start());
-    QTRY_VERIFY_WITH_TIMEOUT(fills.size() >= 51, 60000);
+    QVERIFY(main.until([&] { return fills.size() >= 51; }, 60000));
     sampler.stop();
     fills.erase(fills.begin());  // the first may have begun before the monitor
     const monitor::Summary s = monitor::Summarize(fills);
@@ -116,7 +140,7 @@ void TestMonitorSampler::measuresTheSimulatedFreeFall() {
     QVERIFY2(qAbs(s.inFlightMean * 10 - 20) <= 4, qPrintable(QString::number(s.inFlightMean)));
     QVERIFY2(qAbs(s.mean * 10 - 1015) <= 4, qPrintable(QString::number(s.mean)));
     QCOMPARE(s.over, s.count);
-    for (const QString& r : pty.sim.requests())
+    for (const QString& r : indicator.requests)
         QVERIFY2(QStringList({"W00", "RA", "RE", "RF", "RK"}).contains(r), qPrintable(r));
 }
 

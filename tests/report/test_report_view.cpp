@@ -9,14 +9,15 @@
 
 #include "report/ProductCsv.h"
 #include "support/FakeSerialPort.h"
+#include "support/SimSerialPort.h"
 #include "ui/DataFileView.h"
 #include "ui/MainWindow.h"
 #include "ui/Program.h"
 #include "ui/ReportView.h"
 #include "ui/UiTestSupport.h"
 
-// The file menu's sheet and CSV items on the whole program (fake ports); file dialogs answered
-// by the test, messages recorded.
+// The file menu's sheet and CSV items on the whole program (link 1 on the simulated indicator,
+// link 2 on a fake port); file dialogs answered by the test, messages recorded.
 class ReportViewTest : public QObject {
     Q_OBJECT
     QTemporaryDir dir_;
@@ -26,7 +27,7 @@ class ReportViewTest : public QObject {
             window.setMessagePresenter(&messages);
             program = std::make_unique<Program>(
                 window, ini,
-                std::array<std::unique_ptr<SerialPort>, 2>{std::make_unique<FakeSerialPort>(),
+                std::array<std::unique_ptr<SerialPort>, 2>{std::make_unique<SimSerialPort>(),
                                                            std::make_unique<FakeSerialPort>()},
                 200);
             program->start(QFileInfo(ini).path());
@@ -84,13 +85,6 @@ class ReportViewTest : public QObject {
     // no longer all from there.
     void sheetNamesWhereTheDataCameFrom() {
         Fixture f(dir_.filePath("Rusk.INI"));
-        auto& port = static_cast<FakeSerialPort&>(f.program->session().port(1));
-        int product = 0;
-        port.responder = [&product](const QString& r) -> QByteArray {
-            if (r == "W00") return QString("W00%1\r\n").arg(product, 5, 10, QChar('0')).toLatin1();
-            if (r.startsWith("W00") && r.size() == 8) product = r.mid(3).toInt();
-            return r.size() == 3 ? (r + "00001\r\n").toLatin1() : QByteArray();
-        };
         QString origin;
         auto answer = [this](const QString&) { return dir_.filePath("origin.mdb"); };
         f.view->setDialogs({answer, answer, answer, [&origin](const SettingsSheet& sheet) {
@@ -114,8 +108,8 @@ class ReportViewTest : public QObject {
         const QString from = QStringLiteral("データの出所: ");
         QCOMPARE(seen, QStringList(
                            {from + "—", from + "—（編集あり）", from + "データファイル origin.mdb",
-                            from + "データファイル origin.mdb（編集あり）", from + "指示計 fake1",
-                            from + "指示計 fake1（編集あり）", from + "—", from + "指示計 fake1"}));
+                            from + "データファイル origin.mdb（編集あり）", from + "指示計 sim1",
+                            from + "指示計 sim1（編集あり）", from + "—", from + "指示計 sim1"}));
     }
 
     // 印刷 opens the real print preview on the sheet.

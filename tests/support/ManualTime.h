@@ -4,8 +4,9 @@
 
 #include "platform/EventPump.h"
 #include "platform/SupervisionTimer.h"
+#include "support/TestClock.h"
 
-// A supervision timer that ticks only when told to, on a clock that moves only when told to.
+// A supervision timer that ticks only when told to, on a test clock that moves only with it.
 class ManualTimer : public SupervisionTimer {
   public:
     explicit ManualTimer(int periodMs = 5000) : period_(periodMs) {}
@@ -16,11 +17,11 @@ class ManualTimer : public SupervisionTimer {
     void stop() override { active_ = false; }
     bool isActive() const override { return active_; }
     int periodMs() const override { return period_; }
-    qint64 nowMs() const override { return now_; }
+    qint64 nowMs() const override { return clock.nowMs(); }
     void setDeadline(qint64 atMs) override { deadline_ = atMs; }
     // One period has passed: the tick runs if a wait is going on.
     void fire() {
-        now_ += period_;
+        clock.advance(period_);
         sinceStart_ = 0;
         if (active_) tick();
         checkDeadline();
@@ -28,7 +29,7 @@ class ManualTimer : public SupervisionTimer {
     // `ms` (less than a period) have passed: the tick runs when a period has gone by since the
     // timer was started.
     void advance(int ms) {
-        now_ += ms;
+        clock.advance(ms);
         sinceStart_ += ms;
         if (active_ && sinceStart_ >= period_) {
             sinceStart_ = 0;
@@ -37,16 +38,17 @@ class ManualTimer : public SupervisionTimer {
         checkDeadline();
     }
 
+    TestClock clock;
+
   private:
     void checkDeadline() {
-        if (deadline_ >= 0 && now_ >= deadline_) {
+        if (deadline_ >= 0 && clock.nowMs() >= deadline_) {
             deadline_ = -1;
             deadlinePassed();
         }
     }
     qint64 deadline_ = -1;
     int period_;
-    qint64 now_ = 0;
     qint64 sinceStart_ = 0;
     bool active_ = false;
 };

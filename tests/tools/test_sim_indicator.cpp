@@ -87,7 +87,7 @@ void TestSimIndicator::productValuesFollowTheSelection() {
     QCOMPARE(ind.productValue(7, 2), QByteArray("01234"));
     // Every record has eight values inside their masks.
     for (int p = 0; p < 100; ++p)
-        for (int i = 0; i < 8; ++i) QVERIFY(FitsMask(ind.productValue(p, i), ProductMask(i)));
+        for (int i = 0; i < 8; ++i) QVERIFY(FitsMask(ind.productValue(p, i), SimProductMask(i)));
 }
 
 void TestSimIndicator::productWrites_data() {

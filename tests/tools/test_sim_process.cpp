@@ -1,6 +1,8 @@
-// The rusk-sim program itself, talked to over its pseudo-terminal as the program would.
+// The rusk-sim program itself, talked to over its pseudo-terminal (or TCP) as the program would.
 #include <fcntl.h>
+#include <netdb.h>
 #include <poll.h>
+#include <sys/socket.h>
 #include <termios.h>
 #include <unistd.h>
 
@@ -10,6 +12,7 @@
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
+#include <QUrl>
 #include <QtTest>
 #include <memory>
 
@@ -21,15 +24,20 @@ constexpr int kWaitMs = 5000;
 struct Sim {
     std::unique_ptr<QProcess> process = std::make_unique<QProcess>();
     QString path;
+    QStringList paths;  // one a line printed: `lines` of them
 
-    bool start(const QStringList& args) {
+    bool start(const QStringList& args, int lines = 1) {
         process->start(RUSK_SIM_PATH, args);
         if (!process->waitForStarted(kWaitMs)) return false;
         QDeadlineTimer deadline(kWaitMs);
-        while (!process->canReadLine() && !deadline.hasExpired())
-            if (!process->waitForReadyRead(int(deadline.remainingTime()))) break;
-        path = QString::fromLocal8Bit(process->readLine()).trimmed();
-        return !path.isEmpty();
+        while (paths.size() < lines && !deadline.hasExpired()) {
+            if (process->canReadLine())
+                paths << QString::fromLocal8Bit(process->readLine()).trimmed();
+            else if (!process->waitForReadyRead(int(deadline.remainingTime())))
+                break;
+        }
+        path = paths.value(0);
+        return paths.size() == lines && !paths.contains(QString());
     }
     ~Sim() {
         if (process->state() != QProcess::NotRunning) {
@@ -45,12 +53,23 @@ struct Client {
     QByteArray pending;
 
     bool open(const QString& path) {
+        if (path.startsWith("tcp://")) return connect(QUrl(path));
         fd = ::open(QFile::encodeName(path).constData(), O_RDWR | O_NOCTTY | O_NONBLOCK);
         if (fd < 0) return false;
         termios t{};
         tcgetattr(fd, &t);
         cfmakeraw(&t);
         return tcsetattr(fd, TCSANOW, &t) == 0;
+    }
+    bool connect(const QUrl& url) {
+        addrinfo* found = nullptr;
+        if (getaddrinfo(qPrintable(url.host()), qPrintable(QString::number(url.port())), nullptr,
+                        &found) != 0)
+            return false;
+        fd = ::socket(found->ai_family, SOCK_STREAM, 0);
+        const bool ok = fd >= 0 && ::connect(fd, found->ai_addr, found->ai_addrlen) == 0;
+        freeaddrinfo(found);
+        return ok && fcntl(fd, F_SETFL, O_NONBLOCK) == 0;
     }
     void close() {
         if (fd >= 0) ::close(fd);
@@ -115,6 +134,7 @@ class TestSimProcess : public QObject {
     void f800Codes();
     void commandLineErrors();
     void refusedWritesAreIgnored();
+    void countServesIndependentIndicators();
 };
 
 void TestSimProcess::answersOverThePseudoTerminalAndLogs() {
@@ -226,17 +246,21 @@ void TestSimProcess::commandLineErrors() {
     QVERIFY(help.waitForFinished(kWaitMs));
     QCOMPARE(help.exitCode(), 0);
     const QByteArray text = help.readAllStandardOutput();
-    for (const char* option :
-         {"--model", "--device", "--line", "--link", "--log", "--delay", "--silent", "--trickle",
-          "--double", "--extra", "--baud", "--framing", "--stdin-exit", "--refuse"})
+    for (const char* option : {"--model", "--device", "--listen", "--count", "--line", "--link",
+                               "--log", "--delay", "--silent", "--trickle", "--double", "--extra",
+                               "--baud", "--framing", "--stdin-exit", "--refuse"})
         QVERIFY2(text.contains(option), option);
 
-    QProcess bad;
-    bad.start(RUSK_SIM_PATH, {"--model", "900"});
-    QVERIFY(bad.waitForFinished(kWaitMs));
-    QCOMPARE(bad.exitCode(), 2);
-    QVERIFY(bad.readAllStandardError().contains("--model"));
-    QVERIFY(bad.readAllStandardOutput().isEmpty());
+    for (const QStringList& args :
+         {QStringList{"--model", "900"}, QStringList{"--count", "2", "--device", "/dev/null"},
+          QStringList{"--count", "0"}}) {
+        QProcess bad;
+        bad.start(RUSK_SIM_PATH, args);
+        QVERIFY(bad.waitForFinished(kWaitMs));
+        QCOMPARE(bad.exitCode(), 2);
+        QVERIFY(bad.readAllStandardError().contains(args.first().toLatin1()));
+        QVERIFY(bad.readAllStandardOutput().isEmpty());
+    }
 }
 
 void TestSimProcess::refusedWritesAreIgnored() {
@@ -258,6 +282,25 @@ void TestSimProcess::refusedWritesAreIgnored() {
     QVERIFY(bad.waitForFinished(kWaitMs));
     QCOMPARE(bad.exitCode(), 2);
     QVERIFY(bad.readAllStandardError().contains("--refuse"));
+}
+
+// One process, several indicators: each on its own line, with its own state and its own log.
+void TestSimProcess::countServesIndependentIndicators() {
+    for (const QStringList& where : {QStringList{"--listen", "127.0.0.1:0"}, QStringList{}}) {
+        QTemporaryDir dir;
+        const QString log = dir.filePath("requests.log");
+        Sim sim;
+        QVERIFY(sim.start(where + QStringList{"--count", "3", "--log", log}, 3));
+        QCOMPARE(sim.paths.removeDuplicates(), 0);
+        Client first, third;
+        QVERIFY(first.open(sim.paths[0]) && third.open(sim.paths[2]));
+        QVERIFY(first.send("W0000007"));
+        QCOMPARE(first.ask("W00"), QByteArray("W0000007\r\n"));
+        QCOMPARE(third.ask("W00"), QByteArray("W0000000\r\n"));
+        QCOMPARE(LogLines(log + ".1"), (QByteArrayList{"W0000007", "W00"}));
+        QVERIFY(QFile::exists(log + ".2") && LogLines(log + ".2").isEmpty());
+        QCOMPARE(LogLines(log + ".3"), QByteArrayList{"W00"});
+    }
 }
 
 QTEST_GUILESS_MAIN(TestSimProcess)

@@ -27,41 +27,40 @@ struct FakePanel : ProductPanel {
     mutable int reads = 0;
 };
 
-// An indicator with 100 product records: "W00nnnnn" selects, "W00" reports the current
-// product, "W1k" reads and "W1kvvvvv" writes a value of the current product, "RA" answers.
-// Every value differs from the others and fits its mask.
+// The simulated indicator's 100 product records, seeded so that every value differs from the
+// others and fits its mask, with a test's own turns on top: another number reported for "W00",
+// and any request answered its own way.
 struct ProductIndicator {
-    explicit ProductIndicator(LinkFixture& f) : f(f) {
-        for (int n = 0; n < 100; ++n)
+    explicit ProductIndicator(SimLinkFixture& f) : f(f) {
+        for (int n = 0; n < 100; ++n) {
+            select(n);
             for (int k = 0; k < 8; ++k)
-                values[n][k] = QString("00%1").arg(n * 8 + k, 3, 10, QChar('0'));
-        f.port.responder = [this](const QString& r) { return answer(r); };
+                f.port.indicator().handle(
+                    QString("W1%1%2").arg(k).arg(n * 8 + k, 5, 10, QChar('0')).toLatin1());
+        }
+        select(0);
+        f.port.alter = [this](const QString& r, const QByteArray& reply) {
+            if (hook) {
+                const QByteArray custom = hook(r);
+                if (!custom.isNull()) return custom;
+            }
+            if (r == "W00" && reported >= 0)
+                return QString("W00%1\r\n").arg(reported, 5, 10, QChar('0')).toLatin1();
+            return reply;
+        };
     }
-    QByteArray answer(const QString& r) {
-        if (hook) {
-            const QByteArray custom = hook(r);
-            if (!custom.isNull()) return custom;
-        }
-        if (r == "RA") return "RA+000123\r\n";
-        if (r == "W00")
-            return QString("W00%1\r\n")
-                .arg(reported < 0 ? current : reported, 5, 10, QChar('0'))
-                .toLatin1();
-        if (r.startsWith("W00") && r.size() == 8) {
-            current = r.mid(3).toInt();
-            return {};
-        }
-        if (r.size() >= 3 && r.startsWith("W1")) {
-            const int k = r.mid(2, 1).toInt();
-            if (r.size() == 3) return (r + values[current][k] + "\r\n").toLatin1();
-            values[current][k] = r.mid(3);
-        }
-        return {};
+    int current() const { return f.port.indicator().currentProduct(); }
+    void select(int n) {
+        f.port.indicator().handle(QString("W00%1").arg(n, 5, 10, QChar('0')).toLatin1());
+    }
+    QString value(int n, int k) const { return f.port.indicator().productValue(n, k); }
+    QStringList record(int n) const {
+        QStringList out;
+        for (int k = 0; k < 8; ++k) out << value(n, k);
+        return out;
     }
 
-    LinkFixture& f;
-    std::array<std::array<QString, 8>, 100> values;
-    int current = 0;
+    SimLinkFixture& f;
     int reported = -1;  // a number to report for "W00" instead of the current one
     // Answers a request its own way; a null result falls back to the indicator's answer.
     std::function<QByteArray(const QString&)> hook;
@@ -116,7 +115,7 @@ class ProductTransfersTest : public QObject {
     void changeProduct() {
         QFETCH(QString, text);
         QFETCH(int, selected);
-        LinkFixture f;
+        SimLinkFixture f;
         ProductIndicator ind(f);
         FakePanel panel;
         panel.text = text;
@@ -132,7 +131,7 @@ class ProductTransfersTest : public QObject {
         QCOMPARE(panel.selected, selected);
         QCOMPARE(f.port.requests,
                  QStringList({"RA", QString("W00%1").arg(selected, 5, 10, QChar('0'))}));
-        QCOMPARE(ind.current, selected);
+        QCOMPARE(ind.current(), selected);
         QCOMPARE(f.view.redraws, 0);
     }
 
@@ -160,7 +159,7 @@ class ProductTransfersTest : public QObject {
         QFETCH(int, selected);
         QFETCH(int, reported);
         QFETCH(int, record);
-        LinkFixture f;
+        SimLinkFixture f;
         ProductIndicator ind(f);
         ind.reported = reported;
         FakePanel panel;
@@ -176,8 +175,7 @@ class ProductTransfersTest : public QObject {
             return;
         }
         QCOMPARE(f.port.requests, ReadRequests(selected));
-        QCOMPARE(Record(f.store, record),
-                 QStringList(ind.values[selected].begin(), ind.values[selected].end()));
+        QCOMPARE(Record(f.store, record), ind.record(selected));
         QCOMPARE(f.store.currentProduct(), record);
         if (record != selected) QVERIFY(f.store.product(selected, 0).isEmpty());
         // Values of another product are no read of the one asked for.
@@ -190,7 +188,7 @@ class ProductTransfersTest : public QObject {
 
     void anAnswerWithoutAProductNumberStoresNothing() {
         // Without the number the values would land in the previously read record.
-        LinkFixture f;
+        SimLinkFixture f;
         ProductIndicator ind(f);
         ind.hook = [](const QString& r) {
             return r == "W00" ? QByteArray("E1\r\n") : QByteArray();
@@ -210,7 +208,7 @@ class ProductTransfersTest : public QObject {
     }
 
     void readOneProductTimesOutAndStillRedraws() {
-        LinkFixture f;
+        SimLinkFixture f;
         ProductIndicator ind(f);
         ind.hook = [](const QString& r) { return r == "W13" ? QByteArray("") : QByteArray(); };
         FakePanel panel;
@@ -218,21 +216,20 @@ class ProductTransfersTest : public QObject {
         f.link.blocking(ProductTransfers(f.link, panel).readOneProduct());
         QVERIFY(f.link.timedOut());
         QCOMPARE(f.port.requests, ReadRequests(8).mid(0, 6));
-        QCOMPARE(f.store.product(8, 2), ind.values[8][2]);
+        QCOMPARE(f.store.product(8, 2), ind.value(8, 2));
         QVERIFY(f.store.product(8, 3).isEmpty());
         QCOMPARE(f.view.redraws, 1);
     }
 
     void readAllProducts() {
-        LinkFixture f;
+        SimLinkFixture f;
         ProductIndicator ind(f);
         FakePanel panel;
         f.link.blocking(ProductTransfers(f.link, panel).readAllProducts());
         QStringList expected;
         for (int n = 0; n < 100; ++n) expected << ReadRequests(n);
         QCOMPARE(f.port.requests, expected);
-        for (int n = 0; n < 100; ++n)
-            QCOMPARE(Record(f.store, n), QStringList(ind.values[n].begin(), ind.values[n].end()));
+        for (int n = 0; n < 100; ++n) QCOMPARE(Record(f.store, n), ind.record(n));
         const QStringList statuses = f.view.events.filter("status ");
         QCOMPARE(statuses.size(), 101);
         QCOMPARE(statuses[7], QString("status 銘柄 7 読み込み中"));
@@ -247,10 +244,10 @@ class ProductTransfersTest : public QObject {
     }
 
     void readAllProductsTimeOutKeepsWhatCame() {
-        LinkFixture f;
+        SimLinkFixture f;
         ProductIndicator ind(f);
         ind.hook = [&ind](const QString& r) {
-            return ind.current == 3 && r == "W13" ? QByteArray("") : QByteArray();
+            return ind.current() == 3 && r == "W13" ? QByteArray("") : QByteArray();
         };
         f.store.setProduct(3, 3, "old33");
         f.store.setProduct(4, 0, "old40");
@@ -259,8 +256,8 @@ class ProductTransfersTest : public QObject {
         QVERIFY(f.link.timedOut());
         QCOMPARE(f.port.requests.last(), QString("W13"));
         QCOMPARE(f.port.requests.size(), 3 * 10 + 6);
-        QCOMPARE(f.store.product(2, 7), ind.values[2][7]);
-        QCOMPARE(f.store.product(3, 2), ind.values[3][2]);
+        QCOMPARE(f.store.product(2, 7), ind.value(2, 7));
+        QCOMPARE(f.store.product(3, 2), ind.value(3, 2));
         QCOMPARE(f.store.product(3, 3), QString("old33"));
         QCOMPARE(f.store.product(4, 0), QString("old40"));
         QCOMPARE(f.view.messages, QStringList{IndicatorLink::kTimeoutMessage});
@@ -284,11 +281,11 @@ class ProductTransfersTest : public QObject {
         QFETCH(QString, end);
         QFETCH(int, requests);
         HeardRuns runs;
-        LinkFixture f;
+        SimLinkFixture f;
         ProductIndicator ind(f);
-        ind.current = 42;
+        ind.select(42);
         ind.hook = [&](const QString& r) {
-            if (ind.current != 3) return QByteArray();
+            if (ind.current() != 3) return QByteArray();
             if (end == "time-out" && r == "W13") return QByteArray("");
             if (end == "fault" && r == "W00") return QByteArray("W00000a5\r\n");
             return QByteArray();
@@ -303,7 +300,7 @@ class ProductTransfersTest : public QObject {
         QCOMPARE(f.port.requests.first(), QString("W00"));
         QCOMPARE(f.port.requests.size(), requests);
         QCOMPARE(f.port.requests.last(), QString("W0000042"));
-        QCOMPARE(ind.current, 42);
+        QCOMPARE(ind.current(), 42);
         QCOMPARE(runs.got.size(), size_t(1));
         QCOMPARE(runs.notes, QStringList{"指示計の銘柄を 42 に戻しました"});
         QCOMPARE(runs.got[0].complete, end == "whole");
@@ -314,15 +311,12 @@ class ProductTransfersTest : public QObject {
     // is not whole: all-read names what did not come once, at its end.
     void allReadNamesWhatItCouldNotReadOnce() {
         HeardRuns runs;
-        LinkFixture f;
-        ProductIndicator ind(f);
-        auto products = f.port.responder;
-        f.answerLikeIndicator();
-        auto settings = f.port.responder;
-        f.port.responder = [&](const QString& r) {
+        SimLinkFixture f;
+        f.port.alter = [&](const QString& r, const QByteArray& reply) {
             if (r == "W33") return QByteArray("W33?0001\r\n");
-            if (r == "W12" && ind.current == 12) return QByteArray("W12?1125\r\n");
-            return r.startsWith("W1") || r.startsWith("W00") ? products(r) : settings(r);
+            if (r == "W12" && f.port.indicator().currentProduct() == 12)
+                return QByteArray("W12?1125\r\n");
+            return reply;
         };
         f.link.runs().setListener(&runs);
         FakePanel panel;
@@ -382,10 +376,10 @@ class ProductTransfersTest : public QObject {
     void oneFaultEndsTheRunWithOneReport() {
         QFETCH(QString, op);
         QFETCH(QString, fault);
-        LinkFixture f;
+        SimLinkFixture f;
         ProductIndicator ind(f);
         ind.hook = [&](const QString& r) {
-            if (ind.current != 30 || r != "W00") return QByteArray();
+            if (ind.current() != 30 || r != "W00") return QByteArray();
             if (fault != "lost") return (fault + "\r\n").toLatin1();
             f.port.pullOut();
             return QByteArray("");
@@ -411,8 +405,7 @@ class ProductTransfersTest : public QObject {
         QVERIFY(!f.port.requests.contains("W20"));  // no settings half
         if (op.contains("ead")) {
             QCOMPARE(f.view.redraws, 1);
-            QCOMPARE(Record(f.store, 29),
-                     QStringList(ind.values[29].begin(), ind.values[29].end()));
+            QCOMPARE(Record(f.store, 29), ind.record(29));
             QCOMPARE(f.store.product(30, 0), QString("old30"));
             QCOMPARE(f.port.requests.last(), QString("W00"));
         }
@@ -420,14 +413,14 @@ class ProductTransfersTest : public QObject {
 
     // ---- writing stored records ----
     void writeOneProduct() {
-        LinkFixture f;
+        SimLinkFixture f;
         ProductIndicator ind(f);
         FillStore(f.store);
         FakePanel panel;
         panel.selected = 5;
         f.link.blocking(ProductTransfers(f.link, panel).writeOneProduct());
         QCOMPARE(f.port.requests, WriteRequests(5, Record(f.store, 5)));
-        QCOMPARE(QStringList(ind.values[5].begin(), ind.values[5].end()), Record(f.store, 5));
+        QCOMPARE(ind.record(5), Record(f.store, 5));
         QVERIFY(f.view.messages.isEmpty());
         QVERIFY(f.port.unread().isEmpty());
     }
@@ -449,7 +442,7 @@ class ProductTransfersTest : public QObject {
         QFETCH(int, item);
         QFETCH(QString, value);
         for (bool all : {false, true}) {
-            LinkFixture f;
+            SimLinkFixture f;
             ProductIndicator ind(f);
             FillStore(f.store);
             f.store.setProduct(57, item, value);
@@ -468,7 +461,7 @@ class ProductTransfersTest : public QObject {
     }
 
     void writeOneProductWithoutSelection() {
-        LinkFixture f;
+        SimLinkFixture f;
         ProductIndicator ind(f);
         FillStore(f.store);
         FakePanel panel;
@@ -479,7 +472,7 @@ class ProductTransfersTest : public QObject {
     }
 
     void writeAllProducts() {
-        LinkFixture f;
+        SimLinkFixture f;
         ProductIndicator ind(f);
         FillStore(f.store);
         FakePanel panel;
@@ -487,7 +480,7 @@ class ProductTransfersTest : public QObject {
         QStringList expected;
         for (int n = 0; n < 100; ++n) expected << WriteRequests(n, Record(f.store, n));
         QCOMPARE(f.port.requests, expected);
-        QCOMPARE(QStringList(ind.values[77].begin(), ind.values[77].end()), Record(f.store, 77));
+        QCOMPARE(ind.record(77), Record(f.store, 77));
         const QStringList statuses = f.view.events.filter("status ");
         QCOMPARE(statuses.size(), 101);
         QCOMPARE(statuses[42], QString("status 銘柄 42 送信中"));
@@ -512,10 +505,10 @@ class ProductTransfersTest : public QObject {
         QFETCH(int, silentAt);
         QFETCH(QString, silentRequest);
         QFETCH(int, sent);
-        LinkFixture f;
+        SimLinkFixture f;
         ProductIndicator ind(f);
         ind.hook = [&](const QString& r) {
-            return ind.current == silentAt && r == silentRequest ? QByteArray("") : QByteArray();
+            return ind.current() == silentAt && r == silentRequest ? QByteArray("") : QByteArray();
         };
         FillStore(f.store);
         FakePanel panel;
@@ -529,14 +522,14 @@ class ProductTransfersTest : public QObject {
 
     // ---- writing the shown values ----
     void writeShownToTarget() {
-        LinkFixture f;
+        SimLinkFixture f;
         ProductIndicator ind(f);
         FakePanel panel;
         panel.target = 42;
         f.store.setProduct(42, 0, "00001");
         f.link.blocking(ProductTransfers(f.link, panel).writeShownToTarget());
         QCOMPARE(f.port.requests, WriteRequests(42, panel.shown));
-        QCOMPARE(QStringList(ind.values[42].begin(), ind.values[42].end()), panel.shown);
+        QCOMPARE(ind.record(42), panel.shown);
         QCOMPARE(f.store.product(42, 0), QString("00001"));
         QVERIFY(f.store.product(42, 1).isEmpty());
         QVERIFY(f.view.messages.isEmpty());
@@ -558,7 +551,7 @@ class ProductTransfersTest : public QObject {
         QFETCH(int, item);
         QFETCH(QString, value);
         for (bool all : {false, true}) {
-            LinkFixture f;
+            SimLinkFixture f;
             ProductIndicator ind(f);
             FakePanel panel;
             panel.shown[item] = value;
@@ -572,7 +565,7 @@ class ProductTransfersTest : public QObject {
     }
 
     void targetOutOfRangeIsReported() {
-        LinkFixture f;
+        SimLinkFixture f;
         ProductIndicator ind(f);
         FakePanel panel;
         panel.target = -1;
@@ -584,20 +577,20 @@ class ProductTransfersTest : public QObject {
     }
 
     void writeShownToAllReadsTheBoxesForEachProduct() {
-        LinkFixture f;
+        SimLinkFixture f;
         ProductIndicator ind(f);
         FakePanel panel;
         // The operator changes box 0 while product 50 is being written.
         ind.hook = [&](const QString& r) {
-            if (r == "RA" && ind.current == 49) panel.shown[0] = "00777";
+            if (r == "RA" && ind.current() == 49) panel.shown[0] = "00777";
             return QByteArray();
         };
         f.link.blocking(ProductTransfers(f.link, panel).writeShownToAll());
         QCOMPARE(f.port.requests.size(), 100 * 11);
-        QCOMPARE(ind.values[49][0], QString("00200"));
-        QCOMPARE(ind.values[50][0], QString("00777"));
-        QCOMPARE(ind.values[99][0], QString("00777"));
-        QCOMPARE(ind.values[99][7], QString("00015"));
+        QCOMPARE(ind.value(49, 0), QString("00200"));
+        QCOMPARE(ind.value(50, 0), QString("00777"));
+        QCOMPARE(ind.value(99, 0), QString("00777"));
+        QCOMPARE(ind.value(99, 7), QString("00015"));
         QVERIFY(f.store.product(0, 0).isEmpty());
         const QStringList statuses = f.view.events.filter("status ");
         QCOMPARE(statuses[7], QString("status 銘柄 7 書き込み中"));
@@ -606,29 +599,29 @@ class ProductTransfersTest : public QObject {
     }
 
     void aBoxTurningInvalidDuringTheRunStopsIt() {
-        LinkFixture f;
+        SimLinkFixture f;
         ProductIndicator ind(f);
         FakePanel panel;
         ind.hook = [&](const QString& r) {
-            if (r == "RA" && ind.current == 19) panel.shown[3] = "0100";
+            if (r == "RA" && ind.current() == 19) panel.shown[3] = "0100";
             return QByteArray();
         };
-        const QString before = ind.values[20][3];
+        const QString before = ind.value(20, 3);
         f.link.blocking(ProductTransfers(f.link, panel).writeShownToAll());
         // Products 0 … 19 went out; product 20 got its probe only.
         QCOMPARE(f.port.requests.size(), 20 * 11 + 1);
         QCOMPARE(f.port.requests.last(), QString("RA"));
-        QCOMPARE(ind.values[20][3], before);
+        QCOMPARE(ind.value(20, 3), before);
         QCOMPARE(f.view.messages, QStringList{"無効なデータがあるため転送できません。"});
         QVERIFY(!f.view.events.contains("status 銘柄書き込み完了"));
         QVERIFY(!f.view.progressVisible);
     }
 
     void writeShownToAllTimeOutStillCompletes() {
-        LinkFixture f;
+        SimLinkFixture f;
         ProductIndicator ind(f);
         ind.hook = [&](const QString& r) {
-            return r == "RA" && ind.current == 30 ? QByteArray("") : QByteArray();
+            return r == "RA" && ind.current() == 30 ? QByteArray("") : QByteArray();
         };
         FakePanel panel;
         f.link.blocking(ProductTransfers(f.link, panel).writeShownToAll());
@@ -693,22 +686,15 @@ class ProductTransfersTest : public QObject {
 
     // ---- all-read and all-write ----
     void allReadAndAllWrite() {
-        LinkFixture f;
-        ProductIndicator ind(f);
-        auto products = f.port.responder;
-        f.answerLikeIndicator();
-        auto settings = f.port.responder;
-        f.port.responder = [&](const QString& r) {
-            return r.startsWith("W1") || r.startsWith("W00") || r == "RA" ? products(r)
-                                                                          : settings(r);
-        };
+        SimLinkFixture f;
+        f.port.indicator().handle("W9100001");  // told apart from 90
         FakePanel panel;
         SettingTransfers settingTransfers(f.link);
         ProductTransfers t(f.link, panel);
         f.link.blocking(t.allRead(settingTransfers));
         QCOMPARE(f.port.requests.size(), 100 * 10 + 59);
         QCOMPARE(f.port.requests[1000], QString("W20"));
-        QCOMPARE(f.store.product(99, 7), ind.values[99][7]);
+        QCOMPARE(f.store.product(99, 7), QString(f.port.indicator().productValue(99, 7)));
         QCOMPARE(f.store.setting(9, 1), QString("00001"));
         QCOMPARE(f.view.status, QString("設定値 読み込み完了"));
         QCOMPARE(f.view.redraws, 2);
@@ -764,25 +750,17 @@ class ProductTransfersTest : public QObject {
             void transferRun(const TransferRun& run) override { got.push_back(run); }
             std::vector<TransferRun> got;
         } runs;
-        LinkFixture f;
-        ProductIndicator ind(f);
-        auto products = f.port.responder;
-        f.answerLikeIndicator();
-        auto settings = f.port.responder;
-        f.port.responder = [&](const QString& r) {
-            return r.startsWith("W1") || r.startsWith("W00") || r == "RA" ? products(r)
-                                                                          : settings(r);
-        };
+        SimLinkFixture f;
         f.link.runs().setListener(&runs);
         FakePanel panel;
         SettingTransfers settingTransfers(f.link);
         ProductTransfers t(f.link, panel);
         f.link.blocking(t.allRead(settingTransfers));
-        const QString read42 = ind.values[42][5];
+        const QString read42 = f.port.indicator().productValue(42, 5);
         FillStore(f.store);
         f.link.blocking(t.allWrite(settingTransfers));
-        ind.hook = [&ind](const QString& r) {
-            return ind.current == 3 && r == "W13" ? QByteArray("") : QByteArray();
+        f.port.alter = [&](const QString& r, const QByteArray& reply) {
+            return f.port.indicator().currentProduct() == 3 && r == "W13" ? QByteArray() : reply;
         };
         f.link.blocking(t.readAllProducts());
         QCOMPARE(runs.got.size(), size_t(3));

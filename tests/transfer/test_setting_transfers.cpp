@@ -18,8 +18,8 @@ class SettingTransfersTest : public QObject {
     Q_OBJECT
   private slots:
     void readOrderPerModel() {
-        LinkFixture f;
-        f.answerLikeIndicator();
+        SimLinkFixture f;
+        f.port.setModel(SimModel::F800);
         SettingTransfers t(f.link);
         f.store.setModel(IndicatorModel::F800);
         f.link.blocking(t.readAllSettings());
@@ -28,13 +28,12 @@ class SettingTransfersTest : public QObject {
         QCOMPARE(f.port.requests, f800);
         QCOMPARE(f.port.requests.size(), 31);
         // F800 codes 40 … 46 land in group 6 slots 2 … 8, 50 … 55 in group 8.
-        QCOMPARE(f.store.setting(6, 2), QString("00000"));
-        QCOMPARE(f.store.setting(6, 8), QString("00006"));
-        QCOMPARE(f.store.setting(8, 5), QString("00005"));
+        QCOMPARE(f.store.setting(6, 2), QString(f.port.indicator().setting("40")));
+        QCOMPARE(f.store.setting(6, 8), QString(f.port.indicator().setting("46")));
+        QCOMPARE(f.store.setting(8, 5), QString(f.port.indicator().setting("55")));
         QVERIFY(f.store.setting(4, 0).isEmpty());
 
-        LinkFixture g;
-        g.answerLikeIndicator();
+        SimLinkFixture g;
         SettingTransfers t805(g.link);
         g.link.blocking(t805.readAllSettings());
         const QStringList f805 = Range('2', "0123456789ABCDEF") + Range('3', "012345678") +
@@ -43,7 +42,7 @@ class SettingTransfersTest : public QObject {
                                  Range('8', "012345") + Range('9', "01");
         QCOMPARE(g.port.requests, f805);
         QCOMPARE(g.port.requests.size(), 59);
-        QCOMPARE(g.store.setting(2, 15), QString("00001"));
+        QCOMPARE(g.store.setting(2, 15), QString(g.port.indicator().setting("2F")));
         QCOMPARE(g.view.status, QString("設定値 読み込み完了"));
         QVERIFY(!g.view.progressVisible);
         QCOMPARE(g.view.redraws, 1);
@@ -71,15 +70,13 @@ class SettingTransfersTest : public QObject {
         QFETCH(QString, peer);
         QFETCH(QString, named);
         HeardRuns runs;
-        LinkFixture f;
-        f.answerLikeIndicator();
-        const auto answer = f.port.responder;
-        f.port.responder = [&](const QString& r) -> QByteArray {
+        SimLinkFixture f;
+        f.port.alter = [&](const QString& r, const QByteArray& reply) -> QByteArray {
             if (peer == "corrupt" && r == "W33") return "W33?0001\r\n";
-            if (peer == "stray" && r == "W20") return answer(r) + "W0000042\r\n";
-            if (peer == "double") return answer(r) + answer(r);
+            if (peer == "stray" && r == "W20") return reply + "W0000042\r\n";
+            if (peer == "double") return reply + reply;
             if (peer == "junk") return "junk\r\n";
-            return answer(r);
+            return reply;
         };
         f.link.runs().setListener(&runs);
         f.link.blocking(SettingTransfers(f.link).readAllSettings());
@@ -93,18 +90,16 @@ class SettingTransfersTest : public QObject {
     }
 
     void readStopsAtATimeoutAndKeepsWhatCame() {
-        LinkFixture f;
-        f.answerLikeIndicator();
-        auto answer = f.port.responder;
-        f.port.responder = [answer](const QString& r) {
-            return r == "W33" ? QByteArray() : answer(r);
+        SimLinkFixture f;
+        f.port.alter = [](const QString& r, const QByteArray& reply) {
+            return r == "W33" ? QByteArray() : reply;
         };
         f.store.setSetting(3, 3, "old33");
         f.store.setSetting(3, 4, "old34");
         f.link.blocking(SettingTransfers(f.link).readAllSettings());
         QVERIFY(f.link.timedOut());
         QCOMPARE(f.port.requests.last(), QString("W33"));
-        QCOMPARE(f.store.setting(3, 2), QString("00002"));
+        QCOMPARE(f.store.setting(3, 2), QString(f.port.indicator().setting("32")));
         QCOMPARE(f.store.setting(3, 3), QString("old33"));
         QCOMPARE(f.store.setting(3, 4), QString("old34"));
         // The read ends as after a fault: it says it stopped and shows what came.
@@ -114,8 +109,8 @@ class SettingTransfersTest : public QObject {
     }
 
     void writeOrderWithBatchesAndSyncs() {
-        LinkFixture f;
-        f.answerLikeIndicator();
+        SimLinkFixture f;
+        f.port.setModel(SimModel::F800);
         f.store.setModel(IndicatorModel::F800);
         // Values that fit, from a read, and two of them told apart.
         SettingTransfers t(f.link);
@@ -148,8 +143,7 @@ class SettingTransfersTest : public QObject {
     }
 
     void writeF805StatusAndProgressOrder() {
-        LinkFixture f;
-        f.answerLikeIndicator();
+        SimLinkFixture f;
         for (const QString& code : CodesOfPlan(ReadSettingsPlan(IndicatorModel::F805)))
             f.store.setValue(code, "00001");
         f.link.blocking(SettingTransfers(f.link).writeAllSettings());
@@ -170,8 +164,7 @@ class SettingTransfersTest : public QObject {
     void writeSkipsEmptySlots() {
         // An empty slot sent as "W21" would be a read request whose unawaited reply shifts
         // every later sync by one line.
-        LinkFixture f;
-        f.answerLikeIndicator();
+        SimLinkFixture f;
         for (const QString& code : CodesOfPlan(ReadSettingsPlan(IndicatorModel::F805)))
             f.store.setValue(code, "00001");
         f.store.setValue("21", "");
@@ -182,16 +175,16 @@ class SettingTransfersTest : public QObject {
     }
 
     void writeStopsOnlyWhenTheProbeTimesOut() {
-        LinkFixture silent;
+        SimLinkFixture silent;
+        silent.port.answerFirst = 0;
         silent.link.blocking(SettingTransfers(silent.link).writeAllSettings());
         QCOMPARE(silent.port.requests, QStringList{"RA"});
         QVERIFY(!silent.view.progressVisible);
 
         // Probe answered, syncs silent: every value still goes out.
-        LinkFixture f;
-        f.port.responder = [](const QString& r) {
-            return r == "RA" ? QByteArray("RA1\r\n") : QByteArray();
-        };
+        SimLinkFixture f;
+        f.port.setModel(SimModel::F800);
+        f.port.answerFirst = 1;
         f.store.setModel(IndicatorModel::F800);
         for (const QString& code : CodesOfPlan(ReadSettingsPlan(IndicatorModel::F800)))
             f.store.setValue(code, "00001");
@@ -222,8 +215,8 @@ class SettingTransfersTest : public QObject {
         QFETCH(int, model);
         QFETCH(QStringList, codeValues);
         QFETCH(QString, named);
-        LinkFixture f;
-        f.answerLikeIndicator();
+        SimLinkFixture f;
+        f.port.setModel(SimModel(model));
         f.store.setModel(IndicatorModel(model));
         for (const QString& code : CodesOfPlan(ReadSettingsPlan(f.store.model())))
             f.store.setValue(code, "00001");
@@ -241,12 +234,10 @@ class SettingTransfersTest : public QObject {
 
     void aLostPortIsReportedOnceAndTheStatusSaysTheRunStopped() {
         for (const bool write : {false, true}) {
-            LinkFixture f;
-            f.answerLikeIndicator();
-            const auto answer = f.port.responder;
-            f.port.responder = [&](const QString& r) {
+            SimLinkFixture f;
+            f.port.alter = [&](const QString& r, const QByteArray& reply) {
                 if (r.startsWith("W33") || r == "W00") f.port.pullOut();
-                return answer(r);
+                return reply;
             };
             for (const QString& code : CodesOfPlan(ReadSettingsPlan(IndicatorModel::F805)))
                 f.store.setValue(code, "00001");

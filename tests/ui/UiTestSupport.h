@@ -4,9 +4,9 @@
 #include <utility>
 #include <vector>
 
-#include "platform/widgets/MessageBoxes.h"
 #include "ui/MainWindow.h"
 #include "ui/Operation.h"
+#include "ui/widgets/MessageBoxes.h"
 
 // Records message boxes instead of showing them.
 class RecordingMessages : public MessagePresenter {

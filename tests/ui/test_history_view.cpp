@@ -1,18 +1,20 @@
 #include <QComboBox>
 #include <QFileDialog>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include "support/TestClock.h"
 #include "ui/HistoryView.h"
 #include "ui/UiTestSupport.h"
 
 class HistoryViewTest : public QObject {
     Q_OBJECT
     QTemporaryDir dir_;
-    QDateTime clock_ = QDateTime(QDate(2024, 5, 1), QTime(9, 0), Qt::UTC);
+    TestClock clock_;  // 2024-05-01 09:00 UTC
 
     // Three runs an hour apart: "/dev/ttyA" read, "/dev/ttyB" write (before-write note,
     // stopped), "/dev/ttyA" read of W20 "00003" and product 4's code 11 "00150".
@@ -20,7 +22,7 @@ class HistoryViewTest : public QObject {
         auto journal = std::make_unique<Journal>(
             dir_.filePath(QString("journal-%1.sqlite").arg(QTest::currentTestFunction())));
         journal->byIdFolder = dir_.filePath("no-by-id");
-        journal->now = [this] { return clock_; };
+        journal->clock = &clock_;
         auto run = [](TransferRun::Direction direction, const char* operation, const char* device,
                       bool complete, std::vector<TransferValue> values) {
             return TransferRun{direction, operation, IndicatorModel::F805,
@@ -33,7 +35,7 @@ class HistoryViewTest : public QObject {
             run(D::Read, "一括読みだし", "/dev/ttyA", true,
                 {{-1, "20", "00003"}, {4, "11", "00150"}})};
         for (int i = 0; i < 3; ++i) {
-            clock_ = clock_.addSecs(3600);
+            clock_.advance(3600'000);
             if (!journal->record(runs[i], i == 1 ? "書き込み前" : "")) return nullptr;
         }
         return journal;
@@ -57,7 +59,7 @@ class HistoryViewTest : public QObject {
             for (int c = 0; c < table->columnCount(); ++c) texts << table->item(r, c)->text();
             return texts;
         };
-        QCOMPARE(row(0)[0], clock_.toLocalTime().toString("yyyy/MM/dd HH:mm:ss"));
+        QCOMPARE(row(0)[0], clock_.currentDateTime().toLocalTime().toString("yyyy/MM/dd HH:mm:ss"));
         QCOMPARE(row(0).mid(1),
                  QStringList({"/dev/ttyA", "F805", "一括読みだし", "読み込み", "完了", "2"}));
         QCOMPARE(row(1).mid(1), QStringList({"/dev/ttyB", "F805", "設定値書き込み（書き込み前）",
@@ -116,7 +118,10 @@ class HistoryViewTest : public QObject {
             if (!dialog || !dialog->isVisible()) return;
             typing.stop();
             dialog->setDirectory(dir_.path());
-            dialog->selectFile("snapshot");
+            // Typed into the name field: selectFile leaves the field alone while it has focus.
+            auto* name = dialog->findChild<QLineEdit*>("fileNameEdit");
+            QVERIFY(name);
+            name->setText("snapshot");
             QMetaObject::invokeMethod(dialog, "accept");
         });
         typing.start(10);

@@ -13,6 +13,7 @@
 #include "platform/IniFile.h"
 #include "support/FakeSerialPort.h"
 #include "support/SimProcess.h"
+#include "support/SimSerialPort.h"
 #include "ui/MainWindow.h"
 #include "ui/Program.h"
 #include "ui/TrustView.h"
@@ -49,21 +50,13 @@ struct RunningProgram {
     StartupResult result;
 };
 
-// The program on a fake link 1 that answers like a quiet indicator until `silentFrom`
-// requests have gone out, and pulls itself out at request `pullAt`.
-struct FakeProgram {
-    explicit FakeProgram(const QString& iniPath) {
+// The program with the simulated indicator in-process on link 1 (SimSerialPort), which falls
+// silent after `answerFirst` requests and is pulled out at request `pullAtRequest` when told.
+struct SimProgram {
+    explicit SimProgram(const QString& iniPath) {
         window.setMessagePresenter(&messages);
-        auto port = std::make_unique<FakeSerialPort>();
-        fake = port.get();
-        fake->responder = [this](const QString& r) -> QByteArray {
-            if (fake->requests.size() == pullAt) fake->pullOut();
-            if (fake->requests.size() > silentFrom) return {};
-            if (r == "W00") return QString("W00%1\r\n").arg(product, 5, 10, QChar('0')).toLatin1();
-            if (r.startsWith("W00") && r.size() == 8) product = r.mid(3).toInt();
-            if (r.startsWith('W') && r.size() == 3) return (r + "00001\r\n").toLatin1();
-            return r == "RA" ? QByteArray("RA+000000\r\n") : QByteArray();
-        };
+        auto port = std::make_unique<SimSerialPort>();
+        sim = port.get();
         program =
             std::make_unique<Program>(window, iniPath,
                                       std::array<std::unique_ptr<SerialPort>, 2>{
@@ -72,7 +65,7 @@ struct FakeProgram {
         program->start(QFileInfo(iniPath).path());
         messages.shown.clear();
     }
-    ~FakeProgram() { window.setMessagePresenter(nullptr); }
+    ~SimProgram() { window.setMessagePresenter(nullptr); }
 
     // Dispatches the operation; the name of the modal window it opened, closed at once.
     QString dispatchClosing(Operation op, int index = -1) {
@@ -91,11 +84,8 @@ struct FakeProgram {
 
     MainWindow window;
     RecordingMessages messages;
-    FakeSerialPort* fake = nullptr;
+    SimSerialPort* sim = nullptr;
     std::unique_ptr<Program> program;
-    qsizetype silentFrom = 1 << 30;
-    qsizetype pullAt = -1;
-    int product = 0;
 };
 
 }  // namespace
@@ -225,11 +215,11 @@ class ProgramTest : public QObject {
         QFETCH(int, silentFrom);
         QFETCH(QString, told);
         QTemporaryDir dir;
-        FakeProgram p(dir.filePath("Rusk.INI"));
-        p.fake->failOpenWith = ErrNo::kInvalidPort;  // a port that goes stays gone
-        if (pullAt == 0) p.fake->pullOut();
-        p.pullAt = pullAt;
-        p.silentFrom = silentFrom;
+        SimProgram p(dir.filePath("Rusk.INI"));
+        p.sim->failOpenWith = ErrNo::kInvalidPort;  // a port that goes stays gone
+        if (pullAt == 0) p.sim->pullOut();
+        p.sim->pullAtRequest = pullAt;
+        p.sim->answerFirst = silentFrom;
         Journal& journal = p.program->trust().journal();
         const size_t before = journal.list().size();
         const QString shown = p.dispatchClosing(Operation::CompareWithIndicator);
@@ -247,21 +237,21 @@ class ProgramTest : public QObject {
     // is still gone it reports the closed port, once it is back the read goes as any read.
     void aPortThatFailedIsOpenedAgainByTheNextOperation() {
         QTemporaryDir dir;
-        FakeProgram p(dir.filePath("Rusk.INI"));
+        SimProgram p(dir.filePath("Rusk.INI"));
         p.window.dispatch(Operation::ReadAllSettings, 0);
-        const QStringList read = p.fake->requests;
+        const QStringList read = p.sim->requests;
         QVERIFY(p.messages.shown.isEmpty() && read.size() > 50);
-        p.fake->requests.clear();
-        p.fake->pullOut();
-        p.fake->failOpenWith = ErrNo::kInvalidPort;
+        p.sim->requests.clear();
+        p.sim->pullOut();
+        p.sim->failOpenWith = ErrNo::kInvalidPort;
         p.window.dispatch(Operation::ReadAllSettings, 0);
         QCOMPARE(p.messages.shown.size(), 1);
         QVERIFY(p.messages.shown[0].contains("ErrNo.=8018"));
-        QVERIFY(p.fake->requests.isEmpty());
-        p.fake->failOpenWith = 0;
+        QVERIFY(p.sim->requests.isEmpty());
+        p.sim->failOpenWith = 0;
         p.window.dispatch(Operation::ReadAllSettings, 0);
         QCOMPARE(p.messages.shown.size(), 1);
-        QCOMPARE(p.fake->requests, read);
+        QCOMPARE(p.sim->requests, read);
         QCOMPARE(p.window.findChild<QLabel*>("info")->text(), QString("設定値 読み込み完了"));
     }
 

@@ -159,7 +159,7 @@ void Indicator::write(const QByteArray& code, const QByteArray& value) {
     if (code.size() == 2 && code.at(0) == '1' && code.at(1) >= '0' && code.at(1) <= '7') {
         if (m_refusedProducts.contains(m_currentProduct)) return;
         const int item = code.at(1) - '0';
-        if (FitsMask(value, ProductMask(item))) m_products[m_currentProduct][item] = value;
+        if (FitsMask(value, SimProductMask(item))) m_products[m_currentProduct][item] = value;
         return;
     }
     const int i = settingIndex(code);

@@ -7,6 +7,7 @@ void Pacer::received(const QByteArray& bytes, qint64 now) {
         const qint64 at = m_s.charNs > 0 ? std::max(now, m_lastArrival) + m_s.charNs : now;
         m_lastArrival = at;
         m_in.push_back({c, at});
+        if (c == '\r' || c == '\n') m_ends.push_back(at);
     }
 }
 
@@ -21,6 +22,7 @@ bool Pacer::takeRequest(qint64 now, QByteArray* line, qint64* arrivedAt) {
                 m_overlong = true;
             continue;
         }
+        m_ends.pop_front();
         const bool usable = !m_line.isEmpty() && !m_overlong;
         *line = m_line;
         *arrivedAt = ch.at;
@@ -67,7 +69,7 @@ QByteArray Pacer::takeOutput(qint64 now) {
 
 qint64 Pacer::nextDue() const {
     const qint64 out = outputDue();
-    const qint64 in = m_in.empty() ? -1 : m_in.front().at;
+    const qint64 in = m_ends.empty() ? -1 : m_ends.front();
     if (out < 0) return in;
     if (in < 0) return out;
     return std::min(in, out);
@@ -75,6 +77,7 @@ qint64 Pacer::nextDue() const {
 
 void Pacer::clear() {
     m_in.clear();
+    m_ends.clear();
     m_line.clear();
     m_overlong = false;
     m_out.clear();

@@ -32,7 +32,8 @@ class Pacer {
     // Reply characters due by `now`; with a trickle gap at most one.
     QByteArray takeOutput(qint64 now);
 
-    // Earliest time at which a request completes or a reply character is due; -1 for none.
+    // Earliest time at which a request completes (its CR or LF arrives) or a reply character is
+    // due; -1 for none.
     qint64 nextDue() const;
 
     bool idle() const { return m_in.empty() && m_out.empty() && m_line.isEmpty(); }
@@ -54,6 +55,7 @@ class Pacer {
 
     PaceSettings m_s;
     std::deque<InChar> m_in;
+    std::deque<qint64> m_ends;  // arrival times of the line ends in m_in
     QByteArray m_line;
     bool m_overlong = false;
     qint64 m_lastArrival = 0;

@@ -67,6 +67,42 @@ bool MakeRaw(int fd, const SimLine* line) {
 
 }  // namespace
 
+SlaveWatch::SlaveWatch() {
+#ifdef __linux__
+    m_fd = inotify_init1(IN_NONBLOCK | IN_CLOEXEC);
+#endif
+}
+
+SlaveWatch::~SlaveWatch() {
+    if (m_fd >= 0) ::close(m_fd);
+}
+
+int SlaveWatch::add(const char* path) {
+#ifdef __linux__
+    if (m_fd >= 0) return inotify_add_watch(m_fd, path, IN_OPEN | IN_CLOSE);
+#else
+    Q_UNUSED(path);
+#endif
+    return -1;
+}
+
+void SlaveWatch::read(const std::function<void(int watch, bool opened, bool closed)>& notice) {
+#ifdef __linux__
+    alignas(inotify_event) char buf[4096];
+    for (;;) {
+        const ssize_t n = ::read(m_fd, buf, sizeof buf);
+        if (n <= 0) break;
+        for (ssize_t i = 0; i < n;) {
+            const auto* e = reinterpret_cast<const inotify_event*>(buf + i);
+            notice(e->wd, e->mask & IN_OPEN, e->mask & IN_CLOSE);
+            i += ssize_t(sizeof(inotify_event) + e->len);
+        }
+    }
+#else
+    Q_UNUSED(notice);
+#endif
+}
+
 PtyLine::~PtyLine() {
     if (!m_link.isEmpty()) {
         // Only remove the link if it still points at this simulator's terminal.
@@ -76,13 +112,13 @@ PtyLine::~PtyLine() {
 }
 
 void PtyLine::closeAll() {
-    for (int* fd : {&m_fd, &m_slave, &m_watch, &m_listen}) {
+    for (int* fd : {&m_fd, &m_slave, &m_listen}) {
         if (*fd >= 0) ::close(*fd);
         *fd = -1;
     }
 }
 
-bool PtyLine::openPty(QString* error) {
+bool PtyLine::openPty(SlaveWatch& watch, QString* error) {
     m_fd = posix_openpt(O_RDWR | O_NOCTTY);
     if (m_fd < 0 || grantpt(m_fd) != 0 || unlockpt(m_fd) != 0) {
         *error = SystemError("cannot create a pseudo-terminal");
@@ -100,14 +136,8 @@ bool PtyLine::openPty(QString* error) {
         return false;
     }
     fcntl(m_fd, F_SETFL, fcntl(m_fd, F_GETFL) | O_NONBLOCK);
-#ifdef __linux__
     // Watching starts after the simulator's own open, so only clients are counted.
-    m_watch = inotify_init1(IN_NONBLOCK | IN_CLOEXEC);
-    if (m_watch >= 0 && inotify_add_watch(m_watch, name, IN_OPEN | IN_CLOSE) < 0) {
-        ::close(m_watch);
-        m_watch = -1;
-    }
-#endif
+    m_watch = watch.add(name);
     return true;
 }
 
@@ -210,25 +240,18 @@ bool PtyLine::makeLink(const QString& path, QString* error) {
     return true;
 }
 
-bool PtyLine::sessionEnded() {
-    bool closed = false;
-#ifdef __linux__
-    alignas(inotify_event) char buf[4096];
-    for (;;) {
-        const ssize_t n = ::read(m_watch, buf, sizeof buf);
-        if (n <= 0) break;
-        for (ssize_t i = 0; i < n;) {
-            const auto* e = reinterpret_cast<const inotify_event*>(buf + i);
-            if (e->mask & IN_OPEN) ++m_clients;
-            if (e->mask & IN_CLOSE) {
-                m_clients = m_clients > 0 ? m_clients - 1 : 0;
-                closed = true;
-            }
-            i += ssize_t(sizeof(inotify_event) + e->len);
-        }
+void PtyLine::noteSlave(bool opened, bool closed) {
+    if (opened) ++m_clients;
+    if (closed) {
+        m_clients = m_clients > 0 ? m_clients - 1 : 0;
+        m_closed = true;
     }
-#endif
-    return closed && m_clients == 0;
+}
+
+bool PtyLine::sessionEnded() {
+    const bool ended = m_closed && m_clients == 0;
+    m_closed = false;
+    return ended;
 }
 
 void PtyLine::discardUnread() {

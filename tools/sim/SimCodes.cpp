@@ -81,7 +81,7 @@ const QList<SimCode>& SettingCodesOf(SimModel model) {
     return model == SimModel::F800 ? f800 : f805;
 }
 
-QByteArray ProductMask(int item) {
+QByteArray SimProductMask(int item) {
     static const char* const masks[8] = {"99999", "99999", "99999", "00999",
                                          "00999", "09999", "99999", "00999"};
     return (item >= 0 && item < 8) ? QByteArray(masks[item]) : QByteArray();

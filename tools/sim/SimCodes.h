@@ -19,7 +19,7 @@ struct SimCode {
 const QList<SimCode>& SettingCodesOf(SimModel model);
 
 // Mask of the eight product values, codes 10 … 17 (index 0 … 7).
-QByteArray ProductMask(int item);
+QByteArray SimProductMask(int item);
 
 // True when value has exactly as many characters as mask, all digits, each not above the mask
 // digit in the same place.

@@ -73,8 +73,9 @@ bool ParseRefusals(const QString& text, SimOptions* o, QString* message) {
 SimParse ParseSimOptions(const QStringList& args, SimOptions* out, QString* message) {
     QCommandLineParser p;
     p.setApplicationDescription(
-        "Simulated F805/F800 weighing indicator on a pseudo-terminal or a serial device.\n"
-        "Prints the device path on the first line of standard output.");
+        "Simulated F805/F800 weighing indicator on a pseudo-terminal, a serial device or TCP.\n"
+        "Prints the device path on the first line of standard output; with --count N, N\n"
+        "independent indicators on N lines of their own, their paths one per line, in order.");
     p.addOptions({
         {"model", "Indicator model: 805 (default) or 800.", "805|800"},
         {"device", "Play on this serial device instead of a new pseudo-terminal.", "path"},
@@ -82,6 +83,12 @@ SimParse ParseSimOptions(const QStringList& args, SimOptions* out, QString* mess
          "Serve one TCP client at a time on this address instead of a pseudo-terminal (port 0: "
          "a free one); the first line printed is then tcp://host:port.",
          "host:port"},
+        {"count",
+         "Serve this many independent indicators (default 1), each with its own state and pacing "
+         "on a pseudo-terminal or, with --listen, a TCP port of its own (port 0: free ones, else "
+         "port, port + 1, ...). --log and --link get the indicator's number appended: file.1 ... "
+         "file.N.",
+         "n"},
         {"line", "Line settings of --device (default 19200,o,7,1).", "baud,parity,data,stop"},
         {"link", "Keep a symlink at this path to the pseudo-terminal while running.", "path"},
         {"log", "Write each request received to this file, one a line (emptied first).", "file"},
@@ -158,7 +165,8 @@ SimParse ParseSimOptions(const QStringList& args, SimOptions* out, QString* mess
         !ReadInt(p, "baud", 1, 10000000, &o.baud, message) ||
         !ReadInt(p, "framing", 5, 16, &o.framing, message) ||
         !ReadInt(p, "cycle", 100, 3600000, &o.cycleMs, message) ||
-        !ReadInt(p, "free-fall", 0, 99999, &o.freeFall, message))
+        !ReadInt(p, "free-fall", 0, 99999, &o.freeFall, message) ||
+        !ReadInt(p, "count", 1, kMaxSimCount, &o.count, message))
         return SimParse::Error;
     if (p.isSet("listen")) {
         const QString text = p.value("listen");
@@ -174,6 +182,14 @@ SimParse ParseSimOptions(const QStringList& args, SimOptions* out, QString* mess
             *message = "--listen works neither with --device nor with --link";
             return SimParse::Error;
         }
+    }
+    if (o.count > 1 && !o.device.isEmpty()) {
+        *message = "--count above 1 works only with pseudo-terminals or --listen";
+        return SimParse::Error;
+    }
+    if (o.listenPort > 0 && o.listenPort + o.count - 1 > 65535) {
+        *message = "--count: the ports would run past 65535";
+        return SimParse::Error;
     }
     if (!o.device.isEmpty() && !o.link.isEmpty()) {
         *message = "--link works only with a pseudo-terminal, not with --device";

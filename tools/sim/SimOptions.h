@@ -15,12 +15,16 @@ struct SimLine {
 };
 bool ParseSimLine(const QString& text, SimLine* out);
 
+// The most indicators one simulator serves (--count).
+constexpr int kMaxSimCount = 1024;
+
 struct SimOptions {
     SimModel model = SimModel::F805;
     QString device;      // empty: play on a new pseudo-terminal
     QString link;        // symlink to the pseudo-terminal, kept while running
     QString listenHost;  // not empty: serve TCP clients on listenHost:listenPort instead
     int listenPort = 0;  // 0: a free port
+    int count = 1;       // indicators served, each on a line of its own
     SimLine line;
     QString logPath;
     int delayMs = 0;

@@ -1,29 +1,28 @@
-// rusk-sim: a simulated F805/F800 weighing indicator on a pseudo-terminal, a serial device or TCP,
-// for training without hardware and for the integration tests. Single-threaded: one poll loop
-// moves characters between the line and the Indicator, with the timing the Pacer sets.
+// rusk-sim: simulated F805/F800 weighing indicators on pseudo-terminals, a serial device or TCP,
+// for training without hardware and for the integration tests. Single-threaded: one epoll loop
+// moves characters between every line and its Station, with the timing each station's Pacer
+// sets, so that one process can play hundreds of indicators.
 
 #include <fcntl.h>
 #include <poll.h>
 #include <signal.h>
+#include <sys/epoll.h>
+#include <sys/resource.h>
 #include <time.h>
 #include <unistd.h>
 
 #include <QCoreApplication>
-#include <QFile>
+#include <QHash>
 #include <cerrno>
 #include <cstdio>
+#include <memory>
 #include <vector>
 
-#include "Indicator.h"
-#include "Pacer.h"
 #include "PtyLine.h"
 #include "SimOptions.h"
+#include "Station.h"
 
 namespace {
-
-constexpr qsizetype kMaxPendingOutput = 64 * 1024;
-constexpr qint64 kPtyRetryNs = 100'000'000;       // pseudo-terminal gone: look again after 0.1 s
-constexpr qint64 kDeviceRetryNs = 1'000'000'000;  // device failed: reopen after 1 s
 
 int g_signalPipe[2] = {-1, -1};
 
@@ -53,155 +52,154 @@ bool InstallSignals() {
     return true;
 }
 
+// Each station holds two or three descriptors: let the process have as many as it may.
+void RaiseDescriptorLimit() {
+    rlimit limit{};
+    if (getrlimit(RLIMIT_NOFILE, &limit) != 0 || limit.rlim_cur >= limit.rlim_max) return;
+    limit.rlim_cur = limit.rlim_max;
+    setrlimit(RLIMIT_NOFILE, &limit);
+}
+
 void Complain(const QString& text) {
     std::fprintf(stderr, "rusk-sim: %s\n", qPrintable(text));
 }
 
-QByteArray ReplyText(const QList<QByteArray>& replies, const SimOptions& o) {
-    QByteArray data;
-    for (const QByteArray& r : replies) {
-        data += r + "\r\n";
-        if (o.doubleReply) data += r + "\r\n";
-        if (!o.extraLine.isNull()) data += o.extraLine + "\r\n";
-    }
-    return data;
+// What an epoll event is about: the low byte the kind, the rest the station's index.
+enum Kind : quint64 { kSignal, kStdin, kSlaves, kListen, kLine };
+quint64 Tag(Kind kind, size_t index = 0) {
+    return quint64(index) << 8 | kind;
 }
 
 class Simulator {
   public:
-    Simulator(const SimOptions& o, PtyLine& line, QFile* log)
-        : m_o(o),
-          m_line(line),
-          m_log(log),
-          m_indicator(o.model),
-          m_pacer(PaceSettings{o.baud > 0 ? qint64(o.framing) * 1'000'000'000 / o.baud : 0,
-                               qint64(o.trickleMs) * 1'000'000, qint64(o.delayMs) * 1'000'000}),
-          m_start(Now()) {
-        m_indicator.refuseWrites(o.refusedCodes, o.refusedProducts);
-        m_indicator.setCycleShape({o.cycleMs, o.freeFall});
+    explicit Simulator(const SimOptions& o) : m_o(o) {}
+    ~Simulator() {
+        m_stations.clear();
+        if (m_epoll >= 0) ::close(m_epoll);
     }
 
+    // Opens every line and prints their paths, one a line. False (with the reason) when one
+    // cannot be opened.
+    bool open(QString* error);
     int run();
 
   private:
-    void serve(qint64 now);
-    void writeOut();
-    bool readLine();
-    void lineDown(qint64 now);
+    bool watch(int fd, quint64 tag) {
+        epoll_event e{};
+        e.events = EPOLLIN;
+        e.data.u64 = tag;
+        return epoll_ctl(m_epoll, EPOLL_CTL_ADD, fd, &e) == 0;
+    }
+    void readSlaveNotices();
+    int waitForEvents(std::vector<epoll_event>& events, const timespec* timeout);
 
     const SimOptions& m_o;
-    PtyLine& m_line;
-    QFile* m_log;
-    Indicator m_indicator;
-    Pacer m_pacer;
-    qint64 m_start;
-    QByteArray m_out;         // reply characters due but not yet taken by the line
-    qint64 m_downUntil = -1;  // the line failed; try again at this time
+    int m_epoll = -1;
+    bool m_watchStdin = false;
+    SlaveWatch m_slaves;
+    std::vector<std::unique_ptr<Station>> m_stations;
+    QHash<int, Station*> m_bySlaveWatch;
 };
 
-// Answers every request that has arrived and takes the reply characters that are due.
-void Simulator::serve(qint64 now) {
-    QByteArray request;
-    qint64 at = 0;
-    while (m_pacer.takeRequest(now, &request, &at)) {
-        if (m_log) {
-            m_log->write(request + '\n');
-            m_log->flush();
-        }
-        m_indicator.setTime((at - m_start) / 1'000'000);
-        const QList<QByteArray> replies = m_indicator.handle(request);
-        if (!m_o.silent && !replies.isEmpty()) m_pacer.send(ReplyText(replies, m_o), at);
+bool Simulator::open(QString* error) {
+    m_epoll = epoll_create1(EPOLL_CLOEXEC);
+    if (m_epoll < 0 || !watch(g_signalPipe[0], Tag(kSignal)) ||
+        (m_slaves.fd() >= 0 && !watch(m_slaves.fd(), Tag(kSlaves)))) {
+        *error = "cannot set up the event loop";
+        return false;
     }
-    m_out += m_pacer.takeOutput(now);
-    if (m_out.size() > kMaxPendingOutput) m_out.remove(0, m_out.size() - kMaxPendingOutput);
+    // Standard input that cannot be waited on (a file, /dev/null) counts as closed.
+    m_watchStdin = m_o.stdinExit && watch(STDIN_FILENO, Tag(kStdin));
+    const qint64 start = Now();
+    for (int n = 1; n <= m_o.count; ++n) {
+        auto station = std::make_unique<Station>(m_o, start);
+        if (!station->open(n, m_slaves, error) ||
+            !station->watchWith(m_epoll, Tag(kLine, m_stations.size()),
+                                Tag(kListen, m_stations.size()), error))
+            return false;
+        if (station->slaveWatch() >= 0) m_bySlaveWatch.insert(station->slaveWatch(), station.get());
+        m_stations.push_back(std::move(station));
+    }
+    for (const auto& station : m_stations) std::printf("%s\n", qPrintable(station->path()));
+    std::fflush(stdout);
+    return true;
 }
 
-void Simulator::writeOut() {
-    while (!m_out.isEmpty() && m_downUntil < 0 && m_line.fd() >= 0) {
-        const ssize_t n = ::write(m_line.fd(), m_out.constData(), size_t(m_out.size()));
-        if (n > 0) {
-            m_out.remove(0, n);
-            continue;
-        }
-        if (n < 0 && (errno == EAGAIN || errno == EINTR)) return;
-        lineDown(Now());
-    }
+void Simulator::readSlaveNotices() {
+    std::vector<Station*> noticed;
+    m_slaves.read([&](int watch, bool opened, bool closed) {
+        Station* station = m_bySlaveWatch.value(watch);
+        if (!station) return;
+        station->slaveNotice(opened, closed);
+        noticed.push_back(station);
+    });
+    for (Station* station : noticed) station->slaveNoticesRead();
 }
 
-// Reads what the line holds. False when the line failed.
-bool Simulator::readLine() {
-    char buf[4096];
-    for (;;) {
-        const ssize_t n = ::read(m_line.fd(), buf, sizeof buf);
-        if (n > 0) {
-            m_pacer.received(QByteArray(buf, n), Now());
-            continue;
-        }
-        if (n < 0 && errno == EINTR) continue;
-        if (n < 0 && errno == EAGAIN) return true;
-        return false;  // EIO (no client on the pseudo-terminal), or the device went away
+// Waits until an event comes or the time-out (nanoseconds; null: none) has passed: in one call
+// where the kernel has epoll_pwait2, else a ppoll on the epoll descriptor and a look into it.
+int Simulator::waitForEvents(std::vector<epoll_event>& events, const timespec* timeout) {
+    static bool pwait2 = true;
+    if (pwait2) {
+        const int n = epoll_pwait2(m_epoll, events.data(), int(events.size()), timeout, nullptr);
+        if (n >= 0 || errno != ENOSYS) return n;
+        pwait2 = false;
     }
-}
-
-void Simulator::lineDown(qint64 now) {
-    m_pacer.clear();
-    m_out.clear();
-    if (m_line.isTcp()) {  // the client went away: wait for the next one
-        m_line.dropClient();
-        return;
-    }
-    m_downUntil = now + (m_line.isPty() ? kPtyRetryNs : kDeviceRetryNs);
+    pollfd loop{m_epoll, POLLIN, 0};
+    if (ppoll(&loop, 1, timeout, nullptr) < 0) return -1;
+    return epoll_wait(m_epoll, events.data(), int(events.size()), 0);
 }
 
 int Simulator::run() {
+    if (m_o.stdinExit && !m_watchStdin) return 0;
+    std::vector<epoll_event> events(std::min<size_t>(1024, 2 * m_stations.size() + 3));
     for (;;) {
-        qint64 now = Now();
-        if (m_downUntil >= 0 && now >= m_downUntil) {
-            m_downUntil = -1;
-            QString error;
-            if (!m_line.isPty() && !m_line.reopenDevice(&error)) lineDown(now);
+        const qint64 now = Now();
+        qint64 due = -1;
+        for (const auto& station : m_stations) {
+            if (station->pending(now)) station->tick(now);
+            const qint64 d = station->due();
+            if (d >= 0 && (due < 0 || d < due)) due = d;
         }
-        serve(now);
-        writeOut();
-
-        std::vector<pollfd> fds;
-        fds.push_back({g_signalPipe[0], POLLIN, 0});
-        const int stdinAt = m_o.stdinExit ? int(fds.size()) : -1;
-        if (stdinAt >= 0) fds.push_back({STDIN_FILENO, POLLIN, 0});
-        const int watchAt = m_line.watchFd() >= 0 ? int(fds.size()) : -1;
-        if (watchAt >= 0) fds.push_back({m_line.watchFd(), POLLIN, 0});
-        const int lineAt = m_downUntil < 0 && m_line.fd() >= 0 ? int(fds.size()) : -1;
-        if (lineAt >= 0)
-            fds.push_back({m_line.fd(), short(POLLIN | (m_out.isEmpty() ? 0 : POLLOUT)), 0});
-
-        qint64 due = m_pacer.nextDue();
-        if (m_downUntil >= 0 && (due < 0 || m_downUntil < due)) due = m_downUntil;
         timespec wait{};
         if (due >= 0) {
             const qint64 ns = std::max<qint64>(0, due - Now());
             wait.tv_sec = ns / 1'000'000'000;
             wait.tv_nsec = ns % 1'000'000'000;
         }
-        if (ppoll(fds.data(), fds.size(), due >= 0 ? &wait : nullptr, nullptr) < 0) {
+        const int n = waitForEvents(events, due >= 0 ? &wait : nullptr);
+        if (n < 0) {
             if (errno == EINTR) continue;
             Complain("poll failed");
             return 1;
         }
-        if (fds[0].revents) return 0;  // SIGTERM or SIGINT
-        if (stdinAt >= 0 && fds[stdinAt].revents) {
-            char buf[256];
-            const ssize_t n = ::read(STDIN_FILENO, buf, sizeof buf);
-            if (n == 0 || (n < 0 && errno != EAGAIN && errno != EINTR)) return 0;
-        }
         // Session ends are looked at before new characters, so that a reply left over from a
         // client that has gone is dropped while a new client's requests are still unread.
-        if (watchAt >= 0 && fds[watchAt].revents &&
-            (m_line.isTcp() ? m_line.acceptClient() : m_line.sessionEnded())) {
-            m_pacer.clear();
-            m_out.clear();
-            m_line.discardUnread();
+        for (int i = 0; i < n; ++i) {
+            const quint64 tag = events[size_t(i)].data.u64;
+            switch (Kind(tag & 0xff)) {
+                case kSignal:
+                    return 0;  // SIGTERM or SIGINT
+                case kStdin: {
+                    char buf[256];
+                    const ssize_t got = ::read(STDIN_FILENO, buf, sizeof buf);
+                    if (got == 0 || (got < 0 && errno != EAGAIN && errno != EINTR)) return 0;
+                    break;
+                }
+                case kSlaves:
+                    readSlaveNotices();
+                    break;
+                case kListen:
+                    m_stations[tag >> 8]->clientKnocks();
+                    break;
+                case kLine:
+                    break;
+            }
         }
-        if (lineAt >= 0 && fds[lineAt].revents && !readLine()) lineDown(Now());
+        for (int i = 0; i < n; ++i) {
+            const epoll_event& e = events[size_t(i)];
+            if (Kind(e.data.u64 & 0xff) == kLine) m_stations[e.data.u64 >> 8]->lineReady(e.events);
+        }
     }
 }
 
@@ -225,30 +223,12 @@ int main(int argc, char** argv) {
         Complain("cannot set up signal handling");
         return 1;
     }
-
-    QFile log(options.logPath);
-    if (!options.logPath.isEmpty() && !log.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
-        Complain("cannot write the log " + options.logPath + ": " + log.errorString());
-        return 1;
-    }
-    PtyLine line;
+    RaiseDescriptorLimit();
+    Simulator sim(options);
     QString error;
-    const bool opened = !options.listenHost.isEmpty()
-                            ? line.listenTcp(options.listenHost, options.listenPort, &error)
-                        : options.device.isEmpty()
-                            ? line.openPty(&error)
-                            : line.openDevice(options.device, options.line, &error);
-    if (!opened) {
+    if (!sim.open(&error)) {
         Complain(error);
         return 1;
     }
-    if (!options.link.isEmpty() && !line.makeLink(options.link, &error)) {
-        Complain(error);
-        return 1;
-    }
-    std::printf("%s\n", qPrintable(line.path()));
-    std::fflush(stdout);
-
-    Simulator sim(options, line, options.logPath.isEmpty() ? nullptr : &log);
     return sim.run();
 }

@@ -1,10 +1,10 @@
-#include "platform/widgets/MessageBoxes.h"
+#include "ui/widgets/MessageBoxes.h"
 
 #include <QAbstractButton>
 #include <QMessageBox>
 #include <QWidget>
 
-#include "platform/widgets/ModalRun.h"
+#include "ui/widgets/ModalRun.h"
 
 namespace {
 

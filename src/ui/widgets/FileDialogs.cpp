@@ -1,8 +1,8 @@
-#include "platform/widgets/FileDialogs.h"
+#include "ui/widgets/FileDialogs.h"
 
 #include <QFileDialog>
 
-#include "platform/widgets/ModalRun.h"
+#include "ui/widgets/ModalRun.h"
 
 namespace {
 QString Filter() {

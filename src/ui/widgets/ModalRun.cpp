@@ -1,4 +1,4 @@
-#include "platform/widgets/ModalRun.h"
+#include "ui/widgets/ModalRun.h"
 
 #include <QDialog>
 #include <QWidget>
