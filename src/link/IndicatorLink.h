@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QObject>
+#include <QPointer>
 #include <QString>
 #include <coroutine>
 #include <functional>
@@ -269,6 +270,9 @@ class IndicatorLink : public QObject {
     void wake();
     // The deadline timer set to the first moment the wait under way has outlasted its bound.
     void armDeadline();
+    // The deadline timer ran out: the wait looks at its bound (a timer early by a millisecond
+    // is set again).
+    void deadlineReached();
     void startWait();
     void endWait();
     void appendRead(const QByteArray& chunk);
@@ -296,5 +300,6 @@ class IndicatorLink : public QObject {
     bool operationRunning_ = false;
     bool waiting_ = false;
     std::coroutine_handle<> waker_;  // the wait suspended in Wake
+    QPointer<SerialPort> wakePort_;  // the port whose activity() resumes it
     QMetaObject::Connection wakeOn_;
 };
