@@ -54,7 +54,7 @@ int ProbeCommand(const QStringList& arguments, QTextStream& out, QTextStream& er
         s.link.flushInput();
         s.link.sendLine(QStringLiteral("RA"));
         const int ra = SettingsStore::LiveKindIndex(QStringLiteral("RA"));
-        if (s.link.awaitReply(ReplyFor::LiveData(ra)) == WaitOutcome::Line) {
+        if (RunToEnd(s.link.reply(ReplyFor::LiveData(ra))) == WaitOutcome::Line) {
             if (IndicatorLink::IsWeightAnswer(s.link.lastReply())) {
                 out << "通信ＯＫ" << Qt::endl;
                 return exitcode::kOk;
@@ -78,12 +78,12 @@ int ReadDeviceInto(const DeviceOptions& o, SettingsStore& store, QTextStream& er
     SettingTransfers settings(s.link);
     ProductTransfers products(s.link, s.panel);
     products.setKeepIndicatorProduct(true);
-    const int code = CheckedRead(s, [&] {
+    const int code = CheckedRead(s, [&]() -> Task<void> {
         // An outer run names the read; all-read's halves join it.
         std::optional<RunLog::Handle> run;
         if (!operation.isEmpty())
             run.emplace(s.link.beginRun(TransferRun::Direction::Read, operation));
-        s.link.blocking(products.allRead(settings));
+        co_await products.allRead(settings);
     });
     if (code == exitcode::kOk || code == exitcode::kJournal) store = s.store;
     return code;
@@ -119,13 +119,13 @@ int ReadCommand(const QStringList& arguments, QTextStream& out, QTextStream& err
     ProductTransfers products(s.link, s.panel);
     products.setKeepIndicatorProduct(true);
     // A read that is not whole saves nothing: an existing file stays as it is.
-    const int code = CheckedRead(s, [&] {
+    const int code = CheckedRead(s, [&]() -> Task<void> {
         if (p.isSet(settingsOnly))
-            (void)s.link.blocking(settings.readAllSettings());
+            (void)co_await settings.readAllSettings();
         else if (p.isSet(productsOnly))
-            (void)s.link.blocking(products.readAllProducts());
+            (void)co_await products.readAllProducts();
         else
-            s.link.blocking(products.allRead(settings));
+            co_await products.allRead(settings);
     });
     // A read the journal could not keep is saved all the same; the exit code tells.
     if (code != exitcode::kOk && code != exitcode::kJournal) return code;
@@ -147,7 +147,7 @@ int VerifyLastWrite(DeviceSession& s, QTextStream& out) {
     {
         auto operation = s.link.beginOperation();
         try {
-            result = s.link.blocking(VerifyWritten(s.link, *s.recorder.lastWrite));
+            result = RunToEnd(VerifyWritten(s.link, *s.recorder.lastWrite));
         } catch (const OperationError& e) {
             s.view.showMessage(ErrorReportText(e, ErrorHint::Port8018));
         }
@@ -227,7 +227,7 @@ int WriteCommand(const QStringList& arguments, QTextStream& out, QTextStream& er
     SettingTransfers settings(s.link);
     {
         auto operation = s.link.beginOperation();
-        s.link.blocking(products.allWrite(settings));
+        RunToEnd(products.allWrite(settings));
     }
     const int code = s.outcome(0);
     if (code != exitcode::kOk && code != exitcode::kJournal) {

@@ -17,6 +17,8 @@
 #include <array>
 #include <atomic>
 #include <cerrno>
+#include <memory>
+#include <utility>
 
 #include "app/Configuration.h"
 #include "cli/ExitCodes.h"
@@ -357,12 +359,23 @@ void WhenAsked(QObject* context, std::function<void()> then) {
         QObject::connect(waker, &QSocketNotifier::activated, context, [then] { then(); });
 }
 
-void Pause(int ms) {
-    if (asked.load()) return;
-    QEventLoop loop;
-    QTimer::singleShot(ms, &loop, &QEventLoop::quit);
-    WhenAsked(&loop, [&loop] { loop.quit(); });
-    loop.exec();
+Pause::~Pause() {
+    // Its timer or stop may be under way: the context goes once they have returned.
+    if (context_) context_->deleteLater();
+}
+
+bool Pause::await_ready() const {
+    return ms_ <= 0 || asked.load();
+}
+
+void Pause::await_suspend(std::coroutine_handle<> waiting) {
+    context_ = new QObject;
+    // The first of the two resumes the task; the other finds it resumed.
+    auto once = [waiting, resumed = std::make_shared<bool>(false)] {
+        if (!std::exchange(*resumed, true)) waiting.resume();
+    };
+    QTimer::singleShot(ms_, context_, once);
+    WhenAsked(context_, once);
 }
 
 qint64 StartChild(QProcess& child, const QString& program, const QStringList& arguments) {
@@ -423,7 +436,7 @@ DeviceSession::DeviceSession(const DeviceOptions& o, QTextStream& err)
       err_(err),
       view(err, o.quiet),
       port(ResolverFor(o)),
-      link(store, view, pump, o.timeoutMs) {
+      link(store, view, o.timeoutMs) {
     store.setModel(o.model);
     // A run the journal could not keep is told even with --quiet, and changes the exit code.
     recorder.journal.statusNote = [this](const QString& note) {
@@ -459,14 +472,27 @@ int ReportIncomplete(const ReadCheck& check, QTextStream& err) {
     return exitcode::kIncomplete;
 }
 
-int CheckedRead(DeviceSession& s, const std::function<void()>& read) {
+void RunToEnd(Task<void> task) {
+    QEventLoop loop;
+    bool ended = false;
+    std::exception_ptr error;
+    const Started started(std::move(task), [&](std::exception_ptr e) {
+        error = e;
+        ended = true;
+        loop.quit();
+    });
+    if (!ended) loop.exec();
+    if (error) std::rethrow_exception(error);
+}
+
+int CheckedRead(DeviceSession& s, const std::function<Task<void>()>& read) {
     // The command line's own check around the read: the transfers name nothing themselves, and
     // every value that did not come whole is listed here.
     ReadCheck check;
     {
         auto operation = s.link.beginOperation();
         const IndicatorLink::CheckedReads checked = s.link.checkReads(check);
-        read();
+        RunToEnd(read());
     }
     // A read the journal could not keep is still whole; one that is not whole says so first.
     const int code = s.outcome(0);

@@ -10,8 +10,8 @@
 #include "cli/TerminalView.h"
 #include "history/Journal.h"
 #include "link/IndicatorLink.h"
+#include "link/Task.h"
 #include "platform/AnySerialPort.h"
-#include "platform/EventPump.h"
 
 // What the subcommands of rusk-cli share: parsing, the device they talk to, the journal.
 
@@ -91,8 +91,21 @@ bool Asked();
 // Calls `then` from the event loop when the stop is asked (soon, when it already was), for as long
 // as `context` lives.
 void WhenAsked(QObject* context, std::function<void()> then);
-// Lets the events run for `ms` milliseconds, or until a stop is asked.
-void Pause(int ms);
+// Awaited, resumes after `ms` milliseconds, or at once when a stop is asked.
+class Pause {
+  public:
+    explicit Pause(int ms) : ms_(ms) {}
+    Pause(const Pause&) = delete;
+    Pause& operator=(const Pause&) = delete;
+    ~Pause();
+    bool await_ready() const;
+    void await_suspend(std::coroutine_handle<> waiting);
+    void await_resume() const noexcept {}
+
+  private:
+    int ms_;
+    QObject* context_ = nullptr;
+};
 // Starts a child process that sees no Ctrl+C of the terminal and holds back a stop until its own
 // handlers are installed: the parent passes each stop on itself, so that the child takes it
 // once, finishes its record and exits 130. A second stop of the program ends the children it
@@ -104,16 +117,18 @@ void PassOn(QProcess& child);
 void Forget(qint64 pid);
 }  // namespace interruption
 
-// The command line's event pump. With `endsWaits` a stop ends the link's wait in progress at
-// once (as the program ending does), for commands that have no record to finish.
-class CliPump : public QtEventPump {
-  public:
-    bool pass(SerialPort* port, bool somethingWaiting) override {
-        if (endsWaits && interruption::Asked()) return false;
-        return QtEventPump::pass(port, somethingWaiting);
-    }
-    bool endsWaits = false;
-};
+// Runs a task of a command to its end in the command's one event loop (the loop at the top of
+// the command: nothing else waits meanwhile). Its exception is thrown again here.
+void RunToEnd(Task<void> task);
+template <typename T>
+T RunToEnd(Task<T> task) {
+    std::optional<T> value;
+    RunToEnd([](Task<T> inner, std::optional<T>* into) -> Task<void> {
+        T got = co_await std::move(inner);
+        into->emplace(std::move(got));
+    }(std::move(task), &value));
+    return std::move(*value);
+}
 
 // One value as the command line lists it: "銘柄 12 W12 00345", "W20 00001".
 QString ValueText(const TransferValue& v);
@@ -152,7 +167,6 @@ class DeviceSession {
   public:
     TerminalView view;
     SettingsStore store;
-    CliPump pump;
     AnySerialPort port;
     IndicatorLink link;
     RunRecorder recorder;
@@ -163,7 +177,7 @@ class DeviceSession {
 // code: the session's outcome (Ctrl+C, a time-out, a fault), else kIncomplete when a value did
 // not come whole (the message and every such value told on the session's error stream), else
 // kJournal when the journal could not keep the run, else ok.
-int CheckedRead(DeviceSession& s, const std::function<void()>& read);
+int CheckedRead(DeviceSession& s, const std::function<Task<void>()>& read);
 // Tells the values `check` names (the message, then one line per value) on `err`; returns
 // kIncomplete.
 int ReportIncomplete(const ReadCheck& check, QTextStream& err);

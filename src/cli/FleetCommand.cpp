@@ -1,9 +1,7 @@
 // rusk-cli fleet: backs up or checks every indicator of a fleet file, each in its own rusk-cli
-// process. The link's waits are nested event loops on one thread, and a port, a link and the
-// journal's connection belong to the thread that made them; a process per indicator keeps each
-// one's waits, time-outs and faults apart from the others, and a driver or device server that
-// hangs one of them cannot hold up the rest. Starting a process costs a few milliseconds against
-// a read that takes many seconds on the line.
+// process. A process per indicator keeps each one's waits, time-outs and faults apart from the
+// others, and a driver or device server that hangs one of them cannot hold up the rest. Starting a
+// process costs a few milliseconds against a read that takes many seconds on the line.
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>

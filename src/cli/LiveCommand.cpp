@@ -30,15 +30,15 @@ QString StatusText(const SettingsStore& store) {
 }
 
 // One sample: the gross weight and the four status words. False after a time-out.
-bool Sample(IndicatorLink& link) {
+Task<bool> Sample(IndicatorLink& link) {
     for (const char* request : {"RA", "RD", "RE", "RF", "RG"}) {
         const QString name = QString::fromLatin1(request);
         link.sendLine(name);
-        if (link.awaitReply(ReplyFor::LiveData(SettingsStore::LiveKindIndex(name))) ==
-            WaitOutcome::TimedOut)
-            return false;
+        const WaitOutcome got =
+            co_await link.reply(ReplyFor::LiveData(SettingsStore::LiveKindIndex(name)));
+        if (got == WaitOutcome::TimedOut) co_return false;
     }
-    return true;
+    co_return true;
 }
 
 }  // namespace
@@ -76,19 +76,20 @@ int LiveCommand(const QStringList& arguments, QTextStream& out, QTextStream& err
     // The live loop is not a transfer: the samples are not journalled, and there is no record to
     // finish, so a stop ends the wait in progress at once.
     s.link.runs().setListener(nullptr);
-    s.pump.endsWaits = true;
+    QObject stopWatch;
+    interruption::WhenAsked(&stopWatch, [&s] { s.link.abandonWait(); });
     auto operation = s.link.beginOperation();
     bool outputClosed = false;
-    const bool ran = Trapped(s.view, ErrorHint::Port8018, [&] {
+    const auto live = [&]() -> Task<void> {
         const QString decimals = DecimalPointSource(o.model).code;
         s.link.sendLine(QStringLiteral("W") + decimals);
-        (void)s.link.awaitReply(ReplyKind::Setting);
+        (void)co_await s.link.reply(ReplyKind::Setting);
         s.link.clearTimeout();
         const int places = display::DecimalPlaces(s.store);
         while (!interruption::Asked()) {
             const QString time =
                 QDateTime::currentDateTime().toString(QStringLiteral("HH:mm:ss.zzz"));
-            const bool answered = Sample(s.link);
+            const bool answered = co_await Sample(s.link);
             if (interruption::Asked()) break;
             if (answered) {
                 const QString data = s.store.live(0);
@@ -104,11 +105,12 @@ int LiveCommand(const QStringList& arguments, QTextStream& out, QTextStream& err
             // ignored and only the failed write tells.
             if (out.status() != QTextStream::Ok) {
                 outputClosed = true;
-                return;
+                co_return;
             }
-            if (intervalMs > 0) interruption::Pause(intervalMs);
+            co_await interruption::Pause(intervalMs);
         }
-    });
+    };
+    const bool ran = RunToEnd(TrappedTask(s.view, ErrorHint::Port8018, live));
     if (outputClosed) return exitcode::kOutputClosed;
     if (interruption::Asked()) return exitcode::kInterrupted;
     return ran ? exitcode::kOk : exitcode::kPort;

@@ -39,11 +39,22 @@ IndicatorLink::IndicatorLink(SettingsStore& store, OperatorView& view, EventPump
                              int periodMs, QObject* parent)
     : IndicatorLink(store, view, pump, std::make_unique<QtSupervisionTimer>(periodMs), parent) {}
 
+IndicatorLink::IndicatorLink(SettingsStore& store, OperatorView& view, int periodMs,
+                             QObject* parent)
+    : QObject(parent),
+      store_(&store),
+      view_(view),
+      pump_(nullptr),
+      timer_(std::make_unique<QtSupervisionTimer>(periodMs)) {
+    timer_->setTickHandler([this] { timeoutTick(); });
+    timer_->setDeadlineHandler([this] { deadlineReached(); });
+}
+
 IndicatorLink::IndicatorLink(SettingsStore& store, OperatorView& view, EventPump& pump,
                              std::unique_ptr<SupervisionTimer> timer, QObject* parent)
-    : QObject(parent), store_(&store), view_(view), pump_(pump), timer_(std::move(timer)) {
+    : QObject(parent), store_(&store), view_(view), pump_(&pump), timer_(std::move(timer)) {
     timer_->setTickHandler([this] { timeoutTick(); });
-    timer_->setDeadlineHandler([this] { wake(); });
+    timer_->setDeadlineHandler([this] { deadlineReached(); });
 }
 
 IndicatorLink::Operation IndicatorLink::beginOperation(bool clearTimeout) {
@@ -124,23 +135,34 @@ void IndicatorLink::appendRead(const QByteArray& chunk) {
 
 void IndicatorLink::Wake::await_suspend(std::coroutine_handle<> waiting) {
     link.waker_ = waiting;
-    link.wakeOn_ = QObject::connect(port, &SerialPort::activity, &link, [l = &link] { l->wake(); });
+    // One connection per port, kept while the port is the one waited on: characters arriving
+    // between waits find no waiter.
+    if (link.wakePort_ != port) {
+        QObject::disconnect(link.wakeOn_);
+        link.wakeOn_ =
+            QObject::connect(port, &SerialPort::activity, &link, [l = &link] { l->wake(); });
+        link.wakePort_ = port;
+    }
 }
 
 IndicatorLink::Wake::~Wake() {
     // A wait destroyed where it was suspended leaves nothing behind to resume it.
-    if (link.waker_) {
-        QObject::disconnect(link.wakeOn_);
-        link.waker_ = nullptr;
-    }
+    link.waker_ = nullptr;
 }
 
 void IndicatorLink::wake() {
-    QObject::disconnect(wakeOn_);
     if (const std::coroutine_handle<> waiting = std::exchange(waker_, nullptr)) waiting.resume();
 }
 
-void IndicatorLink::giveUpWait() {
+void IndicatorLink::deadlineReached() {
+    const qint64 end = readEnd_ >= 0 ? std::min(waitEnd_, readEnd_) : waitEnd_;
+    if (timer_->nowMs() > end)
+        wake();
+    else
+        armDeadline();
+}
+
+void IndicatorLink::abandonWait() {
     timer_->stop();
     timer_->setDeadline(-1);
     timedOut_ = true;
@@ -160,10 +182,7 @@ Task<WaitOutcome> IndicatorLink::waitForLine(ReadMode mode) {
         // that of the read it belongs to, are bounded too.
         if (!timedOut_ && !replyBuffer_.contains('\n')) {
             const qint64 now = timer_->nowMs();
-            if (now > waitEnd_ || (readEnd_ >= 0 && now > readEnd_))
-                timeOut();
-            else
-                armDeadline();
+            if (now > waitEnd_ || (readEnd_ >= 0 && now > readEnd_)) timeOut();
         }
         if (timedOut_) co_return WaitOutcome::TimedOut;
     }

@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QObject>
+#include <QPointer>
 #include <QString>
 #include <coroutine>
 #include <functional>
@@ -74,6 +75,10 @@ class IndicatorLink : public QObject {
 
     IndicatorLink(SettingsStore& store, OperatorView& view, EventPump& pump,
                   int periodMs = kDefaultPeriodMs, QObject* parent = nullptr);
+    // A link whose tasks are only awaited, from an event loop of the caller's: it has no pump,
+    // and `blocking` may not be used on it.
+    IndicatorLink(SettingsStore& store, OperatorView& view, int periodMs = kDefaultPeriodMs,
+                  QObject* parent = nullptr);
     // With a supervision timer of the caller's (tests advance it by hand).
     IndicatorLink(SettingsStore& store, OperatorView& view, EventPump& pump,
                   std::unique_ptr<SupervisionTimer> timer, QObject* parent = nullptr);
@@ -112,11 +117,16 @@ class IndicatorLink : public QObject {
     // program is ending, the wait under way gives up as after a time-out, without a message.
     template <typename T>
     T blocking(Task<T> task) {
+        Q_ASSERT(pump_);
         task.start();
         while (!task.done())
-            if (!pump_.pass(activePort_, false)) giveUpWait();
+            if (!pump_->pass(activePort_, false)) abandonWait();
         return task.result();
     }
+    // The wait under way ends at once as timed out, without a message (the program is ending,
+    // or a stop that has no record to finish was asked); later waits of the operation return
+    // at once.
+    void abandonWait();
 
     // Once a wait has timed out, every later wait of the same operation returns at once; the
     // next operation starts afresh (`clearTimeout`, done by `beginOperation`).
@@ -258,10 +268,11 @@ class IndicatorLink : public QObject {
     };
     // Resumes the wait suspended in Wake, if any.
     void wake();
-    // The program is ending: the wait under way ends as timed out, without a message.
-    void giveUpWait();
     // The deadline timer set to the first moment the wait under way has outlasted its bound.
     void armDeadline();
+    // The deadline timer ran out: the wait looks at its bound (a timer early by a millisecond
+    // is set again).
+    void deadlineReached();
     void startWait();
     void endWait();
     void appendRead(const QByteArray& chunk);
@@ -274,7 +285,7 @@ class IndicatorLink : public QObject {
 
     SettingsStore* store_;
     OperatorView& view_;
-    EventPump& pump_;
+    EventPump* pump_;
     std::unique_ptr<SupervisionTimer> timer_;
     SerialPort* activePort_ = nullptr;
     QByteArray replyBuffer_;
@@ -289,5 +300,6 @@ class IndicatorLink : public QObject {
     bool operationRunning_ = false;
     bool waiting_ = false;
     std::coroutine_handle<> waker_;  // the wait suspended in Wake
+    QPointer<SerialPort> wakePort_;  // the port whose activity() resumes it
     QMetaObject::Connection wakeOn_;
 };

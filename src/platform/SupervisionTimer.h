@@ -40,7 +40,7 @@ class SupervisionTimer {
 };
 
 // The supervision tick and the deadline on a clock: the program's on the system clock, delivered
-// by the event loop of the links' thread; a test's on a clock it moves by hand.
+// by the event loop; a test's on a clock it moves by hand.
 class ClockSupervisionTimer : public SupervisionTimer {
   public:
     explicit ClockSupervisionTimer(int periodMs, Clock& clock = Clock::System())
@@ -60,7 +60,7 @@ class ClockSupervisionTimer : public SupervisionTimer {
         if (atMs < 0)
             deadline_->stop();
         else
-            deadline_->start(std::max<qint64>(0, atMs - nowMs()));
+            deadline_->start(std::max<qint64>(atMs - clock_.nowMs(), 0));
     }
 
   private:
