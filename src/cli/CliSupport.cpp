@@ -425,6 +425,53 @@ bool DeviceSession::open() {
     }
 }
 
+namespace {
+
+// Awaits the port's opening; the error, none when it is open. Destroyed while it waits, it closes
+// the port, which ends the attempt.
+class PortOpening {
+  public:
+    explicit PortOpening(AnySerialPort& port) : port_(port) {}
+    PortOpening(const PortOpening&) = delete;
+    PortOpening& operator=(const PortOpening&) = delete;
+    ~PortOpening() {
+        if (waiting_) port_.close();
+    }
+    bool await_ready() {
+        port_.openLater([this](std::optional<OperationError> e) {
+            error_ = std::move(e);
+            ended_ = true;
+            if (const auto waiting = std::exchange(waiting_, {})) waiting.resume();
+        });
+        return ended_;
+    }
+    void await_suspend(std::coroutine_handle<> waiting) { waiting_ = waiting; }
+    std::optional<OperationError> await_resume() { return std::move(error_); }
+
+  private:
+    AnySerialPort& port_;
+    bool ended_ = false;
+    std::coroutine_handle<> waiting_;
+    std::optional<OperationError> error_;
+};
+
+}  // namespace
+
+Task<bool> DeviceSession::openTask() {
+    std::optional<OperationError> error;
+    try {
+        port.setPortNumber(PortNumberOf(options_.device).value_or(1));
+        port.setSettings(options_.line);
+        auto got = co_await PortOpening(port);
+        error = std::move(got);
+    } catch (const OperationError& e) {
+        error = e;
+    }
+    if (!error) co_return true;
+    err_ << TerminalText(ErrorReportText(*error, ErrorHint::Port8002)) << Qt::endl;
+    co_return false;
+}
+
 int ReportIncomplete(const ReadCheck& check, QTextStream& err) {
     err << check.messageText() << Qt::endl;
     for (const QString& line : check.lines()) err << "  " << line << Qt::endl;

@@ -143,6 +143,8 @@ class DeviceSession {
 
     // Opens the port; false (the reason told) when it cannot be.
     bool open();
+    // The same as a task: a tcp:// port's connection is awaited, not waited for.
+    Task<bool> openTask();
     // The exit code of the operation that ran since `messagesBefore` messages: Ctrl+C, a
     // time-out, a fault (which showed its message), the journal's failure to keep a run, or ok.
     int outcome(int messagesBefore) const;

@@ -111,7 +111,8 @@ struct Job {
 Task<int> BackUp(DeviceOptions o, QString file, QTextStream& err,
                  std::unique_ptr<DeviceSession>* session, QString* lastOut) {
     *session = std::make_unique<DeviceSession>(o, err);
-    if (!(*session)->open()) co_return exitcode::kPort;
+    const bool opened = co_await (*session)->openTask();
+    if (!opened) co_return exitcode::kPort;
     SettingsStore store;
     store.setModel(o.model);
     const int code = co_await ReadDevice(**session, store, {});
@@ -136,7 +137,8 @@ Task<int> Check(DeviceOptions o, QString baseline, QTextStream& err,
     indicator.setModel(o.model);
     file.setModel(o.model);
     *session = std::make_unique<DeviceSession>(o, err);
-    if (!(*session)->open()) co_return exitcode::kPort;
+    const bool opened = co_await (*session)->openTask();
+    if (!opened) co_return exitcode::kPort;
     const int read = co_await ReadDevice(**session, indicator, kCompareReadOperation);
     if (read != exitcode::kOk && read != exitcode::kJournal) co_return read;
     const int load = LoadDataSet(baseline, o, file, err, nullptr, kCompareReadOperation);
