@@ -71,14 +71,11 @@ int ProbeCommand(const QStringList& arguments, QTextStream& out, QTextStream& er
     return exitcode::kNoOrDifferent;
 }
 
-int ReadDeviceInto(const DeviceOptions& o, SettingsStore& store, QTextStream& err,
-                   const QString& operation) {
-    DeviceSession s(o, err);
-    if (!s.open()) return exitcode::kPort;
+Task<int> ReadDevice(DeviceSession& s, SettingsStore& store, QString operation) {
     SettingTransfers settings(s.link);
     ProductTransfers products(s.link, s.panel);
     products.setKeepIndicatorProduct(true);
-    const int code = CheckedRead(s, [&]() -> Task<void> {
+    const int code = co_await CheckedReadTask(s, [&]() -> Task<void> {
         // An outer run names the read; all-read's halves join it.
         std::optional<RunLog::Handle> run;
         if (!operation.isEmpty())
@@ -86,7 +83,14 @@ int ReadDeviceInto(const DeviceOptions& o, SettingsStore& store, QTextStream& er
         co_await products.allRead(settings);
     });
     if (code == exitcode::kOk || code == exitcode::kJournal) store = s.store;
-    return code;
+    co_return code;
+}
+
+int ReadDeviceInto(const DeviceOptions& o, SettingsStore& store, QTextStream& err,
+                   const QString& operation) {
+    DeviceSession s(o, err);
+    if (!s.open()) return exitcode::kPort;
+    return RunToEnd(ReadDevice(s, store, operation));
 }
 
 int ReadCommand(const QStringList& arguments, QTextStream& out, QTextStream& err) {

@@ -14,7 +14,6 @@
 #include <QSocketNotifier>
 #include <QTimer>
 #include <algorithm>
-#include <array>
 #include <atomic>
 #include <cerrno>
 #include <memory>
@@ -283,9 +282,6 @@ namespace {
 std::atomic<bool> asked{false};
 // Written once by the first stop, so that the event loop wakes for it.
 int wake[2] = {-1, -1};
-// The children a second stop ends with the program.
-std::array<std::atomic<pid_t>, 64> children{};
-
 sigset_t StopSignals() {
     sigset_t set;
     sigemptyset(&set);
@@ -296,14 +292,7 @@ sigset_t StopSignals() {
 
 extern "C" void OnStop(int signal) {
     if (asked.exchange(true)) {
-        // A second stop: the children go too (a SIGINT and a SIGTERM make two stops for each,
-        // whether or not it was told of the first), then the program ends by the signal.
-        for (const std::atomic<pid_t>& child : children) {
-            if (const pid_t pid = child.load(); pid > 0) {
-                ::kill(pid, SIGINT);
-                ::kill(pid, SIGTERM);
-            }
-        }
+        // A second stop: the program ends by the signal.
         struct sigaction standard {};
         standard.sa_handler = SIG_DFL;
         sigaction(signal, &standard, nullptr);
@@ -378,36 +367,6 @@ void Pause::await_suspend(std::coroutine_handle<> waiting) {
     WhenAsked(context_, once);
 }
 
-qint64 StartChild(QProcess& child, const QString& program, const QStringList& arguments) {
-    child.setChildProcessModifier([] {
-        // Its own process group, out of reach of the terminal's Ctrl+C; a stop that comes before
-        // its handlers are installed waits for them.
-        ::setpgid(0, 0);
-        const sigset_t held = StopSignals();
-        sigprocmask(SIG_BLOCK, &held, nullptr);
-    });
-    child.start(program, arguments);
-    const auto pid = static_cast<pid_t>(child.processId());
-    if (pid <= 0) return 0;
-    for (std::atomic<pid_t>& slot : children) {
-        pid_t none = 0;
-        if (slot.compare_exchange_strong(none, pid)) break;
-    }
-    return pid;
-}
-
-void PassOn(QProcess& child) {
-    if (const auto pid = static_cast<pid_t>(child.processId()); pid > 0) ::kill(pid, SIGINT);
-}
-
-void Forget(qint64 pid) {
-    if (pid <= 0) return;
-    for (std::atomic<pid_t>& slot : children) {
-        pid_t known = static_cast<pid_t>(pid);
-        slot.compare_exchange_strong(known, 0);
-    }
-}
-
 }  // namespace interruption
 
 QString ValueText(const TransferValue& v) {
@@ -466,6 +425,53 @@ bool DeviceSession::open() {
     }
 }
 
+namespace {
+
+// Awaits the port's opening; the error, none when it is open. Destroyed while it waits, it closes
+// the port, which ends the attempt.
+class PortOpening {
+  public:
+    explicit PortOpening(AnySerialPort& port) : port_(port) {}
+    PortOpening(const PortOpening&) = delete;
+    PortOpening& operator=(const PortOpening&) = delete;
+    ~PortOpening() {
+        if (waiting_) port_.close();
+    }
+    bool await_ready() {
+        port_.openLater([this](std::optional<OperationError> e) {
+            error_ = std::move(e);
+            ended_ = true;
+            if (const auto waiting = std::exchange(waiting_, {})) waiting.resume();
+        });
+        return ended_;
+    }
+    void await_suspend(std::coroutine_handle<> waiting) { waiting_ = waiting; }
+    std::optional<OperationError> await_resume() { return std::move(error_); }
+
+  private:
+    AnySerialPort& port_;
+    bool ended_ = false;
+    std::coroutine_handle<> waiting_;
+    std::optional<OperationError> error_;
+};
+
+}  // namespace
+
+Task<bool> DeviceSession::openTask() {
+    std::optional<OperationError> error;
+    try {
+        port.setPortNumber(PortNumberOf(options_.device).value_or(1));
+        port.setSettings(options_.line);
+        auto got = co_await PortOpening(port);
+        error = std::move(got);
+    } catch (const OperationError& e) {
+        error = e;
+    }
+    if (!error) co_return true;
+    err_ << TerminalText(ErrorReportText(*error, ErrorHint::Port8002)) << Qt::endl;
+    co_return false;
+}
+
 int ReportIncomplete(const ReadCheck& check, QTextStream& err) {
     err << check.messageText() << Qt::endl;
     for (const QString& line : check.lines()) err << "  " << line << Qt::endl;
@@ -485,19 +491,23 @@ void RunToEnd(Task<void> task) {
     if (error) std::rethrow_exception(error);
 }
 
-int CheckedRead(DeviceSession& s, const std::function<Task<void>()>& read) {
+Task<int> CheckedReadTask(DeviceSession& s, std::function<Task<void>()> read) {
     // The command line's own check around the read: the transfers name nothing themselves, and
     // every value that did not come whole is listed here.
     ReadCheck check;
     {
         auto operation = s.link.beginOperation();
         const IndicatorLink::CheckedReads checked = s.link.checkReads(check);
-        RunToEnd(read());
+        co_await read();
     }
     // A read the journal could not keep is still whole; one that is not whole says so first.
     const int code = s.outcome(0);
-    if (code != exitcode::kOk && code != exitcode::kJournal) return code;
-    return check.complete() ? code : ReportIncomplete(check, s.err());
+    if (code != exitcode::kOk && code != exitcode::kJournal) co_return code;
+    co_return check.complete() ? code : ReportIncomplete(check, s.err());
+}
+
+int CheckedRead(DeviceSession& s, const std::function<Task<void>()>& read) {
+    return RunToEnd(CheckedReadTask(s, read));
 }
 
 int DeviceSession::outcome(int messagesBefore) const {

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QCommandLineParser>
-#include <QProcess>
 #include <QTextStream>
 #include <functional>
 #include <optional>
@@ -81,11 +80,10 @@ std::optional<int> CheckOutputFile(const QString& path, QTextStream& err);
 bool LoadWhole(SettingsStore& store, const QString& path, QTextStream& err);
 
 // Ctrl+C and SIGTERM: the first asks the running transfer to stop after its current record (see
-// IndicatorLink::setStopAsked); a second, of either, ends the program at once, and the children
-// the stop was passed on to with it.
+// IndicatorLink::setStopAsked); a second, of either, ends the program at once.
 namespace interruption {
-// Installs the handlers (and lets through a stop that came before, while a parent held it back
-// for this moment); a stop asked earlier is forgotten.
+// Installs the handlers (and lets through a stop held back until now); a stop asked earlier is
+// forgotten.
 void Install();
 bool Asked();
 // Calls `then` from the event loop when the stop is asked (soon, when it already was), for as long
@@ -106,15 +104,6 @@ class Pause {
     int ms_;
     QObject* context_ = nullptr;
 };
-// Starts a child process that sees no Ctrl+C of the terminal and holds back a stop until its own
-// handlers are installed: the parent passes each stop on itself, so that the child takes it
-// once, finishes its record and exits 130. A second stop of the program ends the children it
-// started with it. Returns the child's process number (0 when it did not start).
-qint64 StartChild(QProcess& child, const QString& program, const QStringList& arguments);
-// Passes the first stop on to a child.
-void PassOn(QProcess& child);
-// The child of that process number has ended: no stop goes to the number any more.
-void Forget(qint64 pid);
 }  // namespace interruption
 
 // Runs a task of a command to its end in the command's one event loop (the loop at the top of
@@ -154,6 +143,8 @@ class DeviceSession {
 
     // Opens the port; false (the reason told) when it cannot be.
     bool open();
+    // The same as a task: a tcp:// port's connection is awaited, not waited for.
+    Task<bool> openTask();
     // The exit code of the operation that ran since `messagesBefore` messages: Ctrl+C, a
     // time-out, a fault (which showed its message), the journal's failure to keep a run, or ok.
     int outcome(int messagesBefore) const;
@@ -178,6 +169,8 @@ class DeviceSession {
 // not come whole (the message and every such value told on the session's error stream), else
 // kJournal when the journal could not keep the run, else ok.
 int CheckedRead(DeviceSession& s, const std::function<Task<void>()>& read);
+// The same as a task, for a loop that runs many.
+Task<int> CheckedReadTask(DeviceSession& s, std::function<Task<void>()> read);
 // Tells the values `check` names (the message, then one line per value) on `err`; returns
 // kIncomplete.
 int ReportIncomplete(const ReadCheck& check, QTextStream& err);
@@ -188,6 +181,10 @@ int ReportIncomplete(const ReadCheck& check, QTextStream& err);
 // the same.
 int ReadDeviceInto(const DeviceOptions& o, SettingsStore& store, QTextStream& err,
                    const QString& operation = {});
+// The same as a task on an open session: many indicators read on one loop, each on a session of
+// its own. The session outlives the task: its port may be in the middle of a signal when the task
+// ends.
+Task<int> ReadDevice(DeviceSession& s, SettingsStore& store, QString operation);
 
 // Commands (each takes the whole argument list, the program name first).
 int ProbeCommand(const QStringList& arguments, QTextStream& out, QTextStream& err);

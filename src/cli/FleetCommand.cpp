@@ -1,30 +1,25 @@
-// rusk-cli fleet: backs up or checks every indicator of a fleet file, each in its own rusk-cli
-// process. A process per indicator keeps each one's waits, time-outs and faults apart from the
-// others, and a driver or device server that hangs one of them cannot hold up the rest. Starting a
-// process costs a few milliseconds against a read that takes many seconds on the line.
-#include <QCoreApplication>
+// rusk-cli fleet: backs up or checks every indicator of a fleet file, all in this process. Each
+// indicator has a session and link of its own, with its own time-outs, and its read is a task on
+// the one event loop: a silent or lost indicator waits for itself and holds up no other.
 #include <QDateTime>
 #include <QDir>
 #include <QEventLoop>
-#include <QProcess>
+#include <QIODevice>
 #include <QRegularExpression>
+#include <QTimer>
 #include <memory>
 #include <utility>
 
 #include "cli/CliSupport.h"
 #include "cli/ExitCodes.h"
 #include "cli/FleetFile.h"
+#include "history/Compare.h"
 #include "platform/Clock.h"
 #include "storage/DataFile.h"
 
 namespace {
 
-constexpr int kMaxJobs = 32;
 constexpr int kJobLimitMs = 30 * 60 * 1000;  // an indicator that takes longer is given up
-
-QString ModelText(IndicatorModel model) {
-    return model == IndicatorModel::F800 ? QStringLiteral("800") : QStringLiteral("805");
-}
 
 // The backups of `name` in `dir`, oldest first: <name>-<YYYYmmdd-HHMMSS>[-n].mdb.
 QStringList BackupsOf(const QDir& dir, const QString& name) {
@@ -58,26 +53,111 @@ QString NewBackupPath(const QDir& dir, const QString& name, const QDateTime& tim
     return path;
 }
 
-// What one indicator's process came to.
+// One indicator's messages, a line at a time, named by the indicator.
+class NamedLines : public QIODevice {
+  public:
+    NamedLines(QString name, QTextStream& err) : name_(std::move(name)), err_(err) {
+        open(QIODevice::WriteOnly);
+    }
+    // A last line without its line end.
+    void end() {
+        if (!pending_.isEmpty()) tell(QString::fromUtf8(std::exchange(pending_, {})));
+    }
+
+  protected:
+    qint64 readData(char*, qint64) override { return -1; }
+    qint64 writeData(const char* data, qint64 size) override {
+        pending_.append(data, size);
+        for (qsizetype nl; (nl = pending_.indexOf('\n')) >= 0;) {
+            tell(QString::fromUtf8(pending_.left(nl)));
+            pending_.remove(0, nl + 1);
+        }
+        return size;
+    }
+
+  private:
+    void tell(const QString& text) {
+        const QString line = text.trimmed();
+        if (!line.isEmpty()) err_ << "[" << name_ << "] " << line << Qt::endl;
+    }
+
+    QString name_;
+    QTextStream& err_;
+    QByteArray pending_;
+};
+
+// What one indicator came to.
 struct Job {
     FleetMember member;
-    QStringList arguments;
-    QString file;  // the backup written, or the baseline checked against
+    DeviceOptions options;  // its device, model and line
+    QString file;           // the backup written, or the baseline checked against
     QString result;
     bool failed = false;
     bool differs = false;
     bool ran = false;
     int order = 0;  // place in the fleet file
     double seconds = 0;
-    std::unique_ptr<QProcess> process;
-    qint64 pid = 0;
-    qint64 startMs = -1;  // on the clock, while the process runs
+    qint64 startMs = -1;  // on the clock, while it runs
+    int code = -1;        // its exit code, as `rusk-cli read`/`diff` of it would end
+    QString lastOut;      // the last line of what it would print
     std::unique_ptr<Clock::Timer> limit;
-    QByteArray pendingErr;
-    QString lastOut;
+    std::unique_ptr<NamedLines> lines;
+    std::unique_ptr<QTextStream> err;
+    std::unique_ptr<DeviceSession> session;  // its port and link; outlives the task
+    Started task;
 };
 
-// The result column for a process's exit code.
+// `rusk-cli read DEVICE -o FILE` of one indicator.
+Task<int> BackUp(DeviceOptions o, QString file, QTextStream& err,
+                 std::unique_ptr<DeviceSession>* session, QString* lastOut) {
+    *session = std::make_unique<DeviceSession>(o, err);
+    const bool opened = co_await (*session)->openTask();
+    if (!opened) co_return exitcode::kPort;
+    SettingsStore store;
+    store.setModel(o.model);
+    const int code = co_await ReadDevice(**session, store, {});
+    // A read the journal could not keep is saved all the same; the exit code tells.
+    if (code != exitcode::kOk && code != exitcode::kJournal) co_return code;
+    const DataFileSave saved = SaveDataFile(store, file);
+    for (const QString& m : saved.messages) err << m << Qt::endl;
+    if (!saved.saved) co_return exitcode::kFile;
+    *lastOut = file;
+    co_return code;
+}
+
+// `rusk-cli diff DEVICE BASELINE` of one indicator.
+Task<int> Check(DeviceOptions o, QString baseline, QTextStream& err,
+                std::unique_ptr<DeviceSession>* session, QString* lastOut) {
+    for (const QString& name : {o.device, baseline}) {
+        if (const auto bad = CheckDeviceLike(name, err)) co_return *bad;
+        if (const auto bad = CheckDataSetName(name, err)) co_return *bad;
+    }
+    SettingsStore indicator;
+    SettingsStore file;
+    indicator.setModel(o.model);
+    file.setModel(o.model);
+    *session = std::make_unique<DeviceSession>(o, err);
+    const bool opened = co_await (*session)->openTask();
+    if (!opened) co_return exitcode::kPort;
+    const int read = co_await ReadDevice(**session, indicator, kCompareReadOperation);
+    if (read != exitcode::kOk && read != exitcode::kJournal) co_return read;
+    const int load = LoadDataSet(baseline, o, file, err, nullptr, kCompareReadOperation);
+    if (load != exitcode::kOk && load != exitcode::kJournal) co_return load;
+    QString text;
+    QTextStream out(&text);
+    const int code = PrintDifferences(indicator, file, o.model, false, out);
+    out.flush();
+    const QStringList outLines = text.split(u'\n', Qt::SkipEmptyParts);
+    *lastOut = outLines.isEmpty() ? QString() : outLines.last().trimmed();
+    co_return read == exitcode::kJournal || load == exitcode::kJournal ? exitcode::kJournal : code;
+}
+
+Task<void> Into(Task<int> task, int* code) {
+    const int got = co_await std::move(task);
+    *code = got;
+}
+
+// The result column for an indicator's exit code.
 QString ResultOf(const Job& job, int code, bool check) {
     switch (code) {
         case exitcode::kOk:
@@ -123,15 +203,11 @@ class FleetRun {
         : jobs_(std::move(jobs)), parallel_(parallel), check_(check), quiet_(quiet), err_(err) {}
 
     void run() {
-        QObject stopWatch;
-        interruption::WhenAsked(&stopWatch, [this] {
+        // The links see the stop themselves: each finishes its record and ends 中断; no other
+        // indicator is started.
+        interruption::WhenAsked(&context_, [this] {
             if (stopping_) return;
             stopping_ = true;
-            // The children see no Ctrl+C of their own: each is told once, finishes its record
-            // under way and exits 130, which the summary shows as 中断.
-            for (Job& job : jobs_)
-                if (job.process && job.process->state() != QProcess::NotRunning)
-                    interruption::PassOn(*job.process);
             startMore();
         });
         startMore();
@@ -158,42 +234,26 @@ class FleetRun {
         ++running_;
         job.ran = true;
         job.startMs = clock_.nowMs();
-        job.process = std::make_unique<QProcess>();
-        QProcess* p = job.process.get();
-        QObject::connect(p, &QProcess::readyReadStandardError, [this, &job] { forward(job); });
-        QObject::connect(p, &QProcess::finished, [this, &job](int code, QProcess::ExitStatus s) {
-            finish(job, s == QProcess::NormalExit ? code : -1);
-        });
-        QObject::connect(p, &QProcess::errorOccurred, [this, &job](QProcess::ProcessError e) {
-            if (e == QProcess::FailedToStart) finish(job, -1);
-        });
-        job.limit = clock_.makeTimer([p] { p->kill(); });
+        // One that takes too long is given up where it waits.
+        job.limit = clock_.makeTimer([this, &job] { finish(job, -1); });
         job.limit->start(kJobLimitMs);
         if (!quiet_) err_ << "[" << job.member.name << "] " << job.member.device << Qt::endl;
-        job.pid =
-            interruption::StartChild(*p, QCoreApplication::applicationFilePath(), job.arguments);
-    }
-
-    // The child's messages, a line at a time, named by the indicator.
-    void forward(Job& job) {
-        job.pendingErr += job.process->readAllStandardError();
-        for (int nl; (nl = job.pendingErr.indexOf('\n')) >= 0;) {
-            const QString line = QString::fromUtf8(job.pendingErr.left(nl)).trimmed();
-            job.pendingErr.remove(0, nl + 1);
-            if (!line.isEmpty()) err_ << "[" << job.member.name << "] " << line << Qt::endl;
-        }
+        job.lines = std::make_unique<NamedLines>(job.member.name, err_);
+        job.err = std::make_unique<QTextStream>(job.lines.get());
+        Task<int> work = check_
+                             ? Check(job.options, job.file, *job.err, &job.session, &job.lastOut)
+                             : BackUp(job.options, job.file, *job.err, &job.session, &job.lastOut);
+        job.task = Started(Into(std::move(work), &job.code),
+                           [this, &job](std::exception_ptr e) { finish(job, e ? -1 : job.code); });
     }
 
     void finish(Job& job, int code) {
-        if (!job.process || job.startMs < 0) return;
+        if (job.startMs < 0) return;
         job.seconds = double(clock_.nowMs() - job.startMs) / 1000.0;
         job.startMs = -1;
         job.limit.reset();
-        interruption::Forget(std::exchange(job.pid, 0));
-        forward(job);
-        const QStringList outLines = QString::fromUtf8(job.process->readAllStandardOutput())
-                                         .split(u'\n', Qt::SkipEmptyParts);
-        job.lastOut = outLines.isEmpty() ? QString() : outLines.last().trimmed();
+        job.err->flush();
+        job.lines->end();
         // A backup is done only when its file is there.
         if (code == exitcode::kOk && !check_ && !QFileInfo(job.file).isFile())
             code = exitcode::kFile;
@@ -201,11 +261,20 @@ class FleetRun {
         job.differs = code == exitcode::kNoOrDifferent;
         job.failed = code != exitcode::kOk && !job.differs;
         if (!quiet_) err_ << "[" << job.member.name << "] " << job.result << Qt::endl;
-        job.process->disconnect();
-        job.process.release()->deleteLater();
+        // Called from its own end, in a signal of its port: the task and then the session go once
+        // that has returned.
+        auto gone = std::make_shared<Ended>();
+        gone->session = std::move(job.session);
+        gone->task = std::move(job.task);
+        QTimer::singleShot(0, &context_, [gone] {});
         --running_;
         startMore();
     }
+
+    struct Ended {
+        std::unique_ptr<DeviceSession> session;
+        Started task;  // goes first: it refers to the session
+    };
 
     Clock& clock_ = Clock::System();
     std::vector<Job> jobs_;
@@ -213,6 +282,7 @@ class FleetRun {
     bool check_;
     bool quiet_;
     QTextStream& err_;
+    QObject context_;
     QEventLoop loop_;
     size_t next_ = 0;
     int running_ = 0;
@@ -243,8 +313,7 @@ int FleetCommand(const QStringList& arguments, QTextStream& out, QTextStream& er
     QCommandLineParser p;
     AddCommand(p, "fleet");
     p.addOptions({cliopt::kIni, cliopt::kLine, cliopt::kTimeout, cliopt::kQuiet});
-    const QCommandLineOption jobsOption(
-        "jobs", "Indicators worked at once (default: all, at most 32).", "N");
+    const QCommandLineOption jobsOption("jobs", "Indicators worked at once (default: all).", "N");
     const QCommandLineOption dirOption(
         QStringList{"d", "dir"}, "Folder of the backups (default: the current folder).", "folder");
     p.addOptions({jobsOption, dirOption});
@@ -280,12 +349,12 @@ int FleetCommand(const QStringList& arguments, QTextStream& out, QTextStream& er
     for (const QString& e : fleet.errors) err << e << Qt::endl;
     if (!fleet.errors.isEmpty()) return exitcode::kUsage;
 
-    int parallel = std::min<int>(static_cast<int>(fleet.members.size()), kMaxJobs);
+    int parallel = static_cast<int>(fleet.members.size());
     if (p.isSet(jobsOption)) {
         bool ok = false;
         parallel = p.value(jobsOption).toInt(&ok);
-        if (!ok || parallel < 1 || parallel > kMaxJobs)
-            return Usage(err, QStringLiteral("--jobs は 1 … 32 です: ") + p.value(jobsOption));
+        if (!ok || parallel < 1)
+            return Usage(err, QStringLiteral("--jobs は 1 以上です: ") + p.value(jobsOption));
     }
     if (p.isSet(dirOption) && p.value(dirOption).isEmpty())
         return Usage(err, "-d のフォルダ名が空です。");
@@ -301,10 +370,11 @@ int FleetCommand(const QStringList& arguments, QTextStream& out, QTextStream& er
         Job job;
         job.member = m;
         job.order = static_cast<int>(jobs.size());
-        // Options first, then "--": a device or file name is never taken for an option.
-        QStringList common = {"--model",   ModelText(m.model),           "--line", m.line,
-                              "--timeout", QString::number(o.timeoutMs), "--quiet"};
-        if (p.isSet(cliopt::kIni)) common << "--ini" << o.ini;
+        job.options = o;
+        job.options.device = m.device;
+        job.options.model = m.model;
+        job.options.line = m.line;
+        job.options.quiet = true;
         if (check) {
             const QStringList backups = BackupsOf(dir, m.name);
             job.file = !m.baseline.isEmpty() ? m.baseline
@@ -314,7 +384,6 @@ int FleetCommand(const QStringList& arguments, QTextStream& out, QTextStream& er
                 job.result = QStringLiteral("基準ファイルがありません");
                 job.failed = true;
             }
-            job.arguments = QStringList{"diff"} + common + QStringList{"--", m.device, job.file};
         } else {
             job.file = NewBackupPath(dir, m.name, now);
             // A backup that cannot be saved is told now, before any indicator is read.
@@ -323,14 +392,12 @@ int FleetCommand(const QStringList& arguments, QTextStream& out, QTextStream& er
                     << Qt::endl;
                 return exitcode::kFile;
             }
-            job.arguments =
-                QStringList{"read", "--output=" + job.file} + common + QStringList{"--", m.device};
         }
         jobs.push_back(std::move(job));
     }
 
     interruption::Install();
-    // Indicators that cannot start (no baseline) are reported without a process.
+    // Indicators that cannot start (no baseline) are reported without being asked anything.
     std::vector<Job> runnable;
     std::vector<Job> settled;
     for (Job& job : jobs) (job.failed ? settled : runnable).push_back(std::move(job));

@@ -42,6 +42,26 @@ void AnySerialPort::open() {
     active_->open();
 }
 
+void AnySerialPort::openLater(TcpSerialPort::Opened done) {
+    if (isOpen())
+        throw OperationError(ErrNo::kPortAlreadyOpen, QStringLiteral("ポートは既に開いています。"));
+    const bool tcp = deviceName().startsWith(QStringLiteral("tcp://"), Qt::CaseInsensitive);
+    SerialPort* chosen = tcp ? static_cast<SerialPort*>(&tcp_) : &serial_;
+    if (active_ && active_ != chosen) active_->close();
+    active_ = chosen;
+    if (tcp) {
+        tcp_.openLater(std::move(done));
+        return;
+    }
+    try {
+        serial_.open();
+    } catch (const OperationError& e) {
+        done(e);
+        return;
+    }
+    done(std::nullopt);
+}
+
 void AnySerialPort::close() {
     if (active_) active_->close();
 }

@@ -21,6 +21,9 @@ class AnySerialPort : public SerialPort {
 
     bool isOpen() const override { return active_ && active_->isOpen(); }
     void open() override;
+    // Opens without waiting for a tcp:// connection (TcpSerialPort::openLater); a serial port
+    // opens at once, `done` called before the return. Throws as open() for a port already open.
+    void openLater(TcpSerialPort::Opened done);
     void close() override;
 
     void write(const QByteArray& data) override { active().write(data); }

@@ -3,6 +3,7 @@
 #include <QEventLoop>
 #include <QTimer>
 #include <QUrl>
+#include <optional>
 
 #include "platform/OperationError.h"
 #include "platform/PortFailure.h"
@@ -49,7 +50,21 @@ QString TcpSerialPort::deviceName() const {
 }
 
 void TcpSerialPort::open() {
-    if (open_)
+    // The same connection as openLater, waited for here.
+    QEventLoop loop;
+    bool ended = false;
+    std::optional<OperationError> error;
+    openLater([&](std::optional<OperationError> e) {
+        error = std::move(e);
+        ended = true;
+        loop.quit();
+    });
+    if (!ended) loop.exec(QEventLoop::ExcludeUserInputEvents);
+    if (error) throw *error;
+}
+
+void TcpSerialPort::openLater(Opened done) {
+    if (open_ || connecting_)
         throw OperationError(ErrNo::kPortAlreadyOpen, QStringLiteral("ポートは既に開いています。"));
     const QString device = deviceName();
     QString host;
@@ -65,40 +80,42 @@ void TcpSerialPort::open() {
     socket_.abort();
 
     // The outcome is taken from the signals of this attempt, not from error(), which may still
-    // hold the failure of an earlier connection.
-    QEventLoop loop;
-    QTimer timer;
-    timer.setSingleShot(true);
-    timer.setTimerType(Qt::PreciseTimer);  // never sooner than the time-out
-    bool connected = false;
-    bool failed = false;
-    connect(&timer, &QTimer::timeout, &loop, &QEventLoop::quit);
-    connect(&socket_, &QTcpSocket::connected, &loop, [&] {
-        connected = true;
-        loop.quit();
-    });
-    connect(&socket_, &QTcpSocket::errorOccurred, &loop, [&] {
-        failed = true;
-        loop.quit();
-    });
-    socket_.connectToHost(host, port);
-    if (!connected && !failed && socket_.state() != QAbstractSocket::ConnectedState) {
-        timer.start(connectTimeoutMs_);
-        loop.exec(QEventLoop::ExcludeUserInputEvents);
-    }
-    if (failed || socket_.state() != QAbstractSocket::ConnectedState) {
+    // hold the failure of an earlier connection. The first of them ends the attempt.
+    connecting_ = std::make_unique<QObject>();
+    auto* timer = new QTimer(connecting_.get());
+    timer->setSingleShot(true);
+    timer->setTimerType(Qt::PreciseTimer);  // never sooner than the time-out
+    const auto end = [this, device, done = std::move(done)](bool failed) {
+        if (!connecting_) return;
+        QObject* attempt = connecting_.release();
+        QObject::disconnect(&socket_, nullptr, attempt, nullptr);
+        attempt->deleteLater();
+        if (!failed && socket_.state() == QAbstractSocket::ConnectedState) {
+            socket_.setSocketOption(QAbstractSocket::LowDelayOption, 1);
+            open_ = true;
+            done(std::nullopt);
+            return;
+        }
         const QString why =
             failed ? PortFailureReason(socket_.error())
                    : QStringLiteral("%1 ミリ秒以内に応答がありません").arg(connectTimeoutMs_);
         socket_.abort();
-        throw OperationError(ErrNo::kInvalidPort,
-                             QStringLiteral("%1 に接続できません（%2）。").arg(device, why));
-    }
-    socket_.setSocketOption(QAbstractSocket::LowDelayOption, 1);
-    open_ = true;
+        done(OperationError(ErrNo::kInvalidPort,
+                            QStringLiteral("%1 に接続できません（%2）。").arg(device, why)));
+    };
+    connect(timer, &QTimer::timeout, connecting_.get(), [end] { end(false); });
+    connect(&socket_, &QTcpSocket::connected, connecting_.get(), [end] { end(false); });
+    connect(&socket_, &QTcpSocket::errorOccurred, connecting_.get(), [end] { end(true); });
+    socket_.connectToHost(host, port);
+    if (!connecting_) return;  // already ended
+    if (socket_.state() == QAbstractSocket::ConnectedState)
+        end(false);
+    else
+        timer->start(connectTimeoutMs_);
 }
 
 void TcpSerialPort::close() {
+    connecting_.reset();  // an attempt under way ends without its handler
     open_ = false;
     socket_.abort();
 }

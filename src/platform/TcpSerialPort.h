@@ -1,7 +1,11 @@
 #pragma once
 
 #include <QTcpSocket>
+#include <functional>
+#include <memory>
+#include <optional>
 
+#include "platform/OperationError.h"
 #include "platform/SerialPort.h"
 
 // A device written "tcp://host:port": a serial line behind an Ethernet serial device server in
@@ -30,6 +34,12 @@ class TcpSerialPort : public SerialPort {
 
     bool isOpen() const override { return open_; }
     void open() override;  // connects, waiting at most the time-out with a local event loop
+    // What an attempt to open came to: none when the port is open.
+    using Opened = std::function<void(std::optional<OperationError>)>;
+    // Connects without waiting: `done` is called once the attempt ends (at most the time-out),
+    // from the event loop, unless close() or the port's end comes first. A device that is no
+    // tcp:// address, or a port already open, throws at once.
+    void openLater(Opened done);
     void close() override;
 
     void write(const QByteArray& data) override;
@@ -48,6 +58,7 @@ class TcpSerialPort : public SerialPort {
     QString settings_ = kDefaultLineSettings;
     Handshaking handshaking_ = Handshaking::None;
     bool open_ = false;
-    QString openDevice_;  // the device the port was opened on
-    QString lostReason_;  // why the connection went away in the middle of a run
+    QString openDevice_;                   // the device the port was opened on
+    QString lostReason_;                   // why the connection went away in the middle of a run
+    std::unique_ptr<QObject> connecting_;  // the attempt under way: its timer and connections
 };

@@ -353,7 +353,7 @@ class CliTest : public QObject {
         QVERIFY(read.waitForFinished(5000));
         QCOMPARE(read.exitStatus(), QProcess::CrashExit);
 
-        // Ctrl+C to a fleet check: each child is told, finishes its record and exits 130, which
+        // Ctrl+C to a fleet check: each indicator under way finishes its record and ends, which
         // the summary shows as 中断.
         QFile fleet(home.filePath("fleet.ini"));
         QVERIFY(fleet.open(QIODevice::WriteOnly));
@@ -477,6 +477,41 @@ class CliTest : public QObject {
         QCOMPARE(check.code, exitcode::kFleetFailed);
         QCOMPARE(check.out.count("一致"), 2);
         QVERIFY2(check.out.contains("基準ファイルがありません"), qPrintable(check.out));
+    }
+
+    // All indicators in the one process: a silent one (a minute's time-out) and one that
+    // refuses the connection hold up no other, which is saved while the silent one still waits.
+    void fleetSilentAndRefusingMembersHoldUpNoOther() {
+        QTemporaryDir home;
+        SimProcess silent({"--silent"});
+        SimProcess good;
+        QVERIFY2(!silent.device().isEmpty() && !good.device().isEmpty(),
+                 "a simulator did not start");
+        QFile fleet(home.filePath("fleet.ini"));
+        QVERIFY(fleet.open(QIODevice::WriteOnly));
+        fleet.write(QString("[s]\nDevice=%1\nModel=805\n[r]\nDevice=tcp://127.0.0.1:1\nModel=805\n"
+                            "[g]\nDevice=%2\nModel=805\n")
+                        .arg(silent.device(), good.device())
+                        .toUtf8());
+        fleet.close();
+        QProcess run;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("XDG_DATA_HOME", home.filePath("data"));
+        run.setProcessEnvironment(env);
+        run.start(RUSK_CLI_PATH, {"fleet", fleet.fileName(), "backup", "-d", home.path(),
+                                  "--timeout", "60000", "--ini", IniIn(home)});
+        QByteArray err;
+        QTRY_VERIFY_WITH_TIMEOUT((err += run.readAllStandardError()).contains("[g] 保存"), 20000);
+        QVERIFY2(err.contains("[r] ポートエラー") && !err.contains("[s] 応答なし"),
+                 err.constData());
+        QCOMPARE(run.state(), QProcess::Running);
+        const auto pid = static_cast<pid_t>(run.processId());
+        QFile children(QString("/proc/%1/task/%1/children").arg(pid));
+        if (children.open(QIODevice::ReadOnly))
+            QCOMPARE(children.readAll().trimmed(), QByteArray());
+        ::kill(pid, SIGINT);
+        ::kill(pid, SIGTERM);
+        QVERIFY(run.waitForFinished(5000));
     }
 
     // Where the result is to go is checked before the indicator is asked anything.
