@@ -31,7 +31,7 @@ void AnySerialPort::setRtsEnable(bool on) {
     serial_.setRtsEnable(on);
 }
 
-void AnySerialPort::open() {
+bool AnySerialPort::choosePort() {
     if (isOpen())
         throw OperationError(ErrNo::kPortAlreadyOpen, QStringLiteral("ポートは既に開いています。"));
     // A malformed "tcp://" device still goes to the TCP port, which says how to write it.
@@ -39,17 +39,16 @@ void AnySerialPort::open() {
     SerialPort* chosen = tcp ? static_cast<SerialPort*>(&tcp_) : &serial_;
     if (active_ && active_ != chosen) active_->close();
     active_ = chosen;
+    return tcp;
+}
+
+void AnySerialPort::open() {
+    choosePort();
     active_->open();
 }
 
 void AnySerialPort::openLater(TcpSerialPort::Opened done) {
-    if (isOpen())
-        throw OperationError(ErrNo::kPortAlreadyOpen, QStringLiteral("ポートは既に開いています。"));
-    const bool tcp = deviceName().startsWith(QStringLiteral("tcp://"), Qt::CaseInsensitive);
-    SerialPort* chosen = tcp ? static_cast<SerialPort*>(&tcp_) : &serial_;
-    if (active_ && active_ != chosen) active_->close();
-    active_ = chosen;
-    if (tcp) {
+    if (choosePort()) {
         tcp_.openLater(std::move(done));
         return;
     }

@@ -32,6 +32,9 @@ class AnySerialPort : public SerialPort {
     QString deviceName() const override { return serial_.deviceName(); }
 
   private:
+    // Picks the TCP or the serial port for the device the number names, closing the other;
+    // true for TCP. Throws for a port already open.
+    bool choosePort();
     SerialPort& active() { return active_ ? *active_ : serial_; }
 
     QtSerialPort serial_;
