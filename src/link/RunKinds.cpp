@@ -7,9 +7,10 @@
 
 namespace {
 
-// The one table: each kind and the operator's words for it, %1 … %3 its arguments. The words
-// are those the window's history, the command line and the reports have always shown; a kind
-// is never renamed, since journals keep it.
+// The one table: each kind and the operator's words for it, %1 … %3 its arguments. A kind is
+// never renamed, since journals keep it. The words are those the window's history, the command
+// line and the reports have always shown, and those a journal of schema 1 kept: they stay, and
+// words in another language go beside them.
 struct Words {
     QLatin1StringView kind;
     const char* text;  // UTF-8
@@ -92,7 +93,8 @@ QString PartText(const Part& part) {
     return text;
 }
 
-// The words of each row as a pattern, in the table's order: the arguments captured.
+// The words of each row as a pattern, in the table's order: the arguments captured, never
+// empty (an empty argument shows as "（なし）").
 const std::vector<QRegularExpression>& Patterns() {
     static const std::vector<QRegularExpression> patterns = [] {
         std::vector<QRegularExpression> all;
@@ -100,7 +102,7 @@ const std::vector<QRegularExpression>& Patterns() {
             QString pattern = QRegularExpression::escape(QString::fromUtf8(row.text));
             for (int n = 1; n <= 3; ++n)
                 pattern.replace(QRegularExpression::escape(QStringLiteral("%%1").arg(n)),
-                                QStringLiteral("(.*?)"));
+                                QStringLiteral("(.+?)"));
             all.emplace_back(QRegularExpression::anchoredPattern(pattern));
         }
         return all;
