@@ -20,7 +20,7 @@ QString Digits(int n) {
 
 TransferRun AllRead() {
     TransferRun run;
-    run.operation = QStringLiteral("一括読みだし");
+    run.operation = runkind::kAllRead;
     run.device = QStringLiteral("/dev/ttyUSB0");
     int n = 0;
     for (int p = 0; p < SettingsStore::kProducts; ++p)

@@ -326,6 +326,16 @@ write("fuzz_mdb_dump", "cut", (HEAD + products)[:-20])
 write("fuzz_mdb_dump", "long-number", HEAD + b"T0000000001\nF1:a\nE\nN\nZ\n")
 write("fuzz_mdb_dump", "bad-utf8", HEAD + b"T1\nF2:\xff\xfe\nE\nN\nZ\n")
 write("fuzz_mdb_dump", "trailing", HEAD + b"N\nN\nZ\nZ\n")
+
+# --- fuzz_journal_notes: words a journal of schema 1 kept, a kept note, arguments.
+for name, text in {"before-write": "書き込み前",
+                   "product-put-back-then-stopped":
+                       "指示計の銘柄を 0 に戻しました、Ctrl+C で中断 (最後: 銘柄 15 W17 00015)",
+                   "verdict": "照合：1 件が一致しません",
+                   "operation": "全銘柄表示ﾃﾞｰﾀ書き込み",
+                   "arguments": "5\t12\t（なし）",
+                   "kept-note": "product_restored 5;stopped_at_setting 20 a%20b"}.items():
+    write("fuzz_journal_notes", name, text.encode("utf-8"))
 if len(sys.argv) > 1:
     for name, args in {"jet4-users": ["Users", "100", "Users", "1"],
                        "jet4-ours": ["銘柄", "100", "設定値", "1"]}.items():

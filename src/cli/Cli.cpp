@@ -159,7 +159,8 @@ int VerifyLastWrite(DeviceSession& s, QTextStream& out) {
     if (!result) return s.outcome(before);
     const QString verdict = VerifyStatusText(*result);
     s.view.setStatusText(verdict);
-    if (s.recorder.lastWriteId != 0) s.recorder.journal.setNote(s.recorder.lastWriteId, verdict);
+    if (s.recorder.lastWriteId != 0)
+        s.recorder.journal.setNote(s.recorder.lastWriteId, VerifyNote(*result));
     if (result->timedOut) return exitcode::kTimeout;
     // What came back whole and differs is listed first; a value that did not come whole is
     // neither held nor refused.

@@ -376,14 +376,9 @@ QString ValueText(const TransferValue& v) {
 }
 
 void RunRecorder::notedRun(const TransferRun& run, const QString& runNote) {
-    QString note = runNote;
-    if (!run.complete && interruption::Asked()) {
-        if (!note.isEmpty()) note += QStringLiteral("、");
-        note += run.values.empty()
-                    ? QStringLiteral("Ctrl+C で中断")
-                    : QStringLiteral("Ctrl+C で中断 (最後: %1)").arg(ValueText(run.values.back()));
-    }
-    const qint64 id = journal.record(run, note);
+    const bool stopped = !run.complete && interruption::Asked();
+    const qint64 id =
+        journal.record(run, stopped ? JoinedNotes(runNote, StoppedNote(run)) : runNote);
     if (run.direction == TransferRun::Direction::Write) {
         lastWrite = run;
         lastWriteId = id;

@@ -8,10 +8,11 @@
 #include <QString>
 #include <vector>
 
+#include "link/RunKinds.h"
 #include "model/SettingsStore.h"
 
-// The journal's name of a read of the whole indicator made to compare with it.
-inline const QString kCompareReadOperation = QStringLiteral("指示計と比較");
+// The kind of a read of the whole indicator made to compare with it.
+inline constexpr QLatin1StringView kCompareReadOperation = runkind::kCompareRead;
 
 // What a comparison looks at.
 enum class CompareScope { Settings, Products, Both };

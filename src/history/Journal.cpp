@@ -16,14 +16,19 @@
 #include <cerrno>
 #include <cstdio>
 
+#include "link/RunKinds.h"
 #include "platform/FailureReason.h"
 
 // The file: one row per snapshot in "snapshots", its values in "snapshot_values" in the order
 // they were exchanged. The application id tells a journal from any other SQLite file.
+//
+// Schema 2 keeps the operation and the note as kinds (link/RunKinds.h), which the view turns
+// into the operator's words; schema 1 kept the words themselves, and is taken into schema 2
+// when opened (Journal::migrate).
 namespace {
 
 constexpr qint64 kApplicationId = 0x5255534B;  // "RUSK"
-constexpr int kSchemaVersion = 1;
+constexpr int kSchemaVersion = 2;
 constexpr qint64 kDayMs = 24LL * 60 * 60 * 1000;
 constexpr int kSqliteCorrupt = 11, kSqliteCantOpen = 14, kSqliteNotADatabase = 26;
 
@@ -33,12 +38,12 @@ const char* const kSchema[] = {
     " id INTEGER PRIMARY KEY AUTOINCREMENT,"
     " time_ms INTEGER NOT NULL,"  // UTC, milliseconds since 1970
     " device TEXT NOT NULL,"
-    " by_id TEXT NOT NULL,"     // the /dev/serial/by-id/… link to the device, or ''
-    " model INTEGER NOT NULL,"  // 805 or 800
-    " operation TEXT NOT NULL,"
+    " by_id TEXT NOT NULL,"      // the /dev/serial/by-id/… link to the device, or ''
+    " model INTEGER NOT NULL,"   // 805 or 800
+    " operation TEXT NOT NULL,"  // its kind: 'all_read', …
     " direction TEXT NOT NULL CHECK (direction IN ('read', 'write')),"
     " complete INTEGER NOT NULL,"
-    " note TEXT NOT NULL,"
+    " note TEXT NOT NULL,"  // RunNote's parts: 'before_write', 'verify_refused 3', …, or ''
     " value_count INTEGER NOT NULL)",
     "CREATE TABLE IF NOT EXISTS snapshot_values ("
     " snapshot_id INTEGER NOT NULL,"
@@ -89,11 +94,12 @@ JournalEntry EntryOf(const QSqlQuery& q) {
     e.device = q.value(2).toString();
     e.byIdName = q.value(3).toString();
     e.model = static_cast<IndicatorModel>(q.value(4).toInt());
-    e.operation = q.value(5).toString();
+    // Words are taken as their kind: those an older program wrote in beside this one.
+    e.operation = RunKindOfText(q.value(5).toString());
     e.direction = q.value(6).toString() == QLatin1String("write") ? TransferRun::Direction::Write
                                                                   : TransferRun::Direction::Read;
     e.complete = q.value(7).toBool();
-    e.note = q.value(8).toString();
+    e.note = NoteOfText(q.value(8).toString());
     e.valueCount = q.value(9).toInt();
     return e;
 }
@@ -167,8 +173,6 @@ class Statement {
 };
 
 }  // namespace
-
-const QString Journal::kBeforeWrite = QStringLiteral("書き込み前");
 
 Journal::Journal(QString path) : path_(path.isEmpty() ? DefaultPath() : std::move(path)) {}
 
@@ -272,13 +276,46 @@ Journal::Outcome Journal::settleSchema(bool* created) {
     if (!empty && applicationId.toLongLong() != kApplicationId) return fail(Failure::Damaged());
     if (version.toInt() > kSchemaVersion)
         return fail({false, QStringLiteral("新しい版の Rusk が作った履歴ファイルです。")});
-    if (!empty) return Outcome::Done;
+    if (!empty) return version.toInt() < kSchemaVersion ? migrate() : Outcome::Done;
     bool ok = true;
     for (const char* sql : kSchema) ok = ok && s.exec(QString::fromLatin1(sql));
     ok = ok && s.exec(QStringLiteral("PRAGMA application_id = %1").arg(kApplicationId)) &&
          s.exec(QStringLiteral("PRAGMA user_version = %1").arg(kSchemaVersion));
     if (!ok) return fail(Failure::Of(s.error()));
     *created = true;
+    return Outcome::Done;
+}
+
+// Inside the write transaction that found a journal of schema 1: its operator's words become
+// their kinds, words no kind gives stay as they were. A failure rolls the transaction back and
+// leaves the file as it was.
+Journal::Outcome Journal::migrate() {
+    const QSqlDatabase db = QSqlDatabase::database(connection_, false);
+    Statement rows(db);
+    Statement update(db);
+    if (!rows.exec(QStringLiteral("SELECT id, operation, note FROM snapshots")))
+        return fail(Failure::Of(rows.error()));
+    struct Row {
+        qint64 id;
+        QString operation, note;
+    };
+    std::vector<Row> changed;
+    while (rows.q().next()) {
+        const QString operation = rows.q().value(1).toString(), note = rows.q().value(2).toString();
+        Row row{rows.q().value(0).toLongLong(), RunKindOfText(operation), NoteOfText(note)};
+        if (row.operation != operation || row.note != note) changed.push_back(std::move(row));
+    }
+    if (!update.prepare(
+            QStringLiteral("UPDATE snapshots SET operation = ?, note = ? WHERE id = ?")))
+        return fail(Failure::Of(update.error()));
+    for (const Row& row : changed) {
+        update.q().bindValue(0, row.operation);
+        update.q().bindValue(1, row.note);
+        update.q().bindValue(2, row.id);
+        if (!update.exec()) return fail(Failure::Of(update.error()));
+    }
+    if (!update.exec(QStringLiteral("PRAGMA user_version = %1").arg(kSchemaVersion)))
+        return fail(Failure::Of(update.error()));
     return Outcome::Done;
 }
 

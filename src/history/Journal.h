@@ -7,6 +7,7 @@
 #include <optional>
 #include <vector>
 
+#include "link/RunKinds.h"
 #include "link/TransferRun.h"
 #include "model/SettingsStore.h"
 #include "platform/Clock.h"
@@ -19,11 +20,15 @@ struct JournalEntry {
     QString device;    // the device path the run used
     QString byIdName;  // its /dev/serial/by-id/… link, empty when none named it
     IndicatorModel model = IndicatorModel::F805;
-    QString operation;
+    QString operation;  // its kind ("all_read", …; RunKinds.h)
     TransferRun::Direction direction = TransferRun::Direction::Read;
     bool complete = true;
-    QString note;  // "", "書き込み前", or for a write the read-back's verdict ("照合 OK", …)
+    QString note;  // "", "before_write", or for a write the read-back's verdict (RunNote)
     int valueCount = 0;
+
+    // The operator's words for them; words of an older journal that no kind has, as they were.
+    QString operationText() const { return RunKindText(operation); }
+    QString noteText() const { return NoteText(note); }
 
     // The name the device filter uses: the by-id link when there is one, else the path.
     QString deviceName() const { return byIdName.isEmpty() ? device : byIdName; }
@@ -52,7 +57,7 @@ QString StoredValue(const SettingsStore& store, const TransferValue& place);
 class Journal : public TransferListener {
   public:
     // The note of a snapshot taken before a write, of what the write overwrites.
-    static const QString kBeforeWrite;  // "書き込み前"
+    static constexpr QLatin1StringView kBeforeWrite = runkind::kBeforeWrite;
     static constexpr int kDefaultBusyTimeoutMs = 30000;
 
     struct Limits {
@@ -81,12 +86,12 @@ class Journal : public TransferListener {
 
     // Records the run with an empty note.
     void transferRun(const TransferRun& run) override { record(run); }
-    // Records the run as one snapshot, then drops what the limits no longer keep. Returns the
-    // snapshot's id; 0 (and a status note) when it could not be kept.
+    // Records the run as one snapshot with the note (RunNote), then drops what the limits no
+    // longer keep. Returns the snapshot's id; 0 (and a status note) when it could not be kept.
     qint64 record(const TransferRun& run, const QString& note = {});
     // Replaces a snapshot's note (what came after the run, such as the read-back's verdict on a
-    // write) or its operation (the values kept before a write are listed under the write once
-    // it ran). False (and a status note) when it could not be kept.
+    // write: VerifyNote) or its operation kind (the values kept before a write are listed under the
+    // write once it ran). False (and a status note) when it could not be kept.
     bool setNote(qint64 id, const QString& note);
     bool setOperation(qint64 id, const QString& operation);
 
@@ -114,6 +119,7 @@ class Journal : public TransferListener {
     void close();
     Outcome checkSchema();
     Outcome settleSchema(bool* created);
+    Outcome migrate();
     void setAside();
     Outcome insert(const TransferRun& run, const QString& note, qint64* id);
     bool amend(qint64 id, const char* column, const QString& text);

@@ -107,21 +107,21 @@ Task<VerifyResult> VerifyWritten(IndicatorLink& link, TransferRun written) {
     co_return result;
 }
 
-namespace {
-// Every verdict begins with it.
-const QString kVerdict = QStringLiteral("照合");
-}  // namespace
+QString VerifyNote(const VerifyResult& result) {
+    if (result.timedOut) return RunNote(runkind::kVerifyTimedOut);
+    if (!result.unread.complete())
+        return RunNote(runkind::kVerifyUnread, {QString::number(result.unread.faults().size())});
+    if (result.refused.empty()) return RunNote(runkind::kVerifyOk);
+    return RunNote(runkind::kVerifyRefused, {QString::number(result.refused.size())});
+}
 
 QString VerifyStatusText(const VerifyResult& result) {
-    if (result.timedOut)
-        return kVerdict + QStringLiteral("：タイムアウトのため確認できませんでした");
-    if (!result.unread.complete())
-        return kVerdict +
-               QStringLiteral("：%1 件を正しく読めませんでした").arg(result.unread.faults().size());
-    if (result.refused.empty()) return kVerdict + QStringLiteral(" OK");
-    return kVerdict + QStringLiteral("：%1 件が一致しません").arg(result.refused.size());
+    return NoteText(VerifyNote(result));
 }
 
 bool IsVerifyVerdict(const QString& note) {
-    return note.startsWith(kVerdict);
+    using namespace runkind;
+    for (const QLatin1StringView kind : {kVerifyOk, kVerifyRefused, kVerifyUnread, kVerifyTimedOut})
+        if (NoteHas(note, kind)) return true;
+    return false;
 }

@@ -47,8 +47,11 @@ Task<TransferRun> SnapshotBefore(IndicatorLink& link, WritePlaces places, QStrin
 // port throw, as in any transfer.
 Task<VerifyResult> VerifyWritten(IndicatorLink& link, TransferRun written);
 
-// The status line after a verify: "照合 OK", "照合：n 件が一致しません", or that a time-out or
-// values that did not come whole left it unconfirmed. The journal keeps it as the write's note.
+// The verdict of a verify, as the journal keeps it with the write: a RunNote of kind
+// verify_ok, verify_refused (the count), verify_unread (the count) or verify_timed_out.
+QString VerifyNote(const VerifyResult& result);
+// The status line after a verify, the verdict's words: "照合 OK", "照合：n 件が一致しません", or
+// that a time-out or values that did not come whole left it unconfirmed.
 QString VerifyStatusText(const VerifyResult& result);
 // Whether a journal note is such a verdict.
 bool IsVerifyVerdict(const QString& note);

@@ -1,5 +1,7 @@
 #include "link/RunLog.h"
 
+#include "link/RunKinds.h"
+
 RunLog::Handle::~Handle() {
     if (log_ && owner_) log_->end();
 }
@@ -26,8 +28,7 @@ void RunLog::sent(const TransferValue& value) {
 
 void RunLog::note(const QString& text) {
     if (!run_) return;
-    if (!note_.isEmpty()) note_ += QStringLiteral("、");
-    note_ += text;
+    note_ = JoinedNotes(note_, text);
 }
 
 void RunLog::add(TransferRun::Direction direction, const TransferValue& value) {

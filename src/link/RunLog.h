@@ -37,8 +37,8 @@ class RunLog {
     // the other way.
     void read(const TransferValue& value);
     void sent(const TransferValue& value);
-    // A note on the open run (appended to any earlier one), told with it (notedRun); ignored when
-    // no run is open.
+    // A note (RunNote) on the open run, joined to any earlier one, told with it (notedRun);
+    // ignored when no run is open.
     void note(const QString& text);
 
   private:

@@ -20,7 +20,7 @@ struct TransferValue {
 struct TransferRun {
     enum class Direction { Read, Write };
     Direction direction = Direction::Read;
-    QString operation;  // the operator's name of it: "一括読みだし", "設定値書き込み", …
+    QString operation;  // its kind: runkind::kAllRead, … (RunKinds.h)
     IndicatorModel model = IndicatorModel::F805;
     QString device;  // the active port's device path
     bool complete = true;
@@ -33,7 +33,7 @@ class TransferListener {
   public:
     virtual ~TransferListener() = default;
     virtual void transferRun(const TransferRun& run) = 0;
-    // The run with what the operation noted besides its values ("指示計の銘柄を 5 に戻しました");
+    // The run with what the operation noted besides its values (a RunNote: "product_restored 5");
     // a listener that keeps no notes takes the run alone.
     virtual void notedRun(const TransferRun& run, const QString& note) {
         (void)note;

@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "link/RunKinds.h"
 #include "model/DisplayFormat.h"
 #include "model/Validation.h"
 #include "transfer/SettingTransfers.h"
@@ -75,7 +76,7 @@ Task<void> ProductTransfers::readOneProduct() {
     OperatorView& view = link_.view();
     ReadCheck check;
     co_await TrappedRead(
-        link_, check, 1 + SettingsStore::kProductItems, QStringLiteral("１銘柄読みだし"),
+        link_, check, 1 + SettingsStore::kProductItems, runkind::kReadOneProduct,
         [this, &view]() -> Task<void> {
             co_await ReadProductRecord(link_, panel_.selectedProduct());
             view.redraw();
@@ -92,7 +93,7 @@ Task<bool> ProductTransfers::readAllProducts() {
     // A fault (a lost port, an answer without a product number) would most likely meet every
     // later product too: one report, and the read ends with what came in shown.
     co_return co_await TrappedRead(
-        link_, check, replies, QStringLiteral("全銘柄読みだし"),
+        link_, check, replies, runkind::kReadAllProducts,
         [this, &check] { return readAllBody(check); },
         [this, &view] {
             // The indicator goes back to its product if the port still works; a failure of
@@ -142,11 +143,11 @@ void ProductTransfers::selectHomeProduct() {
     const int n = *std::exchange(home_, std::nullopt);
     // No answer is awaited for a selection.
     link_.sendLine(ProductSelectionRequest(n));
-    link_.runs().note(QStringLiteral("指示計の銘柄を %1 に戻しました").arg(n));
+    link_.runs().note(RunNote(runkind::kProductRestored, {QString::number(n)}));
 }
 
 Task<void> ProductTransfers::writeOneProduct() {
-    co_await TrappedRun(link_, TransferRun::Direction::Write, QStringLiteral("１銘柄書き込み"),
+    co_await TrappedRun(link_, TransferRun::Direction::Write, runkind::kWriteOneProduct,
                         [this]() -> Task<void> {
                             const int n = panel_.selectedProduct();
                             if (!storedProductValid(n)) {
@@ -160,7 +161,7 @@ Task<void> ProductTransfers::writeOneProduct() {
 Task<bool> ProductTransfers::writeAllProducts() {
     OperatorView& view = link_.view();
     co_return co_await TrappedRun(
-        link_, TransferRun::Direction::Write, QStringLiteral("全銘柄書き込み"),
+        link_, TransferRun::Direction::Write, runkind::kWriteAllProducts,
         [this] { return writeAllBody(); },
         [&view] { StopShown(view, QStringLiteral("銘柄送信中断")); });
 }
@@ -201,27 +202,26 @@ Task<void> ProductTransfers::writeAllBody() {
 }
 
 Task<void> ProductTransfers::writeShownToTarget() {
-    co_await TrappedRun(link_, TransferRun::Direction::Write, QStringLiteral("表示ﾃﾞｰﾀ書き込み"),
-                        [this]() -> Task<void> {
-                            // The values sent are the ones that passed the check.
-                            const QStringList values = checkedShownValues();
-                            if (values.isEmpty()) {
-                                link_.view().showMessage(kInvalidShownText);
-                                co_return;
-                            }
-                            const QString selection =
-                                ProductSelectionRequest(panel_.targetProduct());
-                            const WaitOutcome answered = co_await link_.probe();
-                            if (answered == WaitOutcome::TimedOut) co_return;
-                            // The store is not changed.
-                            co_await sendValues(panel_.targetProduct(), selection, values);
-                        });
+    co_await TrappedRun(
+        link_, TransferRun::Direction::Write, runkind::kWriteShownProduct, [this]() -> Task<void> {
+            // The values sent are the ones that passed the check.
+            const QStringList values = checkedShownValues();
+            if (values.isEmpty()) {
+                link_.view().showMessage(kInvalidShownText);
+                co_return;
+            }
+            const QString selection = ProductSelectionRequest(panel_.targetProduct());
+            const WaitOutcome answered = co_await link_.probe();
+            if (answered == WaitOutcome::TimedOut) co_return;
+            // The store is not changed.
+            co_await sendValues(panel_.targetProduct(), selection, values);
+        });
 }
 
 Task<void> ProductTransfers::writeShownToAll() {
     OperatorView& view = link_.view();
     co_await TrappedRun(
-        link_, TransferRun::Direction::Write, QStringLiteral("全銘柄表示ﾃﾞｰﾀ書き込み"),
+        link_, TransferRun::Direction::Write, runkind::kWriteShownToAll,
         [this] { return writeShownToAllBody(); },
         [&view] { StopShown(view, QStringLiteral("銘柄書き込み中断")); });
 }
@@ -262,16 +262,14 @@ Task<void> ProductTransfers::allRead(SettingTransfers& settings) {
     // makes one message. The values not read are named once, at the end.
     ReadCheck check;
     const IndicatorLink::CheckedReads checked = link_.checkReads(check);
-    RunLog::Handle run =
-        link_.beginRun(TransferRun::Direction::Read, QStringLiteral("一括読みだし"));
+    RunLog::Handle run = link_.beginRun(TransferRun::Direction::Read, runkind::kAllRead);
     bool ran = co_await readAllProducts();
     if (ran && !link_.stopAsked()) ran = co_await settings.readAllSettings();
     EndRead(link_, check, checked, ran, run);
 }
 
 Task<void> ProductTransfers::allWrite(SettingTransfers& settings) {
-    const RunLog::Handle run =
-        link_.beginRun(TransferRun::Direction::Write, QStringLiteral("一括書き込み"));
+    const RunLog::Handle run = link_.beginRun(TransferRun::Direction::Write, runkind::kAllWrite);
     // Every product and setting is checked before the first request.
     if (!checkAllToSend(&settings)) co_return;
     const bool productsWritten = co_await writeAllProducts();

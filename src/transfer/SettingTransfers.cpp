@@ -1,5 +1,6 @@
 #include "transfer/SettingTransfers.h"
 
+#include "link/RunKinds.h"
 #include "model/Validation.h"
 #include "transfer/ProductTransfers.h"
 #include "transfer/SettingPlan.h"
@@ -12,8 +13,8 @@ Task<bool> SettingTransfers::readAllSettings() {
     const int replies =
         static_cast<int>(CodesOfPlan(ReadSettingsPlan(link_.store().model())).size());
     co_return co_await TrappedRead(
-        link_, check, replies, QStringLiteral("設定値読み出し"),
-        [this, &check] { return readAll(check); }, [this] { readStopped(); });
+        link_, check, replies, runkind::kReadAllSettings, [this, &check] { return readAll(check); },
+        [this] { readStopped(); });
 }
 
 std::vector<TransferValue> SettingTransfers::UnfitSettings(const SettingsStore& store) {
@@ -41,7 +42,7 @@ Task<void> SettingTransfers::writeAllSettings() {
     // Every value is checked before the first request: one that does not fit sends nothing.
     if (!checkSettingsToSend()) co_return;
     co_await TrappedRun(
-        link_, TransferRun::Direction::Write, QStringLiteral("設定値書き込み"),
+        link_, TransferRun::Direction::Write, runkind::kWriteAllSettings,
         [this] { return writeAll(); }, [this] { writeStopped(); });
 }
 

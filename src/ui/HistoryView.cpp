@@ -46,14 +46,15 @@ void FillRow(QTableWidget* table, int row, const QStringList& texts) {
 // "一括書き込み（書き込み前）" for what a write overwrote. Older journals named such a
 // snapshot "書き込み前" itself: it is not said twice.
 QString OperationText(const JournalEntry& e) {
-    if (e.note != Journal::kBeforeWrite || e.operation == e.note) return e.operation;
-    return e.operation + QStringLiteral("（") + e.note + QStringLiteral("）");
+    if (e.note != Journal::kBeforeWrite || e.operation == e.note) return e.operationText();
+    return e.operationText() + QStringLiteral("（") + e.noteText() + QStringLiteral("）");
 }
 
 // How the run ended: a write that was read back says what the read-back found.
 QString StateText(const JournalEntry& e) {
     if (!e.complete) return QStringLiteral("中断");
-    if (e.direction == TransferRun::Direction::Write && IsVerifyVerdict(e.note)) return e.note;
+    if (e.direction == TransferRun::Direction::Write && IsVerifyVerdict(e.note))
+        return e.noteText();
     return QStringLiteral("完了");
 }
 

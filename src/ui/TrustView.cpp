@@ -180,7 +180,7 @@ void TrustView::verifyLastWrite() {
     if (!result) return;
     const QString verdict = VerifyStatusText(*result);
     window_.setStatusText(verdict);
-    if (lastWriteId_ != 0) journal_.setNote(lastWriteId_, verdict);
+    if (lastWriteId_ != 0) journal_.setNote(lastWriteId_, VerifyNote(*result));
     if (!result->timedOut && !result->unread.complete())
         window_.showMessage(result->unread.messageText());
     if (result->timedOut || result->refused.empty()) return;

@@ -121,7 +121,7 @@ class CliTest : public QObject {
         QCOMPARE(requests.value(0), QString("W00"));
         QCOMPARE(requests.value(1 + 100 * 10), QString("W0000000"));
         QCOMPARE(requests.value(2 + 100 * 10), QString("W20"));
-        QCOMPARE(Journal(home.filePath("data/rusk/journal.sqlite")).list().front().note,
+        QCOMPARE(Journal(home.filePath("data/rusk/journal.sqlite")).list().front().noteText(),
                  QString("指示計の銘柄を 0 に戻しました"));
 
         QCOMPARE(RunCli(home, {"diff", file, file}).code, exitcode::kOk);
@@ -143,7 +143,7 @@ class CliTest : public QObject {
         // A journal snapshot and the indicator itself can stand for A or B.
         QCOMPARE(RunCli(home, {"diff", "journal:1", file}).code, exitcode::kOk);
         QCOMPARE(RunCli(home, {"diff", sim.device(), copy, "-q"}).code, exitcode::kNoOrDifferent);
-        QCOMPARE(Journal(home.filePath("data/rusk/journal.sqlite")).list().front().operation,
+        QCOMPARE(Journal(home.filePath("data/rusk/journal.sqlite")).list().front().operationText(),
                  QString("指示計と比較"));
         QCOMPARE(RunCli(home, {"diff", "journal:99", file}).code, exitcode::kFile);
 
@@ -238,7 +238,7 @@ class CliTest : public QObject {
         QVERIFY2(r.out.contains("銘柄 12 W12"), qPrintable(r.out));
         // The journal keeps the verdict with the write.
         const JournalEntry written = Journal(home.filePath("data/rusk/journal.sqlite")).list()[0];
-        QCOMPARE(std::tuple(written.direction, written.note),
+        QCOMPARE(std::tuple(written.direction, written.noteText()),
                  std::tuple(TransferRun::Direction::Write, QString("照合：1 件が一致しません")));
     }
 
@@ -308,7 +308,7 @@ class CliTest : public QObject {
         const JournalEntry last = journal.list().front();
         QCOMPARE(last.direction, TransferRun::Direction::Write);
         QVERIFY(!last.complete);
-        QVERIFY2(last.note.startsWith("Ctrl+C"), qPrintable(last.note));
+        QVERIFY2(last.noteText().startsWith("Ctrl+C"), qPrintable(last.noteText()));
     }
 
     void liveEndsQuietlyWhenItsReaderGoes() {

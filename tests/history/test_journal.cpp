@@ -10,6 +10,7 @@
 #include <cstdio>
 #include <ctime>
 #include <latch>
+#include <map>
 #include <thread>
 
 #include "history/Journal.h"
@@ -21,7 +22,7 @@ namespace {
 
 // Every product value, then every setting of the model, each five characters naming its place.
 TransferRun AllRead(const QString& device, IndicatorModel model, QChar tag) {
-    TransferRun run{TransferRun::Direction::Read, "一括読みだし", model, device, true, {}};
+    TransferRun run{TransferRun::Direction::Read, runkind::kAllRead, model, device, true, {}};
     for (int p = 0; p < SettingsStore::kProducts; ++p)
         for (int item = 0; item < SettingsStore::kProductItems; ++item)
             run.values.push_back(
@@ -59,6 +60,48 @@ qint64 Torn(const QString& path) {
                   "SELECT (SELECT count(*) FROM snapshots s WHERE value_count <> (SELECT count(*) "
                   "FROM snapshot_values WHERE snapshot_id = s.id)) + (SELECT count(*) FROM "
                   "snapshot_values WHERE snapshot_id NOT IN (SELECT id FROM snapshots))");
+}
+
+// Runs `sql` on the file through a connection of its own.
+bool Exec(const QString& path, const QString& sql) {
+    bool ok = false;
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "change");
+        db.setDatabaseName(path);
+        ok = db.open() && QSqlQuery(db).exec(sql);
+    }
+    QSqlDatabase::removeDatabase("change");
+    return ok;
+}
+
+// Each snapshot's operation and note as the file keeps them, by id.
+std::map<qint64, QStringList> Words(const QString& path) {
+    std::map<qint64, QStringList> words;
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "words");
+        db.setDatabaseName(path);
+        QSqlQuery q(db);
+        if (db.open() && q.exec("SELECT id, operation, note FROM snapshots"))
+            while (q.next())
+                words[q.value(0).toLongLong()] = {q.value(1).toString(), q.value(2).toString()};
+    }
+    QSqlDatabase::removeDatabase("words");
+    return words;
+}
+
+QByteArray Contents(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+// A copy of the journal of schema 1 as "journal.sqlite" in the folder.
+QString CopyOfV1(const QString& folder) {
+    const QString path = folder + "/journal.sqlite";
+    if (!QDir().mkpath(folder) ||
+        !QFile::copy(QFINDTESTDATA("history/data/journal-v1.sqlite"), path))
+        return {};
+    QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner);
+    return path;
 }
 
 // Records until SIGKILL comes from a timer on the process's CPU time, armed once the file is
@@ -112,8 +155,8 @@ class JournalTest : public QObject {
         TransferRun write = AllRead("/nonexistent/ttyS9", IndicatorModel::F800, u'B');
         write.values.resize(100);
         std::tie(write.direction, write.operation, write.complete) =
-            std::tuple(TransferRun::Direction::Write, "設定値書き込み", false);
-        QVERIFY(journal->record(read) && journal->record(write, "書き込み前"));
+            std::tuple(TransferRun::Direction::Write, runkind::kWriteAllSettings, false);
+        QVERIFY(journal->record(read) && journal->record(write, Journal::kBeforeWrite));
 
         const auto all = journal->list();
         QCOMPARE(all.size(), size_t(2));
@@ -121,7 +164,7 @@ class JournalTest : public QObject {
         QCOMPARE(std::tuple(w.device, w.byIdName, w.model, w.operation, w.direction, w.complete,
                             w.note, w.valueCount),
                  std::tuple(write.device, QString(), write.model, write.operation, write.direction,
-                            false, QString("書き込み前"), 100));
+                            false, QString(Journal::kBeforeWrite), 100));
         QCOMPARE(std::tuple(all[1].byIdName, all[1].time, all[1].valueCount, all[1].complete),
                  std::tuple(byId, clock_.currentDateTime(), int(read.values.size()), true));
         QStringList devices{write.device, byId};
@@ -292,6 +335,61 @@ class JournalTest : public QObject {
         for (const JournalEntry& e : all) QCOMPARE(e.note, e.device.mid(8));
         QCOMPARE(Torn(path), 0);
         QCOMPARE(QDir(at("shared")).entryList({"*.damaged-*"}), QStringList());
+    }
+
+    // A journal that the program of schema 1 wrote (data/journal-v1.sqlite, made as
+    // data/make-journal-v1.sh says) is taken into schema 2 where it lies: every snapshot shows
+    // the words it showed, kept now as ASCII kinds; words no kind has stay as they were.
+    void takesAJournalOfSchema1() {
+        const QString path = CopyOfV1(at("v1"));
+        QVERIFY(Exec(path,
+                     "UPDATE snapshots SET operation = '旧い操作', note = 'メモ' "
+                     "WHERE id = (SELECT min(id) FROM snapshots)"));
+        const std::map<qint64, QStringList> words = Words(path);
+        auto journal = open("v1/journal.sqlite");
+        const auto entries = journal->list();
+        QCOMPARE(entries.size(), words.size());
+        for (const JournalEntry& e : entries)
+            QCOMPARE(QStringList({e.operationText(), e.noteText()}), words.at(e.id));
+        QVERIFY(std::any_of(entries.begin(), entries.end(),
+                            [](const JournalEntry& e) { return e.note == Journal::kBeforeWrite; }));
+        QCOMPARE(Scalar(path, "PRAGMA user_version"), 2);
+        QCOMPARE(Scalar(path,
+                        "SELECT count(*) FROM snapshots WHERE operation GLOB '*[^a-z0-9_]*' "
+                        "OR note GLOB '*[^ -~]*'"),
+                 1);
+        QCOMPARE(Torn(path), 0);
+        QVERIFY(journal->record(AllRead("/dev/null", IndicatorModel::F805, u'N')));
+        QVERIFY(notes_.isEmpty() && messages_.isEmpty());
+    }
+
+    // A journal the program cannot take stays exactly as it was, and is not set aside: one of
+    // a newer program, and one whose taking into schema 2 fails halfway.
+    void leavesAJournalItCannotTake_data() {
+        QTest::addColumn<QString>("change");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("newer") << "PRAGMA user_version = 3"
+                               << "新しい版の Rusk";
+        QTest::newRow("failing halfway")
+            << "CREATE TRIGGER refuse BEFORE UPDATE ON snapshots WHEN NEW.id = (SELECT max(id) "
+               "FROM snapshots) BEGIN SELECT RAISE(ABORT, 'refused'); END"
+            << "refused";
+    }
+    void leavesAJournalItCannotTake() {
+        QFETCH(QString, change);
+        QFETCH(QString, reason);
+        const QString folder = at(QTest::currentDataTag());
+        const QString path = CopyOfV1(folder);
+        QVERIFY(Exec(path, change));
+        const QByteArray before = Contents(path);
+        auto journal = open(QString(QTest::currentDataTag()) + "/journal.sqlite");
+        QVERIFY(!journal->record(AllRead("/dev/null", IndicatorModel::F805, u'O')));
+        QVERIFY(journal->list().empty());
+        QVERIFY2(notes_.size() == 1 && notes_[0].contains(reason), qPrintable(notes_.join('\n')));
+        QVERIFY(messages_.isEmpty());
+        journal.reset();
+        QCOMPARE(Contents(path), before);
+        QCOMPARE(QDir(folder).entryList({"*.damaged-*"}), QStringList());
     }
 
     // SIGKILL in the middle of recording leaves whole snapshots, each one kept.

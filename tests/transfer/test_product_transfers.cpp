@@ -1,6 +1,7 @@
 #include <QtTest>
 #include <array>
 
+#include "link/RunKinds.h"
 #include "support/LinkFixture.h"
 #include "transfer/ProductTransfers.h"
 #include "transfer/SettingTransfers.h"
@@ -302,7 +303,7 @@ class ProductTransfersTest : public QObject {
         QCOMPARE(f.port.requests.last(), QString("W0000042"));
         QCOMPARE(ind.current(), 42);
         QCOMPARE(runs.got.size(), size_t(1));
-        QCOMPARE(runs.notes, QStringList{"指示計の銘柄を 42 に戻しました"});
+        QCOMPARE(runs.notes, QStringList{RunNote(runkind::kProductRestored, {"42"})});
         QCOMPARE(runs.got[0].complete, end == "whole");
         QCOMPARE(f.view.messages.size(), end == "whole" || end == "stop" ? 0 : 1);
     }
@@ -765,7 +766,7 @@ class ProductTransfersTest : public QObject {
         f.link.blocking(t.readAllProducts());
         QCOMPARE(runs.got.size(), size_t(3));
         const TransferRun& read = runs.got[0];
-        QCOMPARE(read.operation, QString("一括読みだし"));
+        QCOMPARE(read.operation, QString(runkind::kAllRead));
         QVERIFY(read.complete && read.direction == TransferRun::Direction::Read);
         QCOMPARE(read.values.size(), size_t(800 + 59));
         QCOMPARE(read.values[8 * 42 + 5], (TransferValue{42, "15", read42}));
@@ -775,7 +776,7 @@ class ProductTransfersTest : public QObject {
         QCOMPARE(write.values.size(), size_t(800 + 59));
         QCOMPARE(write.values[8 * 7 + 2], (TransferValue{7, "12", f.store.product(7, 2)}));
         // Stopped by a time-out at product 3's fourth value: what came in, marked incomplete.
-        QCOMPARE(runs.got[2].operation, QString("全銘柄読みだし"));
+        QCOMPARE(runs.got[2].operation, QString(runkind::kReadAllProducts));
         QVERIFY(!runs.got[2].complete);
         QCOMPARE(runs.got[2].values.size(), size_t(3 * 8 + 3));
         QCOMPARE(runs.got[2].device, f.port.deviceName());

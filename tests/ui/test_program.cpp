@@ -192,11 +192,12 @@ class ProgramTest : public QObject {
         QCOMPARE(p.find<QLabel>("info")->text(), QString("照合：1 件が一致しません"));
         const auto journal = p.program->trust().journal().list();
         QCOMPARE(journal.size(), journalBefore + 3);
-        QCOMPARE(std::tuple(journal[0].operation, journal[0].note),
+        QCOMPARE(std::tuple(journal[0].operationText(), journal[0].noteText()),
                  std::tuple(QString("設定値書き込み"), QString("照合：1 件が一致しません")));
-        QCOMPARE(std::tuple(journal[1].operation, journal[1].note, journal[1].direction),
-                 std::tuple(QString("設定値書き込み"), QString("書き込み前"),
-                            TransferRun::Direction::Read));
+        QCOMPARE(
+            std::tuple(journal[1].operationText(), journal[1].noteText(), journal[1].direction),
+            std::tuple(QString("設定値書き込み"), QString("書き込み前"),
+                       TransferRun::Direction::Read));
     }
 
     // 指示計と比較 shows a comparison only after a whole read; after a port failure or a read
@@ -229,7 +230,7 @@ class ProgramTest : public QObject {
         const auto entries = journal.list();
         QCOMPARE(entries.size(), before + (pullAt == 0 ? 0 : 1));
         if (pullAt != 0)
-            QCOMPARE(std::tuple(entries[0].operation, entries[0].complete),
+            QCOMPARE(std::tuple(entries[0].operationText(), entries[0].complete),
                      std::tuple(QString("指示計と比較"), told.isEmpty()));
     }
 

@@ -1,0 +1,41 @@
+#include <QtTest>
+
+#include "link/RunKinds.h"
+
+// A note keeps its parts as ASCII, whatever their arguments hold, shows the words the operator
+// has always read, and is found again from those words (a journal of schema 1 kept the words).
+class RunKindsTest : public QObject {
+    Q_OBJECT
+  private slots:
+    void notesGiveTheirWordsAndBack_data() {
+        using namespace runkind;
+        QTest::addColumn<QString>("note");
+        QTest::addColumn<QString>("words");
+        QTest::newRow("before a write") << RunNote(kBeforeWrite) << "書き込み前";
+        QTest::newRow("verdict") << RunNote(kVerifyRefused, {"12"}) << "照合：12 件が一致しません";
+        QTest::newRow("product put back, stopped at an empty value")
+            << JoinedNotes(RunNote(kProductRestored, {"5"}),
+                           RunNote(kStoppedAtProduct, {"5", "12", ""}))
+            << "指示計の銘柄を 5 に戻しました、Ctrl+C で中断 (最後: 銘柄 5 W12 （なし）)";
+        QTest::newRow("a value holding the separators")
+            << RunNote(kStoppedAtProduct, {"5", "%3", "a b;c%20、d"})
+            << "Ctrl+C で中断 (最後: 銘柄 5 W%3 a b;c%20、d)";
+        QTest::newRow("words of no kind") << "メモ、照合"
+                                          << "メモ、照合";
+        QTest::newRow("a kind with other arguments") << "verify_ok 3"
+                                                     << "verify_ok 3";
+    }
+    void notesGiveTheirWordsAndBack() {
+        QFETCH(QString, note);
+        QFETCH(QString, words);
+        QCOMPARE(NoteText(note), words);
+        QCOMPARE(NoteOfText(words), note);
+        if (note != words)
+            QVERIFY2(
+                std::all_of(note.begin(), note.end(), [](QChar c) { return c.unicode() < 128; }),
+                qPrintable(note));
+    }
+};
+
+QTEST_APPLESS_MAIN(RunKindsTest)
+#include "test_run_kinds.moc"
