@@ -5,8 +5,9 @@
 #include "platform/OperationError.h"
 
 Session::Session(SettingsStore& store, OperatorView& view, QString iniPath,
-                 std::array<std::unique_ptr<SerialPort>, 2> ports, int periodMs)
+                 std::array<std::unique_ptr<SerialPort>, 2> ports, int periodMs, Clock& clock)
     : iniPath_(std::move(iniPath)),
+      clock_(clock),
       ports_(std::move(ports)),
       link_(store, view, pump_, periodMs),
       transfers_(link_),

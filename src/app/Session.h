@@ -8,6 +8,7 @@
 #include "app/DataSource.h"
 #include "link/IndicatorLink.h"
 #include "link/LiveCommands.h"
+#include "platform/Clock.h"
 #include "platform/EventPump.h"
 #include "platform/SerialPort.h"
 #include "transfer/SettingTransfers.h"
@@ -17,14 +18,16 @@
 // configuration file they all use, and where the window's data came from.
 class Session {
   public:
-    // The serial ports of link 1 and link 2 (owned). The link's supervision period in ms.
+    // The serial ports of link 1 and link 2 (owned). The link's supervision period in ms. The
+    // window's own schedules (the port finder's polling) run on `clock`.
     Session(SettingsStore& store, OperatorView& view, QString iniPath,
             std::array<std::unique_ptr<SerialPort>, 2> ports,
-            int periodMs = IndicatorLink::kDefaultPeriodMs);
+            int periodMs = IndicatorLink::kDefaultPeriodMs, Clock& clock = Clock::System());
     // Two real serial ports whose numbers name devices through the file's "Devices" section.
     static std::array<std::unique_ptr<SerialPort>, 2> SerialPortsFor(const QString& iniPath);
 
     const QString& iniPath() const { return iniPath_; }
+    Clock& clock() { return clock_; }
     SerialPort& port(int linkNo) { return *ports_[linkNo == 2 ? 1 : 0]; }
     IndicatorLink& link() { return link_; }
     SettingTransfers& transfers() { return transfers_; }
@@ -56,6 +59,7 @@ class Session {
 
   private:
     QString iniPath_;
+    Clock& clock_;
     std::array<std::unique_ptr<SerialPort>, 2> ports_;
     QtEventPump pump_;
     IndicatorLink link_;

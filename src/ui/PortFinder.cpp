@@ -55,11 +55,11 @@ PortFinder::PortFinder(MainWindow& window, Session& session, PortPanelView& port
       deviceShown_(std::move(deviceShown)),
       lister_([](const QStringList& configured) { return ListDevices(configured); }) {
     // Devices come and go: look again while the panel is on screen, and whenever it is shown.
-    poll_.setInterval(kPollMs);
-    connect(&poll_, &QTimer::timeout, this, [this] {
+    poll_ = session_.clock().makeTimer([this] {
+        poll_->start(kPollMs);
         if (ports_.panelShown()) refresh();
     });
-    poll_.start();
+    poll_->start(kPollMs);
     for (QGroupBox* frame : window_.controls().portFrames)
         if (frame) frame->installEventFilter(this);
 }

@@ -2,10 +2,11 @@
 
 #include <QList>
 #include <QObject>
-#include <QTimer>
 #include <array>
 #include <functional>
+#include <memory>
 
+#include "platform/Clock.h"
 #include "platform/PortDiscovery.h"
 
 class MainWindow;
@@ -53,7 +54,7 @@ class PortFinder : public QObject {
     Lister lister_;
     QList<FoundDevice> listed_;
     bool listedOnce_ = false;
-    QTimer poll_;
+    std::unique_ptr<Clock::Timer> poll_;  // on the session's clock, started again each time
     PortProbe probe_;
     std::array<QList<FoundDevice>, 2> answered_;  // the pickable rows of each result list
 };

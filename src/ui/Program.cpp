@@ -19,11 +19,14 @@
 Program::Program(MainWindow& window, const QString& iniPath, int periodMs)
     : Program(window, iniPath, Session::SerialPortsFor(iniPath), periodMs) {}
 
+Program::Program(MainWindow& window, const QString& iniPath, int periodMs, Clock& clock)
+    : Program(window, iniPath, Session::SerialPortsFor(iniPath), periodMs, clock) {}
+
 Program::Program(MainWindow& window, const QString& iniPath,
-                 std::array<std::unique_ptr<SerialPort>, 2> ports, int periodMs)
+                 std::array<std::unique_ptr<SerialPort>, 2> ports, int periodMs, Clock& clock)
     : window_(window),
-      session_(
-          std::make_unique<Session>(window.store(), window, iniPath, std::move(ports), periodMs)),
+      session_(std::make_unique<Session>(window.store(), window, iniPath, std::move(ports),
+                                         periodMs, clock)),
       modelSwitch_(std::make_unique<ModelSwitchView>(window, *session_)),
       productPanel_(window),
       ports_(window),

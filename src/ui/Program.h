@@ -28,9 +28,11 @@ class Program : public StartupWindow {
     // Real serial ports; port numbers name devices through the file's "Devices" section.
     Program(MainWindow& window, const QString& iniPath,
             int periodMs = IndicatorLink::kDefaultPeriodMs);
+    // Tests put in their own ports and a clock they move by hand.
     Program(MainWindow& window, const QString& iniPath,
             std::array<std::unique_ptr<SerialPort>, 2> ports,
-            int periodMs = IndicatorLink::kDefaultPeriodMs);
+            int periodMs = IndicatorLink::kDefaultPeriodMs, Clock& clock = Clock::System());
+    Program(MainWindow& window, const QString& iniPath, int periodMs, Clock& clock);
     ~Program() override;
 
     // Runs start-up; `programFolder` is what "Path1" receives.

@@ -11,6 +11,7 @@
 #include "model/TabLayout.h"
 #include "platform/IniFile.h"
 #include "support/SimProcess.h"
+#include "support/TestClock.h"
 #include "ui/MainWindow.h"
 #include "ui/PortFinder.h"
 #include "ui/Program.h"
@@ -25,7 +26,7 @@ struct FinderProgram {
         ini = dir.filePath("Rusk.INI");
         WriteProfileString(ini, "Devices", "Com1", com1);
         window.setMessagePresenter(&messages);
-        program = std::make_unique<Program>(window, ini, 2000);
+        program = std::make_unique<Program>(window, ini, 2000, clock);
         program->start(dir.path());
         program->portFinder().setLister([devices](const QStringList& configured) {
             QList<FoundDevice> all = *devices;
@@ -44,6 +45,7 @@ struct FinderProgram {
 
     QTemporaryDir dir;
     QString ini;
+    TestClock clock;  // the device lists' polling
     MainWindow window;
     RecordingMessages messages;
     std::unique_ptr<Program> program;
@@ -70,9 +72,13 @@ class PortFinderTest : public QObject {
 
         SimProcess plugged;
         devices << FoundDevice{plugged.device(), plugged.device(), {}};
-        QTRY_COMPARE_WITH_TIMEOUT(p.deviceList()->count(), 4, 3 * PortFinder::kPollMs);
+        p.clock.advance(PortFinder::kPollMs - 1);
+        QCOMPARE(p.deviceList()->count(), 3);
+        p.clock.advance(1);
+        QCOMPARE(p.deviceList()->count(), 4);
         devices.removeLast();
-        QTRY_COMPARE_WITH_TIMEOUT(p.deviceList()->count(), 3, 3 * PortFinder::kPollMs);
+        p.clock.advance(PortFinder::kPollMs);
+        QCOMPARE(p.deviceList()->count(), 3);
 
         p.window.findChild<QComboBox*>("Combo2_0")->setCurrentIndex(2);  // Com3
         p.window.findChild<QPushButton*>("Detect1")->click();
