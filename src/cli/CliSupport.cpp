@@ -238,14 +238,11 @@ std::optional<int> CheckDataSetName(const QString& name, QTextStream& err) {
                           .arg(name));
 }
 
-int LoadDataSet(const QString& name, const DeviceOptions& options, SettingsStore& store,
-                QTextStream& err, DataOrigin* origin, const QString& readOperation) {
-    if (IsDeviceName(name)) {
-        DeviceOptions o = options;
-        o.device = name;
-        if (origin) *origin = DataOrigin::Indicator(name);
-        return ReadDeviceInto(o, store, err, readOperation);
-    }
+namespace {
+
+// A data set that is no device: a journal snapshot or a data file.
+int LoadStoredDataSet(const QString& name, SettingsStore& store, QTextStream& err,
+                      DataOrigin* origin) {
     if (const auto bad = CheckDataSetName(name, err)) return *bad;
     // "journal:" always names a snapshot; a bare number does when no file has that name.
     std::optional<qint64> id;
@@ -274,6 +271,34 @@ int LoadDataSet(const QString& name, const DeviceOptions& options, SettingsStore
     }
     if (origin) *origin = DataOrigin::DataFile(name);
     return LoadWhole(store, name, err) ? exitcode::kOk : exitcode::kFile;
+}
+
+}  // namespace
+
+int LoadDataSet(const QString& name, const DeviceOptions& options, SettingsStore& store,
+                QTextStream& err, DataOrigin* origin, const QString& readOperation) {
+    if (IsDeviceName(name)) {
+        DeviceOptions o = options;
+        o.device = name;
+        if (origin) *origin = DataOrigin::Indicator(name);
+        return ReadDeviceInto(o, store, err, readOperation);
+    }
+    return LoadStoredDataSet(name, store, err, origin);
+}
+
+Task<int> LoadDataSetTask(QString name, DeviceOptions options, SettingsStore& store,
+                          QTextStream& err, QString readOperation) {
+    if (!IsDeviceName(name)) co_return LoadStoredDataSet(name, store, err, nullptr);
+    // An indicator is read on a session of its own, awaited as the caller's own read is: a
+    // silent one holds up nothing else on the loop.
+    // Its end comes in a signal of its own port: the session goes once that has returned.
+    options.device = name;
+    const auto session = std::make_shared<DeviceSession>(options, err);
+    const bool opened = co_await session->openTask();
+    int code = exitcode::kPort;
+    if (opened) code = co_await ReadDevice(*session, store, readOperation);
+    QTimer::singleShot(0, QCoreApplication::instance(), [session] {});
+    co_return code;
 }
 
 namespace interruption {

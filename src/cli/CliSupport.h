@@ -205,6 +205,10 @@ std::optional<int> CheckDataSetName(const QString& name, QTextStream& err);
 // `origin`, if given, is told where the data came from.
 int LoadDataSet(const QString& name, const DeviceOptions& options, SettingsStore& store,
                 QTextStream& err, DataOrigin* origin = nullptr, const QString& readOperation = {});
+// The same as a task for a caller that is itself awaited (the fleet): an indicator is read
+// without waiting in an event loop of its own.
+Task<int> LoadDataSetTask(QString name, DeviceOptions options, SettingsStore& store,
+                          QTextStream& err, QString readOperation);
 
 // Prints the differences of a against b (text or JSON); exit 0 when equal, 1 when different.
 int PrintDifferences(const SettingsStore& a, const SettingsStore& b, IndicatorModel model,

@@ -141,7 +141,7 @@ Task<int> Check(DeviceOptions o, QString baseline, QTextStream& err,
     if (!opened) co_return exitcode::kPort;
     const int read = co_await ReadDevice(**session, indicator, kCompareReadOperation);
     if (read != exitcode::kOk && read != exitcode::kJournal) co_return read;
-    const int load = LoadDataSet(baseline, o, file, err, nullptr, kCompareReadOperation);
+    const int load = co_await LoadDataSetTask(baseline, o, file, err, kCompareReadOperation);
     if (load != exitcode::kOk && load != exitcode::kJournal) co_return load;
     QString text;
     QTextStream out(&text);

@@ -178,7 +178,12 @@ FleetFile ReadFleetFile(const QString& path, const QString& defaultLine) {
                          QStringLiteral("名前 %1 は [%2] と重複しています").arg(m.name, before));
         sectionOfName.insert(m.name.toLower(), s.name);
         if (const QString baseline = s.values.value("Baseline"); !baseline.isEmpty())
-            m.baseline = folder.absoluteFilePath(baseline);
+            // A file is found beside the fleet file; a device server or a journal snapshot is
+            // named as the command line names it.
+            m.baseline = baseline.contains(QLatin1String("://")) ||
+                                 baseline.startsWith(QLatin1String("journal:"))
+                             ? baseline
+                             : folder.absoluteFilePath(baseline);
         fleet.members.push_back(m);
     }
     fleet.errors = reader.errors.mid(0, kFleetFileListedErrors);

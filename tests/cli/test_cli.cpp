@@ -477,6 +477,16 @@ class CliTest : public QObject {
         QCOMPARE(check.code, exitcode::kFleetFailed);
         QCOMPARE(check.out.count("一致"), 2);
         QVERIFY2(check.out.contains("基準ファイルがありません"), qPrintable(check.out));
+
+        // A Baseline= that names an indicator is read as the member is, on the same loop.
+        QVERIFY(fleet.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        fleet.write(QString("[a]\nDevice=%1\nModel=805\nBaseline=%2\n")
+                        .arg(pty.device(), tcp.device())
+                        .toUtf8());
+        fleet.close();
+        const Run against = RunCli(home, QStringList{"fleet", fleet.fileName(), "check"} + common);
+        QVERIFY2(against.code == exitcode::kOk, qPrintable(against.out + against.err));
+        QVERIFY2(against.out.contains("一致"), qPrintable(against.out));
     }
 
     // All indicators in the one process: a silent one (a minute's time-out) and one that
