@@ -11,6 +11,7 @@
 #include "link/IndicatorLink.h"
 #include "link/Task.h"
 #include "platform/AnySerialPort.h"
+#include "platform/Clock.h"
 
 // What the subcommands of rusk-cli share: parsing, the device they talk to, the journal.
 
@@ -192,7 +193,9 @@ int ReadCommand(const QStringList& arguments, QTextStream& out, QTextStream& err
 int WriteCommand(const QStringList& arguments, QTextStream& out, QTextStream& err);
 int DiffCommand(const QStringList& arguments, QTextStream& out, QTextStream& err);
 int LiveCommand(const QStringList& arguments, QTextStream& out, QTextStream& err);
-int FleetCommand(const QStringList& arguments, QTextStream& out, QTextStream& err);
+// The fleet's times (each indicator's 30-minute limit, the summary's seconds) on `clock`.
+int FleetCommand(const QStringList& arguments, QTextStream& out, QTextStream& err,
+                 Clock& clock = Clock::System());
 
 // A usage error's exit code (told on `err`) for a name that begins with "journal:" but names no
 // snapshot number; none for any other name.

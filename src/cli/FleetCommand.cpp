@@ -20,6 +20,7 @@
 namespace {
 
 constexpr int kJobLimitMs = 30 * 60 * 1000;  // an indicator that takes longer is given up
+constexpr int kGivenUp = -2;                 // its code: the limit passed while it worked
 
 // The backups of `name` in `dir`, oldest first: <name>-<YYYYmmdd-HHMMSS>[-n].mdb.
 QStringList BackupsOf(const QDir& dir, const QString& name) {
@@ -174,6 +175,8 @@ QString ResultOf(const Job& job, int code, bool check) {
             return QStringLiteral("読み込み不完全");
         case exitcode::kInterrupted:
             return QStringLiteral("中断");
+        case kGivenUp:
+            return QStringLiteral("打ち切り（%1 分）").arg(kJobLimitMs / 60000);
         case exitcode::kJournal:
             // The indicator was read; only its record in the journal is missing.
             return (check ? job.lastOut : QStringLiteral("保存 ") + job.file) +
@@ -199,8 +202,14 @@ QString Padded(const QString& text, int columns) {
 
 class FleetRun {
   public:
-    FleetRun(std::vector<Job> jobs, int parallel, bool check, bool quiet, QTextStream& err)
-        : jobs_(std::move(jobs)), parallel_(parallel), check_(check), quiet_(quiet), err_(err) {}
+    FleetRun(std::vector<Job> jobs, int parallel, bool check, bool quiet, QTextStream& err,
+             Clock& clock)
+        : clock_(clock),
+          jobs_(std::move(jobs)),
+          parallel_(parallel),
+          check_(check),
+          quiet_(quiet),
+          err_(err) {}
 
     void run() {
         // The links see the stop themselves: each finishes its record and ends 中断; no other
@@ -235,7 +244,7 @@ class FleetRun {
         job.ran = true;
         job.startMs = clock_.nowMs();
         // One that takes too long is given up where it waits.
-        job.limit = clock_.makeTimer([this, &job] { finish(job, -1); });
+        job.limit = clock_.makeTimer([this, &job] { finish(job, kGivenUp); });
         job.limit->start(kJobLimitMs);
         if (!quiet_) err_ << "[" << job.member.name << "] " << job.member.device << Qt::endl;
         job.lines = std::make_unique<NamedLines>(job.member.name, err_);
@@ -276,7 +285,7 @@ class FleetRun {
         Started task;  // goes first: it refers to the session
     };
 
-    Clock& clock_ = Clock::System();
+    Clock& clock_;
     std::vector<Job> jobs_;
     int parallel_;
     bool check_;
@@ -309,7 +318,7 @@ void PrintSummary(const std::vector<Job>& jobs, QTextStream& out) {
 
 }  // namespace
 
-int FleetCommand(const QStringList& arguments, QTextStream& out, QTextStream& err) {
+int FleetCommand(const QStringList& arguments, QTextStream& out, QTextStream& err, Clock& clock) {
     QCommandLineParser p;
     AddCommand(p, "fleet");
     p.addOptions({cliopt::kIni, cliopt::kLine, cliopt::kTimeout, cliopt::kQuiet});
@@ -401,7 +410,7 @@ int FleetCommand(const QStringList& arguments, QTextStream& out, QTextStream& er
     std::vector<Job> runnable;
     std::vector<Job> settled;
     for (Job& job : jobs) (job.failed ? settled : runnable).push_back(std::move(job));
-    FleetRun run(std::move(runnable), parallel, check, o.quiet, err);
+    FleetRun run(std::move(runnable), parallel, check, o.quiet, err, clock);
     run.run();
 
     std::vector<Job> all = std::move(run.jobs());

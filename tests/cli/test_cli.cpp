@@ -14,6 +14,7 @@
 #include "storage/DataFile.h"
 #include "support/Shares.h"
 #include "support/SimProcess.h"
+#include "support/TestClock.h"
 
 namespace {
 
@@ -522,6 +523,42 @@ class CliTest : public QObject {
         ::kill(pid, SIGINT);
         ::kill(pid, SIGTERM);
         QVERIFY(run.waitForFinished(5000));
+    }
+
+    // One still at work when its 30 minutes are up is given up and reported for itself; the
+    // next is worked as usual. In this process, on a test clock.
+    void fleetGivesUpAnIndicatorAtItsLimit() {
+        QTemporaryDir home;
+        SimProcess silent({"--silent"});
+        SimProcess good;
+        QVERIFY2(!silent.device().isEmpty() && !good.device().isEmpty(),
+                 "a simulator did not start");
+        QFile fleet(home.filePath("fleet.ini"));
+        QVERIFY(fleet.open(QIODevice::WriteOnly));
+        fleet.write(QString("[s]\nDevice=%1\nModel=805\n[g]\nDevice=%2\nModel=805\n")
+                        .arg(silent.device(), good.device())
+                        .toUtf8());
+        fleet.close();
+        const QByteArray dataHome = qgetenv("XDG_DATA_HOME");
+        qputenv("XDG_DATA_HOME", home.filePath("data").toUtf8());
+        TestClock clock;
+        QTimer::singleShot(0, [&clock] { clock.advance(30 * 60 * 1000); });
+        QString outText;
+        QString errText;
+        QTextStream out(&outText);
+        QTextStream err(&errText);
+        const int code =
+            FleetCommand({"rusk-cli", "fleet", fleet.fileName(), "backup", "-d", home.path(),
+                          "--jobs", "1", "--timeout", "60000", "-q", "--ini", IniIn(home)},
+                         out, err, clock);
+        qputenv("XDG_DATA_HOME", dataHome);
+        out.flush();
+        QCOMPARE(code, exitcode::kFleetFailed);
+        const QStringList rows = outText.split('\n', Qt::SkipEmptyParts);
+        QCOMPARE(rows.size(), 3);
+        QVERIFY2(rows[1].startsWith("s ") && rows[1].contains("打ち切り（30 分）"),
+                 qPrintable(outText));
+        QVERIFY2(rows[2].startsWith("g ") && rows[2].contains("保存"), qPrintable(outText));
     }
 
     // Where the result is to go is checked before the indicator is asked anything.
