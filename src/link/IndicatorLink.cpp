@@ -57,6 +57,13 @@ IndicatorLink::IndicatorLink(SettingsStore& store, OperatorView& view, EventPump
     timer_->setDeadlineHandler([this] { deadlineReached(); });
 }
 
+IndicatorLink::IndicatorLink(SettingsStore& store, OperatorView& view,
+                             std::unique_ptr<SupervisionTimer> timer, QObject* parent)
+    : QObject(parent), store_(&store), view_(view), pump_(nullptr), timer_(std::move(timer)) {
+    timer_->setTickHandler([this] { timeoutTick(); });
+    timer_->setDeadlineHandler([this] { deadlineReached(); });
+}
+
 IndicatorLink::Operation IndicatorLink::beginOperation(bool clearTimeout) {
     if (operationRunning_ || waiting_) {
         view_.beep();

@@ -82,6 +82,9 @@ class IndicatorLink : public QObject {
     // With a supervision timer of the caller's (tests advance it by hand).
     IndicatorLink(SettingsStore& store, OperatorView& view, EventPump& pump,
                   std::unique_ptr<SupervisionTimer> timer, QObject* parent = nullptr);
+    // Without a pump, on a supervision timer of the caller's (a clock's).
+    IndicatorLink(SettingsStore& store, OperatorView& view, std::unique_ptr<SupervisionTimer> timer,
+                  QObject* parent = nullptr);
 
     void setActivePort(SerialPort* port) { activePort_ = port; }
     SerialPort* activePort() const { return activePort_; }

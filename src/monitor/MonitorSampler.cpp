@@ -19,20 +19,6 @@ class MonitorSampler::LinkView : public OperatorView {
     void redraw() override {}
 };
 
-// The window's event pump (or a test's), which ends a wait at once when the monitor is stopped.
-class MonitorSampler::StoppablePump : public EventPump {
-  public:
-    explicit StoppablePump(EventPump* inner) : inner_(inner ? inner : &own_) {}
-    bool pass(SerialPort* port, bool somethingWaiting) override {
-        return !stopping && inner_->pass(port, somethingWaiting) && !stopping;
-    }
-    bool stopping = false;
-
-  private:
-    QtEventPump own_;
-    EventPump* inner_;
-};
-
 QString MonitorSampler::StateText(State s) {
     switch (s) {
         case State::Stopped:
@@ -50,25 +36,20 @@ QString MonitorSampler::StateText(State s) {
 }
 
 MonitorSampler::MonitorSampler(IndicatorLink& mainLink, int periodMs, QObject* parent)
-    : MonitorSampler(mainLink, periodMs, Clock::System(), nullptr, parent) {}
+    : MonitorSampler(mainLink, periodMs, Clock::System(), parent) {}
 
-MonitorSampler::MonitorSampler(IndicatorLink& mainLink, int periodMs, Clock& clock, EventPump& pump,
-                               QObject* parent)
-    : MonitorSampler(mainLink, periodMs, clock, &pump, parent) {}
-
-MonitorSampler::MonitorSampler(IndicatorLink& mainLink, int periodMs, Clock& clock, EventPump* pump,
-                               QObject* parent)
+MonitorSampler::MonitorSampler(IndicatorLink& mainLink, int periodMs, Clock& clock, QObject* parent)
     : QObject(parent),
       main_(mainLink),
       clock_(clock),
       view_(std::make_unique<LinkView>()),
-      pump_(std::make_unique<StoppablePump>(pump)),
       link_(std::make_unique<IndicatorLink>(
-          scratch_, *view_, *pump_, std::make_unique<ClockSupervisionTimer>(periodMs, clock))),
+          scratch_, *view_, std::make_unique<ClockSupervisionTimer>(periodMs, clock))),
       timer_(clock.makeTimer([this] { tick(); })) {}
 
 MonitorSampler::~MonitorSampler() {
-    pump_->stopping = true;
+    // A sample under way is dropped where it waits, without its end.
+    running_ = false;
     timer_->stop();
 }
 
@@ -81,7 +62,6 @@ bool MonitorSampler::start() {
     }
     guard_.emplace(std::move(op));
     running_ = true;
-    pump_->stopping = false;
     product_.reset();
     tracker_.reset();
     setState(State::Running);
@@ -93,9 +73,12 @@ void MonitorSampler::stop() {
     if (!running_) return;
     running_ = false;
     timer_->stop();
-    pump_->stopping = true;
-    // A sample in progress unwinds first; its end lets the link go.
-    if (!inSample_) finishStop();
+    // A sample in progress gives up its wait at once, without a message; its end lets the link
+    // go.
+    if (inSample_)
+        link_->abandonWait();
+    else
+        finishStop();
 }
 
 void MonitorSampler::finishStop() {
@@ -136,15 +119,29 @@ void MonitorSampler::tick() {
         }
     }
     inSample_ = true;
+    link_->setActivePort(main_.activePort());
+    link_->clearTimeout();
+    job_ = Started(sample(), [this](std::exception_ptr error) {
+        // Only a port's failure is expected, and sample() takes it; anything else ends the
+        // sample as a lost port rather than leaving the monitor stuck in it.
+        if (error && inSample_) sampleEnded(Step::NoAnswer, true);
+    });
+}
+
+Task<void> MonitorSampler::sample() {
     Step step = Step::NoAnswer;
+    bool lost = false;
     try {
-        link_->setActivePort(main_.activePort());
-        link_->clearTimeout();
-        step = takeSample();
-        if (running_) setState(step == Step::Done ? State::Running : State::NoAnswer);
+        step = co_await takeSample();
     } catch (const OperationError&) {
-        if (running_) setState(State::Lost);
+        lost = true;
     }
+    sampleEnded(step, lost);
+}
+
+void MonitorSampler::sampleEnded(Step step, bool lost) {
+    if (running_)
+        setState(lost ? State::Lost : step == Step::Done ? State::Running : State::NoAnswer);
     inSample_ = false;
     if (!running_) {
         finishStop();
@@ -166,43 +163,59 @@ void MonitorSampler::tick() {
     }
 }
 
-bool MonitorSampler::read(const QString& request) {
+Task<bool> MonitorSampler::read(QString request) {
     link_->sendLine(request);
     const int kind = SettingsStore::LiveKindIndex(request);
     const ReplyFor what = kind >= 0 ? ReplyFor::LiveData(kind) : ReplyFor(ReplyKind::ProductNumber);
-    if (link_->awaitReply(what) == WaitOutcome::TimedOut) return false;
-    return link_->lastReply().startsWith(request);
+    const WaitOutcome outcome = co_await link_->reply(what);
+    if (outcome == WaitOutcome::TimedOut) co_return false;
+    co_return link_->lastReply().startsWith(request);
 }
 
-MonitorSampler::Step MonitorSampler::takeSample() {
+Task<MonitorSampler::Step> MonitorSampler::takeSample() {
     if (!product_) {
-        if (!read(QStringLiteral("W00"))) return Step::NoAnswer;
+        {
+            const bool answered = co_await read(QStringLiteral("W00"));
+            if (!answered) co_return Step::NoAnswer;
+        }
         const std::optional<int> n = IndicatorLink::ProductNumberIn(link_->lastReply());
-        if (!n) return Step::NoAnswer;
+        if (!n) co_return Step::NoAnswer;
         product_ = *n;
         emit productRead(*n);
     }
     monitor::Sample s;
     s.ms = clock_.currentDateTime().toMSecsSinceEpoch();
     const QString ra = QStringLiteral("RA"), re = QStringLiteral("RE"), rf = QStringLiteral("RF");
-    if (!read(ra)) return Step::NoAnswer;
+    {
+        const bool answered = co_await read(ra);
+        if (!answered) co_return Step::NoAnswer;
+    }
     const std::optional<monitor::Weight> weight =
         monitor::ParseWeight(scratch_.live(SettingsStore::LiveKindIndex(ra)), places_);
-    if (!weight) return Step::NoAnswer;
+    if (!weight) co_return Step::NoAnswer;
     s.weight = weight->value;
     s.places = weight->places;
-    if (!read(re)) return Step::NoAnswer;
+    {
+        const bool answered = co_await read(re);
+        if (!answered) co_return Step::NoAnswer;
+    }
     s.status2 = scratch_.live(SettingsStore::LiveKindIndex(re));
-    if (!read(rf)) return Step::NoAnswer;
+    {
+        const bool answered = co_await read(rf);
+        if (!answered) co_return Step::NoAnswer;
+    }
     s.status3 = scratch_.live(SettingsStore::LiveKindIndex(rf));
     emit sampled(s);
     if (tracker_.take(s)) {
         const QString rk = QStringLiteral("RK");
-        if (!read(rk)) return Step::NoAnswer;
+        {
+            const bool answered = co_await read(rk);
+            if (!answered) co_return Step::NoAnswer;
+        }
         const std::optional<monitor::Weight> final =
             monitor::ParseWeight(scratch_.live(SettingsStore::LiveKindIndex(rk)), places_);
-        if (!final) return Step::NoAnswer;
+        if (!final) co_return Step::NoAnswer;
         emit filled(tracker_.complete(final->value));
     }
-    return Step::Done;
+    co_return Step::Done;
 }

@@ -11,10 +11,10 @@
 
 // The monitor's polling loop. While it runs it holds the operation guard of the window's link,
 // so that every other exchange is refused, and it reads with a link of its own on the same
-// port: "RA", "RE", "RF" for each sample, "RK" when 完了 rises, "W00" once for the current
-// product. Only read requests are ever sent. A silent indicator or a lost port shows as the
-// monitor's state, never as a message box; the loop tries again once a second and reopens a
-// lost port.
+// port, each sample a task that awaits its replies (no wait runs an event loop): "RA", "RE", "RF"
+// for each sample, "RK" when 完了 rises, "W00" once for the current product. Only read requests are
+// ever sent. A silent indicator or a lost port shows as the monitor's state, never as a message
+// box; the loop tries again once a second and reopens a lost port.
 class MonitorSampler : public QObject {
     Q_OBJECT
   public:
@@ -28,10 +28,9 @@ class MonitorSampler : public QObject {
     // monitor's own time-out, after which it shows "応答なし".
     explicit MonitorSampler(IndicatorLink& mainLink, int periodMs = kRetryMs,
                             QObject* parent = nullptr);
-    // On a clock and a wait loop of the caller's (tests move time by hand): the polling
-    // schedule, the samples' times and the own link's time-out all run on `clock`.
-    MonitorSampler(IndicatorLink& mainLink, int periodMs, Clock& clock, EventPump& pump,
-                   QObject* parent = nullptr);
+    // On a clock of the caller's (tests move time by hand): the polling schedule, the samples'
+    // times and the own link's time-out all run on `clock`.
+    MonitorSampler(IndicatorLink& mainLink, int periodMs, Clock& clock, QObject* parent = nullptr);
     ~MonitorSampler() override;
 
     // Samples per second at most; 0 reads as fast as the line answers.
@@ -57,15 +56,15 @@ class MonitorSampler : public QObject {
 
   private:
     class LinkView;
-    class StoppablePump;
     enum class Step { Done, NoAnswer };
 
-    MonitorSampler(IndicatorLink& mainLink, int periodMs, Clock& clock, EventPump* pump,
-                   QObject* parent);
     void tick();
-    Step takeSample();
+    // One sample as a task on the monitor's link; its end schedules the next.
+    Task<void> sample();
+    Task<Step> takeSample();
+    void sampleEnded(Step step, bool lost);
     // Sends one read and waits for its answer, which must echo the request.
-    bool read(const QString& request);
+    Task<bool> read(QString request);
     void setState(State s);
     void schedule(int delayMs);
     void reopen();
@@ -75,7 +74,6 @@ class MonitorSampler : public QObject {
     Clock& clock_;
     SettingsStore scratch_;
     std::unique_ptr<LinkView> view_;
-    std::unique_ptr<StoppablePump> pump_;
     std::unique_ptr<IndicatorLink> link_;
     std::optional<IndicatorLink::Operation> guard_;
     monitor::FillTracker tracker_;
@@ -87,4 +85,5 @@ class MonitorSampler : public QObject {
     int places_ = 0;
     bool running_ = false;
     bool inSample_ = false;
+    Started job_;  // the sample under way; goes first, as it refers to the link
 };

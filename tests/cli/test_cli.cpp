@@ -31,6 +31,13 @@ QString IniIn(const QTemporaryDir& home) {
     return ini.fileName();
 }
 
+// Writes the fleet file of a test into `home`; its name.
+QString FleetFileIn(const QTemporaryDir& home, const QString& text) {
+    QFile fleet(home.filePath("fleet.ini"));
+    if (fleet.open(QIODevice::WriteOnly | QIODevice::Truncate)) fleet.write(text.toUtf8());
+    return fleet.fileName();
+}
+
 // Runs the built rusk-cli with its journal and configuration (an empty Rusk.INI unless the test
 // wrote one) in `home`, without a session's runtime folder, as cron runs it.
 Run RunCli(const QTemporaryDir& home, QStringList args) {
@@ -265,12 +272,9 @@ class CliTest : public QObject {
         QVERIFY2(diff.err.contains("履歴ファイル " + journal + " を開けません: "),
                  qPrintable(diff.err));
 
-        QFile fleet(home.filePath("fleet.ini"));
-        QVERIFY(fleet.open(QIODevice::WriteOnly));
-        fleet.write(QString("[a]\nDevice=%1\nModel=805\n").arg(sim.device()).toUtf8());
-        fleet.close();
-        const Run backup =
-            RunCli(home, {"fleet", fleet.fileName(), "backup", "-d", home.path(), "-q"});
+        const QString fleet =
+            FleetFileIn(home, QString("[a]\nDevice=%1\nModel=805\n").arg(sim.device()));
+        const Run backup = RunCli(home, {"fleet", fleet, "backup", "-d", home.path(), "-q"});
         QCOMPARE(backup.code, exitcode::kFleetFailed);
         QVERIFY2(backup.out.contains("（履歴に記録できませんでした）"), qPrintable(backup.out));
         QVERIFY2(backup.err.contains(journal), qPrintable(backup.err));
@@ -356,18 +360,15 @@ class CliTest : public QObject {
 
         // Ctrl+C to a fleet check: each indicator under way finishes its record and ends, which
         // the summary shows as 中断.
-        QFile fleet(home.filePath("fleet.ini"));
-        QVERIFY(fleet.open(QIODevice::WriteOnly));
-        fleet.write(QString("[a]\nDevice=%1\nModel=805\nBaseline=none.mdb\n"
-                            "[b]\nDevice=%2\nModel=805\nBaseline=none.mdb\n")
-                        .arg(slow1.device(), slow2.device())
-                        .toUtf8());
-        fleet.close();
+        const QString fleet =
+            FleetFileIn(home, QString("[a]\nDevice=%1\nModel=805\nBaseline=none.mdb\n"
+                                      "[b]\nDevice=%2\nModel=805\nBaseline=none.mdb\n")
+                                  .arg(slow1.device(), slow2.device()));
         QProcess check;
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert("XDG_DATA_HOME", home.filePath("data"));
         check.setProcessEnvironment(env);
-        check.start(RUSK_CLI_PATH, {"fleet", fleet.fileName(), "check", "-d", home.path(), "--ini",
+        check.start(RUSK_CLI_PATH, {"fleet", fleet, "check", "-d", home.path(), "--ini",
                                     home.filePath("Rusk.INI")});
         err.clear();
         QTRY_VERIFY_WITH_TIMEOUT((err += check.readAllStandardError()).contains("[b] "), 10000);
@@ -458,15 +459,12 @@ class CliTest : public QObject {
         SimProcess silent({"--silent"});
         QVERIFY2(!pty.device().isEmpty() && !tcp.device().isEmpty() && !silent.device().isEmpty(),
                  "a simulator did not start");
-        QFile fleet(home.filePath("fleet.ini"));
-        QVERIFY(fleet.open(QIODevice::WriteOnly));
-        fleet.write(QString("[a]\nDevice=%1\nModel=805\n[b]\nDevice=%2\nModel=805\n"
-                            "[c]\nDevice=%3\nModel=800\n")
-                        .arg(pty.device(), tcp.device(), silent.device())
-                        .toUtf8());
-        fleet.close();
+        const QString fleet =
+            FleetFileIn(home, QString("[a]\nDevice=%1\nModel=805\n[b]\nDevice=%2\nModel=805\n"
+                                      "[c]\nDevice=%3\nModel=800\n")
+                                  .arg(pty.device(), tcp.device(), silent.device()));
         const QStringList common = {"-d", home.path(), "--timeout", "500", "-q"};
-        const Run backup = RunCli(home, QStringList{"fleet", fleet.fileName(), "backup"} + common);
+        const Run backup = RunCli(home, QStringList{"fleet", fleet, "backup"} + common);
         QCOMPARE(backup.code, exitcode::kFleetFailed);
         const QStringList rows = backup.out.split('\n', Qt::SkipEmptyParts);
         QCOMPARE(rows.size(), 4);  // heading and one row per indicator, in the file's order
@@ -474,18 +472,16 @@ class CliTest : public QObject {
         QVERIFY2(rows[2].contains("保存") && rows[3].contains("応答なし"), qPrintable(backup.out));
         QCOMPARE(QDir(home.path()).entryList({"a-*.mdb", "b-*.mdb"}).size(), 2);
 
-        const Run check = RunCli(home, QStringList{"fleet", fleet.fileName(), "check"} + common);
+        const Run check = RunCli(home, QStringList{"fleet", fleet, "check"} + common);
         QCOMPARE(check.code, exitcode::kFleetFailed);
         QCOMPARE(check.out.count("一致"), 2);
         QVERIFY2(check.out.contains("基準ファイルがありません"), qPrintable(check.out));
 
         // A Baseline= that names an indicator is read as the member is, on the same loop.
-        QVERIFY(fleet.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        fleet.write(QString("[a]\nDevice=%1\nModel=805\nBaseline=%2\n")
-                        .arg(pty.device(), tcp.device())
-                        .toUtf8());
-        fleet.close();
-        const Run against = RunCli(home, QStringList{"fleet", fleet.fileName(), "check"} + common);
+        FleetFileIn(
+            home,
+            QString("[a]\nDevice=%1\nModel=805\nBaseline=%2\n").arg(pty.device(), tcp.device()));
+        const Run against = RunCli(home, QStringList{"fleet", fleet, "check"} + common);
         QVERIFY2(against.code == exitcode::kOk, qPrintable(against.out + against.err));
         QVERIFY2(against.out.contains("一致"), qPrintable(against.out));
     }
@@ -498,19 +494,16 @@ class CliTest : public QObject {
         SimProcess good;
         QVERIFY2(!silent.device().isEmpty() && !good.device().isEmpty(),
                  "a simulator did not start");
-        QFile fleet(home.filePath("fleet.ini"));
-        QVERIFY(fleet.open(QIODevice::WriteOnly));
-        fleet.write(QString("[s]\nDevice=%1\nModel=805\n[r]\nDevice=tcp://127.0.0.1:1\nModel=805\n"
-                            "[g]\nDevice=%2\nModel=805\n")
-                        .arg(silent.device(), good.device())
-                        .toUtf8());
-        fleet.close();
+        const QString fleet = FleetFileIn(
+            home, QString("[s]\nDevice=%1\nModel=805\n[r]\nDevice=tcp://127.0.0.1:1\nModel=805\n"
+                          "[g]\nDevice=%2\nModel=805\n")
+                      .arg(silent.device(), good.device()));
         QProcess run;
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert("XDG_DATA_HOME", home.filePath("data"));
         run.setProcessEnvironment(env);
-        run.start(RUSK_CLI_PATH, {"fleet", fleet.fileName(), "backup", "-d", home.path(),
-                                  "--timeout", "60000", "--ini", IniIn(home)});
+        run.start(RUSK_CLI_PATH, {"fleet", fleet, "backup", "-d", home.path(), "--timeout", "60000",
+                                  "--ini", IniIn(home)});
         QByteArray err;
         QTRY_VERIFY_WITH_TIMEOUT((err += run.readAllStandardError()).contains("[g] 保存"), 20000);
         QVERIFY2(err.contains("[r] ポートエラー") && !err.contains("[s] 応答なし"),
@@ -533,12 +526,9 @@ class CliTest : public QObject {
         SimProcess good;
         QVERIFY2(!silent.device().isEmpty() && !good.device().isEmpty(),
                  "a simulator did not start");
-        QFile fleet(home.filePath("fleet.ini"));
-        QVERIFY(fleet.open(QIODevice::WriteOnly));
-        fleet.write(QString("[s]\nDevice=%1\nModel=805\n[g]\nDevice=%2\nModel=805\n")
-                        .arg(silent.device(), good.device())
-                        .toUtf8());
-        fleet.close();
+        const QString fleet =
+            FleetFileIn(home, QString("[s]\nDevice=%1\nModel=805\n[g]\nDevice=%2\nModel=805\n")
+                                  .arg(silent.device(), good.device()));
         const QByteArray dataHome = qgetenv("XDG_DATA_HOME");
         qputenv("XDG_DATA_HOME", home.filePath("data").toUtf8());
         TestClock clock;
@@ -548,8 +538,8 @@ class CliTest : public QObject {
         QTextStream out(&outText);
         QTextStream err(&errText);
         const int code =
-            FleetCommand({"rusk-cli", "fleet", fleet.fileName(), "backup", "-d", home.path(),
-                          "--jobs", "1", "--timeout", "60000", "-q", "--ini", IniIn(home)},
+            FleetCommand({"rusk-cli", "fleet", fleet, "backup", "-d", home.path(), "--jobs", "1",
+                          "--timeout", "60000", "-q", "--ini", IniIn(home)},
                          out, err, clock);
         qputenv("XDG_DATA_HOME", dataHome);
         out.flush();
@@ -568,14 +558,11 @@ class CliTest : public QObject {
         QVERIFY2(!sim.device().isEmpty(), "the simulator did not start");
         const Run read = RunCli(home, {"read", sim.device(), "-o", home.filePath("none/x.mdb")});
         QCOMPARE(read.code, exitcode::kFile);
-        QFile fleet(home.filePath("fleet.ini"));
-        QVERIFY(fleet.open(QIODevice::WriteOnly));
         // A name the folder cannot take as a file name (too long).
-        fleet.write(QString("[a]\nDevice=%1\nModel=805\nName=%2\n")
-                        .arg(sim.device(), QString(300, 'n'))
-                        .toUtf8());
-        fleet.close();
-        const Run backup = RunCli(home, {"fleet", fleet.fileName(), "backup", "-d", home.path()});
+        const QString fleet = FleetFileIn(
+            home,
+            QString("[a]\nDevice=%1\nModel=805\nName=%2\n").arg(sim.device(), QString(300, 'n')));
+        const Run backup = RunCli(home, {"fleet", fleet, "backup", "-d", home.path()});
         QCOMPARE(backup.code, exitcode::kFile);
         QVERIFY2(sim.requests().isEmpty(), qPrintable(sim.requests().join(' ')));
     }

@@ -42,7 +42,6 @@ struct MainSide {
     SimSerialPort port;
     IndicatorLink link;
     TestClock clock;
-    ClockPump clockPump{clock};
     bool silent = false;
     QByteArray firstRk;  // the first weighing result the indicator sent
 };
@@ -51,7 +50,7 @@ struct MainSide {
 
 void TestMonitorSampler::readsOnlyAndHoldsTheGuard() {
     MainSide main;
-    MonitorSampler sampler(main.link, 5000, main.clock, main.clockPump);
+    MonitorSampler sampler(main.link, 5000, main.clock);
     QSignalSpy samples(&sampler, &MonitorSampler::sampled);
     QSignalSpy fills(&sampler, &MonitorSampler::filled);
     QVERIFY(sampler.start());
@@ -78,7 +77,7 @@ void TestMonitorSampler::readsOnlyAndHoldsTheGuard() {
     const qint64 started = main.clock.nowMs();
     const auto stopper = main.clock.makeTimer([&] { sampler.stop(); });
     stopper->start(50);
-    main.clock.advance(0);
+    main.clock.advance(50);
     QVERIFY(!main.link.operationRunning());
     QCOMPARE(main.clock.nowMs() - started, 50);
     QCOMPARE(sampler.state(), MonitorSampler::State::Stopped);
@@ -87,7 +86,7 @@ void TestMonitorSampler::readsOnlyAndHoldsTheGuard() {
 
 void TestMonitorSampler::ridesOutSilenceAndUnplugging() {
     MainSide main;
-    MonitorSampler sampler(main.link, 200, main.clock, main.clockPump);
+    MonitorSampler sampler(main.link, 200, main.clock);
     QSignalSpy samples(&sampler, &MonitorSampler::sampled);
     QVERIFY(sampler.start());
     QVERIFY(main.until([&] { return samples.count() >= 1; }));
@@ -125,7 +124,7 @@ void TestMonitorSampler::measuresTheSimulatedFreeFall() {
         indicator.setTime(main.clock.nowMs());
     };
     main.link.setActivePort(&indicator);
-    MonitorSampler sampler(main.link, MonitorSampler::kRetryMs, main.clock, main.clockPump);
+    MonitorSampler sampler(main.link, MonitorSampler::kRetryMs, main.clock);
     sampler.setRate(0);
     std::vector<monitor::Fill> fills;
     connect(&sampler, &MonitorSampler::filled, this,

@@ -7,7 +7,6 @@
 #include <vector>
 
 #include "platform/Clock.h"
-#include "platform/EventPump.h"
 
 // A clock that moves only when the test moves it. Its timers run out inside `advance`, each at
 // its own time and in the order of their times, so a schedule of seconds runs at once and the
@@ -95,17 +94,4 @@ class TestClock : public Clock {
     qint64 now_ = 0;
     quint64 started_ = 0;
     std::vector<TestTimer*> timers_;
-};
-
-// A wait loop's pass on a test clock: a pass with nothing to read lets time go on to the next
-// timer's end (the supervision tick, a timer of the test), so a silent wait times out at once.
-class ClockPump : public EventPump {
-  public:
-    explicit ClockPump(TestClock& clock) : clock_(clock) {}
-    bool pass(SerialPort*, bool somethingWaiting) override {
-        return somethingWaiting || clock_.advanceToNextTimer();
-    }
-
-  private:
-    TestClock& clock_;
 };
