@@ -8,8 +8,8 @@
 #include <cstdio>
 #include <vector>
 
-#include "link/IndicatorLink.h"
 #include "platform/AnySerialPort.h"
+#include "support/DrivenLink.h"
 #include "support/SimProcess.h"
 
 namespace bench {
@@ -31,9 +31,7 @@ class QuietView : public OperatorView {
 // A link on the pseudo-terminal of a simulator started with `simArgs` (on TCP with "--listen").
 struct Bench {
     Bench(const QStringList& simArgs, int periodMs)
-        : sim(simArgs),
-          port([this](int) { return sim.device(); }),
-          link(store, view, pump, periodMs) {
+        : sim(simArgs), port([this](int) { return sim.device(); }), link(store, view, periodMs) {
         link.setActivePort(&port);
         port.open();
     }
@@ -41,8 +39,7 @@ struct Bench {
     AnySerialPort port;
     SettingsStore store;
     QuietView view;
-    QtEventPump pump;
-    IndicatorLink link;
+    DrivenLink link;
 };
 
 // `count` simulated indicators in one simulator process, each on a loopback TCP port of its

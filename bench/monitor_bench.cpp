@@ -35,7 +35,7 @@ double CpuSeconds() {
 
 // Reads the current product's values and the decimal point into the window's store, as a
 // product read would, so that the set points show.
-void ReadProduct(IndicatorLink& link) {
+void ReadProduct(DrivenLink& link) {
     link.sendLine(QStringLiteral("W00"));
     (void)link.awaitReply(ReplyKind::ProductNumber);
     for (const char* code : {"W10", "W11", "W12", "W13", "W14", "W15", "W65"}) {

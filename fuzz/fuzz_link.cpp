@@ -15,6 +15,7 @@
 
 #include "FuzzSupport.h"
 #include "link/LiveCommands.h"
+#include "support/DrivenLink.h"
 #include "support/FakeSerialPort.h"
 #include "support/ManualTime.h"
 #include "support/RecordingView.h"
@@ -38,7 +39,7 @@ class ReplayPort : public FakeSerialPort {
         if (pullOutAt >= 0 && writes++ == pullOutAt) pullOut();
         FakeSerialPort::write(data);
     }
-    // Called by the pump when the link finds nothing to read: the held-back rest of a reply.
+    // Called when the link waits with nothing to read: the held-back rest of a reply.
     bool deliverLate() {
         if (late_.isEmpty()) return false;
         give(std::exchange(late_, {}));
@@ -74,19 +75,16 @@ class ReplayPort : public FakeSerialPort {
 
 // Time passes only when the link has nothing to read; each wait is bounded by what it was
 // given: one pass per character at most, and a few periods of silence.
-class ReplayPump : public EventPump {
-  public:
-    ReplayPump(ManualTimer& timer, ReplayPort& port) : timer_(timer), port_(port) {}
-    bool pass(SerialPort*, bool somethingWaiting) override {
-        ++port_.passesSinceWrite;
-        FUZZ_CHECK(port_.passesSinceWrite <= port_.givenSinceWrite + 64, "every wait ends");
-        if (!somethingWaiting && !port_.deliverLate()) timer_.fire();
+// (A task waits only when it has nothing to read.)
+struct ReplayPass {
+    ManualTimer& timer;
+    ReplayPort& port;
+    bool operator()() const {
+        ++port.passesSinceWrite;
+        FUZZ_CHECK(port.passesSinceWrite <= port.givenSinceWrite + 64, "every wait ends");
+        if (!port.deliverLate()) timer.fire();
         return true;
     }
-
-  private:
-    ManualTimer& timer_;
-    ReplayPort& port_;
 };
 
 struct Panel : ProductPanel {
@@ -124,8 +122,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     RecordingView view;
     auto* timer = new ManualTimer;
     ReplayPort port(input);
-    ReplayPump pump(*timer, port);
-    IndicatorLink link(store, view, pump, std::unique_ptr<SupervisionTimer>(timer));
+    IndicatorLink link(store, view, std::unique_ptr<SupervisionTimer>(timer));
+    const ReplayPass pass{*timer, port};
+    const auto run = [&](auto task) { return DriveToEnd(link, std::move(task), pass); };
     link.setActivePort(&port);
     SettingTransfers settings(link);
     Panel panel;
@@ -135,7 +134,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         if (op == Op::WriteSettings) {
             // The store to write comes from the same kind of replies.
             auto guard = link.beginOperation();
-            (void)link.blocking(settings.readAllSettings());
+            (void)run(settings.readAllSettings());
         }
         port.pullOutAt = pullOutAt < 0 ? -1 : port.writes + pullOutAt;
         port.requests.clear();
@@ -143,24 +142,24 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         auto guard = link.beginOperation();
         switch (op) {
             case Op::ReadSettings:
-                (void)link.blocking(settings.readAllSettings());
+                (void)run(settings.readAllSettings());
                 break;
             case Op::ReadOneProduct:
                 panel.selected = input.ConsumeIntegralInRange<int>(0, 99);
-                link.blocking(products.readOneProduct());
+                run(products.readOneProduct());
                 break;
             case Op::ReadAllProducts:
-                (void)link.blocking(products.readAllProducts());
+                (void)run(products.readAllProducts());
                 break;
             case Op::LiveReads:
                 for (int n = input.ConsumeIntegralInRange<int>(1, 8); n > 0; --n) {
                     LiveCommands live(link, {});
-                    link.blocking(live.press(input.ConsumeIntegralInRange<int>(0, 10)));
+                    run(live.press(input.ConsumeIntegralInRange<int>(0, 10)));
                 }
                 break;
             case Op::WriteSettings:
             case Op::Count:
-                link.blocking(settings.writeAllSettings());
+                run(settings.writeAllSettings());
                 break;
         }
         const StorePicture after = PictureOf(store);

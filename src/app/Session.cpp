@@ -9,7 +9,7 @@ Session::Session(SettingsStore& store, OperatorView& view, QString iniPath,
     : iniPath_(std::move(iniPath)),
       clock_(clock),
       ports_(std::move(ports)),
-      link_(store, view, pump_, periodMs),
+      link_(store, view, std::make_unique<ClockSupervisionTimer>(periodMs, clock)),
       transfers_(link_),
       live_(link_, [this] {
           if (showStatusTab_) showStatusTab_();

@@ -9,7 +9,6 @@
 #include "link/IndicatorLink.h"
 #include "link/LiveCommands.h"
 #include "platform/Clock.h"
-#include "platform/EventPump.h"
 #include "platform/SerialPort.h"
 #include "transfer/SettingTransfers.h"
 
@@ -61,7 +60,6 @@ class Session {
     QString iniPath_;
     Clock& clock_;
     std::array<std::unique_ptr<SerialPort>, 2> ports_;
-    QtEventPump pump_;
     IndicatorLink link_;
     SettingTransfers transfers_;
     std::function<void()> showStatusTab_;

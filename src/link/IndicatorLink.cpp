@@ -35,33 +35,43 @@ bool HasControlCharacter(const QString& text) {
 
 }  // namespace
 
-IndicatorLink::IndicatorLink(SettingsStore& store, OperatorView& view, EventPump& pump,
-                             int periodMs, QObject* parent)
-    : IndicatorLink(store, view, pump, std::make_unique<QtSupervisionTimer>(periodMs), parent) {}
-
 IndicatorLink::IndicatorLink(SettingsStore& store, OperatorView& view, int periodMs,
                              QObject* parent)
-    : QObject(parent),
-      store_(&store),
-      view_(view),
-      pump_(nullptr),
-      timer_(std::make_unique<QtSupervisionTimer>(periodMs)) {
-    timer_->setTickHandler([this] { timeoutTick(); });
-    timer_->setDeadlineHandler([this] { deadlineReached(); });
-}
-
-IndicatorLink::IndicatorLink(SettingsStore& store, OperatorView& view, EventPump& pump,
-                             std::unique_ptr<SupervisionTimer> timer, QObject* parent)
-    : QObject(parent), store_(&store), view_(view), pump_(&pump), timer_(std::move(timer)) {
-    timer_->setTickHandler([this] { timeoutTick(); });
-    timer_->setDeadlineHandler([this] { deadlineReached(); });
-}
+    : IndicatorLink(store, view, std::make_unique<QtSupervisionTimer>(periodMs), parent) {}
 
 IndicatorLink::IndicatorLink(SettingsStore& store, OperatorView& view,
                              std::unique_ptr<SupervisionTimer> timer, QObject* parent)
-    : QObject(parent), store_(&store), view_(view), pump_(nullptr), timer_(std::move(timer)) {
+    : QObject(parent), store_(&store), view_(view), timer_(std::move(timer)) {
     timer_->setTickHandler([this] { timeoutTick(); });
     timer_->setDeadlineHandler([this] { deadlineReached(); });
+}
+
+IndicatorLink::~IndicatorLink() {
+    // A job still waiting is dropped where it waits, before the link it waits on goes.
+    job_ = Started();
+    endedJob_ = Started();
+}
+
+bool IndicatorLink::startJob(Task<void> job, Started::Done ended, bool clearTimeout) {
+    if (jobRunning_ || operationRunning_ || waiting_) {
+        view_.beep();
+        return false;
+    }
+    operationRunning_ = true;
+    jobRunning_ = true;
+    if (clearTimeout) timedOut_ = false;
+    // Started may be called from the end of the job before: that one is kept until the next.
+    endedJob_ = std::move(job_);
+    job_ = Started(std::move(job), [this, ended = std::move(ended)](std::exception_ptr error) {
+        operationRunning_ = false;
+        jobRunning_ = false;
+        if (ended) ended(error);
+    });
+    return true;
+}
+
+void IndicatorLink::stopJob() {
+    if (jobRunning_) abandonWait();
 }
 
 IndicatorLink::Operation IndicatorLink::beginOperation(bool clearTimeout) {
@@ -191,7 +201,10 @@ Task<WaitOutcome> IndicatorLink::waitForLine(ReadMode mode) {
             const qint64 now = timer_->nowMs();
             if (now > waitEnd_ || (readEnd_ >= 0 && now > readEnd_)) timeOut();
         }
-        if (timedOut_) co_return WaitOutcome::TimedOut;
+        if (timedOut_) {
+            if (std::exchange(tellTimeout_, false)) co_await view_.box(kTimeoutMessage);
+            co_return WaitOutcome::TimedOut;
+        }
     }
     co_return WaitOutcome::Line;
 }
@@ -257,8 +270,8 @@ void IndicatorLink::timeOut() {
     replyBuffer_.clear();
     view_.setProgress(0);
     view_.setProgressVisible(false);
-    view_.showMessage(kTimeoutMessage);
-    // A wait suspended for the tick ends now.
+    // The wait shows the message before it returns; one suspended for the tick ends now.
+    tellTimeout_ = true;
     wake();
 }
 

@@ -14,7 +14,6 @@
 #include "link/RunLog.h"
 #include "link/Task.h"
 #include "model/SettingsStore.h"
-#include "platform/EventPump.h"
 #include "platform/SerialPort.h"
 #include "platform/SupervisionTimer.h"
 
@@ -73,18 +72,13 @@ class IndicatorLink : public QObject {
     static constexpr int kLongestRequest = 9;
     static const QString kTimeoutMessage;
 
-    IndicatorLink(SettingsStore& store, OperatorView& view, EventPump& pump,
-                  int periodMs = kDefaultPeriodMs, QObject* parent = nullptr);
-    // A link whose tasks are only awaited, from an event loop of the caller's: it has no pump,
-    // and `blocking` may not be used on it.
+    // The link's waits are tasks; whoever starts them runs the event loop at the top.
     IndicatorLink(SettingsStore& store, OperatorView& view, int periodMs = kDefaultPeriodMs,
                   QObject* parent = nullptr);
-    // With a supervision timer of the caller's (tests advance it by hand).
-    IndicatorLink(SettingsStore& store, OperatorView& view, EventPump& pump,
-                  std::unique_ptr<SupervisionTimer> timer, QObject* parent = nullptr);
-    // Without a pump, on a supervision timer of the caller's (a clock's).
+    // On a supervision timer of the caller's (a clock's; tests advance it by hand).
     IndicatorLink(SettingsStore& store, OperatorView& view, std::unique_ptr<SupervisionTimer> timer,
                   QObject* parent = nullptr);
+    ~IndicatorLink() override;
 
     void setActivePort(SerialPort* port) { activePort_ = port; }
     SerialPort* activePort() const { return activePort_; }
@@ -109,27 +103,22 @@ class IndicatorLink : public QObject {
     // Sends "W00" and waits for one line, which is discarded.
     Task<WaitOutcome> sync();
 
-    // The same waits, returning when they end: the task run through the event pump (blocking).
-    WaitOutcome awaitReply(ReplyFor what) { return blocking(reply(std::move(what))); }
-    WaitOutcome awaitLine() { return blocking(line()); }
-    WaitOutcome probeLink() { return blocking(probe()); }
-    WaitOutcome syncPoint() { return blocking(sync()); }
-
-    // Runs a task on this link to its end, letting the event pump pass while it waits: the one
-    // place where a caller that cannot await sits in the event loop. When the pump says the
-    // program is ending, the wait under way gives up as after a time-out, without a message.
-    template <typename T>
-    T blocking(Task<T> task) {
-        Q_ASSERT(pump_);
-        task.start();
-        while (!task.done())
-            if (!pump_->pass(activePort_, false)) abandonWait();
-        return task.result();
-    }
     // The wait under way ends at once as timed out, without a message (the program is ending,
     // or a stop that has no record to finish was asked); later waits of the operation return
     // at once.
     void abandonWait();
+
+    // The operation guard of the window: one job at a time on the link. `startJob` runs `job` as
+    // an operation (refused with a beep, as beginOperation, while another runs or the link is
+    // held) and calls `ended` when it has ended, with the exception it let through, if any; the
+    // link is free again by then. The job runs at once until its first wait; nothing here runs
+    // an event loop. Returns false when refused.
+    bool startJob(Task<void> job, Started::Done ended, bool clearTimeout = true);
+    bool jobRunning() const { return jobRunning_; }
+    // Ends the job under way as the program ends: every wait of it gives up at once, without a
+    // message, so it runs to its end unless it waits for the operator (a box), in which case it
+    // is dropped where it waits when the link goes.
+    void stopJob();
 
     // Once a wait has timed out, every later wait of the same operation returns at once; the
     // next operation starts afresh (`clearTimeout`, done by `beginOperation`).
@@ -288,7 +277,6 @@ class IndicatorLink : public QObject {
 
     SettingsStore* store_;
     OperatorView& view_;
-    EventPump* pump_;
     std::unique_ptr<SupervisionTimer> timer_;
     SerialPort* activePort_ = nullptr;
     QByteArray replyBuffer_;
@@ -302,7 +290,13 @@ class IndicatorLink : public QObject {
     std::function<bool()> stopAsked_;
     bool operationRunning_ = false;
     bool waiting_ = false;
+    bool tellTimeout_ = false;  // a time-out whose message the wait shows before it returns
+    bool jobRunning_ = false;
     std::coroutine_handle<> waker_;  // the wait suspended in Wake
     QPointer<SerialPort> wakePort_;  // the port whose activity() resumes it
     QMetaObject::Connection wakeOn_;
+    // The job under way, and the one before it, which may still be returning from its end when
+    // the next starts. Last: they refer to everything above.
+    Started job_;
+    Started endedJob_;
 };

@@ -29,7 +29,7 @@ inline Task<bool> TrappedTask(OperatorView& view, ErrorHint hint, std::function<
         failure = e;
     }
     if (!failure) co_return true;
-    view.showMessage(ErrorReportText(*failure, hint));
+    co_await view.box(ErrorReportText(*failure, hint));
     if (stopped) stopped();
     co_return false;
 }

@@ -2,6 +2,8 @@
 
 #include <QString>
 
+#include "link/Task.h"
+
 // What the link and the transfers show the operator. The window implements it; tests record it.
 class OperatorView {
   public:
@@ -14,8 +16,15 @@ class OperatorView {
     virtual void setProgress(int value) = 0;
     // The busy (hourglass) pointer while the link waits.
     virtual void setBusy(bool busy) = 0;
-    // A message box with an OK button and no title of its own; returns when it is closed.
+    // A message box with an OK button and no title of its own, shown at once.
     virtual void showMessage(const QString& text) = 0;
+    // The same box inside an operation, which goes on once the box is closed. The window opens
+    // it without running an event loop of its own and resumes the operation when the operator
+    // closes it; a view whose boxes need no answer shows it at once.
+    virtual Task<void> box(QString text) {
+        showMessage(text);
+        co_return;
+    }
     // A short refusal (a second operation while one is running).
     virtual void beep() = 0;
     // The link test result box of link 1 or 2 (`Text1`, `Text2`).

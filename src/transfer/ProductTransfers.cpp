@@ -61,7 +61,7 @@ Task<void> ProductTransfers::changeProductBody() {
         }
     }
     if (!found) {
-        link_.view().showMessage(kInvalidProductText);
+        co_await link_.view().box(kInvalidProductText);
         co_return;
     }
     const QString selection = ProductSelectionRequest(panel_.selectedProduct());
@@ -151,7 +151,7 @@ Task<void> ProductTransfers::writeOneProduct() {
                         [this]() -> Task<void> {
                             const int n = panel_.selectedProduct();
                             if (!storedProductValid(n)) {
-                                link_.view().showMessage(kInvalidStoredText);
+                                co_await link_.view().box(kInvalidStoredText);
                                 co_return;
                             }
                             co_await writeProduct(n);
@@ -166,20 +166,23 @@ Task<bool> ProductTransfers::writeAllProducts() {
         [&view] { StopShown(view, QStringLiteral("銘柄送信中断")); });
 }
 
-bool ProductTransfers::checkAllToSend(SettingTransfers* settings) {
+Task<bool> ProductTransfers::checkAllToSend(SettingTransfers* settings) {
     for (int n = 0; n < SettingsStore::kProducts; ++n) {
         if (!storedProductValid(n)) {
-            link_.view().showMessage(kInvalidStoredText);
-            return false;
+            co_await link_.view().box(kInvalidStoredText);
+            co_return false;
         }
     }
-    return !settings || settings->checkSettingsToSend();
+    if (!settings) co_return true;
+    const bool fit = co_await settings->checkSettingsToSend();
+    co_return fit;
 }
 
 Task<void> ProductTransfers::writeAllBody() {
     OperatorView& view = link_.view();
     // Every record is checked before the first is sent: one bad record sends nothing at all.
-    if (!checkAllToSend(nullptr)) co_return;
+    const bool fit = co_await checkAllToSend(nullptr);
+    if (!fit) co_return;
     view.setProgress(0);
     view.setProgressVisible(true);
     for (int n = 0; n < SettingsStore::kProducts; ++n) {
@@ -207,7 +210,7 @@ Task<void> ProductTransfers::writeShownToTarget() {
             // The values sent are the ones that passed the check.
             const QStringList values = checkedShownValues();
             if (values.isEmpty()) {
-                link_.view().showMessage(kInvalidShownText);
+                co_await link_.view().box(kInvalidShownText);
                 co_return;
             }
             const QString selection = ProductSelectionRequest(panel_.targetProduct());
@@ -229,7 +232,7 @@ Task<void> ProductTransfers::writeShownToAll() {
 Task<void> ProductTransfers::writeShownToAllBody() {
     OperatorView& view = link_.view();
     if (!checkDisplayedProduct()) {
-        view.showMessage(kInvalidShownText);
+        co_await view.box(kInvalidShownText);
         co_return;
     }
     view.setProgress(0);
@@ -242,7 +245,7 @@ Task<void> ProductTransfers::writeShownToAllBody() {
         // a wait, so they are checked again before anything of this product is sent.
         const QStringList values = checkedShownValues();
         if (values.isEmpty()) {
-            view.showMessage(kInvalidShownText);
+            co_await view.box(kInvalidShownText);
             view.setProgress(0);
             view.setProgressVisible(false);
             co_return;
@@ -265,13 +268,14 @@ Task<void> ProductTransfers::allRead(SettingTransfers& settings) {
     RunLog::Handle run = link_.beginRun(TransferRun::Direction::Read, runkind::kAllRead);
     bool ran = co_await readAllProducts();
     if (ran && !link_.stopAsked()) ran = co_await settings.readAllSettings();
-    EndRead(link_, check, checked, ran, run);
+    co_await EndRead(link_, check, checked, ran, run);
 }
 
 Task<void> ProductTransfers::allWrite(SettingTransfers& settings) {
     const RunLog::Handle run = link_.beginRun(TransferRun::Direction::Write, runkind::kAllWrite);
     // Every product and setting is checked before the first request.
-    if (!checkAllToSend(&settings)) co_return;
+    const bool fit = co_await checkAllToSend(&settings);
+    if (!fit) co_return;
     const bool productsWritten = co_await writeAllProducts();
     if (productsWritten && !link_.stopAsked()) co_await settings.writeAllSettings();
 }

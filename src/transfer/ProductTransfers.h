@@ -63,7 +63,7 @@ class ProductTransfers {
     bool storedProductValid(int n) const;
     // The check before a write of all products (and, with `settings`, of all settings): false,
     // with the one message shown, when a stored record or setting may not be sent.
-    bool checkAllToSend(SettingTransfers* settings);
+    Task<bool> checkAllToSend(SettingTransfers* settings);
     // True when all eight shown values pass their digit masks.
     bool checkDisplayedProduct() const;
 

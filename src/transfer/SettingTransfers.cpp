@@ -31,16 +31,17 @@ QString SettingTransfers::UnfitSettingsText(const std::vector<TransferValue>& un
     return ProductTransfers::kInvalidStoredText + QStringLiteral(": ") + PlacesText(unfit);
 }
 
-bool SettingTransfers::checkSettingsToSend() {
+Task<bool> SettingTransfers::checkSettingsToSend() {
     const std::vector<TransferValue> unfit = UnfitSettings(link_.store());
-    if (unfit.empty()) return true;
-    link_.view().showMessage(UnfitSettingsText(unfit));
-    return false;
+    if (unfit.empty()) co_return true;
+    co_await link_.view().box(UnfitSettingsText(unfit));
+    co_return false;
 }
 
 Task<void> SettingTransfers::writeAllSettings() {
     // Every value is checked before the first request: one that does not fit sends nothing.
-    if (!checkSettingsToSend()) co_return;
+    const bool fit = co_await checkSettingsToSend();
+    if (!fit) co_return;
     co_await TrappedRun(
         link_, TransferRun::Direction::Write, runkind::kWriteAllSettings,
         [this] { return writeAll(); }, [this] { writeStopped(); });

@@ -24,7 +24,7 @@ class SettingTransfers {
     // "無効なデータがあるため転送できません: W20, W22": the message for those values.
     static QString UnfitSettingsText(const std::vector<TransferValue>& unfit);
     // False (the message shown) when the store holds a setting that may not be sent.
-    bool checkSettingsToSend();
+    Task<bool> checkSettingsToSend();
 
   private:
     Task<void> readAll(const ReadCheck& check);

@@ -20,14 +20,15 @@ inline Task<bool> TrappedRun(IndicatorLink& link, TransferRun::Direction directi
 // Ends a read that `check` followed: a read that ran to its end (no fault, time-out or asked
 // stop) without every value it asked for is marked stopped short, and when no other check is
 // open around it, one message names the values. Returns whether the read is whole.
-inline bool EndRead(IndicatorLink& link, const ReadCheck& check,
-                    const IndicatorLink::CheckedReads& checked, bool ran, RunLog::Handle& run) {
+inline Task<bool> EndRead(IndicatorLink& link, const ReadCheck& check,
+                          const IndicatorLink::CheckedReads& checked, bool ran,
+                          RunLog::Handle& run) {
     const bool toTheEnd = ran && !link.timedOut() && !link.stopAsked();
     if (toTheEnd && !check.complete()) {
         run.stoppedShort();
-        if (checked.outermost()) link.view().showMessage(check.messageText());
+        if (checked.outermost()) co_await link.view().box(check.messageText());
     }
-    return toTheEnd && check.complete();
+    co_return toTheEnd&& check.complete();
 }
 
 // The error trap of a read operation of `replies` requests: as TrappedRun, with the read
@@ -42,6 +43,6 @@ inline Task<bool> TrappedRead(IndicatorLink& link, ReadCheck& check, int replies
     const bool ran =
         co_await TrappedTask(link.view(), ErrorHint::Port8018, std::move(body), std::move(stopped));
     if (!ran || link.timedOut() || link.stopAsked()) run.stoppedShort();
-    EndRead(link, check, checked, ran, run);
+    co_await EndRead(link, check, checked, ran, run);
     co_return ran;
 }

@@ -186,6 +186,18 @@ void MainWindow::dispatch(Operation op, int index) {
         return;
     }
     watch_->checkFocusedControl();
+    if (reach == Reach::Indicator && link_ && jobs_) {
+        if (Task<void> job = jobs_(op, index); job.valid()) {
+            const bool started = link_->startJob(
+                std::move(job),
+                [this, op, index](std::exception_ptr error) { jobEnded(op, index, error); });
+            if (!started) {  // the link is held (it beeped)
+                if (!outsideRefusal_.isEmpty()) setStatusText(outsideRefusal_);
+                emit operationRefused(op, index);
+            }
+            return;
+        }
+    }
     std::optional<IndicatorLink::Operation> exchange;
     if (reach != Reach::Window && link_) {
         exchange.emplace(link_->beginOperation(reach == Reach::Indicator));
@@ -205,6 +217,17 @@ void MainWindow::dispatch(Operation op, int index) {
         exchange.reset();
         watch_->takeHeldEntries();
     }
+}
+
+void MainWindow::jobEnded(Operation op, int index, std::exception_ptr error) {
+    try {
+        if (error) std::rethrow_exception(error);
+    } catch (const OperationError& e) {
+        // Operations report their own failures; one that escapes ends here, reported.
+        showMessage(ErrorReportText(e, ErrorHint::None));
+    }
+    watch_->takeHeldEntries();
+    emit operationEnded(op, index);
 }
 
 void MainWindow::pressToolbarKey(const QString& key) {
@@ -353,6 +376,11 @@ void MainWindow::setBusy(bool busy) {
 void MainWindow::showMessage(const QString& text) {
     ++messagesShown_;
     messages_->showMessage(this, text);
+}
+
+Task<void> MainWindow::box(QString text) {
+    ++messagesShown_;
+    return messages_->message(this, std::move(text));
 }
 
 void MainWindow::beep() {

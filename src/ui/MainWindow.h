@@ -48,8 +48,9 @@ class MainWindow : public QMainWindow, public OperatorView {
     // The progress bar hidden at 0 of 100.
     void resetProgress();
 
-    // Where operations go; see OperationHandler.
+    // Where operations go; see OperationHandler and JobHandler.
     void setOperationHandler(OperationHandler handler) { handler_ = std::move(handler); }
+    void setJobHandler(JobHandler jobs) { jobs_ = std::move(jobs); }
     // The message boxes; the window keeps a default one. Not owned; null restores the default.
     void setMessagePresenter(MessagePresenter* presenter);
     MessagePresenter& messages() const;
@@ -72,8 +73,10 @@ class MainWindow : public QMainWindow, public OperatorView {
 
     // The one entry of every menu item, toolbar key and button: the plugged handler first, then
     // the window's own behaviour. While an exchange runs, an operation that talks to the
-    // indicator or changes the store is refused with a beep (see Reach). An OperationError that
-    // escapes is shown as the error report.
+    // indicator or changes the store is refused with a beep (see Reach). An operation that is a
+    // job on the link (JobHandler) is started and left running: the window goes on at once and
+    // `operationEnded` tells its end. An OperationError that escapes is shown as the error
+    // report.
     void dispatch(Operation op, int index = -1);
     // The toolbar: dispatches on the key; a key that matches no button does nothing.
     void pressToolbarKey(const QString& key);
@@ -105,6 +108,7 @@ class MainWindow : public QMainWindow, public OperatorView {
     void setProgress(int value) override;
     void setBusy(bool busy) override;
     void showMessage(const QString& text) override;
+    Task<void> box(QString text) override;
     void beep() override;
     void setTestResult(int link, const QString& text) override;
     void redraw() override;
@@ -122,15 +126,20 @@ class MainWindow : public QMainWindow, public OperatorView {
     // An operation was refused because an exchange runs: a control that changed on its own
     // when clicked (an option, a check box) is shown as it was.
     void operationRefused(Operation op, int index);
+    // A job the dispatch started has ended (its boxes closed, held entries taken).
+    void operationEnded(Operation op, int index);
 
   private:
     void buildTabs();
     void runBuiltIn(Operation op, int index);
     void refuse(Operation op, int index);
+    // The end of a job: the error report of a failure that escaped it, then the held entries.
+    void jobEnded(Operation op, int index, std::exception_ptr error);
 
     SettingsStore store_;
     Controls c_;
     OperationHandler handler_;
+    JobHandler jobs_;
     std::unique_ptr<MessagePresenter> defaultMessages_;
     MessagePresenter* messages_ = nullptr;
     int shownTab_ = 0;

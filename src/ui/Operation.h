@@ -2,6 +2,8 @@
 
 #include <functional>
 
+#include "link/Task.h"
+
 // Every operation the operator can start from the window: menu items, toolbar keys and button
 // families. The window calls one handler with the operation and an index; the index is the
 // element number of the button in its family (the menu items pass the index of the button they
@@ -68,3 +70,8 @@ Reach ReachOf(Operation op);
 // (data clear, redraw, copy to all products, help, version, calculator, exit) and does nothing
 // for the rest.
 using OperationHandler = std::function<bool(Operation op, int index)>;
+
+// Plugged in beside it for the operations that are exchanges with the indicator: returns the
+// operation as a task for the window to start on the link, or an empty task when it has none
+// (the operation handler then gets it).
+using JobHandler = std::function<Task<void>(Operation op, int index)>;

@@ -33,6 +33,7 @@ Program::Program(MainWindow& window, const QString& iniPath,
       products_(session_->link(), productPanel_) {
     session_->setShowStatusTab([this] { window_.showTab(tablayout::kStatus); });
     window_.setOperationHandler([this](Operation op, int index) { return handle(op, index); });
+    window_.setJobHandler([this](Operation op, int index) { return job(op, index); });
     window_.setLink(&session_->link());
     ports_.onPortChanged([this](int linkNo) { showDevicePath(linkNo); });
     dataFiles_ = std::make_unique<DataFileView>(window_, iniPath);
@@ -58,9 +59,13 @@ Program::Program(MainWindow& window, const QString& iniPath,
 }
 
 Program::~Program() {
+    // A job still waiting for the indicator gives up at once, without a message, and ends as
+    // after a time-out (its run kept in the journal); one waiting for the operator is dropped.
+    session_->link().stopJob();
     delete window_.findChild<ReportView*>(QString(), Qt::FindDirectChildrenOnly);
     delete monitor_;
     window_.setOperationHandler({});
+    window_.setJobHandler({});
     window_.setLink(nullptr);
 }
 
@@ -96,8 +101,85 @@ bool Program::handle(Operation op, int index) {
     return handled;
 }
 
+namespace {
+
+// The exchanges with the indicator, which run as jobs on the link.
+bool IsJob(Operation op, int index) {
+    switch (op) {
+        case Operation::ReadAllSettings:
+        case Operation::WriteAllSettings:
+        case Operation::LiveData:
+        case Operation::CompareWithIndicator:
+        case Operation::ChangeProduct:
+        case Operation::ReadOneProduct:
+        case Operation::ReadAllProducts:
+        case Operation::AllRead:
+        case Operation::WriteOneProduct:
+        case Operation::WriteAllProducts:
+        case Operation::WriteShownToTarget:
+        case Operation::WriteShownToAll:
+        case Operation::AllWrite:
+            return true;
+        case Operation::TestLink:
+            return index == 1 || index == 2;
+        default:
+            return false;
+    }
+}
+
+}  // namespace
+
+Task<void> Program::job(Operation op, int index) {
+    if (!IsJob(op, index)) return {};
+    return operate(op, index);
+}
+
+Task<void> Program::operate(Operation op, int index) {
+    if (SerialPort* port = PortUsedBy(op, index, *session_)) session_->reopenIfLost(*port);
+    std::exception_ptr error;
+    try {
+        co_await exchange(op, index);
+    } catch (...) {
+        error = std::current_exception();
+    }
+    session_->notePortsOpen();
+    if (error) std::rethrow_exception(error);
+}
+
+Task<void> Program::exchange(Operation op, int index) {
+    switch (op) {
+        case Operation::ReadAllSettings:
+            (void)co_await session_->transfers().readAllSettings();
+            break;
+        case Operation::WriteAllSettings:
+            co_await trust_->aroundWrite(
+                op, [this] { return session_->transfers().writeAllSettings(); });
+            break;
+        case Operation::LiveData:
+            co_await session_->live().press(index);
+            break;
+        case Operation::TestLink:
+            co_await TestLink(session_->link(), index, &session_->port(index));
+            break;
+        case Operation::CompareWithIndicator:
+            co_await trust_->compareWithIndicator();
+            break;
+        case Operation::WriteOneProduct:
+        case Operation::WriteAllProducts:
+        case Operation::WriteShownToTarget:
+        case Operation::WriteShownToAll:
+        case Operation::AllWrite:
+            co_await trust_->aroundWrite(op, [this, op] { return productOperation(op); });
+            break;
+        default:
+            co_await productOperation(op);
+            break;
+    }
+}
+
 bool Program::run(Operation op, int index) {
-    // The window has made sure that no other exchange runs (see MainWindow::dispatch).
+    // The window has made sure that no other exchange runs (see MainWindow::dispatch); the
+    // exchanges themselves are jobs (see job()).
     if (trust_->handle(op, index)) return true;
     if (auto* report = window_.findChild<ReportView*>(QString(), Qt::FindDirectChildrenOnly))
         if (report->handle(op)) return true;
@@ -121,22 +203,8 @@ bool Program::run(Operation op, int index) {
         case Operation::SetPortAssignment:
             modelSwitch_->setPortAssignment();
             return true;
-        case Operation::ReadAllSettings:
-            (void)session_->link().blocking(session_->transfers().readAllSettings());
-            return true;
-        case Operation::WriteAllSettings:
-            trust_->aroundWrite(op, [this] {
-                session_->link().blocking(session_->transfers().writeAllSettings());
-            });
-            return true;
-        case Operation::LiveData:
-            session_->link().blocking(session_->live().press(index));
-            return true;
         case Operation::ApplyPortSettings:
             applyPortSettings(index);
-            return true;
-        case Operation::TestLink:
-            testLink(index);
             return true;
         case Operation::DetectDevices:
             if (index == 1 || index == 2) finder_->detect(index);
@@ -153,26 +221,9 @@ bool Program::run(Operation op, int index) {
         case Operation::ShowMonitor:
             showMonitor();
             return true;
-        case Operation::ChangeProduct:
-        case Operation::ReadOneProduct:
-        case Operation::ReadAllProducts:
-        case Operation::AllRead:
-            runProductOperation(op);
-            return true;
-        case Operation::WriteOneProduct:
-        case Operation::WriteAllProducts:
-        case Operation::WriteShownToTarget:
-        case Operation::WriteShownToAll:
-        case Operation::AllWrite:
-            trust_->aroundWrite(op, [this, op] { runProductOperation(op); });
-            return true;
         default:
             return false;
     }
-}
-
-void Program::runProductOperation(Operation op) {
-    session_->link().blocking(productOperation(op));
 }
 
 Task<void> Program::productOperation(Operation op) {
@@ -218,11 +269,6 @@ void Program::applyPortSettings(int linkNo) {
         [ini, linkNo](const PortEntry& entry) { WritePortEntry(ini, linkNo, entry); },
         [this, linkNo] { focusPortList(linkNo); });
     showDevicePath(linkNo);
-}
-
-void Program::testLink(int linkNo) {
-    if (linkNo != 1 && linkNo != 2) return;
-    session_->link().blocking(TestLink(session_->link(), linkNo, &session_->port(linkNo)));
 }
 
 MonitorWindow* Program::monitor() const {

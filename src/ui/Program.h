@@ -50,6 +50,8 @@ class Program : public StartupWindow {
 
     // The operation handler plugged into the window.
     bool handle(Operation op, int index);
+    // The job handler plugged into the window: the exchanges with the indicator as tasks.
+    Task<void> job(Operation op, int index);
 
     // The device label beside a link's port list: the device the selected entry names and
     // whether it exists.
@@ -74,10 +76,11 @@ class Program : public StartupWindow {
 
   private:
     bool run(Operation op, int index);
+    // A job: the port it uses opened again if it was lost, the ports noted at its end.
+    Task<void> operate(Operation op, int index);
+    Task<void> exchange(Operation op, int index);
     void applyPortSettings(int linkNo);
-    void runProductOperation(Operation op);
     Task<void> productOperation(Operation op);
-    void testLink(int linkNo);
     void exitProgram();
     void showMonitor();
 

@@ -1,6 +1,7 @@
 #include "ui/TrustView.h"
 
 #include <QAction>
+#include <QPointer>
 #include <QScopeGuard>
 
 #include "app/Session.h"
@@ -15,6 +16,7 @@
 #include "ui/HistoryView.h"
 #include "ui/MainWindow.h"
 #include "ui/widgets/FileDialogs.h"
+#include "ui/widgets/ModalRun.h"
 
 const QString TrustView::kOptionsSection = QStringLiteral("Options");
 
@@ -103,9 +105,6 @@ bool TrustView::handle(Operation op, int index) {
         case Operation::CompareWithFile:
             compareWithFile();
             return true;
-        case Operation::CompareWithIndicator:
-            compareWithIndicator();
-            return true;
         case Operation::SetVerifyAfterWrite:
             setOption(verify_, kVerifyKey, index == 1);
             return true;
@@ -123,14 +122,17 @@ void TrustView::setOption(bool& option, const char* key, bool on) {
                        on ? QStringLiteral("1") : QStringLiteral("0"));
 }
 
-void TrustView::aroundWrite(Operation op, const std::function<void()>& write) {
+Task<void> TrustView::aroundWrite(Operation op, std::function<Task<void>()> write) {
     IndicatorLink& link = session_.link();
     // A whole write whose data fail their checks sends nothing, not even the reads of what it
     // would overwrite.
-    if (op == Operation::WriteAllSettings && !session_.transfers().checkSettingsToSend()) return;
-    if ((op == Operation::WriteAllProducts || op == Operation::AllWrite) &&
-        !products_.checkAllToSend(op == Operation::AllWrite ? &session_.transfers() : nullptr))
-        return;
+    bool fit = true;
+    if (op == Operation::WriteAllSettings)
+        fit = co_await session_.transfers().checkSettingsToSend();
+    else if (op == Operation::WriteAllProducts || op == Operation::AllWrite)
+        fit = co_await products_.checkAllToSend(op == Operation::AllWrite ? &session_.transfers()
+                                                                          : nullptr);
+    if (!fit) co_return;
     qint64 beforeId = 0;
     if (keep_) {
         // What the write will overwrite goes into the journal first, so it can be undone.
@@ -139,51 +141,53 @@ void TrustView::aroundWrite(Operation op, const std::function<void()>& write) {
         bool read = false;
         std::optional<TransferRun> before;
         ReadCheck check;
-        Trapped(
+        co_await TrappedTask(
             window_, ErrorHint::Port8018,
-            [&] {
+            [&]() -> Task<void> {
                 const auto checked = link.checkReads(check);
-                before = link.blocking(SnapshotBefore(link, places, Journal::kBeforeWrite));
+                before = co_await SnapshotBefore(link, places, Journal::kBeforeWrite);
                 read = before->complete;
             },
             [this] { StopShown(window_, ReadStoppedText(kBeforeWriteValues)); });
-        if (!check.complete() && !link.timedOut()) window_.showMessage(check.messageText());
+        if (!check.complete() && !link.timedOut()) co_await window_.box(check.messageText());
         // A write whose old values could not be read or kept is not made.
-        if (!read) return;
+        if (!read) co_return;
         if (!before->values.empty()) {
             beforeId = journal_.record(*before, Journal::kBeforeWrite);
             if (beforeId == 0) {
-                window_.showMessage(
+                co_await window_.box(
                     QStringLiteral("書き込み前の値を履歴に保存できないため、書き込みません。\n") +
                     journal_.failure());
-                return;
+                co_return;
             }
         }
     }
     lastWrite_.reset();
     lastWriteId_ = 0;
-    write();
+    co_await write();
     // The kept values are listed under the write that overwrote them.
     if (beforeId != 0 && lastWrite_) journal_.setOperation(beforeId, lastWrite_->operation);
-    if (verify_ && lastWrite_ && lastWrite_->complete && !link.timedOut()) verifyLastWrite();
+    if (verify_ && lastWrite_ && lastWrite_->complete && !link.timedOut())
+        co_await verifyLastWrite();
 }
 
 // Reads back what the write sent; the verdict goes to the status line and onto the write in the
 // journal, and the values the indicator did not take are shown.
-void TrustView::verifyLastWrite() {
+Task<void> TrustView::verifyLastWrite() {
     IndicatorLink& link = session_.link();
     const TransferRun written = *lastWrite_;
     std::optional<VerifyResult> result;
-    Trapped(
-        window_, ErrorHint::Port8018, [&] { result = link.blocking(VerifyWritten(link, written)); },
+    co_await TrappedTask(
+        window_, ErrorHint::Port8018,
+        [&]() -> Task<void> { result = co_await VerifyWritten(link, written); },
         [this] { StopShown(window_, ReadStoppedText(kWrittenValues)); });
-    if (!result) return;
+    if (!result) co_return;
     const QString verdict = VerifyStatusText(*result);
     window_.setStatusText(verdict);
     if (lastWriteId_ != 0) journal_.setNote(lastWriteId_, VerifyNote(*result));
     if (!result->timedOut && !result->unread.complete())
-        window_.showMessage(result->unread.messageText());
-    if (result->timedOut || result->refused.empty()) return;
+        co_await window_.box(result->unread.messageText());
+    if (result->timedOut || result->refused.empty()) co_return;
     // What was sent against what the indicator holds, at the places it did not take.
     SettingsStore sent = window_.store();
     PutValues(sent, written.values);
@@ -191,21 +195,33 @@ void TrustView::verifyLastWrite() {
     std::vector<TransferValue> holds = result->refused;
     for (TransferValue& v : holds) v.value = StoredValue(result->readBack, v);
     PutValues(held, holds);
-    showDifferences(CompareStores(sent, held, sent.model(), CompareScope::Both),
-                    QStringLiteral("書き込み後の照合: 指示計が受け付けなかった値"),
-                    QStringLiteral("書き込んだ値"), QStringLiteral("指示計の値"));
+    co_await differencesShown(CompareStores(sent, held, sent.model(), CompareScope::Both),
+                              QStringLiteral("書き込み後の照合: 指示計が受け付けなかった値"),
+                              QStringLiteral("書き込んだ値"), QStringLiteral("指示計の値"));
 }
 
-void TrustView::showDifferences(std::vector<Difference> differences, const QString& title,
-                                const QString& windowSide, const QString& otherSide) {
-    DifferenceView view(std::move(differences), &window_);
-    if (!title.isEmpty()) view.setSides(title, windowSide, otherSide);
+void TrustView::dressDifferences(DifferenceView& view) {
     view.setMessagePresenter(&window_.messages());
     view.setTakeOther([this, &view](const std::vector<int>& chosen) {
         ApplyOtherValues(window_.store(), view.differences(), chosen);
         window_.redraw();
     });
+}
+
+void TrustView::showDifferences(std::vector<Difference> differences) {
+    DifferenceView view(std::move(differences), &window_);
+    dressDifferences(view);
     view.exec();
+}
+
+Task<void> TrustView::differencesShown(std::vector<Difference> differences, QString title,
+                                       QString windowSide, QString otherSide) {
+    // The window may go first and take its view with it.
+    const QPointer<DifferenceView> view = new DifferenceView(std::move(differences), &window_);
+    const auto drop = qScopeGuard([view] { delete view.data(); });
+    if (!title.isEmpty()) view->setSides(title, windowSide, otherSide);
+    dressDifferences(*view);
+    co_await DialogClosed(*view, nullptr);
 }
 
 void TrustView::showHistory() {
@@ -232,7 +248,7 @@ void TrustView::compareWithFile() {
         CompareStores(window_.store(), other, window_.store().model(), CompareScope::Both));
 }
 
-void TrustView::compareWithIndicator() {
+Task<void> TrustView::compareWithIndicator() {
     // The whole indicator, read as all-read reads it, into a scratch store: the window's data
     // stay as they are. The journal keeps the read as a comparison.
     SettingsStore other;
@@ -247,17 +263,17 @@ void TrustView::compareWithIndicator() {
         const auto checked = link.checkReads(check);
         const RunLog::Handle run =
             link.beginRun(TransferRun::Direction::Read, kCompareReadOperation);
-        link.blocking(products_.allRead(session_.transfers()));
+        co_await products_.allRead(session_.transfers());
     }
-    if (link.timedOut()) return;
+    if (link.timedOut()) co_return;
     // Values that did not come whole would show as differences: they are named instead.
     if (!check.complete()) {
-        window_.showMessage(check.messageText());
-        return;
+        co_await window_.box(check.messageText());
+        co_return;
     }
     // Only a whole read is compared: every value a broken read did not reach would show as a
     // difference. The error has been told.
-    if (!compareComplete_.value_or(false)) return;
-    showDifferences(
+    if (!compareComplete_.value_or(false)) co_return;
+    co_await differencesShown(
         CompareStores(window_.store(), other, window_.store().model(), CompareScope::Both));
 }

@@ -9,6 +9,7 @@
 #include "link/TransferRun.h"
 #include "ui/Operation.h"
 
+class DifferenceView;
 class MainWindow;
 class ProductPanel;
 class ProductTransfers;
@@ -30,10 +31,12 @@ class TrustView : public TransferListener {
     bool verifyAfterWrite() const { return verify_; }
     bool keepBeforeWrite() const { return keep_; }
 
-    // The operations of the history and compare menu items and of the two options.
+    // The operations of the history and file-compare menu items and of the two options.
     bool handle(Operation op, int index);
-    // Runs a write operation, with what the options add before and after it.
-    void aroundWrite(Operation op, const std::function<void()>& write);
+    // A write operation, with what the options add before and after it.
+    Task<void> aroundWrite(Operation op, std::function<Task<void>()> write);
+    // The window's data against the whole indicator, read into a scratch store.
+    Task<void> compareWithIndicator();
 
     // Keeps every run in the journal; a read into the window tells the session where the
     // window's data came from.
@@ -44,13 +47,14 @@ class TrustView : public TransferListener {
   private:
     void showHistory();
     void compareWithFile();
-    void compareWithIndicator();
     void setOption(bool& option, const char* key, bool on);
     // The differences in a view whose "選択した値を取り込む" puts the other side's values into
-    // the window.
-    void showDifferences(std::vector<Difference> differences, const QString& title = {},
-                         const QString& windowSide = {}, const QString& otherSide = {});
-    void verifyLastWrite();
+    // the window: run on its own, or awaited inside an operation.
+    void showDifferences(std::vector<Difference> differences);
+    Task<void> differencesShown(std::vector<Difference> differences, QString title = {},
+                                QString windowSide = {}, QString otherSide = {});
+    void dressDifferences(DifferenceView& view);
+    Task<void> verifyLastWrite();
 
     MainWindow& window_;
     Session& session_;

@@ -5,6 +5,7 @@
 #include "app/StartUp.h"
 #include "link/PortSettings.h"
 #include "platform/IniFile.h"
+#include "support/DrivenLink.h"
 #include "support/FakeSerialPort.h"
 #include "support/RecordingView.h"
 
@@ -137,7 +138,7 @@ class StartupTest : public QObject {
         f.store.setModel(IndicatorModel::F800);
         f.store.setCurrentProduct(7);
         f.port1->open();  // the silent indicator times out
-        f.session->link().awaitLine();
+        DriveToEnd(f.session->link(), f.session->link().line(), EventLoopPass);
         QVERIFY(f.session->link().timedOut());
         f.port1->close();
         f.session->portAssignment = true;
@@ -321,9 +322,8 @@ class StartupTest : public QObject {
             StartupFixture f;
             f.start();
             PortChoice choice{2, "19200", "Odd", "7", "1"};
-            ApplyPortSettings(
-                *f.port1, choice, f.view, [&](const PortEntry& e) { WritePortEntry(ini, 1, e); },
-                {});
+            ApplyPortSettings(*f.port1, choice, f.view,
+                              [&](const PortEntry& e) { WritePortEntry(ini, 1, e); }, {});
             QVERIFY(f.view.messages.isEmpty());
         }
         QCOMPARE(ReadProfileString(ini, "RS232C1", "Settings", ""), QString("19200,O,7,1"));

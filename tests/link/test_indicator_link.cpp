@@ -390,7 +390,7 @@ class IndicatorLinkTest : public QObject {
     }
 
     // Awaited, a wait suspends until the port has news, its period ends or its bound passes:
-    // nothing runs the event loop (the pump never passes), and a wait dropped where it waits
+    // nothing runs the event loop (the drive never passes), and a wait dropped where it waits
     // leaves the link ready for the next.
     void awaitedWaitsResumeOnTheirOwn() {
         LinkFixture f;

@@ -22,7 +22,7 @@ namespace {
 // The window's side: its store, its view and its link on the simulated indicator, running a
 // short filling cycle on product 3 by the monitor's clock, which the test moves.
 struct MainSide {
-    MainSide() : link(store, view, pump, 5000) {
+    MainSide() : link(store, view, 5000) {
         link.setActivePort(&port);
         port.indicator().handle("W0000003");
         port.indicator().setCycleShape({500, 20});
@@ -38,7 +38,6 @@ struct MainSide {
     }
     SettingsStore store;
     RecordingView view;
-    QtEventPump pump;
     SimSerialPort port;
     IndicatorLink link;
     TestClock clock;

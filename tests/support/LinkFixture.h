@@ -4,6 +4,7 @@
 
 #include "link/IndicatorLink.h"
 #include "model/Validation.h"
+#include "support/DrivenLink.h"
 #include "support/FakeSerialPort.h"
 #include "support/ManualTime.h"
 #include "support/RecordingView.h"
@@ -29,7 +30,8 @@ struct BasicLinkFixture {
     BasicLinkFixture()
         : timer(new ManualTimer),
           pump(*timer),
-          link(store, view, pump, std::unique_ptr<SupervisionTimer>(timer)) {
+          link(store, view, [this] { return pump.pass(); },
+               std::unique_ptr<SupervisionTimer>(timer)) {
         link.setActivePort(&port);
     }
 
@@ -55,7 +57,7 @@ struct BasicLinkFixture {
     ManualTimer* timer;  // owned by the link
     ManualPump pump;
     Port port;
-    IndicatorLink link;
+    DrivenLink link;
     QByteArray held;  // answers not arrived yet (pace)
 };
 

@@ -2,7 +2,6 @@
 
 #include <functional>
 
-#include "platform/EventPump.h"
 #include "platform/SupervisionTimer.h"
 #include "support/TestClock.h"
 
@@ -53,14 +52,14 @@ class ManualTimer : public SupervisionTimer {
     bool active_ = false;
 };
 
-// A wait loop's pass with time under the test's hand. A pass with nothing to read stands for
-// time going by: by default one whole supervision period (the timer fires); a test that wants
-// something else to happen meanwhile (characters arriving, the port going away) sets `idle`.
-class ManualPump : public EventPump {
+// A pass of a test's drive (DrivenLink) with time under the test's hand: a task waits only
+// when it has nothing to read, so a pass stands for time going by: by default one whole
+// supervision period (the timer fires); a test that wants something else to happen meanwhile
+// (characters arriving, the port going away) sets `idle`.
+class ManualPump {
   public:
     explicit ManualPump(ManualTimer& timer) : timer_(timer) {}
-    bool pass(SerialPort*, bool somethingWaiting) override {
-        if (somethingWaiting) return true;
+    bool pass() {
         // A wait that never ends would hang the test: give up as if the program were ending.
         if (++idlePasses > 10000) return false;
         if (idle)

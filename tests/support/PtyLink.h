@@ -3,9 +3,9 @@
 #include <QDeadlineTimer>
 #include <QtTest>
 
-#include "link/IndicatorLink.h"
 #include "platform/AnySerialPort.h"
 #include "platform/OperationError.h"
+#include "support/DrivenLink.h"
 #include "support/RecordingView.h"
 #include "support/SimProcess.h"
 
@@ -13,9 +13,7 @@
 // with "--listen".
 struct PtyLink {
     explicit PtyLink(const QStringList& simArgs = {}, int periodMs = 2000)
-        : sim(simArgs),
-          port([this](int) { return sim.device(); }),
-          link(store, view, pump, periodMs) {
+        : sim(simArgs), port([this](int) { return sim.device(); }), link(store, view, periodMs) {
         link.setActivePort(&port);
         if (!sim.device().isEmpty()) {
             try {
@@ -36,6 +34,5 @@ struct PtyLink {
     AnySerialPort port;
     SettingsStore store;
     RecordingView view;
-    QtEventPump pump;
-    IndicatorLink link;
+    DrivenLink link;
 };

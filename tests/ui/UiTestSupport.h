@@ -1,6 +1,8 @@
 #pragma once
 
+#include <QSignalSpy>
 #include <QStringList>
+#include <functional>
 #include <utility>
 #include <vector>
 
@@ -37,3 +39,11 @@ struct CountingWindow : MainWindow {
     void beep() override { ++beeps; }
     int beeps = 0;
 };
+
+// Starts an operation (a toolbar key, a button, a dispatch) and waits, bounded, until the job it
+// started on the link, if any, has ended. False when it did not end in time.
+inline bool Ended(MainWindow& window, const std::function<void()>& start, int boundMs = 60000) {
+    QSignalSpy ended(&window, &MainWindow::operationEnded);
+    start();
+    return !window.exchangeRunning() || !ended.isEmpty() || ended.wait(boundMs);
+}

@@ -333,7 +333,7 @@ class ModelSwitchTest : public QObject {
         QVERIFY(messages.shown.isEmpty());
         window.controls().modelOptions[1]->click();
         QCOMPARE(program.session().port(1).handshaking(), Handshaking::RtsCts);
-        window.findChild<QPushButton*>("Command20_0")->click();
+        QVERIFY(Ended(window, [&] { window.findChild<QPushButton*>("Command20_0")->click(); }));
         QVERIFY2(messages.shown.isEmpty(), qPrintable(messages.shown.join('|')));
         const QStringList asked = sim.requests();
         QVERIFY(asked.contains("W46"));

@@ -37,10 +37,11 @@ struct RunningProgram {
     T* find(const QString& name) const {
         return window.findChild<T*>(name);
     }
-    void click(const QString& button) const {
+    // Clicks the button and waits for the job it started, if any.
+    void click(const QString& button) {
         QPushButton* b = find<QPushButton>(button);
         QVERIFY2(b, qPrintable(button));
-        b->click();
+        QVERIFY(Ended(window, [b] { b->click(); }));
     }
     QTabWidget* tabs() const { return window.controls().tabs; }
 
@@ -78,7 +79,7 @@ struct SimProgram {
             }
         });
         closer.start(20);
-        window.dispatch(op, index);
+        [&] { QVERIFY(Ended(window, [&] { window.dispatch(op, index); })); }();
         return shown;
     }
 

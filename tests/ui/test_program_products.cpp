@@ -27,7 +27,7 @@ class ProgramProductsTest : public QObject {
         Program program(window, ini, 2000);
         QVERIFY(!program.start(dir.path()).failed);
 
-        window.pressToolbarKey("allRead");
+        QVERIFY(Ended(window, [&] { window.pressToolbarKey("allRead"); }));
         QVERIFY2(messages.shown.isEmpty(), qPrintable(messages.shown.join("|")));
         // 100 products (select, query, eight reads) and then the 59 settings.
         QStringList requests = sim.requests();
@@ -40,14 +40,14 @@ class ProgramProductsTest : public QObject {
         // The shown product 7 goes to indicator product 42 through the target list.
         window.controls().productLists[0]->setCurrentIndex(7);
         window.controls().productLists[1]->setCurrentIndex(42);
-        window.dispatch(Operation::WriteShownToTarget, 5);
+        QVERIFY(Ended(window, [&] { window.dispatch(Operation::WriteShownToTarget, 5); }));
         QVERIFY(messages.shown.isEmpty());
         requests = sim.requests().mid(100 * 10 + 59);
         QCOMPARE(requests.mid(0, 3),
                  (QStringList{"RA", "W0000042", "W10" + window.store().product(7, 0)}));
         QCOMPARE(requests.last(), QString("W00"));
 
-        window.pressToolbarKey("allWrite");
+        QVERIFY(Ended(window, [&] { window.pressToolbarKey("allWrite"); }));
         QVERIFY(messages.shown.isEmpty());
         QCOMPARE(window.controls().info->text(), QString("設定値送信完了"));
     }
