@@ -1,7 +1,6 @@
 #include "ui/PortFinder.h"
 
 #include <QEvent>
-#include <QEventLoop>
 #include <QFileInfo>
 #include <QGroupBox>
 
@@ -44,6 +43,32 @@ QString OutcomeWord(ProbeOutcome outcome) {
     }
     return {};
 }
+
+// Awaited, resumes the task from the event loop once the probe has finished (at once when none
+// runs). A task dropped while it waits is never resumed.
+class ProbeFinished {
+  public:
+    explicit ProbeFinished(PortProbe& probe) : probe_(probe) {}
+    ProbeFinished(const ProbeFinished&) = delete;
+    ProbeFinished& operator=(const ProbeFinished&) = delete;
+
+    bool await_ready() const { return !probe_.running(); }
+    void await_suspend(std::coroutine_handle<> waiting) {
+        QObject::connect(
+            &probe_, &PortProbe::finished, &context_,
+            [this, waiting] {
+                // Out of the probe's signal first: it is still clearing its attempts.
+                QMetaObject::invokeMethod(
+                    &context_, [waiting] { waiting.resume(); }, Qt::QueuedConnection);
+            },
+            Qt::SingleShotConnection);
+    }
+    void await_resume() const noexcept {}
+
+  private:
+    PortProbe& probe_;
+    QObject context_;
+};
 
 }  // namespace
 
@@ -137,7 +162,7 @@ QString PortFinder::lineSettings(int linkNo) const {
     return ParseLineSettings(chosen, nullptr) ? chosen : session_.port(linkNo).settings();
 }
 
-void PortFinder::detect(int linkNo) {
+Task<void> PortFinder::detect(int linkNo) {
     refresh();
     QStringList devices;
     for (const FoundDevice& d : listed_) devices << d.device;
@@ -150,21 +175,19 @@ void PortFinder::detect(int linkNo) {
         }
     window_.setStatusText(QStringLiteral("ポート検出中"));
     window_.setBusy(true);
-    QEventLoop wait;
-    connect(&probe_, &PortProbe::finished, &wait, &QEventLoop::quit);
     probe_.start(devices, lineSettings(linkNo));
-    if (probe_.running()) wait.exec();  // bounded by the probe's own time-out
+    co_await ProbeFinished(probe_);  // bounded by the probe's own time-out
     window_.setBusy(false);
     for (int n : reopen) {
+        QString failure;
         TrapStep([&] { session_.port(n).open(); },
-                 [&](const OperationError& e) {
-                     window_.showMessage(ErrorReportText(e, ErrorHint::None));
-                 });
+                 [&](const OperationError& e) { failure = ErrorReportText(e, ErrorHint::None); });
+        if (!failure.isEmpty()) co_await window_.box(failure);
     }
-    reportProbe(linkNo);
+    co_await reportProbe(linkNo);
 }
 
-void PortFinder::reportProbe(int linkNo) {
+Task<void> PortFinder::reportProbe(int linkNo) {
     QList<PortPanelView::ResultRow> rows;
     QList<FoundDevice>& answered = answered_[linkNo - 1];
     answered.clear();
@@ -187,5 +210,5 @@ void PortFinder::reportProbe(int linkNo) {
         found > 0 ? QStringLiteral("検出: %1 台が応答しました（クリックで割り当て）").arg(found)
                   : QStringLiteral("検出: 応答する装置はありません"));
     // One message for every device this user may not open: the fix is the same for all.
-    if (!permission.isEmpty()) window_.showMessage(permission.join(QStringLiteral("\r\n")));
+    if (!permission.isEmpty()) co_await window_.box(permission.join(QStringLiteral("\r\n")));
 }

@@ -6,6 +6,7 @@
 #include <functional>
 #include <memory>
 
+#include "link/Task.h"
 #include "platform/Clock.h"
 #include "platform/PortDiscovery.h"
 
@@ -36,7 +37,8 @@ class PortFinder : public QObject {
     // The operations.
     void bindListed(int linkNo);
     void bindFound(int linkNo);
-    void detect(int linkNo);
+    // A job on the link: the window's exchanges wait while this program's ports are let go.
+    Task<void> detect(int linkNo);
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -45,7 +47,7 @@ class PortFinder : public QObject {
     int selectedPortNumber(int linkNo) const;
     void bind(int linkNo, const FoundDevice& device);
     QString lineSettings(int linkNo) const;
-    void reportProbe(int linkNo);
+    Task<void> reportProbe(int linkNo);
 
     MainWindow& window_;
     Session& session_;

@@ -121,6 +121,7 @@ bool IsJob(Operation op, int index) {
         case Operation::AllWrite:
             return true;
         case Operation::TestLink:
+        case Operation::DetectDevices:
             return index == 1 || index == 2;
         default:
             return false;
@@ -164,6 +165,9 @@ Task<void> Program::exchange(Operation op, int index) {
         case Operation::CompareWithIndicator:
             co_await trust_->compareWithIndicator();
             break;
+        case Operation::DetectDevices:
+            co_await finder_->detect(index);
+            break;
         case Operation::WriteOneProduct:
         case Operation::WriteAllProducts:
         case Operation::WriteShownToTarget:
@@ -205,9 +209,6 @@ bool Program::run(Operation op, int index) {
             return true;
         case Operation::ApplyPortSettings:
             applyPortSettings(index);
-            return true;
-        case Operation::DetectDevices:
-            if (index == 1 || index == 2) finder_->detect(index);
             return true;
         case Operation::BindListedDevice:
             if (index == 1 || index == 2) finder_->bindListed(index);

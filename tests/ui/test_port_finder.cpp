@@ -81,7 +81,7 @@ class PortFinderTest : public QObject {
         QCOMPARE(p.deviceList()->count(), 3);
 
         p.window.findChild<QComboBox*>("Combo2_0")->setCurrentIndex(2);  // Com3
-        p.window.findChild<QPushButton*>("Detect1")->click();
+        QVERIFY(Ended(p.window, [&] { p.window.findChild<QPushButton*>("Detect1")->click(); }));
         QCOMPARE(p.results()->count(), 3);
         QStringList rows;
         for (int i = 0; i < 3; ++i) rows << p.results()->item(i)->text();
