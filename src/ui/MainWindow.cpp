@@ -76,6 +76,7 @@ MainWindow::MainWindow(QWidget* parent)
     entryChecks_ = std::make_unique<EntryChecks>(*this);
     editCapture_ = std::make_unique<EditCapture>(*this);
     navigation_ = std::make_unique<TabNavigation>(*this);
+    addOwnOperations();
     // Wide enough for all ten tab captions side by side, as far as the screen allows; a smaller
     // window scrolls its tabs and pages instead of squeezing them.
     QSize size = preferredSize();
@@ -178,6 +179,34 @@ MessagePresenter& MainWindow::messages() const {
     return *messages_;
 }
 
+void MainWindow::addOperation(OperationSpec spec) {
+    const Operation op = spec.operation;
+    operations_.insert_or_assign(op, std::move(spec));
+}
+
+void MainWindow::clearOperations() {
+    operations_ = ownOperations_;
+}
+
+void MainWindow::addOwnOperations() {
+    const auto own = [this](Operation op, std::function<void(int)> run) {
+        addOperation({op, {}, std::move(run)});
+    };
+    own(Operation::ClearAll, [this](int) { clearAll(); });
+    own(Operation::Redraw, [this](int) { redraw(); });
+    own(Operation::CopyToAllProducts, [this](int) { copyToAllProducts(); });
+    own(Operation::Help, [this](int) { showHelp(); });
+    own(Operation::Version, [this](int) { showVersion(); });
+    own(Operation::StartCalculator, [this](int) {
+        // Returns at once once one started.
+        if (!StartCalculator()) showMessage(NoCalculatorText());
+    });
+    own(Operation::Exit, [this](int) { close(); });
+    own(Operation::GoBack, [this](int) { navigation_->goBack(); });
+    own(Operation::JumpToItem, [this](int index) { navigation_->jumpToItem(index); });
+    ownOperations_ = operations_;
+}
+
 void MainWindow::dispatch(Operation op, int index) {
     const Reach reach = ReachOf(op);
     // One exchange with the indicator at a time, and the store stays as it is while one runs.
@@ -186,17 +215,19 @@ void MainWindow::dispatch(Operation op, int index) {
         return;
     }
     watch_->checkFocusedControl();
-    if (reach == Reach::Indicator && link_ && jobs_) {
-        if (Task<void> job = jobs_(op, index); job.valid()) {
-            const bool started = link_->startJob(
-                std::move(job),
-                [this, op, index](std::exception_ptr error) { jobEnded(op, index, error); });
-            if (!started) {  // the link is held (it beeped)
-                if (!outsideRefusal_.isEmpty()) setStatusText(outsideRefusal_);
-                emit operationRefused(op, index);
-            }
-            return;
+    const auto registered = operations_.find(op);
+    const OperationSpec* spec = registered != operations_.end() ? &registered->second : nullptr;
+    if (!handler_ && spec && spec->job && reach == Reach::Indicator && link_) {
+        Task<void> job = spec->job(index);
+        if (!job.valid()) return;  // nothing to do for this index
+        const bool started = link_->startJob(
+            std::move(job),
+            [this, op, index](std::exception_ptr error) { jobEnded(op, index, error); });
+        if (!started) {  // the link is held (it beeped)
+            if (!outsideRefusal_.isEmpty()) setStatusText(outsideRefusal_);
+            emit operationRefused(op, index);
         }
+        return;
     }
     std::optional<IndicatorLink::Operation> exchange;
     if (reach != Reach::Window && link_) {
@@ -208,7 +239,10 @@ void MainWindow::dispatch(Operation op, int index) {
         }
     }
     try {
-        if (!handler_ || !handler_(op, index)) runBuiltIn(op, index);
+        if (!(handler_ && handler_(op, index)) && spec && spec->run) {
+            const auto run = spec->run;  // the operation may register others
+            run(index);
+        }
     } catch (const OperationError& error) {
         // Operations report their own failures; one that escapes ends here, reported.
         showMessage(ErrorReportText(error, ErrorHint::None));
@@ -232,42 +266,6 @@ void MainWindow::jobEnded(Operation op, int index, std::exception_ptr error) {
 
 void MainWindow::pressToolbarKey(const QString& key) {
     if (const auto tool = ui::OperationOfToolKey(key)) dispatch(tool->op, tool->index);
-}
-
-void MainWindow::runBuiltIn(Operation op, int index) {
-    switch (op) {
-        case Operation::ClearAll:
-            clearAll();
-            break;
-        case Operation::Redraw:
-            redraw();
-            break;
-        case Operation::CopyToAllProducts:
-            copyToAllProducts();
-            break;
-        case Operation::Help:
-            showHelp();
-            break;
-        case Operation::Version:
-            showVersion();
-            break;
-        case Operation::StartCalculator:
-            // Returns at once once one started.
-            if (!StartCalculator()) showMessage(NoCalculatorText());
-            break;
-        case Operation::Exit:
-            close();
-            break;
-        case Operation::GoBack:
-            navigation_->goBack();
-            break;
-        case Operation::JumpToItem:
-            navigation_->jumpToItem(index);
-            break;
-        default:
-            // Transfers, files, model and ports: carried out by the plugged handler.
-            break;
-    }
 }
 
 void MainWindow::redraw() {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QMainWindow>
+#include <map>
 #include <memory>
 
 #include "link/OperatorView.h"
@@ -48,9 +49,15 @@ class MainWindow : public QMainWindow, public OperatorView {
     // The progress bar hidden at 0 of 100.
     void resetProgress();
 
-    // Where operations go; see OperationHandler and JobHandler.
+    // How an operation runs (see OperationSpec): a later registration of the same operation
+    // replaces the earlier. The window registers its own operations (clear, redraw, copy to all
+    // products, help, version, calculator, exit, the tab moves); `clearOperations` leaves only
+    // those again.
+    void addOperation(OperationSpec spec);
+    void clearOperations();
+    bool hasOperation(Operation op) const { return operations_.count(op) > 0; }
+    // Tests see every operation first with a handler of their own; see OperationHandler.
     void setOperationHandler(OperationHandler handler) { handler_ = std::move(handler); }
-    void setJobHandler(JobHandler jobs) { jobs_ = std::move(jobs); }
     // The message boxes; the window keeps a default one. Not owned; null restores the default.
     void setMessagePresenter(MessagePresenter* presenter);
     MessagePresenter& messages() const;
@@ -71,12 +78,11 @@ class MainWindow : public QMainWindow, public OperatorView {
     // the count.
     int messagesShown() const { return messagesShown_; }
 
-    // The one entry of every menu item, toolbar key and button: the plugged handler first, then
-    // the window's own behaviour. While an exchange runs, an operation that talks to the
-    // indicator or changes the store is refused with a beep (see Reach). An operation that is a
-    // job on the link (JobHandler) is started and left running: the window goes on at once and
-    // `operationEnded` tells its end. An OperationError that escapes is shown as the error
-    // report.
+    // The one entry of every menu item, toolbar key and button: the registered operation runs.
+    // While an exchange runs, an operation that talks to the indicator or changes the store is
+    // refused with a beep (see Reach). An operation that is a job on the link is started and
+    // left running: the window goes on at once and `operationEnded` tells its end. An
+    // OperationError that escapes is shown as the error report.
     void dispatch(Operation op, int index = -1);
     // The toolbar: dispatches on the key; a key that matches no button does nothing.
     void pressToolbarKey(const QString& key);
@@ -131,7 +137,7 @@ class MainWindow : public QMainWindow, public OperatorView {
 
   private:
     void buildTabs();
-    void runBuiltIn(Operation op, int index);
+    void addOwnOperations();
     void refuse(Operation op, int index);
     // The end of a job: the error report of a failure that escaped it, then the held entries.
     void jobEnded(Operation op, int index, std::exception_ptr error);
@@ -139,7 +145,9 @@ class MainWindow : public QMainWindow, public OperatorView {
     SettingsStore store_;
     Controls c_;
     OperationHandler handler_;
-    JobHandler jobs_;
+    std::map<Operation, OperationSpec> operations_;
+    std::map<Operation, OperationSpec>
+        ownOperations_;  // the window's own, kept for clearOperations
     std::unique_ptr<MessagePresenter> defaultMessages_;
     MessagePresenter* messages_ = nullptr;
     int shownTab_ = 0;

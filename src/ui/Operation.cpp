@@ -1,51 +1,72 @@
 #include "ui/Operation.h"
 
+#include <iterator>
+
+namespace {
+
+// In the order of the enumeration: an operation's row is found by its value.
+constexpr OperationFacts kOperations[] = {
+    {Operation::LoadDataFile, Reach::Store, false},
+    {Operation::SaveDataFile, Reach::Store, false},
+    {Operation::StartCalculator, Reach::Window, false},
+    {Operation::Exit, Reach::Window, false},
+    {Operation::ClearAll, Reach::Store, false},
+    {Operation::Redraw, Reach::Window, false},
+    {Operation::CopyToAllProducts, Reach::Store, false},
+    {Operation::ChangeProduct, Reach::Indicator, false},
+    {Operation::ReadOneProduct, Reach::Indicator, false},
+    {Operation::ReadAllProducts, Reach::Indicator, false},
+    {Operation::WriteOneProduct, Reach::Indicator, true},
+    {Operation::WriteAllProducts, Reach::Indicator, true},
+    {Operation::WriteShownToTarget, Reach::Indicator, true},
+    {Operation::WriteShownToAll, Reach::Indicator, true},
+    {Operation::ReadAllSettings, Reach::Indicator, false},
+    {Operation::WriteAllSettings, Reach::Indicator, true},
+    {Operation::AllRead, Reach::Indicator, false},
+    {Operation::AllWrite, Reach::Indicator, true},
+    {Operation::LiveData, Reach::Indicator, false},
+    {Operation::JumpToItem, Reach::Window, false},
+    {Operation::GoBack, Reach::Window, false},
+    {Operation::SelectModel, Reach::Store, false},
+    {Operation::SetPortAssignment, Reach::Store, false},
+    {Operation::ApplyPortSettings, Reach::Indicator, false},
+    {Operation::TestLink, Reach::Indicator, false},
+    {Operation::Help, Reach::Window, false},
+    {Operation::Version, Reach::Window, false},
+    {Operation::ShowHistory, Reach::Store, false},
+    {Operation::CompareWithFile, Reach::Store, false},
+    {Operation::CompareWithIndicator, Reach::Indicator, false},
+    {Operation::SetVerifyAfterWrite, Reach::Window, false},
+    {Operation::SetKeepBeforeWrite, Reach::Window, false},
+    {Operation::PrintSheet, Reach::Store, false},
+    {Operation::SaveSheetPdf, Reach::Store, false},
+    {Operation::SaveProductsCsv, Reach::Store, false},
+    {Operation::LoadProductsCsv, Reach::Store, false},
+    {Operation::SaveSettingsCsv, Reach::Store, false},
+    {Operation::DetectDevices, Reach::Indicator, false},
+    {Operation::BindListedDevice, Reach::Store, false},
+    {Operation::BindFoundDevice, Reach::Store, false},
+    {Operation::ShowMonitor, Reach::Window, false},
+};
+static_assert(std::size(kOperations) == static_cast<size_t>(Operation::ShowMonitor) + 1);
+
+constexpr bool InOrder() {
+    for (size_t i = 0; i < std::size(kOperations); ++i)
+        if (static_cast<size_t>(kOperations[i].operation) != i) return false;
+    return true;
+}
+static_assert(InOrder(), "kOperations follows the order of Operation");
+
+const OperationFacts& FactsOf(Operation op) {
+    return kOperations[static_cast<size_t>(op)];
+}
+
+}  // namespace
+
 Reach ReachOf(Operation op) {
-    switch (op) {
-        case Operation::LoadDataFile:
-        case Operation::SaveDataFile:
-        case Operation::ClearAll:
-        case Operation::CopyToAllProducts:
-        case Operation::SelectModel:
-        case Operation::SetPortAssignment:
-        case Operation::ShowHistory:
-        case Operation::CompareWithFile:
-        case Operation::PrintSheet:
-        case Operation::SaveSheetPdf:
-        case Operation::SaveProductsCsv:
-        case Operation::LoadProductsCsv:
-        case Operation::SaveSettingsCsv:
-        case Operation::BindListedDevice:
-        case Operation::BindFoundDevice:
-            return Reach::Store;
-        case Operation::ChangeProduct:
-        case Operation::ReadOneProduct:
-        case Operation::ReadAllProducts:
-        case Operation::WriteOneProduct:
-        case Operation::WriteAllProducts:
-        case Operation::WriteShownToTarget:
-        case Operation::WriteShownToAll:
-        case Operation::ReadAllSettings:
-        case Operation::WriteAllSettings:
-        case Operation::AllRead:
-        case Operation::AllWrite:
-        case Operation::LiveData:
-        case Operation::ApplyPortSettings:
-        case Operation::TestLink:
-        case Operation::CompareWithIndicator:
-        case Operation::DetectDevices:
-            return Reach::Indicator;
-        case Operation::StartCalculator:
-        case Operation::Exit:
-        case Operation::Redraw:
-        case Operation::JumpToItem:
-        case Operation::GoBack:
-        case Operation::Help:
-        case Operation::Version:
-        case Operation::SetVerifyAfterWrite:
-        case Operation::SetKeepBeforeWrite:
-        case Operation::ShowMonitor:
-            return Reach::Window;
-    }
-    return Reach::Window;
+    return FactsOf(op).reach;
+}
+
+bool WritesToIndicator(Operation op) {
+    return FactsOf(op).writes;
 }

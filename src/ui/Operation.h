@@ -63,15 +63,26 @@ enum class Reach {
     Indicator,  // talks to the indicator: refused with a beep while an exchange runs; clears
                 // the link's time-out flag before it starts
 };
+
+// The facts of an operation, one row each (kOperations in Operation.cpp): its reach and whether
+// it sends values to the indicator (a write: kept before, read back after, see TrustView).
+struct OperationFacts {
+    Operation operation;
+    Reach reach;
+    bool writes;
+};
 Reach ReachOf(Operation op);
+bool WritesToIndicator(Operation op);
 
-// Plugged into the window by the parts that carry out operations. Returns true when it has
-// handled the operation; otherwise the window runs its own behaviour for it, if it has one
-// (data clear, redraw, copy to all products, help, version, calculator, exit) and does nothing
-// for the rest.
+// How an operation runs, registered into the window's dispatch (MainWindow::addOperation) by the
+// part that owns it. `job` is an exchange with the indicator: the dispatch starts the task it
+// returns on the link (an empty task: nothing to do for this index). `run` runs at once.
+struct OperationSpec {
+    Operation operation;
+    std::function<Task<void>(int index)> job;
+    std::function<void(int index)> run;
+};
+
+// Set into the window by tests to see every operation first: true when it has handled it;
+// otherwise the registered operation runs.
 using OperationHandler = std::function<bool(Operation op, int index)>;
-
-// Plugged in beside it for the operations that are exchanges with the indicator: returns the
-// operation as a task for the window to start on the link, or an empty task when it has none
-// (the operation handler then gets it).
-using JobHandler = std::function<Task<void>(Operation op, int index)>;

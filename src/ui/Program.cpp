@@ -32,8 +32,6 @@ Program::Program(MainWindow& window, const QString& iniPath,
       ports_(window),
       products_(session_->link(), productPanel_) {
     session_->setShowStatusTab([this] { window_.showTab(tablayout::kStatus); });
-    window_.setOperationHandler([this](Operation op, int index) { return handle(op, index); });
-    window_.setJobHandler([this](Operation op, int index) { return job(op, index); });
     window_.setLink(&session_->link());
     ports_.onPortChanged([this](int linkNo) { showDevicePath(linkNo); });
     dataFiles_ = std::make_unique<DataFileView>(window_, iniPath);
@@ -56,16 +54,16 @@ Program::Program(MainWindow& window, const QString& iniPath,
         });
     finder_ = std::make_unique<PortFinder>(window_, *session_, ports_,
                                            [this](int linkNo) { showDevicePath(linkNo); });
+    addOperations();
 }
 
 Program::~Program() {
     // A job still waiting for the indicator gives up at once, without a message, and ends as
     // after a time-out (its run kept in the journal); one waiting for the operator is dropped.
     session_->link().stopJob();
+    window_.clearOperations();
     delete window_.findChild<ReportView*>(QString(), Qt::FindDirectChildrenOnly);
     delete monitor_;
-    window_.setOperationHandler({});
-    window_.setJobHandler({});
     window_.setLink(nullptr);
 }
 
@@ -80,185 +78,105 @@ StartupResult Program::start(const QString& programFolder) {
 
 namespace {
 
-// The port an operation talks on: the active link's, or for the link test the tested link's.
-// None for operations that open or close ports themselves, or talk to none.
+// The port an exchange talks on: the active link's, or for the link test the tested link's.
+// None for the device search, which lets the ports go itself.
 SerialPort* PortUsedBy(Operation op, int index, Session& session) {
-    if (ReachOf(op) != Reach::Indicator || op == Operation::ApplyPortSettings ||
-        op == Operation::DetectDevices)
-        return nullptr;
+    if (op == Operation::DetectDevices) return nullptr;
     if (op == Operation::TestLink) return index == 1 || index == 2 ? &session.port(index) : nullptr;
     return session.link().activePort();
 }
 
-}  // namespace
-
-bool Program::handle(Operation op, int index) {
-    // A port that failed is opened again for the operation that needs it; every operation
-    // ends with the ports noted, for the next.
-    if (SerialPort* port = PortUsedBy(op, index, *session_)) session_->reopenIfLost(*port);
-    const bool handled = run(op, index);
-    session_->notePortsOpen();
-    return handled;
+bool IsLink(int index) {
+    return index == 1 || index == 2;
 }
 
-namespace {
-
-// The exchanges with the indicator, which run as jobs on the link.
-bool IsJob(Operation op, int index) {
-    switch (op) {
-        case Operation::ReadAllSettings:
-        case Operation::WriteAllSettings:
-        case Operation::LiveData:
-        case Operation::CompareWithIndicator:
-        case Operation::ChangeProduct:
-        case Operation::ReadOneProduct:
-        case Operation::ReadAllProducts:
-        case Operation::AllRead:
-        case Operation::WriteOneProduct:
-        case Operation::WriteAllProducts:
-        case Operation::WriteShownToTarget:
-        case Operation::WriteShownToAll:
-        case Operation::AllWrite:
-            return true;
-        case Operation::TestLink:
-        case Operation::DetectDevices:
-            return index == 1 || index == 2;
-        default:
-            return false;
-    }
+// A read whose answer (whether it came whole) the window does not need: it has shown it.
+template <typename T>
+Task<void> Discarded(Task<T> read) {
+    (void)co_await std::move(read);
 }
 
 }  // namespace
 
-Task<void> Program::job(Operation op, int index) {
-    if (!IsJob(op, index)) return {};
-    return operate(op, index);
+void Program::addOperations() {
+    // The exchanges with the indicator, each a job on the link.
+    const auto job = [this](Operation op, std::function<Task<void>(int index)> exchange) {
+        window_.addOperation(
+            {op, [this, op, exchange](int index) { return operate(op, index, exchange); }, {}});
+    };
+    const auto linkJob = [this](Operation op, std::function<Task<void>(int index)> exchange) {
+        window_.addOperation({op,
+                              [this, op, exchange](int index) -> Task<void> {
+                                  if (!IsLink(index)) return {};
+                                  return operate(op, index, exchange);
+                              },
+                              {}});
+    };
+    SettingTransfers& settings = session_->transfers();
+    job(Operation::ReadAllSettings,
+        [&settings](int) { return Discarded(settings.readAllSettings()); });
+    job(Operation::WriteAllSettings, [&settings](int) { return settings.writeAllSettings(); });
+    job(Operation::LiveData, [this](int index) { return session_->live().press(index); });
+    job(Operation::CompareWithIndicator, [this](int) { return trust_->compareWithIndicator(); });
+    job(Operation::ChangeProduct, [this](int) { return products_.changeProduct(); });
+    job(Operation::ReadOneProduct, [this](int) { return products_.readOneProduct(); });
+    job(Operation::ReadAllProducts, [this](int) { return Discarded(products_.readAllProducts()); });
+    job(Operation::WriteOneProduct, [this](int) { return products_.writeOneProduct(); });
+    job(Operation::WriteAllProducts,
+        [this](int) { return Discarded(products_.writeAllProducts()); });
+    job(Operation::WriteShownToTarget, [this](int) { return products_.writeShownToTarget(); });
+    job(Operation::WriteShownToAll, [this](int) { return products_.writeShownToAll(); });
+    job(Operation::AllRead, [this, &settings](int) { return products_.allRead(settings); });
+    job(Operation::AllWrite, [this, &settings](int) { return products_.allWrite(settings); });
+    linkJob(Operation::TestLink, [this](int index) {
+        return TestLink(session_->link(), index, &session_->port(index));
+    });
+    linkJob(Operation::DetectDevices, [this](int index) { return finder_->detect(index); });
+
+    // The rest runs at once; the ports are noted at its end, for the next exchange.
+    const auto now = [this](Operation op, std::function<void(int index)> run) {
+        window_.addOperation({op, {}, [this, run](int index) {
+                                  run(index);
+                                  session_->notePortsOpen();
+                              }});
+    };
+    now(Operation::Exit, [this](int) { exitProgram(); });
+    now(Operation::ClearAll, [this](int) {
+        window_.clearAll();
+        session_->source().cleared(window_.store());
+    });
+    now(Operation::LoadDataFile, [this](int index) { dataFiles_->load(index); });
+    now(Operation::SaveDataFile, [this](int) { dataFiles_->save(); });
+    now(Operation::SelectModel, [this](int index) { modelSwitch_->selectModel(index); });
+    now(Operation::SetPortAssignment, [this](int) { modelSwitch_->setPortAssignment(); });
+    now(Operation::ApplyPortSettings, [this](int index) { applyPortSettings(index); });
+    now(Operation::BindListedDevice, [this](int index) {
+        if (IsLink(index)) finder_->bindListed(index);
+    });
+    now(Operation::BindFoundDevice, [this](int index) {
+        if (IsLink(index)) finder_->bindFound(index);
+    });
+    now(Operation::Version,
+        [this](int) { window_.showMessage(VersionBoxText(session_->iniPath())); });
+    now(Operation::ShowMonitor, [this](int) { showMonitor(); });
 }
 
-Task<void> Program::operate(Operation op, int index) {
+Task<void> Program::operate(Operation op, int index,
+                            std::function<Task<void>(int index)> exchange) {
+    // A port that failed is opened again for the exchange that needs it; every exchange ends
+    // with the ports noted, for the next.
     if (SerialPort* port = PortUsedBy(op, index, *session_)) session_->reopenIfLost(*port);
     std::exception_ptr error;
     try {
-        co_await exchange(op, index);
+        if (WritesToIndicator(op))
+            co_await trust_->aroundWrite(op, [&exchange, index] { return exchange(index); });
+        else
+            co_await exchange(index);
     } catch (...) {
         error = std::current_exception();
     }
     session_->notePortsOpen();
     if (error) std::rethrow_exception(error);
-}
-
-Task<void> Program::exchange(Operation op, int index) {
-    switch (op) {
-        case Operation::ReadAllSettings:
-            (void)co_await session_->transfers().readAllSettings();
-            break;
-        case Operation::WriteAllSettings:
-            co_await trust_->aroundWrite(
-                op, [this] { return session_->transfers().writeAllSettings(); });
-            break;
-        case Operation::LiveData:
-            co_await session_->live().press(index);
-            break;
-        case Operation::TestLink:
-            co_await TestLink(session_->link(), index, &session_->port(index));
-            break;
-        case Operation::CompareWithIndicator:
-            co_await trust_->compareWithIndicator();
-            break;
-        case Operation::DetectDevices:
-            co_await finder_->detect(index);
-            break;
-        case Operation::WriteOneProduct:
-        case Operation::WriteAllProducts:
-        case Operation::WriteShownToTarget:
-        case Operation::WriteShownToAll:
-        case Operation::AllWrite:
-            co_await trust_->aroundWrite(op, [this, op] { return productOperation(op); });
-            break;
-        default:
-            co_await productOperation(op);
-            break;
-    }
-}
-
-bool Program::run(Operation op, int index) {
-    // The window has made sure that no other exchange runs (see MainWindow::dispatch); the
-    // exchanges themselves are jobs (see job()).
-    if (trust_->handle(op, index)) return true;
-    if (auto* report = window_.findChild<ReportView*>(QString(), Qt::FindDirectChildrenOnly))
-        if (report->handle(op)) return true;
-    switch (op) {
-        case Operation::Exit:
-            exitProgram();
-            return true;
-        case Operation::ClearAll:
-            window_.clearAll();
-            session_->source().cleared(window_.store());
-            return true;
-        case Operation::LoadDataFile:
-            dataFiles_->load(index);
-            return true;
-        case Operation::SaveDataFile:
-            dataFiles_->save();
-            return true;
-        case Operation::SelectModel:
-            modelSwitch_->selectModel(index);
-            return true;
-        case Operation::SetPortAssignment:
-            modelSwitch_->setPortAssignment();
-            return true;
-        case Operation::ApplyPortSettings:
-            applyPortSettings(index);
-            return true;
-        case Operation::BindListedDevice:
-            if (index == 1 || index == 2) finder_->bindListed(index);
-            return true;
-        case Operation::BindFoundDevice:
-            if (index == 1 || index == 2) finder_->bindFound(index);
-            return true;
-        case Operation::Version:
-            window_.showMessage(VersionBoxText(session_->iniPath()));
-            return true;
-        case Operation::ShowMonitor:
-            showMonitor();
-            return true;
-        default:
-            return false;
-    }
-}
-
-Task<void> Program::productOperation(Operation op) {
-    switch (op) {
-        case Operation::ChangeProduct:
-            co_await products_.changeProduct();
-            break;
-        case Operation::ReadOneProduct:
-            co_await products_.readOneProduct();
-            break;
-        case Operation::ReadAllProducts:
-            co_await products_.readAllProducts();
-            break;
-        case Operation::WriteOneProduct:
-            co_await products_.writeOneProduct();
-            break;
-        case Operation::WriteAllProducts:
-            co_await products_.writeAllProducts();
-            break;
-        case Operation::WriteShownToTarget:
-            co_await products_.writeShownToTarget();
-            break;
-        case Operation::WriteShownToAll:
-            co_await products_.writeShownToAll();
-            break;
-        case Operation::AllRead:
-            co_await products_.allRead(session_->transfers());
-            break;
-        case Operation::AllWrite:
-            co_await products_.allWrite(session_->transfers());
-            break;
-        default:
-            break;
-    }
 }
 
 void Program::applyPortSettings(int linkNo) {

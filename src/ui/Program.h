@@ -21,8 +21,8 @@ class TrustView;
 // The running program: the session on the window's store, the start-up sequence carried out on
 // the window, and the operations of the links, the live data and the whole-set setting
 // transfers. It reaches the window through its public interface and its views of the product
-// and port tabs; the window knows it only as the operation handler it plugs in. Operations of
-// other parts are left to the window.
+// and port tabs; the window knows it only by the operations it registers. The journal's and the
+// sheet's operations are registered by their views.
 class Program : public StartupWindow {
   public:
     // Real serial ports; port numbers name devices through the file's "Devices" section.
@@ -48,11 +48,6 @@ class Program : public StartupWindow {
     // The live monitor, once opened (ｲﾝｼﾞｹｰﾀｰ操作 → ﾓﾆﾀｰ).
     MonitorWindow* monitor() const;
 
-    // The operation handler plugged into the window.
-    bool handle(Operation op, int index);
-    // The job handler plugged into the window: the exchanges with the indicator as tasks.
-    Task<void> job(Operation op, int index);
-
     // The device label beside a link's port list: the device the selected entry names and
     // whether it exists.
     void showDevicePath(int linkNo);
@@ -75,12 +70,13 @@ class Program : public StartupWindow {
     void showMessage(const QString& text) override;
 
   private:
-    bool run(Operation op, int index);
-    // A job: the port it uses opened again if it was lost, the ports noted at its end.
-    Task<void> operate(Operation op, int index);
-    Task<void> exchange(Operation op, int index);
+    // Registers the operations of the links, the transfers, the files, the model and the ports
+    // into the window's dispatch.
+    void addOperations();
+    // A job: the port it uses opened again if it was lost, a write kept before and read back
+    // after (TrustView::aroundWrite), the ports noted at its end.
+    Task<void> operate(Operation op, int index, std::function<Task<void>(int index)> exchange);
     void applyPortSettings(int linkNo);
-    Task<void> productOperation(Operation op);
     void exitProgram();
     void showMonitor();
 

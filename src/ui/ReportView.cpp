@@ -62,28 +62,11 @@ ReportView::ReportView(MainWindow& window, std::function<SheetSource()> source,
       folder_(std::move(folder)),
       dialogs_(WidgetReportDialogs(&window)) {
     setObjectName(QStringLiteral("ReportView"));
-}
-
-bool ReportView::handle(Operation op) {
-    switch (op) {
-        case Operation::PrintSheet:
-            print();
-            return true;
-        case Operation::SaveSheetPdf:
-            savePdf();
-            return true;
-        case Operation::SaveProductsCsv:
-            saveProductsCsv();
-            return true;
-        case Operation::LoadProductsCsv:
-            loadProductsCsv();
-            return true;
-        case Operation::SaveSettingsCsv:
-            saveSettingsCsv();
-            return true;
-        default:
-            return false;
-    }
+    window_.addOperation({Operation::PrintSheet, {}, [this](int) { print(); }});
+    window_.addOperation({Operation::SaveSheetPdf, {}, [this](int) { savePdf(); }});
+    window_.addOperation({Operation::SaveProductsCsv, {}, [this](int) { saveProductsCsv(); }});
+    window_.addOperation({Operation::LoadProductsCsv, {}, [this](int) { loadProductsCsv(); }});
+    window_.addOperation({Operation::SaveSettingsCsv, {}, [this](int) { saveSettingsCsv(); }});
 }
 
 SettingsSheet ReportView::sheet() const {

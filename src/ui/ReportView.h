@@ -34,9 +34,6 @@ class ReportView : public QObject {
 
     void setDialogs(ReportDialogs dialogs) { dialogs_ = std::move(dialogs); }
 
-    // Carries out one of its operations; false for any other.
-    bool handle(Operation op);
-
     void print();
     void savePdf();
     void saveProductsCsv();

@@ -79,6 +79,14 @@ TrustView::TrustView(MainWindow& window, Session& session, ProductTransfers& pro
     if (auto* a = window_.findChild<QAction*>(QStringLiteral("mnuF805_VERIFY")))
         a->setChecked(verify_);
     if (auto* a = window_.findChild<QAction*>(QStringLiteral("mnuF805_KEEP"))) a->setChecked(keep_);
+    window_.addOperation({Operation::ShowHistory, {}, [this](int) { showHistory(); }});
+    window_.addOperation({Operation::CompareWithFile, {}, [this](int) { compareWithFile(); }});
+    window_.addOperation({Operation::SetVerifyAfterWrite, {}, [this](int index) {
+                              setOption(verify_, kVerifyKey, index == 1);
+                          }});
+    window_.addOperation({Operation::SetKeepBeforeWrite, {}, [this](int index) {
+                              setOption(keep_, kKeepKey, index == 1);
+                          }});
 }
 
 TrustView::~TrustView() {
@@ -94,25 +102,6 @@ void TrustView::transferRun(const TransferRun& run) {
         compareComplete_ = run.complete;
     } else {
         session_.source().took(DataOrigin::Indicator(run.device), run.values, window_.store());
-    }
-}
-
-bool TrustView::handle(Operation op, int index) {
-    switch (op) {
-        case Operation::ShowHistory:
-            showHistory();
-            return true;
-        case Operation::CompareWithFile:
-            compareWithFile();
-            return true;
-        case Operation::SetVerifyAfterWrite:
-            setOption(verify_, kVerifyKey, index == 1);
-            return true;
-        case Operation::SetKeepBeforeWrite:
-            setOption(keep_, kKeepKey, index == 1);
-            return true;
-        default:
-            return false;
     }
 }
 

@@ -31,8 +31,6 @@ class TrustView : public TransferListener {
     bool verifyAfterWrite() const { return verify_; }
     bool keepBeforeWrite() const { return keep_; }
 
-    // The operations of the history and file-compare menu items and of the two options.
-    bool handle(Operation op, int index);
     // A write operation, with what the options add before and after it.
     Task<void> aroundWrite(Operation op, std::function<Task<void>()> write);
     // The window's data against the whole indicator, read into a scratch store.

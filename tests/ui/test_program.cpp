@@ -282,6 +282,10 @@ class ProgramTest : public QObject {
         QVERIFY(p.result.failed);
         QCOMPARE(p.messages.shown.size(), 1);
         QVERIFY(p.messages.shown[0].contains("ErrNo.=8002"));
+        // Every operation a menu, key or button names is carried out by some part.
+        for (int op = 0; op <= static_cast<int>(Operation::ShowMonitor); ++op)
+            QVERIFY2(p.window.hasOperation(static_cast<Operation>(op)),
+                     qPrintable(QString::number(op)));
         QCOMPARE(p.tabs()->currentIndex(), 9);
         QVERIFY(p.window.isVisible());
         QTRY_COMPARE_WITH_TIMEOUT(QApplication::focusWidget(),
