@@ -1,19 +1,21 @@
 #include "app/ModelSwitch.h"
 
 #include "app/Session.h"
+#include "model/ModelSpec.h"
 
 namespace modelswitch {
 
 IndicatorModel ModelOfOption(int option) {
-    return option == 1 ? IndicatorModel::F800 : IndicatorModel::F805;
+    const ModelSpec* spec = SpecOfOption(option);
+    return spec ? spec->model : kDefaultModel;
 }
 
 int OptionOf(IndicatorModel model) {
-    return model == IndicatorModel::F800 ? 1 : 0;
+    return SpecOf(model).option;
 }
 
 QString ModelName(IndicatorModel model) {
-    return model == IndicatorModel::F800 ? QStringLiteral("F800") : QStringLiteral("F805");
+    return QString::fromLatin1(SpecOf(model).name);
 }
 
 bool SettingsEmpty(const SettingsStore& store, const QStringList& statusBoxTexts) {
@@ -28,7 +30,7 @@ bool SettingsEmpty(const SettingsStore& store, const QStringList& statusBoxTexts
 }
 
 Choice Decide(IndicatorModel current, int option, bool settingsEmpty) {
-    if (option != 0 && option != 1) return Choice::Keep;
+    if (!SpecOfOption(option)) return Choice::Keep;
     if (ModelOfOption(option) == current) return Choice::Keep;
     return settingsEmpty ? Choice::Switch : Choice::Ask;
 }
@@ -42,23 +44,20 @@ QString ClearQuestion() {
 ModelCaptions CaptionsOf(IndicatorModel model) {
     const QString name = ModelName(model);
     return {name, name + QStringLiteral("一括読みだし"), name + QStringLiteral("一括書き込み"),
-            name + QStringLiteral(" 読み書き"),
-            // The F805's is the caption the button has from the start.
-            model == IndicatorModel::F805 ? QStringLiteral("F805 銘柄変更")
-                                          : name + QStringLiteral("銘柄変更")};
+            name + QStringLiteral(" 読み書き"), QString::fromUtf8(SpecOf(model).changeButton)};
 }
 
 int LinkFor(IndicatorModel model, bool assignment) {
-    return assignment && model == IndicatorModel::F800 ? 2 : 1;
+    return assignment && SpecOf(model).secondLink ? 2 : 1;
 }
 
 QString LinkOneBadge(IndicatorModel model, bool assignment) {
-    return assignment ? ModelName(IndicatorModel::F805) : ModelName(model);
+    return assignment ? ModelName(kDefaultModel) : ModelName(model);
 }
 
 LineControl LineControlOf(IndicatorModel model) {
-    return model == IndicatorModel::F800 ? LineControl{Handshaking::RtsCts, true}
-                                         : LineControl{Handshaking::None, false};
+    const ModelSpec& spec = SpecOf(model);
+    return {spec.handshaking, spec.rts};
 }
 
 namespace {

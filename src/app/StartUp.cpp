@@ -3,6 +3,7 @@
 #include <functional>
 
 #include "app/Session.h"
+#include "model/ModelSpec.h"
 #include "model/TabLayout.h"
 #include "platform/IniFile.h"
 #include "platform/OperationError.h"
@@ -107,7 +108,7 @@ StartupResult RunStartUp(Session& session, StartupWindow& window, const QString&
     trap.step([&] {
         session.portAssignment = false;
         session.setActiveLink(1);
-        link.store().setModel(IndicatorModel::F805);
+        link.store().setModel(kDefaultModel);
     });
     trap.step([&] { window.clearAll(); });
     trap.step([&] { link.store().setCurrentProduct(0); });

@@ -22,6 +22,7 @@
 #include "app/Configuration.h"
 #include "cli/ExitCodes.h"
 #include "history/Compare.h"
+#include "model/ModelSpec.h"
 #include "platform/FileRules.h"
 #include "platform/OperationError.h"
 #include "platform/TcpSerialPort.h"
@@ -34,8 +35,7 @@ int Usage(QTextStream& err, const QString& message) {
 }
 
 std::optional<IndicatorModel> ModelOf(const QString& text) {
-    if (text == QLatin1String("805")) return IndicatorModel::F805;
-    if (text == QLatin1String("800")) return IndicatorModel::F800;
+    if (const ModelSpec* spec = SpecOfNumber(text)) return spec->model;
     return std::nullopt;
 }
 

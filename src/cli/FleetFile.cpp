@@ -8,6 +8,7 @@
 
 #include "cli/CliSupport.h"
 #include "cli/TerminalView.h"
+#include "model/ModelSpec.h"
 #include "platform/IniFile.h"
 #include "platform/SerialPort.h"
 
@@ -156,10 +157,8 @@ FleetFile ReadFleetFile(const QString& path, const QString& defaultLine) {
         else if (const QString why = DeviceNameProblem(m.device); !why.isEmpty())
             reader.error(s, "Device", why);
         const QString model = s.values.value("Model");
-        if (model == QLatin1String("805"))
-            m.model = IndicatorModel::F805;
-        else if (model == QLatin1String("800"))
-            m.model = IndicatorModel::F800;
+        if (const ModelSpec* spec = SpecOfNumber(model))
+            m.model = spec->model;
         else
             reader.error(s, "Model",
                          model.isEmpty() ? QStringLiteral("指定されていません")

@@ -17,6 +17,7 @@
 #include <cstdio>
 
 #include "link/RunKinds.h"
+#include "model/ModelSpec.h"
 #include "platform/FailureReason.h"
 
 // The file: one row per snapshot in "snapshots", its values in "snapshot_values" in the order
@@ -75,7 +76,7 @@ QString NoteText(const QString& path, QString reason) {
 }
 
 QString ModelText(IndicatorModel model) {
-    return model == IndicatorModel::F800 ? QStringLiteral("Ｆ８００") : QStringLiteral("Ｆ８０５");
+    return QString::fromUtf8(SpecOf(model).wideName);
 }
 
 QString NotFoundText() {

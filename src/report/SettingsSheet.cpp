@@ -2,6 +2,7 @@
 
 #include "model/Catalogue.h"
 #include "model/DisplayFormat.h"
+#include "model/ModelSpec.h"
 
 namespace {
 
@@ -42,7 +43,7 @@ QString ProgramVersionText() {
 }
 
 QString ModelText(IndicatorModel model) {
-    return model == IndicatorModel::F800 ? QStringLiteral("F800") : QStringLiteral("F805");
+    return QString::fromLatin1(SpecOf(model).name);
 }
 
 QString NumberRanges(const std::vector<int>& numbers) {

@@ -2,6 +2,7 @@
 
 #include <optional>
 
+#include "model/ModelSpec.h"
 #include "platform/FailureReason.h"
 #include "platform/FileRules.h"
 #include "storage/DataFileLayout.h"
@@ -82,11 +83,11 @@ QString Refusal(const QString& name, const DataTable& table, const QStringList& 
 }
 
 // A settings table belongs to the selected model when it holds a field of that model's layout
-// which the other model's layout lacks.
+// which no other model's layout has.
 bool ModelMatches(const DataTable& table, IndicatorModel model) {
-    const IndicatorModel other =
-        model == IndicatorModel::F800 ? IndicatorModel::F805 : IndicatorModel::F800;
-    const QStringList otherNames = SettingNames(other);
+    QStringList otherNames;
+    for (const ModelSpec* other : AllModels())
+        if (other->model != model) otherNames << SettingNames(other->model);
     QStringList own;
     for (const QString& name : SettingNames(model))
         if (!otherNames.contains(name, Qt::CaseInsensitive)) own << name;
@@ -152,9 +153,8 @@ DataFileFormat DetectDataFileFormat(const QString& path) {
 }
 
 QString ModelMismatchText(IndicatorModel selected, bool productsLoaded) {
-    QString text = selected == IndicatorModel::F800
-                       ? QStringLiteral("このデータはＦ８００用ではありません。")
-                       : QStringLiteral("このデータはＦ８０５用ではありません。");
+    QString text = QStringLiteral("このデータは%1用ではありません。")
+                       .arg(QString::fromUtf8(SpecOf(selected).wideName));
     if (productsLoaded) text += QStringLiteral("銘柄のみ読み込みました。");
     return text;
 }

@@ -12,6 +12,7 @@
 #include "history/Compare.h"
 #include "history/Verify.h"
 #include "model/Catalogue.h"
+#include "model/ModelSpec.h"
 #include "ui/DifferenceView.h"
 #include "ui/widgets/MessageBoxes.h"
 #include "ui/widgets/ModalRun.h"
@@ -62,7 +63,7 @@ QStringList RowTexts(const JournalEntry& e) {
     const bool read = e.direction == TransferRun::Direction::Read;
     return {e.time.toLocalTime().toString(QStringLiteral("yyyy/MM/dd HH:mm:ss")),
             e.deviceName(),
-            e.model == IndicatorModel::F800 ? QStringLiteral("F800") : QStringLiteral("F805"),
+            QString::fromLatin1(SpecOf(e.model).name),
             OperationText(e),
             read ? QStringLiteral("読み込み") : QStringLiteral("書き込み"),
             StateText(e),

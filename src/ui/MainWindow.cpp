@@ -15,6 +15,7 @@
 
 #include "link/IndicatorLink.h"
 #include "model/DataClear.h"
+#include "model/ModelSpec.h"
 #include "model/TabLayout.h"
 #include "platform/OperationError.h"
 #include "platform/ProcessStart.h"
@@ -45,7 +46,7 @@ MainWindow::MainWindow(QWidget* parent)
     messages_ = defaultMessages_.get();
     setObjectName(QStringLiteral("Form1"));
     setFont(JapaneseUiFont());
-    setWindowTitle(TitleFor(IndicatorModel::F805));
+    setWindowTitle(TitleFor(kDefaultModel));
     ui::BuildMenus(menuBar(), [this](Operation op, int index) { dispatch(op, index); });
     c_.toolbar = addToolBar(QString());
     ui::BuildToolbar(c_.toolbar, [this](const QString& key) { pressToolbarKey(key); });
@@ -61,8 +62,8 @@ MainWindow::MainWindow(QWidget* parent)
     statusBar()->addWidget(c_.info, 1);
     statusBar()->addPermanentWidget(c_.progress);
 
-    applyCatalogueView(IndicatorModel::F805);
-    fillItemLists(IndicatorModel::F805);
+    applyCatalogueView(kDefaultModel);
+    fillItemLists(kDefaultModel);
     watch_ = std::make_unique<ControlWatch>(*this);
     connect(watch_.get(), &ControlWatch::itemListLeft, this, &MainWindow::itemListLeft);
     connect(watch_.get(), &ControlWatch::valueBoxLeft, this, &MainWindow::valueBoxLeft);
@@ -313,8 +314,7 @@ bool MainWindow::isBoxRefused(const QLineEdit* box) {
 }
 
 QString MainWindow::TitleFor(IndicatorModel model) {
-    return model == IndicatorModel::F800 ? QStringLiteral("Ｆ８００ ｲﾝｼﾞｹｰﾀｰ設定")
-                                         : QStringLiteral("Ｆ８０５ ｲﾝｼﾞｹｰﾀｰ設定");
+    return QString::fromUtf8(SpecOf(model).windowTitle);
 }
 
 QString MainWindow::VersionText() {

@@ -9,6 +9,7 @@
 
 #include "app/ModelSwitch.h"
 #include "app/Session.h"
+#include "model/ModelSpec.h"
 #include "ui/MainWindow.h"
 #include "ui/widgets/MessageBoxes.h"
 
@@ -89,8 +90,7 @@ void ModelSwitchView::setPortAssignment() {
     modelswitch::AssignPorts(session_, assignment, [this](const OperationError& error) {
         report(error, ErrorHint::Port8002);
     });
-    c.badges[1]->setText(assignment ? modelswitch::ModelName(IndicatorModel::F805)
-                                    : c.badges[0]->text());
+    c.badges[1]->setText(assignment ? modelswitch::ModelName(kDefaultModel) : c.badges[0]->text());
     showPortFrames();
 }
 

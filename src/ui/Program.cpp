@@ -5,6 +5,7 @@
 
 #include "app/Configuration.h"
 #include "link/PortSettings.h"
+#include "model/ModelSpec.h"
 #include "model/TabLayout.h"
 #include "platform/IniFile.h"
 #include "platform/TcpSerialPort.h"
@@ -239,7 +240,7 @@ void Program::showDevicePath(int linkNo) {
 }
 
 void Program::dressForF805() {
-    window_.applyCatalogueView(IndicatorModel::F805);
+    window_.applyCatalogueView(kDefaultModel);
 }
 
 void Program::fillPortLists() {
@@ -255,7 +256,7 @@ void Program::showPortSettings(int linkNo, const PortPanelPositions& at) {
 }
 
 void Program::fillItemLists() {
-    window_.fillItemLists(IndicatorModel::F805);
+    window_.fillItemLists(kDefaultModel);
 }
 
 void Program::fillProductLists() {

@@ -7,6 +7,7 @@
 #include <QTabWidget>
 
 #include "model/Catalogue.h"
+#include "model/ModelSpec.h"
 #include "model/TabLayout.h"
 #include "platform/OperationError.h"
 #include "ui/MainWindow.h"
@@ -93,7 +94,7 @@ QList<QWidget*> TabNavigation::TabStopsOf(const Controls& c, int tab, IndicatorM
     QList<QWidget*> stops;
     if (tab == kProducts) {
         AddProductTab(stops, c);
-        stops << c.modelOptions[model == IndicatorModel::F800 ? 1 : 0];
+        stops << c.modelOptions[SpecOf(model).option];
     } else if (IsOverview(tab) || IsDetail(tab)) {
         AddOverviewOrDetail(stops, c, tab);
     } else if (tab == kLive) {

@@ -5,6 +5,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "model/ModelSpec.h"
 #include "model/TabLayout.h"
 #include "ui/TabBuilders.h"
 
@@ -13,7 +14,7 @@ namespace {
 
 // Adds item button b and its entry box as the next row of `grid`.
 void AddItemRow(Controls& c, const Dispatch& dispatch, QGridLayout* grid, int b) {
-    const ButtonSpec item = ButtonOf(IndicatorModel::F805, b);
+    const ButtonSpec item = ButtonOf(kDefaultModel, b);
     const ValueBoxRef ref = BoxOfButton(b);
     c.itemButtons[b] = MakeButton(ElementName(QStringLiteral("Command3"), b), item.caption,
                                   dispatch, Operation::JumpToItem, b);

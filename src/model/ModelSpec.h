@@ -1,0 +1,76 @@
+#pragma once
+
+#include <QString>
+#include <span>
+#include <vector>
+
+#include "model/SettingsStore.h"
+#include "platform/SerialPort.h"
+
+// One indicator model as data: everything the program knows about a model beyond its setting
+// catalogue, one file per model under src/model/models/. Nothing outside src/model branches on
+// the model; it asks the model's spec.
+
+// One step of a whole-set settings transfer as the model settles it.
+struct PlanStep {
+    enum Kind { Codes, Progress, Sending, Sync };
+    Kind kind;
+    char group = 0;  // Codes: the codes group+first … group+last, items 0 … 9, A … F
+    char first = 0;
+    char last = 0;
+    int value = 0;  // Progress: the bar's value; Sending: the group told ("設定値 30 送信中")
+};
+namespace plan {
+constexpr PlanStep Codes(char group, char first, char last) {
+    return {PlanStep::Codes, group, first, last, 0};
+}
+constexpr PlanStep Progress(int value) {
+    return {PlanStep::Progress, 0, 0, 0, value};
+}
+constexpr PlanStep Sending(int group) {
+    return {PlanStep::Sending, 0, 0, 0, group};
+}
+constexpr PlanStep Sync() {
+    return {PlanStep::Sync, 0, 0, 0, 0};
+}
+}  // namespace plan
+
+// A setting's field in the data file's settings table: its name (file format, never translated)
+// and the store slot it holds.
+struct FileField {
+    const char* name;
+    int group;
+    int slot;
+};
+
+struct ModelSpec {
+    IndicatorModel model;
+    const char* name;         // "F805": captions, the sheet, the journal, the data file
+    const char* wideName;     // "Ｆ８０５": the journal's model text, the file mismatch message
+    const char* number;       // "805": the command line's --model and the fleet file
+    const char* windowTitle;  // the main window's caption
+    int option;               // its position in the model choice (Option3)
+    const char* changeButton;  // the product-change button's caption
+    bool secondLink;           // under the port assignment it talks on link 2
+    Handshaking handshaking;   // the line control the model switch sets on its port
+    bool rts;
+    std::span<const PlanStep> readPlan;     // every setting code, with the progress marks
+    std::span<const PlanStep> writePlan;    // the codes in batches closed by syncs
+    std::span<const FileField> fileFields;  // file order, without "INDICATOR"
+};
+
+// The model the program starts with and falls back to.
+inline constexpr IndicatorModel kDefaultModel = IndicatorModel::F805;
+
+// Every model the program knows, in the order of the model choice.
+std::span<const ModelSpec* const> AllModels();
+// The spec of a model (the default model's for a value that names none).
+const ModelSpec& SpecOf(IndicatorModel model);
+// The model at a position of the model choice; none for any other position.
+const ModelSpec* SpecOfOption(int option);
+// The model a command line names by its number ("805"); none for any other text.
+const ModelSpec* SpecOfNumber(const QString& number);
+
+// The model files.
+const ModelSpec& F805Spec();
+const ModelSpec& F800Spec();
