@@ -1,8 +1,10 @@
 #include "model/Catalogue.h"
 
 #include <array>
+#include <map>
 
 #include "model/CatalogueData.h"
+#include "model/ModelSpec.h"
 #include "model/TabLayout.h"
 
 using namespace catalogue_data;
@@ -48,7 +50,7 @@ QString NormalCode(const QString& code) {
 }
 
 ModelView Build(IndicatorModel model) {
-    const bool f805 = model == IndicatorModel::F805;
+    const ModelSpec& spec = SpecOf(model);
     ModelView v;
     v.rowOwner.fill(-1);
     v.buttonOwner.fill(-1);
@@ -60,7 +62,7 @@ ModelView Build(IndicatorModel model) {
         v.rows[n].tab = tablayout::TabOfRow(n);
         v.rows[n].label = initial.value(n);
     }
-    for (const RowData& d : f805 ? F805Rows() : F800Rows()) {
+    for (const RowData& d : spec.rows()) {
         if (d.row < 0 || d.row >= kDetailRows || !d.code) continue;
         RowSpec& r = v.rows[d.row];
         r.visible = true;
@@ -76,7 +78,8 @@ ModelView Build(IndicatorModel model) {
         v.buttons[b].tab = tablayout::TabOfButton(b);
         v.buttons[b].box = BoxOfButton(b);
     }
-    for (const EntryData& d : F805Entries())
+    // Buttons a model does not use keep the default model's captions.
+    for (const EntryData& d : SpecOf(kDefaultModel).entries())
         if (d.button >= 0 && d.button < kItemButtons)
             v.buttons[d.button].caption = QString::fromUtf8(d.caption);
 
@@ -88,7 +91,7 @@ ModelView Build(IndicatorModel model) {
             v.boxes.push_back(box);
         }
 
-    for (const EntryData& d : f805 ? F805Entries() : F800Entries()) {
+    for (const EntryData& d : spec.entries()) {
         CatalogueEntry e;
         e.code = QString::fromLatin1(d.code);
         e.model = model;
@@ -125,9 +128,12 @@ ModelView Build(IndicatorModel model) {
 }
 
 const ModelView& ViewOf(IndicatorModel model) {
-    static const ModelView f805 = Build(IndicatorModel::F805);
-    static const ModelView f800 = Build(IndicatorModel::F800);
-    return model == IndicatorModel::F800 ? f800 : f805;
+    static const std::map<IndicatorModel, ModelView> views = [] {
+        std::map<IndicatorModel, ModelView> all;
+        for (const ModelSpec* spec : AllModels()) all.emplace(spec->model, Build(spec->model));
+        return all;
+    }();
+    return views.at(SpecOf(model).model);
 }
 
 // The number spelled by the leading digits of the characters a choice row reads (after any
@@ -208,7 +214,7 @@ const QStringList& InitialRowLabels() {
     static const QStringList labels = [] {
         QStringList l;
         for (int n = 0; n < kDetailRows; ++n) l.push_back(QString());
-        for (const RowData& d : F805Rows())
+        for (const RowData& d : SpecOf(kDefaultModel).rows())
             if (d.row >= 0 && d.row < kDetailRows) l[d.row] = QString::fromUtf8(d.label);
         return l;
     }();
@@ -237,11 +243,13 @@ QString TagOfBox(const ValueBoxRef& box) {
 }
 
 BracketSet BracketSetOf(IndicatorModel model) {
-    return model == IndicatorModel::F800 ? BracketSet::LineF800 : BracketSet::LineF805;
+    return SpecOf(model).bracketSet;
 }
 
 const std::vector<BracketRange>& BracketRangesOf(BracketSet set) {
-    return set == BracketSet::LineF800 ? F800Brackets() : F805Brackets();
+    for (const ModelSpec* spec : AllModels())
+        if (spec->bracketSet == set) return spec->brackets();
+    return SpecOf(kDefaultModel).brackets();
 }
 
 int BracketLineCount(BracketSet set) {
@@ -249,7 +257,7 @@ int BracketLineCount(BracketSet set) {
 }
 
 QString LockStatusLabel(IndicatorModel model) {
-    return QString::fromUtf8(model == IndicatorModel::F800 ? kLockLabelF800 : kLockLabelF805);
+    return QString::fromUtf8(SpecOf(model).lockLabel);
 }
 
 const QStringList& ProductItemLabels() {
@@ -311,6 +319,6 @@ std::vector<int> PositionsOf(const CatalogueEntry& entry, const QString& value) 
 }
 
 RowBinding DecimalPointSource(IndicatorModel model) {
-    const int row = model == IndicatorModel::F800 ? kDecimalPointRowF800 : kDecimalPointRowF805;
+    const int row = SpecOf(model).decimalPointRow;
     return RowOf(model, row).binding;
 }

@@ -1,7 +1,8 @@
 #pragma once
 
-// The constant tables of the setting catalogue, exactly as the two indicator models define
-// them. Catalogue.cpp derives every lookup from these; nothing else reads them directly.
+// The shapes of a model's catalogue tables (each model's are in its file under models/) and the
+// tables all models share. Catalogue.cpp derives every lookup from these; nothing else reads
+// them directly.
 
 #include <QString>
 #include <QStringList>
@@ -43,15 +44,6 @@ struct ButtonRun {
     int boxCount;
 };
 
-// Setting codes in transfer order with their buttons, captions and boxes.
-const std::vector<EntryData>& F805Entries();
-const std::vector<EntryData>& F800Entries();
-
-// The detail rows in row order: all 75 for the F805 (its labels are the rows' initial
-// captions), the 55 shown rows for the F800.
-const std::vector<RowData>& F805Rows();
-const std::vector<RowData>& F800Rows();
-
 // The 16 gravity zones, zone number = list position + 1.
 const QStringList& GravityZones();
 
@@ -59,20 +51,10 @@ const QStringList& GravityZones();
 // W70(0 … 4), W80(0 … 5), W90(0 … 1); the same for both models.
 const std::vector<ButtonRun>& ButtonLayout();
 
-// Rows spanned by each bracket of the two bracket-line sets; three lines per bracket.
-const std::vector<BracketRange>& F805Brackets();
-const std::vector<BracketRange>& F800Brackets();
+// Three lines draw each bracket.
 inline constexpr int kLinesPerBracket = 3;
 
 // The eight product items, codes 10 … 17, labels of Label1(0 … 7).
 const QStringList& ProductLabels();
-
-// Caption of status label Label5(49) per model.
-inline constexpr const char* kLockLabelF805 = "LOCK(soft)";
-inline constexpr const char* kLockLabelF800 = "未定義";
-
-// The row whose choice list shows the decimal point setting (F805 "W65", F800 "W45").
-inline constexpr int kDecimalPointRowF805 = 55;
-inline constexpr int kDecimalPointRowF800 = 46;
 
 }  // namespace catalogue_data

@@ -4,6 +4,7 @@
 #include <span>
 #include <vector>
 
+#include "model/CatalogueData.h"
 #include "model/SettingsStore.h"
 #include "platform/SerialPort.h"
 
@@ -43,6 +44,24 @@ struct FileField {
     int slot;
 };
 
+// A code whose value has a mask of its own on the indicator, beside its entry box's.
+struct CodeMask {
+    const char* code;
+    const char* mask;
+};
+
+// A code group the store keeps in another group: codes G0 … G(count-1) in storeGroup from
+// firstSlot on.
+struct StoreMove {
+    int codeGroup;
+    int storeGroup;
+    int firstSlot;
+    int count;
+};
+
+// Marks the 1-to-16 rule (gravity zones) in a model's mask tables.
+inline constexpr const char* kOneToSixteen = "1-16";
+
 struct ModelSpec {
     IndicatorModel model;
     const char* name;         // "F805": captions, the sheet, the journal, the data file
@@ -57,6 +76,19 @@ struct ModelSpec {
     std::span<const PlanStep> readPlan;     // every setting code, with the progress marks
     std::span<const PlanStep> writePlan;    // the codes in batches closed by syncs
     std::span<const FileField> fileFields;  // file order, without "INDICATOR"
+
+    // The setting catalogue.
+    const std::vector<catalogue_data::EntryData>& (*entries)();  // codes in transfer order
+    const std::vector<catalogue_data::RowData>& (*rows)();       // the detail rows it shows
+    BracketSet bracketSet;                                       // its bracket lines
+    const std::vector<BracketRange>& (*brackets)();              // the rows each bracket spans
+    const char* lockLabel;  // the caption of status label Label5(49)
+    int decimalPointRow;    // the row whose choice list shows the decimal point setting
+    bool softLock;          // status word 1's seventh box (LOCK(soft)) is written
+    std::span<const StoreMove> storeMoves;
+    // The entry boxes' masks by family (W20 … W90) and index; nullptr: no rule.
+    std::array<std::span<const char* const>, 8> masks;
+    std::span<const CodeMask> codeMasks;
 };
 
 // The model the program starts with and falls back to.

@@ -1,5 +1,7 @@
 #include "model/SettingsStore.h"
 
+#include "model/ModelSpec.h"
+
 namespace {
 
 constexpr std::array<int, 10> kGroupSizes = {0, 0, 16, 9, 5, 6, 10, 5, 6, 2};
@@ -20,10 +22,11 @@ std::optional<StoreAddress> StoreSlot(const QString& code, IndicatorModel model)
     const int s = HexDigit(code[1]);
     if (g < SettingsStore::kFirstGroup || g > SettingsStore::kLastGroup || s < 0)
         return std::nullopt;
-    if (model == IndicatorModel::F800) {
-        if (g == 4) return s <= 6 ? std::optional<StoreAddress>({6, s + 2}) : std::nullopt;
-        if (g == 5) return s <= 5 ? std::optional<StoreAddress>({8, s}) : std::nullopt;
-    }
+    for (const StoreMove& move : SpecOf(model).storeMoves)
+        if (g == move.codeGroup)
+            return s < move.count
+                       ? std::optional<StoreAddress>({move.storeGroup, move.firstSlot + s})
+                       : std::nullopt;
     if (s >= SettingsStore::GroupSize(g)) return std::nullopt;
     return StoreAddress{g, s};
 }

@@ -2,6 +2,8 @@
 
 #include <QStringList>
 
+#include "model/ModelSpec.h"
+
 namespace status {
 namespace {
 
@@ -39,8 +41,8 @@ std::array<std::optional<QString>, kBoxesPerWord> DecodeWord(int word, const QSt
             static const QStringList display = {QStringLiteral("総重量"), QStringLiteral("正味")};
             boxes[4] = Lookup(CharAt(text, 5), display);
             boxes[5] = Lookup(CharAt(text, 6), OnOff());
-            // The F800 has no soft lock: its seventh box is not written.
-            if (model == IndicatorModel::F805) boxes[6] = Lookup(CharAt(text, 7), OnOff());
+            // A model without a soft lock (the F800) leaves its seventh box unwritten.
+            if (SpecOf(model).softLock) boxes[6] = Lookup(CharAt(text, 7), OnOff());
             break;
         }
         case 2:

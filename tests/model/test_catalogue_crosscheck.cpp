@@ -3,7 +3,9 @@
 #include <set>
 
 #include "model/Catalogue.h"
+#include "model/ModelSpec.h"
 #include "model/Validation.h"
+#include "storage/DataFileLayout.h"
 #include "transfer/SettingPlan.h"
 
 Q_DECLARE_METATYPE(std::vector<int>)
@@ -15,7 +17,12 @@ namespace {
 IndicatorModel Model(int m) {
     return static_cast<IndicatorModel>(m);
 }
-const int kModels[] = {805, 800};
+// Every model the program knows, by number.
+const std::vector<int> kModels = [] {
+    std::vector<int> all;
+    for (const ModelSpec* spec : AllModels()) all.push_back(static_cast<int>(spec->model));
+    return all;
+}();
 
 QString Where(int m, const QString& what) {
     return QStringLiteral("F%1 %2").arg(m).arg(what);
@@ -101,14 +108,26 @@ class CatalogueCrossCheck : public QObject {
                 QVERIFY(!EntryOfCode(IndicatorModel::F800, code));
     }
 
-    // The transfers read and write exactly the catalogue's codes, in its order.
-    void codesAgreeWithTransferOrder() {
+    // The transfers read and write exactly the catalogue's codes, in its order; the data file
+    // has one field for each, with a name of its own.
+    void codesAgreeWithTransferOrderAndDataFile() {
         for (int m : kModels) {
             QStringList read, written;
             for (const QString& c : CodesOfPlan(ReadSettingsPlan(Model(m)))) read << c;
             for (const QString& c : CodesOfPlan(WriteSettingsPlan(Model(m)))) written << c;
             QCOMPARE(read, CodesOf(Model(m)));
             QCOMPARE(written, CodesOf(Model(m)));
+            std::set<std::pair<int, int>> fields;
+            QSet<QString> names;
+            for (const datafile::SettingField& f : datafile::SettingFields(Model(m))) {
+                fields.insert({f.group, f.slot});
+                names.insert(f.name);
+            }
+            std::set<std::pair<int, int>> catalogue;
+            for (const CatalogueEntry& e : EntriesOf(Model(m)))
+                catalogue.insert({e.slot.group, e.slot.slot});
+            QVERIFY2(fields == catalogue, qPrintable(Where(m, "data-file fields")));
+            QCOMPARE(names.size(), int(datafile::SettingFields(Model(m)).size()));
         }
     }
 

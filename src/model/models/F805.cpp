@@ -2,6 +2,7 @@
 
 namespace {
 
+using namespace catalogue_data;
 using namespace plan;
 
 // The table keeps one step or field per line.
@@ -94,23 +95,208 @@ constexpr FileField kFields[] = {
     {"LANGUAGE", 9, 1},
 };
 
+
+// Setting codes in transfer order with their buttons, captions and boxes.
+const std::vector<EntryData>& Entries() {
+    static const std::vector<EntryData> table = {
+        {"20", 0, "上下限比較有無", 2, 0, ItemKind::Choice},
+        {"21", 1, "上下限比較ﾓｰﾄﾞ", 2, 1, ItemKind::Choice},
+        {"22", 2, "上限", 2, 2, ItemKind::Numeric},
+        {"23", 3, "下限", 2, 3, ItemKind::Numeric},
+        {"24", 4, "ｾﾞﾛ付近比較有無", 2, 4, ItemKind::Choice},
+        {"25", 5, "ｾﾞﾛ付近", 2, 5, ItemKind::Numeric},
+        {"26", 6, "過不足比較有無", 2, 6, ItemKind::Choice},
+        {"27", 7, "過不足比較ﾓｰﾄﾞ", 2, 7, ItemKind::Choice},
+        {"28", 8, "完了信号出力ﾓｰﾄﾞ", 2, 8, ItemKind::Choice},
+        {"29", 9, "完了出力時間(秒)", 2, 9, ItemKind::Numeric},
+        {"2A", 10, "判定時間(秒)", 2, 10, ItemKind::Numeric},
+        {"2B", 11, "比較禁止時間(秒)", 2, 11, ItemKind::Numeric},
+        {"2C", 12, "切り出し制御ﾓｰﾄﾞ", 2, 12, ItemKind::Choice},
+        {"2D", 13, "自動落差補正係数", 2, 13, ItemKind::Choice},
+        {"2E", 14, "自動落差補正有無", 2, 14, ItemKind::Choice},
+        {"2F", 15, "自動落差補正平均", 2, 15, ItemKind::Choice},
+        {"30", 16, "表示回数", 3, 0, ItemKind::Choice},
+        {"31", 17, "ﾃﾞｼﾞﾀﾙﾌｨﾙﾀ", 3, 1, ItemKind::Choice},
+        {"32", 18, "ｱﾅﾛｸﾞﾌｨﾙﾀ", 3, 2, ItemKind::Choice},
+        {"33", 19, "安定時ﾌｨﾙﾀ・MD", 3, 3, ItemKind::PackedChoice},
+        {"34", 20, "MD時間(秒)", 3, 4, ItemKind::Numeric},
+        {"35", 21, "MD幅", 3, 5, ItemKind::Numeric},
+        {"36", 22, "ZT時間(秒)", 3, 6, ItemKind::Numeric},
+        {"37", 23, "ZT幅", 3, 7, ItemKind::Numeric},
+        {"38", 24, "DZ規制値", 3, 8, ItemKind::Numeric},
+        {"40", 25, "ｼｰｹﾝｽﾓｰﾄﾞ", 4, 0, ItemKind::PackedChoice},
+        {"41", 26, "判定回数", 4, 1, ItemKind::Numeric},
+        {"42", 27, "AZ回数", 4, 2, ItemKind::Numeric},
+        {"43", 28, "排出時間(秒)", 4, 3, ItemKind::Numeric},
+        {"44", 29, "START/STOPｷｰ禁止", 4, 4, ItemKind::Choice},
+        {"50", 30, "ﾃﾞｼﾞﾀﾙ風袋引き", 5, 0, ItemKind::PackedChoice},
+        {"51", 31, "風袋設定", 5, 1, ItemKind::Numeric},
+        {"52", 32, "自動積算指令", 5, 2, ItemKind::Choice},
+        {"53", 33, "計量銘柄指定", 5, 3, ItemKind::Choice},
+        {"54", 34, "設定銘柄指定", 5, 4, ItemKind::Choice},
+        {"55", 35, "銘柄毎設定ｷｰ禁止", 5, 5, ItemKind::Choice},
+        {"60", 36, "分銅重量値", 6, 0, ItemKind::Numeric},
+        {"61", 37, "最大秤量値", 6, 1, ItemKind::Numeric},
+        {"62", 38, "最小目盛", 6, 2, ItemKind::Numeric},
+        {"63", 39, "正味ｵｰﾊﾞｰ", 6, 3, ItemKind::Numeric},
+        {"64", 40, "総重量ｵｰﾊﾞｰ", 6, 4, ItemKind::Numeric},
+        {"65", 41, "小数点位置", 6, 5, ItemKind::Choice},
+        {"66", 42, "単位設定", 6, 6, ItemKind::Choice},
+        {"67", 43, "1/4目盛", 6, 7, ItemKind::Choice},
+        {"68", 44, "重力加速度補正", 6, 8, ItemKind::Choice},
+        {"69", 45, "印加電圧(V)", 6, 9, ItemKind::Choice},
+        {"70", 46, "ｸﾞﾗﾌｨｯｸﾓｰﾄﾞ", 7, 0, ItemKind::Choice},
+        {"71", 47, "ﾄﾘｶﾞﾚﾍﾞﾙ", 7, 1, ItemKind::Numeric},
+        {"72", 48, "X(時間)軸終点(秒)", 7, 2, ItemKind::Numeric},
+        {"73", 49, "Y(重量)軸始点", 7, 3, ItemKind::Numeric},
+        {"74", 50, "Y(重量)軸終点", 7, 4, ItemKind::Numeric},
+        {"80", 51, "平均重量", 8, 0, ItemKind::Numeric},
+        {"81", 52, "最大重量", 8, 1, ItemKind::Numeric},
+        {"82", 53, "最小重量", 8, 2, ItemKind::Numeric},
+        {"83", 54, "母標準偏差", 8, 3, ItemKind::Numeric},
+        {"84", 55, "標本標準偏差", 8, 4, ItemKind::Numeric},
+        {"85", 56, "最大-最小", 8, 5, ItemKind::Numeric},
+        {"90", 57, "LOCK(soft)", 9, 0, ItemKind::Choice},
+        {"91", 58, "LANGUAGE", 9, 1, ItemKind::Choice},
+    };
+    return table;
+}
+
+// The detail rows in row order: all 75 (their labels are the rows' initial captions).
+const std::vector<RowData>& Rows() {
+    static const std::vector<RowData> table = {
+        {0, "上下限比較有無", "20", RowShow::Choice, CharSpan::Last, 1, false, {"総重量", "正味重量", "比較 OFF"}},
+        {1, "上下限比較ﾓｰﾄﾞ", "21", RowShow::Choice, CharSpan::Last, 1, false, {"常時比較", "外部判定 ON 時"}},
+        {2, "上限", "22", RowShow::Weight, CharSpan::Whole, 0, false, {}},
+        {3, "下限", "23", RowShow::Weight, CharSpan::Whole, 0, false, {}},
+        {4, "ｾﾞﾛ付近比較有無", "24", RowShow::Choice, CharSpan::Last, 1, false, {"総重量", "正味", "比較 OFF", "絶対総重量", "絶対正味"}},
+        {5, "ｾﾞﾛ付近", "25", RowShow::Weight, CharSpan::Whole, 0, false, {}},
+        {6, "過不足比較有無", "26", RowShow::Choice, CharSpan::Last, 1, false, {"総重量", "正味重量", "比較 OFF"}},
+        {7, "過不足比較ﾓｰﾄﾞ", "27", RowShow::Choice, CharSpan::Last, 1, false, {"常時比較", "外部判定 ON 時", "完了信号 ON 時", "完了 ON 時 HOLD"}},
+        {8, "完了信号出力ﾓｰﾄﾞ", "28", RowShow::Choice, CharSpan::Last, 1, false, {"判定時間経", "判定 and 安定", "判定 or 安定"}},
+        {9, "完了出力時間(秒)", "29", RowShow::Tenths, CharSpan::Last, 2, false, {}},
+        {10, "判定時間(秒)", "2A", RowShow::Tenths, CharSpan::Last, 2, false, {}},
+        {11, "比較禁止時間(秒)", "2B", RowShow::Hundredths, CharSpan::Last, 3, false, {}},
+        {12, "切り出し制御ﾓｰﾄﾞ", "2C", RowShow::Choice, CharSpan::Last, 1, false, {"投入制御", "排出制御", "外部選択"}},
+        {13, "自動落差補正係数", "2D", RowShow::Choice, CharSpan::Last, 1, false, {"1", "3/4", "2/4", "1/4"}},
+        {14, "自動落差補正有無", "2E", RowShow::Choice, CharSpan::Last, 1, false, {"無し", "有り"}},
+        {15, "自動落差補正平均回数", "2F", RowShow::Choice, CharSpan::Last, 1, true, {"1", "2", "3", "4", "5", "6", "7", "8", "9"}},
+        {16, "表示回数", "30", RowShow::Choice, CharSpan::Last, 1, false, {"3回／秒", "6回／秒", "13回／秒", "25回／秒"}},
+        {17, "ﾃﾞｼﾞﾀﾙﾌｨﾙﾀ", "31", RowShow::Choice, CharSpan::Last, 1, false, {"OFF", "2回", "4回", "8回", "16回", "32回", "64回", "128回"}},
+        {18, "ｱﾅﾛｸﾞﾌｨﾙﾀ", "32", RowShow::Choice, CharSpan::Last, 1, false, {"2HZ", "4HZ", "6HZ", "8HZ"}},
+        {19, "ﾀﾞﾐｰ", nullptr, RowShow::None, CharSpan::Whole, 0, false, {}},
+        {20, "安定時ﾌｨﾙﾀ", "33", RowShow::Choice, CharSpan::At, 4, false, {"挿入する", "挿入しない"}},
+        {21, "MDﾓｰﾄﾞ", "33", RowShow::Choice, CharSpan::At, 5, false, {"安定ﾓｰﾄﾞ", "ﾁｪｯｶｰﾓｰﾄﾞ"}},
+        {22, "MD時間(秒)", "34", RowShow::Tenths, CharSpan::Last, 2, false, {}},
+        {23, "MD幅", "35", RowShow::Text, CharSpan::Last, 2, false, {}},
+        {24, "ZT時間(秒)", "36", RowShow::Tenths, CharSpan::Last, 2, false, {}},
+        {25, "ZT幅", "37", RowShow::Text, CharSpan::Last, 2, false, {}},
+        {26, "DZ規制値", "38", RowShow::Text, CharSpan::Last, 4, false, {}},
+        {27, "ﾀﾞﾐｰ", nullptr, RowShow::None, CharSpan::Whole, 0, false, {}},
+        {28, "ﾀﾞﾐｰ", nullptr, RowShow::None, CharSpan::Whole, 0, false, {}},
+        {29, "ﾀﾞﾐｰ", nullptr, RowShow::None, CharSpan::Whole, 0, false, {}},
+        {30, "ｼｰｹﾝｽﾓｰﾄﾞ", "40", RowShow::Choice, CharSpan::At, 1, false, {"単純比較ﾓｰﾄﾞ", "ｼｰｹﾝｽﾓｰﾄﾞ"}},
+        {31, "ｽﾀｰﾄ時ｾﾞﾛ付近確認", "40", RowShow::Choice, CharSpan::At, 2, false, {"無し", "有り"}},
+        {32, "ｽﾀｰﾄ時重量値確認", "40", RowShow::Choice, CharSpan::At, 3, false, {"無し", "有り"}},
+        {33, "補正投入有無", "40", RowShow::Choice, CharSpan::At, 4, false, {"無し", "有り"}},
+        {34, "排出ｹﾞｰﾄ制御", "40", RowShow::Choice, CharSpan::At, 5, false, {"無し", "有り"}},
+        {35, "判定回数", "41", RowShow::Text, CharSpan::Last, 2, false, {}},
+        {36, "AZ回数", "42", RowShow::Text, CharSpan::Last, 2, false, {}},
+        {37, "排出時間(秒)", "43", RowShow::Tenths, CharSpan::Last, 2, false, {}},
+        {38, "START/STOPｷｰ禁止", "44", RowShow::Choice, CharSpan::Last, 1, false, {"禁止", "有効"}},
+        {39, "ﾀﾞﾐｰ", nullptr, RowShow::None, CharSpan::Whole, 0, false, {}},
+        {40, "ﾃﾞｼﾞﾀﾙ風袋引き", "50", RowShow::Choice, CharSpan::At, 1, false, {"OFF", "ON"}},
+        {41, "G/N 表示切換", "50", RowShow::Choice, CharSpan::At, 2, false, {"内部ｷｰﾓｰﾄﾞ", "外部入力ﾓｰﾄﾞ"}},
+        {42, "排出制御時の符号", "50", RowShow::Choice, CharSpan::At, 3, false, {"正味が符号非反転表示", "正味が符号反転表示"}},
+        {43, "TARE/DZｷｰ禁止", "50", RowShow::Choice, CharSpan::At, 4, false, {"禁止", "有効"}},
+        {44, "GROSS/NETｷｰ禁止", "50", RowShow::Choice, CharSpan::At, 5, false, {"禁止", "有効"}},
+        {45, "風袋設定", "51", RowShow::Weight, CharSpan::Whole, 0, false, {}},
+        {46, "自動積算指令", "52", RowShow::Choice, CharSpan::At, 5, false, {"OFF", "ON"}},
+        {47, "計量銘柄指定", "53", RowShow::Choice, CharSpan::At, 5, false, {"内部設定", "外部入力", "外部選択"}},
+        {48, "設定銘柄指定", "54", RowShow::Choice, CharSpan::At, 5, false, {"内部設定", "外部入力", "外部選択"}},
+        {49, "銘柄毎設定ｷｰ禁止", "55", RowShow::Choice, CharSpan::At, 5, false, {"禁止", "有効"}},
+        {50, "分銅重量値", "60", RowShow::Weight, CharSpan::Whole, 0, false, {}},
+        {51, "最大秤量値", "61", RowShow::Weight, CharSpan::Whole, 0, false, {}},
+        {52, "最小目盛り", "62", RowShow::Text, CharSpan::Last, 3, false, {}},
+        {53, "正味ｵｰﾊﾞｰ", "63", RowShow::Weight, CharSpan::Whole, 0, false, {}},
+        {54, "総重量ｵｰﾊﾞｰ", "64", RowShow::Weight, CharSpan::Whole, 0, false, {}},
+        {55, "小数点位置", "65", RowShow::Choice, CharSpan::At, 5, false, {"0", "0.0", "0.00", "0.000"}},
+        {56, "単位設定", "66", RowShow::Choice, CharSpan::At, 5, false, {"kg", "g", "N", "t", "1b", "無し"}},
+        {57, "1/4目盛", "67", RowShow::Choice, CharSpan::At, 5, false, {"OFF", "ON"}},
+        {58, "ﾀﾞﾐｰ", nullptr, RowShow::None, CharSpan::Whole, 0, false, {}},
+        {59, "ﾀﾞﾐｰ", nullptr, RowShow::None, CharSpan::Whole, 0, false, {}},
+        // The zone number (1 … 16) fills the whole value; reading only its last character
+        // would show zone 16 as zone 6.
+        {60, "重力加速度補正", "68", RowShow::Choice, CharSpan::Whole, 0, true, GravityZones()},
+        {61, "印加電圧(V)", "69", RowShow::Choice, CharSpan::At, 5, false, {"5V", "10V"}},
+        {62, "ｸﾞﾗﾌｨｯｸﾓｰﾄﾞ", "70", RowShow::Choice, CharSpan::At, 5, false, {"ｼﾝｸﾞﾙ", "連続", "ﾚﾍﾞﾙ"}},
+        {63, "ﾄﾘｶﾞﾚﾍﾞﾙ", "71", RowShow::Text, CharSpan::Whole, 0, false, {}},
+        {64, "X(時間)軸終点(秒)", "72", RowShow::Tenths, CharSpan::Last, 3, false, {}},
+        {65, "Y(重量)軸始点", "73", RowShow::Text, CharSpan::Whole, 0, false, {}},
+        {66, "Y(重量)軸終点", "74", RowShow::Text, CharSpan::Whole, 0, false, {}},
+        {67, "平均重量", "80", RowShow::Weight, CharSpan::Whole, 0, false, {}},
+        {68, "最大重量", "81", RowShow::Weight, CharSpan::Whole, 0, false, {}},
+        {69, "最小重量", "82", RowShow::Weight, CharSpan::Whole, 0, false, {}},
+        {70, "母標準偏差", "83", RowShow::Weight, CharSpan::Whole, 0, false, {}},
+        {71, "標本標準偏差", "84", RowShow::Weight, CharSpan::Whole, 0, false, {}},
+        {72, "最大－最小", "85", RowShow::Weight, CharSpan::Whole, 0, false, {}},
+        {73, "LOCK(soft)", "90", RowShow::Choice, CharSpan::At, 5, false, {"OFF", "ON"}},
+        {74, "LANGUAGE", "91", RowShow::Choice, CharSpan::At, 5, false, {"JAPANESE", "ENGLISH"}},
+    };
+    return table;
+}
+
+// Rows spanned by each bracket of the bracket lines "LineF805".
+const std::vector<BracketRange>& Brackets() {
+    static const std::vector<BracketRange> table = {{20, 21}, {30, 34}, {40, 44}};
+    return table;
+}
+
+// Masks of the setting boxes by family (W20 … W90) and index; nullptr = no rule. Every box holds
+// the code of its own slot.
+constexpr std::array<const char*, 16> kW20 = {
+    "00002", "00001", "99999", "99999", "00004", "99999", "00002", "00003",
+    "00002", "00099", "00099", "00999", "00002", "00003", "00001", "00009"};
+constexpr std::array<const char*, 9> kW30 = {"00003", "00007", "00003", "00011", "00099",
+                                                 "00099", "00099", "00099", "09999"};
+constexpr std::array<const char*, 5> kW40 = {"11111", "00099", "00099", "00099", "00001"};
+constexpr std::array<const char*, 6> kW50 = {"11111", "99999", "00001",
+                                                 "00002", "00002", "00001"};
+constexpr std::array<const char*, 10> kW60 = {"99999", "99999", "00999", "99999", "99999",
+                                                  "00003", "00005", "00001", kOneToSixteen,   "00001"};
+constexpr std::array<const char*, 5> kW70 = {"00005", "99999", "00999", "99998", "99999"};
+constexpr std::array<const char*, 6> kW80 = {"99999", "99999", "99999",
+                                                 "99999", "99999", "99999"};
+constexpr std::array<const char*, 2> kW90 = {"00001", "00001"};
 // clang-format on
 
 }  // namespace
 
 const ModelSpec& F805Spec() {
-    static const ModelSpec spec{IndicatorModel::F805,
-                                "F805",
-                                "Ｆ８０５",
-                                "805",
-                                "Ｆ８０５ ｲﾝｼﾞｹｰﾀｰ設定",
-                                0,
-                                "F805 銘柄変更",
-                                false,
-                                Handshaking::None,
-                                false,
-                                kRead,
-                                kWrite,
-                                kFields};
+    static const ModelSpec spec{
+        .model = IndicatorModel::F805,
+        .name = "F805",
+        .wideName = "Ｆ８０５",
+        .number = "805",
+        .windowTitle = "Ｆ８０５ ｲﾝｼﾞｹｰﾀｰ設定",
+        .option = 0,
+        .changeButton = "F805 銘柄変更",
+        .secondLink = false,
+        .handshaking = Handshaking::None,
+        .rts = false,
+        .readPlan = kRead,
+        .writePlan = kWrite,
+        .fileFields = kFields,
+        .entries = Entries,
+        .rows = Rows,
+        .bracketSet = BracketSet::LineF805,
+        .brackets = Brackets,
+        .lockLabel = "LOCK(soft)",
+        .decimalPointRow = 55,
+        .softLock = true,
+        .storeMoves = {},
+        .masks = {kW20, kW30, kW40, kW50, kW60, kW70, kW80, kW90},
+        .codeMasks = {},
+    };
     return spec;
 }
