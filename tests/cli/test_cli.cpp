@@ -1,11 +1,13 @@
 #include <sys/stat.h>
 
 #include <QFile>
+#include <QGuiApplication>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
 #include <csignal>
 
+#include "cli/Cli.h"
 #include "cli/CliSupport.h"
 #include "cli/ExitCodes.h"
 #include "cli/FleetFile.h"
@@ -38,28 +40,21 @@ QString FleetFileIn(const QTemporaryDir& home, const QString& text) {
     return fleet.fileName();
 }
 
-// Runs the built rusk-cli with its journal and configuration (an empty Rusk.INI unless the test
-// wrote one) in `home`, without a session's runtime folder, as cron runs it.
+// Runs rusk-cli's commands in this process, with its journal and configuration (an empty
+// Rusk.INI unless the test wrote one) in `home`, without a session's runtime folder, as cron runs
+// it. The tests about the program as a process (signals, a closed pipe) start the built program.
 Run RunCli(const QTemporaryDir& home, QStringList args) {
-    QProcess p;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert("XDG_DATA_HOME", home.filePath("data"));
-    env.insert("XDG_CONFIG_HOME", home.filePath("config"));
-    env.remove("XDG_RUNTIME_DIR");
-    p.setProcessEnvironment(env);
+    qputenv("XDG_DATA_HOME", QFile::encodeName(home.filePath("data")));
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(home.filePath("config")));
+    qunsetenv("XDG_RUNTIME_DIR");
     const QString ini = IniIn(home);
     if (!args.isEmpty() && !args.contains("--ini"))
         args = args.mid(0, 1) + QStringList{"--ini", ini} + args.mid(1);
-    p.start(RUSK_CLI_PATH, args);
     Run r;
-    if (!p.waitForFinished(60000)) {
-        p.kill();
-        p.waitForFinished();
-        return r;
-    }
-    r.code = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
-    r.out = QString::fromUtf8(p.readAllStandardOutput());
-    r.err = QString::fromUtf8(p.readAllStandardError());
+    QTextStream out(&r.out), err(&r.err);
+    r.code = ::RunCli(QStringList{"rusk-cli"} + args, out, err);
+    out.flush();
+    err.flush();
     return r;
 }
 
@@ -736,7 +731,10 @@ class CliTest : public QObject {
 };
 
 int main(int argc, char** argv) {
-    QCoreApplication app(argc, argv);
+    // As the program sets itself up: the report paints on the offscreen platform, and the
+    // configuration folder is the window's.
+    QGuiApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("rusk"));
     CliTest test;
     return ExecShare(&test, argc, argv);
 }
