@@ -6,14 +6,16 @@
 
 #include "model/Validation.h"
 #include "platform/OperationError.h"
+#include "texts/LinkTexts.h"
 
-const QString IndicatorLink::kTimeoutMessage = QStringLiteral("    エラー。タイムアウト    ");
+QString IndicatorLink::TimeoutMessage() {
+    return Tr(LinkText::Timeout);
+}
 
 namespace {
 
 SerialPort* Require(SerialPort* port) {
-    if (port == nullptr)
-        throw OperationError(ErrNo::kPortNotOpen, QStringLiteral("ポートが開いていません。"));
+    if (port == nullptr) throw OperationError(ErrNo::kPortNotOpen, Tr(LinkText::PortNotOpen));
     return port;
 }
 
@@ -86,8 +88,7 @@ IndicatorLink::Operation IndicatorLink::beginOperation(bool clearTimeout) {
 
 void IndicatorLink::SendLineOn(SerialPort* port, const QString& request) {
     if (request.contains(u'\r') || request.contains(u'\n'))
-        throw OperationError(ErrNo::kInvalidProcedureCall,
-                             QStringLiteral("送信する値に改行文字が含まれています。"));
+        throw OperationError(ErrNo::kInvalidProcedureCall, Tr(LinkText::LineBreakInValue));
     Require(port)->write(request.toLatin1() + '\r');
 }
 
@@ -145,8 +146,7 @@ void IndicatorLink::appendRead(const QByteArray& chunk) {
     if (!replyBuffer_.contains('\n') && replyBuffer_.size() > kMaxReplyLine + 2) {
         replyBuffer_.clear();
         throw OperationError(ErrNo::kInvalidProcedureCall,
-                             QStringLiteral("指示計からの応答が長すぎます（%1 文字を超えました）。")
-                                 .arg(kMaxReplyLine));
+                             Tr(LinkText::ReplyTooLong).arg(kMaxReplyLine));
     }
 }
 
@@ -202,7 +202,7 @@ Task<WaitOutcome> IndicatorLink::waitForLine(ReadMode mode) {
             if (now > waitEnd_ || (readEnd_ >= 0 && now > readEnd_)) timeOut();
         }
         if (timedOut_) {
-            if (std::exchange(tellTimeout_, false)) co_await view_.box(kTimeoutMessage);
+            if (std::exchange(tellTimeout_, false)) co_await view_.box(TimeoutMessage());
             co_return WaitOutcome::TimedOut;
         }
     }
@@ -280,8 +280,7 @@ void IndicatorLink::routeReply(const QString& line, ReplyFor what) {
     switch (what.kind) {
         case ReplyKind::LinkTest1:
         case ReplyKind::LinkTest2:
-            view_.setTestResult(what.kind == ReplyKind::LinkTest1 ? 1 : 2,
-                                QStringLiteral("通信ＯＫ"));
+            view_.setTestResult(what.kind == ReplyKind::LinkTest1 ? 1 : 2, Tr(LinkText::LinkOk));
             return;
         case ReplyKind::Live:
             // Data reads drop their two-letter echo; CA and CB keep the whole line.

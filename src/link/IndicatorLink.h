@@ -70,7 +70,8 @@ class IndicatorLink : public QObject {
     // plus the line's time for the longest reply, however the characters trickle in.
     static constexpr int kLongestReply = 32;
     static constexpr int kLongestRequest = 9;
-    static const QString kTimeoutMessage;
+    // The time-out box, in the operator's language.
+    static QString TimeoutMessage();
 
     // The link's waits are tasks; whoever starts them runs the event loop at the top.
     IndicatorLink(SettingsStore& store, OperatorView& view, int periodMs = kDefaultPeriodMs,

@@ -1,30 +1,47 @@
 #include "link/LiveCommands.h"
 
 #include "link/OperationTrap.h"
+#include "texts/LinkTexts.h"
 
 namespace {
 
 struct Button {
-    const char* caption;
+    LinkText caption;
     const char* request;
     bool answered;  // the indicator answers with a line that is awaited and stored
 };
 
+using T = LinkText;
 const Button kTable[LiveCommands::kButtons] = {
-    {"総重量", "RA", true},         {"正味重量", "RB", true},      {"風袋", "RC", true},
-    {"ｽﾃｰﾀｽ1", "RD", true},         {"ｽﾃｰﾀｽ2", "RE", true},        {"ｽﾃｰﾀｽ3", "RF", true},
-    {"ｽﾃｰﾀｽ4", "RG", true},         {"累積回数", "RH", true},      {"累積値", "RI", true},
-    {"累積ﾃﾞｰﾀ", "RJ", true},       {"計量ﾃﾞｰﾀ", "RK", true},      {"ｾﾞﾛ校正", "CA", true},
-    {"ｽﾊﾟﾝ校正", "CB", true},       {"表示・総重量", "CC", false}, {"表示・正味重量", "CD", false},
-    {"風袋引き", "CE", false},      {"風袋引きﾘｾｯﾄ", "CF", false}, {"ﾃﾞｼﾞﾀﾙｾﾞﾛ", "CG", false},
-    {"ﾃﾞｼﾞﾀﾙｾﾞﾛﾘｾｯﾄ", "CH", false}, {"積算指令", "CI", false},     {"累積ｸﾘﾔ", "CJ", false},
-    {"累積ｵｰﾙｸﾘﾔ", "CK", false},    {"詳細", "", false},
+    {T::LiveGross, "RA", true},
+    {T::LiveNet, "RB", true},
+    {T::LiveTare, "RC", true},
+    {T::LiveStatus1, "RD", true},
+    {T::LiveStatus2, "RE", true},
+    {T::LiveStatus3, "RF", true},
+    {T::LiveStatus4, "RG", true},
+    {T::LiveCount, "RH", true},
+    {T::LiveTotal, "RI", true},
+    {T::LiveTotalData, "RJ", true},
+    {T::LiveWeighingData, "RK", true},
+    {T::ZeroCalibration, "CA", true},
+    {T::SpanCalibration, "CB", true},
+    {T::ShowGross, "CC", false},
+    {T::ShowNet, "CD", false},
+    {T::TareOn, "CE", false},
+    {T::TareReset, "CF", false},
+    {T::DigitalZero, "CG", false},
+    {T::DigitalZeroReset, "CH", false},
+    {T::AddUp, "CI", false},
+    {T::ClearTotal, "CJ", false},
+    {T::ClearAllTotals, "CK", false},
+    {T::Details, "", false},
 };
 
 }  // namespace
 
 QString LiveCommands::Caption(int index) {
-    return index >= 0 && index < kButtons ? QString::fromUtf8(kTable[index].caption) : QString();
+    return index >= 0 && index < kButtons ? Tr(kTable[index].caption) : QString();
 }
 
 QString LiveCommands::Request(int index) {

@@ -5,6 +5,7 @@
 
 #include "link/IndicatorLink.h"
 #include "model/Catalogue.h"
+#include "texts/LinkTexts.h"
 
 namespace {
 
@@ -25,10 +26,10 @@ QString PlacesText(const std::vector<TransferValue>& places, int named) {
         if (v.product < 0) {
             name = SettingName(v.code);
         } else if (perProduct[v.product] >= SettingsStore::kProductItems) {
-            name = QStringLiteral("銘柄 %1").arg(v.product);
+            name = Tr(LinkText::ProductPlace).arg(v.product);
         } else {
             const int item = v.code.mid(1).toInt();
-            name = QStringLiteral("銘柄 %1 (%2)")
+            name = Tr(LinkText::ProductItemPlace)
                        .arg(v.product)
                        .arg(ProductItemLabels().value(item, SettingName(v.code)));
         }
@@ -36,18 +37,18 @@ QString PlacesText(const std::vector<TransferValue>& places, int named) {
     }
     if (names.size() <= named) return names.join(QStringLiteral(", "));
     return names.mid(0, named).join(QStringLiteral(", ")) +
-           QStringLiteral(" ほか %1 件").arg(names.size() - named);
+           Tr(LinkText::AndMore).arg(names.size() - named);
 }
 
 QString ReadCheck::messageText() const {
-    return QStringLiteral("次の値を正しく読めませんでした: ") + PlacesText(faults_);
+    return Tr(LinkText::NotReadWhole) + PlacesText(faults_);
 }
 
 std::vector<QString> ReadCheck::lines() const {
     std::vector<QString> out;
     for (const TransferValue& v : faults_) {
         const QString place =
-            v.product >= 0 ? QStringLiteral("銘柄 %1 %2").arg(v.product).arg(SettingName(v.code))
+            v.product >= 0 ? Tr(LinkText::ProductValuePlace).arg(v.product).arg(SettingName(v.code))
                            : SettingName(v.code);
         out.push_back(place + u' ' + IndicatorLink::VisibleReply(v.value));
     }

@@ -5,41 +5,41 @@
 #include <optional>
 #include <vector>
 
+#include "texts/LinkTexts.h"
+
 namespace {
 
-// The one table: each kind and the operator's words for it, %1 … %3 its arguments. A kind is
-// never renamed, since journals keep it. The words are those the window's history, the command
-// line and the reports have always shown, and those a journal of schema 1 kept: they stay, and
-// words in another language go beside them.
+// The one table: each kind and the operator's words for it (src/texts/LinkTexts.cpp), %1 … %3
+// its arguments. A kind is never renamed, since journals keep it. The Japanese words are those
+// the window's history, the command line and the reports have always shown, and those a journal
+// of schema 1 kept: such a journal is read by them, in any language.
 struct Words {
     QLatin1StringView kind;
-    const char* text;  // UTF-8
+    LinkText text;
 };
 const Words kWords[] = {
-    {runkind::kReadOneProduct, "１銘柄読みだし"},
-    {runkind::kReadAllProducts, "全銘柄読みだし"},
-    {runkind::kWriteOneProduct, "１銘柄書き込み"},
-    {runkind::kWriteAllProducts, "全銘柄書き込み"},
-    {runkind::kWriteShownProduct, "表示ﾃﾞｰﾀ書き込み"},
-    {runkind::kWriteShownToAll, "全銘柄表示ﾃﾞｰﾀ書き込み"},
-    {runkind::kAllRead, "一括読みだし"},
-    {runkind::kAllWrite, "一括書き込み"},
-    {runkind::kReadAllSettings, "設定値読み出し"},
-    {runkind::kWriteAllSettings, "設定値書き込み"},
-    {runkind::kCompareRead, "指示計と比較"},
-    {runkind::kBeforeWrite, "書き込み前"},
-    {runkind::kVerifyOk, "照合 OK"},
-    {runkind::kVerifyRefused, "照合：%1 件が一致しません"},
-    {runkind::kVerifyUnread, "照合：%1 件を正しく読めませんでした"},
-    {runkind::kVerifyTimedOut, "照合：タイムアウトのため確認できませんでした"},
-    {runkind::kProductRestored, "指示計の銘柄を %1 に戻しました"},
-    {runkind::kStopped, "Ctrl+C で中断"},
-    {runkind::kStoppedAtSetting, "Ctrl+C で中断 (最後: W%1 %2)"},
-    {runkind::kStoppedAtProduct, "Ctrl+C で中断 (最後: 銘柄 %1 W%2 %3)"},
+    {runkind::kReadOneProduct, LinkText::RunReadOneProduct},
+    {runkind::kReadAllProducts, LinkText::RunReadAllProducts},
+    {runkind::kWriteOneProduct, LinkText::RunWriteOneProduct},
+    {runkind::kWriteAllProducts, LinkText::RunWriteAllProducts},
+    {runkind::kWriteShownProduct, LinkText::RunWriteShownProduct},
+    {runkind::kWriteShownToAll, LinkText::RunWriteShownToAll},
+    {runkind::kAllRead, LinkText::RunAllRead},
+    {runkind::kAllWrite, LinkText::RunAllWrite},
+    {runkind::kReadAllSettings, LinkText::RunReadAllSettings},
+    {runkind::kWriteAllSettings, LinkText::RunWriteAllSettings},
+    {runkind::kCompareRead, LinkText::RunCompareRead},
+    {runkind::kBeforeWrite, LinkText::RunBeforeWrite},
+    {runkind::kVerifyOk, LinkText::NoteVerifyOk},
+    {runkind::kVerifyRefused, LinkText::NoteVerifyRefused},
+    {runkind::kVerifyUnread, LinkText::NoteVerifyUnread},
+    {runkind::kVerifyTimedOut, LinkText::NoteVerifyTimedOut},
+    {runkind::kProductRestored, LinkText::NoteProductRestored},
+    {runkind::kStopped, LinkText::NoteStopped},
+    {runkind::kStoppedAtSetting, LinkText::NoteStoppedAtSetting},
+    {runkind::kStoppedAtProduct, LinkText::NoteStoppedAtProduct},
 };
 
-const QString kNone = QStringLiteral("（なし）");
-const QString kJoiner = QStringLiteral("、");
 constexpr QChar kPartEnd = u';';
 constexpr QChar kArgumentStart = u' ';
 
@@ -50,7 +50,7 @@ const Words* RowOf(QStringView kind) {
 }
 
 int ArgumentCount(const Words& row) {
-    return static_cast<int>(QString::fromUtf8(row.text).count(u'%'));
+    return static_cast<int>(Source(row.text).count(u'%'));
 }
 
 struct Part {
@@ -77,8 +77,10 @@ std::optional<std::vector<Part>> PartsOf(const QString& note) {
 }
 
 // The part's words, each %n its argument: all at once, so that an argument holding "%2" stays.
-QString PartText(const Part& part) {
-    const QString words = QString::fromUtf8(part.row->text);
+// In the operator's language, or as a journal of schema 1 kept them (`translated` false).
+QString PartText(const Part& part, bool translated) {
+    const QString words = translated ? Tr(part.row->text) : Source(part.row->text);
+    const QString none = translated ? Tr(LinkText::NoteNone) : Source(LinkText::NoteNone);
     QString text;
     for (qsizetype i = 0; i < words.size(); ++i) {
         const int n = i + 1 < words.size() && words[i] == u'%' ? words[i + 1].digitValue() : -1;
@@ -87,7 +89,7 @@ QString PartText(const Part& part) {
             continue;
         }
         const QString& argument = part.arguments[n - 1];
-        text += argument.isEmpty() ? kNone : argument;
+        text += argument.isEmpty() ? none : argument;
         ++i;
     }
     return text;
@@ -99,7 +101,7 @@ const std::vector<QRegularExpression>& Patterns() {
     static const std::vector<QRegularExpression> patterns = [] {
         std::vector<QRegularExpression> all;
         for (const Words& row : kWords) {
-            QString pattern = QRegularExpression::escape(QString::fromUtf8(row.text));
+            QString pattern = QRegularExpression::escape(Source(row.text));
             for (int n = 1; n <= 3; ++n)
                 pattern.replace(QRegularExpression::escape(QStringLiteral("%%1").arg(n)),
                                 QStringLiteral("(.+?)"));
@@ -112,16 +114,17 @@ const std::vector<QRegularExpression>& Patterns() {
 
 // The parts whose words, joined, are `words`: the first part ends at a joiner or at the end.
 std::optional<std::vector<Part>> PartsOfWords(const QString& words) {
-    for (qsizetype end = words.indexOf(kJoiner);; end = words.indexOf(kJoiner, end + 1)) {
+    const QString joiner = Source(LinkText::NoteJoiner);
+    for (qsizetype end = words.indexOf(joiner);; end = words.indexOf(joiner, end + 1)) {
         const QString head = end < 0 ? words : words.left(end);
         for (size_t i = 0; i < std::size(kWords); ++i) {
             const QRegularExpressionMatch m = Patterns()[i].match(head);
             if (!m.hasMatch()) continue;
             Part part{&kWords[i], m.capturedTexts().mid(1)};
             for (QString& a : part.arguments)
-                if (a == kNone) a.clear();
+                if (a == Source(LinkText::NoteNone)) a.clear();
             if (end < 0) return std::vector<Part>{part};
-            if (auto rest = PartsOfWords(words.mid(end + kJoiner.size()))) {
+            if (auto rest = PartsOfWords(words.mid(end + joiner.size()))) {
                 rest->insert(rest->begin(), part);
                 return rest;
             }
@@ -140,7 +143,7 @@ QString NoteOfParts(const std::vector<Part>& parts) {
 
 QString RunKindText(const QString& kind) {
     const Words* row = RowOf(kind);
-    return row && ArgumentCount(*row) == 0 ? QString::fromUtf8(row->text) : kind;
+    return row && ArgumentCount(*row) == 0 ? Tr(row->text) : kind;
 }
 
 QString RunNote(QLatin1StringView kind, const QStringList& arguments) {
@@ -173,19 +176,27 @@ bool NoteHas(const QString& note, QLatin1StringView kind) {
     return false;
 }
 
-QString NoteText(const QString& note) {
+namespace {
+
+QString NoteWords(const QString& note, bool translated) {
     if (note.isEmpty()) return note;
     const auto parts = PartsOf(note);
     if (!parts) return note;
     QStringList texts;
-    for (const Part& p : *parts) texts << PartText(p);
-    return texts.join(kJoiner);
+    for (const Part& p : *parts) texts << PartText(p, translated);
+    return texts.join(translated ? Tr(LinkText::NoteJoiner) : Source(LinkText::NoteJoiner));
+}
+
+}  // namespace
+
+QString NoteText(const QString& note) {
+    return NoteWords(note, true);
 }
 
 QString RunKindOfText(const QString& words) {
     static const QStringList texts = [] {
         QStringList all;
-        for (const Words& w : kWords) all << QString::fromUtf8(w.text);
+        for (const Words& w : kWords) all << Source(w.text);
         return all;
     }();
     const qsizetype i = texts.indexOf(words);
@@ -196,12 +207,12 @@ QString NoteOfText(const QString& words) {
     // Words much longer than any note, or of more parts, are no note: looking for the parts
     // costs as much as the number of ways to split them.
     constexpr qsizetype kLongest = 256, kMostJoiners = 4;
-    if (words.isEmpty() || words.size() > kLongest || words.count(kJoiner) > kMostJoiners ||
-        PartsOf(words))
+    if (words.isEmpty() || words.size() > kLongest ||
+        words.count(Source(LinkText::NoteJoiner)) > kMostJoiners || PartsOf(words))
         return words;
     const auto parts = PartsOfWords(words);
     if (!parts) return words;
     // Only a note shown exactly as the words were replaces them.
     const QString note = NoteOfParts(*parts);
-    return NoteText(note) == words ? note : words;
+    return NoteWords(note, false) == words ? note : words;
 }

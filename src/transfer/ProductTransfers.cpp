@@ -7,12 +7,11 @@
 #include "model/Validation.h"
 #include "transfer/SettingTransfers.h"
 #include "transfer/TransferTrap.h"
+#include "texts/TransferTexts.h"
 
-const QString ProductTransfers::kInvalidProductText = QStringLiteral("銘柄データが無効です");
-const QString ProductTransfers::kInvalidStoredText =
-    QStringLiteral("無効なデータがあるため転送できません");
-const QString ProductTransfers::kInvalidShownText =
-    QStringLiteral("無効なデータがあるため転送できません。");
+const QString ProductTransfers::kInvalidProductText = Tr(TransferText::InvalidProduct);
+const QString ProductTransfers::kInvalidStoredText = Tr(TransferText::InvalidStored);
+const QString ProductTransfers::kInvalidShownText = Tr(TransferText::InvalidShown);
 
 namespace {
 
@@ -29,7 +28,7 @@ Task<WaitOutcome> QueryCurrentProduct(IndicatorLink& link) {
     if (answered == WaitOutcome::TimedOut) co_return WaitOutcome::TimedOut;
     if (!IndicatorLink::ProductNumberIn(link.lastReply()))
         throw OperationError(ErrNo::kInvalidProcedureCall,
-                             QStringLiteral("指示計の応答に銘柄番号がありません。\r\n応答：%1\r\n")
+                             Tr(TransferText::NoProductNumber)
                                  .arg(IndicatorLink::VisibleReply(link.lastReply())));
     co_return WaitOutcome::Line;
 }
@@ -39,7 +38,7 @@ Task<WaitOutcome> QueryCurrentProduct(IndicatorLink& link) {
 QString ProductSelectionRequest(int productNo) {
     if (productNo < 0 || productNo >= SettingsStore::kProducts)
         throw OperationError(ErrNo::kSubscriptOutOfRange,
-                             QStringLiteral("銘柄番号 %1 は範囲外です。").arg(productNo));
+                             Tr(TransferText::ProductOutOfRange).arg(productNo));
     return QStringLiteral("W00%1").arg(productNo, 5, 10, QLatin1Char('0'));
 }
 
@@ -100,7 +99,7 @@ Task<bool> ProductTransfers::readAllProducts() {
             // that after the one report is not reported again.
             if (home_ && link_.activePort() && link_.activePort()->isOpen())
                 TrapStep([this] { selectHomeProduct(); }, [](const OperationError&) {});
-            StopShown(view, QStringLiteral("銘柄読み込み中断"));
+            StopShown(view, Tr(TransferText::ProductReadStopped));
             view.redraw();
         });
 }
@@ -120,19 +119,19 @@ Task<void> ProductTransfers::readAllBody(const ReadCheck& check) {
     for (int n = 0; answered && n < SettingsStore::kProducts; ++n) {
         if (link_.stopAsked()) {
             selectHomeProduct();
-            StopShown(view, QStringLiteral("銘柄読み込み中断"));
+            StopShown(view, Tr(TransferText::ProductReadStopped));
             view.redraw();
             co_return;
         }
-        view.setStatusText(QStringLiteral("銘柄 %1 読み込み中").arg(n));
+        view.setStatusText(Tr(TransferText::ProductReading).arg(n));
         const WaitOutcome record = co_await ReadProductRecord(link_, n);
         if (record == WaitOutcome::TimedOut) break;
         view.setProgress(n);
     }
     selectHomeProduct();
     // Also after a time-out: the records read so far are shown.
-    view.setStatusText(check.complete() ? QStringLiteral("銘柄読み込み完了")
-                                        : QStringLiteral("銘柄読み込み未完了"));
+    view.setStatusText(check.complete() ? Tr(TransferText::ProductReadDone)
+                                        : Tr(TransferText::ProductReadIncomplete));
     view.setProgress(0);
     view.setProgressVisible(false);
     view.redraw();
@@ -163,7 +162,7 @@ Task<bool> ProductTransfers::writeAllProducts() {
     co_return co_await TrappedRun(
         link_, TransferRun::Direction::Write, runkind::kWriteAllProducts,
         [this] { return writeAllBody(); },
-        [&view] { StopShown(view, QStringLiteral("銘柄送信中断")); });
+        [&view] { StopShown(view, Tr(TransferText::ProductSendStopped)); });
 }
 
 Task<bool> ProductTransfers::checkAllToSend(SettingTransfers* settings) {
@@ -187,19 +186,19 @@ Task<void> ProductTransfers::writeAllBody() {
     view.setProgressVisible(true);
     for (int n = 0; n < SettingsStore::kProducts; ++n) {
         if (link_.stopAsked()) {
-            StopShown(view, QStringLiteral("銘柄送信中断"));
+            StopShown(view, Tr(TransferText::ProductSendStopped));
             co_return;
         }
-        view.setStatusText(QStringLiteral("銘柄 %1 送信中").arg(n));
+        view.setStatusText(Tr(TransferText::ProductSending).arg(n));
         // A time-out on any record, the last one included, ends the write as a fault does.
         const WaitOutcome answered = co_await writeProduct(n);
         if (answered == WaitOutcome::TimedOut) {
-            StopShown(view, QStringLiteral("銘柄送信中断"));
+            StopShown(view, Tr(TransferText::ProductSendStopped));
             co_return;
         }
         view.setProgress(n);
     }
-    view.setStatusText(QStringLiteral("銘柄送信完了"));
+    view.setStatusText(Tr(TransferText::ProductSendDone));
     view.setProgress(0);
     view.setProgressVisible(false);
 }
@@ -226,7 +225,7 @@ Task<void> ProductTransfers::writeShownToAll() {
     co_await TrappedRun(
         link_, TransferRun::Direction::Write, runkind::kWriteShownToAll,
         [this] { return writeShownToAllBody(); },
-        [&view] { StopShown(view, QStringLiteral("銘柄書き込み中断")); });
+        [&view] { StopShown(view, Tr(TransferText::ProductWriteStopped)); });
 }
 
 Task<void> ProductTransfers::writeShownToAllBody() {
@@ -238,7 +237,7 @@ Task<void> ProductTransfers::writeShownToAllBody() {
     view.setProgress(0);
     view.setProgressVisible(true);
     for (int n = 0; n < SettingsStore::kProducts; ++n) {
-        view.setStatusText(QStringLiteral("銘柄 %1 書き込み中").arg(n));
+        view.setStatusText(Tr(TransferText::ProductWriting).arg(n));
         const WaitOutcome answered = co_await link_.probe();
         if (answered == WaitOutcome::TimedOut) break;
         // The boxes are read again for each product; the operator may have edited them during
@@ -254,7 +253,7 @@ Task<void> ProductTransfers::writeShownToAllBody() {
         view.setProgress(n);
     }
     // Also after a time-out.
-    view.setStatusText(QStringLiteral("銘柄書き込み完了"));
+    view.setStatusText(Tr(TransferText::ProductWriteDone));
     view.setProgress(0);
     view.setProgressVisible(false);
 }

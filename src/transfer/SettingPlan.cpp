@@ -1,6 +1,7 @@
 #include "transfer/SettingPlan.h"
 
 #include "model/ModelSpec.h"
+#include "texts/TransferTexts.h"
 
 namespace {
 
@@ -22,7 +23,7 @@ std::vector<TransferStep> PlanOf(std::span<const PlanStep> steps) {
                 break;
             case PlanStep::Sending:
                 plan.push_back(
-                    {TransferStep::Status, QStringLiteral("設定値 %1 送信中").arg(step.value), 0});
+                    {TransferStep::Status, Tr(TransferText::SettingsSending).arg(step.value), 0});
                 break;
             case PlanStep::Sync:
                 plan.push_back({TransferStep::Sync, {}, 0});

@@ -5,6 +5,7 @@
 #include "transfer/ProductTransfers.h"
 #include "transfer/SettingPlan.h"
 #include "transfer/TransferTrap.h"
+#include "texts/TransferTexts.h"
 
 Task<bool> SettingTransfers::readAllSettings() {
     // A fault part-way (a lost port) is reported once; the values read so far are shown and
@@ -49,18 +50,18 @@ Task<void> SettingTransfers::writeAllSettings() {
 
 // How a read or a write ends short, after a fault or a time-out alike.
 void SettingTransfers::readStopped() {
-    StopShown(link_.view(), QStringLiteral("設定値 読み込み中断"));
+    StopShown(link_.view(), Tr(TransferText::SettingsReadStopped));
     link_.view().redraw();
 }
 
 void SettingTransfers::writeStopped() {
-    StopShown(link_.view(), QStringLiteral("設定値送信中断"));
+    StopShown(link_.view(), Tr(TransferText::SettingsSendStopped));
 }
 
 Task<void> SettingTransfers::readAll(const ReadCheck& check) {
     OperatorView& view = link_.view();
     link_.flushInput();
-    view.setStatusText(QStringLiteral("設定値 読み込み中"));
+    view.setStatusText(Tr(TransferText::SettingsReading));
     view.setProgress(0);
     view.setProgressVisible(true);
     for (const TransferStep& step : ReadSettingsPlan(link_.store().model())) {
@@ -69,7 +70,7 @@ Task<void> SettingTransfers::readAll(const ReadCheck& check) {
             continue;
         }
         if (link_.stopAsked()) {
-            StopShown(view, QStringLiteral("設定値 読み込み中断"));
+            StopShown(view, Tr(TransferText::SettingsReadStopped));
             co_return;
         }
         link_.sendLine(QStringLiteral("W") + step.text);
@@ -80,8 +81,8 @@ Task<void> SettingTransfers::readAll(const ReadCheck& check) {
             co_return;
         }
     }
-    view.setStatusText(check.complete() ? QStringLiteral("設定値 読み込み完了")
-                                        : QStringLiteral("設定値 読み込み未完了"));
+    view.setStatusText(check.complete() ? Tr(TransferText::SettingsReadDone)
+                                        : Tr(TransferText::SettingsReadIncomplete));
     view.setProgress(0);
     view.setProgressVisible(false);
     view.redraw();
@@ -97,7 +98,7 @@ Task<void> SettingTransfers::writeAll() {
         writeStopped();
         co_return;
     }
-    view.setStatusText(QStringLiteral("設定値 20 送信中"));
+    view.setStatusText(Tr(TransferText::SettingsSending).arg(20));
     // After the probe a time-out does not stop the write: the later syncs return at once and
     // the sending goes on to the end, but the write is not reported as complete.
     bool confirmed = true;
@@ -117,7 +118,7 @@ Task<void> SettingTransfers::writeAll() {
                 if (synced == WaitOutcome::TimedOut) confirmed = false;
                 // An asked stop ends the write where the indicator has confirmed a group.
                 if (link_.stopAsked()) {
-                    StopShown(view, QStringLiteral("設定値送信中断"));
+                    StopShown(view, Tr(TransferText::SettingsSendStopped));
                     co_return;
                 }
                 break;
@@ -137,5 +138,5 @@ Task<void> SettingTransfers::writeAll() {
     // A sync that timed out means the indicator did not confirm what was sent: the time-out
     // message has been shown, and the status must not claim a completed write.
     StopShown(view,
-              confirmed ? QStringLiteral("設定値送信完了") : QStringLiteral("設定値送信未完了"));
+              confirmed ? Tr(TransferText::SettingsSendDone) : Tr(TransferText::SettingsSendIncomplete));
 }

@@ -107,7 +107,7 @@ class LinkPtyTest : public QObject {
         PtyLink p({"--silent"}, 50);
         p.link.blocking(SettingTransfers(p.link).readAllSettings());
         QVERIFY(p.link.timedOut());
-        QCOMPARE(p.view.messages, QStringList{IndicatorLink::kTimeoutMessage});
+        QCOMPARE(p.view.messages, QStringList{IndicatorLink::TimeoutMessage()});
         QCOMPARE(p.view.status, QString("設定値 読み込み中断"));
     }
 

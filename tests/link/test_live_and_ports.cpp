@@ -35,7 +35,7 @@ class LiveAndPortsTest : public QObject {
             live.press(LiveCommands::kDetailButton));  // silent indicator: the probe times out
         QCOMPARE(tabShown, 0);
         QCOMPARE(f.view.redraws, 0);
-        QCOMPARE(f.view.messages, QStringList{IndicatorLink::kTimeoutMessage});
+        QCOMPARE(f.view.messages, QStringList{IndicatorLink::TimeoutMessage()});
         f.link.clearTimeout();
         f.port.answerFirst = -1;
         f.link.blocking(live.press(LiveCommands::kDetailButton));
@@ -125,7 +125,7 @@ class LiveAndPortsTest : public QObject {
         silent.port.answerFirst = 0;
         silent.link.blocking(TestLink(silent.link, 2, &silent.port));
         QCOMPARE(silent.view.events.filter("test2"), QStringList({"test2 "}));
-        QCOMPARE(silent.view.messages, QStringList{IndicatorLink::kTimeoutMessage});
+        QCOMPARE(silent.view.messages, QStringList{IndicatorLink::TimeoutMessage()});
     }
 
     void linkTestOnAClosedPortReportsEachStep() {

@@ -143,7 +143,7 @@ class ProductTransfersTest : public QObject {
         f.link.blocking(ProductTransfers(f.link, panel).changeProduct());
         QVERIFY(f.link.timedOut());
         QCOMPARE(f.port.requests, QStringList{"RA"});
-        QCOMPARE(f.view.messages, QStringList{IndicatorLink::kTimeoutMessage});
+        QCOMPARE(f.view.messages, QStringList{IndicatorLink::TimeoutMessage()});
     }
 
     // ---- reading ----
@@ -261,7 +261,7 @@ class ProductTransfersTest : public QObject {
         QCOMPARE(f.store.product(3, 2), ind.value(3, 2));
         QCOMPARE(f.store.product(3, 3), QString("old33"));
         QCOMPARE(f.store.product(4, 0), QString("old40"));
-        QCOMPARE(f.view.messages, QStringList{IndicatorLink::kTimeoutMessage});
+        QCOMPARE(f.view.messages, QStringList{IndicatorLink::TimeoutMessage()});
         // The completion step runs after a time-out too.
         QCOMPARE(f.view.status, QString("銘柄読み込み完了"));
         QVERIFY(!f.view.progressVisible);
@@ -516,7 +516,7 @@ class ProductTransfersTest : public QObject {
         f.link.blocking(ProductTransfers(f.link, panel).writeAllProducts());
         QVERIFY(f.link.timedOut());
         QCOMPARE(f.port.requests.size(), sent);
-        QCOMPARE(f.view.messages, QStringList{IndicatorLink::kTimeoutMessage});
+        QCOMPARE(f.view.messages, QStringList{IndicatorLink::TimeoutMessage()});
         QCOMPARE(f.view.status, QString("銘柄送信中断"));
         QVERIFY(!f.view.progressVisible);
     }
@@ -724,7 +724,7 @@ class ProductTransfersTest : public QObject {
         SettingTransfers settings(f.link);
         f.link.blocking(ProductTransfers(f.link, panel).allRead(settings));
         // One time-out (on product 0's W00), then the settings read sends its first request.
-        QCOMPARE(f.view.messages, QStringList{IndicatorLink::kTimeoutMessage});
+        QCOMPARE(f.view.messages, QStringList{IndicatorLink::TimeoutMessage()});
         QCOMPARE(f.port.requests, QStringList({"W0000000", "W00", "W20"}));
         QCOMPARE(f.view.status, QString("設定値 読み込み中断"));
         QVERIFY(!f.view.progressVisible);
@@ -737,7 +737,7 @@ class ProductTransfersTest : public QObject {
         FakePanel panel;
         SettingTransfers settings(f.link);
         f.link.blocking(ProductTransfers(f.link, panel).allWrite(settings));
-        QCOMPARE(f.view.messages, QStringList{IndicatorLink::kTimeoutMessage});
+        QCOMPARE(f.view.messages, QStringList{IndicatorLink::TimeoutMessage()});
         QCOMPARE(f.port.requests, QStringList({"RA", "RA"}));
         QCOMPARE(f.view.status, QString("設定値送信中断"));
         QVERIFY(!f.view.progressVisible);

@@ -121,7 +121,7 @@ class ProductTransfersPtyTest : public QObject {
         p.panel.shown = ValuesFor(1);
         p.link.blocking(p.transfers.writeShownToAll());
         QVERIFY(p.link.timedOut());
-        QCOMPARE(p.view.messages, QStringList{IndicatorLink::kTimeoutMessage});
+        QCOMPARE(p.view.messages, QStringList{IndicatorLink::TimeoutMessage()});
         QVERIFY(p.waitForRequests(1));
         QCOMPARE(p.sim.requests(), QStringList{"RA"});
         QCOMPARE(p.view.status, QString("銘柄書き込み完了"));

@@ -68,7 +68,7 @@ class ExchangeGuardTest : public QObject {
 
         QCOMPARE(fake->requests, (QStringList{"W0000000", "W00"}));
         QCOMPARE(w.beeps, 7);
-        QCOMPARE(messages.shown, QStringList{IndicatorLink::kTimeoutMessage});
+        QCOMPARE(messages.shown, QStringList{IndicatorLink::TimeoutMessage()});
         QCOMPARE(c.productBoxes[0]->text(), QString("00042"));
         QCOMPARE(w.store().product(0, 0), QString("00042"));
         QCOMPARE(w.store().value("28"), QString("00001"));
@@ -92,7 +92,7 @@ class ExchangeGuardTest : public QObject {
         };
         const auto timeoutBox = [] {
             auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-            return box && box->text() == IndicatorLink::kTimeoutMessage ? box : nullptr;
+            return box && box->text() == IndicatorLink::TimeoutMessage() ? box : nullptr;
         };
         auto program = startProgram();
         w.show();

@@ -1,0 +1,10 @@
+#include "texts/LinkTexts.h"
+#include "texts/Text.h"
+#include "texts/TransferTexts.h"
+
+std::vector<texts::Source> texts::AllSources() {
+    std::vector<Source> all;
+    AddLinkSources(all);
+    AddTransferSources(all);
+    return all;
+}
