@@ -1,5 +1,6 @@
 #include "model/Catalogue.h"
 
+#include <QCoreApplication>
 #include <array>
 #include <map>
 
@@ -49,6 +50,14 @@ QString NormalCode(const QString& code) {
     return c;
 }
 
+// A caption, label or option of a model's catalogue in the operator's language: marked in the
+// model's file (its name the context), or among the texts all models share ("catalogue").
+QString CatalogueText(const ModelSpec& spec, const QString& text) {
+    const QByteArray source = text.toUtf8();
+    const QString own = QCoreApplication::translate(spec.name, source.constData());
+    return own != text ? own : QCoreApplication::translate("catalogue", source.constData());
+}
+
 ModelView Build(IndicatorModel model) {
     const ModelSpec& spec = SpecOf(model);
     ModelView v;
@@ -66,8 +75,8 @@ ModelView Build(IndicatorModel model) {
         if (d.row < 0 || d.row >= kDetailRows || !d.code) continue;
         RowSpec& r = v.rows[d.row];
         r.visible = true;
-        r.label = QString::fromUtf8(d.label);
-        r.options = d.options;
+        r.label = CatalogueText(spec, QString::fromUtf8(d.label));
+        for (const QString& option : d.options) r.options << CatalogueText(spec, option);
         r.binding = {QString::fromLatin1(d.code), d.show, d.span, d.count, d.oneBased};
         r.ownedChars = OwnedChars(r.binding);
     }
@@ -81,7 +90,8 @@ ModelView Build(IndicatorModel model) {
     // Buttons a model does not use keep the default model's captions.
     for (const EntryData& d : SpecOf(kDefaultModel).entries())
         if (d.button >= 0 && d.button < kItemButtons)
-            v.buttons[d.button].caption = QString::fromUtf8(d.caption);
+            v.buttons[d.button].caption =
+                CatalogueText(SpecOf(kDefaultModel), QString::fromUtf8(d.caption));
 
     for (const ButtonRun& run : ButtonLayout())
         for (int i = 0; i < run.boxCount; ++i) {
@@ -97,7 +107,7 @@ ModelView Build(IndicatorModel model) {
         e.model = model;
         e.slot = StoreSlot(e.code, model).value_or(StoreAddress{});
         e.button = d.button;
-        e.buttonCaption = QString::fromUtf8(d.caption);
+        e.buttonCaption = CatalogueText(spec, QString::fromUtf8(d.caption));
         e.box = {d.boxFamily, d.boxIndex};
         e.kind = d.kind;
         for (const RowSpec& r : v.rows)
@@ -215,7 +225,8 @@ const QStringList& InitialRowLabels() {
         QStringList l;
         for (int n = 0; n < kDetailRows; ++n) l.push_back(QString());
         for (const RowData& d : SpecOf(kDefaultModel).rows())
-            if (d.row >= 0 && d.row < kDetailRows) l[d.row] = QString::fromUtf8(d.label);
+            if (d.row >= 0 && d.row < kDetailRows)
+                l[d.row] = CatalogueText(SpecOf(kDefaultModel), QString::fromUtf8(d.label));
         return l;
     }();
     return labels;
@@ -257,11 +268,17 @@ int BracketLineCount(BracketSet set) {
 }
 
 QString LockStatusLabel(IndicatorModel model) {
-    return QString::fromUtf8(SpecOf(model).lockLabel);
+    return CatalogueText(SpecOf(model), QString::fromUtf8(SpecOf(model).lockLabel));
 }
 
 const QStringList& ProductItemLabels() {
-    return ProductLabels();
+    static const QStringList labels = [] {
+        QStringList all;
+        for (const QString& label : ProductLabels())
+            all << CatalogueText(SpecOf(kDefaultModel), label);
+        return all;
+    }();
+    return labels;
 }
 
 QString ProductItemCode(int item) {

@@ -1,6 +1,7 @@
 #include "model/DataClear.h"
 
 #include "model/Validation.h"
+#include "texts/ModelTexts.h"
 
 namespace dataclear {
 
@@ -31,11 +32,11 @@ CopyCheck CopyToAllProducts(SettingsStore& store, const ProductEntries& entries)
 }
 
 QString CopyDoneMessage() {
-    return QStringLiteral("処理完了。 100 銘柄同じ設定にしました。");
+    return Tr(ModelText::CopyDone);
 }
 
 QString CopyRefusedMessage() {
-    return QStringLiteral("無効な入力があるため設定できません。");
+    return Tr(ModelText::CopyRefused);
 }
 
 }  // namespace dataclear

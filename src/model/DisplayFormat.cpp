@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "model/Catalogue.h"
+#include "texts/ModelTexts.h"
 
 namespace display {
 namespace {
@@ -132,7 +133,7 @@ QString RowText(const RowSpec& row, const QString& value, int places) {
         case RowShow::Choice: {
             const int position = PositionOf(b, value).value_or(-1);
             if (position >= 0 && position < row.options.size()) return row.options[position];
-            return QStringLiteral("（該当なし %1）").arg(ReadChars(b, value));
+            return Tr(ModelText::NotListed).arg(ReadChars(b, value));
         }
         case RowShow::Weight:
             return FormatWeight(value, places);

@@ -3,6 +3,7 @@
 #include <QStringList>
 
 #include "model/ModelSpec.h"
+#include "texts/ModelTexts.h"
 
 namespace status {
 namespace {
@@ -28,7 +29,7 @@ const QStringList& OnOff() {
 }  // namespace
 
 QString InvalidText() {
-    return QStringLiteral("無効なﾃﾞｰﾀ");
+    return Tr(ModelText::InvalidData);
 }
 
 std::array<std::optional<QString>, kBoxesPerWord> DecodeWord(int word, const QString& text,
@@ -38,7 +39,7 @@ std::array<std::optional<QString>, kBoxesPerWord> DecodeWord(int word, const QSt
     switch (word) {
         case 1: {
             for (int pos = 1; pos <= 4; ++pos) boxes[pos - 1] = Lookup(CharAt(text, pos), OnOff());
-            static const QStringList display = {QStringLiteral("総重量"), QStringLiteral("正味")};
+            const QStringList display = {Tr(ModelText::DisplayGross), Tr(ModelText::DisplayNet)};
             boxes[4] = Lookup(CharAt(text, 5), display);
             boxes[5] = Lookup(CharAt(text, 6), OnOff());
             // A model without a soft lock (the F800) leaves its seventh box unwritten.
@@ -54,9 +55,9 @@ std::array<std::optional<QString>, kBoxesPerWord> DecodeWord(int word, const QSt
         case 4: {
             boxes[0] = Lookup(CharAt(text, 1), OnOff());
             boxes[1] = Lookup(CharAt(text, 2), OnOff());
-            static const QStringList mode = {QStringLiteral("比較OFF"), QStringLiteral("計量中"),
-                                             QStringLiteral("ZERO校正中"),
-                                             QStringLiteral("SPAN校正中")};
+            const QStringList mode = {Tr(ModelText::ModeCompareOff), Tr(ModelText::ModeWeighing),
+                                      Tr(ModelText::ModeZeroCalibrating),
+                                      Tr(ModelText::ModeSpanCalibrating)};
             boxes[2] = Lookup(CharAt(text, 3), mode);
             // "0" is no overflow at all: the box is blanked.
             static const QStringList overflow = {QString(),
@@ -80,18 +81,19 @@ std::array<std::optional<QString>, kBoxesPerWord> DecodeWord(int word, const QSt
 }
 
 QString BoxCaption(int word, int box) {
-    static const QStringList captions[kWords] = {
-        {"重量値ﾎｰﾙﾄﾞ", "重量値ｾﾞﾛ異常", "重量値安定", "風袋引き中", "重量表示", "背面端子LOCK",
-         "LOCK(soft)"},
-        {"大投入出力信号", "中投入出力信号", "小投入出力信号", "不足出力信号", "正量出力信号",
-         "過量出力信号", "完了出力信号"},
-        {"ｾﾞﾛ付近出力信号", "下限出力信号", "上限出力信号", "排出出力信号", "未定義", "未定義",
-         "未定義"},
-        {"重量異常出力信号", "ｴﾗｰ出力信号", "動作ﾓｰﾄﾞ", "重量値ｵｰﾊﾞｰﾌﾛｰ", "校正ｴﾗｰ", "ｼｰｹﾝｽｴﾗｰ",
-         "未定義"},
+    using T = ModelText;
+    static const ModelText captions[kWords][kBoxesPerWord] = {
+        {T::HoldCaption, T::ZeroErrorCaption, T::StableCaption, T::TareInUseCaption,
+         T::DisplayCaption, T::RearLockCaption, T::SoftLockCaption},
+        {T::CoarseFeedSignal, T::MediumFeedSignal, T::FineFeedSignal, T::UnderSignal, T::GoodSignal,
+         T::OverSignal, T::CompleteSignal},
+        {T::NearZeroSignal, T::LowerLimitSignal, T::UpperLimitSignal, T::DischargeSignal,
+         T::Undefined, T::Undefined, T::Undefined},
+        {T::WeightErrorSignal, T::ErrorSignal, T::OperationModeCaption, T::OverflowCaption,
+         T::CalibrationErrorCaption, T::SequenceErrorCaption, T::Undefined},
     };
     if (word < 1 || word > kWords || box < 0 || box >= kBoxesPerWord) return {};
-    return captions[word - 1].at(box);
+    return Tr(captions[word - 1][box]);
 }
 
 }  // namespace status

@@ -4,6 +4,7 @@
 #include <span>
 
 #include "model/ModelSpec.h"
+#include "texts/ModelTexts.h"
 
 namespace {
 
@@ -87,13 +88,11 @@ bool MatchesOneToSixteen(const QString& entry) {
 }
 
 QString MaskMessage(const QString& mask) {
-    return QStringLiteral("入力された値は無効な値です。00000 から ") + mask +
-           QStringLiteral(" までの 5 桁の数値を入力して下さい。");
+    return Tr(ModelText::MaskMessage).arg(mask);
 }
 
 QString ZeroZoneMessage() {
-    return QStringLiteral(
-        "入力された値は無効な値です。00001 から 00016 までの 5 桁の数値を入力して下さい。");
+    return Tr(ModelText::ZeroZoneMessage);
 }
 
 QString TrimEntry(const QString& text) {
