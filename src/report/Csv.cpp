@@ -2,6 +2,7 @@
 
 #include "platform/AnsiText.h"
 #include "platform/FileRules.h"
+#include "texts/ReportTexts.h"
 
 namespace csv {
 namespace {
@@ -102,18 +103,18 @@ QChar GuessSeparator(const QString& text) {
 std::optional<Table> Parse(const QByteArray& bytes, QString* why) {
     // A zero byte never occurs in a text file of either encoding.
     if (bytes.contains('\0')) {
-        *why = QStringLiteral("CSV ファイルではありません（テキストではありません）。");
+        *why = Tr(ReportText::NotText);
         return std::nullopt;
     }
     std::optional<QString> text = DecodeUtf8Strict(bytes);
     if (!text) text = DecodeWindowsAnsi(bytes);
     if (!text) {
-        *why = QStringLiteral("文字コードが UTF-8 でも Shift-JIS でもありません。");
+        *why = Tr(ReportText::UnknownEncoding);
         return std::nullopt;
     }
     Table table;
     if (!Split(*text, GuessSeparator(*text), &table)) {
-        *why = QStringLiteral("CSV ファイルではありません（引用符が閉じていません）。");
+        *why = Tr(ReportText::UnclosedQuote);
         return std::nullopt;
     }
     return table;

@@ -1,11 +1,12 @@
 #include "report/DifferencesCsv.h"
 
 #include "report/Csv.h"
+#include "texts/ReportTexts.h"
 
 QString DifferencesCsv(const std::vector<Difference>& differences) {
     QString text(QChar(0xFEFF));
-    text += csv::Record({QStringLiteral("場所"), QStringLiteral("画面の値"),
-                         QStringLiteral("比較先の値"), QStringLiteral("内容")});
+    text += csv::Record({Tr(ReportText::ColumnPlace), Tr(ReportText::ColumnWindowValue),
+                         Tr(ReportText::ColumnOtherValue), Tr(ReportText::ColumnMeaning)});
     for (const Difference& d : differences)
         text += csv::Record(
             {PlaceText(d), ShownValue(d.windowValue), ShownValue(d.otherValue), ContentText(d)});

@@ -6,6 +6,7 @@
 #include "model/Validation.h"
 #include "platform/FileRules.h"
 #include "report/Csv.h"
+#include "texts/ReportTexts.h"
 
 namespace {
 
@@ -13,13 +14,12 @@ constexpr int kShownFaults = 5;  // bad cells listed in the message; the rest ar
 // A product file is some kilobytes; anything far beyond is not one.
 constexpr qint64 kMaxFileBytes = 4 * 1024 * 1024;
 
-const QString& NumberCaption() {
-    static const QString caption = QStringLiteral("銘柄番号");
-    return caption;
+QString NumberCaption() {
+    return Tr(ReportText::ColumnProductNumber);
 }
 
 QString Refused(const QString& why) {
-    return QStringLiteral("銘柄を CSV から読み込めませんでした。何も変更していません。\n") + why;
+    return Tr(ReportText::ProductCsvRefused).arg(why);
 }
 
 // Why a product value fails the entry rule of its box; empty when it passes.
@@ -28,8 +28,8 @@ QString ValueFault(IndicatorModel model, int item, const QString& cell) {
     if (check.pass) return {};
     const QString mask = ProductMask(item);
     if (check.value.size() != mask.size() || !MatchesMask(check.value, QString(mask.size(), u'9')))
-        return QStringLiteral("5 桁の数値ではありません");
-    return QStringLiteral("00000 から %1 までの数値ではありません").arg(mask);
+        return Tr(ReportText::NotFiveDigits);
+    return Tr(ReportText::OutOfMask).arg(mask);
 }
 
 // The product number of a cell, 0 … 99; nothing for anything else.
@@ -69,7 +69,7 @@ ProductCsvRead ReadProductsCsv(const QByteArray& bytes, IndicatorModel model) {
     QString why;
     const std::optional<csv::Table> table = csv::Parse(bytes, &why);
     if (!table) return {{}, Refused(why)};
-    if (table->records.empty()) return {{}, Refused(QStringLiteral("ファイルが空です。"))};
+    if (table->records.empty()) return {{}, Refused(Tr(ReportText::EmptyFile))};
 
     // The header row: "銘柄番号" and any of the field captions, in any order.
     const QStringList& header = table->records.front();
@@ -85,21 +85,17 @@ ProductCsvRead ReadProductsCsv(const QByteArray& bytes, IndicatorModel model) {
     const bool anyField =
         std::any_of(columnOf.begin(), columnOf.end(), [](int c) { return c >= 0; });
     if (numberColumn < 0 || !anyField)
-        return {{},
-                Refused(QStringLiteral("銘柄の CSV ではありません。1 行目に「銘柄番号」と"
-                                       "項目名（%1 など）の見出しが必要です。")
-                            .arg(ProductItemLabels().front()))};
+        return {{}, Refused(Tr(ReportText::NotProductCsv).arg(ProductItemLabels().front()))};
 
     ProductCsvRead read;
     QStringList faults;
     int faultCount = 0;
     auto fault = [&](int line, const QString& column, const QString& why) {
         if (++faultCount <= kShownFaults)
-            faults << QStringLiteral("%1 行目「%2」: %3").arg(line).arg(column, why);
+            faults << Tr(ReportText::FieldFault).arg(line).arg(column, why);
     };
     auto lineFault = [&](int line, const QString& why) {
-        if (++faultCount <= kShownFaults)
-            faults << QStringLiteral("%1 行目: %2").arg(line).arg(why);
+        if (++faultCount <= kShownFaults) faults << Tr(ReportText::LineFault).arg(line).arg(why);
     };
     std::array<int, SettingsStore::kProducts> lineOf;
     lineOf.fill(0);
@@ -109,24 +105,22 @@ ProductCsvRead ReadProductsCsv(const QByteArray& bytes, IndicatorModel model) {
         if (Blank(record)) continue;
         // A cell more or less than the header has shifts every later value into another field.
         if (record.size() != header.size()) {
-            lineFault(line, QStringLiteral("見出しは %1 列ですが、この行は %2 列です")
-                                .arg(header.size())
-                                .arg(record.size()));
+            lineFault(line,
+                      Tr(ReportText::ColumnCountDiffers).arg(header.size()).arg(record.size()));
             continue;
         }
         const QString numberCell = record.value(numberColumn);
         const std::optional<int> number = ProductNumber(numberCell);
         if (!number) {
             fault(line, NumberCaption(),
-                  QStringLiteral("0 から %1 までの番号ではありません（%2）")
+                  Tr(ReportText::ProductNumberOutOfRange)
                       .arg(SettingsStore::kProducts - 1)
                       .arg(numberCell.trimmed()));
             continue;
         }
         if (lineOf[*number] != 0) {
-            fault(
-                line, NumberCaption(),
-                QStringLiteral("銘柄 %1 は %2 行目にもあります").arg(*number).arg(lineOf[*number]));
+            fault(line, NumberCaption(),
+                  Tr(ReportText::DuplicateProduct).arg(*number).arg(lineOf[*number]));
             continue;
         }
         lineOf[*number] = line;
@@ -146,10 +140,10 @@ ProductCsvRead ReadProductsCsv(const QByteArray& bytes, IndicatorModel model) {
     }
     if (faultCount > 0) {
         if (faultCount > kShownFaults)
-            faults << QStringLiteral("ほか %1 件").arg(faultCount - kShownFaults);
+            faults << Tr(ReportText::MoreFaults).arg(faultCount - kShownFaults);
         return {{}, Refused(faults.join(u'\n'))};
     }
-    if (read.rows.empty()) return {{}, Refused(QStringLiteral("銘柄の行がありません。"))};
+    if (read.rows.empty()) return {{}, Refused(Tr(ReportText::NoProductRows))};
     return read;
 }
 
@@ -163,13 +157,12 @@ int ApplyProductRows(SettingsStore& store, const std::vector<ProductCsvRow>& row
 ProductCsvImport ImportProductsCsv(SettingsStore& store, const QString& path) {
     // By the file rules: a regular file of at most 4 MiB, never a named pipe to wait on.
     const FileRead file = ReadFileContent(path, kMaxFileBytes);
-    if (!file.failure.isEmpty())
-        return {0, Refused(QStringLiteral("ファイルを開けません: ") + file.failure)};
+    if (!file.failure.isEmpty()) return {0, Refused(Tr(ReportText::CannotOpen).arg(file.failure))};
     const ProductCsvRead read = ReadProductsCsv(file.bytes, store.model());
     if (!read.ok()) return {0, read.message};
     return {ApplyProductRows(store, read.rows), {}};
 }
 
 QString ProductsImportedText(int products) {
-    return QStringLiteral("銘柄 %1 件を CSV から読み込みました。").arg(products);
+    return Tr(ReportText::ProductsLoaded).arg(products);
 }

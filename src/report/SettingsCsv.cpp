@@ -1,10 +1,11 @@
 #include "report/SettingsCsv.h"
 
 #include "report/Csv.h"
+#include "texts/ReportTexts.h"
 
 QString SettingsCsv(const SettingsSheet& sheet) {
-    QString text = csv::Record({QStringLiteral("コード"), QStringLiteral("項目"),
-                                QStringLiteral("設定値"), QStringLiteral("内容")});
+    QString text = csv::Record({Tr(ReportText::ColumnCode), Tr(ReportText::ColumnItem),
+                                Tr(ReportText::ColumnSetting), Tr(ReportText::ColumnMeaning)});
     for (const SheetSetting& s : sheet.settings) {
         text += csv::Record({s.code, s.caption, s.raw, s.meaning});
         for (const SheetItem& item : s.items)

@@ -3,6 +3,7 @@
 #include "model/Catalogue.h"
 #include "model/DisplayFormat.h"
 #include "model/ModelSpec.h"
+#include "texts/ReportTexts.h"
 
 namespace {
 
@@ -12,7 +13,7 @@ QString Meaning(const RowSpec& row, const QString& value, int places) {
     if (show == RowShow::None) return {};
     const QString text = display::RowText(row, value, places);
     const bool seconds = show == RowShow::Tenths || show == RowShow::Hundredths;
-    return seconds && !text.isEmpty() ? text + QStringLiteral(" 秒") : text;
+    return seconds && !text.isEmpty() ? Tr(ReportText::Seconds).arg(text) : text;
 }
 
 SheetSetting SettingOf(const CatalogueEntry& entry, const QString& value, int places) {
@@ -55,21 +56,22 @@ QString NumberRanges(const std::vector<int>& numbers) {
                          : QStringLiteral("%1–%2").arg(numbers[i]).arg(numbers[j]));
         i = j + 1;
     }
-    return parts.join(u'、');
+    return parts.join(Tr(ReportText::RangeJoiner));
 }
 
 SettingsSheet BuildSheet(const SettingsStore& store, const SheetSource& source) {
     SettingsSheet sheet;
     const IndicatorModel model = store.model();
-    sheet.title = QStringLiteral("%1 インジケーター設定値一覧表").arg(ModelText(model));
+    sheet.title = Tr(ReportText::SheetTitle).arg(ModelText(model));
     const QString none = QStringLiteral("—");
     sheet.headerLines = {
-        QStringLiteral("機種: ") + ModelText(model),
-        QStringLiteral("作成日時: ") + source.at.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")),
-        QStringLiteral("装置: ") + (source.device.isEmpty() ? none : source.device),
-        QStringLiteral("データの出所: ") + OriginText(source.origin) +
-            (source.edited ? QStringLiteral("（編集あり）") : QString()),
-        QStringLiteral("プログラム: ") + ProgramVersionText(),
+        Tr(ReportText::HeaderModel).arg(ModelText(model)),
+        Tr(ReportText::HeaderCreated)
+            .arg(source.at.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"))),
+        Tr(ReportText::HeaderDevice).arg(source.device.isEmpty() ? none : source.device),
+        Tr(ReportText::HeaderOrigin)
+            .arg(OriginText(source.origin) + (source.edited ? Tr(ReportText::Edited) : QString())),
+        Tr(ReportText::HeaderProgram).arg(ProgramVersionText()),
     };
 
     const int places = display::DecimalPlaces(store);
@@ -91,7 +93,6 @@ SettingsSheet BuildSheet(const SettingsStore& store, const SheetSource& source) 
             empty.push_back(p);
     }
     if (!empty.empty())
-        sheet.productNote =
-            QStringLiteral("値のない銘柄 %1 は省略しました。").arg(NumberRanges(empty));
+        sheet.productNote = Tr(ReportText::EmptyProductsOmitted).arg(NumberRanges(empty));
     return sheet;
 }

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "platform/FileRules.h"
+#include "texts/ReportTexts.h"
 
 namespace {
 
@@ -151,8 +152,7 @@ class Flow {
         painter_->setFont(small_);
         painter_->setPen(QColor(90, 90, 90));
         painter_->drawText(QRectF(0, device_.height() - lineHeight_, width_, lineHeight_),
-                           Qt::AlignCenter,
-                           QStringLiteral("%1 / %2 ページ").arg(page_).arg(total_));
+                           Qt::AlignCenter, Tr(ReportText::PageNumber).arg(page_).arg(total_));
     }
 
     double pad() const { return kPadMm * mm_; }
@@ -223,27 +223,29 @@ void Lay(Flow& flow, const SettingsSheet& sheet) {
     for (const QString& line : sheet.headerLines) flow.text(line);
     flow.gap(0.8);
 
-    flow.title(QStringLiteral("設定値"), kSectionPoints);
+    flow.title(Tr(ReportText::SectionSettings), kSectionPoints);
     flow.beginTable({{14}, {52}, {18, Qt::AlignHCenter}, {0}},
-                    {QStringLiteral("コード"), QStringLiteral("項目"), QStringLiteral("設定値"),
-                     QStringLiteral("内容")});
+                    {Tr(ReportText::ColumnCode), Tr(ReportText::ColumnItem),
+                     Tr(ReportText::ColumnSetting), Tr(ReportText::ColumnMeaning)});
     for (const SheetSetting& s : sheet.settings) {
         flow.keepTogether(1 + static_cast<int>(s.items.size()));
         flow.row({s.code, s.caption, s.raw, s.meaning});
         for (const SheetItem& item : s.items)
-            flow.row({QString(), QStringLiteral("　・") + item.caption, QString(), item.meaning},
-                     true);
+            flow.row(
+                {QString(), Tr(ReportText::ItemBullet).arg(item.caption), QString(), item.meaning},
+                true);
     }
     flow.endTable();
 
-    flow.title(QStringLiteral("銘柄"), kSectionPoints);
+    flow.title(Tr(ReportText::SectionProducts), kSectionPoints);
     if (!sheet.productNote.isEmpty()) flow.text(sheet.productNote);
     if (!sheet.products.empty()) {
         std::vector<Column> columns{{15, Qt::AlignHCenter}};
         const double each = (210.0 - 2 * kMarginMm - 15) / sheet.productCaptions.size();
         for (int i = 0; i < sheet.productCaptions.size(); ++i)
             columns.push_back({each, Qt::AlignHCenter});
-        flow.beginTable(columns, QStringList{QStringLiteral("銘柄番号")} + sheet.productCaptions);
+        flow.beginTable(columns,
+                        QStringList{Tr(ReportText::ColumnProductNumber)} + sheet.productCaptions);
         for (const SheetProduct& p : sheet.products)
             flow.row(QStringList{QString::number(p.number)} + p.values);
         flow.endTable();
@@ -296,7 +298,7 @@ QString WriteSheetPdf(const SettingsSheet& sheet, const QString& path) {
         writer.setTitle(sheet.title);
         writer.setCreator(ProgramVersionText());
         PrepareSheetPage(writer);
-        if (PaintSheet(sheet, writer) == 0) return QStringLiteral("PDF を作成できませんでした。");
+        if (PaintSheet(sheet, writer) == 0) return Tr(ReportText::PdfFailed);
     }
     return ReplaceFileContent(path, pdf.data());
 }

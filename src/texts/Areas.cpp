@@ -1,5 +1,6 @@
 #include "texts/LinkTexts.h"
 #include "texts/ModelTexts.h"
+#include "texts/ReportTexts.h"
 #include "texts/Text.h"
 #include "texts/TransferTexts.h"
 
@@ -7,6 +8,7 @@ std::vector<texts::Source> texts::AllSources() {
     std::vector<Source> all;
     AddLinkSources(all);
     AddModelSources(all);
+    AddReportSources(all);
     AddTransferSources(all);
     return all;
 }
