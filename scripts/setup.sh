@@ -5,6 +5,7 @@ set -euo pipefail
 packages=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev qt6-base-dev-tools qt6-serialport-dev libqt6sql6-sqlite qt6-translations-l10n
+  qt6-l10n-tools qt6-tools-dev
   libgl-dev
   mdbtools libmdb3 libmdbsql3 mdbtools-dev
   xvfb xauth x11-utils imagemagick fonts-ipafont-gothic

@@ -1,20 +1,19 @@
 #include <QApplication>
-#include <QLibraryInfo>
-#include <QLocale>
-#include <QTranslator>
 #include <cstdio>
 #include <cstring>
 
 #include "app/Configuration.h"
+#include "texts/Language.h"
 #include "ui/MainWindow.h"
 #include "ui/Program.h"
 
 namespace {
 
 const char kHelp[] =
-    "Usage: rusk [--version] [--help] [Qt options]\n"
+    "Usage: rusk [--version] [--help] [--lang ja|en] [Qt options]\n"
     "The F805/F800 weighing indicator setting window. Its settings are kept in Rusk.INI beside\n"
-    "the program, or in ~/.config/rusk when that folder cannot be written; see rusk(1).\n";
+    "the program, or in ~/.config/rusk when that folder cannot be written; see rusk(1).\n"
+    "--lang (or RUSK_LANG) chooses the language for this run; Japanese is the default.\n";
 
 }  // namespace
 
@@ -26,13 +25,12 @@ int main(int argc, char* argv[]) {
     }
     QApplication app(argc, argv);
     app.setFont(JapaneseUiFont());
-    // Qt's own texts (file dialogs, standard buttons, line edit menus) in Japanese, like ours.
-    QTranslator qtTexts;
-    if (qtTexts.load(QLocale(QLocale::Japanese, QLocale::Japan), QStringLiteral("qtbase"),
-                     QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        app.installTranslator(&qtTexts);
+    // Our texts and Qt's own (file dialogs, standard buttons, line edit menus) in the operator's
+    // language: Japanese unless chosen otherwise.
+    const QString ini = ConfigFilePath();
+    texts::UseLanguage(ChosenLanguage(QCoreApplication::arguments(), ini));
     MainWindow window;
-    Program program(window, ConfigFilePath());
+    Program program(window, ini);
     // Start-up runs before the window is first shown; when it fails it shows the window itself,
     // on the port tab with the focus on link 1's port list.
     const StartupResult started = program.start(QCoreApplication::applicationDirPath());

@@ -10,6 +10,7 @@
 
 #include "platform/FileRules.h"
 #include "platform/IniFile.h"
+#include "texts/Language.h"
 
 namespace {
 
@@ -172,4 +173,48 @@ QStringList ConfiguredDevices(const QString& iniPath) {
 
 void WriteDeviceOf(const QString& iniPath, int portNumber, const QString& device) {
     WriteProfileString(iniPath, kDevices, DeviceKey(portNumber), device);
+}
+
+namespace {
+
+const QString kLanguageOption = QStringLiteral("--lang");
+
+// The code given with --lang, empty when none.
+QString LanguageArgument(const QStringList& arguments) {
+    for (qsizetype i = 1; i < arguments.size(); ++i) {
+        if (arguments[i] == kLanguageOption) return arguments.value(i + 1);
+        if (arguments[i].startsWith(kLanguageOption + u'='))
+            return arguments[i].mid(kLanguageOption.size() + 1);
+    }
+    return {};
+}
+
+}  // namespace
+
+QString ChosenLanguage(const QStringList& arguments, const QString& iniPath) {
+    for (const QString& code :
+         {LanguageArgument(arguments), qEnvironmentVariable("RUSK_LANG"),
+          iniPath.isEmpty() ? QString()
+                            : ReadProfileString(iniPath, QStringLiteral("Options"),
+                                                QStringLiteral("Language"), QString(), 99)
+                                  .trimmed()})
+        if (texts::IsLanguage(code)) return code;
+    return texts::kJapanese;
+}
+
+void WriteLanguage(const QString& iniPath, const QString& code) {
+    WriteProfileString(iniPath, QStringLiteral("Options"), QStringLiteral("Language"), code);
+}
+
+QStringList WithoutLanguage(const QStringList& arguments) {
+    QStringList rest;
+    for (qsizetype i = 0; i < arguments.size(); ++i) {
+        if (i > 0 && arguments[i] == kLanguageOption) {
+            ++i;
+            continue;
+        }
+        if (i > 0 && arguments[i].startsWith(kLanguageOption + u'=')) continue;
+        rest << arguments[i];
+    }
+    return rest;
 }

@@ -47,6 +47,15 @@ void WriteDataFilePath(const QString& iniPath, const QString& path);
 void PrepareConfigFile(const QString& iniPath, const QString& programFolder,
                        const PortEntry& link1Initial, const PortEntry& link2Initial);
 
+// The operator's language: `--lang CODE` among `arguments` (the program's name first), else the
+// environment's RUSK_LANG, else "Language" in section "Options" of the file, else Japanese. A
+// code the program does not speak counts as none given.
+QString ChosenLanguage(const QStringList& arguments, const QString& iniPath);
+// Keeps the operator's choice in the file.
+void WriteLanguage(const QString& iniPath, const QString& code);
+// `arguments` without `--lang CODE` (and `--lang=CODE`).
+QStringList WithoutLanguage(const QStringList& arguments);
+
 // The list positions of a port panel (PortListItems) for a port number and settings text; the
 // parity by its letter in either case. -1 for a part no entry matches. The terminator list has
 // the one entry "CR+LF", always position 0.

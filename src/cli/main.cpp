@@ -3,8 +3,10 @@
 #include <QTextStream>
 #include <cstdio>
 
+#include "app/Configuration.h"
 #include "cli/Cli.h"
 #include "cli/ReportCommand.h"
+#include "texts/Language.h"
 
 int main(int argc, char* argv[]) {
     const auto app = CreateCliApplication(argc, argv);
@@ -12,9 +14,12 @@ int main(int argc, char* argv[]) {
     QCoreApplication::setApplicationName(QStringLiteral("rusk"));
     QTextStream out(stdout);
     QTextStream err(stderr);
-    if (QCoreApplication::arguments().value(1) == QLatin1String("--version")) {
+    // --lang (anywhere) or RUSK_LANG chooses the language of this run; Japanese by default.
+    const QStringList arguments = WithoutLanguage(QCoreApplication::arguments());
+    texts::UseLanguage(ChosenLanguage(QCoreApplication::arguments(), QString()));
+    if (arguments.value(1) == QLatin1String("--version")) {
         out << "rusk-cli " RUSK_VERSION << Qt::endl;
         return 0;
     }
-    return RunCli(QCoreApplication::arguments(), out, err);
+    return RunCli(arguments, out, err);
 }

@@ -2,6 +2,9 @@
 #include <QtTest>
 #include <set>
 
+#include "app/Configuration.h"
+#include "platform/IniFile.h"
+#include "texts/Language.h"
 #include "texts/Text.h"
 
 // The text tables hold what the translators and the operator read: a source text for every
@@ -24,6 +27,30 @@ class TextsTest : public QObject {
                          qPrintable(text));
             }
         }
+    }
+
+    // --lang beats RUSK_LANG beats the file's choice; a language the program does not speak is
+    // no choice. The chosen translation loads from the program's resources.
+    void languageIsChosenByOptionEnvironmentAndFile() {
+        QTemporaryDir dir;
+        const QString ini = dir.filePath("Rusk.INI");
+        qunsetenv("RUSK_LANG");
+        QCOMPARE(ChosenLanguage({"rusk"}, ini), texts::kJapanese);
+        WriteLanguage(ini, texts::kEnglish);
+        QCOMPARE(ChosenLanguage({"rusk"}, ini), texts::kEnglish);
+        qputenv("RUSK_LANG", "ja");
+        QCOMPARE(ChosenLanguage({"rusk"}, ini), texts::kJapanese);
+        QCOMPARE(ChosenLanguage({"rusk", "--lang", "en"}, ini), texts::kEnglish);
+        QCOMPARE(ChosenLanguage({"rusk", "--lang=xx"}, ini), texts::kJapanese);
+        qunsetenv("RUSK_LANG");
+        QCOMPARE(WithoutLanguage({"rusk-cli", "--lang", "en", "probe", "--lang=ja", "Com1"}),
+                 QStringList({"rusk-cli", "probe", "Com1"}));
+
+        QVERIFY(!texts::UseLanguage("xx"));
+        QVERIFY(texts::UseLanguage(texts::kEnglish));
+        QCOMPARE(texts::CurrentLanguage(), texts::kEnglish);
+        QVERIFY(texts::UseLanguage(texts::kJapanese));
+        QCOMPARE(texts::CurrentLanguage(), texts::kJapanese);
     }
 };
 
