@@ -16,7 +16,8 @@ int main(int argc, char* argv[]) {
     QTextStream err(stderr);
     // --lang (anywhere) or RUSK_LANG chooses the language of this run; Japanese by default.
     const QStringList arguments = WithoutLanguage(QCoreApplication::arguments());
-    texts::UseLanguage(ChosenLanguage(QCoreApplication::arguments(), QString()));
+    texts::UseLanguage(ChosenLanguage(QCoreApplication::arguments(), QString()),
+                       texts::QtTexts::Untranslated);
     if (arguments.value(1) == QLatin1String("--version")) {
         out << "rusk-cli " RUSK_VERSION << Qt::endl;
         return 0;

@@ -22,7 +22,7 @@ Installed& Current() {
 
 // Qt's own texts for a language, from Debian's qt6-translations-l10n; none for English, Qt's
 // source language.
-std::unique_ptr<QTranslator> QtTexts(const QString& code) {
+std::unique_ptr<QTranslator> QtTranslator(const QString& code) {
     if (code == kEnglish) return nullptr;
     auto qt = std::make_unique<QTranslator>();
     if (!qt->load(QLocale(code), QStringLiteral("qtbase"), QStringLiteral("_"),
@@ -41,7 +41,7 @@ bool IsLanguage(const QString& code) {
     return Languages().contains(code);
 }
 
-bool UseLanguage(const QString& code) {
+bool UseLanguage(const QString& code, QtTexts qtTexts) {
     if (!IsLanguage(code) || !QCoreApplication::instance()) return false;
     std::unique_ptr<QTranslator> program;
     if (code != kJapanese) {
@@ -52,7 +52,7 @@ bool UseLanguage(const QString& code) {
     if (now.program) QCoreApplication::removeTranslator(now.program.get());
     if (now.qt) QCoreApplication::removeTranslator(now.qt.get());
     now.program = std::move(program);
-    now.qt = QtTexts(code);
+    now.qt = qtTexts == QtTexts::Translated ? QtTranslator(code) : nullptr;
     if (now.program) QCoreApplication::installTranslator(now.program.get());
     if (now.qt) QCoreApplication::installTranslator(now.qt.get());
     now.language = code;

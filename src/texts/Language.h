@@ -16,9 +16,12 @@ inline const QString kEnglish = QStringLiteral("en");
 QStringList Languages();
 // Whether `code` names one of them.
 bool IsLanguage(const QString& code);
-// Uses `code` from now on; false (and the language unchanged) for a code the program does not
-// speak or a translation that could not be loaded. Needs the application object.
-bool UseLanguage(const QString& code);
+// Uses `code` from now on, with Qt's own texts in it too where `qtTexts` (the window's dialogs
+// and buttons; the command line keeps Qt's option help as it always was); false (and the
+// language unchanged) for a code the program does not speak or a translation that could not be
+// loaded. Needs the application object.
+enum class QtTexts { Translated, Untranslated };
+bool UseLanguage(const QString& code, QtTexts qtTexts = QtTexts::Translated);
 QString CurrentLanguage();
 
 }  // namespace texts
