@@ -1,8 +1,8 @@
 #include "cli/Cli.h"
 
 #include "cli/CliSupport.h"
+#include "cli/Commands.h"
 #include "cli/ExitCodes.h"
-#include "cli/ReportCommand.h"
 #include "history/Compare.h"
 #include "history/Verify.h"
 #include "platform/OperationError.h"
@@ -10,41 +10,10 @@
 #include "transfer/ProductTransfers.h"
 #include "transfer/SettingTransfers.h"
 
-namespace {
-
-const char* const kOverview =
-    "Usage: rusk-cli COMMAND [options]\n"
-    "\n"
-    "Commands:\n"
-    "  probe DEVICE              does an indicator answer?\n"
-    "  read DEVICE -o FILE       read everything from the indicator into a data file\n"
-    "  write DEVICE -i FILE      write a data file to the indicator (--verify, --dry-run)\n"
-    "  diff A B                  compare data files, journal snapshots or indicators\n"
-    "  live DEVICE               print the weight and the status until Ctrl+C\n"
-    "  fleet FLEET.INI backup|check   many indicators at once\n"
-    "  report FILE -o SHEET.pdf  the settings sheet of a data file as PDF\n"
-    "\n"
-    "DEVICE is a device path (/dev/ttyUSB0), a port name (Com3) that the [Devices] section of\n"
-    "Rusk.INI maps to a device, or tcp://host:port for a serial device server.\n"
-    "`rusk-cli COMMAND --help` tells more.\n"
-    "\n";
-
-const char* const kDeviceHelp = "Device path, port name (Com1) or tcp://host:port.";
-
-}  // namespace
-
 int ProbeCommand(const QStringList& arguments, QTextStream& out, QTextStream& err) {
-    QCommandLineParser p;
-    AddCommand(p, "probe");
-    AddDeviceOptions(p);
-    p.addPositionalArgument("DEVICE", kDeviceHelp);
-    if (auto done = ParseCommand(p, arguments,
-                                 "Sends the RA probe and says whether an indicator answers "
-                                 "(exit 0) or not (exit 1).",
-                                 out, err))
-        return *done;
+    CommandLine line("probe");
     DeviceOptions o;
-    if (auto bad = ReadDeviceOptions(p, &o, err)) return *bad;
+    if (auto done = line.parse(arguments, out, err, &o)) return *done;
     DeviceSession s(o, err);
     if (!s.open()) return exitcode::kPort;
     auto operation = s.link.beginOperation();
@@ -94,22 +63,14 @@ int ReadDeviceInto(const DeviceOptions& o, SettingsStore& store, QTextStream& er
 }
 
 int ReadCommand(const QStringList& arguments, QTextStream& out, QTextStream& err) {
-    QCommandLineParser p;
-    AddCommand(p, "read");
-    AddDeviceOptions(p);
+    CommandLine line("read");
+    QCommandLineParser& p = line.parser();
     const QCommandLineOption output(QStringList{"o", "output"}, "The data file to write.", "file");
     const QCommandLineOption settingsOnly("settings-only", "Read the settings only.");
     const QCommandLineOption productsOnly("products-only", "Read the 100 products only.");
     p.addOptions({output, settingsOnly, productsOnly});
-    p.addPositionalArgument("DEVICE", kDeviceHelp, "DEVICE -o FILE");
-    if (auto done = ParseCommand(p, arguments,
-                                 "Reads all products and settings from the indicator into a data "
-                                 "file. The read is kept in the journal. Ctrl+C stops after the "
-                                 "record under way and saves nothing.",
-                                 out, err))
-        return *done;
     DeviceOptions o;
-    if (auto bad = ReadDeviceOptions(p, &o, err)) return *bad;
+    if (auto done = line.parse(arguments, out, err, &o)) return *done;
     if (!p.isSet(output)) return Usage(err, "-o FILE を指定してください。");
     if (p.isSet(settingsOnly) && p.isSet(productsOnly))
         return Usage(err, "--settings-only と --products-only は同時に指定できません。");
@@ -173,9 +134,8 @@ int VerifyLastWrite(DeviceSession& s, QTextStream& out) {
 }  // namespace
 
 int WriteCommand(const QStringList& arguments, QTextStream& out, QTextStream& err) {
-    QCommandLineParser p;
-    AddCommand(p, "write");
-    AddDeviceOptions(p);
+    CommandLine line("write");
+    QCommandLineParser& p = line.parser();
     const QCommandLineOption input(QStringList{"i", "input"}, "The data file to send.", "file");
     const QCommandLineOption verify("verify",
                                     "Read back what was sent and list the values the indicator "
@@ -184,16 +144,8 @@ int WriteCommand(const QStringList& arguments, QTextStream& out, QTextStream& er
                                     "Read the indicator and print how it differs from the file; "
                                     "send nothing (exit 0 equal, 1 different).");
     p.addOptions({input, verify, dryRun});
-    p.addPositionalArgument("DEVICE", kDeviceHelp, "DEVICE -i FILE");
-    if (auto done = ParseCommand(p, arguments,
-                                 "Writes all products and settings of a data file (of --model) to "
-                                 "the indicator. The write is kept in the journal. Ctrl+C finishes "
-                                 "the record under way, starts no other and exits 130; the "
-                                 "journal keeps what was sent.",
-                                 out, err))
-        return *done;
     DeviceOptions o;
-    if (auto bad = ReadDeviceOptions(p, &o, err)) return *bad;
+    if (auto done = line.parse(arguments, out, err, &o)) return *done;
     if (!p.isSet(input)) return Usage(err, "-i FILE を指定してください。");
     if (p.value(input).isEmpty()) return Usage(err, "入力ファイルの名前が空です。");
     if (p.isSet(verify) && p.isSet(dryRun))
@@ -247,19 +199,13 @@ int WriteCommand(const QStringList& arguments, QTextStream& out, QTextStream& er
 
 int RunCli(const QStringList& arguments, QTextStream& out, QTextStream& err) {
     const QString command = arguments.value(1);
-    if (command == QLatin1String("probe")) return ProbeCommand(arguments, out, err);
-    if (command == QLatin1String("read")) return ReadCommand(arguments, out, err);
-    if (command == QLatin1String("write")) return WriteCommand(arguments, out, err);
-    if (command == QLatin1String("diff")) return DiffCommand(arguments, out, err);
-    if (command == QLatin1String("live")) return LiveCommand(arguments, out, err);
-    if (command == QLatin1String("fleet")) return FleetCommand(arguments, out, err);
-    if (command == QLatin1String("report")) return RunReport(arguments, out, err);
+    if (const CliCommand* c = CommandNamed(command)) return c->run(arguments, out, err);
     if (command == QLatin1String("--help") || command == QLatin1String("-h")) {
-        out << kOverview << kExitCodesHelp;
+        out << OverviewText() << kExitCodesHelp;
         return exitcode::kOk;
     }
     if (command.isEmpty()) {
-        err << kOverview << kExitCodesHelp;
+        err << OverviewText() << kExitCodesHelp;
         return exitcode::kUsage;
     }
     return Usage(err, QStringLiteral("不明なコマンドです: ") + command);

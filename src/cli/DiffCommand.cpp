@@ -4,6 +4,7 @@
 #include <QJsonObject>
 
 #include "cli/CliSupport.h"
+#include "cli/Commands.h"
 #include "cli/ExitCodes.h"
 #include "history/Compare.h"
 
@@ -45,21 +46,13 @@ int PrintDifferences(const SettingsStore& a, const SettingsStore& b, IndicatorMo
 }
 
 int DiffCommand(const QStringList& arguments, QTextStream& out, QTextStream& err) {
-    QCommandLineParser p;
-    AddCommand(p, "diff");
-    AddDeviceOptions(p);
+    CommandLine line("diff");
+    QCommandLineParser& p = line.parser();
     const QCommandLineOption json("json", "Print the differences as JSON.");
     p.addOption(json);
     p.addPositionalArgument("A", "A data file, a journal snapshot (journal:ID) or a device.");
     p.addPositionalArgument("B", "The same kinds as A.");
-    if (auto done = ParseCommand(p, arguments,
-                                 "Compares two data sets of --model and prints what differs. Each "
-                                 "of A and B is a data file, a journal snapshot id (journal:12, "
-                                 "or 12 when no file has that name) or a device (/dev/ttyUSB0, "
-                                 "Com3, tcp://host:port), which is read whole and kept in the "
-                                 "journal as a comparison. Exit 0 when equal, 1 when different.",
-                                 out, err))
-        return *done;
+    if (auto done = line.parse(arguments, out, err)) return *done;
     const QStringList names = p.positionalArguments().mid(1);  // after the command
     if (names.size() != 2) return Usage(err, "A と B を指定してください。");
     DeviceOptions o;

@@ -11,6 +11,7 @@
 #include <utility>
 
 #include "cli/CliSupport.h"
+#include "cli/Commands.h"
 #include "cli/ExitCodes.h"
 #include "cli/FleetFile.h"
 #include "history/Compare.h"
@@ -319,8 +320,8 @@ void PrintSummary(const std::vector<Job>& jobs, QTextStream& out) {
 }  // namespace
 
 int FleetCommand(const QStringList& arguments, QTextStream& out, QTextStream& err, Clock& clock) {
-    QCommandLineParser p;
-    AddCommand(p, "fleet");
+    CommandLine line("fleet");
+    QCommandLineParser& p = line.parser();
     p.addOptions({cliopt::kIni, cliopt::kLine, cliopt::kTimeout, cliopt::kQuiet});
     const QCommandLineOption jobsOption("jobs", "Indicators worked at once (default: all).", "N");
     const QCommandLineOption dirOption(
@@ -328,22 +329,7 @@ int FleetCommand(const QStringList& arguments, QTextStream& out, QTextStream& er
     p.addOptions({jobsOption, dirOption});
     p.addPositionalArgument("FLEET.INI", "The fleet file.");
     p.addPositionalArgument("ACTION", "backup or check.", "backup|check");
-    if (auto done = ParseCommand(
-            p, arguments,
-            "Works every indicator of a fleet file at once.\n"
-            "  backup  reads each into <dir>/<name>-<YYYYmmdd-HHMMSS>.mdb\n"
-            "  check   compares each with its Baseline= file, else its newest backup in <dir>\n"
-            "The fleet file has one section per indicator:\n"
-            "  [Press1]\n  Device=/dev/ttyUSB0   (or Com3, or tcp://10.1.2.3:4001)\n"
-            "  Model=805             (or 800)\n  Line=19200,o,7,1      (optional)\n"
-            "  Name=press1           (optional; default: the section's name)\n"
-            "  Baseline=press1.mdb   (optional, for check)\n"
-            "';' or '#' starts a comment at the start of a line or after a blank. Text is UTF-8 "
-            "or Shift-JIS, at most 1 MB.\n"
-            "A summary table (name, device, time, result) goes to standard output. Exit 0 when all "
-            "went well, 1 when check found differences, 7 when any indicator failed.",
-            out, err))
-        return *done;
+    if (auto done = line.parse(arguments, out, err)) return *done;
     const QStringList positional = p.positionalArguments().mid(1);
     if (positional.size() != 2)
         return Usage(err, "FLEET.INI と backup か check を指定してください。");

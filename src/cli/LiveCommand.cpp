@@ -2,6 +2,7 @@
 #include <QDateTime>
 
 #include "cli/CliSupport.h"
+#include "cli/Commands.h"
 #include "cli/ExitCodes.h"
 #include "link/OperationTrap.h"
 #include "model/Catalogue.h"
@@ -44,23 +45,12 @@ Task<bool> Sample(IndicatorLink& link) {
 }  // namespace
 
 int LiveCommand(const QStringList& arguments, QTextStream& out, QTextStream& err) {
-    QCommandLineParser p;
-    AddCommand(p, "live");
-    AddDeviceOptions(p);
+    CommandLine line("live");
+    QCommandLineParser& p = line.parser();
     const QCommandLineOption interval("interval", "Time between samples (default 500).", "ms");
     p.addOption(interval);
-    p.addPositionalArgument("DEVICE", "Device path, port name (Com1) or tcp://host:port.");
-    if (auto done = ParseCommand(p, arguments,
-                                 "Reads the decimal point setting once, then prints the gross "
-                                 "weight (RA) and the decoded status words (RD … RG) every "
-                                 "interval until Ctrl+C (exit 130). Only read requests are sent. A "
-                                 "sample without an answer prints 応答なし and the next is tried. "
-                                 "A weight sent with a decimal point is shown as sent; a whole "
-                                 "number takes the decimal point setting.",
-                                 out, err))
-        return *done;
     DeviceOptions o;
-    if (auto bad = ReadDeviceOptions(p, &o, err)) return *bad;
+    if (auto done = line.parse(arguments, out, err, &o)) return *done;
     int intervalMs = 500;
     if (p.isSet(interval)) {
         bool ok = false;

@@ -8,27 +8,20 @@
 #include <cstring>
 
 #include "cli/CliSupport.h"
+#include "cli/Commands.h"
 #include "cli/ExitCodes.h"
 #include "report/SettingsSheet.h"
 #include "report/SheetPainter.h"
 
 int RunReport(const QStringList& arguments, QTextStream& out, QTextStream& err) {
-    QCommandLineParser p;
-    AddCommand(p, "report");
-    AddDeviceOptions(p);
+    CommandLine line("report");
+    QCommandLineParser& p = line.parser();
     const QCommandLineOption output(QStringList{"o", "output"}, "The PDF file to write.", "file");
     p.addOption(output);
     p.addPositionalArgument("SOURCE", "A data file, a journal snapshot (journal:ID) or a device.",
                             "SOURCE -o SHEET.pdf");
-    if (auto done =
-            ParseCommand(p, arguments,
-                         "Writes the settings sheet of a data file, a journal snapshot or "
-                         "an indicator (read whole) of --model as a PDF file: every setting "
-                         "with its code, raw value and meaning, and the products.",
-                         out, err))
-        return *done;
     DeviceOptions o;
-    if (auto bad = ReadDeviceOptions(p, &o, err, Positional::Source)) return *bad;
+    if (auto done = line.parse(arguments, out, err, &o, Positional::Source)) return *done;
     if (!p.isSet(output)) return Usage(err, "-o FILE を指定してください。");
     if (p.value(output).isEmpty()) return Usage(err, "出力ファイルの名前が空です。");
     if (!qobject_cast<QGuiApplication*>(QCoreApplication::instance())) {
