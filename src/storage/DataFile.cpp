@@ -8,6 +8,7 @@
 #include "storage/DataFileLayout.h"
 #include "storage/MdbReader.h"
 #include "storage/SqliteTables.h"
+#include "texts/StorageTexts.h"
 
 namespace {
 
@@ -17,44 +18,40 @@ constexpr qint64 kMaxFileBytes = 64 * 1024 * 1024;
 constexpr int kNamedColumns = 3;
 
 QString NotDataFile() {
-    return QStringLiteral("このファイルはデータファイルではありません。");
+    return Tr(StorageText::NotDataFile);
 }
 
 QString CannotOpen() {
-    return QStringLiteral("ファイルを開けません。");
+    return Tr(StorageText::CannotOpen);
 }
 
 QString CannotRead(const QString& reason, bool fileAtFault) {
     // A reason that already names the damage, or lies with this program, is not preceded by a
     // guess at damage.
     if (!fileAtFault || reason == DamagedFileReason())
-        return QStringLiteral("ファイルを読み込めません。\n") + reason;
-    return QStringLiteral("ファイルを読み込めません。ファイルが壊れている可能性があります。\n") +
-           reason;
+        return Tr(StorageText::CannotRead).arg(reason);
+    return Tr(StorageText::CannotReadDamaged).arg(reason);
 }
 
 QString Damaged(const QString& where) {
-    return QStringLiteral("このファイルの値が正しくありません（%1）。何も読み込みませんでした。")
-        .arg(where);
+    return Tr(StorageText::Damaged).arg(where);
 }
 
 QString MissingTable(const QString& table, const QString& loadedInstead) {
-    QString text = QStringLiteral("このファイルには「%1」の表がありません。").arg(table);
-    if (!loadedInstead.isEmpty())
-        text += QStringLiteral("%1のみ読み込みました。").arg(loadedInstead);
+    QString text = Tr(StorageText::MissingTable).arg(table);
+    if (!loadedInstead.isEmpty()) text += Tr(StorageText::LoadedOnly).arg(loadedInstead);
     return text;
 }
 
 QString MissingColumnsText(const QString& table, const QStringList& missing) {
     QStringList named;
     for (const QString& name : missing.mid(0, kNamedColumns))
-        named << QStringLiteral("「%1」").arg(name);
+        named << Tr(StorageText::QuotedName).arg(name);
     const QString which =
         missing.size() > kNamedColumns
-            ? named.join(QString()) + QStringLiteral("など %1 列").arg(missing.size())
-            : named.join(QStringLiteral("、")) + QStringLiteral("の列");
-    return QStringLiteral("このファイルの「%1」の表には%2がありません。何も読み込みませんでした。")
-        .arg(table, which);
+            ? named.join(QString()) + Tr(StorageText::MoreColumns).arg(missing.size())
+            : named.join(Tr(StorageText::ListJoiner)) + Tr(StorageText::Columns);
+    return Tr(StorageText::MissingColumns).arg(table, which);
 }
 
 QStringList SettingNames(IndicatorModel model) {
@@ -67,17 +64,16 @@ QStringList SettingNames(IndicatorModel model) {
 // empty when it is sound. `columns` are the fields asked for, in the order of the row's cells.
 QString Refusal(const QString& name, const DataTable& table, const QStringList& columns,
                 bool perProduct) {
-    if (table.oddValue) return Damaged(QStringLiteral("「%1」").arg(name));
+    if (table.oddValue) return Damaged(Tr(StorageText::QuotedName).arg(name));
     if (const QStringList missing = MissingColumns(table.fields, columns); !missing.isEmpty())
         return MissingColumnsText(name, missing);
     for (size_t i = 0; i < table.rows.size(); ++i)
         for (int k = 0; k < columns.size(); ++k) {
             const auto& cell = table.rows[i][k];
             if (!cell || datafile::FileCanHold(*cell)) continue;
-            return Damaged(
-                perProduct
-                    ? QStringLiteral("「%1」の銘柄 %2「%3」").arg(name).arg(i).arg(columns[k])
-                    : QStringLiteral("「%1」の「%2」").arg(name, columns[k]));
+            return Damaged(perProduct
+                               ? Tr(StorageText::ProductCell).arg(name).arg(i).arg(columns[k])
+                               : Tr(StorageText::TableCell).arg(name, columns[k]));
         }
     return {};
 }
@@ -153,9 +149,8 @@ DataFileFormat DetectDataFileFormat(const QString& path) {
 }
 
 QString ModelMismatchText(IndicatorModel selected, bool productsLoaded) {
-    QString text = QStringLiteral("このデータは%1用ではありません。")
-                       .arg(QString::fromUtf8(SpecOf(selected).wideName));
-    if (productsLoaded) text += QStringLiteral("銘柄のみ読み込みました。");
+    QString text = Tr(StorageText::ModelMismatch).arg(QString::fromUtf8(SpecOf(selected).wideName));
+    if (productsLoaded) text += Tr(StorageText::ProductsLoadedOnly);
     return text;
 }
 
@@ -204,11 +199,11 @@ DataFileLoad LoadDataFile(SettingsStore& store, const QString& path, int mode) {
     }
     if (wantProducts && !products)
         out.messages << MissingTable(datafile::ProductsTable(),
-                                     all && modelOk ? QStringLiteral("設定値") : QString());
+                                     all && modelOk ? Tr(StorageText::Settings) : QString());
     if (!wantSettings) return out;
     if (!settings) {
         out.messages << MissingTable(datafile::SettingsTable(),
-                                     products ? QStringLiteral("銘柄") : QString());
+                                     products ? Tr(StorageText::Products) : QString());
     } else if (!modelOk) {
         out.messages << ModelMismatchText(model, all && products);
     } else if (!settings->rows.empty()) {

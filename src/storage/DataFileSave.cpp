@@ -5,6 +5,7 @@
 #include "storage/DataFile.h"
 #include "storage/DataFileLayout.h"
 #include "storage/SqliteTables.h"
+#include "texts/StorageTexts.h"
 
 namespace {
 
@@ -26,21 +27,20 @@ struct LeftOut {
 };
 
 QString SaveFailed(const QString& reason) {
-    return QStringLiteral("ファイルを保存できませんでした。\n") + reason;
+    return Tr(StorageText::SaveFailed).arg(reason);
 }
 
 QString FaultText(ValueFault fault) {
     switch (fault) {
         case ValueFault::ControlCharacter:
-            return QStringLiteral("改行などの制御文字を含む値は保存できません。");
+            return Tr(StorageText::ControlCharacter);
         case ValueFault::NotAscii:
-            return QStringLiteral(
-                "半角英数字・記号以外の文字（全角文字など）を含む値は保存できません。");
+            return Tr(StorageText::NotAscii);
         case ValueFault::TooLong:
         case ValueFault::None:
             break;
     }
-    return QStringLiteral("5文字を超える値は保存できません。");
+    return Tr(StorageText::TooLong);
 }
 
 // One paragraph per kind of fault: what cannot be saved, then where such values were.
@@ -49,11 +49,10 @@ QString LeftOutText(const LeftOut& leftOut) {
     for (size_t i = 0; i < LeftOut::kFaults.size(); ++i) {
         const QStringList& where = leftOut.where[i];
         if (where.isEmpty()) continue;
-        QString text = FaultText(LeftOut::kFaults[i]) +
-                       QStringLiteral("次の値は空欄で保存しました。\n") +
-                       where.mid(0, kListedLeftOut).join(QStringLiteral("、"));
+        QString text = FaultText(LeftOut::kFaults[i]) + Tr(StorageText::SavedBlank) +
+                       where.mid(0, kListedLeftOut).join(Tr(StorageText::ListJoiner));
         if (where.size() > kListedLeftOut)
-            text += QStringLiteral(" ほか %1 件").arg(where.size() - kListedLeftOut);
+            text += Tr(StorageText::AndMore).arg(where.size() - kListedLeftOut);
         paragraphs << text;
     }
     return paragraphs.join(QStringLiteral("\n\n"));
@@ -75,7 +74,7 @@ Tables TablesOf(const SettingsStore& store, LeftOut& leftOut) {
         std::vector<std::optional<QString>> row;
         for (int k = 0; k < SettingsStore::kProductItems; ++k)
             row.push_back(cell(store.product(p, k),
-                               QStringLiteral("銘柄 %1「%2」").arg(p).arg(products.fields[k])));
+                               Tr(StorageText::ProductValue).arg(p).arg(products.fields[k])));
         products.rows.push_back(std::move(row));
     }
     DataTable settings;

@@ -11,6 +11,7 @@
 #include <QTimer>
 
 #include "storage/MdbDumpFormat.h"
+#include "texts/StorageTexts.h"
 
 namespace {
 
@@ -22,16 +23,15 @@ constexpr qsizetype kMaxChunk = 1024 * 1024;
 constexpr int kKilledMs = 2000;
 
 QString NotReadable() {
-    return QStringLiteral("Access 形式のファイルとして読み込めません。");
+    return Tr(StorageText::AccessNotReadable);
 }
 
 QString Damaged() {
-    return QStringLiteral("Access 形式のファイルとして読み込めません（ファイルが壊れています）。");
+    return Tr(StorageText::AccessDamaged);
 }
 
 QString HelperMissing(const QString& program) {
-    return QStringLiteral("Access 形式のファイルを読むプログラム（%1）を起動できません。")
-        .arg(QDir::toNativeSeparators(program));
+    return Tr(StorageText::AccessHelperMissing).arg(QDir::toNativeSeparators(program));
 }
 
 TablesRead Failure(const QString& why) {

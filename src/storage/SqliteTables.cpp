@@ -8,6 +8,7 @@
 
 #include "platform/FailureReason.h"
 #include "platform/FileRules.h"
+#include "texts/StorageTexts.h"
 
 namespace {
 
@@ -56,7 +57,7 @@ QString Quoted(const QString& name) {
 }
 
 QString DriverMissing() {
-    return QStringLiteral("SQLite のドライバー（QSQLITE）が見つかりません。");
+    return Tr(StorageText::NoSqliteDriver);
 }
 
 QString ErrorText(const QSqlQuery& q) {

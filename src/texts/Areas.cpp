@@ -1,6 +1,7 @@
 #include "texts/LinkTexts.h"
 #include "texts/ModelTexts.h"
 #include "texts/ReportTexts.h"
+#include "texts/StorageTexts.h"
 #include "texts/Text.h"
 #include "texts/TransferTexts.h"
 
@@ -10,5 +11,6 @@ std::vector<texts::Source> texts::AllSources() {
     AddModelSources(all);
     AddReportSources(all);
     AddTransferSources(all);
+    AddStorageSources(all);
     return all;
 }
