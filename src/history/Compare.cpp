@@ -4,14 +4,14 @@
 
 #include "model/Catalogue.h"
 #include "model/DisplayFormat.h"
+#include "texts/HistoryTexts.h"
 
 namespace {
 
 constexpr int kMaxPlaces = 3;
 
-const QString& NoData() {
-    static const QString text = QStringLiteral("（なし）");
-    return text;
+QString NoData() {
+    return Tr(HistoryText::NoData);
 }
 
 // The decimal places of weights on one side, read with the layout of `model` (not the store's
@@ -111,10 +111,10 @@ DifferenceCounts CountDifferences(const std::vector<Difference>& differences) {
 
 QString SummaryText(const DifferenceCounts& counts) {
     QStringList parts;
-    if (counts.settings > 0) parts << QStringLiteral("設定値 %1 件").arg(counts.settings);
-    if (counts.products > 0) parts << QStringLiteral("銘柄 %1 件").arg(counts.products);
-    if (parts.isEmpty()) return QStringLiteral("同じです");
-    return parts.join(QStringLiteral("、")) + QStringLiteral("が異なります");
+    if (counts.settings > 0) parts << Tr(HistoryText::SettingsDiffer).arg(counts.settings);
+    if (counts.products > 0) parts << Tr(HistoryText::ProductsDiffer).arg(counts.products);
+    if (parts.isEmpty()) return Tr(HistoryText::Same);
+    return Tr(HistoryText::Differ).arg(parts.join(Tr(HistoryText::ListJoiner)));
 }
 
 QString ShownValue(const QString& stored) {
@@ -123,7 +123,7 @@ QString ShownValue(const QString& stored) {
 
 QString PlaceText(const Difference& difference) {
     if (difference.isProduct())
-        return QStringLiteral("銘柄 %1 %2")
+        return Tr(HistoryText::ProductPlace)
             .arg(QString::number(difference.product), difference.caption);
     return QStringLiteral("W%1 %2").arg(difference.code, difference.caption);
 }

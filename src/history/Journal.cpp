@@ -19,6 +19,7 @@
 #include "link/RunKinds.h"
 #include "model/ModelSpec.h"
 #include "platform/FailureReason.h"
+#include "texts/HistoryTexts.h"
 
 // The file: one row per snapshot in "snapshots", its values in "snapshot_values" in the order
 // they were exchanged. The application id tells a journal from any other SQLite file.
@@ -72,7 +73,7 @@ int MakeFolder(const QString& folder) {
 
 QString NoteText(const QString& path, QString reason) {
     if (reason.endsWith(u'。')) reason.chop(1);
-    return QStringLiteral("履歴を記録できませんでした（%1: %2）").arg(path, reason);
+    return Tr(HistoryText::NotKept).arg(path, reason);
 }
 
 QString ModelText(IndicatorModel model) {
@@ -80,7 +81,7 @@ QString ModelText(IndicatorModel model) {
 }
 
 QString NotFoundText() {
-    return QStringLiteral("この履歴は見つかりません。");
+    return Tr(HistoryText::NotFound);
 }
 
 // Text for a NOT NULL column: Qt binds a null QString as NULL.
@@ -138,8 +139,7 @@ struct Journal::Failure {
     static Failure Of(const QSqlError& error) {
         const int code = error.nativeErrorCode().toInt();
         const int primary = code & 0xFF;
-        if (primary == kSqliteCantOpen)
-            return {false, QStringLiteral("履歴ファイルを開けません。")};
+        if (primary == kSqliteCantOpen) return {false, Tr(HistoryText::CannotOpen)};
         return {primary == kSqliteCorrupt || primary == kSqliteNotADatabase,
                 FailureReason({0, code, error.text()})};
     }
@@ -213,7 +213,7 @@ Journal::Outcome Journal::openFile() {
         return fail(Failure::OfErrno(errno));
     const QString driver = QStringLiteral("QSQLITE");
     if (!QSqlDatabase::isDriverAvailable(driver))
-        return fail({false, QStringLiteral("SQLite のドライバー（QSQLITE）が見つかりません。")});
+        return fail({false, Tr(HistoryText::NoSqliteDriver)});
 
     static std::atomic<int> counter{0};
     connection_ = QStringLiteral("rusk-journal-%1").arg(counter++);
@@ -275,8 +275,7 @@ Journal::Outcome Journal::settleSchema(bool* created) {
         return fail(Failure::Of(s.error()));
     const bool empty = applicationId.toLongLong() == 0 && tables.toInt() == 0;
     if (!empty && applicationId.toLongLong() != kApplicationId) return fail(Failure::Damaged());
-    if (version.toInt() > kSchemaVersion)
-        return fail({false, QStringLiteral("新しい版の Rusk が作った履歴ファイルです。")});
+    if (version.toInt() > kSchemaVersion) return fail({false, Tr(HistoryText::Newer)});
     if (!empty) return version.toInt() < kSchemaVersion ? migrate() : Outcome::Done;
     bool ok = true;
     for (const char* sql : kSchema) ok = ok && s.exec(QString::fromLatin1(sql));
@@ -338,10 +337,7 @@ void Journal::setAside() {
         QFile::remove(wal);
     QFile::remove(path_ + QStringLiteral("-shm"));
     failure_.clear();
-    if (messageOnce)
-        messageOnce(
-            QStringLiteral("履歴ファイルが壊れていたため、別名で保存して新しく作り直しました。\n") +
-            aside);
+    if (messageOnce) messageOnce(Tr(HistoryText::Rebuilt).arg(aside));
 }
 
 bool Journal::use(const std::function<Outcome()>& body) {
@@ -583,8 +579,7 @@ bool Journal::applyTo(qint64 id, SettingsStore& store, QString* reason) {
     if (!snapshot)
         why = failure_.isEmpty() ? NotFoundText() : failure_;
     else if (snapshot->entry.model != store.model())
-        why = QStringLiteral("この履歴は%1の値です。機種を%1にしてから戻してください。")
-                  .arg(ModelText(snapshot->entry.model));
+        why = Tr(HistoryText::OtherModel).arg(ModelText(snapshot->entry.model));
     if (!why.isEmpty()) {
         if (reason) *reason = why;
         return false;
@@ -597,8 +592,7 @@ DataFileSave Journal::saveAsDataFile(qint64 id, const QString& path) {
     const std::optional<JournalSnapshot> snapshot = load(id);
     if (!snapshot)
         return {false,
-                {QStringLiteral("ファイルを保存できませんでした。\n") +
-                 (failure_.isEmpty() ? NotFoundText() : failure_)}};
+                {Tr(HistoryText::SaveFailed).arg(failure_.isEmpty() ? NotFoundText() : failure_)}};
     SettingsStore store;
     store.setModel(snapshot->entry.model);
     PutValues(store, snapshot->values);

@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "history/Journal.h"
+#include "texts/HistoryTexts.h"
 #include "transfer/ProductTransfers.h"
 
 WritePlaces PlacesOf(const TransferRun& written) {
@@ -21,7 +22,7 @@ WritePlaces PlacesOf(const TransferRun& written) {
 }
 
 QString ReadStoppedText(const QString& what) {
-    return what + QStringLiteral(" 読み込み中断");
+    return Tr(HistoryText::PlacesReadStopped).arg(what);
 }
 
 Task<WaitOutcome> ReadPlaces(IndicatorLink& link, WritePlaces places, SettingsStore& into,
@@ -40,7 +41,7 @@ Task<WaitOutcome> ReadPlaces(IndicatorLink& link, WritePlaces places, SettingsSt
         return WaitOutcome::TimedOut;
     };
     WaitOutcome outcome = WaitOutcome::Line;
-    view.setStatusText(what + QStringLiteral(" 読み込み中"));
+    view.setStatusText(Tr(HistoryText::ReadingPlaces).arg(what));
     view.setProgress(0);
     view.setProgressVisible(true);
     for (const int n : places.products) {
@@ -55,7 +56,7 @@ Task<WaitOutcome> ReadPlaces(IndicatorLink& link, WritePlaces places, SettingsSt
         if (outcome == WaitOutcome::TimedOut) co_return timedOut();
         step();
     }
-    StopShown(view, what + QStringLiteral(" 読み込み完了"));
+    StopShown(view, Tr(HistoryText::PlacesReadDone).arg(what));
     co_return WaitOutcome::Line;
 }
 
@@ -69,7 +70,7 @@ Task<TransferRun> SnapshotBefore(IndicatorLink& link, WritePlaces places, QStrin
                     {}};
     ReadCheck check;
     const auto checked = link.checkReads(check);
-    const WaitOutcome answered = co_await ReadPlaces(link, places, held, kBeforeWriteValues);
+    const WaitOutcome answered = co_await ReadPlaces(link, places, held, BeforeWriteValues());
     if (answered == WaitOutcome::TimedOut) {
         run.complete = false;
         co_return run;
@@ -88,7 +89,7 @@ Task<VerifyResult> VerifyWritten(IndicatorLink& link, TransferRun written) {
     {
         const auto checked = link.checkReads(result.unread);
         const WaitOutcome outcome =
-            co_await ReadPlaces(link, PlacesOf(written), result.readBack, kWrittenValues);
+            co_await ReadPlaces(link, PlacesOf(written), result.readBack, WrittenValues());
         if (outcome == WaitOutcome::TimedOut) {
             result.timedOut = true;
             co_return result;
@@ -124,4 +125,12 @@ bool IsVerifyVerdict(const QString& note) {
     for (const QLatin1StringView kind : {kVerifyOk, kVerifyRefused, kVerifyUnread, kVerifyTimedOut})
         if (NoteHas(note, kind)) return true;
     return false;
+}
+
+QString BeforeWriteValues() {
+    return Tr(HistoryText::BeforeWriteValues);
+}
+
+QString WrittenValues() {
+    return Tr(HistoryText::WrittenValues);
 }

@@ -33,8 +33,8 @@ QString ReadStoppedText(const QString& what);
 
 // What the places are called while they are read before a write, and while a write is read
 // back.
-inline const QString kBeforeWriteValues = QStringLiteral("書き込み前の値");
-inline const QString kWrittenValues = QStringLiteral("書き込んだ値");
+QString BeforeWriteValues();
+QString WrittenValues();
 
 // What the indicator holds at the places, as a read run: taken before a write, so that the write
 // can be undone from the journal (noted Journal::kBeforeWrite, under the write's operation

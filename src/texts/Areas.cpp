@@ -1,3 +1,4 @@
+#include "texts/HistoryTexts.h"
 #include "texts/LinkTexts.h"
 #include "texts/ModelTexts.h"
 #include "texts/ReportTexts.h"
@@ -12,5 +13,6 @@ std::vector<texts::Source> texts::AllSources() {
     AddReportSources(all);
     AddTransferSources(all);
     AddStorageSources(all);
+    AddHistorySources(all);
     return all;
 }

@@ -137,7 +137,7 @@ Task<void> TrustView::aroundWrite(Operation op, std::function<Task<void>()> writ
                 before = co_await SnapshotBefore(link, places, Journal::kBeforeWrite);
                 read = before->complete;
             },
-            [this] { StopShown(window_, ReadStoppedText(kBeforeWriteValues)); });
+            [this] { StopShown(window_, ReadStoppedText(BeforeWriteValues())); });
         if (!check.complete() && !link.timedOut()) co_await window_.box(check.messageText());
         // A write whose old values could not be read or kept is not made.
         if (!read) co_return;
@@ -169,7 +169,7 @@ Task<void> TrustView::verifyLastWrite() {
     co_await TrappedTask(
         window_, ErrorHint::Port8018,
         [&]() -> Task<void> { result = co_await VerifyWritten(link, written); },
-        [this] { StopShown(window_, ReadStoppedText(kWrittenValues)); });
+        [this] { StopShown(window_, ReadStoppedText(WrittenValues())); });
     if (!result) co_return;
     const QString verdict = VerifyStatusText(*result);
     window_.setStatusText(verdict);
