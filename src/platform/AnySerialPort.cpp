@@ -1,6 +1,7 @@
 #include "platform/AnySerialPort.h"
 
 #include "platform/OperationError.h"
+#include "texts/PlatformTexts.h"
 
 AnySerialPort::AnySerialPort(PortResolver resolver, QObject* parent)
     : SerialPort(parent), serial_(resolver), tcp_(resolver) {
@@ -9,8 +10,7 @@ AnySerialPort::AnySerialPort(PortResolver resolver, QObject* parent)
 }
 
 void AnySerialPort::setPortNumber(int n) {
-    if (isOpen())
-        throw OperationError(ErrNo::kPortAlreadyOpen, QStringLiteral("ポートは既に開いています。"));
+    if (isOpen()) throw OperationError(ErrNo::kPortAlreadyOpen, Tr(PlatformText::PortAlreadyOpen));
     serial_.setPortNumber(n);
     tcp_.setPortNumber(n);
 }
@@ -32,8 +32,7 @@ void AnySerialPort::setRtsEnable(bool on) {
 }
 
 bool AnySerialPort::choosePort() {
-    if (isOpen())
-        throw OperationError(ErrNo::kPortAlreadyOpen, QStringLiteral("ポートは既に開いています。"));
+    if (isOpen()) throw OperationError(ErrNo::kPortAlreadyOpen, Tr(PlatformText::PortAlreadyOpen));
     // A malformed "tcp://" device still goes to the TCP port, which says how to write it.
     const bool tcp = deviceName().startsWith(QStringLiteral("tcp://"), Qt::CaseInsensitive);
     SerialPort* chosen = tcp ? static_cast<SerialPort*>(&tcp_) : &serial_;

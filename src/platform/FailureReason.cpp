@@ -4,6 +4,8 @@
 #include <cerrno>
 #include <cstring>
 
+#include "texts/PlatformTexts.h"
+
 namespace {
 
 enum class Cause { Other, Permission, ReadOnly, Missing, Full, Io, InUse, Damaged };
@@ -62,7 +64,7 @@ SystemFailure SystemFailure::FromErrno(int errnoValue) {
 }
 
 QString DamagedFileReason() {
-    return QStringLiteral("ファイルが壊れています。");
+    return Tr(PlatformText::FileDamaged);
 }
 
 QString FailureReason(const SystemFailure& failure) {
@@ -70,17 +72,17 @@ QString FailureReason(const SystemFailure& failure) {
         failure.sqliteCode ? CauseOfSqlite(failure.sqliteCode) : CauseOfErrno(failure.errnoValue);
     switch (cause) {
         case Cause::Permission:
-            return QStringLiteral("このファイルまたはフォルダーへのアクセスが許可されていません。");
+            return Tr(PlatformText::AccessDenied);
         case Cause::ReadOnly:
-            return QStringLiteral("読み取り専用のため書き込めません。");
+            return Tr(PlatformText::ReadOnlyFileSystem);
         case Cause::Missing:
-            return QStringLiteral("フォルダーまたはファイルが見つかりません。");
+            return Tr(PlatformText::NotFound);
         case Cause::Full:
-            return QStringLiteral("ディスクの空き容量が足りません。");
+            return Tr(PlatformText::DiskFull);
         case Cause::Io:
-            return QStringLiteral("ディスクの読み書きに失敗しました。");
+            return Tr(PlatformText::DiskError);
         case Cause::InUse:
-            return QStringLiteral("ファイルが他のプログラムで使用中です。");
+            return Tr(PlatformText::FileInUse);
         case Cause::Damaged:
             return DamagedFileReason();
         case Cause::Other:
@@ -90,22 +92,22 @@ QString FailureReason(const SystemFailure& failure) {
 }
 
 QString NotRegularFileReason() {
-    return QStringLiteral("通常のファイルではありません（名前付きパイプや装置など）。");
+    return Tr(PlatformText::NotRegularFile);
 }
 
 QString ProtectedFileReason() {
-    return QStringLiteral("このファイルは読み取り専用のため上書きできません。");
+    return Tr(PlatformText::ReadOnlyFile);
 }
 
 QString FolderReason() {
-    return QStringLiteral("同じ名前のフォルダーがあります。");
+    return Tr(PlatformText::FolderOfSameName);
 }
 
 QString TooLargeReason(qint64 maxBytes) {
-    return QStringLiteral("ファイルが大きすぎます（%1 まで）。")
+    return Tr(PlatformText::FileTooLarge)
         .arg(QLocale::c().formattedDataSize(maxBytes, 0, QLocale::DataSizeTraditionalFormat));
 }
 
 QString SymbolicLinkReason() {
-    return QStringLiteral("シンボリックリンクには書き込みません。");
+    return Tr(PlatformText::SymbolicLink);
 }

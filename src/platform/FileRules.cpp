@@ -208,8 +208,8 @@ QString ReplaceFile(const QString& path,
 QString ReplaceRefusal(const QString& path, Links links) {
     // A write that always stops before the temporary file takes the target's place.
     static const QString kTrial = QStringLiteral("\x01trial");
-    const QString failure =
-        ReplaceFile(path, [](const QString&) { return kTrial; }, links);
+    const QString failure = ReplaceFile(
+        path, [](const QString&) { return kTrial; }, links);
     return failure == kTrial ? QString() : failure;
 }
 

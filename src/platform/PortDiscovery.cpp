@@ -14,6 +14,7 @@
 #include "platform/QtSerialPort.h"
 #include "platform/SerialPort.h"
 #include "platform/TcpSerialPort.h"
+#include "texts/PlatformTexts.h"
 
 namespace {
 
@@ -23,8 +24,7 @@ QString Canonical(const QString& path) {
 }
 
 QString GoneText(const QString& device) {
-    return QStringLiteral("%1 は見つかりません（取り外されたか、名前が変わりました）。")
-        .arg(device);
+    return Tr(PlatformText::DeviceGone).arg(device);
 }
 
 QSerialPort::Parity ParityOf(QChar letter) {
@@ -142,9 +142,8 @@ void PortProbe::startSerial(Attempt& attempt, const QString& lineSettings) {
         if (refused) return settle(attempt, ProbeOutcome::NoPermission, NoPermissionText(device));
         if (error == QSerialPort::PermissionError || error == QSerialPort::OpenError)
             return settle(attempt, ProbeOutcome::Busy, DeviceBusyText(device));
-        return settle(
-            attempt, ProbeOutcome::Failed,
-            QStringLiteral("%1 を開けません（%2）。").arg(device, PortFailureReason(error)));
+        return settle(attempt, ProbeOutcome::Failed,
+                      Tr(PlatformText::CannotOpenDevice).arg(device, PortFailureReason(error)));
     }
     // A device a program holds under another name is not asked (see QtSerialPort::open).
     if (const int fd = static_cast<int>(port->handle());
@@ -177,7 +176,7 @@ void PortProbe::startTcp(Attempt& attempt, const QString& host, quint16 port) {
     connect(socket, &QTcpSocket::readyRead, this, [this, &attempt] { received(attempt); });
     connect(socket, &QTcpSocket::errorOccurred, this, [this, &attempt, socket] {
         settle(attempt, ProbeOutcome::Failed,
-               QStringLiteral("%1 に接続できません（%2）。")
+               Tr(PlatformText::CannotConnect)
                    .arg(attempt.result.device, PortFailureReason(socket->error())));
     });
     socket->connectToHost(host, port);
@@ -192,7 +191,7 @@ void PortProbe::received(Attempt& attempt) {
     if (line.endsWith('\r')) line.chop(1);
     attempt.result.reply = QString::fromLatin1(line);
     settle(attempt, ProbeOutcome::Answered,
-           QStringLiteral("%1 で応答がありました。").arg(attempt.result.device));
+           Tr(PlatformText::ProbeAnswered).arg(attempt.result.device));
 }
 
 void PortProbe::settle(Attempt& attempt, ProbeOutcome outcome, const QString& message) {
@@ -221,6 +220,6 @@ void PortProbe::timedOut() {
     for (auto& attempt : attempts_)
         if (!attempt->settled)
             settle(*attempt, ProbeOutcome::Silent,
-                   QStringLiteral("%1 からは応答がありません。").arg(attempt->result.device));
+                   Tr(PlatformText::ProbeSilent).arg(attempt->result.device));
     finishIfDone();
 }

@@ -2,62 +2,64 @@
 
 #include <cerrno>
 
+#include "texts/PlatformTexts.h"
+
 QString PortFailureReason(QSerialPort::SerialPortError error) {
     switch (error) {
         case QSerialPort::NoError:
-            return QStringLiteral("エラーはありません");
+            return Tr(PlatformText::NoError);
         case QSerialPort::DeviceNotFoundError:
-            return QStringLiteral("装置が見つかりません");
+            return Tr(PlatformText::DeviceNotFound);
         case QSerialPort::PermissionError:
-            return QStringLiteral("装置を使う権限がないか、他のプログラムが使用中です");
+            return Tr(PlatformText::DeviceNoPermissionOrBusy);
         case QSerialPort::OpenError:
-            return QStringLiteral("装置は既に開かれています");
+            return Tr(PlatformText::DeviceAlreadyOpen);
         case QSerialPort::WriteError:
-            return QStringLiteral("装置へ送信できません");
+            return Tr(PlatformText::DeviceWriteFailed);
         case QSerialPort::ReadError:
-            return QStringLiteral("装置から受信できません");
+            return Tr(PlatformText::DeviceReadFailed);
         case QSerialPort::ResourceError:
-            return QStringLiteral("装置が応答しないか、取り外されました");
+            return Tr(PlatformText::DeviceRemoved);
         case QSerialPort::UnsupportedOperationError:
-            return QStringLiteral("装置がこの設定または操作に対応していません");
+            return Tr(PlatformText::DeviceUnsupported);
         case QSerialPort::TimeoutError:
-            return QStringLiteral("装置が時間内に応じません");
+            return Tr(PlatformText::DeviceTimeout);
         case QSerialPort::NotOpenError:
-            return QStringLiteral("ポートが開いていません");
+            return Tr(PlatformText::PortNotOpenReason);
         case QSerialPort::UnknownError:
             break;
     }
-    return QStringLiteral("装置の原因不明のエラーです");
+    return Tr(PlatformText::DeviceUnknownError);
 }
 
 QString PortFailureReason(QAbstractSocket::SocketError error) {
     switch (error) {
         case QAbstractSocket::ConnectionRefusedError:
-            return QStringLiteral("接続を拒否されました");
+            return Tr(PlatformText::ConnectionRefused);
         case QAbstractSocket::RemoteHostClosedError:
-            return QStringLiteral("相手側が接続を閉じました");
+            return Tr(PlatformText::RemoteClosed);
         case QAbstractSocket::HostNotFoundError:
-            return QStringLiteral("ホストが見つかりません");
+            return Tr(PlatformText::HostNotFound);
         case QAbstractSocket::SocketAccessError:
-            return QStringLiteral("接続する権限がありません");
+            return Tr(PlatformText::SocketAccess);
         case QAbstractSocket::SocketResourceError:
-            return QStringLiteral("接続に使う資源が足りません");
+            return Tr(PlatformText::SocketResources);
         case QAbstractSocket::SocketTimeoutError:
-            return QStringLiteral("相手側が時間内に応じません");
+            return Tr(PlatformText::SocketTimeout);
         case QAbstractSocket::NetworkError:
-            return QStringLiteral("ネットワークのエラーです（ケーブルや経路を確かめて下さい）");
+            return Tr(PlatformText::NetworkError);
         case QAbstractSocket::AddressInUseError:
-            return QStringLiteral("アドレスは既に使われています");
+            return Tr(PlatformText::AddressInUse);
         case QAbstractSocket::SocketAddressNotAvailableError:
-            return QStringLiteral("このアドレスは使えません");
+            return Tr(PlatformText::AddressNotAvailable);
         case QAbstractSocket::UnsupportedSocketOperationError:
-            return QStringLiteral("この接続には対応していません");
+            return Tr(PlatformText::UnsupportedSocket);
         case QAbstractSocket::TemporaryError:
-            return QStringLiteral("一時的なエラーです");
+            return Tr(PlatformText::TemporaryError);
         default:
             break;
     }
-    return QStringLiteral("通信の原因不明のエラーです");
+    return Tr(PlatformText::NetworkUnknownError);
 }
 
 QString PortErrnoReason(int errnoValue) {
@@ -68,10 +70,10 @@ QString PortErrnoReason(int errnoValue) {
             return PortFailureReason(QSerialPort::DeviceNotFoundError);
         case EACCES:
         case EPERM:
-            return QStringLiteral("装置を使う権限がありません");
+            return Tr(PlatformText::DeviceNoPermission);
         case EBUSY:
         case EWOULDBLOCK:
-            return QStringLiteral("他のプログラムが使用中です");
+            return Tr(PlatformText::DeviceInUse);
         case EINVAL:
         case ENOTTY:
             return PortFailureReason(QSerialPort::UnsupportedOperationError);

@@ -8,6 +8,7 @@
 
 #include "platform/OperationError.h"
 #include "platform/PortFailure.h"
+#include "texts/PlatformTexts.h"
 
 namespace {
 
@@ -33,14 +34,11 @@ QSerialPort::Parity ParityOf(QChar c) {
 }  // namespace
 
 QString DeviceBusyText(const QString& device) {
-    return QStringLiteral("%1 は他のプログラムが使用中です。").arg(device);
+    return Tr(PlatformText::DeviceBusy).arg(device);
 }
 
 QString NoPermissionText(const QString& device) {
-    return QStringLiteral(
-               "%1 を開く権限がありません。このユーザーをデバイスの所有グループ"
-               "（Debian では dialout）に加えて、ログインし直して下さい。")
-        .arg(device);
+    return Tr(PlatformText::NoPermission).arg(device);
 }
 
 QtSerialPort::QtSerialPort(PortResolver resolver, QObject* parent)
@@ -55,16 +53,16 @@ QtSerialPort::~QtSerialPort() {
 
 void QtSerialPort::setPortNumber(int n) {
     if (port_.isOpen())
-        throw OperationError(ErrNo::kPortAlreadyOpen, QStringLiteral("ポートは既に開いています。"));
+        throw OperationError(ErrNo::kPortAlreadyOpen, Tr(PlatformText::PortAlreadyOpen));
     if (n < 1 || n > kHighestPortNumber)
-        throw OperationError(ErrNo::kInvalidPort, QStringLiteral("ポート番号が無効です。"));
+        throw OperationError(ErrNo::kInvalidPort, Tr(PlatformText::InvalidPortNumber));
     portNumber_ = n;
 }
 
 void QtSerialPort::setSettings(const QString& text) {
     if (!ParseLineSettings(text, nullptr))
         throw OperationError(ErrNo::kInvalidSettings,
-                             QStringLiteral("通信設定 \"%1\" は無効です。").arg(text));
+                             Tr(PlatformText::InvalidLineSettings).arg(text));
     settings_ = text;
     if (port_.isOpen()) applyLineSettings();
 }
@@ -85,7 +83,7 @@ QString QtSerialPort::deviceName() const {
 
 void QtSerialPort::open() {
     if (port_.isOpen())
-        throw OperationError(ErrNo::kPortAlreadyOpen, QStringLiteral("ポートは既に開いています。"));
+        throw OperationError(ErrNo::kPortAlreadyOpen, Tr(PlatformText::PortAlreadyOpen));
     const QString device = deviceName();
     openDevice_ = device;
     lostReason_.clear();
@@ -103,7 +101,7 @@ void QtSerialPort::open() {
             throw OperationError(ErrNo::kPortAlreadyOpen, PortFailureReason(error));
         throw OperationError(
             ErrNo::kInvalidPort,
-            QStringLiteral("%1 を開けません（%2）。").arg(device, PortFailureReason(error)));
+            Tr(PlatformText::CannotOpenDevice).arg(device, PortFailureReason(error)));
     }
     // QSerialPort's lock file is named after the path: the same device under another name (its
     // /dev/serial/by-id link, a link to a pseudo-terminal) would open a second time. The lock on
@@ -138,9 +136,8 @@ void QtSerialPort::applyLineSettings() {
     if (!ok && !pty) {
         const QString why = PortFailureReason(port_.error());
         port_.clearError();
-        throw OperationError(
-            ErrNo::kInvalidSettings,
-            QStringLiteral("ポートが通信設定 \"%1\" を受け付けません（%2）。").arg(settings_, why));
+        throw OperationError(ErrNo::kInvalidSettings,
+                             Tr(PlatformText::SettingsRefused).arg(settings_, why));
     }
     port_.clearError();
 }
@@ -155,8 +152,8 @@ void QtSerialPort::onError(QSerialPort::SerialPortError error) {
     if (error == QSerialPort::ResourceError || error == QSerialPort::ReadError ||
         error == QSerialPort::WriteError) {
         if (lostReason_.isEmpty())
-            lostReason_ = QStringLiteral("%1 との接続が切れました（%2）。")
-                              .arg(openDevice_, PortFailureReason(error));
+            lostReason_ =
+                Tr(PlatformText::ConnectionLost).arg(openDevice_, PortFailureReason(error));
         if (port_.isOpen()) port_.close();
         port_.clearError();
         emit activity();
@@ -166,7 +163,7 @@ void QtSerialPort::onError(QSerialPort::SerialPortError error) {
 void QtSerialPort::requireOpen() {
     if (port_.isOpen()) return;
     if (!lostReason_.isEmpty()) throw OperationError(ErrNo::kPortNotOpen, lostReason_);
-    throw OperationError(ErrNo::kPortNotOpen, QStringLiteral("ポートが開いていません。"));
+    throw OperationError(ErrNo::kPortNotOpen, Tr(PlatformText::PortNotOpen));
 }
 
 void QtSerialPort::write(const QByteArray& data) {
@@ -177,8 +174,7 @@ void QtSerialPort::write(const QByteArray& data) {
         const QString why =
             PortFailureReason(error == QSerialPort::NoError ? QSerialPort::WriteError : error);
         port_.clearError();
-        throw OperationError(ErrNo::kPortNotOpen,
-                             QStringLiteral("送信できません（%1）。").arg(why));
+        throw OperationError(ErrNo::kPortNotOpen, Tr(PlatformText::CannotSend).arg(why));
     }
     port_.flush();
 }

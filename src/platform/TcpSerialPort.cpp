@@ -7,6 +7,7 @@
 
 #include "platform/OperationError.h"
 #include "platform/PortFailure.h"
+#include "texts/PlatformTexts.h"
 
 bool ParseTcpDevice(const QString& device, QString* host, quint16* port) {
     if (!device.startsWith(QStringLiteral("tcp://"), Qt::CaseInsensitive)) return false;
@@ -31,17 +32,16 @@ TcpSerialPort::~TcpSerialPort() {
 }
 
 void TcpSerialPort::setPortNumber(int n) {
-    if (open_)
-        throw OperationError(ErrNo::kPortAlreadyOpen, QStringLiteral("ポートは既に開いています。"));
+    if (open_) throw OperationError(ErrNo::kPortAlreadyOpen, Tr(PlatformText::PortAlreadyOpen));
     if (n < 1 || n > kHighestPortNumber)
-        throw OperationError(ErrNo::kInvalidPort, QStringLiteral("ポート番号が無効です。"));
+        throw OperationError(ErrNo::kInvalidPort, Tr(PlatformText::InvalidPortNumber));
     portNumber_ = n;
 }
 
 void TcpSerialPort::setSettings(const QString& text) {
     if (!ParseLineSettings(text, nullptr))
         throw OperationError(ErrNo::kInvalidSettings,
-                             QStringLiteral("通信設定 \"%1\" は無効です。").arg(text));
+                             Tr(PlatformText::InvalidLineSettings).arg(text));
     settings_ = text;
 }
 
@@ -65,16 +65,12 @@ void TcpSerialPort::open() {
 
 void TcpSerialPort::openLater(Opened done) {
     if (open_ || connecting_)
-        throw OperationError(ErrNo::kPortAlreadyOpen, QStringLiteral("ポートは既に開いています。"));
+        throw OperationError(ErrNo::kPortAlreadyOpen, Tr(PlatformText::PortAlreadyOpen));
     const QString device = deviceName();
     QString host;
     quint16 port = 0;
     if (!ParseTcpDevice(device, &host, &port))
-        throw OperationError(
-            ErrNo::kInvalidPort,
-            QStringLiteral(
-                "%1 は TCP の接続先として無効です（tcp://ホスト:ポート と書いて下さい）。")
-                .arg(device));
+        throw OperationError(ErrNo::kInvalidPort, Tr(PlatformText::BadTcpAddress).arg(device));
     openDevice_ = device;
     lostReason_.clear();
     socket_.abort();
@@ -96,12 +92,10 @@ void TcpSerialPort::openLater(Opened done) {
             done(std::nullopt);
             return;
         }
-        const QString why =
-            failed ? PortFailureReason(socket_.error())
-                   : QStringLiteral("%1 ミリ秒以内に応答がありません").arg(connectTimeoutMs_);
+        const QString why = failed ? PortFailureReason(socket_.error())
+                                   : Tr(PlatformText::NoConnectAnswer).arg(connectTimeoutMs_);
         socket_.abort();
-        done(OperationError(ErrNo::kInvalidPort,
-                            QStringLiteral("%1 に接続できません（%2）。").arg(device, why)));
+        done(OperationError(ErrNo::kInvalidPort, Tr(PlatformText::CannotConnect).arg(device, why)));
     };
     connect(timer, &QTimer::timeout, connecting_.get(), [end] { end(false); });
     connect(&socket_, &QTcpSocket::connected, connecting_.get(), [end] { end(false); });
@@ -124,8 +118,8 @@ void TcpSerialPort::onLost() {
     if (!open_) return;
     // Like a serial device that went away: the port closes at once and the next read or write
     // reports why.
-    lostReason_ = QStringLiteral("%1 との接続が切れました（%2）。")
-                      .arg(openDevice_, PortFailureReason(socket_.error()));
+    lostReason_ =
+        Tr(PlatformText::ConnectionLost).arg(openDevice_, PortFailureReason(socket_.error()));
     open_ = false;
     emit activity();
 }
@@ -133,15 +127,14 @@ void TcpSerialPort::onLost() {
 void TcpSerialPort::requireOpen() {
     if (open_) return;
     if (!lostReason_.isEmpty()) throw OperationError(ErrNo::kPortNotOpen, lostReason_);
-    throw OperationError(ErrNo::kPortNotOpen, QStringLiteral("ポートが開いていません。"));
+    throw OperationError(ErrNo::kPortNotOpen, Tr(PlatformText::PortNotOpen));
 }
 
 void TcpSerialPort::write(const QByteArray& data) {
     requireOpen();
     if (socket_.write(data) != data.size()) {
         const QString why = PortFailureReason(socket_.error());
-        throw OperationError(ErrNo::kPortNotOpen,
-                             QStringLiteral("送信できません（%1）。").arg(why));
+        throw OperationError(ErrNo::kPortNotOpen, Tr(PlatformText::CannotSend).arg(why));
     }
     socket_.flush();
 }

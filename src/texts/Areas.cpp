@@ -1,6 +1,7 @@
 #include "texts/HistoryTexts.h"
 #include "texts/LinkTexts.h"
 #include "texts/ModelTexts.h"
+#include "texts/PlatformTexts.h"
 #include "texts/ReportTexts.h"
 #include "texts/StorageTexts.h"
 #include "texts/Text.h"
@@ -14,5 +15,6 @@ std::vector<texts::Source> texts::AllSources() {
     AddTransferSources(all);
     AddStorageSources(all);
     AddHistorySources(all);
+    AddPlatformSources(all);
     return all;
 }
