@@ -8,6 +8,7 @@
 #include "history/Journal.h"
 #include "model/Catalogue.h"
 #include "storage/DataFile.h"
+#include "texts/AppTexts.h"
 
 namespace {
 
@@ -28,11 +29,11 @@ bool CoversAll(const std::vector<TransferValue>& values, IndicatorModel model) {
 QString OriginText(const DataOrigin& origin) {
     switch (origin.kind) {
         case DataOrigin::Kind::DataFile:
-            return QStringLiteral("データファイル ") + QFileInfo(origin.name).fileName();
+            return Tr(AppText::FromDataFile).arg(QFileInfo(origin.name).fileName());
         case DataOrigin::Kind::Indicator:
-            return QStringLiteral("指示計 ") + origin.name;
+            return Tr(AppText::FromIndicator).arg(origin.name);
         case DataOrigin::Kind::Journal:
-            return QStringLiteral("履歴 ") + origin.name;
+            return Tr(AppText::FromJournal).arg(origin.name);
         case DataOrigin::Kind::None:
             break;
     }

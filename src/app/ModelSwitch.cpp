@@ -1,7 +1,10 @@
 #include "app/ModelSwitch.h"
 
+#include <QCoreApplication>
+
 #include "app/Session.h"
 #include "model/ModelSpec.h"
+#include "texts/AppTexts.h"
 
 namespace modelswitch {
 
@@ -36,15 +39,15 @@ Choice Decide(IndicatorModel current, int option, bool settingsEmpty) {
 }
 
 QString ClearQuestion() {
-    return QStringLiteral(
-        "機種を変更する場合、設定値をクリヤする必要があります。\r\n"
-        "今すぐクリヤしますか？ (銘柄データは残ります)");
+    return Tr(AppText::ClearQuestion);
 }
 
 ModelCaptions CaptionsOf(IndicatorModel model) {
     const QString name = ModelName(model);
-    return {name, name + QStringLiteral("一括読みだし"), name + QStringLiteral("一括書き込み"),
-            name + QStringLiteral(" 読み書き"), QString::fromUtf8(SpecOf(model).changeButton)};
+    const ModelSpec& spec = SpecOf(model);
+    return {name, Tr(AppText::AllReadCaption).arg(name), Tr(AppText::AllWriteCaption).arg(name),
+            Tr(AppText::ReadWriteCaption).arg(name),
+            QCoreApplication::translate(spec.name, spec.changeButton)};
 }
 
 int LinkFor(IndicatorModel model, bool assignment) {

@@ -7,6 +7,7 @@
 #include "model/TabLayout.h"
 #include "platform/IniFile.h"
 #include "platform/OperationError.h"
+#include "texts/AppTexts.h"
 
 namespace {
 
@@ -47,9 +48,7 @@ void ApplyPortNumber(Session& session, int linkNo) {
     const std::optional<int> number = ParsePortNumber(text);
     if (!number)
         throw OperationError(
-            kTypeMismatch,
-            QStringLiteral("設定ファイルの [%1] CommPort \"%2\" は数値ではありません。")
-                .arg(PortSection(linkNo), text.trimmed()));
+            kTypeMismatch, Tr(AppText::CommPortNotNumber).arg(PortSection(linkNo), text.trimmed()));
     session.port(linkNo).setPortNumber(*number);
 }
 
@@ -58,9 +57,7 @@ void SelectPortEntry(StartupWindow& window, SerialPort& port, int linkNo) {
     if (position < 0 || position >= startup::kPortListEntries)
         throw OperationError(
             kInvalidPropertyValue,
-            QStringLiteral("ポート番号 %1 はﾎﾟｰﾄ番号の一覧 (Com1 … Com%2) にありません。")
-                .arg(port.portNumber())
-                .arg(startup::kPortListEntries));
+            Tr(AppText::PortNotListed).arg(port.portNumber()).arg(startup::kPortListEntries));
     window.selectPortEntry(linkNo, position);
 }
 

@@ -5,21 +5,22 @@
 #include <utility>
 
 #include "monitor/Weights.h"
+#include "texts/MonitorTexts.h"
 
 namespace monitor {
 
 QString JudgementText(Judgement j) {
     switch (j) {
         case Judgement::Under:
-            return QStringLiteral("不足");
+            return Tr(MonitorText::Under);
         case Judgement::Ok:
-            return QStringLiteral("正量");
+            return Tr(MonitorText::Good);
         case Judgement::Over:
-            return QStringLiteral("過量");
+            return Tr(MonitorText::Over);
         case Judgement::None:
             break;
     }
-    return QStringLiteral("－");
+    return Tr(MonitorText::NoJudgement);
 }
 
 bool FillTracker::take(const Sample& s) {
@@ -84,16 +85,15 @@ QString FreeFallAdvice(const Summary& summary, std::optional<double> setFreeFall
     if (summary.inFlightCount == 0) return {};
     const int shown = std::max(places, 1);
     if (!setFreeFall)
-        return QStringLiteral("落差の実測平均 %1 ／ 設定 不明：銘柄を読み込むと設定と比べます")
-            .arg(ShowWeight(summary.inFlightMean, shown));
+        return Tr(MonitorText::FreeFallUnknown).arg(ShowWeight(summary.inFlightMean, shown));
     QString text =
-        QStringLiteral("落差の実測平均 %1 ／ 設定 %2")
+        Tr(MonitorText::FreeFallAgainstSetting)
             .arg(ShowWeight(summary.inFlightMean, shown), ShowWeight(*setFreeFall, shown));
     const double gap = summary.inFlightMean - *setFreeFall;
     // A difference of exactly one step is no more than one step, rounding aside.
-    if (std::abs(gap) <= resolution * 1.0000001) return text + QStringLiteral("：設定どおりです");
-    return text + QStringLiteral("：計量値が定量より%1なります。落差を %2 にすると定量に近づきます")
-                      .arg(gap > 0 ? QStringLiteral("重く") : QStringLiteral("軽く"),
+    if (std::abs(gap) <= resolution * 1.0000001) return text + Tr(MonitorText::FreeFallAsSet);
+    return text + Tr(MonitorText::FreeFallAdvice)
+                      .arg(gap > 0 ? Tr(MonitorText::Heavier) : Tr(MonitorText::Lighter),
                            ShowWeight(summary.inFlightMean, places));
 }
 

@@ -4,6 +4,7 @@
 
 #include "monitor/Weights.h"
 #include "platform/OperationError.h"
+#include "texts/MonitorTexts.h"
 
 // What the monitor's own link shows: nothing. Its time-out message becomes the state
 // "応答なし" through the wait's outcome instead of a box.
@@ -22,15 +23,15 @@ class MonitorSampler::LinkView : public OperatorView {
 QString MonitorSampler::StateText(State s) {
     switch (s) {
         case State::Stopped:
-            return QStringLiteral("停止中");
+            return Tr(MonitorText::Stopped);
         case State::Running:
-            return QStringLiteral("監視中");
+            return Tr(MonitorText::Watching);
         case State::NoAnswer:
-            return QStringLiteral("応答なし");
+            return Tr(MonitorText::NoAnswer);
         case State::Lost:
-            return QStringLiteral("接続が切れました");
+            return Tr(MonitorText::Lost);
         case State::Refused:
-            return QStringLiteral("他の操作の実行中は開始できません");
+            return Tr(MonitorText::Refused);
     }
     return {};
 }

@@ -6,6 +6,7 @@
 #include "link/LiveCommands.h"
 #include "monitor/Weights.h"
 #include "platform/FileRules.h"
+#include "texts/MonitorTexts.h"
 
 namespace monitor {
 
@@ -13,7 +14,7 @@ QString SaveSamplesCsv(const QString& path, const std::deque<Sample>& samples, i
     // UTF-8 with a byte order mark, so that a spreadsheet reads the Japanese headings; they
     // are the captions the window gives these values (the status words' of the live tab's
     // buttons, RE and RF).
-    const QStringList headings = {QStringLiteral("時刻"), QStringLiteral("重量"),
+    const QStringList headings = {Tr(MonitorText::ColumnTime), Tr(MonitorText::ColumnWeight),
                                   LiveCommands::Caption(4), LiveCommands::Caption(5)};
     QByteArray out = "\xEF\xBB\xBF" + headings.join(u',').toUtf8() + '\n';
     for (const Sample& s : samples) {
@@ -26,7 +27,7 @@ QString SaveSamplesCsv(const QString& path, const std::deque<Sample>& samples, i
     }
     if (QString why = ReplaceFileContent(path, out); !why.isEmpty()) {
         if (why.endsWith(u'。')) why.chop(1);
-        return QStringLiteral("「%1」に保存できません（%2）。").arg(path, why);
+        return Tr(MonitorText::CannotSave).arg(path, why);
     }
     return {};
 }

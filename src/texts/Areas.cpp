@@ -1,6 +1,8 @@
+#include "texts/AppTexts.h"
 #include "texts/HistoryTexts.h"
 #include "texts/LinkTexts.h"
 #include "texts/ModelTexts.h"
+#include "texts/MonitorTexts.h"
 #include "texts/PlatformTexts.h"
 #include "texts/ReportTexts.h"
 #include "texts/StorageTexts.h"
@@ -16,5 +18,7 @@ std::vector<texts::Source> texts::AllSources() {
     AddStorageSources(all);
     AddHistorySources(all);
     AddPlatformSources(all);
+    AddMonitorSources(all);
+    AddAppSources(all);
     return all;
 }

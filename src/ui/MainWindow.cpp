@@ -314,7 +314,8 @@ bool MainWindow::isBoxRefused(const QLineEdit* box) {
 }
 
 QString MainWindow::TitleFor(IndicatorModel model) {
-    return QString::fromUtf8(SpecOf(model).windowTitle);
+    const ModelSpec& spec = SpecOf(model);
+    return QCoreApplication::translate(spec.name, spec.windowTitle);
 }
 
 QString MainWindow::VersionText() {
