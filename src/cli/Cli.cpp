@@ -7,6 +7,7 @@
 #include "history/Verify.h"
 #include "platform/OperationError.h"
 #include "storage/DataFile.h"
+#include "texts/CliTexts.h"
 #include "transfer/ProductTransfers.h"
 #include "transfer/SettingTransfers.h"
 
@@ -25,18 +26,18 @@ int ProbeCommand(const QStringList& arguments, QTextStream& out, QTextStream& er
         const int ra = SettingsStore::LiveKindIndex(QStringLiteral("RA"));
         if (RunToEnd(s.link.reply(ReplyFor::LiveData(ra))) == WaitOutcome::Line) {
             if (IndicatorLink::IsWeightAnswer(s.link.lastReply())) {
-                out << "通信ＯＫ" << Qt::endl;
+                out << Tr(CliText::LinkOk) << Qt::endl;
                 return exitcode::kOk;
             }
-            out << "指示計の応答ではありません: " << IndicatorLink::VisibleReply(s.link.lastReply())
-                << Qt::endl;
+            out << Tr(CliText::NotIndicatorAnswer)
+                << IndicatorLink::VisibleReply(s.link.lastReply()) << Qt::endl;
             return exitcode::kNoOrDifferent;
         }
     } catch (const OperationError& e) {
         err << TerminalText(ErrorReportText(e, ErrorHint::Port8018)) << Qt::endl;
         return exitcode::kPort;
     }
-    out << "応答がありません" << Qt::endl;
+    out << Tr(CliText::NoAnswer) << Qt::endl;
     return exitcode::kNoOrDifferent;
 }
 
@@ -71,9 +72,9 @@ int ReadCommand(const QStringList& arguments, QTextStream& out, QTextStream& err
     p.addOptions({output, settingsOnly, productsOnly});
     DeviceOptions o;
     if (auto done = line.parse(arguments, out, err, &o)) return *done;
-    if (!p.isSet(output)) return Usage(err, "-o FILE を指定してください。");
+    if (!p.isSet(output)) return Usage(err, Tr(CliText::OutputMissing));
     if (p.isSet(settingsOnly) && p.isSet(productsOnly))
-        return Usage(err, "--settings-only と --products-only は同時に指定できません。");
+        return Usage(err, Tr(CliText::SettingsOrProducts));
     // A file that cannot be saved is told before the indicator is read, not after.
     if (auto bad = CheckOutputFile(p.value(output), err)) return *bad;
 
@@ -146,10 +147,9 @@ int WriteCommand(const QStringList& arguments, QTextStream& out, QTextStream& er
     p.addOptions({input, verify, dryRun});
     DeviceOptions o;
     if (auto done = line.parse(arguments, out, err, &o)) return *done;
-    if (!p.isSet(input)) return Usage(err, "-i FILE を指定してください。");
-    if (p.value(input).isEmpty()) return Usage(err, "入力ファイルの名前が空です。");
-    if (p.isSet(verify) && p.isSet(dryRun))
-        return Usage(err, "--verify と --dry-run は同時に指定できません。");
+    if (!p.isSet(input)) return Usage(err, Tr(CliText::InputMissing));
+    if (p.value(input).isEmpty()) return Usage(err, Tr(CliText::InputNameEmpty));
+    if (p.isSet(verify) && p.isSet(dryRun)) return Usage(err, Tr(CliText::VerifyOrDryRun));
 
     SettingsStore file;
     file.setModel(o.model);
@@ -171,7 +171,8 @@ int WriteCommand(const QStringList& arguments, QTextStream& out, QTextStream& er
     // before the port is opened.
     for (int n = 0; n < SettingsStore::kProducts; ++n) {
         if (!products.storedProductValid(n)) {
-            err << ProductTransfers::kInvalidStoredText << " (銘柄 " << n << ")" << Qt::endl;
+            err << ProductTransfers::kInvalidStoredText << Tr(CliText::InvalidStoredProduct).arg(n)
+                << Qt::endl;
             return exitcode::kFile;
         }
     }
@@ -190,8 +191,8 @@ int WriteCommand(const QStringList& arguments, QTextStream& out, QTextStream& er
     if (code != exitcode::kOk && code != exitcode::kJournal) {
         if (code == exitcode::kInterrupted && s.recorder.lastWrite &&
             !s.recorder.lastWrite->values.empty())
-            err << "中断しました。最後に送信した値: "
-                << ValueText(s.recorder.lastWrite->values.back()) << Qt::endl;
+            err << Tr(CliText::StoppedLastSent) << ValueText(s.recorder.lastWrite->values.back())
+                << Qt::endl;
         return code;
     }
     return p.isSet(verify) ? VerifyLastWrite(s, out) : code;
@@ -208,5 +209,5 @@ int RunCli(const QStringList& arguments, QTextStream& out, QTextStream& err) {
         err << OverviewText() << kExitCodesHelp;
         return exitcode::kUsage;
     }
-    return Usage(err, QStringLiteral("不明なコマンドです: ") + command);
+    return Usage(err, Tr(CliText::UnknownCommand) + command);
 }

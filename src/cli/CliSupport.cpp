@@ -27,10 +27,10 @@
 #include "platform/OperationError.h"
 #include "platform/TcpSerialPort.h"
 #include "storage/DataFile.h"
+#include "texts/CliTexts.h"
 
 int Usage(QTextStream& err, const QString& message) {
-    err << TerminalText(message) << Qt::endl
-        << "rusk-cli --help で使い方を表示します。" << Qt::endl;
+    err << TerminalText(message) << Qt::endl << Tr(CliText::SeeHelp) << Qt::endl;
     return exitcode::kUsage;
 }
 
@@ -77,7 +77,7 @@ std::optional<int> ReadModelOption(const QCommandLineParser& p, IndicatorModel* 
                                    QTextStream& err) {
     if (!p.isSet(cliopt::kModel)) return std::nullopt;
     const auto m = ModelOf(p.value(cliopt::kModel));
-    if (!m) return Usage(err, QStringLiteral("--model は 805 か 800 です。"));
+    if (!m) return Usage(err, Tr(CliText::ModelOption));
     *model = *m;
     return std::nullopt;
 }
@@ -87,9 +87,8 @@ std::optional<int> ReadDeviceOptions(const QCommandLineParser& p, DeviceOptions*
     if (positional != Positional::None) {
         const QStringList names = p.positionalArguments().mid(1);  // after the command
         if (names.size() != 1)
-            return Usage(err, positional == Positional::Device
-                                  ? QStringLiteral("DEVICE を 1 つ指定してください。")
-                                  : QStringLiteral("SOURCE を 1 つ指定してください。"));
+            return Usage(err, positional == Positional::Device ? Tr(CliText::OneDevice)
+                                                               : Tr(CliText::OneSource));
         o->device = names.first();
         if (positional == Positional::Device) {
             if (const QString why = DeviceNameProblem(o->device); !why.isEmpty())
@@ -104,21 +103,18 @@ std::optional<int> ReadDeviceOptions(const QCommandLineParser& p, DeviceOptions*
         o->ini = p.value(cliopt::kIni);
         QFile ini(o->ini);
         if (!QFileInfo(o->ini).isFile() || !ini.open(QIODevice::ReadOnly))
-            return Usage(err,
-                         QStringLiteral("設定ファイルを読み込めません: ") + TerminalText(o->ini));
+            return Usage(err, Tr(CliText::IniUnreadable) + TerminalText(o->ini));
     } else {
         o->ini = ConfigFilePath();
     }
     o->line = p.isSet(cliopt::kLine) ? p.value(cliopt::kLine) : ReadPortSettings(o->ini, 1);
     LineSettings parsed;
-    if (!ParseLineSettings(o->line, &parsed))
-        return Usage(err, QStringLiteral("通信設定が正しくありません: ") + o->line);
+    if (!ParseLineSettings(o->line, &parsed)) return Usage(err, Tr(CliText::BadLine) + o->line);
     if (p.isSet(cliopt::kTimeout)) {
         bool ok = false;
         o->timeoutMs = p.value(cliopt::kTimeout).toInt(&ok);
         if (!ok || o->timeoutMs <= 0)
-            return Usage(
-                err, QStringLiteral("--timeout が正しくありません: ") + p.value(cliopt::kTimeout));
+            return Usage(err, Tr(CliText::BadTimeout) + p.value(cliopt::kTimeout));
     }
     o->quiet = p.isSet(cliopt::kQuiet);
     return withModel ? ReadModelOption(p, &o->model, err) : std::nullopt;
@@ -162,28 +158,19 @@ bool IsDeviceName(const QString& name) {
 }
 
 QString DeviceNameProblem(const QString& name) {
-    if (name.isEmpty()) return QStringLiteral("装置が指定されていません。");
+    if (name.isEmpty()) return Tr(CliText::NoDevice);
     const QString shown = TerminalText(name);
-    if (HasControlCharacter(name))
-        return QStringLiteral("制御文字を含む名前は装置ではありません: ") + shown;
+    if (HasControlCharacter(name)) return Tr(CliText::ControlInName) + shown;
     if (const auto port = PortNumberOf(name)) {
         if (*port >= 1 && *port <= kHighestPortNumber) return {};
-        return QStringLiteral("ポート番号は Com1 … Com%1 です: %2")
-            .arg(kHighestPortNumber)
-            .arg(shown);
+        return Tr(CliText::PortRange).arg(kHighestPortNumber).arg(shown);
     }
     if (IsTcpName(name)) {
         if (ParseTcpDevice(name)) return {};
-        return QStringLiteral(
-                   "TCP の接続先が正しくありません（tcp://ホスト:ポート と書いて下さい）: ") +
-               shown;
+        return Tr(CliText::BadTcp) + shown;
     }
     if (name.startsWith(QLatin1String("/dev/")) || IsCharacterDevice(name)) return {};
-    return QStringLiteral(
-               "装置ではありません（装置のパス、Com1 … Com%1、tcp://ホスト:ポート "
-               "のいずれかです）: %2")
-        .arg(kHighestPortNumber)
-        .arg(shown);
+    return Tr(CliText::NotADevice).arg(kHighestPortNumber).arg(shown);
 }
 
 std::optional<int> CheckDeviceLike(const QString& name, QTextStream& err) {
@@ -193,7 +180,7 @@ std::optional<int> CheckDeviceLike(const QString& name, QTextStream& err) {
 }
 
 std::optional<int> CheckOutputFile(const QString& path, QTextStream& err) {
-    if (path.isEmpty()) return Usage(err, QStringLiteral("出力ファイルの名前が空です。"));
+    if (path.isEmpty()) return Usage(err, Tr(CliText::OutputNameEmpty));
     if (const QString why = DataFileSaveRefusal(path); !why.isEmpty()) {
         err << TerminalText(path) << ": " << TerminalText(why) << Qt::endl;
         return exitcode::kFile;
@@ -208,8 +195,7 @@ bool LoadWhole(SettingsStore& store, const QString& path, QTextStream& err) {
         // the file whole or not at all.
         if (m == ModelMismatchText(store.model(), true) ||
             m == ModelMismatchText(store.model(), false))
-            m = ModelMismatchText(store.model(), false) +
-                QStringLiteral("何も読み込んでいません（--model で機種を選べます）。");
+            m = ModelMismatchText(store.model(), false) + Tr(CliText::NothingLoaded);
         err << TerminalText(path) << ": " << TerminalText(m) << Qt::endl;
     }
     return load.storeChanged && load.messages.isEmpty();
@@ -233,9 +219,7 @@ const QString kJournalPrefix = QStringLiteral("journal:");
 std::optional<int> CheckDataSetName(const QString& name, QTextStream& err) {
     if (!name.startsWith(kJournalPrefix) || SnapshotNumber(name.mid(kJournalPrefix.size())))
         return std::nullopt;
-    return Usage(err, QStringLiteral("履歴の番号が正しくありません: %1"
-                                     "（journal: の後に 1 以上の番号を書いてください）")
-                          .arg(name));
+    return Usage(err, Tr(CliText::BadSnapshotNumber).arg(name));
 }
 
 namespace {
@@ -256,9 +240,9 @@ int LoadStoredDataSet(const QString& name, SettingsStore& store, QTextStream& er
         QString reason;
         if (!journal.load(*id)) {
             if (journal.failure().isEmpty())
-                err << QStringLiteral("履歴 %1 が見つかりません。").arg(*id) << Qt::endl;
+                err << Tr(CliText::SnapshotNotFound).arg(*id) << Qt::endl;
             else
-                err << QStringLiteral("履歴ファイル %1 を開けません: %2")
+                err << Tr(CliText::JournalUnreadable)
                            .arg(QDir::toNativeSeparators(journal.path()), journal.failure())
                     << Qt::endl;
             return exitcode::kFile;
@@ -396,7 +380,7 @@ void Pause::await_suspend(std::coroutine_handle<> waiting) {
 
 QString ValueText(const TransferValue& v) {
     if (v.product >= 0)
-        return QStringLiteral("銘柄 %1 W%2 %3").arg(v.product).arg(v.code, ShownValue(v.value));
+        return Tr(CliText::ProductValue).arg(v.product).arg(v.code, ShownValue(v.value));
     return QStringLiteral("W%1 %2").arg(v.code, ShownValue(v.value));
 }
 

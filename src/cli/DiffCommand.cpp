@@ -7,6 +7,7 @@
 #include "cli/Commands.h"
 #include "cli/ExitCodes.h"
 #include "history/Compare.h"
+#include "texts/CliTexts.h"
 
 namespace {
 
@@ -54,7 +55,7 @@ int DiffCommand(const QStringList& arguments, QTextStream& out, QTextStream& err
     p.addPositionalArgument("B", "The same kinds as A.");
     if (auto done = line.parse(arguments, out, err)) return *done;
     const QStringList names = p.positionalArguments().mid(1);  // after the command
-    if (names.size() != 2) return Usage(err, "A と B を指定してください。");
+    if (names.size() != 2) return Usage(err, Tr(CliText::AandB));
     DeviceOptions o;
     if (auto bad = ReadDeviceOptions(p, &o, err, Positional::None)) return *bad;
     for (const QString& name : names)

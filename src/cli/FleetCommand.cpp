@@ -17,6 +17,7 @@
 #include "history/Compare.h"
 #include "platform/Clock.h"
 #include "storage/DataFile.h"
+#include "texts/CliTexts.h"
 
 namespace {
 
@@ -163,27 +164,27 @@ Task<void> Into(Task<int> task, int* code) {
 QString ResultOf(const Job& job, int code, bool check) {
     switch (code) {
         case exitcode::kOk:
-            return check ? QStringLiteral("一致") : QStringLiteral("保存 ") + job.file;
+            return check ? Tr(CliText::ResultSame) : Tr(CliText::ResultSaved).arg(job.file);
         case exitcode::kNoOrDifferent:
-            return QStringLiteral("相違あり: ") + job.lastOut;
+            return Tr(CliText::ResultDiffer).arg(job.lastOut);
         case exitcode::kTimeout:
-            return QStringLiteral("応答なし");
+            return Tr(CliText::ResultNoAnswer);
         case exitcode::kPort:
-            return QStringLiteral("ポートエラー");
+            return Tr(CliText::ResultPortError);
         case exitcode::kFile:
-            return QStringLiteral("ファイルエラー");
+            return Tr(CliText::ResultFileError);
         case exitcode::kIncomplete:
-            return QStringLiteral("読み込み不完全");
+            return Tr(CliText::ResultIncomplete);
         case exitcode::kInterrupted:
-            return QStringLiteral("中断");
+            return Tr(CliText::ResultStopped);
         case kGivenUp:
-            return QStringLiteral("打ち切り（%1 分）").arg(kJobLimitMs / 60000);
+            return Tr(CliText::ResultGivenUp).arg(kJobLimitMs / 60000);
         case exitcode::kJournal:
             // The indicator was read; only its record in the journal is missing.
-            return (check ? job.lastOut : QStringLiteral("保存 ") + job.file) +
-                   QStringLiteral("（履歴に記録できませんでした）");
+            return (check ? job.lastOut : Tr(CliText::ResultSaved).arg(job.file)) +
+                   Tr(CliText::ResultNotKept);
         default:
-            return QStringLiteral("異常終了 (%1)").arg(code);
+            return Tr(CliText::ResultFailed).arg(code);
     }
 }
 
@@ -231,7 +232,7 @@ class FleetRun {
         while (running_ < parallel_ && next_ < jobs_.size()) {
             Job& job = jobs_[next_++];
             if (stopping_) {
-                job.result = QStringLiteral("未実行");
+                job.result = Tr(CliText::ResultNotRun);
                 job.failed = true;
                 continue;
             }
@@ -300,7 +301,8 @@ class FleetRun {
 };
 
 void PrintSummary(const std::vector<Job>& jobs, QTextStream& out) {
-    const QStringList head = {"名前", "装置", "結果", "時間"};
+    const QStringList head = {Tr(CliText::HeadName), Tr(CliText::HeadDevice),
+                              Tr(CliText::HeadResult), Tr(CliText::HeadTime)};
     int nameWidth = Columns(head[0]);
     int deviceWidth = Columns(head[1]);
     for (const Job& job : jobs) {
@@ -331,11 +333,10 @@ int FleetCommand(const QStringList& arguments, QTextStream& out, QTextStream& er
     p.addPositionalArgument("ACTION", "backup or check.", "backup|check");
     if (auto done = line.parse(arguments, out, err)) return *done;
     const QStringList positional = p.positionalArguments().mid(1);
-    if (positional.size() != 2)
-        return Usage(err, "FLEET.INI と backup か check を指定してください。");
+    if (positional.size() != 2) return Usage(err, Tr(CliText::FleetArguments));
     const QString action = positional.at(1);
     if (action != QLatin1String("backup") && action != QLatin1String("check"))
-        return Usage(err, QStringLiteral("backup か check を指定してください: ") + action);
+        return Usage(err, Tr(CliText::FleetAction) + action);
     const bool check = action == QLatin1String("check");
     DeviceOptions o;
     if (auto bad = ReadDeviceOptions(p, &o, err, Positional::None, false)) return *bad;
@@ -348,14 +349,13 @@ int FleetCommand(const QStringList& arguments, QTextStream& out, QTextStream& er
     if (p.isSet(jobsOption)) {
         bool ok = false;
         parallel = p.value(jobsOption).toInt(&ok);
-        if (!ok || parallel < 1)
-            return Usage(err, QStringLiteral("--jobs は 1 以上です: ") + p.value(jobsOption));
+        if (!ok || parallel < 1) return Usage(err, Tr(CliText::JobsOption) + p.value(jobsOption));
     }
     if (p.isSet(dirOption) && p.value(dirOption).isEmpty())
-        return Usage(err, "-d のフォルダ名が空です。");
+        return Usage(err, Tr(CliText::DirEmpty));
     const QDir dir(p.isSet(dirOption) ? p.value(dirOption) : QDir::currentPath());
     if (!dir.exists()) {
-        err << QStringLiteral("フォルダがありません: ") << TerminalText(dir.path()) << Qt::endl;
+        err << Tr(CliText::NoFolder) << TerminalText(dir.path()) << Qt::endl;
         return exitcode::kFile;
     }
 
@@ -376,7 +376,7 @@ int FleetCommand(const QStringList& arguments, QTextStream& out, QTextStream& er
                        : backups.isEmpty()   ? QString()
                                              : backups.last();
             if (job.file.isEmpty()) {
-                job.result = QStringLiteral("基準ファイルがありません");
+                job.result = Tr(CliText::NoBaseline);
                 job.failed = true;
             }
         } else {

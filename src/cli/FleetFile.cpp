@@ -11,6 +11,7 @@
 #include "model/ModelSpec.h"
 #include "platform/IniFile.h"
 #include "platform/SerialPort.h"
+#include "texts/CliTexts.h"
 
 namespace {
 
@@ -69,35 +70,34 @@ class Reader {
             if (line.isEmpty()) continue;
             if (line.startsWith(u'[')) {
                 if (!line.endsWith(u']') || line.size() < 3) {
-                    error(number, QStringLiteral("セクション名が正しくありません: ") + Cut(line));
+                    error(number, Tr(CliText::BadSection) + Cut(line));
                     continue;
                 }
                 const QString name = line.mid(1, line.size() - 2).trimmed();
                 if (names.contains(name.toLower()))
-                    error(number, QStringLiteral("セクション [%1] が重複しています").arg(name));
+                    error(number, Tr(CliText::DuplicateSection).arg(name));
                 names.insert(name.toLower());
                 found.push_back({name, number, {}});
                 continue;
             }
             const int eq = line.indexOf(u'=');
             if (eq <= 0) {
-                error(number, QStringLiteral("「キー=値」の形ではありません: ") + Cut(line));
+                error(number, Tr(CliText::NotKeyValue) + Cut(line));
                 continue;
             }
             if (found.empty()) {
-                error(number, QStringLiteral("セクションの外にキーがあります: ") + Cut(line));
+                error(number, Tr(CliText::KeyOutsideSection) + Cut(line));
                 continue;
             }
             Section& s = found.back();
             const QString rawKey = line.left(eq).trimmed();
             const QString key = KnownKey(rawKey);
             if (key.isEmpty()) {
-                error(s, rawKey,
-                      QStringLiteral("不明なキーです (使えるキー: %1)").arg(kKeys.join(u' ')));
+                error(s, rawKey, Tr(CliText::UnknownKey).arg(kKeys.join(u' ')));
                 continue;
             }
             if (s.values.contains(key)) {
-                error(s, key, QStringLiteral("キーが重複しています (%1 行目)").arg(number));
+                error(s, key, Tr(CliText::DuplicateKey).arg(number));
                 continue;
             }
             s.values.insert(key, line.mid(eq + 1).trimmed());
@@ -124,27 +124,23 @@ FleetFile ReadFleetFile(const QString& path, const QString& defaultLine) {
     QFile file(path);
     const QString shownPath = TerminalText(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        fleet.errors
-            << QStringLiteral("%1: 読み込めません (%2)").arg(shownPath, file.errorString());
+        fleet.errors << Tr(CliText::FileUnreadable).arg(shownPath, file.errorString());
         return fleet;
     }
     // A bounded read: a file of any size, or a device that never ends, costs at most this.
     const QByteArray bytes = file.read(kFleetFileMaxBytes + 1);
     if (file.error() != QFileDevice::NoError) {
-        fleet.errors
-            << QStringLiteral("%1: 読み込めません (%2)").arg(shownPath, file.errorString());
+        fleet.errors << Tr(CliText::FileUnreadable).arg(shownPath, file.errorString());
         return fleet;
     }
     if (bytes.size() > kFleetFileMaxBytes) {
-        fleet.errors << QStringLiteral("%1: 指示計の一覧としては大きすぎます (%2 KB まで)")
-                            .arg(shownPath)
-                            .arg(kFleetFileMaxBytes / 1024);
+        fleet.errors << Tr(CliText::FleetTooLarge).arg(shownPath).arg(kFleetFileMaxBytes / 1024);
         return fleet;
     }
     Reader reader(path);
     const std::vector<Section> sections = reader.sections(DecodeProfileText(bytes));
     if (sections.empty() && reader.errors.isEmpty())
-        reader.errors << QStringLiteral("%1: 指示計のセクションがありません").arg(shownPath);
+        reader.errors << Tr(CliText::NoSections).arg(shownPath);
 
     QHash<QString, QString> sectionOfName;  // lower-case name → section
     const QDir folder = QFileInfo(path).absoluteDir();
@@ -153,28 +149,25 @@ FleetFile ReadFleetFile(const QString& path, const QString& defaultLine) {
         m.section = s.name;
         m.device = s.values.value("Device");
         if (m.device.isEmpty())
-            reader.error(s, "Device", QStringLiteral("指定されていません"));
+            reader.error(s, "Device", Tr(CliText::NotGiven));
         else if (const QString why = DeviceNameProblem(m.device); !why.isEmpty())
             reader.error(s, "Device", why);
         const QString model = s.values.value("Model");
         if (const ModelSpec* spec = SpecOfNumber(model))
             m.model = spec->model;
         else
-            reader.error(s, "Model",
-                         model.isEmpty() ? QStringLiteral("指定されていません")
-                                         : QStringLiteral("805 か 800 です (%1)").arg(model));
+            reader.error(
+                s, "Model",
+                model.isEmpty() ? Tr(CliText::NotGiven) : Tr(CliText::ModelValue).arg(model));
         m.line = s.values.value("Line", defaultLine);
         LineSettings parsed;
         if (!ParseLineSettings(m.line, &parsed))
-            reader.error(s, "Line", QStringLiteral("通信設定が正しくありません (%1)").arg(m.line));
+            reader.error(s, "Line", Tr(CliText::BadLineValue).arg(m.line));
         m.name = s.values.value("Name", s.name);
-        if (!FitForFileName(m.name))
-            reader.error(s, "Name",
-                         QStringLiteral("ファイル名に使えない名前です (%1)").arg(m.name));
+        if (!FitForFileName(m.name)) reader.error(s, "Name", Tr(CliText::BadFileName).arg(m.name));
         const QString before = sectionOfName.value(m.name.toLower());
         if (!before.isEmpty())
-            reader.error(s, "Name",
-                         QStringLiteral("名前 %1 は [%2] と重複しています").arg(m.name, before));
+            reader.error(s, "Name", Tr(CliText::DuplicateName).arg(m.name, before));
         sectionOfName.insert(m.name.toLower(), s.name);
         if (const QString baseline = s.values.value("Baseline"); !baseline.isEmpty())
             // A file is found beside the fleet file; a device server or a journal snapshot is
@@ -187,7 +180,7 @@ FleetFile ReadFleetFile(const QString& path, const QString& defaultLine) {
     }
     fleet.errors = reader.errors.mid(0, kFleetFileListedErrors);
     if (reader.errors.size() > kFleetFileListedErrors)
-        fleet.errors << QStringLiteral("%1: ほか %2 件")
+        fleet.errors << Tr(CliText::MoreErrors)
                             .arg(shownPath)
                             .arg(reader.errors.size() - kFleetFileListedErrors);
     if (!fleet.errors.isEmpty()) fleet.members.clear();

@@ -10,6 +10,7 @@
 #include "model/StatusDecoding.h"
 #include "monitor/Weights.h"
 #include "platform/OperationError.h"
+#include "texts/CliTexts.h"
 
 namespace {
 
@@ -56,8 +57,7 @@ int LiveCommand(const QStringList& arguments, QTextStream& out, QTextStream& err
         bool ok = false;
         intervalMs = p.value(interval).toInt(&ok);
         if (!ok || intervalMs < 0 || intervalMs > 3600000)
-            return Usage(err,
-                         QStringLiteral("--interval が正しくありません: ") + p.value(interval));
+            return Usage(err, Tr(CliText::BadInterval) + p.value(interval));
     }
 
     interruption::Install();
@@ -88,7 +88,7 @@ int LiveCommand(const QStringList& arguments, QTextStream& out, QTextStream& err
                 out << time << "  " << weight.rightJustified(8) << "  " << StatusText(s.store)
                     << Qt::endl;
             } else {
-                out << time << "  応答なし" << Qt::endl;
+                out << time << Tr(CliText::LiveNoAnswer) << Qt::endl;
                 s.link.clearTimeout();
             }
             // A reader that went away (`| head`) ends the loop; with a TCP port open, SIGPIPE is

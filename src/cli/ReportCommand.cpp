@@ -12,6 +12,7 @@
 #include "cli/ExitCodes.h"
 #include "report/SettingsSheet.h"
 #include "report/SheetPainter.h"
+#include "texts/CliTexts.h"
 
 int RunReport(const QStringList& arguments, QTextStream& out, QTextStream& err) {
     CommandLine line("report");
@@ -22,10 +23,10 @@ int RunReport(const QStringList& arguments, QTextStream& out, QTextStream& err) 
                             "SOURCE -o SHEET.pdf");
     DeviceOptions o;
     if (auto done = line.parse(arguments, out, err, &o, Positional::Source)) return *done;
-    if (!p.isSet(output)) return Usage(err, "-o FILE を指定してください。");
-    if (p.value(output).isEmpty()) return Usage(err, "出力ファイルの名前が空です。");
+    if (!p.isSet(output)) return Usage(err, Tr(CliText::OutputMissing));
+    if (p.value(output).isEmpty()) return Usage(err, Tr(CliText::OutputNameEmpty));
     if (!qobject_cast<QGuiApplication*>(QCoreApplication::instance())) {
-        err << "report: QGuiApplication がありません。" << Qt::endl;
+        err << Tr(CliText::NoGuiApplication) << Qt::endl;
         return exitcode::kFile;
     }
     SettingsStore store;

@@ -4,13 +4,23 @@
 
 #include <algorithm>
 
+#include "texts/HistoryTexts.h"
+#include "texts/TransferTexts.h"
+
 namespace {
 constexpr int kBarWidth = 30;
 
-// A transfer that ran to its end closes with a status ending in 完了; one that stopped short
-// says 中断 or 未完了.
+// A transfer that ran to its end closes with a status that says it is done; one that stopped
+// short says it stopped or is incomplete.
 bool SaysComplete(const QString& status) {
-    return status.endsWith(QStringLiteral("完了")) && !status.endsWith(QStringLiteral("未完了"));
+    for (const TransferText done : {TransferText::SettingsReadDone, TransferText::SettingsSendDone,
+                                    TransferText::ProductReadDone, TransferText::ProductSendDone,
+                                    TransferText::ProductWriteDone})
+        if (status == Tr(done)) return true;
+    // "<what> read done" of the reads around a write.
+    const QStringList around = Tr(HistoryText::PlacesReadDone).split(QStringLiteral("%1"));
+    return around.size() == 2 && status.startsWith(around[0]) && status.endsWith(around[1]) &&
+           status.size() > around[0].size() + around[1].size();
 }
 }  // namespace
 

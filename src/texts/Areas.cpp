@@ -1,4 +1,5 @@
 #include "texts/AppTexts.h"
+#include "texts/CliTexts.h"
 #include "texts/HistoryTexts.h"
 #include "texts/LinkTexts.h"
 #include "texts/ModelTexts.h"
@@ -20,5 +21,6 @@ std::vector<texts::Source> texts::AllSources() {
     AddPlatformSources(all);
     AddMonitorSources(all);
     AddAppSources(all);
+    AddCliSources(all);
     return all;
 }
