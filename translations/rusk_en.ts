@@ -5,1764 +5,2641 @@
     <name>F800</name>
     <message>
         <source>ﾀｲﾏ</source>
-        <translation type="unfinished"></translation>
+        <translation>Timer</translation>
     </message>
     <message>
         <source>比較禁止時間(秒)</source>
-        <translation type="unfinished"></translation>
+        <translation>Cmp. inhibit time (s)</translation>
     </message>
     <message>
         <source>上限</source>
-        <translation type="unfinished"></translation>
+        <translation>Upper limit</translation>
     </message>
     <message>
         <source>下限</source>
-        <translation type="unfinished"></translation>
+        <translation>Lower limit</translation>
     </message>
     <message>
         <source>ｾﾞﾛ付近</source>
-        <translation type="unfinished"></translation>
+        <translation>Near zero</translation>
     </message>
     <message>
         <source>風袋設定</source>
-        <translation type="unfinished"></translation>
+        <translation>Preset tare</translation>
     </message>
     <message>
         <source>AZ回数</source>
-        <translation type="unfinished"></translation>
+        <translation>AZ count</translation>
     </message>
     <message>
         <source>判定回数</source>
-        <translation type="unfinished"></translation>
+        <translation>Judgement count</translation>
     </message>
     <message>
         <source>排出時間(秒)</source>
-        <translation type="unfinished"></translation>
+        <translation>Discharge time (s)</translation>
     </message>
     <message>
         <source>計量開始時間(秒)</source>
-        <translation type="unfinished"></translation>
+        <translation>Weighing start time (s)</translation>
     </message>
     <message>
         <source>ｼｰｹﾝｽﾓｰﾄﾞ</source>
-        <translation type="unfinished"></translation>
+        <translation>Sequence mode</translation>
     </message>
     <message>
         <source>計量機能１</source>
-        <translation type="unfinished"></translation>
+        <translation>Weighing function 1</translation>
     </message>
     <message>
         <source>計量機能２</source>
-        <translation type="unfinished"></translation>
+        <translation>Weighing function 2</translation>
     </message>
     <message>
         <source>計量機能３</source>
-        <translation type="unfinished"></translation>
+        <translation>Weighing function 3</translation>
     </message>
     <message>
         <source>機能ｷｰ禁止</source>
-        <translation type="unfinished"></translation>
+        <translation>Function key lock</translation>
     </message>
     <message>
         <source>ﾌｨﾙﾀ</source>
-        <translation type="unfinished"></translation>
+        <translation>Filter</translation>
     </message>
     <message>
         <source>ﾓｰｼｮﾝﾃﾞｨﾃｸﾄ</source>
-        <translation type="unfinished"></translation>
+        <translation>Motion detection</translation>
     </message>
     <message>
         <source>ｾﾞﾛﾄﾗｯｷﾝｸﾞ</source>
-        <translation type="unfinished"></translation>
+        <translation>Zero tracking</translation>
     </message>
     <message>
         <source>分銅重量値</source>
-        <translation type="unfinished"></translation>
+        <translation>Calibration weight</translation>
     </message>
     <message>
         <source>最大秤量値</source>
-        <translation type="unfinished"></translation>
+        <translation>Capacity</translation>
     </message>
     <message>
         <source>最小目盛</source>
-        <translation type="unfinished"></translation>
+        <translation>Scale interval</translation>
     </message>
     <message>
         <source>正味ｵｰﾊﾞｰ</source>
-        <translation type="unfinished"></translation>
+        <translation>Net over</translation>
     </message>
     <message>
         <source>総量ｵｰﾊﾞｰ</source>
-        <translation type="unfinished"></translation>
+        <translation>Gross over</translation>
     </message>
     <message>
         <source>機能選択</source>
-        <translation type="unfinished"></translation>
+        <translation>Function select</translation>
     </message>
     <message>
         <source>重力加速度補正</source>
-        <translation type="unfinished"></translation>
+        <translation>Gravity compensation</translation>
     </message>
     <message>
         <source>最大重量</source>
-        <translation type="unfinished"></translation>
+        <translation>Maximum weight</translation>
     </message>
     <message>
         <source>最小重量</source>
-        <translation type="unfinished"></translation>
+        <translation>Minimum weight</translation>
     </message>
     <message>
         <source>最大－最小</source>
-        <translation type="unfinished"></translation>
+        <translation>Max - min</translation>
     </message>
     <message>
         <source>平均重量</source>
-        <translation type="unfinished"></translation>
+        <translation>Mean weight</translation>
     </message>
     <message>
         <source>母標準偏差</source>
-        <translation type="unfinished"></translation>
+        <translation>Population SD</translation>
     </message>
     <message>
         <source>標本標準偏差</source>
-        <translation type="unfinished"></translation>
+        <translation>Sample SD</translation>
     </message>
     <message>
         <source>判定時間(秒)</source>
-        <translation type="unfinished"></translation>
+        <translation>Judgement time (s)</translation>
     </message>
     <message>
         <source>完了出力時間(秒)</source>
-        <translation type="unfinished"></translation>
+        <translation>Complete output time (s)</translation>
     </message>
     <message>
         <source>単純比較ﾓｰﾄﾞ</source>
-        <translation type="unfinished"></translation>
+        <translation>Simple comparison mode</translation>
     </message>
     <message>
         <source>補正投入</source>
-        <translation type="unfinished"></translation>
+        <translation>Compensation feed</translation>
     </message>
     <message>
         <source>補正投入&#x3000;無し</source>
-        <translation type="unfinished"></translation>
+        <translation>Compensation feed: no</translation>
     </message>
     <message>
         <source>補正投入&#x3000;有り</source>
-        <translation type="unfinished"></translation>
+        <translation>Compensation feed: yes</translation>
     </message>
     <message>
         <source>ｾﾞﾛ付近確認</source>
-        <translation type="unfinished"></translation>
+        <translation>Near-zero check</translation>
     </message>
     <message>
         <source>ｽﾀｰﾄ時ｾﾞﾛ付近確認&#x3000;無し</source>
-        <translation type="unfinished"></translation>
+        <translation>Near-zero check at start: no</translation>
     </message>
     <message>
         <source>ｽﾀｰﾄ時ｾﾞﾛ付近確認&#x3000;有り</source>
-        <translation type="unfinished"></translation>
+        <translation>Near-zero check at start: yes</translation>
     </message>
     <message>
         <source>重量値確認</source>
-        <translation type="unfinished"></translation>
+        <translation>Weight check</translation>
     </message>
     <message>
         <source>ｽﾀｰﾄ時重量値確認&#x3000;無し</source>
-        <translation type="unfinished"></translation>
+        <translation>Weight check at start: no</translation>
     </message>
     <message>
         <source>ｽﾀｰﾄ時重量値確認&#x3000;有り</source>
-        <translation type="unfinished"></translation>
+        <translation>Weight check at start: yes</translation>
     </message>
     <message>
         <source>排出ｹﾞｰﾄ制御</source>
-        <translation type="unfinished"></translation>
+        <translation>Discharge gate control</translation>
     </message>
     <message>
         <source>排出ｹﾞｰﾄ制御&#x3000;無し</source>
-        <translation type="unfinished"></translation>
+        <translation>Discharge gate control: no</translation>
     </message>
     <message>
         <source>排出ｹﾞｰﾄ制御&#x3000;有り</source>
-        <translation type="unfinished"></translation>
+        <translation>Discharge gate control: yes</translation>
     </message>
     <message>
         <source>排出ｹﾞｰﾄ制御&#x3000;有り(ｾﾞﾛ付近確認)</source>
-        <translation type="unfinished"></translation>
+        <translation>Discharge gate control: yes (near-zero check)</translation>
     </message>
     <message>
         <source>自動積算指令</source>
-        <translation type="unfinished"></translation>
+        <translation>Auto add-up</translation>
     </message>
     <message>
         <source>自動積算指令&#x3000;OFF</source>
-        <translation type="unfinished"></translation>
+        <translation>Auto add-up: OFF</translation>
     </message>
     <message>
         <source>自動積算指令&#x3000;ON</source>
-        <translation type="unfinished"></translation>
+        <translation>Auto add-up: ON</translation>
     </message>
     <message>
         <source>定量及び過不足比較</source>
-        <translation type="unfinished"></translation>
+        <translation>Target and over/under cmp.</translation>
     </message>
     <message>
         <source>総重量</source>
-        <translation type="unfinished"></translation>
+        <translation>Gross</translation>
     </message>
     <message>
         <source>正味重量</source>
-        <translation type="unfinished"></translation>
+        <translation>Net weight</translation>
     </message>
     <message>
         <source>比較&#x3000;OFF</source>
-        <translation type="unfinished"></translation>
+        <translation>Comparison OFF</translation>
     </message>
     <message>
         <source>上下限比較</source>
-        <translation type="unfinished"></translation>
+        <translation>Limit comparison</translation>
     </message>
     <message>
         <source>ｾﾞﾛ付近比較</source>
-        <translation type="unfinished"></translation>
+        <translation>Near-zero comparison</translation>
     </message>
     <message>
         <source>総量 =&lt; ｾﾞﾛ付近設定時ON</source>
-        <translation type="unfinished"></translation>
+        <translation>ON when gross =&lt; near zero</translation>
     </message>
     <message>
         <source>正味 =&lt; ｾﾞﾛ付近設定時ON</source>
-        <translation type="unfinished"></translation>
+        <translation>ON when net =&lt; near zero</translation>
     </message>
     <message>
         <source>絶対値総量 =&lt; ｾﾞﾛ付近設定時ON</source>
-        <translation type="unfinished"></translation>
+        <translation>ON when |gross| =&lt; near zero</translation>
     </message>
     <message>
         <source>絶対値正味 =&lt; ｾﾞﾛ付近設定時ON</source>
-        <translation type="unfinished"></translation>
+        <translation>ON when |net| =&lt; near zero</translation>
     </message>
     <message>
         <source>銘柄指定</source>
-        <translation type="unfinished"></translation>
+        <translation>Product select</translation>
     </message>
     <message>
         <source>内部設定&#x3000;・内部入力</source>
-        <translation type="unfinished"></translation>
+        <translation>Internal setting / internal input</translation>
     </message>
     <message>
         <source>外部入力&#x3000;・内部入力</source>
-        <translation type="unfinished"></translation>
+        <translation>External input / internal input</translation>
     </message>
     <message>
         <source>外部選択&#x3000;・内部入力</source>
-        <translation type="unfinished"></translation>
+        <translation>External select / internal input</translation>
     </message>
     <message>
         <source>内部設定&#x3000;・外部入力</source>
-        <translation type="unfinished"></translation>
+        <translation>Internal setting / external input</translation>
     </message>
     <message>
         <source>外部入力&#x3000;・外部入力</source>
-        <translation type="unfinished"></translation>
+        <translation>External input / external input</translation>
     </message>
     <message>
         <source>外部選択&#x3000;・外部入力</source>
-        <translation type="unfinished"></translation>
+        <translation>External select / external input</translation>
     </message>
     <message>
         <source>内部設定&#x3000;・外部選択</source>
-        <translation type="unfinished"></translation>
+        <translation>Internal setting / external select</translation>
     </message>
     <message>
         <source>外部入力&#x3000;・外部選択</source>
-        <translation type="unfinished"></translation>
+        <translation>External input / external select</translation>
     </message>
     <message>
         <source>外部選択&#x3000;・外部選択</source>
-        <translation type="unfinished"></translation>
+        <translation>External select / external select</translation>
     </message>
     <message>
         <source>切り出し制御ﾓｰﾄﾞ</source>
-        <translation type="unfinished"></translation>
+        <translation>Feed control mode</translation>
     </message>
     <message>
         <source>投入制御</source>
-        <translation type="unfinished"></translation>
+        <translation>Feed control</translation>
     </message>
     <message>
         <source>排出制御</source>
-        <translation type="unfinished"></translation>
+        <translation>Discharge control</translation>
     </message>
     <message>
         <source>外部選択(投入OFF/排出ON)</source>
-        <translation type="unfinished"></translation>
+        <translation>External select (feed OFF/discharge ON)</translation>
     </message>
     <message>
         <source>過不足比較ﾓｰﾄﾞ</source>
-        <translation type="unfinished"></translation>
+        <translation>Over/under cmp. mode</translation>
     </message>
     <message>
         <source>常時比較</source>
-        <translation type="unfinished"></translation>
+        <translation>Always compare</translation>
     </message>
     <message>
         <source>外部判定入力ON時比較</source>
-        <translation type="unfinished"></translation>
+        <translation>Compare when ext. judge input ON</translation>
     </message>
     <message>
         <source>完了出力ON時比較</source>
-        <translation type="unfinished"></translation>
+        <translation>Compare when complete output ON</translation>
     </message>
     <message>
         <source>完了出力ON時比較(重量値ﾎｰﾙﾄﾞ)</source>
-        <translation type="unfinished"></translation>
+        <translation>Compare when complete ON (weight hold)</translation>
     </message>
     <message>
         <source>上下限比較ﾓｰﾄﾞ</source>
-        <translation type="unfinished"></translation>
+        <translation>Limit cmp. mode</translation>
     </message>
     <message>
         <source>完了信号出力ﾓｰﾄﾞ</source>
-        <translation type="unfinished"></translation>
+        <translation>Complete signal mode</translation>
     </message>
     <message>
         <source>判定ﾀｲﾏ経過後完了出力時間ON</source>
-        <translation type="unfinished"></translation>
+        <translation>Complete ON for output time after judge timer</translation>
     </message>
     <message>
         <source>判定ﾀｲﾏ経過後安定から完了出力時間ON</source>
-        <translation type="unfinished"></translation>
+        <translation>Complete ON for output time from stable after judge timer</translation>
     </message>
     <message>
         <source>定量過不足比較ON後判定ﾀｲﾏ重量値安定後ON</source>
-        <translation type="unfinished"></translation>
+        <translation>ON after over/under cmp., judge timer and stable weight</translation>
     </message>
     <message>
         <source>自動落差補正係数</source>
-        <translation type="unfinished"></translation>
+        <translation>Free-fall comp. factor</translation>
     </message>
     <message>
         <source>自動落差補正</source>
-        <translation type="unfinished"></translation>
+        <translation>Free-fall compensation</translation>
     </message>
     <message>
         <source>無し</source>
-        <translation type="unfinished"></translation>
+        <translation>No</translation>
     </message>
     <message>
         <source>有り</source>
-        <translation type="unfinished"></translation>
+        <translation>Yes</translation>
     </message>
     <message>
         <source>自動落差補正平均回数</source>
-        <translation type="unfinished"></translation>
+        <translation>Free-fall comp. average count</translation>
     </message>
     <message>
         <source>ﾃﾞｼﾞﾀﾙ風袋引</source>
-        <translation type="unfinished"></translation>
+        <translation>Digital tare</translation>
     </message>
     <message>
         <source>OFF</source>
-        <translation type="unfinished"></translation>
+        <translation>OFF</translation>
     </message>
     <message>
         <source>ON</source>
-        <translation type="unfinished"></translation>
+        <translation>ON</translation>
     </message>
     <message>
         <source>風袋引ｷｰ</source>
-        <translation type="unfinished"></translation>
+        <translation>Tare key</translation>
     </message>
     <message>
         <source>禁止</source>
-        <translation type="unfinished"></translation>
+        <translation>Locked</translation>
     </message>
     <message>
         <source>有効</source>
-        <translation type="unfinished"></translation>
+        <translation>Enabled</translation>
     </message>
     <message>
         <source>風袋引ﾘｾｯﾄｷｰ</source>
-        <translation type="unfinished"></translation>
+        <translation>Tare reset key</translation>
     </message>
     <message>
         <source>総重量/正味ｷｰ</source>
-        <translation type="unfinished"></translation>
+        <translation>Gross/net key</translation>
     </message>
     <message>
         <source>ｾﾞﾛ調整ｷｰ</source>
-        <translation type="unfinished"></translation>
+        <translation>Zero key</translation>
     </message>
     <message>
         <source>ﾃﾞｼﾞﾀﾙﾌｨﾙﾀ</source>
-        <translation type="unfinished"></translation>
+        <translation>Digital filter</translation>
     </message>
     <message>
         <source>2回</source>
-        <translation type="unfinished"></translation>
+        <translation>2 times</translation>
     </message>
     <message>
         <source>4回</source>
-        <translation type="unfinished"></translation>
+        <translation>4 times</translation>
     </message>
     <message>
         <source>8回</source>
-        <translation type="unfinished"></translation>
+        <translation>8 times</translation>
     </message>
     <message>
         <source>ｱﾅﾛｸﾞﾌｨﾙﾀ</source>
-        <translation type="unfinished"></translation>
+        <translation>Analogue filter</translation>
     </message>
     <message>
         <source>2HZ</source>
-        <translation type="unfinished"></translation>
+        <translation>2HZ</translation>
     </message>
     <message>
         <source>4HZ</source>
-        <translation type="unfinished"></translation>
+        <translation>4HZ</translation>
     </message>
     <message>
         <source>6HZ</source>
-        <translation type="unfinished"></translation>
+        <translation>6HZ</translation>
     </message>
     <message>
         <source>8HZ</source>
-        <translation type="unfinished"></translation>
+        <translation>8HZ</translation>
     </message>
     <message>
         <source>ﾓｰｼｮﾝﾃﾞｨﾃｸﾄ時間(秒)</source>
-        <translation type="unfinished"></translation>
+        <translation>Motion detection time (s)</translation>
     </message>
     <message>
         <source>ﾓｰｼｮﾝﾃﾞｨﾃｸﾄ変化幅</source>
-        <translation type="unfinished"></translation>
+        <translation>Motion detection range</translation>
     </message>
     <message>
         <source>ｾﾞﾛﾄﾗｯｷﾝｸﾞ時間(秒)</source>
-        <translation type="unfinished"></translation>
+        <translation>Zero tracking time (s)</translation>
     </message>
     <message>
         <source>ｾﾞﾛﾄﾗｯｷﾝｸﾞ幅</source>
-        <translation type="unfinished"></translation>
+        <translation>Zero tracking range</translation>
     </message>
     <message>
         <source>表示回数</source>
-        <translation type="unfinished"></translation>
+        <translation>Display rate</translation>
     </message>
     <message>
         <source>3回／秒</source>
-        <translation type="unfinished"></translation>
+        <translation>3 /s</translation>
     </message>
     <message>
         <source>6回／秒</source>
-        <translation type="unfinished"></translation>
+        <translation>6 /s</translation>
     </message>
     <message>
         <source>13回／秒</source>
-        <translation type="unfinished"></translation>
+        <translation>13 /s</translation>
     </message>
     <message>
         <source>25回／秒</source>
-        <translation type="unfinished"></translation>
+        <translation>25 /s</translation>
     </message>
     <message>
         <source>小数点位置</source>
-        <translation type="unfinished"></translation>
+        <translation>Decimal point</translation>
     </message>
     <message>
         <source>1/4目盛</source>
-        <translation type="unfinished"></translation>
+        <translation>Quarter division</translation>
     </message>
     <message>
         <source>単位表示</source>
-        <translation type="unfinished"></translation>
+        <translation>Unit display</translation>
     </message>
     <message>
         <source>t</source>
-        <translation type="unfinished"></translation>
+        <translation>t</translation>
     </message>
     <message>
         <source>g</source>
-        <translation type="unfinished"></translation>
+        <translation>g</translation>
     </message>
     <message>
         <source>kg</source>
-        <translation type="unfinished"></translation>
+        <translation>kg</translation>
     </message>
     <message>
         <source>N</source>
-        <translation type="unfinished"></translation>
+        <translation>N</translation>
     </message>
     <message>
         <source>未定義</source>
-        <translation type="unfinished"></translation>
+        <translation>Undefined</translation>
+    </message>
+    <message>
+        <source>Ｆ８００ ｲﾝｼﾞｹｰﾀｰ設定</source>
+        <translation>F800 Indicator Settings</translation>
+    </message>
+    <message>
+        <source>F800銘柄変更</source>
+        <translation>F800 Change product</translation>
     </message>
 </context>
 <context>
     <name>F805</name>
     <message>
         <source>上下限比較有無</source>
-        <translation type="unfinished"></translation>
+        <translation>Limit comparison</translation>
     </message>
     <message>
         <source>上下限比較ﾓｰﾄﾞ</source>
-        <translation type="unfinished"></translation>
+        <translation>Limit cmp. mode</translation>
     </message>
     <message>
         <source>上限</source>
-        <translation type="unfinished"></translation>
+        <translation>Upper limit</translation>
     </message>
     <message>
         <source>下限</source>
-        <translation type="unfinished"></translation>
+        <translation>Lower limit</translation>
     </message>
     <message>
         <source>ｾﾞﾛ付近比較有無</source>
-        <translation type="unfinished"></translation>
+        <translation>Near-zero comparison</translation>
     </message>
     <message>
         <source>ｾﾞﾛ付近</source>
-        <translation type="unfinished"></translation>
+        <translation>Near zero</translation>
     </message>
     <message>
         <source>過不足比較有無</source>
-        <translation type="unfinished"></translation>
+        <translation>Over/under comparison</translation>
     </message>
     <message>
         <source>過不足比較ﾓｰﾄﾞ</source>
-        <translation type="unfinished"></translation>
+        <translation>Over/under cmp. mode</translation>
     </message>
     <message>
         <source>完了信号出力ﾓｰﾄﾞ</source>
-        <translation type="unfinished"></translation>
+        <translation>Complete signal mode</translation>
     </message>
     <message>
         <source>完了出力時間(秒)</source>
-        <translation type="unfinished"></translation>
+        <translation>Complete output time (s)</translation>
     </message>
     <message>
         <source>判定時間(秒)</source>
-        <translation type="unfinished"></translation>
+        <translation>Judgement time (s)</translation>
     </message>
     <message>
         <source>比較禁止時間(秒)</source>
-        <translation type="unfinished"></translation>
+        <translation>Cmp. inhibit time (s)</translation>
     </message>
     <message>
         <source>切り出し制御ﾓｰﾄﾞ</source>
-        <translation type="unfinished"></translation>
+        <translation>Feed control mode</translation>
     </message>
     <message>
         <source>自動落差補正係数</source>
-        <translation type="unfinished"></translation>
+        <translation>Free-fall comp. factor</translation>
     </message>
     <message>
         <source>自動落差補正有無</source>
-        <translation type="unfinished"></translation>
+        <translation>Free-fall compensation</translation>
     </message>
     <message>
         <source>自動落差補正平均</source>
-        <translation type="unfinished"></translation>
+        <translation>Free-fall comp. average</translation>
     </message>
     <message>
         <source>表示回数</source>
-        <translation type="unfinished"></translation>
+        <translation>Display rate</translation>
     </message>
     <message>
         <source>ﾃﾞｼﾞﾀﾙﾌｨﾙﾀ</source>
-        <translation type="unfinished"></translation>
+        <translation>Digital filter</translation>
     </message>
     <message>
         <source>ｱﾅﾛｸﾞﾌｨﾙﾀ</source>
-        <translation type="unfinished"></translation>
+        <translation>Analogue filter</translation>
     </message>
     <message>
         <source>安定時ﾌｨﾙﾀ・MD</source>
-        <translation type="unfinished"></translation>
+        <translation>Stable filter / MD</translation>
     </message>
     <message>
         <source>MD時間(秒)</source>
-        <translation type="unfinished"></translation>
+        <translation>MD time (s)</translation>
     </message>
     <message>
         <source>MD幅</source>
-        <translation type="unfinished"></translation>
+        <translation>MD range</translation>
     </message>
     <message>
         <source>ZT時間(秒)</source>
-        <translation type="unfinished"></translation>
+        <translation>ZT time (s)</translation>
     </message>
     <message>
         <source>ZT幅</source>
-        <translation type="unfinished"></translation>
+        <translation>ZT range</translation>
     </message>
     <message>
         <source>DZ規制値</source>
-        <translation type="unfinished"></translation>
+        <translation>DZ limit</translation>
     </message>
     <message>
         <source>ｼｰｹﾝｽﾓｰﾄﾞ</source>
-        <translation type="unfinished"></translation>
+        <translation>Sequence mode</translation>
     </message>
     <message>
         <source>判定回数</source>
-        <translation type="unfinished"></translation>
+        <translation>Judgement count</translation>
     </message>
     <message>
         <source>AZ回数</source>
-        <translation type="unfinished"></translation>
+        <translation>AZ count</translation>
     </message>
     <message>
         <source>排出時間(秒)</source>
-        <translation type="unfinished"></translation>
+        <translation>Discharge time (s)</translation>
     </message>
     <message>
         <source>START/STOPｷｰ禁止</source>
-        <translation type="unfinished"></translation>
+        <translation>START/STOP key lock</translation>
     </message>
     <message>
         <source>ﾃﾞｼﾞﾀﾙ風袋引き</source>
-        <translation type="unfinished"></translation>
+        <translation>Digital tare</translation>
     </message>
     <message>
         <source>風袋設定</source>
-        <translation type="unfinished"></translation>
+        <translation>Preset tare</translation>
     </message>
     <message>
         <source>自動積算指令</source>
-        <translation type="unfinished"></translation>
+        <translation>Auto add-up</translation>
     </message>
     <message>
         <source>計量銘柄指定</source>
-        <translation type="unfinished"></translation>
+        <translation>Weighing product select</translation>
     </message>
     <message>
         <source>設定銘柄指定</source>
-        <translation type="unfinished"></translation>
+        <translation>Setting product select</translation>
     </message>
     <message>
         <source>銘柄毎設定ｷｰ禁止</source>
-        <translation type="unfinished"></translation>
+        <translation>Product key lock</translation>
     </message>
     <message>
         <source>分銅重量値</source>
-        <translation type="unfinished"></translation>
+        <translation>Calibration weight</translation>
     </message>
     <message>
         <source>最大秤量値</source>
-        <translation type="unfinished"></translation>
+        <translation>Capacity</translation>
     </message>
     <message>
         <source>最小目盛</source>
-        <translation type="unfinished"></translation>
+        <translation>Scale interval</translation>
     </message>
     <message>
         <source>正味ｵｰﾊﾞｰ</source>
-        <translation type="unfinished"></translation>
+        <translation>Net over</translation>
     </message>
     <message>
         <source>総重量ｵｰﾊﾞｰ</source>
-        <translation type="unfinished"></translation>
+        <translation>Gross over</translation>
     </message>
     <message>
         <source>小数点位置</source>
-        <translation type="unfinished"></translation>
+        <translation>Decimal point</translation>
     </message>
     <message>
         <source>単位設定</source>
-        <translation type="unfinished"></translation>
+        <translation>Unit</translation>
     </message>
     <message>
         <source>1/4目盛</source>
-        <translation type="unfinished"></translation>
+        <translation>Quarter division</translation>
     </message>
     <message>
         <source>重力加速度補正</source>
-        <translation type="unfinished"></translation>
+        <translation>Gravity compensation</translation>
     </message>
     <message>
         <source>印加電圧(V)</source>
-        <translation type="unfinished"></translation>
+        <translation>Excitation (V)</translation>
     </message>
     <message>
         <source>ｸﾞﾗﾌｨｯｸﾓｰﾄﾞ</source>
-        <translation type="unfinished"></translation>
+        <translation>Graphic mode</translation>
     </message>
     <message>
         <source>ﾄﾘｶﾞﾚﾍﾞﾙ</source>
-        <translation type="unfinished"></translation>
+        <translation>Trigger level</translation>
     </message>
     <message>
         <source>X(時間)軸終点(秒)</source>
-        <translation type="unfinished"></translation>
+        <translation>X (time) axis end (s)</translation>
     </message>
     <message>
         <source>Y(重量)軸始点</source>
-        <translation type="unfinished"></translation>
+        <translation>Y (weight) axis start</translation>
     </message>
     <message>
         <source>Y(重量)軸終点</source>
-        <translation type="unfinished"></translation>
+        <translation>Y (weight) axis end</translation>
     </message>
     <message>
         <source>平均重量</source>
-        <translation type="unfinished"></translation>
+        <translation>Mean weight</translation>
     </message>
     <message>
         <source>最大重量</source>
-        <translation type="unfinished"></translation>
+        <translation>Maximum weight</translation>
     </message>
     <message>
         <source>最小重量</source>
-        <translation type="unfinished"></translation>
+        <translation>Minimum weight</translation>
     </message>
     <message>
         <source>母標準偏差</source>
-        <translation type="unfinished"></translation>
+        <translation>Population SD</translation>
     </message>
     <message>
         <source>標本標準偏差</source>
-        <translation type="unfinished"></translation>
+        <translation>Sample SD</translation>
     </message>
     <message>
         <source>最大-最小</source>
-        <translation type="unfinished"></translation>
+        <translation>Max - min</translation>
     </message>
     <message>
         <source>LOCK(soft)</source>
-        <translation type="unfinished"></translation>
+        <translation>LOCK(soft)</translation>
     </message>
     <message>
         <source>LANGUAGE</source>
-        <translation type="unfinished"></translation>
+        <translation>LANGUAGE</translation>
     </message>
     <message>
         <source>総重量</source>
-        <translation type="unfinished"></translation>
+        <translation>Gross</translation>
     </message>
     <message>
         <source>正味重量</source>
-        <translation type="unfinished"></translation>
+        <translation>Net weight</translation>
     </message>
     <message>
         <source>比較 OFF</source>
-        <translation type="unfinished"></translation>
+        <translation>Comparison OFF</translation>
     </message>
     <message>
         <source>常時比較</source>
-        <translation type="unfinished"></translation>
+        <translation>Always compare</translation>
     </message>
     <message>
         <source>外部判定 ON 時</source>
-        <translation type="unfinished"></translation>
+        <translation>When ext. judge ON</translation>
     </message>
     <message>
         <source>正味</source>
-        <translation type="unfinished"></translation>
+        <translation>Net</translation>
     </message>
     <message>
         <source>絶対総重量</source>
-        <translation type="unfinished"></translation>
+        <translation>Absolute gross</translation>
     </message>
     <message>
         <source>絶対正味</source>
-        <translation type="unfinished"></translation>
+        <translation>Absolute net</translation>
     </message>
     <message>
         <source>完了信号 ON 時</source>
-        <translation type="unfinished"></translation>
+        <translation>When complete ON</translation>
     </message>
     <message>
         <source>完了 ON 時 HOLD</source>
-        <translation type="unfinished"></translation>
+        <translation>HOLD when complete ON</translation>
     </message>
     <message>
         <source>判定時間経</source>
-        <translation type="unfinished"></translation>
+        <translation>After judgement time</translation>
     </message>
     <message>
         <source>判定 and 安定</source>
-        <translation type="unfinished"></translation>
+        <translation>Judgement and stable</translation>
     </message>
     <message>
         <source>判定 or 安定</source>
-        <translation type="unfinished"></translation>
+        <translation>Judgement or stable</translation>
     </message>
     <message>
         <source>投入制御</source>
-        <translation type="unfinished"></translation>
+        <translation>Feed control</translation>
     </message>
     <message>
         <source>排出制御</source>
-        <translation type="unfinished"></translation>
+        <translation>Discharge control</translation>
     </message>
     <message>
         <source>外部選択</source>
-        <translation type="unfinished"></translation>
+        <translation>External select</translation>
     </message>
     <message>
         <source>無し</source>
-        <translation type="unfinished"></translation>
+        <translation>No</translation>
     </message>
     <message>
         <source>有り</source>
-        <translation type="unfinished"></translation>
+        <translation>Yes</translation>
     </message>
     <message>
         <source>自動落差補正平均回数</source>
-        <translation type="unfinished"></translation>
+        <translation>Free-fall comp. average count</translation>
     </message>
     <message>
         <source>3回／秒</source>
-        <translation type="unfinished"></translation>
+        <translation>3 /s</translation>
     </message>
     <message>
         <source>6回／秒</source>
-        <translation type="unfinished"></translation>
+        <translation>6 /s</translation>
     </message>
     <message>
         <source>13回／秒</source>
-        <translation type="unfinished"></translation>
+        <translation>13 /s</translation>
     </message>
     <message>
         <source>25回／秒</source>
-        <translation type="unfinished"></translation>
+        <translation>25 /s</translation>
     </message>
     <message>
         <source>OFF</source>
-        <translation type="unfinished"></translation>
+        <translation>OFF</translation>
     </message>
     <message>
         <source>2回</source>
-        <translation type="unfinished"></translation>
+        <translation>2 times</translation>
     </message>
     <message>
         <source>4回</source>
-        <translation type="unfinished"></translation>
+        <translation>4 times</translation>
     </message>
     <message>
         <source>8回</source>
-        <translation type="unfinished"></translation>
+        <translation>8 times</translation>
     </message>
     <message>
         <source>16回</source>
-        <translation type="unfinished"></translation>
+        <translation>16 times</translation>
     </message>
     <message>
         <source>32回</source>
-        <translation type="unfinished"></translation>
+        <translation>32 times</translation>
     </message>
     <message>
         <source>64回</source>
-        <translation type="unfinished"></translation>
+        <translation>64 times</translation>
     </message>
     <message>
         <source>128回</source>
-        <translation type="unfinished"></translation>
+        <translation>128 times</translation>
     </message>
     <message>
         <source>2HZ</source>
-        <translation type="unfinished"></translation>
+        <translation>2HZ</translation>
     </message>
     <message>
         <source>4HZ</source>
-        <translation type="unfinished"></translation>
+        <translation>4HZ</translation>
     </message>
     <message>
         <source>6HZ</source>
-        <translation type="unfinished"></translation>
+        <translation>6HZ</translation>
     </message>
     <message>
         <source>8HZ</source>
-        <translation type="unfinished"></translation>
+        <translation>8HZ</translation>
     </message>
     <message>
         <source>ﾀﾞﾐｰ</source>
-        <translation type="unfinished"></translation>
+        <translation>Dummy</translation>
     </message>
     <message>
         <source>安定時ﾌｨﾙﾀ</source>
-        <translation type="unfinished"></translation>
+        <translation>Stable filter</translation>
     </message>
     <message>
         <source>挿入する</source>
-        <translation type="unfinished"></translation>
+        <translation>Insert</translation>
     </message>
     <message>
         <source>挿入しない</source>
-        <translation type="unfinished"></translation>
+        <translation>Do not insert</translation>
     </message>
     <message>
         <source>MDﾓｰﾄﾞ</source>
-        <translation type="unfinished"></translation>
+        <translation>MD mode</translation>
     </message>
     <message>
         <source>安定ﾓｰﾄﾞ</source>
-        <translation type="unfinished"></translation>
+        <translation>Stable mode</translation>
     </message>
     <message>
         <source>ﾁｪｯｶｰﾓｰﾄﾞ</source>
-        <translation type="unfinished"></translation>
+        <translation>Checker mode</translation>
     </message>
     <message>
         <source>単純比較ﾓｰﾄﾞ</source>
-        <translation type="unfinished"></translation>
+        <translation>Simple comparison mode</translation>
     </message>
     <message>
         <source>ｽﾀｰﾄ時ｾﾞﾛ付近確認</source>
-        <translation type="unfinished"></translation>
+        <translation>Near-zero check at start</translation>
     </message>
     <message>
         <source>ｽﾀｰﾄ時重量値確認</source>
-        <translation type="unfinished"></translation>
+        <translation>Weight check at start</translation>
     </message>
     <message>
         <source>補正投入有無</source>
-        <translation type="unfinished"></translation>
+        <translation>Compensation feed</translation>
     </message>
     <message>
         <source>排出ｹﾞｰﾄ制御</source>
-        <translation type="unfinished"></translation>
+        <translation>Discharge gate control</translation>
     </message>
     <message>
         <source>禁止</source>
-        <translation type="unfinished"></translation>
+        <translation>Locked</translation>
     </message>
     <message>
         <source>有効</source>
-        <translation type="unfinished"></translation>
+        <translation>Enabled</translation>
     </message>
     <message>
         <source>ON</source>
-        <translation type="unfinished"></translation>
+        <translation>ON</translation>
     </message>
     <message>
         <source>G/N 表示切換</source>
-        <translation type="unfinished"></translation>
+        <translation>G/N display switch</translation>
     </message>
     <message>
         <source>内部ｷｰﾓｰﾄﾞ</source>
-        <translation type="unfinished"></translation>
+        <translation>Internal key mode</translation>
     </message>
     <message>
         <source>外部入力ﾓｰﾄﾞ</source>
-        <translation type="unfinished"></translation>
+        <translation>External input mode</translation>
     </message>
     <message>
         <source>排出制御時の符号</source>
-        <translation type="unfinished"></translation>
+        <translation>Sign in discharge control</translation>
     </message>
     <message>
         <source>正味が符号非反転表示</source>
-        <translation type="unfinished"></translation>
+        <translation>Net shown unsigned</translation>
     </message>
     <message>
         <source>正味が符号反転表示</source>
-        <translation type="unfinished"></translation>
+        <translation>Net shown inverted</translation>
     </message>
     <message>
         <source>TARE/DZｷｰ禁止</source>
-        <translation type="unfinished"></translation>
+        <translation>TARE/DZ key lock</translation>
     </message>
     <message>
         <source>GROSS/NETｷｰ禁止</source>
-        <translation type="unfinished"></translation>
+        <translation>GROSS/NET key lock</translation>
     </message>
     <message>
         <source>内部設定</source>
-        <translation type="unfinished"></translation>
+        <translation>Internal setting</translation>
     </message>
     <message>
         <source>外部入力</source>
-        <translation type="unfinished"></translation>
+        <translation>External input</translation>
     </message>
     <message>
         <source>最小目盛り</source>
-        <translation type="unfinished"></translation>
+        <translation>Scale interval</translation>
     </message>
     <message>
         <source>kg</source>
-        <translation type="unfinished"></translation>
+        <translation>kg</translation>
     </message>
     <message>
         <source>g</source>
-        <translation type="unfinished"></translation>
+        <translation>g</translation>
     </message>
     <message>
         <source>N</source>
-        <translation type="unfinished"></translation>
+        <translation>N</translation>
     </message>
     <message>
         <source>t</source>
-        <translation type="unfinished"></translation>
+        <translation>t</translation>
     </message>
     <message>
         <source>1b</source>
-        <translation type="unfinished"></translation>
+        <translation>1b</translation>
     </message>
     <message>
         <source>5V</source>
-        <translation type="unfinished"></translation>
+        <translation>5V</translation>
     </message>
     <message>
         <source>10V</source>
-        <translation type="unfinished"></translation>
+        <translation>10V</translation>
     </message>
     <message>
         <source>ｼﾝｸﾞﾙ</source>
-        <translation type="unfinished"></translation>
+        <translation>Single</translation>
     </message>
     <message>
         <source>連続</source>
-        <translation type="unfinished"></translation>
+        <translation>Continuous</translation>
     </message>
     <message>
         <source>ﾚﾍﾞﾙ</source>
-        <translation type="unfinished"></translation>
+        <translation>Level</translation>
     </message>
     <message>
         <source>最大－最小</source>
-        <translation type="unfinished"></translation>
+        <translation>Max - min</translation>
     </message>
     <message>
         <source>JAPANESE</source>
-        <translation type="unfinished"></translation>
+        <translation>JAPANESE</translation>
     </message>
     <message>
         <source>ENGLISH</source>
-        <translation type="unfinished"></translation>
+        <translation>ENGLISH</translation>
+    </message>
+    <message>
+        <source>Ｆ８０５ ｲﾝｼﾞｹｰﾀｰ設定</source>
+        <translation>F805 Indicator Settings</translation>
+    </message>
+    <message>
+        <source>F805 銘柄変更</source>
+        <translation>F805 Change product</translation>
+    </message>
+</context>
+<context>
+    <name>app</name>
+    <message>
+        <source>データファイル %1</source>
+        <translation>Data file %1</translation>
+    </message>
+    <message>
+        <source>指示計 %1</source>
+        <translation>Indicator %1</translation>
+    </message>
+    <message>
+        <source>履歴 %1</source>
+        <translation>History %1</translation>
+    </message>
+    <message>
+        <source>機種を変更する場合、設定値をクリヤする必要があります。<byte value="xd"/>
+今すぐクリヤしますか？ (銘柄データは残ります)</source>
+        <translation>Changing the model needs the settings cleared.<byte value="xd"/>
+Clear them now? (The product data stay.)</translation>
+    </message>
+    <message>
+        <source>%1一括読みだし</source>
+        <translation>%1 Read all</translation>
+    </message>
+    <message>
+        <source>%1一括書き込み</source>
+        <translation>%1 Write all</translation>
+    </message>
+    <message>
+        <source>%1 読み書き</source>
+        <translation>%1 Read/write</translation>
+    </message>
+    <message>
+        <source>設定ファイルの [%1] CommPort &quot;%2&quot; は数値ではありません。</source>
+        <translation>CommPort &quot;%2&quot; in [%1] of the configuration file is not a number.</translation>
+    </message>
+    <message>
+        <source>ポート番号 %1 はﾎﾟｰﾄ番号の一覧 (Com1 … Com%2) にありません。</source>
+        <translation>Port number %1 is not in the port list (Com1 … Com%2).</translation>
     </message>
 </context>
 <context>
     <name>catalogue</name>
     <message>
         <source>01(9.806)釧路市,北見市,網走市,留萌市,稚内市,紋別市,根室市,宗谷支庁管内,留萌支庁管内,網走支庁管内,根室支庁管内,釧路支庁管内</source>
-        <translation type="unfinished"></translation>
+        <translation>01(9.806) Kushiro, Kitami, Abashiri, Rumoi, Wakkanai, Monbetsu, Nemuro; Soya, Rumoi, Abashiri, Nemuro and Kushiro subprefectures</translation>
     </message>
     <message>
         <source>02(9.805)札幌市,小樽市,旭川市,夕張市,岩見沢市,美唄市,芦別市,江別市,赤平氏,士別市,富良野市,名寄市,三笠市,千歳市,滝川市,砂川市,歌志内市,深川市,恵庭市,石狩支庁管内,後志支庁管内,上川支庁管内,空知支庁管内</source>
-        <translation type="unfinished"></translation>
+        <translation>02(9.805) Sapporo, Otaru, Asahikawa, Yubari, Iwamizawa, Bibai, Ashibetsu, Ebetsu, Akabira, Shibetsu, Furano, Nayoro, Mikasa, Chitose, Takikawa, Sunagawa, Utashinai, Fukagawa, Eniwa; Ishikari, Shiribeshi, Kamikawa and Sorachi subprefectures</translation>
     </message>
     <message>
         <source>03(9.804)函館市,室蘭市,帯広市,苫小牧市,登別市,伊達市,渡島支庁管内,槍山支庁管内,胆振支庁管内,日高支庁管内,十勝支庁管内</source>
-        <translation type="unfinished"></translation>
+        <translation>03(9.804) Hakodate, Muroran, Obihiro, Tomakomai, Noboribetsu, Date; Oshima, Hiyama, Iburi, Hidaka and Tokachi subprefectures</translation>
     </message>
     <message>
         <source>04(9.803)青森県</source>
-        <translation type="unfinished"></translation>
+        <translation>04(9.803) Aomori</translation>
     </message>
     <message>
         <source>05(9.802)岩手県,秋田県</source>
-        <translation type="unfinished"></translation>
+        <translation>05(9.802) Iwate, Akita</translation>
     </message>
     <message>
         <source>06(9.801)宮城県,山形県</source>
-        <translation type="unfinished"></translation>
+        <translation>06(9.801) Miyagi, Yamagata</translation>
     </message>
     <message>
         <source>07(9.800)福島県,茨城県,新潟県</source>
-        <translation type="unfinished"></translation>
+        <translation>07(9.800) Fukushima, Ibaraki, Niigata</translation>
     </message>
     <message>
         <source>08(9.799)栃木県,富山県,石川県</source>
-        <translation type="unfinished"></translation>
+        <translation>08(9.799) Tochigi, Toyama, Ishikawa</translation>
     </message>
     <message>
         <source>09(9.798)群馬県,埼玉県,千葉県,東京都(八丈支庁館内,小笠原支庁管内を除く),福井県,京都府,鳥取県,島根県</source>
-        <translation type="unfinished"></translation>
+        <translation>09(9.798) Gunma, Saitama, Chiba, Tokyo (except Hachijo and Ogasawara), Fukui, Kyoto, Tottori, Shimane</translation>
     </message>
     <message>
         <source>10(9.797)神奈川県,山梨県,長野県,岐阜県,静岡県,愛知県,三重県,和歌山県,滋賀県,大阪府,兵庫県,奈良県,岡山県,広島県,山口県,徳島県,香川県</source>
-        <translation type="unfinished"></translation>
+        <translation>10(9.797) Kanagawa, Yamanashi, Nagano, Gifu, Shizuoka, Aichi, Mie, Wakayama, Shiga, Osaka, Hyogo, Nara, Okayama, Hiroshima, Yamaguchi, Tokushima, Kagawa</translation>
     </message>
     <message>
         <source>11(9.796)東京都(八丈支庁管内に限る),愛媛県,高知県,福岡県,佐賀県,長崎県,大分県</source>
-        <translation type="unfinished"></translation>
+        <translation>11(9.796) Tokyo (Hachijo only), Ehime, Kochi, Fukuoka, Saga, Nagasaki, Oita</translation>
     </message>
     <message>
         <source>12(9.795)熊本県,宮崎県</source>
-        <translation type="unfinished"></translation>
+        <translation>12(9.795) Kumamoto, Miyazaki</translation>
     </message>
     <message>
         <source>13(9.794)鹿児島県(名瀬市,大島郡を除く)</source>
-        <translation type="unfinished"></translation>
+        <translation>13(9.794) Kagoshima (except Naze and Oshima District)</translation>
     </message>
     <message>
         <source>14(9.793)東京都(小笠原支庁管内に限る)</source>
-        <translation type="unfinished"></translation>
+        <translation>14(9.793) Tokyo (Ogasawara only)</translation>
     </message>
     <message>
         <source>15(9.792)鹿児島県(名瀬市,大島郡に限る)</source>
-        <translation type="unfinished"></translation>
+        <translation>15(9.792) Kagoshima (Naze and Oshima District only)</translation>
     </message>
     <message>
         <source>16(9.791)沖縄県</source>
-        <translation type="unfinished"></translation>
+        <translation>16(9.791) Okinawa</translation>
     </message>
     <message>
         <source>大投入</source>
-        <translation type="unfinished"></translation>
+        <translation>Coarse feed</translation>
     </message>
     <message>
         <source>定量前</source>
-        <translation type="unfinished"></translation>
+        <translation>Preliminary</translation>
     </message>
     <message>
         <source>定量</source>
-        <translation type="unfinished"></translation>
+        <translation>Target weight</translation>
     </message>
     <message>
         <source>過量</source>
-        <translation type="unfinished"></translation>
+        <translation>Over</translation>
     </message>
     <message>
         <source>不足</source>
-        <translation type="unfinished"></translation>
+        <translation>Under</translation>
     </message>
     <message>
         <source>落差</source>
-        <translation type="unfinished"></translation>
+        <translation>Free fall</translation>
     </message>
     <message>
         <source>自動落差規制値</source>
-        <translation type="unfinished"></translation>
+        <translation>Free-fall comp. limit</translation>
     </message>
     <message>
         <source>補正投入時間</source>
-        <translation type="unfinished"></translation>
+        <translation>Comp. feed time</translation>
+    </message>
+</context>
+<context>
+    <name>cli</name>
+    <message>
+        <source>通信ＯＫ</source>
+        <translation>Communication OK</translation>
+    </message>
+    <message>
+        <source>指示計の応答ではありません: </source>
+        <translation>Not an indicator&apos;s reply: </translation>
+    </message>
+    <message>
+        <source>応答がありません</source>
+        <translation>No reply</translation>
+    </message>
+    <message>
+        <source>-o FILE を指定してください。</source>
+        <translation>Give -o FILE.</translation>
+    </message>
+    <message>
+        <source>--settings-only と --products-only は同時に指定できません。</source>
+        <translation>--settings-only and --products-only cannot be given together.</translation>
+    </message>
+    <message>
+        <source>-i FILE を指定してください。</source>
+        <translation>Give -i FILE.</translation>
+    </message>
+    <message>
+        <source>入力ファイルの名前が空です。</source>
+        <translation>The input file name is empty.</translation>
+    </message>
+    <message>
+        <source>--verify と --dry-run は同時に指定できません。</source>
+        <translation>--verify and --dry-run cannot be given together.</translation>
+    </message>
+    <message>
+        <source> (銘柄 %1)</source>
+        <translation> (product %1)</translation>
+    </message>
+    <message>
+        <source>中断しました。最後に送信した値: </source>
+        <translation>Stopped. Last value sent: </translation>
+    </message>
+    <message>
+        <source>不明なコマンドです: </source>
+        <translation>Unknown command: </translation>
+    </message>
+    <message>
+        <source>rusk-cli --help で使い方を表示します。</source>
+        <translation>rusk-cli --help shows the usage.</translation>
+    </message>
+    <message>
+        <source>--model は 805 か 800 です。</source>
+        <translation>--model is 805 or 800.</translation>
+    </message>
+    <message>
+        <source>DEVICE を 1 つ指定してください。</source>
+        <translation>Give one DEVICE.</translation>
+    </message>
+    <message>
+        <source>SOURCE を 1 つ指定してください。</source>
+        <translation>Give one SOURCE.</translation>
+    </message>
+    <message>
+        <source>設定ファイルを読み込めません: </source>
+        <translation>Cannot read the configuration file: </translation>
+    </message>
+    <message>
+        <source>通信設定が正しくありません: </source>
+        <translation>Invalid line settings: </translation>
+    </message>
+    <message>
+        <source>--timeout が正しくありません: </source>
+        <translation>Invalid --timeout: </translation>
+    </message>
+    <message>
+        <source>装置が指定されていません。</source>
+        <translation>No device given.</translation>
+    </message>
+    <message>
+        <source>制御文字を含む名前は装置ではありません: </source>
+        <translation>A name with control characters is no device: </translation>
+    </message>
+    <message>
+        <source>ポート番号は Com1 … Com%1 です: %2</source>
+        <translation>Port numbers are Com1 … Com%1: %2</translation>
+    </message>
+    <message>
+        <source>TCP の接続先が正しくありません（tcp://ホスト:ポート と書いて下さい）: </source>
+        <translation>Invalid TCP address (write tcp://host:port): </translation>
+    </message>
+    <message>
+        <source>装置ではありません（装置のパス、Com1 … Com%1、tcp://ホスト:ポート のいずれかです）: %2</source>
+        <translation>Not a device (a device path, Com1 … Com%1 or tcp://host:port): %2</translation>
+    </message>
+    <message>
+        <source>出力ファイルの名前が空です。</source>
+        <translation>The output file name is empty.</translation>
+    </message>
+    <message>
+        <source>何も読み込んでいません（--model で機種を選べます）。</source>
+        <translation>Nothing was loaded (--model chooses the model).</translation>
+    </message>
+    <message>
+        <source>履歴の番号が正しくありません: %1（journal: の後に 1 以上の番号を書いてください）</source>
+        <translation>Invalid history number: %1 (write a number of 1 or more after journal:)</translation>
+    </message>
+    <message>
+        <source>履歴 %1 が見つかりません。</source>
+        <translation>History %1 not found.</translation>
+    </message>
+    <message>
+        <source>履歴ファイル %1 を開けません: %2</source>
+        <translation>Cannot open the history file %1: %2</translation>
+    </message>
+    <message>
+        <source>銘柄 %1 W%2 %3</source>
+        <translation>Product %1 W%2 %3</translation>
+    </message>
+    <message>
+        <source>A と B を指定してください。</source>
+        <translation>Give A and B.</translation>
+    </message>
+    <message>
+        <source>一致</source>
+        <translation>Same</translation>
+    </message>
+    <message>
+        <source>保存 %1</source>
+        <translation>Saved %1</translation>
+    </message>
+    <message>
+        <source>相違あり: %1</source>
+        <translation>Different: %1</translation>
+    </message>
+    <message>
+        <source>応答なし</source>
+        <translation>No reply</translation>
+    </message>
+    <message>
+        <source>ポートエラー</source>
+        <translation>Port error</translation>
+    </message>
+    <message>
+        <source>ファイルエラー</source>
+        <translation>File error</translation>
+    </message>
+    <message>
+        <source>読み込み不完全</source>
+        <translation>Read incomplete</translation>
+    </message>
+    <message>
+        <source>中断</source>
+        <translation>Stopped</translation>
+    </message>
+    <message>
+        <source>打ち切り（%1 分）</source>
+        <translation>Given up (%1 min)</translation>
+    </message>
+    <message>
+        <source>（履歴に記録できませんでした）</source>
+        <translation> (not kept in the history)</translation>
+    </message>
+    <message>
+        <source>異常終了 (%1)</source>
+        <translation>Failed (%1)</translation>
+    </message>
+    <message>
+        <source>未実行</source>
+        <translation>Not run</translation>
+    </message>
+    <message>
+        <source>名前</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>装置</source>
+        <translation>Device</translation>
+    </message>
+    <message>
+        <source>結果</source>
+        <translation>Result</translation>
+    </message>
+    <message>
+        <source>時間</source>
+        <translation>Time</translation>
+    </message>
+    <message>
+        <source>FLEET.INI と backup か check を指定してください。</source>
+        <translation>Give FLEET.INI and backup or check.</translation>
+    </message>
+    <message>
+        <source>backup か check を指定してください: </source>
+        <translation>Give backup or check: </translation>
+    </message>
+    <message>
+        <source>--jobs は 1 以上です: </source>
+        <translation>--jobs is 1 or more: </translation>
+    </message>
+    <message>
+        <source>-d のフォルダ名が空です。</source>
+        <translation>The -d folder name is empty.</translation>
+    </message>
+    <message>
+        <source>フォルダがありません: </source>
+        <translation>No such folder: </translation>
+    </message>
+    <message>
+        <source>基準ファイルがありません</source>
+        <translation>No baseline file</translation>
+    </message>
+    <message>
+        <source>セクション名が正しくありません: </source>
+        <translation>Invalid section name: </translation>
+    </message>
+    <message>
+        <source>セクション [%1] が重複しています</source>
+        <translation>Section [%1] appears twice</translation>
+    </message>
+    <message>
+        <source>「キー=値」の形ではありません: </source>
+        <translation>Not of the form key=value: </translation>
+    </message>
+    <message>
+        <source>セクションの外にキーがあります: </source>
+        <translation>A key outside any section: </translation>
+    </message>
+    <message>
+        <source>不明なキーです (使えるキー: %1)</source>
+        <translation>Unknown key (keys: %1)</translation>
+    </message>
+    <message>
+        <source>キーが重複しています (%1 行目)</source>
+        <translation>Key given twice (line %1)</translation>
+    </message>
+    <message>
+        <source>%1: 読み込めません (%2)</source>
+        <translation>%1: cannot read (%2)</translation>
+    </message>
+    <message>
+        <source>%1: 指示計の一覧としては大きすぎます (%2 KB まで)</source>
+        <translation>%1: too large for a fleet file (up to %2 KB)</translation>
+    </message>
+    <message>
+        <source>%1: 指示計のセクションがありません</source>
+        <translation>%1: no indicator sections</translation>
+    </message>
+    <message>
+        <source>指定されていません</source>
+        <translation>not given</translation>
+    </message>
+    <message>
+        <source>805 か 800 です (%1)</source>
+        <translation>805 or 800 (%1)</translation>
+    </message>
+    <message>
+        <source>通信設定が正しくありません (%1)</source>
+        <translation>invalid line settings (%1)</translation>
+    </message>
+    <message>
+        <source>ファイル名に使えない名前です (%1)</source>
+        <translation>not usable as a file name (%1)</translation>
+    </message>
+    <message>
+        <source>名前 %1 は [%2] と重複しています</source>
+        <translation>name %1 is also used by [%2]</translation>
+    </message>
+    <message>
+        <source>%1: ほか %2 件</source>
+        <translation>%1: %2 more</translation>
+    </message>
+    <message>
+        <source>--interval が正しくありません: </source>
+        <translation>Invalid --interval: </translation>
+    </message>
+    <message>
+        <source>  応答なし</source>
+        <translation>  no reply</translation>
+    </message>
+    <message>
+        <source>report: QGuiApplication がありません。</source>
+        <translation>report: no QGuiApplication.</translation>
+    </message>
+</context>
+<context>
+    <name>history</name>
+    <message>
+        <source>（なし）</source>
+        <translation>(none)</translation>
+    </message>
+    <message>
+        <source>設定値 %1 件</source>
+        <translation>%1 settings</translation>
+    </message>
+    <message>
+        <source>銘柄 %1 件</source>
+        <translation>%1 product values</translation>
+    </message>
+    <message>
+        <source>同じです</source>
+        <translation>Same</translation>
+    </message>
+    <message>
+        <source>、</source>
+        <translation>, </translation>
+    </message>
+    <message>
+        <source>%1が異なります</source>
+        <translation>%1 differ</translation>
+    </message>
+    <message>
+        <source>銘柄 %1 %2</source>
+        <translation>Product %1 %2</translation>
+    </message>
+    <message>
+        <source>%1 読み込み中</source>
+        <translation>Reading %1</translation>
+    </message>
+    <message>
+        <source>%1 読み込み中断</source>
+        <translation>%1 read stopped</translation>
+    </message>
+    <message>
+        <source>%1 読み込み完了</source>
+        <translation>%1 read done</translation>
+    </message>
+    <message>
+        <source>書き込み前の値</source>
+        <translation>values before write</translation>
+    </message>
+    <message>
+        <source>書き込んだ値</source>
+        <translation>values written</translation>
+    </message>
+    <message>
+        <source>履歴を記録できませんでした（%1: %2）</source>
+        <translation>Could not keep the history (%1: %2)</translation>
+    </message>
+    <message>
+        <source>この履歴は見つかりません。</source>
+        <translation>This history entry was not found.</translation>
+    </message>
+    <message>
+        <source>履歴ファイルを開けません。</source>
+        <translation>Cannot open the history file.</translation>
+    </message>
+    <message>
+        <source>SQLite のドライバー（QSQLITE）が見つかりません。</source>
+        <translation>The SQLite driver (QSQLITE) is missing.</translation>
+    </message>
+    <message>
+        <source>新しい版の Rusk が作った履歴ファイルです。</source>
+        <translation>The history file was made by a newer Rusk.</translation>
+    </message>
+    <message>
+        <source>履歴ファイルが壊れていたため、別名で保存して新しく作り直しました。
+%1</source>
+        <translation>The history file was damaged; it was kept under another name and a new one made.
+%1</translation>
+    </message>
+    <message>
+        <source>この履歴は%1の値です。機種を%1にしてから戻してください。</source>
+        <translation>These are %1 values. Switch the model to %1 first.</translation>
+    </message>
+    <message>
+        <source>ファイルを保存できませんでした。
+%1</source>
+        <translation>The file could not be saved.
+%1</translation>
     </message>
 </context>
 <context>
     <name>link</name>
     <message>
         <source>    エラー。タイムアウト    </source>
-        <translation type="unfinished"></translation>
+        <translation>    Error. Time-out    </translation>
     </message>
     <message>
         <source>ポートが開いていません。</source>
-        <translation type="unfinished"></translation>
+        <translation>The port is not open.</translation>
     </message>
     <message>
         <source>送信する値に改行文字が含まれています。</source>
-        <translation type="unfinished"></translation>
+        <translation>The value to send contains a line break.</translation>
     </message>
     <message>
         <source>指示計からの応答が長すぎます（%1 文字を超えました）。</source>
-        <translation type="unfinished"></translation>
+        <translation>The indicator&apos;s reply is too long (over %1 characters).</translation>
     </message>
     <message>
         <source>通信ＯＫ</source>
-        <translation type="unfinished"></translation>
+        <translation>Communication OK</translation>
     </message>
     <message>
         <source>銘柄 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Product %1</translation>
     </message>
     <message>
         <source>銘柄 %1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Product %1 (%2)</translation>
     </message>
     <message>
         <source>銘柄 %1 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Product %1 %2</translation>
     </message>
     <message>
         <source> ほか %1 件</source>
-        <translation type="unfinished"></translation>
+        <translation> and %1 more</translation>
     </message>
     <message>
         <source>次の値を正しく読めませんでした: </source>
-        <translation type="unfinished"></translation>
+        <translation>These values could not be read correctly: </translation>
     </message>
     <message>
         <source>総重量</source>
-        <translation type="unfinished"></translation>
+        <translation>Gross</translation>
     </message>
     <message>
         <source>正味重量</source>
-        <translation type="unfinished"></translation>
+        <translation>Net</translation>
     </message>
     <message>
         <source>風袋</source>
-        <translation type="unfinished"></translation>
+        <translation>Tare</translation>
     </message>
     <message>
         <source>ｽﾃｰﾀｽ1</source>
-        <translation type="unfinished"></translation>
+        <translation>Status 1</translation>
     </message>
     <message>
         <source>ｽﾃｰﾀｽ2</source>
-        <translation type="unfinished"></translation>
+        <translation>Status 2</translation>
     </message>
     <message>
         <source>ｽﾃｰﾀｽ3</source>
-        <translation type="unfinished"></translation>
+        <translation>Status 3</translation>
     </message>
     <message>
         <source>ｽﾃｰﾀｽ4</source>
-        <translation type="unfinished"></translation>
+        <translation>Status 4</translation>
     </message>
     <message>
         <source>累積回数</source>
-        <translation type="unfinished"></translation>
+        <translation>Total count</translation>
     </message>
     <message>
         <source>累積値</source>
-        <translation type="unfinished"></translation>
+        <translation>Total</translation>
     </message>
     <message>
         <source>累積ﾃﾞｰﾀ</source>
-        <translation type="unfinished"></translation>
+        <translation>Total data</translation>
     </message>
     <message>
         <source>計量ﾃﾞｰﾀ</source>
-        <translation type="unfinished"></translation>
+        <translation>Weighing data</translation>
     </message>
     <message>
         <source>ｾﾞﾛ校正</source>
-        <translation type="unfinished"></translation>
+        <translation>Zero calibration</translation>
     </message>
     <message>
         <source>ｽﾊﾟﾝ校正</source>
-        <translation type="unfinished"></translation>
+        <translation>Span calibration</translation>
     </message>
     <message>
         <source>表示・総重量</source>
-        <translation type="unfinished"></translation>
+        <translation>Show gross</translation>
     </message>
     <message>
         <source>表示・正味重量</source>
-        <translation type="unfinished"></translation>
+        <translation>Show net</translation>
     </message>
     <message>
         <source>風袋引き</source>
-        <translation type="unfinished"></translation>
+        <translation>Tare</translation>
     </message>
     <message>
         <source>風袋引きﾘｾｯﾄ</source>
-        <translation type="unfinished"></translation>
+        <translation>Tare reset</translation>
     </message>
     <message>
         <source>ﾃﾞｼﾞﾀﾙｾﾞﾛ</source>
-        <translation type="unfinished"></translation>
+        <translation>Digital zero</translation>
     </message>
     <message>
         <source>ﾃﾞｼﾞﾀﾙｾﾞﾛﾘｾｯﾄ</source>
-        <translation type="unfinished"></translation>
+        <translation>Digital zero reset</translation>
     </message>
     <message>
         <source>積算指令</source>
-        <translation type="unfinished"></translation>
+        <translation>Add up</translation>
     </message>
     <message>
         <source>累積ｸﾘﾔ</source>
-        <translation type="unfinished"></translation>
+        <translation>Clear total</translation>
     </message>
     <message>
         <source>累積ｵｰﾙｸﾘﾔ</source>
-        <translation type="unfinished"></translation>
+        <translation>Clear all totals</translation>
     </message>
     <message>
         <source>詳細</source>
-        <translation type="unfinished"></translation>
+        <translation>Details</translation>
     </message>
     <message>
         <source>１銘柄読みだし</source>
-        <translation type="unfinished"></translation>
+        <translation>Read one product</translation>
     </message>
     <message>
         <source>全銘柄読みだし</source>
-        <translation type="unfinished"></translation>
+        <translation>Read all products</translation>
     </message>
     <message>
         <source>１銘柄書き込み</source>
-        <translation type="unfinished"></translation>
+        <translation>Write one product</translation>
     </message>
     <message>
         <source>全銘柄書き込み</source>
-        <translation type="unfinished"></translation>
+        <translation>Write all products</translation>
     </message>
     <message>
         <source>表示ﾃﾞｰﾀ書き込み</source>
-        <translation type="unfinished"></translation>
+        <translation>Write shown data</translation>
     </message>
     <message>
         <source>全銘柄表示ﾃﾞｰﾀ書き込み</source>
-        <translation type="unfinished"></translation>
+        <translation>Write shown data to all products</translation>
     </message>
     <message>
         <source>一括読みだし</source>
-        <translation type="unfinished"></translation>
+        <translation>Read all</translation>
     </message>
     <message>
         <source>一括書き込み</source>
-        <translation type="unfinished"></translation>
+        <translation>Write all</translation>
     </message>
     <message>
         <source>設定値読み出し</source>
-        <translation type="unfinished"></translation>
+        <translation>Read settings</translation>
     </message>
     <message>
         <source>設定値書き込み</source>
-        <translation type="unfinished"></translation>
+        <translation>Write settings</translation>
     </message>
     <message>
         <source>指示計と比較</source>
-        <translation type="unfinished"></translation>
+        <translation>Compare with indicator</translation>
     </message>
     <message>
         <source>書き込み前</source>
-        <translation type="unfinished"></translation>
+        <translation>Before write</translation>
     </message>
     <message>
         <source>照合 OK</source>
-        <translation type="unfinished"></translation>
+        <translation>Verify OK</translation>
     </message>
     <message>
         <source>照合：%1 件が一致しません</source>
-        <translation type="unfinished"></translation>
+        <translation>Verify: %1 values differ</translation>
     </message>
     <message>
         <source>照合：%1 件を正しく読めませんでした</source>
-        <translation type="unfinished"></translation>
+        <translation>Verify: %1 values could not be read</translation>
     </message>
     <message>
         <source>照合：タイムアウトのため確認できませんでした</source>
-        <translation type="unfinished"></translation>
+        <translation>Verify: not checked (time-out)</translation>
     </message>
     <message>
         <source>指示計の銘柄を %1 に戻しました</source>
-        <translation type="unfinished"></translation>
+        <translation>Indicator set back to product %1</translation>
     </message>
     <message>
         <source>Ctrl+C で中断</source>
-        <translation type="unfinished"></translation>
+        <translation>Stopped by Ctrl+C</translation>
     </message>
     <message>
         <source>Ctrl+C で中断 (最後: W%1 %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Stopped by Ctrl+C (last: W%1 %2)</translation>
     </message>
     <message>
         <source>Ctrl+C で中断 (最後: 銘柄 %1 W%2 %3)</source>
-        <translation type="unfinished"></translation>
+        <translation>Stopped by Ctrl+C (last: product %1 W%2 %3)</translation>
     </message>
     <message>
         <source>（なし）</source>
-        <translation type="unfinished"></translation>
+        <translation>(none)</translation>
     </message>
     <message>
         <source>、</source>
-        <translation type="unfinished"></translation>
+        <translation>, </translation>
     </message>
 </context>
 <context>
     <name>model</name>
     <message>
         <source>無効なﾃﾞｰﾀ</source>
-        <translation type="unfinished"></translation>
+        <translation>Invalid data</translation>
     </message>
     <message>
         <source>総重量</source>
-        <translation type="unfinished"></translation>
+        <translation>Gross</translation>
     </message>
     <message>
         <source>正味</source>
-        <translation type="unfinished"></translation>
+        <translation>Net</translation>
     </message>
     <message>
         <source>比較OFF</source>
-        <translation type="unfinished"></translation>
+        <translation>Comparison OFF</translation>
     </message>
     <message>
         <source>計量中</source>
-        <translation type="unfinished"></translation>
+        <translation>Weighing</translation>
     </message>
     <message>
         <source>ZERO校正中</source>
-        <translation type="unfinished"></translation>
+        <translation>ZERO calibrating</translation>
     </message>
     <message>
         <source>SPAN校正中</source>
-        <translation type="unfinished"></translation>
+        <translation>SPAN calibrating</translation>
     </message>
     <message>
         <source>重量値ﾎｰﾙﾄﾞ</source>
-        <translation type="unfinished"></translation>
+        <translation>Weight hold</translation>
     </message>
     <message>
         <source>重量値ｾﾞﾛ異常</source>
-        <translation type="unfinished"></translation>
+        <translation>Weight zero error</translation>
     </message>
     <message>
         <source>重量値安定</source>
-        <translation type="unfinished"></translation>
+        <translation>Weight stable</translation>
     </message>
     <message>
         <source>風袋引き中</source>
-        <translation type="unfinished"></translation>
+        <translation>Tare in use</translation>
     </message>
     <message>
         <source>重量表示</source>
-        <translation type="unfinished"></translation>
+        <translation>Weight display</translation>
     </message>
     <message>
         <source>背面端子LOCK</source>
-        <translation type="unfinished"></translation>
+        <translation>Rear terminal LOCK</translation>
     </message>
     <message>
         <source>LOCK(soft)</source>
-        <translation type="unfinished"></translation>
+        <translation>LOCK(soft)</translation>
     </message>
     <message>
         <source>大投入出力信号</source>
-        <translation type="unfinished"></translation>
+        <translation>Coarse feed signal</translation>
     </message>
     <message>
         <source>中投入出力信号</source>
-        <translation type="unfinished"></translation>
+        <translation>Medium feed signal</translation>
     </message>
     <message>
         <source>小投入出力信号</source>
-        <translation type="unfinished"></translation>
+        <translation>Fine feed signal</translation>
     </message>
     <message>
         <source>不足出力信号</source>
-        <translation type="unfinished"></translation>
+        <translation>Under signal</translation>
     </message>
     <message>
         <source>正量出力信号</source>
-        <translation type="unfinished"></translation>
+        <translation>OK signal</translation>
     </message>
     <message>
         <source>過量出力信号</source>
-        <translation type="unfinished"></translation>
+        <translation>Over signal</translation>
     </message>
     <message>
         <source>完了出力信号</source>
-        <translation type="unfinished"></translation>
+        <translation>Complete signal</translation>
     </message>
     <message>
         <source>ｾﾞﾛ付近出力信号</source>
-        <translation type="unfinished"></translation>
+        <translation>Near-zero signal</translation>
     </message>
     <message>
         <source>下限出力信号</source>
-        <translation type="unfinished"></translation>
+        <translation>Lower limit signal</translation>
     </message>
     <message>
         <source>上限出力信号</source>
-        <translation type="unfinished"></translation>
+        <translation>Upper limit signal</translation>
     </message>
     <message>
         <source>排出出力信号</source>
-        <translation type="unfinished"></translation>
+        <translation>Discharge signal</translation>
     </message>
     <message>
         <source>未定義</source>
-        <translation type="unfinished"></translation>
+        <translation>Undefined</translation>
     </message>
     <message>
         <source>重量異常出力信号</source>
-        <translation type="unfinished"></translation>
+        <translation>Weight error signal</translation>
     </message>
     <message>
         <source>ｴﾗｰ出力信号</source>
-        <translation type="unfinished"></translation>
+        <translation>Error signal</translation>
     </message>
     <message>
         <source>動作ﾓｰﾄﾞ</source>
-        <translation type="unfinished"></translation>
+        <translation>Operating mode</translation>
     </message>
     <message>
         <source>重量値ｵｰﾊﾞｰﾌﾛｰ</source>
-        <translation type="unfinished"></translation>
+        <translation>Weight overflow</translation>
     </message>
     <message>
         <source>校正ｴﾗｰ</source>
-        <translation type="unfinished"></translation>
+        <translation>Calibration error</translation>
     </message>
     <message>
         <source>ｼｰｹﾝｽｴﾗｰ</source>
-        <translation type="unfinished"></translation>
+        <translation>Sequence error</translation>
     </message>
     <message>
         <source>（該当なし %1）</source>
-        <translation type="unfinished"></translation>
+        <translation>(no match %1)</translation>
     </message>
     <message>
         <source>入力された値は無効な値です。00000 から %1 までの 5 桁の数値を入力して下さい。</source>
-        <translation type="unfinished"></translation>
+        <translation>The value entered is invalid. Enter a 5-digit number from 00000 to %1.</translation>
     </message>
     <message>
         <source>入力された値は無効な値です。00001 から 00016 までの 5 桁の数値を入力して下さい。</source>
-        <translation type="unfinished"></translation>
+        <translation>The value entered is invalid. Enter a 5-digit number from 00001 to 00016.</translation>
     </message>
     <message>
         <source>処理完了。 100 銘柄同じ設定にしました。</source>
-        <translation type="unfinished"></translation>
+        <translation>Done. All 100 products now have the same values.</translation>
     </message>
     <message>
         <source>無効な入力があるため設定できません。</source>
-        <translation type="unfinished"></translation>
+        <translation>Cannot copy: an entry is invalid.</translation>
+    </message>
+</context>
+<context>
+    <name>monitor</name>
+    <message>
+        <source>不足</source>
+        <translation>Under</translation>
+    </message>
+    <message>
+        <source>正量</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>過量</source>
+        <translation>Over</translation>
+    </message>
+    <message>
+        <source>－</source>
+        <translation>-</translation>
+    </message>
+    <message>
+        <source>落差の実測平均 %1 ／ 設定 不明：銘柄を読み込むと設定と比べます</source>
+        <translation>Measured mean free fall %1 / set: unknown: read the product to compare</translation>
+    </message>
+    <message>
+        <source>落差の実測平均 %1 ／ 設定 %2</source>
+        <translation>Measured mean free fall %1 / set %2</translation>
+    </message>
+    <message>
+        <source>：設定どおりです</source>
+        <translation>: as set</translation>
+    </message>
+    <message>
+        <source>：計量値が定量より%1なります。落差を %2 にすると定量に近づきます</source>
+        <translation>: fills come out %1 than the target. A free fall of %2 brings them closer</translation>
+    </message>
+    <message>
+        <source>重く</source>
+        <translation>heavier</translation>
+    </message>
+    <message>
+        <source>軽く</source>
+        <translation>lighter</translation>
+    </message>
+    <message>
+        <source>停止中</source>
+        <translation>Stopped</translation>
+    </message>
+    <message>
+        <source>監視中</source>
+        <translation>Watching</translation>
+    </message>
+    <message>
+        <source>応答なし</source>
+        <translation>No reply</translation>
+    </message>
+    <message>
+        <source>接続が切れました</source>
+        <translation>Connection lost</translation>
+    </message>
+    <message>
+        <source>他の操作の実行中は開始できません</source>
+        <translation>Cannot start while another operation runs</translation>
+    </message>
+    <message>
+        <source>時刻</source>
+        <translation>Time</translation>
+    </message>
+    <message>
+        <source>重量</source>
+        <translation>Weight</translation>
+    </message>
+    <message>
+        <source>「%1」に保存できません（%2）。</source>
+        <translation>Cannot save to &quot;%1&quot; (%2).</translation>
+    </message>
+</context>
+<context>
+    <name>platform</name>
+    <message>
+        <source>ポートは既に開いています。</source>
+        <translation>The port is already open.</translation>
+    </message>
+    <message>
+        <source>ポート番号が無効です。</source>
+        <translation>The port number is invalid.</translation>
+    </message>
+    <message>
+        <source>通信設定 &quot;%1&quot; は無効です。</source>
+        <translation>The line settings &quot;%1&quot; are invalid.</translation>
+    </message>
+    <message>
+        <source>ポートが開いていません。</source>
+        <translation>The port is not open.</translation>
+    </message>
+    <message>
+        <source>送信できません（%1）。</source>
+        <translation>Cannot send (%1).</translation>
+    </message>
+    <message>
+        <source>%1 との接続が切れました（%2）。</source>
+        <translation>The connection to %1 was lost (%2).</translation>
+    </message>
+    <message>
+        <source>%1 を開けません（%2）。</source>
+        <translation>Cannot open %1 (%2).</translation>
+    </message>
+    <message>
+        <source>%1 に接続できません（%2）。</source>
+        <translation>Cannot connect to %1 (%2).</translation>
+    </message>
+    <message>
+        <source>%1 ミリ秒以内に応答がありません</source>
+        <translation>no answer within %1 ms</translation>
+    </message>
+    <message>
+        <source>%1 は TCP の接続先として無効です（tcp://ホスト:ポート と書いて下さい）。</source>
+        <translation>%1 is not a valid TCP address (write tcp://host:port).</translation>
+    </message>
+    <message>
+        <source>ポートが通信設定 &quot;%1&quot; を受け付けません（%2）。</source>
+        <translation>The port does not take the line settings &quot;%1&quot; (%2).</translation>
+    </message>
+    <message>
+        <source>%1 は他のプログラムが使用中です。</source>
+        <translation>%1 is in use by another program.</translation>
+    </message>
+    <message>
+        <source>%1 を開く権限がありません。このユーザーをデバイスの所有グループ（Debian では dialout）に加えて、ログインし直して下さい。</source>
+        <translation>No permission to open %1. Add this user to the device&apos;s group (dialout on Debian) and log in again.</translation>
+    </message>
+    <message>
+        <source>%1 は見つかりません（取り外されたか、名前が変わりました）。</source>
+        <translation>%1 was not found (unplugged or renamed).</translation>
+    </message>
+    <message>
+        <source>%1 で応答がありました。</source>
+        <translation>%1 answered.</translation>
+    </message>
+    <message>
+        <source>%1 からは応答がありません。</source>
+        <translation>No answer from %1.</translation>
+    </message>
+    <message>
+        <source>エラーが発生しました。<byte value="xd"/>
+%1ErrNo.=%2</source>
+        <translation>An error occurred.<byte value="xd"/>
+%1ErrNo.=%2</translation>
+    </message>
+    <message>
+        <source><byte value="xd"/>
+<byte value="xd"/>
+エラー番号が 8018 の場合、ポート番号を変更してみて下さい。</source>
+        <translation><byte value="xd"/>
+<byte value="xd"/>
+For error 8018, try another port number.</translation>
+    </message>
+    <message>
+        <source><byte value="xd"/>
+<byte value="xd"/>
+エラー番号が 8002 の場合、ポート番号を変更してみて下さい。</source>
+        <translation><byte value="xd"/>
+<byte value="xd"/>
+For error 8002, try another port number.</translation>
+    </message>
+    <message>
+        <source><byte value="xd"/>
+<byte value="xd"/>
+エラー番号が 8005,8002 または 8015 の場合、ポート番号を変更してみて下さい。</source>
+        <translation><byte value="xd"/>
+<byte value="xd"/>
+For error 8005, 8002 or 8015, try another port number.</translation>
+    </message>
+    <message>
+        <source>ファイルが壊れています。</source>
+        <translation>The file is damaged.</translation>
+    </message>
+    <message>
+        <source>このファイルまたはフォルダーへのアクセスが許可されていません。</source>
+        <translation>Access to this file or folder is not permitted.</translation>
+    </message>
+    <message>
+        <source>読み取り専用のため書き込めません。</source>
+        <translation>Cannot write: read-only.</translation>
+    </message>
+    <message>
+        <source>フォルダーまたはファイルが見つかりません。</source>
+        <translation>The folder or file was not found.</translation>
+    </message>
+    <message>
+        <source>ディスクの空き容量が足りません。</source>
+        <translation>The disk is full.</translation>
+    </message>
+    <message>
+        <source>ディスクの読み書きに失敗しました。</source>
+        <translation>The disk could not be read or written.</translation>
+    </message>
+    <message>
+        <source>ファイルが他のプログラムで使用中です。</source>
+        <translation>The file is in use by another program.</translation>
+    </message>
+    <message>
+        <source>通常のファイルではありません（名前付きパイプや装置など）。</source>
+        <translation>Not a regular file (a named pipe, a device or the like).</translation>
+    </message>
+    <message>
+        <source>このファイルは読み取り専用のため上書きできません。</source>
+        <translation>The file is read-only and cannot be replaced.</translation>
+    </message>
+    <message>
+        <source>同じ名前のフォルダーがあります。</source>
+        <translation>A folder of the same name exists.</translation>
+    </message>
+    <message>
+        <source>ファイルが大きすぎます（%1 まで）。</source>
+        <translation>The file is too large (up to %1).</translation>
+    </message>
+    <message>
+        <source>シンボリックリンクには書き込みません。</source>
+        <translation>Symbolic links are not written to.</translation>
+    </message>
+    <message>
+        <source>エラーはありません</source>
+        <translation>no error</translation>
+    </message>
+    <message>
+        <source>装置が見つかりません</source>
+        <translation>device not found</translation>
+    </message>
+    <message>
+        <source>装置を使う権限がないか、他のプログラムが使用中です</source>
+        <translation>no permission to use the device, or another program uses it</translation>
+    </message>
+    <message>
+        <source>装置は既に開かれています</source>
+        <translation>device already open</translation>
+    </message>
+    <message>
+        <source>装置へ送信できません</source>
+        <translation>cannot send to the device</translation>
+    </message>
+    <message>
+        <source>装置から受信できません</source>
+        <translation>cannot receive from the device</translation>
+    </message>
+    <message>
+        <source>装置が応答しないか、取り外されました</source>
+        <translation>device not answering or unplugged</translation>
+    </message>
+    <message>
+        <source>装置がこの設定または操作に対応していません</source>
+        <translation>the device does not support this setting or operation</translation>
+    </message>
+    <message>
+        <source>装置が時間内に応じません</source>
+        <translation>the device did not answer in time</translation>
+    </message>
+    <message>
+        <source>ポートが開いていません</source>
+        <translation>port not open</translation>
+    </message>
+    <message>
+        <source>装置の原因不明のエラーです</source>
+        <translation>unknown device error</translation>
+    </message>
+    <message>
+        <source>接続を拒否されました</source>
+        <translation>connection refused</translation>
+    </message>
+    <message>
+        <source>相手側が接続を閉じました</source>
+        <translation>the other side closed the connection</translation>
+    </message>
+    <message>
+        <source>ホストが見つかりません</source>
+        <translation>host not found</translation>
+    </message>
+    <message>
+        <source>接続する権限がありません</source>
+        <translation>no permission to connect</translation>
+    </message>
+    <message>
+        <source>接続に使う資源が足りません</source>
+        <translation>out of connection resources</translation>
+    </message>
+    <message>
+        <source>相手側が時間内に応じません</source>
+        <translation>the other side did not answer in time</translation>
+    </message>
+    <message>
+        <source>ネットワークのエラーです（ケーブルや経路を確かめて下さい）</source>
+        <translation>network error (check the cable and route)</translation>
+    </message>
+    <message>
+        <source>アドレスは既に使われています</source>
+        <translation>address already in use</translation>
+    </message>
+    <message>
+        <source>このアドレスは使えません</source>
+        <translation>address not available</translation>
+    </message>
+    <message>
+        <source>この接続には対応していません</source>
+        <translation>connection not supported</translation>
+    </message>
+    <message>
+        <source>一時的なエラーです</source>
+        <translation>temporary error</translation>
+    </message>
+    <message>
+        <source>通信の原因不明のエラーです</source>
+        <translation>unknown communication error</translation>
+    </message>
+    <message>
+        <source>装置を使う権限がありません</source>
+        <translation>no permission to use the device</translation>
+    </message>
+    <message>
+        <source>他のプログラムが使用中です</source>
+        <translation>in use by another program</translation>
     </message>
 </context>
 <context>
     <name>report</name>
     <message>
         <source>CSV ファイルではありません（テキストではありません）。</source>
-        <translation type="unfinished"></translation>
+        <translation>Not a CSV file (not text).</translation>
     </message>
     <message>
         <source>文字コードが UTF-8 でも Shift-JIS でもありません。</source>
-        <translation type="unfinished"></translation>
+        <translation>The encoding is neither UTF-8 nor Shift-JIS.</translation>
     </message>
     <message>
         <source>CSV ファイルではありません（引用符が閉じていません）。</source>
-        <translation type="unfinished"></translation>
+        <translation>Not a CSV file (a quote is not closed).</translation>
     </message>
     <message>
         <source>場所</source>
-        <translation type="unfinished"></translation>
+        <translation>Place</translation>
     </message>
     <message>
         <source>画面の値</source>
-        <translation type="unfinished"></translation>
+        <translation>Window value</translation>
     </message>
     <message>
         <source>比較先の値</source>
-        <translation type="unfinished"></translation>
+        <translation>Other value</translation>
     </message>
     <message>
         <source>内容</source>
-        <translation type="unfinished"></translation>
+        <translation>Meaning</translation>
     </message>
     <message>
         <source>コード</source>
-        <translation type="unfinished"></translation>
+        <translation>Code</translation>
     </message>
     <message>
         <source>項目</source>
-        <translation type="unfinished"></translation>
+        <translation>Item</translation>
     </message>
     <message>
         <source>設定値</source>
-        <translation type="unfinished"></translation>
+        <translation>Setting</translation>
     </message>
     <message>
         <source>銘柄番号</source>
-        <translation type="unfinished"></translation>
+        <translation>Product no.</translation>
     </message>
     <message>
         <source>銘柄</source>
-        <translation type="unfinished"></translation>
+        <translation>Products</translation>
     </message>
     <message>
         <source>銘柄を CSV から読み込めませんでした。何も変更していません。
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>The products could not be read from the CSV file. Nothing was changed.
+%1</translation>
     </message>
     <message>
         <source>5 桁の数値ではありません</source>
-        <translation type="unfinished"></translation>
+        <translation>not a 5-digit number</translation>
     </message>
     <message>
         <source>00000 から %1 までの数値ではありません</source>
-        <translation type="unfinished"></translation>
+        <translation>not a number from 00000 to %1</translation>
     </message>
     <message>
         <source>ファイルが空です。</source>
-        <translation type="unfinished"></translation>
+        <translation>The file is empty.</translation>
     </message>
     <message>
         <source>銘柄の CSV ではありません。1 行目に「銘柄番号」と項目名（%1 など）の見出しが必要です。</source>
-        <translation type="unfinished"></translation>
+        <translation>Not a product CSV file. Line 1 needs the headings &quot;Product no.&quot; and the item names (%1 and so on).</translation>
     </message>
     <message>
         <source>%1 行目「%2」: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>line %1 &quot;%2&quot;: %3</translation>
     </message>
     <message>
         <source>%1 行目: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>line %1: %2</translation>
     </message>
     <message>
         <source>見出しは %1 列ですが、この行は %2 列です</source>
-        <translation type="unfinished"></translation>
+        <translation>the headings have %1 columns, this line %2</translation>
     </message>
     <message>
         <source>0 から %1 までの番号ではありません（%2）</source>
-        <translation type="unfinished"></translation>
+        <translation>not a number from 0 to %1 (%2)</translation>
     </message>
     <message>
         <source>銘柄 %1 は %2 行目にもあります</source>
-        <translation type="unfinished"></translation>
+        <translation>product %1 is on line %2 too</translation>
     </message>
     <message>
         <source>ほか %1 件</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 more</translation>
     </message>
     <message>
         <source>銘柄の行がありません。</source>
-        <translation type="unfinished"></translation>
+        <translation>There are no product lines.</translation>
     </message>
     <message>
         <source>ファイルを開けません: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Cannot open the file: %1</translation>
     </message>
     <message>
         <source>銘柄 %1 件を CSV から読み込みました。</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 products read from the CSV file.</translation>
     </message>
     <message>
         <source>%1 秒</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 s</translation>
     </message>
     <message>
         <source>%1 インジケーター設定値一覧表</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Indicator Settings Sheet</translation>
     </message>
     <message>
         <source>機種: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Model: %1</translation>
     </message>
     <message>
         <source>作成日時: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Created: %1</translation>
     </message>
     <message>
         <source>装置: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Device: %1</translation>
     </message>
     <message>
         <source>データの出所: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Data from: %1</translation>
     </message>
     <message>
         <source>（編集あり）</source>
-        <translation type="unfinished"></translation>
+        <translation> (edited)</translation>
     </message>
     <message>
         <source>プログラム: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Program: %1</translation>
     </message>
     <message>
         <source>値のない銘柄 %1 は省略しました。</source>
-        <translation type="unfinished"></translation>
+        <translation>Products %1 have no values and are left out.</translation>
     </message>
     <message>
         <source>、</source>
-        <translation type="unfinished"></translation>
+        <translation>, </translation>
     </message>
     <message>
         <source>%1 / %2 ページ</source>
-        <translation type="unfinished"></translation>
+        <translation>Page %1 of %2</translation>
     </message>
     <message>
         <source>&#x3000;・%1</source>
-        <translation type="unfinished"></translation>
+        <translation>  - %1</translation>
     </message>
     <message>
         <source>PDF を作成できませんでした。</source>
-        <translation type="unfinished"></translation>
+        <translation>The PDF could not be made.</translation>
+    </message>
+</context>
+<context>
+    <name>storage</name>
+    <message>
+        <source>このファイルはデータファイルではありません。</source>
+        <translation>This file is not a data file.</translation>
+    </message>
+    <message>
+        <source>ファイルを開けません。</source>
+        <translation>Cannot open the file.</translation>
+    </message>
+    <message>
+        <source>ファイルを読み込めません。
+%1</source>
+        <translation>Cannot read the file.
+%1</translation>
+    </message>
+    <message>
+        <source>ファイルを読み込めません。ファイルが壊れている可能性があります。
+%1</source>
+        <translation>Cannot read the file. It may be damaged.
+%1</translation>
+    </message>
+    <message>
+        <source>このファイルの値が正しくありません（%1）。何も読み込みませんでした。</source>
+        <translation>A value in this file is not valid (%1). Nothing was loaded.</translation>
+    </message>
+    <message>
+        <source>このファイルには「%1」の表がありません。</source>
+        <translation>This file has no table &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>%1のみ読み込みました。</source>
+        <translation> Only %1 were loaded.</translation>
+    </message>
+    <message>
+        <source>「%1」</source>
+        <translation>&quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>など %1 列</source>
+        <translation> and others (%1 columns)</translation>
+    </message>
+    <message>
+        <source>、</source>
+        <translation>, </translation>
+    </message>
+    <message>
+        <source>の列</source>
+        <translation> columns</translation>
+    </message>
+    <message>
+        <source>このファイルの「%1」の表には%2がありません。何も読み込みませんでした。</source>
+        <translation>The table &quot;%1&quot; of this file lacks %2. Nothing was loaded.</translation>
+    </message>
+    <message>
+        <source>「%1」の銘柄 %2「%3」</source>
+        <translation>&quot;%1&quot; product %2 &quot;%3&quot;</translation>
+    </message>
+    <message>
+        <source>「%1」の「%2」</source>
+        <translation>&quot;%1&quot; &quot;%2&quot;</translation>
+    </message>
+    <message>
+        <source>このデータは%1用ではありません。</source>
+        <translation>These data are not for the %1.</translation>
+    </message>
+    <message>
+        <source>銘柄のみ読み込みました。</source>
+        <translation> Only the products were loaded.</translation>
+    </message>
+    <message>
+        <source>設定値</source>
+        <translation>the settings</translation>
+    </message>
+    <message>
+        <source>銘柄</source>
+        <translation>the products</translation>
+    </message>
+    <message>
+        <source>ファイルを保存できませんでした。
+%1</source>
+        <translation>The file could not be saved.
+%1</translation>
+    </message>
+    <message>
+        <source>改行などの制御文字を含む値は保存できません。</source>
+        <translation>Values holding control characters such as line breaks cannot be saved.</translation>
+    </message>
+    <message>
+        <source>半角英数字・記号以外の文字（全角文字など）を含む値は保存できません。</source>
+        <translation>Values holding characters other than ASCII letters, digits and symbols cannot be saved.</translation>
+    </message>
+    <message>
+        <source>5文字を超える値は保存できません。</source>
+        <translation>Values longer than 5 characters cannot be saved.</translation>
+    </message>
+    <message>
+        <source>次の値は空欄で保存しました。
+</source>
+        <translation> These values were saved empty:
+</translation>
+    </message>
+    <message>
+        <source> ほか %1 件</source>
+        <translation> and %1 more</translation>
+    </message>
+    <message>
+        <source>銘柄 %1「%2」</source>
+        <translation>product %1 &quot;%2&quot;</translation>
+    </message>
+    <message>
+        <source>Access 形式のファイルとして読み込めません。</source>
+        <translation>Cannot read the file as an Access file.</translation>
+    </message>
+    <message>
+        <source>Access 形式のファイルとして読み込めません（ファイルが壊れています）。</source>
+        <translation>Cannot read the file as an Access file (it is damaged).</translation>
+    </message>
+    <message>
+        <source>Access 形式のファイルを読むプログラム（%1）を起動できません。</source>
+        <translation>Cannot start the program that reads Access files (%1).</translation>
+    </message>
+    <message>
+        <source>SQLite のドライバー（QSQLITE）が見つかりません。</source>
+        <translation>The SQLite driver (QSQLITE) is missing.</translation>
     </message>
 </context>
 <context>
     <name>transfer</name>
     <message>
         <source>設定値 読み込み中</source>
-        <translation type="unfinished"></translation>
+        <translation>Reading settings</translation>
     </message>
     <message>
         <source>設定値 読み込み完了</source>
-        <translation type="unfinished"></translation>
+        <translation>Settings read done</translation>
     </message>
     <message>
         <source>設定値 読み込み未完了</source>
-        <translation type="unfinished"></translation>
+        <translation>Settings read incomplete</translation>
     </message>
     <message>
         <source>設定値 読み込み中断</source>
-        <translation type="unfinished"></translation>
+        <translation>Settings read stopped</translation>
     </message>
     <message>
         <source>設定値 %1 送信中</source>
-        <translation type="unfinished"></translation>
+        <translation>Sending settings %1</translation>
     </message>
     <message>
         <source>設定値送信完了</source>
-        <translation type="unfinished"></translation>
+        <translation>Settings sent</translation>
     </message>
     <message>
         <source>設定値送信未完了</source>
-        <translation type="unfinished"></translation>
+        <translation>Settings send incomplete</translation>
     </message>
     <message>
         <source>設定値送信中断</source>
-        <translation type="unfinished"></translation>
+        <translation>Settings send stopped</translation>
     </message>
     <message>
         <source>銘柄 %1 読み込み中</source>
-        <translation type="unfinished"></translation>
+        <translation>Reading product %1</translation>
     </message>
     <message>
         <source>銘柄読み込み完了</source>
-        <translation type="unfinished"></translation>
+        <translation>Products read done</translation>
     </message>
     <message>
         <source>銘柄読み込み未完了</source>
-        <translation type="unfinished"></translation>
+        <translation>Products read incomplete</translation>
     </message>
     <message>
         <source>銘柄読み込み中断</source>
-        <translation type="unfinished"></translation>
+        <translation>Products read stopped</translation>
     </message>
     <message>
         <source>銘柄 %1 送信中</source>
-        <translation type="unfinished"></translation>
+        <translation>Sending product %1</translation>
     </message>
     <message>
         <source>銘柄送信完了</source>
-        <translation type="unfinished"></translation>
+        <translation>Products sent</translation>
     </message>
     <message>
         <source>銘柄送信中断</source>
-        <translation type="unfinished"></translation>
+        <translation>Products send stopped</translation>
     </message>
     <message>
         <source>銘柄 %1 書き込み中</source>
-        <translation type="unfinished"></translation>
+        <translation>Writing product %1</translation>
     </message>
     <message>
         <source>銘柄書き込み完了</source>
-        <translation type="unfinished"></translation>
+        <translation>Products written</translation>
     </message>
     <message>
         <source>銘柄書き込み中断</source>
-        <translation type="unfinished"></translation>
+        <translation>Products write stopped</translation>
     </message>
     <message>
         <source>銘柄データが無効です</source>
-        <translation type="unfinished"></translation>
+        <translation>The product data are invalid</translation>
     </message>
     <message>
         <source>無効なデータがあるため転送できません</source>
-        <translation type="unfinished"></translation>
+        <translation>Cannot transfer: some data are invalid</translation>
     </message>
     <message>
         <source>無効なデータがあるため転送できません。</source>
-        <translation type="unfinished"></translation>
+        <translation>Cannot transfer: some data are invalid.</translation>
     </message>
     <message>
         <source>指示計の応答に銘柄番号がありません。<byte value="xd"/>
 応答：%1<byte value="xd"/>
 </source>
-        <translation type="unfinished"></translation>
+        <translation>The indicator&apos;s reply holds no product number.<byte value="xd"/>
+Reply: %1<byte value="xd"/>
+</translation>
     </message>
     <message>
         <source>銘柄番号 %1 は範囲外です。</source>
-        <translation type="unfinished"></translation>
+        <translation>Product number %1 is out of range.</translation>
     </message>
 </context>
 </TS>
