@@ -2642,4 +2642,824 @@ Reply: %1<byte value="xd"/>
         <translation>Product number %1 is out of range.</translation>
     </message>
 </context>
+<context>
+    <name>window</name>
+    <message>
+        <source>画面の値</source>
+        <translation>Window value</translation>
+    </message>
+    <message>
+        <source>比較先の値</source>
+        <translation>Other value</translation>
+    </message>
+    <message>
+        <source>比較結果</source>
+        <translation>Comparison</translation>
+    </message>
+    <message>
+        <source>選択した値を取り込む</source>
+        <translation>Take the selected values</translation>
+    </message>
+    <message>
+        <source>CSVで保存…</source>
+        <translation>Save as CSV…</translation>
+    </message>
+    <message>
+        <source>閉じる</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>CSVで保存</source>
+        <translation>Save as CSV</translation>
+    </message>
+    <message>
+        <source>CSV ﾌｧｲﾙ (*.csv)</source>
+        <translation>CSV files (*.csv)</translation>
+    </message>
+    <message>
+        <source>場所</source>
+        <translation>Place</translation>
+    </message>
+    <message>
+        <source>内容</source>
+        <translation>Meaning</translation>
+    </message>
+    <message>
+        <source>CSVファイルを保存できませんでした。
+</source>
+        <translation>The CSV file could not be saved.
+</translation>
+    </message>
+    <message>
+        <source>すべての装置</source>
+        <translation>All devices</translation>
+    </message>
+    <message>
+        <source>（</source>
+        <translation> (</translation>
+    </message>
+    <message>
+        <source>）</source>
+        <translation>)</translation>
+    </message>
+    <message>
+        <source>中断</source>
+        <translation>Stopped</translation>
+    </message>
+    <message>
+        <source>完了</source>
+        <translation>Done</translation>
+    </message>
+    <message>
+        <source>読み込み</source>
+        <translation>Read</translation>
+    </message>
+    <message>
+        <source>書き込み</source>
+        <translation>Write</translation>
+    </message>
+    <message>
+        <source>銘柄 %1 %2</source>
+        <translation>Product %1 %2</translation>
+    </message>
+    <message>
+        <source>履歴</source>
+        <translation>History</translation>
+    </message>
+    <message>
+        <source>装置:</source>
+        <translation>Device:</translation>
+    </message>
+    <message>
+        <source>日時</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>装置</source>
+        <translation>Device</translation>
+    </message>
+    <message>
+        <source>機種</source>
+        <translation>Model</translation>
+    </message>
+    <message>
+        <source>操作</source>
+        <translation>Operation</translation>
+    </message>
+    <message>
+        <source>読み書き</source>
+        <translation>Read/write</translation>
+    </message>
+    <message>
+        <source>状態</source>
+        <translation>State</translation>
+    </message>
+    <message>
+        <source>値の数</source>
+        <translation>Values</translation>
+    </message>
+    <message>
+        <source>内容を表示</source>
+        <translation>Show values</translation>
+    </message>
+    <message>
+        <source>画面と比較</source>
+        <translation>Compare with window</translation>
+    </message>
+    <message>
+        <source>画面に読み込む</source>
+        <translation>Load into window</translation>
+    </message>
+    <message>
+        <source>データファイルとして保存…</source>
+        <translation>Save as data file…</translation>
+    </message>
+    <message>
+        <source>データファイルとして保存</source>
+        <translation>Save as data file</translation>
+    </message>
+    <message>
+        <source>データファイル (*.mdb)</source>
+        <translation>Data files (*.mdb)</translation>
+    </message>
+    <message>
+        <source>この履歴は見つかりません。</source>
+        <translation>This history entry was not found.</translation>
+    </message>
+    <message>
+        <source>履歴の内容</source>
+        <translation>History entry</translation>
+    </message>
+    <message>
+        <source>値</source>
+        <translation>Value</translation>
+    </message>
+    <message>
+        <source>１&#x3000;銘柄</source>
+        <translation>1  Products</translation>
+    </message>
+    <message>
+        <source>２&#x3000;設定値 A</source>
+        <translation>2  Settings A</translation>
+    </message>
+    <message>
+        <source>３&#x3000;設定値 B</source>
+        <translation>3  Settings B</translation>
+    </message>
+    <message>
+        <source>４&#x3000;設定値 詳細(1)</source>
+        <translation>4  Details (1)</translation>
+    </message>
+    <message>
+        <source>５&#x3000;設定値 詳細(2)</source>
+        <translation>5  Details (2)</translation>
+    </message>
+    <message>
+        <source>６&#x3000;設定値 詳細(3)</source>
+        <translation>6  Details (3)</translation>
+    </message>
+    <message>
+        <source>７&#x3000;設定値 詳細(4)</source>
+        <translation>7  Details (4)</translation>
+    </message>
+    <message>
+        <source>８&#x3000;ｺﾏﾝﾄﾞ</source>
+        <translation>8  Commands</translation>
+    </message>
+    <message>
+        <source>９&#x3000;ｽﾃｰﾀｽ</source>
+        <translation>9  Status</translation>
+    </message>
+    <message>
+        <source>１０&#x3000;機種・通信設定</source>
+        <translation>10  Model, ports</translation>
+    </message>
+    <message>
+        <source>モニター実行中のため実行できません</source>
+        <translation>Not while the monitor runs</translation>
+    </message>
+    <message>
+        <source>電卓を起動できません。次の電卓のどれも見つかりませんでした:
+</source>
+        <translation>Cannot start a calculator. None of these was found:
+</translation>
+    </message>
+    <message>
+        <source>ロードセルインジケーター設定補助アプリケーション<byte value="xd"/>
+Rusk バージョン  Vol.2.0.0</source>
+        <translation>Load-cell indicator setting utility<byte value="xd"/>
+Rusk version  Vol.2.0.0</translation>
+    </message>
+    <message>
+        <source>ごめんなさい。<byte value="xd"/>
+このバージョンのヘルプはまだ出来ていません。今のところ作る予定もありません。</source>
+        <translation>Sorry.<byte value="xd"/>
+This version has no help yet, and none is planned for now.</translation>
+    </message>
+    <message>
+        <source>infomation  今日も元気ですか。</source>
+        <translation>information  Have a good day.</translation>
+    </message>
+    <message>
+        <source>ﾌｧｲﾙ(&amp;F)</source>
+        <translation>&amp;File</translation>
+    </message>
+    <message>
+        <source>開く(&amp;O)</source>
+        <translation>&amp;Open</translation>
+    </message>
+    <message>
+        <source>保存(&amp;S)</source>
+        <translation>&amp;Save</translation>
+    </message>
+    <message>
+        <source>銘柄読み込み(&amp;M)</source>
+        <translation>Load &amp;products</translation>
+    </message>
+    <message>
+        <source>設定値読み込み</source>
+        <translation>Load settings</translation>
+    </message>
+    <message>
+        <source>履歴(&amp;Y)…</source>
+        <translation>Histor&amp;y…</translation>
+    </message>
+    <message>
+        <source>ﾌｧｲﾙと比較…</source>
+        <translation>Compare with file…</translation>
+    </message>
+    <message>
+        <source>印刷(&amp;P)…</source>
+        <translation>&amp;Print…</translation>
+    </message>
+    <message>
+        <source>PDF に出力…</source>
+        <translation>Save as PDF…</translation>
+    </message>
+    <message>
+        <source>銘柄を CSV に出力…</source>
+        <translation>Products to CSV…</translation>
+    </message>
+    <message>
+        <source>銘柄を CSV から読み込み…</source>
+        <translation>Products from CSV…</translation>
+    </message>
+    <message>
+        <source>設定値を CSV に出力…</source>
+        <translation>Settings to CSV…</translation>
+    </message>
+    <message>
+        <source>電卓(&amp;C)</source>
+        <translation>&amp;Calculator</translation>
+    </message>
+    <message>
+        <source>終了(&amp;X)</source>
+        <translation>E&amp;xit</translation>
+    </message>
+    <message>
+        <source>編集(&amp;E)</source>
+        <translation>&amp;Edit</translation>
+    </message>
+    <message>
+        <source>ﾃﾞｰﾀｸﾘﾔ(&amp;C)</source>
+        <translation>&amp;Clear data</translation>
+    </message>
+    <message>
+        <source>再描画(&amp;R)</source>
+        <translation>&amp;Redraw</translation>
+    </message>
+    <message>
+        <source>全銘柄へ設定(&amp;S)</source>
+        <translation>Copy to all product&amp;s</translation>
+    </message>
+    <message>
+        <source>ｲﾝｼﾞｹｰﾀｰ操作(&amp;S)</source>
+        <translation>&amp;Indicator</translation>
+    </message>
+    <message>
+        <source>銘柄変更(&amp;M)</source>
+        <translation>Change &amp;product</translation>
+    </message>
+    <message>
+        <source>１銘柄読みだし(&amp;R)</source>
+        <translation>&amp;Read one product</translation>
+    </message>
+    <message>
+        <source>全銘柄読みだし(&amp;Z)</source>
+        <translation>Read all products (&amp;Z)</translation>
+    </message>
+    <message>
+        <source>設定値読み出し(&amp;S)</source>
+        <translation>Read &amp;settings</translation>
+    </message>
+    <message>
+        <source>一括読みだし(&amp;A)</source>
+        <translation>Read &amp;all</translation>
+    </message>
+    <message>
+        <source>１銘柄書き込み(&amp;K)</source>
+        <translation>Write one product (&amp;K)</translation>
+    </message>
+    <message>
+        <source>全銘柄書き込み(&amp;J)</source>
+        <translation>Write all products (&amp;J)</translation>
+    </message>
+    <message>
+        <source>設定値書き込み(&amp;H)</source>
+        <translation>Write settings (&amp;H)</translation>
+    </message>
+    <message>
+        <source>一括書き込み(&amp;P)</source>
+        <translation>Write all (&amp;P)</translation>
+    </message>
+    <message>
+        <source>表示ﾃﾞｰﾀ書き込み(&amp;T)</source>
+        <translation>Write shown data (&amp;T)</translation>
+    </message>
+    <message>
+        <source>全銘柄表示ﾃﾞｰﾀ書き込み(&amp;F)</source>
+        <translation>Write shown data to all (&amp;F)</translation>
+    </message>
+    <message>
+        <source>指示計と比較(&amp;D)</source>
+        <translation>Compare with indicator (&amp;D)</translation>
+    </message>
+    <message>
+        <source>書き込み後に照合(&amp;V)</source>
+        <translation>&amp;Verify after writing</translation>
+    </message>
+    <message>
+        <source>書き込み前に指示計の値を保存</source>
+        <translation>Keep the indicator&apos;s values before writing</translation>
+    </message>
+    <message>
+        <source>ﾓﾆﾀｰ(&amp;L)…</source>
+        <translation>&amp;Live monitor…</translation>
+    </message>
+    <message>
+        <source>ﾍﾙﾌﾟ(&amp;H)</source>
+        <translation>&amp;Help</translation>
+    </message>
+    <message>
+        <source>ﾊﾞｰｼﾞｮﾝ(&amp;V)</source>
+        <translation>&amp;Version</translation>
+    </message>
+    <message>
+        <source>開く</source>
+        <translation>Open</translation>
+    </message>
+    <message>
+        <source>保存</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>データクリヤ</source>
+        <translation>Clear data</translation>
+    </message>
+    <message>
+        <source>一括読み込み</source>
+        <translation>Read all</translation>
+    </message>
+    <message>
+        <source>一括書き込み</source>
+        <translation>Write all</translation>
+    </message>
+    <message>
+        <source>再描画</source>
+        <translation>Redraw</translation>
+    </message>
+    <message>
+        <source>応答あり</source>
+        <translation>Answered</translation>
+    </message>
+    <message>
+        <source>応答なし</source>
+        <translation>No answer</translation>
+    </message>
+    <message>
+        <source>使用中</source>
+        <translation>In use</translation>
+    </message>
+    <message>
+        <source>権限なし</source>
+        <translation>No permission</translation>
+    </message>
+    <message>
+        <source>見つかりません</source>
+        <translation>Not found</translation>
+    </message>
+    <message>
+        <source>開けません</source>
+        <translation>Cannot open</translation>
+    </message>
+    <message>
+        <source>%1 は見つかりません（一覧を表示した後で取り外されました）。</source>
+        <translation>%1 was not found (unplugged after the list was shown).</translation>
+    </message>
+    <message>
+        <source>Com%1 を %2 に割り当てました。「設定」で開き直して下さい。</source>
+        <translation>Com%1 now names %2. Press &quot;Apply&quot; to open it again.</translation>
+    </message>
+    <message>
+        <source>ポート検出中</source>
+        <translation>Searching ports</translation>
+    </message>
+    <message>
+        <source>クリックで Com%1 に割り当てます</source>
+        <translation>Click to assign to Com%1</translation>
+    </message>
+    <message>
+        <source>検出: %1 台が応答しました（クリックで割り当て）</source>
+        <translation>Search: %1 devices answered (click to assign)</translation>
+    </message>
+    <message>
+        <source>検出: 応答する装置はありません</source>
+        <translation>Search: no device answered</translation>
+    </message>
+    <message>
+        <source>（見つかりません）</source>
+        <translation> (not found)</translation>
+    </message>
+    <message>
+        <source><byte value="xd"/>
+<byte value="xd"/>
+設定ファイル: </source>
+        <translation><byte value="xd"/>
+<byte value="xd"/>
+Configuration file: </translation>
+    </message>
+    <message>
+        <source>CSV ﾌｧｲﾙ (*.csv);;すべてのﾌｧｲﾙ (*)</source>
+        <translation>CSV files (*.csv);;All files (*)</translation>
+    </message>
+    <message>
+        <source>PDF ﾌｧｲﾙ (*.pdf)</source>
+        <translation>PDF files (*.pdf)</translation>
+    </message>
+    <message>
+        <source>PDF を保存できませんでした。
+</source>
+        <translation>The PDF could not be saved.
+</translation>
+    </message>
+    <message>
+        <source>PDF に出力しました: </source>
+        <translation>Saved as PDF: </translation>
+    </message>
+    <message>
+        <source>銘柄の CSV を保存できませんでした。
+</source>
+        <translation>The product CSV could not be saved.
+</translation>
+    </message>
+    <message>
+        <source>銘柄を CSV に出力しました: </source>
+        <translation>Products saved as CSV: </translation>
+    </message>
+    <message>
+        <source>設定値の CSV を保存できませんでした。
+</source>
+        <translation>The settings CSV could not be saved.
+</translation>
+    </message>
+    <message>
+        <source>設定値を CSV に出力しました: </source>
+        <translation>Settings saved as CSV: </translation>
+    </message>
+    <message>
+        <source>設定</source>
+        <translation>Apply</translation>
+    </message>
+    <message>
+        <source>前のタブへ戻る</source>
+        <translation>Back to last tab</translation>
+    </message>
+    <message>
+        <source>ﾃﾞｰﾀ読み出し</source>
+        <translation>Data reads</translation>
+    </message>
+    <message>
+        <source>ｺﾏﾝﾄﾞ</source>
+        <translation>Commands</translation>
+    </message>
+    <message>
+        <source>項目 %1 の一覧にフォーカスを移せません。</source>
+        <translation>Cannot move the focus to the list of item %1.</translation>
+    </message>
+    <message>
+        <source>設定値</source>
+        <translation>Settings</translation>
+    </message>
+    <message>
+        <source>設定値読みだし</source>
+        <translation>Read settings</translation>
+    </message>
+    <message>
+        <source>設定値書き込み</source>
+        <translation>Write settings</translation>
+    </message>
+    <message>
+        <source>通信設定</source>
+        <translation>Line settings</translation>
+    </message>
+    <message>
+        <source>ｾｯﾃｨﾝｸﾞ</source>
+        <translation>Setting</translation>
+    </message>
+    <message>
+        <source>ﾎﾟｰﾄ番号</source>
+        <translation>Port</translation>
+    </message>
+    <message>
+        <source>ﾎﾞｰﾚｰﾄ</source>
+        <translation>Baud rate</translation>
+    </message>
+    <message>
+        <source>ﾊﾟﾘﾃｨ</source>
+        <translation>Parity</translation>
+    </message>
+    <message>
+        <source>ﾃﾞｰﾀﾋﾞｯﾄ</source>
+        <translation>Data bits</translation>
+    </message>
+    <message>
+        <source>ｽﾄｯﾌﾟﾋﾞｯﾄ</source>
+        <translation>Stop bits</translation>
+    </message>
+    <message>
+        <source>ﾀｰﾐﾈｰﾀ</source>
+        <translation>Terminator</translation>
+    </message>
+    <message>
+        <source>ﾃﾞﾊﾞｲｽを選んで割り当て</source>
+        <translation>Choose a device to assign</translation>
+    </message>
+    <message>
+        <source>検出</source>
+        <translation>Search</translation>
+    </message>
+    <message>
+        <source>空いている全ポートに RA を送り、応答した装置を一覧します</source>
+        <translation>Sends RA to every free port and lists the devices that answer</translation>
+    </message>
+    <message>
+        <source>応答した装置をクリックすると割り当てます</source>
+        <translation>Click a device that answered to assign it</translation>
+    </message>
+    <message>
+        <source>ﾃｽﾄ通信</source>
+        <translation>Link test</translation>
+    </message>
+    <message>
+        <source>ﾃｽﾄ</source>
+        <translation>Test</translation>
+    </message>
+    <message>
+        <source>ｾｯﾃｨﾝｸﾞを変更した場合</source>
+        <translation>After changing the settings</translation>
+    </message>
+    <message>
+        <source>ﾃｽﾄ通信を行って下さい</source>
+        <translation>run a link test</translation>
+    </message>
+    <message>
+        <source>編集ﾃﾞｰﾀ</source>
+        <translation>Edited data</translation>
+    </message>
+    <message>
+        <source>割付を利用する</source>
+        <translation>Use port assignment</translation>
+    </message>
+    <message>
+        <source>銘柄</source>
+        <translation>Product</translation>
+    </message>
+    <message>
+        <source>F805 銘柄変更</source>
+        <translation>F805 Change product</translation>
+    </message>
+    <message>
+        <source>全銘柄へ設定</source>
+        <translation>Copy to all</translation>
+    </message>
+    <message>
+        <source>F805 読み書き</source>
+        <translation>F805 Read/write</translation>
+    </message>
+    <message>
+        <source>読み出し</source>
+        <translation>Read</translation>
+    </message>
+    <message>
+        <source>１銘柄読みだし</source>
+        <translation>Read one product</translation>
+    </message>
+    <message>
+        <source>全銘柄読みだし</source>
+        <translation>Read all products</translation>
+    </message>
+    <message>
+        <source>１銘柄書き込み(ﾒﾓﾘｰ)</source>
+        <translation>Write one product (memory)</translation>
+    </message>
+    <message>
+        <source>全銘柄書き込み(ﾒﾓﾘｰ)</source>
+        <translation>Write all products (memory)</translation>
+    </message>
+    <message>
+        <source>ﾗﾝﾀﾞﾑ書き込み</source>
+        <translation>Write to a chosen product</translation>
+    </message>
+    <message>
+        <source>ｲﾝｼﾞｹｰﾀｰ側銘柄指定</source>
+        <translation>Indicator product</translation>
+    </message>
+    <message>
+        <source>表示ﾃﾞｰﾀ書き込み</source>
+        <translation>Write shown data</translation>
+    </message>
+    <message>
+        <source>全銘柄表示ﾃﾞｰﾀ書き込み</source>
+        <translation>Write shown data to all</translation>
+    </message>
+    <message>
+        <source>ﾃﾞｰﾀｸﾘﾔ</source>
+        <translation>Clear data</translation>
+    </message>
+    <message>
+        <source>F805一括読みだし</source>
+        <translation>F805 Read all</translation>
+    </message>
+    <message>
+        <source>F805一括書き込み</source>
+        <translation>F805 Write all</translation>
+    </message>
+    <message>
+        <source>ｽﾃｰﾀｽ%1</source>
+        <translation>Status %1</translation>
+    </message>
+    <message>
+        <source>書き込み前の値を履歴に保存できないため、書き込みません。
+</source>
+        <translation>The values before the write cannot be kept in the history, so nothing is written.
+</translation>
+    </message>
+    <message>
+        <source>書き込み後の照合: 指示計が受け付けなかった値</source>
+        <translation>Verify after writing: values the indicator did not take</translation>
+    </message>
+    <message>
+        <source>書き込んだ値</source>
+        <translation>Value written</translation>
+    </message>
+    <message>
+        <source>指示計の値</source>
+        <translation>Indicator value</translation>
+    </message>
+    <message>
+        <source>大投入</source>
+        <translation>Coarse feed</translation>
+    </message>
+    <message>
+        <source>中投入</source>
+        <translation>Medium feed</translation>
+    </message>
+    <message>
+        <source>小投入</source>
+        <translation>Fine feed</translation>
+    </message>
+    <message>
+        <source>排出</source>
+        <translation>Discharge</translation>
+    </message>
+    <message>
+        <source>定量</source>
+        <translation>Target</translation>
+    </message>
+    <message>
+        <source>定量前</source>
+        <translation>Preliminary</translation>
+    </message>
+    <message>
+        <source>過量</source>
+        <translation>Over</translation>
+    </message>
+    <message>
+        <source>不足</source>
+        <translation>Under</translation>
+    </message>
+    <message>
+        <source>重量</source>
+        <translation>Weight</translation>
+    </message>
+    <message>
+        <source>10 秒</source>
+        <translation>10 s</translation>
+    </message>
+    <message>
+        <source>1 分</source>
+        <translation>1 min</translation>
+    </message>
+    <message>
+        <source>10 分</source>
+        <translation>10 min</translation>
+    </message>
+    <message>
+        <source>1 時間</source>
+        <translation>1 hour</translation>
+    </message>
+    <message>
+        <source>ﾓﾆﾀｰ</source>
+        <translation>Monitor</translation>
+    </message>
+    <message>
+        <source>停止</source>
+        <translation>Stop</translation>
+    </message>
+    <message>
+        <source>制限なし</source>
+        <translation>No limit</translation>
+    </message>
+    <message>
+        <source> 回/秒</source>
+        <translation> /s</translation>
+    </message>
+    <message>
+        <source>表示停止</source>
+        <translation>Freeze</translation>
+    </message>
+    <message>
+        <source>CSV保存…</source>
+        <translation>Save CSV…</translation>
+    </message>
+    <message>
+        <source>統計ｸﾘﾔ</source>
+        <translation>Clear statistics</translation>
+    </message>
+    <message>
+        <source>－</source>
+        <translation>-</translation>
+    </message>
+    <message>
+        <source>表示幅</source>
+        <translation>Span</translation>
+    </message>
+    <message>
+        <source>読み取り</source>
+        <translation>Read</translation>
+    </message>
+    <message>
+        <source>時刻</source>
+        <translation>Time</translation>
+    </message>
+    <message>
+        <source>計量値</source>
+        <translation>Weight</translation>
+    </message>
+    <message>
+        <source>判定</source>
+        <translation>Judgement</translation>
+    </message>
+    <message>
+        <source>小投入停止時</source>
+        <translation>At fine feed stop</translation>
+    </message>
+    <message>
+        <source>落差実測</source>
+        <translation>Free fall measured</translation>
+    </message>
+    <message>
+        <source>開始</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>銘柄 %1</source>
+        <translation>Product %1</translation>
+    </message>
+    <message>
+        <source>回数 0</source>
+        <translation>Count 0</translation>
+    </message>
+    <message>
+        <source>回数 %1&#x3000;平均 %2&#x3000;標準偏差 %3&#x3000;最小 %4&#x3000;最大 %5&#x3000;不足 %6&#x3000;過量 %7</source>
+        <translation>Count %1  mean %2  SD %3  min %4  max %5  under %6  over %7</translation>
+    </message>
+    <message>
+        <source>Access ﾌｧｲﾙ (*.mdb)</source>
+        <translation>Access files (*.mdb)</translation>
+    </message>
+    <message>
+        <source>はい(&amp;Y)</source>
+        <translation>&amp;Yes</translation>
+    </message>
+    <message>
+        <source>いいえ(&amp;N)</source>
+        <translation>&amp;No</translation>
+    </message>
+    <message>
+        <source>設定</source>
+        <comment>detail frame</comment>
+        <translation>Settings</translation>
+    </message>
+</context>
 </TS>

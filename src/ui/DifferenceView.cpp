@@ -1,5 +1,6 @@
 #include "ui/DifferenceView.h"
 
+#include <QCoreApplication>
 #include <QFileDialog>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -30,10 +31,10 @@ DifferenceView::DifferenceView(std::vector<Difference> differences, QWidget* par
       differences_(std::move(differences)),
       ownMessages_(std::make_unique<WidgetMessagePresenter>()),
       messages_(ownMessages_.get()),
-      windowSide_(QStringLiteral("画面の値")),
-      otherSide_(QStringLiteral("比較先の値")) {
+      windowSide_(QCoreApplication::translate("window", "画面の値")),
+      otherSide_(QCoreApplication::translate("window", "比較先の値")) {
     setObjectName(QStringLiteral("DifferenceView"));
-    setWindowTitle(QStringLiteral("比較結果"));
+    setWindowTitle(QCoreApplication::translate("window", "比較結果"));
 
     summary_ = new QLabel(SummaryText(CountDifferences(differences_)), this);
     summary_->setObjectName(QStringLiteral("DifferenceSummary"));
@@ -45,9 +46,11 @@ DifferenceView::DifferenceView(std::vector<Difference> differences, QWidget* par
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     fillTable();
 
-    takeButton_ = Button("TakeOther", QStringLiteral("選択した値を取り込む"), this);
-    QPushButton* save = Button("SaveCsv", QStringLiteral("CSVで保存…"), this);
-    QPushButton* close = Button("CloseView", QStringLiteral("閉じる"), this);
+    takeButton_ =
+        Button("TakeOther", QCoreApplication::translate("window", "選択した値を取り込む"), this);
+    QPushButton* save =
+        Button("SaveCsv", QCoreApplication::translate("window", "CSVで保存…"), this);
+    QPushButton* close = Button("CloseView", QCoreApplication::translate("window", "閉じる"), this);
     takeButton_->setEnabled(false);
     save->setEnabled(!differences_.empty());
     connect(table_->selectionModel(), &QItemSelectionModel::selectionChanged, this,
@@ -57,8 +60,9 @@ DifferenceView::DifferenceView(std::vector<Difference> differences, QWidget* par
     connect(close, &QPushButton::clicked, this, &QDialog::reject);
 
     askCsvPath_ = [this] {
-        return QFileDialog::getSaveFileName(this, QStringLiteral("CSVで保存"), QString(),
-                                            QStringLiteral("CSV ﾌｧｲﾙ (*.csv)"));
+        return QFileDialog::getSaveFileName(
+            this, QCoreApplication::translate("window", "CSVで保存"), QString(),
+            QCoreApplication::translate("window", "CSV ﾌｧｲﾙ (*.csv)"));
     };
 
     auto* buttons = new QHBoxLayout;
@@ -88,8 +92,8 @@ void DifferenceView::setSides(const QString& title, const QString& windowSide,
 }
 
 void DifferenceView::setHeaders() {
-    table_->setHorizontalHeaderLabels(
-        {QStringLiteral("場所"), windowSide_, otherSide_, QStringLiteral("内容")});
+    table_->setHorizontalHeaderLabels({QCoreApplication::translate("window", "場所"), windowSide_,
+                                       otherSide_, QCoreApplication::translate("window", "内容")});
 }
 
 void DifferenceView::fillTable() {
@@ -127,6 +131,7 @@ void DifferenceView::saveCsv() {
     if (path.isEmpty()) return;
     const QString reason = SaveDifferencesCsv(path, differences_);
     if (!reason.isEmpty())
-        messages_->showMessage(this,
-                               QStringLiteral("CSVファイルを保存できませんでした。\n") + reason);
+        messages_->showMessage(
+            this, QCoreApplication::translate("window", "CSVファイルを保存できませんでした。\n") +
+                      reason);
 }

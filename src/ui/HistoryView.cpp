@@ -1,6 +1,7 @@
 #include "ui/HistoryView.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QFileDialog>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -19,7 +20,7 @@
 
 namespace {
 
-const QString kAllDevices = QStringLiteral("すべての装置");
+const QString kAllDevices = QCoreApplication::translate("window", "すべての装置");
 
 QPushButton* Button(const char* name, const QString& text, QWidget* parent) {
     auto* b = new QPushButton(text, parent);
@@ -48,15 +49,16 @@ void FillRow(QTableWidget* table, int row, const QStringList& texts) {
 // snapshot "書き込み前" itself: it is not said twice.
 QString OperationText(const JournalEntry& e) {
     if (e.note != Journal::kBeforeWrite || e.operation == e.note) return e.operationText();
-    return e.operationText() + QStringLiteral("（") + e.noteText() + QStringLiteral("）");
+    return e.operationText() + QCoreApplication::translate("window", "（") + e.noteText() +
+           QCoreApplication::translate("window", "）");
 }
 
 // How the run ended: a write that was read back says what the read-back found.
 QString StateText(const JournalEntry& e) {
-    if (!e.complete) return QStringLiteral("中断");
+    if (!e.complete) return QCoreApplication::translate("window", "中断");
     if (e.direction == TransferRun::Direction::Write && IsVerifyVerdict(e.note))
         return e.noteText();
-    return QStringLiteral("完了");
+    return QCoreApplication::translate("window", "完了");
 }
 
 QStringList RowTexts(const JournalEntry& e) {
@@ -65,7 +67,8 @@ QStringList RowTexts(const JournalEntry& e) {
             e.deviceName(),
             QString::fromLatin1(SpecOf(e.model).name),
             OperationText(e),
-            read ? QStringLiteral("読み込み") : QStringLiteral("書き込み"),
+            read ? QCoreApplication::translate("window", "読み込み")
+                 : QCoreApplication::translate("window", "書き込み"),
             StateText(e),
             QString::number(e.valueCount)};
 }
@@ -76,7 +79,7 @@ QString PlaceOf(const TransferValue& v) {
     const int item = v.code.toInt() - 10;
     const QStringList& labels = ProductItemLabels();
     const QString field = item >= 0 && item < labels.size() ? labels[item] : v.code;
-    return QStringLiteral("銘柄 %1 %2").arg(v.product).arg(field);
+    return QCoreApplication::translate("window", "銘柄 %1 %2").arg(v.product).arg(field);
 }
 
 }  // namespace
@@ -90,13 +93,13 @@ HistoryView::HistoryView(Journal& journal, SettingsStore& windowStore, std::func
       ownMessages_(std::make_unique<WidgetMessagePresenter>()),
       messages_(ownMessages_.get()) {
     setObjectName(QStringLiteral("HistoryView"));
-    setWindowTitle(QStringLiteral("履歴"));
+    setWindowTitle(QCoreApplication::translate("window", "履歴"));
 
     device_ = new QComboBox(this);
     device_->setObjectName(QStringLiteral("HistoryDevice"));
     device_->addItem(kAllDevices);
     device_->addItems(journal_.devices());
-    auto* deviceLabel = new QLabel(QStringLiteral("装置:"), this);
+    auto* deviceLabel = new QLabel(QCoreApplication::translate("window", "装置:"), this);
     deviceLabel->setObjectName(QStringLiteral("HistoryDeviceLabel"));
     deviceLabel->setBuddy(device_);
 
@@ -105,16 +108,25 @@ HistoryView::HistoryView(Journal& journal, SettingsStore& windowStore, std::func
     failure_->setWordWrap(true);
 
     table_ = ReadOnlyTable("HistoryTable",
-                           {QStringLiteral("日時"), QStringLiteral("装置"), QStringLiteral("機種"),
-                            QStringLiteral("操作"), QStringLiteral("読み書き"),
-                            QStringLiteral("状態"), QStringLiteral("値の数")},
+                           {QCoreApplication::translate("window", "日時"),
+                            QCoreApplication::translate("window", "装置"),
+                            QCoreApplication::translate("window", "機種"),
+                            QCoreApplication::translate("window", "操作"),
+                            QCoreApplication::translate("window", "読み書き"),
+                            QCoreApplication::translate("window", "状態"),
+                            QCoreApplication::translate("window", "値の数")},
                            this);
 
-    QPushButton* show = Button("ShowSnapshot", QStringLiteral("内容を表示"), this);
-    QPushButton* compare = Button("CompareSnapshot", QStringLiteral("画面と比較"), this);
-    QPushButton* load = Button("LoadSnapshot", QStringLiteral("画面に読み込む"), this);
-    QPushButton* save = Button("SaveSnapshot", QStringLiteral("データファイルとして保存…"), this);
-    QPushButton* close = Button("CloseHistory", QStringLiteral("閉じる"), this);
+    QPushButton* show =
+        Button("ShowSnapshot", QCoreApplication::translate("window", "内容を表示"), this);
+    QPushButton* compare =
+        Button("CompareSnapshot", QCoreApplication::translate("window", "画面と比較"), this);
+    QPushButton* load =
+        Button("LoadSnapshot", QCoreApplication::translate("window", "画面に読み込む"), this);
+    QPushButton* save = Button(
+        "SaveSnapshot", QCoreApplication::translate("window", "データファイルとして保存…"), this);
+    QPushButton* close =
+        Button("CloseHistory", QCoreApplication::translate("window", "閉じる"), this);
     selectionButtons_ = {show, compare, load, save};
     connect(show, &QPushButton::clicked, this, &HistoryView::showSnapshot);
     connect(compare, &QPushButton::clicked, this, &HistoryView::compareSnapshot);
@@ -128,8 +140,9 @@ HistoryView::HistoryView(Journal& journal, SettingsStore& windowStore, std::func
     askSavePath_ = [this] {
         // A name typed without a suffix gets ".mdb", as the open dialog lists only those; the
         // dialog asks before replacing under the name it completed.
-        QFileDialog dialog(this, QStringLiteral("データファイルとして保存"), QString(),
-                           QStringLiteral("データファイル (*.mdb)"));
+        QFileDialog dialog(this, QCoreApplication::translate("window", "データファイルとして保存"),
+                           QString(),
+                           QCoreApplication::translate("window", "データファイル (*.mdb)"));
         dialog.setObjectName(QStringLiteral("SaveSnapshotDialog"));
         dialog.setAcceptMode(QFileDialog::AcceptSave);
         dialog.setFileMode(QFileDialog::AnyFile);
@@ -189,22 +202,26 @@ void HistoryView::showSnapshot() {
     const std::optional<JournalSnapshot> snapshot = journal_.load(selectedId());
     if (!snapshot) {
         const QString failure = journal_.failure();
-        messages_->showMessage(
-            this, failure.isEmpty() ? QStringLiteral("この履歴は見つかりません。") : failure);
+        messages_->showMessage(this, failure.isEmpty() ? QCoreApplication::translate(
+                                                             "window", "この履歴は見つかりません。")
+                                                       : failure);
         return;
     }
     QDialog dialog(this);
     dialog.setObjectName(QStringLiteral("SnapshotContent"));
-    dialog.setWindowTitle(QStringLiteral("履歴の内容"));
-    QTableWidget* table =
-        ReadOnlyTable("SnapshotValues", {QStringLiteral("場所"), QStringLiteral("値")}, &dialog);
+    dialog.setWindowTitle(QCoreApplication::translate("window", "履歴の内容"));
+    QTableWidget* table = ReadOnlyTable("SnapshotValues",
+                                        {QCoreApplication::translate("window", "場所"),
+                                         QCoreApplication::translate("window", "値")},
+                                        &dialog);
     table->setRowCount(static_cast<int>(snapshot->values.size()));
     for (int r = 0; r < table->rowCount(); ++r) {
         const TransferValue& v = snapshot->values[r];
         FillRow(table, r, {PlaceOf(v), v.value});
     }
     table->resizeColumnsToContents();
-    QPushButton* close = Button("CloseSnapshotContent", QStringLiteral("閉じる"), &dialog);
+    QPushButton* close =
+        Button("CloseSnapshotContent", QCoreApplication::translate("window", "閉じる"), &dialog);
     connect(close, &QPushButton::clicked, &dialog, &QDialog::accept);
     auto* layout = new QVBoxLayout(&dialog);
     layout->addWidget(table);

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QProgressBar>
@@ -96,11 +97,17 @@ void MainWindow::buildTabs() {
     c_.tabs = new QTabWidget;
     c_.tabs->setObjectName(QStringLiteral("SSTab1"));
     const ui::Dispatch dispatch = [this](Operation op, int index) { this->dispatch(op, index); };
-    const QStringList captions = {
-        "１　銘柄",           "２　設定値 A",        "３　設定値 B",       "４　設定値 詳細(1)",
-        "５　設定値 詳細(2)", "６　設定値 詳細(3)",  "７　設定値 詳細(4)", "８　ｺﾏﾝﾄﾞ",
-        "９　ｽﾃｰﾀｽ",          "１０　機種・通信設定"};
-    Q_ASSERT(captions.size() == tablayout::kCount);
+    const char* const captions[] = {QT_TRANSLATE_NOOP("window", "１　銘柄"),
+                                    QT_TRANSLATE_NOOP("window", "２　設定値 A"),
+                                    QT_TRANSLATE_NOOP("window", "３　設定値 B"),
+                                    QT_TRANSLATE_NOOP("window", "４　設定値 詳細(1)"),
+                                    QT_TRANSLATE_NOOP("window", "５　設定値 詳細(2)"),
+                                    QT_TRANSLATE_NOOP("window", "６　設定値 詳細(3)"),
+                                    QT_TRANSLATE_NOOP("window", "７　設定値 詳細(4)"),
+                                    QT_TRANSLATE_NOOP("window", "８　ｺﾏﾝﾄﾞ"),
+                                    QT_TRANSLATE_NOOP("window", "９　ｽﾃｰﾀｽ"),
+                                    QT_TRANSLATE_NOOP("window", "１０　機種・通信設定")};
+    static_assert(std::size(captions) == tablayout::kCount);
     for (int tab = 0; tab < tablayout::kCount; ++tab) {
         QWidget* page = nullptr;
         if (tab == tablayout::kProducts)
@@ -123,7 +130,7 @@ void MainWindow::buildTabs() {
         scroll->setFrameShape(QFrame::NoFrame);
         scroll->setFocusPolicy(Qt::NoFocus);  // the Tab key moves among the page's controls only
         scroll->setWidget(page);
-        c_.tabs->addTab(scroll, captions[tab]);
+        c_.tabs->addTab(scroll, QCoreApplication::translate("window", captions[tab]));
     }
     connect(c_.tabs, &QTabWidget::currentChanged, this, [this](int index) {
         const int previous = shownTab_;
@@ -158,11 +165,12 @@ void MainWindow::exchangeEnded() {
 }
 
 QString MainWindow::MonitorRefusalText() {
-    return QStringLiteral("モニター実行中のため実行できません");
+    return QCoreApplication::translate("window", "モニター実行中のため実行できません");
 }
 
 QString MainWindow::NoCalculatorText() {
-    return QStringLiteral("電卓を起動できません。次の電卓のどれも見つかりませんでした:\n") +
+    return QCoreApplication::translate(
+               "window", "電卓を起動できません。次の電卓のどれも見つかりませんでした:\n") +
            CalculatorCandidates().join(QStringLiteral(", "));
 }
 
@@ -319,18 +327,18 @@ QString MainWindow::TitleFor(IndicatorModel model) {
 }
 
 QString MainWindow::VersionText() {
-    return QStringLiteral(
-        "ロードセルインジケーター設定補助アプリケーション\r\nRusk バージョン  Vol.2.0.0");
+    return QCoreApplication::translate(
+        "window", "ロードセルインジケーター設定補助アプリケーション\r\nRusk バージョン  Vol.2.0.0");
 }
 
 QString MainWindow::HelpText() {
-    return QStringLiteral(
-        "ごめんなさい。\r\nこのバージョンのヘルプはまだ出来ていません。今のところ作る予定もありませ"
-        "ん。");
+    return QCoreApplication::translate("window",
+                                       "ごめんなさい。\r\nこのバージョンのヘルプはまだ出来ていませ"
+                                       "ん。今のところ作る予定もありません。");
 }
 
 QString MainWindow::InitialInfoText() {
-    return QStringLiteral("infomation  今日も元気ですか。");
+    return QCoreApplication::translate("window", "infomation  今日も元気ですか。");
 }
 
 void MainWindow::showVersion() {

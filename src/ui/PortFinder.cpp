@@ -1,5 +1,6 @@
 #include "ui/PortFinder.h"
 
+#include <QCoreApplication>
 #include <QEvent>
 #include <QFileInfo>
 #include <QGroupBox>
@@ -29,17 +30,17 @@ bool StillThere(const QString& device) {
 QString OutcomeWord(ProbeOutcome outcome) {
     switch (outcome) {
         case ProbeOutcome::Answered:
-            return QStringLiteral("応答あり");
+            return QCoreApplication::translate("window", "応答あり");
         case ProbeOutcome::Silent:
-            return QStringLiteral("応答なし");
+            return QCoreApplication::translate("window", "応答なし");
         case ProbeOutcome::Busy:
-            return QStringLiteral("使用中");
+            return QCoreApplication::translate("window", "使用中");
         case ProbeOutcome::NoPermission:
-            return QStringLiteral("権限なし");
+            return QCoreApplication::translate("window", "権限なし");
         case ProbeOutcome::Gone:
-            return QStringLiteral("見つかりません");
+            return QCoreApplication::translate("window", "見つかりません");
         case ProbeOutcome::Failed:
-            return QStringLiteral("開けません");
+            return QCoreApplication::translate("window", "開けません");
     }
     return {};
 }
@@ -129,9 +130,10 @@ void PortFinder::showBinding(int linkNo) {
 
 void PortFinder::bind(int linkNo, const FoundDevice& device) {
     if (!StillThere(device.device)) {
-        window_.showMessage(QStringLiteral("%1 は見つかりません（一覧を表示した後で取り外されまし"
-                                           "た）。")
-                                .arg(device.device));
+        window_.showMessage(
+            QCoreApplication::translate(
+                "window", "%1 は見つかりません（一覧を表示した後で取り外されました）。")
+                .arg(device.device));
         refresh();
         return;
     }
@@ -140,7 +142,8 @@ void PortFinder::bind(int linkNo, const FoundDevice& device) {
     deviceShown_(linkNo);
     showBinding(linkNo);
     window_.setStatusText(
-        QStringLiteral("Com%1 を %2 に割り当てました。「設定」で開き直して下さい。")
+        QCoreApplication::translate("window",
+                                    "Com%1 を %2 に割り当てました。「設定」で開き直して下さい。")
             .arg(portNumber)
             .arg(device.stableName));
 }
@@ -173,7 +176,7 @@ Task<void> PortFinder::detect(int linkNo) {
             session_.port(n).close();
             reopen.push_back(n);
         }
-    window_.setStatusText(QStringLiteral("ポート検出中"));
+    window_.setStatusText(QCoreApplication::translate("window", "ポート検出中"));
     window_.setBusy(true);
     probe_.start(devices, lineSettings(linkNo));
     co_await ProbeFinished(probe_);  // bounded by the probe's own time-out
@@ -201,14 +204,17 @@ Task<void> PortFinder::reportProbe(int linkNo) {
         found += ok ? 1 : 0;
         rows << PortPanelView::ResultRow{
             OutcomeWord(r.outcome) + QStringLiteral("  ") + DeviceCaption(device), ok,
-            QStringLiteral("クリックで Com%1 に割り当てます").arg(selectedPortNumber(linkNo))};
+            QCoreApplication::translate("window", "クリックで Com%1 に割り当てます")
+                .arg(selectedPortNumber(linkNo))};
         answered << (ok ? device : FoundDevice{});
         if (r.outcome == ProbeOutcome::NoPermission) permission << r.message;
     }
     ports_.showProbeResults(linkNo, rows);
     window_.setStatusText(
-        found > 0 ? QStringLiteral("検出: %1 台が応答しました（クリックで割り当て）").arg(found)
-                  : QStringLiteral("検出: 応答する装置はありません"));
+        found > 0 ? QCoreApplication::translate("window",
+                                                "検出: %1 台が応答しました（クリックで割り当て）")
+                        .arg(found)
+                  : QCoreApplication::translate("window", "検出: 応答する装置はありません"));
     // One message for every device this user may not open: the fix is the same for all.
     if (!permission.isEmpty()) co_await window_.box(permission.join(QStringLiteral("\r\n")));
 }

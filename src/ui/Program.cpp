@@ -1,5 +1,6 @@
 #include "ui/Program.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
@@ -219,11 +220,12 @@ void Program::exitProgram() {
 
 QString Program::DeviceLabelText(const QString& device, bool exists) {
     if (device.isEmpty()) return {};
-    return exists ? device : device + QStringLiteral("（見つかりません）");
+    return exists ? device : device + QCoreApplication::translate("window", "（見つかりません）");
 }
 
 QString Program::VersionBoxText(const QString& iniPath) {
-    return MainWindow::VersionText() + QStringLiteral("\r\n\r\n設定ファイル: ") +
+    return MainWindow::VersionText() +
+           QCoreApplication::translate("window", "\r\n\r\n設定ファイル: ") +
            QDir::toNativeSeparators(QFileInfo(iniPath).absoluteFilePath());
 }
 

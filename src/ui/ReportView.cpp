@@ -1,5 +1,6 @@
 #include "ui/ReportView.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -25,15 +26,16 @@ QString AskFile(QWidget* parent, const QString& folder, const QString& filter,
     return dialog.selectedFiles().constFirst();
 }
 
-const QString kCsvFilter = QStringLiteral("CSV ﾌｧｲﾙ (*.csv);;すべてのﾌｧｲﾙ (*)");
+const QString kCsvFilter =
+    QCoreApplication::translate("window", "CSV ﾌｧｲﾙ (*.csv);;すべてのﾌｧｲﾙ (*)");
 
 }  // namespace
 
 ReportDialogs WidgetReportDialogs(QWidget* parent) {
     ReportDialogs d;
     d.askSavePdf = [parent](const QString& folder) {
-        return AskFile(parent, folder, QStringLiteral("PDF ﾌｧｲﾙ (*.pdf)"), QStringLiteral("pdf"),
-                       true);
+        return AskFile(parent, folder, QCoreApplication::translate("window", "PDF ﾌｧｲﾙ (*.pdf)"),
+                       QStringLiteral("pdf"), true);
     };
     d.askSaveCsv = [parent](const QString& folder) {
         return AskFile(parent, folder, kCsvFilter, QStringLiteral("csv"), true);
@@ -91,18 +93,21 @@ void ReportView::savePdf() {
     const QString why = WriteSheetPdf(sheet(), path);
     window_.setBusy(false);
     if (!why.isEmpty())
-        window_.showMessage(QStringLiteral("PDF を保存できませんでした。\n") + why);
+        window_.showMessage(
+            QCoreApplication::translate("window", "PDF を保存できませんでした。\n") + why);
     else
-        window_.setStatusText(QStringLiteral("PDF に出力しました: ") + path);
+        window_.setStatusText(QCoreApplication::translate("window", "PDF に出力しました: ") + path);
 }
 
 void ReportView::saveProductsCsv() {
     const QString path = dialogs_.askSaveCsv ? dialogs_.askSaveCsv(startFolder()) : QString();
     if (path.isEmpty()) return;
     if (const QString why = SaveProductsCsv(window_.store(), path); !why.isEmpty())
-        window_.showMessage(QStringLiteral("銘柄の CSV を保存できませんでした。\n") + why);
+        window_.showMessage(
+            QCoreApplication::translate("window", "銘柄の CSV を保存できませんでした。\n") + why);
     else
-        window_.setStatusText(QStringLiteral("銘柄を CSV に出力しました: ") + path);
+        window_.setStatusText(QCoreApplication::translate("window", "銘柄を CSV に出力しました: ") +
+                              path);
 }
 
 void ReportView::loadProductsCsv() {
@@ -121,7 +126,9 @@ void ReportView::saveSettingsCsv() {
     const QString path = dialogs_.askSaveCsv ? dialogs_.askSaveCsv(startFolder()) : QString();
     if (path.isEmpty()) return;
     if (const QString why = SaveSettingsCsv(sheet(), path); !why.isEmpty())
-        window_.showMessage(QStringLiteral("設定値の CSV を保存できませんでした。\n") + why);
+        window_.showMessage(
+            QCoreApplication::translate("window", "設定値の CSV を保存できませんでした。\n") + why);
     else
-        window_.setStatusText(QStringLiteral("設定値を CSV に出力しました: ") + path);
+        window_.setStatusText(
+            QCoreApplication::translate("window", "設定値を CSV に出力しました: ") + path);
 }

@@ -1,4 +1,5 @@
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -21,7 +22,8 @@ QWidget* BuildDetailTab(Controls& c, const Dispatch& dispatch, int tab) {
     const auto [firstRow, lastRow] = tablayout::DetailRowsOf(tab);
     auto* widget = new QWidget;
     auto* layout = new QVBoxLayout(widget);
-    QGroupBox* frame = MakeFrame(QStringLiteral("Frame%1").arg(11 + tab), QStringLiteral("設定"));
+    QGroupBox* frame = MakeFrame(QStringLiteral("Frame%1").arg(11 + tab),
+                                 QCoreApplication::translate("window", "設定", "detail frame"));
     auto* columns = new QHBoxLayout(frame);
     const QStringList& labels = InitialRowLabels();
 
@@ -69,7 +71,8 @@ QWidget* BuildDetailTab(Controls& c, const Dispatch& dispatch, int tab) {
 
     const int k = tablayout::DetailIndex(tab);
     c.backButtons[k] = MakeButton(ElementName(QStringLiteral("Command41"), k),
-                                  QStringLiteral("前のタブへ戻る"), dispatch, Operation::GoBack, k);
+                                  QCoreApplication::translate("window", "前のタブへ戻る"), dispatch,
+                                  Operation::GoBack, k);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
     buttons->addWidget(c.backButtons[k]);

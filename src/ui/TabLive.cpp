@@ -1,24 +1,19 @@
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLineEdit>
 #include <QPushButton>
 
+#include "link/LiveCommands.h"
 #include "ui/TabBuilders.h"
 
 namespace ui {
 namespace {
 
-const char* const kLiveCaptions[23] = {
-    "総重量",        "正味重量",     "風袋",           "ｽﾃｰﾀｽ1",     "ｽﾃｰﾀｽ2",       "ｽﾃｰﾀｽ3",
-    "ｽﾃｰﾀｽ4",        "累積回数",     "累積値",         "累積ﾃﾞｰﾀ",   "計量ﾃﾞｰﾀ",     "ｾﾞﾛ校正",
-    "ｽﾊﾟﾝ校正",      "表示・総重量", "表示・正味重量", "風袋引き",   "風袋引きﾘｾｯﾄ", "ﾃﾞｼﾞﾀﾙｾﾞﾛ",
-    "ﾃﾞｼﾞﾀﾙｾﾞﾛﾘｾｯﾄ", "積算指令",     "累積ｸﾘﾔ",        "累積ｵｰﾙｸﾘﾔ", "詳細"};
-
 QPushButton* LiveButton(Controls& c, const Dispatch& dispatch, int k) {
-    c.liveButtons[k] =
-        MakeButton(ElementName(QStringLiteral("Command4"), k), QString::fromUtf8(kLiveCaptions[k]),
-                   dispatch, Operation::LiveData, k);
+    c.liveButtons[k] = MakeButton(ElementName(QStringLiteral("Command4"), k),
+                                  LiveCommands::Caption(k), dispatch, Operation::LiveData, k);
     return c.liveButtons[k];
 }
 
@@ -35,7 +30,8 @@ QWidget* BuildLiveTab(Controls& c, const Dispatch& dispatch) {
     auto* widget = new QWidget;
     auto* layout = new QHBoxLayout(widget);
 
-    QGroupBox* reads = MakeFrame(QStringLiteral("Frame15"), QStringLiteral("ﾃﾞｰﾀ読み出し"));
+    QGroupBox* reads =
+        MakeFrame(QStringLiteral("Frame15"), QCoreApplication::translate("window", "ﾃﾞｰﾀ読み出し"));
     auto* readGrid = new QGridLayout(reads);
     for (int k = 0; k <= 10; ++k) {
         readGrid->addWidget(LiveButton(c, dispatch, k), k, 0);
@@ -45,7 +41,8 @@ QWidget* BuildLiveTab(Controls& c, const Dispatch& dispatch) {
     readGrid->setRowStretch(12, 1);
     layout->addWidget(reads, 1);
 
-    QGroupBox* commands = MakeFrame(QStringLiteral("Frame16"), QStringLiteral("ｺﾏﾝﾄﾞ"));
+    QGroupBox* commands =
+        MakeFrame(QStringLiteral("Frame16"), QCoreApplication::translate("window", "ｺﾏﾝﾄﾞ"));
     auto* commandGrid = new QGridLayout(commands);
     for (int k = 11; k <= 21; ++k) {
         commandGrid->addWidget(LiveButton(c, dispatch, k), k - 11, 0);

@@ -1,6 +1,7 @@
 #include "ui/TabNavigation.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -142,7 +143,8 @@ void TabNavigation::jumpToItem(int button) {
         window_.showMessage(ErrorReportText(
             OperationError(
                 ErrNo::kInvalidProcedureCall,
-                QStringLiteral("項目 %1 の一覧にフォーカスを移せません。").arg(item.jumpRow)),
+                QCoreApplication::translate("window", "項目 %1 の一覧にフォーカスを移せません。")
+                    .arg(item.jumpRow)),
             ErrorHint::None));
         return;
     }

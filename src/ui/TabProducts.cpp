@@ -1,4 +1,5 @@
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -13,15 +14,17 @@ namespace ui {
 namespace {
 
 QGroupBox* ProductValuesFrame(Controls& c, const Dispatch& dispatch) {
-    QGroupBox* values = MakeFrame(QStringLiteral("Frame1"), QStringLiteral("設定値"));
+    QGroupBox* values =
+        MakeFrame(QStringLiteral("Frame1"), QCoreApplication::translate("window", "設定値"));
     auto* layout = new QVBoxLayout(values);
 
-    QGroupBox* product = MakeFrame(QStringLiteral("Frame2"), QStringLiteral("銘柄"));
+    QGroupBox* product =
+        MakeFrame(QStringLiteral("Frame2"), QCoreApplication::translate("window", "銘柄"));
     auto* productRow = new QHBoxLayout(product);
     c.productLists[0] = MakeList(ElementName(QStringLiteral("Combo1"), 0), true);
-    c.productButtons[0] =
-        MakeButton(ElementName(QStringLiteral("Command2"), 0), QStringLiteral("F805 銘柄変更"),
-                   dispatch, Operation::ChangeProduct, 0);
+    c.productButtons[0] = MakeButton(ElementName(QStringLiteral("Command2"), 0),
+                                     QCoreApplication::translate("window", "F805 銘柄変更"),
+                                     dispatch, Operation::ChangeProduct, 0);
     productRow->addWidget(c.productLists[0]);
     productRow->addWidget(c.productButtons[0]);
     productRow->addStretch();
@@ -39,8 +42,9 @@ QGroupBox* ProductValuesFrame(Controls& c, const Dispatch& dispatch) {
     grid->setColumnStretch(2, 1);
     layout->addLayout(grid);
 
-    c.sameButton = MakeButton(QStringLiteral("SAME"), QStringLiteral("全銘柄へ設定"), dispatch,
-                              Operation::CopyToAllProducts);
+    c.sameButton =
+        MakeButton(QStringLiteral("SAME"), QCoreApplication::translate("window", "全銘柄へ設定"),
+                   dispatch, Operation::CopyToAllProducts);
     auto* sameRow = new QHBoxLayout;
     sameRow->addWidget(c.sameButton);
     sameRow->addStretch();
@@ -50,7 +54,8 @@ QGroupBox* ProductValuesFrame(Controls& c, const Dispatch& dispatch) {
 }
 
 QGroupBox* ReadWriteFrame(Controls& c, const Dispatch& dispatch) {
-    c.frame8 = MakeFrame(QStringLiteral("Frame8"), QStringLiteral("F805 読み書き"));
+    c.frame8 =
+        MakeFrame(QStringLiteral("Frame8"), QCoreApplication::translate("window", "F805 読み書き"));
     auto* layout = new QVBoxLayout(c.frame8);
     auto button = [&](int k, const QString& caption, Operation op) {
         c.productButtons[k] =
@@ -58,32 +63,39 @@ QGroupBox* ReadWriteFrame(Controls& c, const Dispatch& dispatch) {
         return c.productButtons[k];
     };
 
-    QGroupBox* read = MakeFrame(QStringLiteral("Frame9"), QStringLiteral("読み出し"));
+    QGroupBox* read =
+        MakeFrame(QStringLiteral("Frame9"), QCoreApplication::translate("window", "読み出し"));
     auto* readRow = new QVBoxLayout(read);
-    readRow->addWidget(button(1, QStringLiteral("１銘柄読みだし"), Operation::ReadOneProduct));
-    readRow->addWidget(button(2, QStringLiteral("全銘柄読みだし"), Operation::ReadAllProducts));
+    readRow->addWidget(button(1, QCoreApplication::translate("window", "１銘柄読みだし"),
+                              Operation::ReadOneProduct));
+    readRow->addWidget(button(2, QCoreApplication::translate("window", "全銘柄読みだし"),
+                              Operation::ReadAllProducts));
     layout->addWidget(read);
 
-    QGroupBox* write = MakeFrame(QStringLiteral("Frame10"), QStringLiteral("書き込み"));
+    QGroupBox* write =
+        MakeFrame(QStringLiteral("Frame10"), QCoreApplication::translate("window", "書き込み"));
     auto* writeRow = new QVBoxLayout(write);
-    writeRow->addWidget(
-        button(3, QStringLiteral("１銘柄書き込み(ﾒﾓﾘｰ)"), Operation::WriteOneProduct));
-    writeRow->addWidget(
-        button(4, QStringLiteral("全銘柄書き込み(ﾒﾓﾘｰ)"), Operation::WriteAllProducts));
+    writeRow->addWidget(button(3, QCoreApplication::translate("window", "１銘柄書き込み(ﾒﾓﾘｰ)"),
+                               Operation::WriteOneProduct));
+    writeRow->addWidget(button(4, QCoreApplication::translate("window", "全銘柄書き込み(ﾒﾓﾘｰ)"),
+                               Operation::WriteAllProducts));
     layout->addWidget(write);
 
-    QGroupBox* random = MakeFrame(QStringLiteral("Frame11"), QStringLiteral("ﾗﾝﾀﾞﾑ書き込み"));
+    QGroupBox* random = MakeFrame(QStringLiteral("Frame11"),
+                                  QCoreApplication::translate("window", "ﾗﾝﾀﾞﾑ書き込み"));
     auto* randomLayout = new QVBoxLayout(random);
     auto* targetRow = new QHBoxLayout;
-    targetRow->addWidget(MakeLabel(QStringLiteral("Label3"), QStringLiteral("ｲﾝｼﾞｹｰﾀｰ側銘柄指定")));
+    targetRow->addWidget(MakeLabel(QStringLiteral("Label3"),
+                                   QCoreApplication::translate("window", "ｲﾝｼﾞｹｰﾀｰ側銘柄指定")));
     c.productLists[1] = MakeList(ElementName(QStringLiteral("Combo1"), 1), true);
     targetRow->addWidget(c.productLists[1]);
     targetRow->addStretch();
     randomLayout->addLayout(targetRow);
-    randomLayout->addWidget(
-        button(5, QStringLiteral("表示ﾃﾞｰﾀ書き込み"), Operation::WriteShownToTarget));
-    randomLayout->addWidget(
-        button(6, QStringLiteral("全銘柄表示ﾃﾞｰﾀ書き込み"), Operation::WriteShownToAll));
+    randomLayout->addWidget(button(5, QCoreApplication::translate("window", "表示ﾃﾞｰﾀ書き込み"),
+                                   Operation::WriteShownToTarget));
+    randomLayout->addWidget(button(6,
+                                   QCoreApplication::translate("window", "全銘柄表示ﾃﾞｰﾀ書き込み"),
+                                   Operation::WriteShownToAll));
     layout->addWidget(random);
     layout->addStretch();
     return c.frame8;
@@ -93,14 +105,15 @@ QWidget* BottomRow(Controls& c, const Dispatch& dispatch) {
     auto* row = new QWidget;
     auto* layout = new QHBoxLayout(row);
     layout->setContentsMargins(0, 0, 0, 0);
-    c.clearButton = MakeButton(QStringLiteral("Command0"), QStringLiteral("ﾃﾞｰﾀｸﾘﾔ"), dispatch,
-                               Operation::ClearAll);
-    c.allButtons[0] =
-        MakeButton(ElementName(QStringLiteral("Command1"), 0), QStringLiteral("F805一括読みだし"),
-                   dispatch, Operation::AllRead, 0);
-    c.allButtons[1] =
-        MakeButton(ElementName(QStringLiteral("Command1"), 1), QStringLiteral("F805一括書き込み"),
-                   dispatch, Operation::AllWrite, 1);
+    c.clearButton =
+        MakeButton(QStringLiteral("Command0"), QCoreApplication::translate("window", "ﾃﾞｰﾀｸﾘﾔ"),
+                   dispatch, Operation::ClearAll);
+    c.allButtons[0] = MakeButton(ElementName(QStringLiteral("Command1"), 0),
+                                 QCoreApplication::translate("window", "F805一括読みだし"),
+                                 dispatch, Operation::AllRead, 0);
+    c.allButtons[1] = MakeButton(ElementName(QStringLiteral("Command1"), 1),
+                                 QCoreApplication::translate("window", "F805一括書き込み"),
+                                 dispatch, Operation::AllWrite, 1);
     layout->addWidget(c.clearButton);
     layout->addWidget(c.allButtons[0]);
     layout->addWidget(c.allButtons[1]);

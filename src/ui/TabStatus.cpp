@@ -1,3 +1,4 @@
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -26,7 +27,7 @@ QWidget* BuildStatusTab(Controls& c, const Dispatch& dispatch) {
     const char* const boxArrays[status::kWords] = {"Text4", "Text5", "Text6", "Text7"};
     for (int word = 1; word <= status::kWords; ++word) {
         QGroupBox* frame = MakeFrame(QStringLiteral("Frame%1").arg(16 + word),
-                                     QStringLiteral("ｽﾃｰﾀｽ%1").arg(word));
+                                     QCoreApplication::translate("window", "ｽﾃｰﾀｽ%1").arg(word));
         auto* grid = new QGridLayout(frame);
         for (int box = 0; box < status::kBoxesPerWord; ++box) {
             QLabel* label =
@@ -44,7 +45,8 @@ QWidget* BuildStatusTab(Controls& c, const Dispatch& dispatch) {
     }
     layout->addLayout(frames);
     layout->addStretch();
-    c.statusBackButton = MakeButton(QStringLiteral("Command60"), QStringLiteral("前のタブへ戻る"),
+    c.statusBackButton = MakeButton(QStringLiteral("Command60"),
+                                    QCoreApplication::translate("window", "前のタブへ戻る"),
                                     dispatch, Operation::GoBack, 4);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();

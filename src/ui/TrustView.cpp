@@ -1,6 +1,7 @@
 #include "ui/TrustView.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QPointer>
 #include <QScopeGuard>
 
@@ -145,7 +146,8 @@ Task<void> TrustView::aroundWrite(Operation op, std::function<Task<void>()> writ
             beforeId = journal_.record(*before, Journal::kBeforeWrite);
             if (beforeId == 0) {
                 co_await window_.box(
-                    QStringLiteral("書き込み前の値を履歴に保存できないため、書き込みません。\n") +
+                    QCoreApplication::translate(
+                        "window", "書き込み前の値を履歴に保存できないため、書き込みません。\n") +
                     journal_.failure());
                 co_return;
             }
@@ -184,9 +186,11 @@ Task<void> TrustView::verifyLastWrite() {
     std::vector<TransferValue> holds = result->refused;
     for (TransferValue& v : holds) v.value = StoredValue(result->readBack, v);
     PutValues(held, holds);
-    co_await differencesShown(CompareStores(sent, held, sent.model(), CompareScope::Both),
-                              QStringLiteral("書き込み後の照合: 指示計が受け付けなかった値"),
-                              QStringLiteral("書き込んだ値"), QStringLiteral("指示計の値"));
+    co_await differencesShown(
+        CompareStores(sent, held, sent.model(), CompareScope::Both),
+        QCoreApplication::translate("window", "書き込み後の照合: 指示計が受け付けなかった値"),
+        QCoreApplication::translate("window", "書き込んだ値"),
+        QCoreApplication::translate("window", "指示計の値"));
 }
 
 void TrustView::dressDifferences(DifferenceView& view) {

@@ -11,6 +11,9 @@
 #include <QTabWidget>
 #include <cstdio>
 
+#include "app/Configuration.h"
+#include "texts/Language.h"
+#include "texts/TransferTexts.h"
 #include "ui/Controls.h"
 #include "ui/MainWindow.h"
 #include "ui/PortPanelView.h"
@@ -86,6 +89,8 @@ void DressPortPanel(PortPanelView& ports) {
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     app.setFont(JapaneseUiFont());
+    // RUSK_LANG=en (or --lang en after the other arguments) takes the pictures in English.
+    texts::UseLanguage(ChosenLanguage(QCoreApplication::arguments(), QString()));
     const QDir out(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("."));
     if (!out.exists() && !QDir().mkpath(out.path())) {
         std::fprintf(stderr, "cannot create %s\n", qPrintable(out.path()));
@@ -106,7 +111,7 @@ int main(int argc, char* argv[]) {
         FillF805Settings(window.store());
     }
     FillProductsAndLiveData(window.store());
-    window.setStatusText(QStringLiteral("設定値 読み込み中"));
+    window.setStatusText(Tr(TransferText::SettingsReading));
     window.setProgressVisible(true);
     window.setProgress(60);
     window.redraw();

@@ -3,6 +3,7 @@
 #include <QAreaSeries>
 #include <QCategoryAxis>
 #include <QChart>
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QGraphicsLineItem>
 #include <QGraphicsSimpleTextItem>
@@ -25,10 +26,10 @@ struct Band {
     QColor colour;
 };
 const Band kBands[monitor::kOutputs] = {
-    {"大投入", QColor(70, 130, 230, 120)},
-    {"中投入", QColor(60, 180, 90, 120)},
-    {"小投入", QColor(240, 170, 40, 140)},
-    {"排出", QColor(150, 150, 150, 110)},
+    {QT_TRANSLATE_NOOP("window", "大投入"), QColor(70, 130, 230, 120)},
+    {QT_TRANSLATE_NOOP("window", "中投入"), QColor(60, 180, 90, 120)},
+    {QT_TRANSLATE_NOOP("window", "小投入"), QColor(240, 170, 40, 140)},
+    {QT_TRANSLATE_NOOP("window", "排出"), QColor(150, 150, 150, 110)},
 };
 
 // The set point lines, in the order of SetPointValues.
@@ -37,9 +38,11 @@ struct Line {
     QColor colour;
 };
 const Line kLines[] = {
-    {"定量", QColor(200, 30, 30)},   {"定量前", QColor(60, 150, 60)},
-    {"大投入", QColor(40, 90, 200)}, {"過量", QColor(170, 40, 170)},
-    {"不足", QColor(170, 110, 20)},
+    {QT_TRANSLATE_NOOP("window", "定量"), QColor(200, 30, 30)},
+    {QT_TRANSLATE_NOOP("window", "定量前"), QColor(60, 150, 60)},
+    {QT_TRANSLATE_NOOP("window", "大投入"), QColor(40, 90, 200)},
+    {QT_TRANSLATE_NOOP("window", "過量"), QColor(170, 40, 170)},
+    {QT_TRANSLATE_NOOP("window", "不足"), QColor(170, 110, 20)},
 };
 constexpr int kLineCount = int(std::size(kLines));
 
@@ -123,7 +126,7 @@ MonitorChart::MonitorChart(const std::deque<monitor::Sample>& samples, QWidget* 
     chart->addAxis(weightAxis_, Qt::AlignLeft);
     for (const Band& b : kBands) {
         auto* area = new QAreaSeries(new QLineSeries(chart));
-        area->setName(QString::fromUtf8(b.caption));
+        area->setName(QCoreApplication::translate("window", b.caption));
         area->setColor(b.colour);
         area->setPen(Qt::NoPen);
         chart->addSeries(area);
@@ -132,7 +135,7 @@ MonitorChart::MonitorChart(const std::deque<monitor::Sample>& samples, QWidget* 
     bandLayer_ = new BandLayer(chart);
     bandLayer_->setZValue(-1);  // under the curve and the lines
     curve_ = new QLineSeries;
-    curve_->setName(QStringLiteral("重量"));
+    curve_->setName(QCoreApplication::translate("window", "重量"));
     curve_->setPen(QPen(Qt::black, 0));  // in the legend only: the trace layer draws it
     chart->addSeries(curve_);
     for (const Line& l : kLines) {
@@ -203,8 +206,9 @@ void MonitorChart::refresh() {
         lines_[i]->replace(QList<QPointF>{{from, *values[i]}, {to, *values[i]}});
         low = std::min(low, *values[i]);
         high = std::max(high, *values[i]);
-        labels_[i]->setText(QStringLiteral("%1 %2").arg(QString::fromUtf8(kLines[i].caption),
-                                                        monitor::ShowWeight(*values[i], places_)));
+        labels_[i]->setText(
+            QStringLiteral("%1 %2").arg(QCoreApplication::translate("window", kLines[i].caption),
+                                        monitor::ShowWeight(*values[i], places_)));
         labelWidth = std::max(labelWidth, int(std::ceil(labels_[i]->boundingRect().width())));
     }
     low_ = low;

@@ -3,6 +3,7 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
 #include <QGridLayout>
@@ -31,8 +32,10 @@ struct Span {
     const char* caption;
     qint64 ms;
 };
-const Span kSpans[] = {
-    {"10 秒", 10'000}, {"1 分", 60'000}, {"10 分", 600'000}, {"1 時間", 3'600'000}};
+const Span kSpans[] = {{QT_TRANSLATE_NOOP("window", "10 秒"), 10'000},
+                       {QT_TRANSLATE_NOOP("window", "1 分"), 60'000},
+                       {QT_TRANSLATE_NOOP("window", "10 分"), 600'000},
+                       {QT_TRANSLATE_NOOP("window", "1 時間"), 3'600'000}};
 
 QString Time(qint64 ms) {
     return QDateTime::fromMSecsSinceEpoch(ms).toString(QStringLiteral("HH:mm:ss"));
@@ -43,7 +46,7 @@ QString Time(qint64 ms) {
 MonitorWindow::MonitorWindow(IndicatorLink& link, QWidget* main)
     : QWidget(main, Qt::Window), link_(link), main_(main), sampler_(link) {
     setObjectName(QStringLiteral("frmMonitor"));
-    setWindowTitle(QStringLiteral("ﾓﾆﾀｰ"));
+    setWindowTitle(QCoreApplication::translate("window", "ﾓﾆﾀｰ"));
     build();
     connect(&sampler_, &MonitorSampler::sampled, this, &MonitorWindow::onSample);
     connect(&sampler_, &MonitorSampler::filled, this, &MonitorWindow::onFill);
@@ -62,35 +65,35 @@ MonitorWindow::~MonitorWindow() {
 void MonitorWindow::build() {
     auto* layout = new QVBoxLayout(this);
     auto* bar = new QHBoxLayout;
-    run_ = new QPushButton(QStringLiteral("停止"));
+    run_ = new QPushButton(QCoreApplication::translate("window", "停止"));
     run_->setObjectName(QStringLiteral("monitorRun"));
     connect(run_, &QPushButton::clicked, this, &MonitorWindow::toggleRun);
     span_ = new QComboBox;
     span_->setObjectName(QStringLiteral("monitorSpan"));
-    for (const Span& s : kSpans) span_->addItem(QString::fromUtf8(s.caption));
+    for (const Span& s : kSpans) span_->addItem(QCoreApplication::translate("window", s.caption));
     span_->setCurrentIndex(1);
     connect(span_, &QComboBox::currentIndexChanged, this, [this] { redrawNow(); });
     rate_ = new QSpinBox;
     rate_->setObjectName(QStringLiteral("monitorRate"));
     rate_->setRange(0, 50);
-    rate_->setSpecialValueText(QStringLiteral("制限なし"));
-    rate_->setSuffix(QStringLiteral(" 回/秒"));
+    rate_->setSpecialValueText(QCoreApplication::translate("window", "制限なし"));
+    rate_->setSuffix(QCoreApplication::translate("window", " 回/秒"));
     rate_->setValue(MonitorSampler::kDefaultRate);
     connect(rate_, &QSpinBox::valueChanged, this, [this](int v) { sampler_.setRate(v); });
-    hold_ = new QCheckBox(QStringLiteral("表示停止"));
+    hold_ = new QCheckBox(QCoreApplication::translate("window", "表示停止"));
     hold_->setObjectName(QStringLiteral("monitorHold"));
     connect(hold_, &QCheckBox::toggled, this, [this] { redrawNow(); });
-    save_ = new QPushButton(QStringLiteral("CSV保存…"));
+    save_ = new QPushButton(QCoreApplication::translate("window", "CSV保存…"));
     save_->setObjectName(QStringLiteral("monitorSave"));
     connect(save_, &QPushButton::clicked, this, &MonitorWindow::askSaveCsv);
-    clear_ = new QPushButton(QStringLiteral("統計ｸﾘﾔ"));
+    clear_ = new QPushButton(QCoreApplication::translate("window", "統計ｸﾘﾔ"));
     clear_->setObjectName(QStringLiteral("monitorClear"));
     connect(clear_, &QPushButton::clicked, this, &MonitorWindow::clearFills);
     product_ = new QLabel;
     product_->setObjectName(QStringLiteral("monitorProduct"));
     status_ = new QLabel(MonitorSampler::StateText(MonitorSampler::State::Stopped));
     status_->setObjectName(QStringLiteral("monitorStatus"));
-    weight_ = new QLabel(QStringLiteral("－"));
+    weight_ = new QLabel(QCoreApplication::translate("window", "－"));
     weight_->setObjectName(QStringLiteral("monitorWeight"));
     QFont big = weight_->font();
     big.setPointSizeF(big.pointSizeF() * 1.8);
@@ -99,9 +102,9 @@ void MonitorWindow::build() {
     weight_->setMinimumWidth(140);
     weight_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     bar->addWidget(run_);
-    bar->addWidget(new QLabel(QStringLiteral("表示幅")));
+    bar->addWidget(new QLabel(QCoreApplication::translate("window", "表示幅")));
     bar->addWidget(span_);
-    bar->addWidget(new QLabel(QStringLiteral("読み取り")));
+    bar->addWidget(new QLabel(QCoreApplication::translate("window", "読み取り")));
     bar->addWidget(rate_);
     bar->addWidget(hold_);
     bar->addWidget(save_);
@@ -132,9 +135,11 @@ void MonitorWindow::build() {
     advice_->setWordWrap(true);
     table_ = new QTableWidget(0, 5);
     table_->setObjectName(QStringLiteral("monitorFills"));
-    table_->setHorizontalHeaderLabels({QStringLiteral("時刻"), QStringLiteral("計量値"),
-                                       QStringLiteral("判定"), QStringLiteral("小投入停止時"),
-                                       QStringLiteral("落差実測")});
+    table_->setHorizontalHeaderLabels({QCoreApplication::translate("window", "時刻"),
+                                       QCoreApplication::translate("window", "計量値"),
+                                       QCoreApplication::translate("window", "判定"),
+                                       QCoreApplication::translate("window", "小投入停止時"),
+                                       QCoreApplication::translate("window", "落差実測")});
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table_->verticalHeader()->setVisible(false);
     table_->horizontalHeader()->setStretchLastSection(true);
@@ -184,7 +189,7 @@ void MonitorWindow::startSession() {
     points_ = monitor::SetPoints{};
     chart_->setSetPoints(points_, places_);
     product_->clear();
-    weight_->setText(QStringLiteral("－"));
+    weight_->setText(QCoreApplication::translate("window", "－"));
     weight_->setEnabled(false);
     showSummary();
     redrawNow();
@@ -207,13 +212,15 @@ void MonitorWindow::onState(MonitorSampler::State state) {
     status_->setText(MonitorSampler::StateText(state));
     // Silent, lost or stopped: the big weight is the last one read, greyed until a new one comes.
     if (state != MonitorSampler::State::Running) weight_->setEnabled(false);
-    run_->setText(sampler_.running() ? QStringLiteral("停止") : QStringLiteral("開始"));
+    run_->setText(sampler_.running() ? QCoreApplication::translate("window", "停止")
+                                     : QCoreApplication::translate("window", "開始"));
 }
 
 void MonitorWindow::onProduct(int product) {
     // The indicator fills another product now: its fills are counted and advised on apart.
     if (product != points_.product && !fills_.empty()) clearFills();
-    product_->setText(QStringLiteral("銘柄 %1").arg(product, 2, 10, QLatin1Char('0')));
+    product_->setText(
+        QCoreApplication::translate("window", "銘柄 %1").arg(product, 2, 10, QLatin1Char('0')));
     points_ = monitor::SetPointsOf(link_.store(), product);
     chart_->setSetPoints(points_, places_);
     showSummary();
@@ -241,7 +248,7 @@ void MonitorWindow::onFill(const monitor::Fill& f) {
     const int row = table_->rowCount();
     table_->insertRow(row);
     const auto weight = [this](std::optional<double> v) {
-        return v ? monitor::ShowWeight(*v, places_) : QStringLiteral("－");
+        return v ? monitor::ShowWeight(*v, places_) : QCoreApplication::translate("window", "－");
     };
     const QStringList cells = {Time(f.ms), weight(f.final), monitor::JudgementText(f.judgement),
                                weight(f.cutOff), weight(f.inFlight())};
@@ -267,8 +274,9 @@ void MonitorWindow::showSummary() {
     const int more = places_ + 1;
     summary_->setText(
         s.count == 0
-            ? QStringLiteral("回数 0")
-            : QStringLiteral("回数 %1　平均 %2　標準偏差 %3　最小 %4　最大 %5　不足 %6　過量 %7")
+            ? QCoreApplication::translate("window", "回数 0")
+            : QCoreApplication::translate(
+                  "window", "回数 %1　平均 %2　標準偏差 %3　最小 %4　最大 %5　不足 %6　過量 %7")
                   .arg(s.count)
                   .arg(monitor::ShowWeight(s.mean, more), monitor::ShowWeight(s.stddev, more),
                        w(s.min), w(s.max))

@@ -1,12 +1,13 @@
 #include "ui/widgets/FileDialogs.h"
 
+#include <QCoreApplication>
 #include <QFileDialog>
 
 #include "ui/widgets/ModalRun.h"
 
 namespace {
 QString Filter() {
-    return QStringLiteral("Access ﾌｧｲﾙ (*.mdb)");
+    return QCoreApplication::translate("window", "Access ﾌｧｲﾙ (*.mdb)");
 }
 }  // namespace
 

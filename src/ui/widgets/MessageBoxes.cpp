@@ -1,6 +1,7 @@
 #include "ui/widgets/MessageBoxes.h"
 
 #include <QAbstractButton>
+#include <QCoreApplication>
 #include <QMessageBox>
 #include <QPointer>
 #include <QScopeGuard>
@@ -18,9 +19,9 @@ void Dress(QMessageBox& box, const QString& text) {
     box.setWindowTitle(QStringLiteral(" "));
     // The operator reads Japanese: the question's buttons say so too.
     if (QAbstractButton* yes = box.button(QMessageBox::Yes))
-        yes->setText(QStringLiteral("はい(&Y)"));
+        yes->setText(QCoreApplication::translate("window", "はい(&Y)"));
     if (QAbstractButton* no = box.button(QMessageBox::No))
-        no->setText(QStringLiteral("いいえ(&N)"));
+        no->setText(QCoreApplication::translate("window", "いいえ(&N)"));
 }
 
 int Run(QWidget* parent, const QString& text, QMessageBox::StandardButtons buttons,
