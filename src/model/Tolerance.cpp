@@ -57,4 +57,16 @@ Repeatability JudgeRepeatability(const Rule& rule, qint64 nominal,
     return r;
 }
 
+std::vector<TestPoint> DefaultTestPoints(qint64 max, qint64 e) {
+    if (max <= 0 || e <= 0) return {};
+    // A quarter of Max, rounded to the nearest scale interval.
+    const auto share = [max, e](int quarters) { return (max * quarters / 4 + e / 2) / e * e; };
+    std::vector<TestPoint> points{{TestPoint::Zero, 0}};
+    for (int q = 1; q <= 4; ++q) points.push_back({TestPoint::Rising, share(q)});
+    for (int q = 3; q >= 0; --q)
+        points.push_back({q == 0 ? TestPoint::Zero : TestPoint::Falling, share(q)});
+    for (int i = 0; i < 3; ++i) points.push_back({TestPoint::Repeat, share(2)});
+    return points;
+}
+
 }  // namespace tolerance

@@ -42,4 +42,15 @@ struct Repeatability {
 Repeatability JudgeRepeatability(const Rule& rule, qint64 nominal,
                                  const std::vector<qint64>& readings, qint64 e);
 
+// One point of a test with reference weights.
+struct TestPoint {
+    enum Kind { Zero, Rising, Falling, Repeat };
+    Kind kind;
+    qint64 nominal;  // counts, a whole number of scale intervals
+};
+// The usual test of an instrument of capacity `max`: zero, about 25 %, 50 %, 75 % and 100 % of
+// Max rising, 75 %, 50 %, 25 % and zero falling, then three readings near 50 % (12 points).
+// Loads are whole scale intervals.
+std::vector<TestPoint> DefaultTestPoints(qint64 max, qint64 e);
+
 }  // namespace tolerance

@@ -57,6 +57,20 @@ class ToleranceTest : public QObject {
         QVERIFY(!JudgeRepeatability(rule, 2000, {1999, 2002}, e).pass);
         QVERIFY(!JudgeRepeatability(rule, 2000, {}, e).pass);
     }
+
+    // Zero, four loads up, back down to zero, three repeats near half of Max; every load a whole
+    // number of scale intervals, the last rising one Max itself.
+    void theUsualTestGoesUpAndDownAndRepeats() {
+        const auto points = DefaultTestPoints(30000, 5);
+        QCOMPARE(int(points.size()), 12);
+        QCOMPARE(points[0].nominal, qint64(0));
+        QCOMPARE(points[4].nominal, qint64(30000));
+        QCOMPARE(points[8].kind, TestPoint::Zero);
+        for (const TestPoint& p : points) QCOMPARE(p.nominal % 5, qint64(0));
+        QCOMPARE(points[11].nominal, qint64(15000));
+        QCOMPARE(DefaultTestPoints(3001, 2)[1].nominal, qint64(750));  // 750.25 to 750
+        QVERIFY(DefaultTestPoints(0, 5).empty());
+    }
 };
 
 QTEST_GUILESS_MAIN(ToleranceTest)
