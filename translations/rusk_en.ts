@@ -181,15 +181,15 @@
     </message>
     <message>
         <source>排出ｹﾞｰﾄ制御&#x3000;無し</source>
-        <translation>Discharge gate control: no</translation>
+        <translation>Discharge gate: no</translation>
     </message>
     <message>
         <source>排出ｹﾞｰﾄ制御&#x3000;有り</source>
-        <translation>Discharge gate control: yes</translation>
+        <translation>Discharge gate: yes</translation>
     </message>
     <message>
         <source>排出ｹﾞｰﾄ制御&#x3000;有り(ｾﾞﾛ付近確認)</source>
-        <translation>Discharge gate control: yes (near-zero check)</translation>
+        <translation>Discharge gate: yes (near-zero check)</translation>
     </message>
     <message>
         <source>自動積算指令</source>
@@ -229,19 +229,19 @@
     </message>
     <message>
         <source>総量 =&lt; ｾﾞﾛ付近設定時ON</source>
-        <translation>ON when gross =&lt; near zero</translation>
+        <translation>ON when gross &lt;= near zero</translation>
     </message>
     <message>
         <source>正味 =&lt; ｾﾞﾛ付近設定時ON</source>
-        <translation>ON when net =&lt; near zero</translation>
+        <translation>ON when net &lt;= near zero</translation>
     </message>
     <message>
         <source>絶対値総量 =&lt; ｾﾞﾛ付近設定時ON</source>
-        <translation>ON when |gross| =&lt; near zero</translation>
+        <translation>ON when |gross| &lt;= near zero</translation>
     </message>
     <message>
         <source>絶対値正味 =&lt; ｾﾞﾛ付近設定時ON</source>
-        <translation>ON when |net| =&lt; near zero</translation>
+        <translation>ON when |net| &lt;= near zero</translation>
     </message>
     <message>
         <source>銘柄指定</source>
@@ -285,7 +285,7 @@
     </message>
     <message>
         <source>切り出し制御ﾓｰﾄﾞ</source>
-        <translation>Feed control mode</translation>
+        <translation>Dispensing control mode</translation>
     </message>
     <message>
         <source>投入制御</source>
@@ -309,7 +309,7 @@
     </message>
     <message>
         <source>外部判定入力ON時比較</source>
-        <translation>Compare when ext. judge input ON</translation>
+        <translation>Compare when ext. judgement input ON</translation>
     </message>
     <message>
         <source>完了出力ON時比較</source>
@@ -329,23 +329,23 @@
     </message>
     <message>
         <source>判定ﾀｲﾏ経過後完了出力時間ON</source>
-        <translation>Complete ON for output time after judge timer</translation>
+        <translation>ON for output time after judgement timer</translation>
     </message>
     <message>
         <source>判定ﾀｲﾏ経過後安定から完了出力時間ON</source>
-        <translation>Complete ON for output time from stable after judge timer</translation>
+        <translation>ON for output time after timer and stable</translation>
     </message>
     <message>
         <source>定量過不足比較ON後判定ﾀｲﾏ重量値安定後ON</source>
-        <translation>ON after over/under cmp., judge timer and stable weight</translation>
+        <translation>ON after over/under cmp., timer and stable</translation>
     </message>
     <message>
         <source>自動落差補正係数</source>
-        <translation>Free-fall comp. factor</translation>
+        <translation>Auto free-fall comp. factor</translation>
     </message>
     <message>
         <source>自動落差補正</source>
-        <translation>Free-fall compensation</translation>
+        <translation>Auto free-fall compensation</translation>
     </message>
     <message>
         <source>無し</source>
@@ -357,7 +357,7 @@
     </message>
     <message>
         <source>自動落差補正平均回数</source>
-        <translation>Free-fall comp. average count</translation>
+        <translation>Auto free-fall comp. avg. count</translation>
     </message>
     <message>
         <source>ﾃﾞｼﾞﾀﾙ風袋引</source>
@@ -381,7 +381,7 @@
     </message>
     <message>
         <source>有効</source>
-        <translation>Enabled</translation>
+        <translation>Unlocked</translation>
     </message>
     <message>
         <source>風袋引ﾘｾｯﾄｷｰ</source>
@@ -453,19 +453,19 @@
     </message>
     <message>
         <source>3回／秒</source>
-        <translation>3 /s</translation>
+        <translation>3 times/s</translation>
     </message>
     <message>
         <source>6回／秒</source>
-        <translation>6 /s</translation>
+        <translation>6 times/s</translation>
     </message>
     <message>
         <source>13回／秒</source>
-        <translation>13 /s</translation>
+        <translation>13 times/s</translation>
     </message>
     <message>
         <source>25回／秒</source>
-        <translation>25 /s</translation>
+        <translation>25 times/s</translation>
     </message>
     <message>
         <source>小数点位置</source>
@@ -560,19 +560,19 @@
     </message>
     <message>
         <source>切り出し制御ﾓｰﾄﾞ</source>
-        <translation>Feed control mode</translation>
+        <translation>Dispensing control mode</translation>
     </message>
     <message>
         <source>自動落差補正係数</source>
-        <translation>Free-fall comp. factor</translation>
+        <translation>Auto free-fall comp. factor</translation>
     </message>
     <message>
         <source>自動落差補正有無</source>
-        <translation>Free-fall compensation</translation>
+        <translation>Auto free-fall compensation</translation>
     </message>
     <message>
         <source>自動落差補正平均</source>
-        <translation>Free-fall comp. average</translation>
+        <translation>Auto free-fall comp. average</translation>
     </message>
     <message>
         <source>表示回数</source>
@@ -652,7 +652,7 @@
     </message>
     <message>
         <source>銘柄毎設定ｷｰ禁止</source>
-        <translation>Product key lock</translation>
+        <translation>Product setting key lock</translation>
     </message>
     <message>
         <source>分銅重量値</source>
@@ -692,11 +692,11 @@
     </message>
     <message>
         <source>印加電圧(V)</source>
-        <translation>Excitation (V)</translation>
+        <translation>Excitation voltage (V)</translation>
     </message>
     <message>
         <source>ｸﾞﾗﾌｨｯｸﾓｰﾄﾞ</source>
-        <translation>Graphic mode</translation>
+        <translation>Graph mode</translation>
     </message>
     <message>
         <source>ﾄﾘｶﾞﾚﾍﾞﾙ</source>
@@ -764,7 +764,7 @@
     </message>
     <message>
         <source>外部判定 ON 時</source>
-        <translation>When ext. judge ON</translation>
+        <translation>When ext. judgement ON</translation>
     </message>
     <message>
         <source>正味</source>
@@ -820,23 +820,23 @@
     </message>
     <message>
         <source>自動落差補正平均回数</source>
-        <translation>Free-fall comp. average count</translation>
+        <translation>Auto free-fall comp. avg. count</translation>
     </message>
     <message>
         <source>3回／秒</source>
-        <translation>3 /s</translation>
+        <translation>3 times/s</translation>
     </message>
     <message>
         <source>6回／秒</source>
-        <translation>6 /s</translation>
+        <translation>6 times/s</translation>
     </message>
     <message>
         <source>13回／秒</source>
-        <translation>13 /s</translation>
+        <translation>13 times/s</translation>
     </message>
     <message>
         <source>25回／秒</source>
-        <translation>25 /s</translation>
+        <translation>25 times/s</translation>
     </message>
     <message>
         <source>OFF</source>
@@ -940,7 +940,7 @@
     </message>
     <message>
         <source>有効</source>
-        <translation>Enabled</translation>
+        <translation>Unlocked</translation>
     </message>
     <message>
         <source>ON</source>
@@ -964,11 +964,11 @@
     </message>
     <message>
         <source>正味が符号非反転表示</source>
-        <translation>Net shown unsigned</translation>
+        <translation>Net sign not inverted</translation>
     </message>
     <message>
         <source>正味が符号反転表示</source>
-        <translation>Net shown inverted</translation>
+        <translation>Net sign inverted</translation>
     </message>
     <message>
         <source>TARE/DZｷｰ禁止</source>
@@ -1128,7 +1128,7 @@ Clear them now? (The product data stay.)</translation>
     </message>
     <message>
         <source>09(9.798)群馬県,埼玉県,千葉県,東京都(八丈支庁館内,小笠原支庁管内を除く),福井県,京都府,鳥取県,島根県</source>
-        <translation>09(9.798) Gunma, Saitama, Chiba, Tokyo (except Hachijo and Ogasawara), Fukui, Kyoto, Tottori, Shimane</translation>
+        <translation>09(9.798) Gunma, Saitama, Chiba, Tokyo (except Hachijo and Ogasawara subprefectures), Fukui, Kyoto, Tottori, Shimane</translation>
     </message>
     <message>
         <source>10(9.797)神奈川県,山梨県,長野県,岐阜県,静岡県,愛知県,三重県,和歌山県,滋賀県,大阪府,兵庫県,奈良県,岡山県,広島県,山口県,徳島県,香川県</source>
@@ -1136,7 +1136,7 @@ Clear them now? (The product data stay.)</translation>
     </message>
     <message>
         <source>11(9.796)東京都(八丈支庁管内に限る),愛媛県,高知県,福岡県,佐賀県,長崎県,大分県</source>
-        <translation>11(9.796) Tokyo (Hachijo only), Ehime, Kochi, Fukuoka, Saga, Nagasaki, Oita</translation>
+        <translation>11(9.796) Tokyo (Hachijo Subprefecture only), Ehime, Kochi, Fukuoka, Saga, Nagasaki, Oita</translation>
     </message>
     <message>
         <source>12(9.795)熊本県,宮崎県</source>
@@ -1148,7 +1148,7 @@ Clear them now? (The product data stay.)</translation>
     </message>
     <message>
         <source>14(9.793)東京都(小笠原支庁管内に限る)</source>
-        <translation>14(9.793) Tokyo (Ogasawara only)</translation>
+        <translation>14(9.793) Tokyo (Ogasawara Subprefecture only)</translation>
     </message>
     <message>
         <source>15(9.792)鹿児島県(名瀬市,大島郡に限る)</source>
@@ -1565,7 +1565,7 @@ Clear them now? (The product data stay.)</translation>
     <name>link</name>
     <message>
         <source>    エラー。タイムアウト    </source>
-        <translation>    Error. Time-out    </translation>
+        <translation>    Error. Time-out.    </translation>
     </message>
     <message>
         <source>ポートが開いていません。</source>
@@ -1577,7 +1577,7 @@ Clear them now? (The product data stay.)</translation>
     </message>
     <message>
         <source>指示計からの応答が長すぎます（%1 文字を超えました）。</source>
-        <translation>The indicator&apos;s reply is too long (over %1 characters).</translation>
+        <translation>The indicator&apos;s reply is too long (more than %1 characters).</translation>
     </message>
     <message>
         <source>通信ＯＫ</source>
@@ -1609,7 +1609,7 @@ Clear them now? (The product data stay.)</translation>
     </message>
     <message>
         <source>正味重量</source>
-        <translation>Net</translation>
+        <translation>Net weight</translation>
     </message>
     <message>
         <source>風袋</source>
@@ -1641,7 +1641,7 @@ Clear them now? (The product data stay.)</translation>
     </message>
     <message>
         <source>累積ﾃﾞｰﾀ</source>
-        <translation>Total data</translation>
+        <translation>Totals</translation>
     </message>
     <message>
         <source>計量ﾃﾞｰﾀ</source>
@@ -1661,7 +1661,7 @@ Clear them now? (The product data stay.)</translation>
     </message>
     <message>
         <source>表示・正味重量</source>
-        <translation>Show net</translation>
+        <translation>Show net weight</translation>
     </message>
     <message>
         <source>風袋引き</source>
@@ -1685,7 +1685,7 @@ Clear them now? (The product data stay.)</translation>
     </message>
     <message>
         <source>累積ｸﾘﾔ</source>
-        <translation>Clear total</translation>
+        <translation>Clear totals</translation>
     </message>
     <message>
         <source>累積ｵｰﾙｸﾘﾔ</source>
@@ -1753,7 +1753,7 @@ Clear them now? (The product data stay.)</translation>
     </message>
     <message>
         <source>照合：%1 件を正しく読めませんでした</source>
-        <translation>Verify: %1 values could not be read</translation>
+        <translation>Verify: %1 values not read correctly</translation>
     </message>
     <message>
         <source>照合：タイムアウトのため確認できませんでした</source>
@@ -1765,15 +1765,15 @@ Clear them now? (The product data stay.)</translation>
     </message>
     <message>
         <source>Ctrl+C で中断</source>
-        <translation>Stopped by Ctrl+C</translation>
+        <translation>Stopped with Ctrl+C</translation>
     </message>
     <message>
         <source>Ctrl+C で中断 (最後: W%1 %2)</source>
-        <translation>Stopped by Ctrl+C (last: W%1 %2)</translation>
+        <translation>Stopped with Ctrl+C (last: W%1 %2)</translation>
     </message>
     <message>
         <source>Ctrl+C で中断 (最後: 銘柄 %1 W%2 %3)</source>
-        <translation>Stopped by Ctrl+C (last: product %1 W%2 %3)</translation>
+        <translation>Stopped with Ctrl+C (last: product %1 W%2 %3)</translation>
     </message>
     <message>
         <source>（なし）</source>
@@ -1800,7 +1800,7 @@ Clear them now? (The product data stay.)</translation>
     </message>
     <message>
         <source>比較OFF</source>
-        <translation>Comparison OFF</translation>
+        <translation>Cmp. OFF</translation>
     </message>
     <message>
         <source>計量中</source>
@@ -1808,11 +1808,11 @@ Clear them now? (The product data stay.)</translation>
     </message>
     <message>
         <source>ZERO校正中</source>
-        <translation>ZERO calibrating</translation>
+        <translation>ZERO cal.</translation>
     </message>
     <message>
         <source>SPAN校正中</source>
-        <translation>SPAN calibrating</translation>
+        <translation>SPAN cal.</translation>
     </message>
     <message>
         <source>重量値ﾎｰﾙﾄﾞ</source>
@@ -1916,7 +1916,7 @@ Clear them now? (The product data stay.)</translation>
     </message>
     <message>
         <source>（該当なし %1）</source>
-        <translation>(no match %1)</translation>
+        <translation>(not listed: %1)</translation>
     </message>
     <message>
         <source>入力された値は無効な値です。00000 から %1 までの 5 桁の数値を入力して下さい。</source>
@@ -1932,7 +1932,7 @@ Clear them now? (The product data stay.)</translation>
     </message>
     <message>
         <source>無効な入力があるため設定できません。</source>
-        <translation>Cannot copy: an entry is invalid.</translation>
+        <translation>The values cannot be copied because an entry is invalid.</translation>
     </message>
 </context>
 <context>
@@ -2263,7 +2263,7 @@ For error 8005, 8002 or 8015, try another port number.</translation>
     </message>
     <message>
         <source>文字コードが UTF-8 でも Shift-JIS でもありません。</source>
-        <translation>The encoding is neither UTF-8 nor Shift-JIS.</translation>
+        <translation>The character encoding is neither UTF-8 nor Shift-JIS.</translation>
     </message>
     <message>
         <source>CSV ファイルではありません（引用符が閉じていません）。</source>
@@ -2295,7 +2295,7 @@ For error 8005, 8002 or 8015, try another port number.</translation>
     </message>
     <message>
         <source>設定値</source>
-        <translation>Setting</translation>
+        <translation>Settings</translation>
     </message>
     <message>
         <source>銘柄番号</source>
@@ -2329,15 +2329,15 @@ For error 8005, 8002 or 8015, try another port number.</translation>
     </message>
     <message>
         <source>%1 行目「%2」: %3</source>
-        <translation>line %1 &quot;%2&quot;: %3</translation>
+        <translation>Line %1 &quot;%2&quot;: %3</translation>
     </message>
     <message>
         <source>%1 行目: %2</source>
-        <translation>line %1: %2</translation>
+        <translation>Line %1: %2</translation>
     </message>
     <message>
         <source>見出しは %1 列ですが、この行は %2 列です</source>
-        <translation>the headings have %1 columns, this line %2</translation>
+        <translation>the headings have %1 columns, this line has %2</translation>
     </message>
     <message>
         <source>0 から %1 までの番号ではありません（%2）</source>
@@ -2345,11 +2345,11 @@ For error 8005, 8002 or 8015, try another port number.</translation>
     </message>
     <message>
         <source>銘柄 %1 は %2 行目にもあります</source>
-        <translation>product %1 is on line %2 too</translation>
+        <translation>product %1 is also on line %2</translation>
     </message>
     <message>
         <source>ほか %1 件</source>
-        <translation>%1 more</translation>
+        <translation>and %1 more</translation>
     </message>
     <message>
         <source>銘柄の行がありません。</source>
@@ -2361,7 +2361,7 @@ For error 8005, 8002 or 8015, try another port number.</translation>
     </message>
     <message>
         <source>銘柄 %1 件を CSV から読み込みました。</source>
-        <translation>%1 products read from the CSV file.</translation>
+        <translation>%1 products were read from the CSV file.</translation>
     </message>
     <message>
         <source>%1 秒</source>
@@ -2369,7 +2369,7 @@ For error 8005, 8002 or 8015, try another port number.</translation>
     </message>
     <message>
         <source>%1 インジケーター設定値一覧表</source>
-        <translation>%1 Indicator Settings Sheet</translation>
+        <translation>%1 indicator settings sheet</translation>
     </message>
     <message>
         <source>機種: %1</source>
@@ -2397,7 +2397,7 @@ For error 8005, 8002 or 8015, try another port number.</translation>
     </message>
     <message>
         <source>値のない銘柄 %1 は省略しました。</source>
-        <translation>Products %1 have no values and are left out.</translation>
+        <translation>Products without values were left out: %1.</translation>
     </message>
     <message>
         <source>、</source>
@@ -2413,7 +2413,7 @@ For error 8005, 8002 or 8015, try another port number.</translation>
     </message>
     <message>
         <source>PDF を作成できませんでした。</source>
-        <translation>The PDF could not be made.</translation>
+        <translation>The PDF could not be created.</translation>
     </message>
 </context>
 <context>
@@ -2547,7 +2547,7 @@ For error 8005, 8002 or 8015, try another port number.</translation>
     <name>transfer</name>
     <message>
         <source>設定値 読み込み中</source>
-        <translation>Reading settings</translation>
+        <translation>Reading settings…</translation>
     </message>
     <message>
         <source>設定値 読み込み完了</source>
@@ -2563,11 +2563,11 @@ For error 8005, 8002 or 8015, try another port number.</translation>
     </message>
     <message>
         <source>設定値 %1 送信中</source>
-        <translation>Sending settings %1</translation>
+        <translation>Sending settings %1…</translation>
     </message>
     <message>
         <source>設定値送信完了</source>
-        <translation>Settings sent</translation>
+        <translation>Settings send done</translation>
     </message>
     <message>
         <source>設定値送信未完了</source>
@@ -2579,47 +2579,47 @@ For error 8005, 8002 or 8015, try another port number.</translation>
     </message>
     <message>
         <source>銘柄 %1 読み込み中</source>
-        <translation>Reading product %1</translation>
+        <translation>Reading product %1…</translation>
     </message>
     <message>
         <source>銘柄読み込み完了</source>
-        <translation>Products read done</translation>
+        <translation>Product read done</translation>
     </message>
     <message>
         <source>銘柄読み込み未完了</source>
-        <translation>Products read incomplete</translation>
+        <translation>Product read incomplete</translation>
     </message>
     <message>
         <source>銘柄読み込み中断</source>
-        <translation>Products read stopped</translation>
+        <translation>Product read stopped</translation>
     </message>
     <message>
         <source>銘柄 %1 送信中</source>
-        <translation>Sending product %1</translation>
+        <translation>Sending product %1…</translation>
     </message>
     <message>
         <source>銘柄送信完了</source>
-        <translation>Products sent</translation>
+        <translation>Product send done</translation>
     </message>
     <message>
         <source>銘柄送信中断</source>
-        <translation>Products send stopped</translation>
+        <translation>Product send stopped</translation>
     </message>
     <message>
         <source>銘柄 %1 書き込み中</source>
-        <translation>Writing product %1</translation>
+        <translation>Writing product %1…</translation>
     </message>
     <message>
         <source>銘柄書き込み完了</source>
-        <translation>Products written</translation>
+        <translation>Product write done</translation>
     </message>
     <message>
         <source>銘柄書き込み中断</source>
-        <translation>Products write stopped</translation>
+        <translation>Product write stopped</translation>
     </message>
     <message>
         <source>銘柄データが無効です</source>
-        <translation>The product data are invalid</translation>
+        <translation>Product data invalid</translation>
     </message>
     <message>
         <source>無効なデータがあるため転送できません</source>
@@ -2627,7 +2627,7 @@ For error 8005, 8002 or 8015, try another port number.</translation>
     </message>
     <message>
         <source>無効なデータがあるため転送できません。</source>
-        <translation>Cannot transfer: some data are invalid.</translation>
+        <translation>The data cannot be transferred because some values are invalid.</translation>
     </message>
     <message>
         <source>指示計の応答に銘柄番号がありません。<byte value="xd"/>

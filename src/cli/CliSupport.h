@@ -28,7 +28,7 @@ struct DeviceOptions {
     QString line;
     int timeoutMs = IndicatorLink::kDefaultPeriodMs;
     bool quiet = false;
-    IndicatorModel model = IndicatorModel::F805;
+    IndicatorModel model = kDefaultModel;
 };
 
 namespace cliopt {

@@ -12,7 +12,7 @@ struct FleetMember {
     QString section;
     QString name;  // Name=, else the section's name; names the backup files
     QString device;
-    IndicatorModel model = IndicatorModel::F805;
+    IndicatorModel model = kDefaultModel;
     QString line;  // Line=, else the default line settings
     QString baseline;
 };

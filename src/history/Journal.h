@@ -19,7 +19,7 @@ struct JournalEntry {
     QDateTime time;    // UTC
     QString device;    // the device path the run used
     QString byIdName;  // its /dev/serial/by-id/… link, empty when none named it
-    IndicatorModel model = IndicatorModel::F805;
+    IndicatorModel model = kDefaultModel;
     QString operation;  // its kind ("all_read", …; RunKinds.h)
     TransferRun::Direction direction = TransferRun::Direction::Read;
     bool complete = true;

@@ -21,7 +21,7 @@ struct TransferRun {
     enum class Direction { Read, Write };
     Direction direction = Direction::Read;
     QString operation;  // its kind: runkind::kAllRead, … (RunKinds.h)
-    IndicatorModel model = IndicatorModel::F805;
+    IndicatorModel model = kDefaultModel;
     QString device;  // the active port's device path
     bool complete = true;
     std::vector<TransferValue> values;

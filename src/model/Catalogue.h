@@ -63,7 +63,7 @@ struct ValueBoxRef {
 // One setting item of one model.
 struct CatalogueEntry {
     QString code;  // "20" … "91"
-    IndicatorModel model = IndicatorModel::F805;
+    IndicatorModel model = kDefaultModel;
     StoreAddress slot;      // where the value lives in the store (StoreSlot)
     int button = -1;        // item button 0 … 58
     QString buttonCaption;  // its caption for this model

@@ -91,9 +91,6 @@ struct ModelSpec {
     std::span<const CodeMask> codeMasks;
 };
 
-// The model the program starts with and falls back to.
-inline constexpr IndicatorModel kDefaultModel = IndicatorModel::F805;
-
 // Every model the program knows, in the order of the model choice.
 std::span<const ModelSpec* const> AllModels();
 // The spec of a model (the default model's for a value that names none).

@@ -7,6 +7,8 @@
 
 // The two indicator models, held as their model numbers.
 enum class IndicatorModel : qint16 { F805 = 805, F800 = 800 };
+// The model the program starts with and falls back to (see ModelSpec.h for what a model is).
+inline constexpr IndicatorModel kDefaultModel = IndicatorModel::F805;
 
 // Where a setting code's value lives in the store.
 struct StoreAddress {
@@ -77,7 +79,7 @@ class SettingsStore {
     void clearProducts();
 
   private:
-    IndicatorModel model_ = IndicatorModel::F805;
+    IndicatorModel model_ = kDefaultModel;
     int currentProduct_ = 0;
     std::array<std::array<QString, kProducts>, kProductItems> products_;
     std::array<std::vector<QString>, kLastGroup + 1> groups_;
