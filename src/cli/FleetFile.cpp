@@ -54,7 +54,7 @@ class Reader {
     // Every reason reaches a terminal: the file's own text in it shows control characters
     // escaped.
     void error(int line, const QString& text) {
-        errors << TerminalText(QStringLiteral("%1:%2: %3").arg(path_).arg(line).arg(text));
+        errors << TerminalText(QStringLiteral("%1:%2: %3").arg(path_, QString::number(line), text));
     }
     void error(const Section& s, const QString& key, const QString& text) {
         errors << TerminalText(QStringLiteral("%1: [%2] %3: %4").arg(path_, s.name, key, text));
@@ -134,7 +134,7 @@ FleetFile ReadFleetFile(const QString& path, const QString& defaultLine) {
         return fleet;
     }
     if (bytes.size() > kFleetFileMaxBytes) {
-        fleet.errors << Tr(CliText::FleetTooLarge).arg(shownPath).arg(kFleetFileMaxBytes / 1024);
+        fleet.errors << Tr(CliText::FleetTooLarge).arg(shownPath, QString::number(kFleetFileMaxBytes / 1024));
         return fleet;
     }
     Reader reader(path);
@@ -181,8 +181,8 @@ FleetFile ReadFleetFile(const QString& path, const QString& defaultLine) {
     fleet.errors = reader.errors.mid(0, kFleetFileListedErrors);
     if (reader.errors.size() > kFleetFileListedErrors)
         fleet.errors << Tr(CliText::MoreErrors)
-                            .arg(shownPath)
-                            .arg(reader.errors.size() - kFleetFileListedErrors);
+                            .arg(shownPath,
+                                 QString::number(reader.errors.size() - kFleetFileListedErrors));
     if (!fleet.errors.isEmpty()) fleet.members.clear();
     return fleet;
 }

@@ -3,7 +3,9 @@
 #include "texts/PlatformTexts.h"
 
 QString ErrorReportText(const OperationError& error, ErrorHint hint) {
-    QString text = Tr(PlatformText::ErrorReport).arg(error.description).arg(error.number);
+    // One pass over both: a description holding "%1" (a value from the INI) stays as it is.
+    QString text =
+        Tr(PlatformText::ErrorReport).arg(error.description, QString::number(error.number));
     switch (hint) {
         case ErrorHint::None:
             break;

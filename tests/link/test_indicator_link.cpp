@@ -451,6 +451,9 @@ class IndicatorLinkTest : public QObject {
                          "エラー番号が 8018 の場合、ポート番号を変更してみて下さい。"));
         QCOMPARE(ErrorReportText(e, ErrorHint::None),
                  QString("エラーが発生しました。\r\nポートが開いていません。ErrNo.=8018"));
+        // A place marker inside the description (a value from the INI) is shown as it is.
+        const OperationError marked(13, "CommPort \"%1\"");
+        QVERIFY(ErrorReportText(marked, ErrorHint::None).contains("CommPort \"%1\"ErrNo.=13"));
     }
 };
 
