@@ -3461,5 +3461,9 @@ Configuration file: </translation>
         <comment>detail frame</comment>
         <translation>Settings</translation>
     </message>
+    <message>
+        <source>表示言語(&amp;L)</source>
+        <translation>&amp;Language</translation>
+    </message>
 </context>
 </TS>

@@ -37,7 +37,7 @@ const CliCommand kCommands[] = {
      "Reads the decimal point setting once, then prints the gross "
      "weight (RA) and the decoded status words (RD … RG) every "
      "interval until Ctrl+C (exit 130). Only read requests are sent. A "
-     "sample without an answer prints 応答なし and the next is tried. "
+     "sample without an answer prints the no-answer text and the next is tried. "
      "A weight sent with a decimal point is shown as sent; a whole "
      "number takes the decimal point setting.",
      Needs::Device, LiveCommand},

@@ -1,12 +1,14 @@
 #include "model/Catalogue.h"
 
 #include <QCoreApplication>
+#include <QMutex>
 #include <array>
 #include <map>
 
 #include "model/CatalogueData.h"
 #include "model/ModelSpec.h"
 #include "model/TabLayout.h"
+#include "texts/Language.h"
 
 using namespace catalogue_data;
 
@@ -23,6 +25,25 @@ struct ModelView {
     std::vector<BoxSpec> boxes;
     std::array<int, kDetailRows> rowOwner{};
     std::array<int, kItemButtons> buttonOwner{};
+};
+
+// What is worked out from the catalogue's texts, once per language: the operator may change the
+// language while the program runs, and what was built in the other stays as it was.
+template <typename T>
+class PerLanguage {
+  public:
+    template <typename Build>
+    const T& get(Build build) {
+        const QString language = texts::CurrentLanguage();
+        const QMutexLocker lock(&mutex_);
+        auto it = built_.find(language);
+        if (it == built_.end()) it = built_.emplace(language, build()).first;
+        return it->second;
+    }
+
+  private:
+    QMutex mutex_;
+    std::map<QString, T> built_;  // a node never moves: references stay good
 };
 
 std::vector<int> OwnedChars(const RowBinding& b) {
@@ -138,12 +159,14 @@ ModelView Build(IndicatorModel model) {
 }
 
 const ModelView& ViewOf(IndicatorModel model) {
-    static const std::map<IndicatorModel, ModelView> views = [] {
-        std::map<IndicatorModel, ModelView> all;
-        for (const ModelSpec* spec : AllModels()) all.emplace(spec->model, Build(spec->model));
-        return all;
-    }();
-    return views.at(SpecOf(model).model);
+    static PerLanguage<std::map<IndicatorModel, ModelView>> views;
+    return views
+        .get([] {
+            std::map<IndicatorModel, ModelView> all;
+            for (const ModelSpec* spec : AllModels()) all.emplace(spec->model, Build(spec->model));
+            return all;
+        })
+        .at(SpecOf(model).model);
 }
 
 // The number spelled by the leading digits of the characters a choice row reads (after any
@@ -221,15 +244,15 @@ QStringList OptionsOf(IndicatorModel model, int row) {
 }
 
 const QStringList& InitialRowLabels() {
-    static const QStringList labels = [] {
+    static PerLanguage<QStringList> labels;
+    return labels.get([] {
         QStringList l;
         for (int n = 0; n < kDetailRows; ++n) l.push_back(QString());
         for (const RowData& d : SpecOf(kDefaultModel).rows())
             if (d.row >= 0 && d.row < kDetailRows)
                 l[d.row] = CatalogueText(SpecOf(kDefaultModel), QString::fromUtf8(d.label));
         return l;
-    }();
-    return labels;
+    });
 }
 
 ValueBoxRef BoxOfButton(int button) {
@@ -272,13 +295,13 @@ QString LockStatusLabel(IndicatorModel model) {
 }
 
 const QStringList& ProductItemLabels() {
-    static const QStringList labels = [] {
+    static PerLanguage<QStringList> labels;
+    return labels.get([] {
         QStringList all;
         for (const QString& label : ProductLabels())
             all << CatalogueText(SpecOf(kDefaultModel), label);
         return all;
-    }();
-    return labels;
+    });
 }
 
 QString ProductItemCode(int item) {

@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <optional>
 
 // The operator's language: Japanese ("ja", the texts' source and the default whatever the
 // system's locale) or English ("en"). Choosing one installs the program's translation and Qt's
@@ -23,5 +24,17 @@ bool IsLanguage(const QString& code);
 enum class QtTexts { Translated, Untranslated };
 bool UseLanguage(const QString& code, QtTexts qtTexts = QtTexts::Translated);
 QString CurrentLanguage();
+
+// Where a text shown now came from: the program's translations note the source of every text
+// they render (in Japanese too), so a window can be dressed again in another language. Texts
+// filled with arguments, and those no translation rendered, have none.
+struct ShownSource {
+    QByteArray context;
+    QByteArray source;
+    QByteArray disambiguation;
+};
+std::optional<ShownSource> SourceOfShown(const QString& shown);
+// `source` rendered in the language in use.
+QString Rendered(const ShownSource& source);
 
 }  // namespace texts

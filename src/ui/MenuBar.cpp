@@ -1,11 +1,14 @@
 #include "ui/MenuBar.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QCoreApplication>
 #include <QMenuBar>
 #include <QStyle>
 #include <QToolBar>
 #include <QToolButton>
+
+#include "texts/Language.h"
 
 namespace ui {
 namespace {
@@ -16,6 +19,9 @@ struct MenuItem {
     Operation op;
     int index;  // for a checkable item: -1; it dispatches 1 when ticked, 0 when cleared
     bool checkable = false;
+    // A submenu with one item per language the program speaks, each named by itself in its own
+    // language; it dispatches the language's index in texts::Languages().
+    bool languages = false;
 };
 
 struct Menu {
@@ -101,7 +107,9 @@ const std::vector<Menu>& MenuTable() {
          QT_TRANSLATE_NOOP("window", "ﾍﾙﾌﾟ(&H)"),
          {{"mnuF805_HELP", QT_TRANSLATE_NOOP("window", "ﾍﾙﾌﾟ(&H)"), Operation::Help, -1},
           kSeparator,
-          {"mnuF805_Vol", QT_TRANSLATE_NOOP("window", "ﾊﾞｰｼﾞｮﾝ(&V)"), Operation::Version, -1}}},
+          {"mnuF805_Vol", QT_TRANSLATE_NOOP("window", "ﾊﾞｰｼﾞｮﾝ(&V)"), Operation::Version, -1},
+          {"mnuLANGUAGE", QT_TRANSLATE_NOOP("window", "表示言語(&L)"), Operation::SelectLanguage,
+           -1, false, true}}},
     };
     return menus;
 }
@@ -133,6 +141,35 @@ const std::vector<ToolKey>& ToolTable() {
     return keys;
 }
 
+// The languages' own names, never translated: an operator finds their language whichever is shown.
+QString LanguageName(const QString& code) {
+    return code == texts::kJapanese ? QStringLiteral("日本語") : QStringLiteral("English");
+}
+
+void AddLanguageMenu(QMenu* menu, const MenuItem& item, const Dispatch& dispatch) {
+    QMenu* languages = menu->addMenu(QCoreApplication::translate("window", item.caption));
+    languages->setObjectName(QString::fromLatin1(item.name));
+    auto* group = new QActionGroup(languages);
+    const QStringList codes = texts::Languages();
+    for (int i = 0; i < codes.size(); ++i) {
+        QAction* action = languages->addAction(LanguageName(codes[i]));
+        action->setObjectName(QStringLiteral("mnuLANG_") + codes[i]);
+        action->setCheckable(true);
+        group->addAction(action);
+        const Operation op = item.op;
+        QObject::connect(action, &QAction::triggered, action,
+                         [dispatch, op, i] { dispatch(op, i); });
+    }
+    // The tick follows the language in use, also after a refused or failed choice.
+    const auto tick = [languages, codes] {
+        const QList<QAction*> actions = languages->actions();
+        for (int i = 0; i < actions.size() && i < codes.size(); ++i)
+            actions[i]->setChecked(codes[i] == texts::CurrentLanguage());
+    };
+    tick();
+    QObject::connect(languages, &QMenu::aboutToShow, languages, tick);
+}
+
 }  // namespace
 
 void BuildMenus(QMenuBar* bar, const Dispatch& dispatch) {
@@ -142,6 +179,10 @@ void BuildMenus(QMenuBar* bar, const Dispatch& dispatch) {
         for (const MenuItem& item : menu.items) {
             if (!item.name) {
                 m->addSeparator();
+                continue;
+            }
+            if (item.languages) {
+                AddLanguageMenu(m, item, dispatch);
                 continue;
             }
             QAction* action = m->addAction(QCoreApplication::translate("window", item.caption));

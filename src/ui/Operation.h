@@ -52,6 +52,7 @@ enum class Operation {
     BindFoundDevice,       // ProbeList1, ProbeList2: the same for a device that answered
     ShowMonitor,           // mnuF805_MONITOR: the live monitor window, which guards the link
                            // itself while it polls
+    SelectLanguage,        // mnuLANG_ja, mnuLANG_en: index in texts::Languages()
 };
 
 // What an operation reaches besides the window. The window's dispatch settles by it whether the

@@ -10,7 +10,9 @@
 #include "model/TabLayout.h"
 #include "platform/IniFile.h"
 #include "platform/TcpSerialPort.h"
+#include "texts/Language.h"
 #include "ui/DataFileView.h"
+#include "ui/LanguageDress.h"
 #include "ui/MainWindow.h"
 #include "ui/ModelSwitchView.h"
 #include "ui/PortFinder.h"
@@ -161,6 +163,19 @@ void Program::addOperations() {
     now(Operation::Version,
         [this](int) { window_.showMessage(VersionBoxText(session_->iniPath())); });
     now(Operation::ShowMonitor, [this](int) { showMonitor(); });
+    now(Operation::SelectLanguage, [this](int index) { selectLanguage(index); });
+}
+
+void Program::selectLanguage(int index) {
+    const QStringList codes = texts::Languages();
+    if (index < 0 || index >= codes.size() || codes[index] == texts::CurrentLanguage()) return;
+    if (!texts::UseLanguage(codes[index])) {
+        window_.beep();
+        return;
+    }
+    // Kept for the next start; a file that cannot be written leaves the choice to this run.
+    WriteLanguage(session_->iniPath(), codes[index]);
+    ui::DressAgain(&window_);
 }
 
 Task<void> Program::operate(Operation op, int index,

@@ -79,6 +79,9 @@ class Program : public StartupWindow {
     void applyPortSettings(int linkNo);
     void exitProgram();
     void showMonitor();
+    // The language chosen in the menu (its index in texts::Languages()): in use at once, the
+    // window dressed again in it, and kept in the configuration file.
+    void selectLanguage(int index);
 
     MainWindow& window_;
     std::unique_ptr<Session> session_;

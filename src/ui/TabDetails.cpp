@@ -9,6 +9,7 @@
 
 #include "model/TabLayout.h"
 #include "ui/BracketLine.h"
+#include "ui/LanguageDress.h"
 #include "ui/TabBuilders.h"
 
 namespace ui {
@@ -22,8 +23,15 @@ QWidget* BuildDetailTab(Controls& c, const Dispatch& dispatch, int tab) {
     const auto [firstRow, lastRow] = tablayout::DetailRowsOf(tab);
     auto* widget = new QWidget;
     auto* layout = new QVBoxLayout(widget);
-    QGroupBox* frame = MakeFrame(QStringLiteral("Frame%1").arg(11 + tab),
-                                 QCoreApplication::translate("window", "設定", "detail frame"));
+    // "設定" is also the ports' apply button, in English another word: the frame keeps its own.
+    static constexpr struct {
+        const char* source;
+        const char* comment;
+    } kTitle = QT_TRANSLATE_NOOP3("window", "設定", "detail frame");
+    QGroupBox* frame =
+        MakeFrame(QStringLiteral("Frame%1").arg(11 + tab),
+                  QCoreApplication::translate("window", kTitle.source, kTitle.comment));
+    KeepSource(frame, "text", {"window", kTitle.source, kTitle.comment});
     auto* columns = new QHBoxLayout(frame);
     const QStringList& labels = InitialRowLabels();
 

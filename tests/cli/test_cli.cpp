@@ -17,6 +17,8 @@
 #include "support/Shares.h"
 #include "support/SimProcess.h"
 #include "support/TestClock.h"
+#include "texts/CliTexts.h"
+#include "texts/Language.h"
 
 namespace {
 
@@ -729,6 +731,28 @@ class CliTest : public QObject {
         const Run report = RunCli(home, {"report", data, "-o", home.filePath("sheet.pdf")});
         QCOMPARE(report.code, exitcode::kOk);
         QVERIFY2(report.err.isEmpty(), qPrintable(report.err));
+    }
+
+    // The help reads the same in either language, in English; a message follows the language.
+    void helpAndMessagesInEitherLanguage() {
+        QTemporaryDir home;
+        QStringList helps[2];
+        for (int l = 0; l < 2; ++l) {
+            QVERIFY(texts::UseLanguage(texts::Languages()[l], texts::QtTexts::Untranslated));
+            for (const char* command :
+                 {"probe", "read", "write", "diff", "live", "fleet", "report"})
+                helps[l] << RunCli(home, {command, "--help"}).out;
+            helps[l] << RunCli(home, {"--help"}).out;
+            const Run usage = RunCli(home, {"read"});
+            QCOMPARE(usage.code, exitcode::kUsage);
+            QVERIFY2(usage.err.contains(Tr(CliText::OneDevice)), qPrintable(usage.err));
+        }
+        QVERIFY(texts::UseLanguage(texts::kJapanese));
+        QCOMPARE(helps[1], helps[0]);
+        for (const QString& help : helps[1])
+            QVERIFY2(
+                help.size() > 40 && !help.contains(QRegularExpression("[\\x{3000}-\\x{ffef}]")),
+                qPrintable(help));
     }
 };
 

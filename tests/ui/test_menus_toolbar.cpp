@@ -83,7 +83,9 @@ class MenusToolbarTest : public QObject {
             QVERIFY(menu);
             got << menu->objectName() + '=' + menu->title();
             for (QAction* item : menu->actions())
-                got << (item->isSeparator() ? QStringLiteral("-") : item->objectName());
+                got << (item->isSeparator() ? QStringLiteral("-")
+                        : item->menu()      ? item->menu()->objectName()
+                                            : item->objectName());
         }
         const QStringList expected = {"mnuFILE=ﾌｧｲﾙ(&F)",
                                       "mnuFILE_OPEN",
@@ -133,7 +135,8 @@ class MenusToolbarTest : public QObject {
                                       "mnuHelp=ﾍﾙﾌﾟ(&H)",
                                       "mnuF805_HELP",
                                       "-",
-                                      "mnuF805_Vol"};
+                                      "mnuF805_Vol",
+                                      "mnuLANGUAGE"};
         QCOMPARE(got, expected);
     }
 
