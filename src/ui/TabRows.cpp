@@ -6,6 +6,7 @@
 #include <QStylePainter>
 #include <QTabBar>
 #include <QTabWidget>
+#include <QTimer>
 #include <algorithm>
 
 TabRows::TabRows(QTabWidget* tabs, QWidget* parent) : QWidget(parent), tabs_(tabs) {
@@ -145,6 +146,12 @@ void TabRows::changeEvent(QEvent* event) {
     if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange) {
         layout_.rows = 0;  // measure again
         relayout();
+    } else if (event->type() == QEvent::LanguageChange) {
+        // The captions are dressed in the new language after this event: measure them then.
+        QTimer::singleShot(0, this, [this] {
+            layout_.rows = 0;
+            relayout();
+        });
     }
 }
 
