@@ -1,6 +1,5 @@
 #include "platform/TcpSerialPort.h"
 
-#include <QEventLoop>
 #include <QTimer>
 #include <QUrl>
 #include <optional>
@@ -50,16 +49,17 @@ QString TcpSerialPort::deviceName() const {
 }
 
 void TcpSerialPort::open() {
-    // The same connection as openLater, waited for here.
-    QEventLoop loop;
+    // The same connection as openLater, waited for here without an event loop: the socket's
+    // own wait reports its signals as they happen, and the time-out ends the attempt as the
+    // timer would.
     bool ended = false;
     std::optional<OperationError> error;
     openLater([&](std::optional<OperationError> e) {
         error = std::move(e);
         ended = true;
-        loop.quit();
     });
-    if (!ended) loop.exec(QEventLoop::ExcludeUserInputEvents);
+    if (!ended) socket_.waitForConnected(connectTimeoutMs_);
+    if (!ended && endAttempt_) endAttempt_(false);
     if (error) throw *error;
 }
 
@@ -83,6 +83,8 @@ void TcpSerialPort::openLater(Opened done) {
     timer->setTimerType(Qt::PreciseTimer);  // never sooner than the time-out
     const auto end = [this, device, done = std::move(done)](bool failed) {
         if (!connecting_) return;
+        // A time-out the socket's own wait reports is the attempt's time-out.
+        if (failed && socket_.error() == QAbstractSocket::SocketTimeoutError) failed = false;
         QObject* attempt = connecting_.release();
         QObject::disconnect(&socket_, nullptr, attempt, nullptr);
         attempt->deleteLater();
@@ -97,6 +99,7 @@ void TcpSerialPort::openLater(Opened done) {
         socket_.abort();
         done(OperationError(ErrNo::kInvalidPort, Tr(PlatformText::CannotConnect).arg(device, why)));
     };
+    endAttempt_ = end;
     connect(timer, &QTimer::timeout, connecting_.get(), [end] { end(false); });
     connect(&socket_, &QTcpSocket::connected, connecting_.get(), [end] { end(false); });
     connect(&socket_, &QTcpSocket::errorOccurred, connecting_.get(), [end] { end(true); });

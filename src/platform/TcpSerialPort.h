@@ -33,7 +33,9 @@ class TcpSerialPort : public SerialPort {
     void setRtsEnable(bool) override {}
 
     bool isOpen() const override { return open_; }
-    void open() override;  // connects, waiting at most the time-out with a local event loop
+    // Connects, waiting at most the time-out on the socket itself: no event loop runs meanwhile,
+    // so nothing else the program does can start in the middle of the open.
+    void open() override;
     // What an attempt to open came to: none when the port is open.
     using Opened = std::function<void(std::optional<OperationError>)>;
     // Connects without waiting: `done` is called once the attempt ends (at most the time-out),
@@ -61,4 +63,5 @@ class TcpSerialPort : public SerialPort {
     QString openDevice_;                   // the device the port was opened on
     QString lostReason_;                   // why the connection went away in the middle of a run
     std::unique_ptr<QObject> connecting_;  // the attempt under way: its timer and connections
+    std::function<void(bool failed)> endAttempt_;  // ends the attempt under way
 };
