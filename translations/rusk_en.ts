@@ -2009,6 +2009,26 @@ Clear them now? (The product data stay.)</translation>
         <source>「%1」に保存できません（%2）。</source>
         <translation>Cannot save to &quot;%1&quot; (%2).</translation>
     </message>
+    <message>
+        <source>重量値が安定しないため読み取りません。荷重が落ち着いてから読み取ってください。</source>
+        <translation>The weight is not stable, so it is not read. Read again once the load has settled.</translation>
+    </message>
+    <message>
+        <source>指示計の応答「%1」は重量値ではありません。</source>
+        <translation>The indicator&apos;s answer "%1" is not a weight.</translation>
+    </message>
+    <message>
+        <source>指示計が校正ｴﾗｰを示しました。荷重と分銅重量値を確かめてください。</source>
+        <translation>The indicator shows a calibration error. Check the load and the span weight setting.</translation>
+    </message>
+    <message>
+        <source>校正が %1 秒以内に終わりませんでした。</source>
+        <translation>The calibration did not end within %1 s.</translation>
+    </message>
+    <message>
+        <source>指示計が応答しません。</source>
+        <translation>The indicator does not answer.</translation>
+    </message>
 </context>
 <context>
     <name>platform</name>
@@ -2414,6 +2434,158 @@ For error 8005, 8002 or 8015, try another port number.</translation>
     <message>
         <source>PDF を作成できませんでした。</source>
         <translation>The PDF could not be created.</translation>
+    </message>
+    <message>
+        <source>はかりの試験成績書（校正・検査）</source>
+        <translation>Weighing instrument test certificate (calibration and verification)</translation>
+    </message>
+    <message>
+        <source>お客様</source>
+        <translation>Customer</translation>
+    </message>
+    <message>
+        <source>設置場所</source>
+        <translation>Site</translation>
+    </message>
+    <message>
+        <source>指示計 %1&#x3000;製造番号 %2</source>
+        <translation>Indicator %1   serial number %2</translation>
+    </message>
+    <message>
+        <source>最大秤量値 Max %1&#x3000;最小目盛 e %2</source>
+        <translation>Capacity Max %1   scale interval e %2</translation>
+    </message>
+    <message>
+        <source>精度等級 %1（%2）</source>
+        <translation>Accuracy class %1 (%2)</translation>
+    </message>
+    <message>
+        <source>指定の許容誤差 ±%1</source>
+        <translation>Agreed maximum permissible error ±%1</translation>
+    </message>
+    <message>
+        <source>検定時の許容誤差</source>
+        <translation>MPE at initial verification</translation>
+    </message>
+    <message>
+        <source>使用中の許容誤差（検定時の 2 倍）</source>
+        <translation>MPE in service (twice the initial)</translation>
+    </message>
+    <message>
+        <source>試験者</source>
+        <translation>Tested by</translation>
+    </message>
+    <message>
+        <source>試験日</source>
+        <translation>Test date</translation>
+    </message>
+    <message>
+        <source>使用した基準分銅</source>
+        <translation>Reference weights used</translation>
+    </message>
+    <message>
+        <source>公称値</source>
+        <translation>Nominal value</translation>
+    </message>
+    <message>
+        <source>証明書番号</source>
+        <translation>Certificate number</translation>
+    </message>
+    <message>
+        <source>調整前の試験（受入れ時）</source>
+        <translation>Test as found (before adjustment)</translation>
+    </message>
+    <message>
+        <source>調整後の試験（引渡し時）</source>
+        <translation>Test as left (after adjustment)</translation>
+    </message>
+    <message>
+        <source>調整: %1</source>
+        <translation>Adjustment: %1</translation>
+    </message>
+    <message>
+        <source>調整: なし</source>
+        <translation>Adjustment: none</translation>
+    </message>
+    <message>
+        <source>試験点</source>
+        <translation>Test point</translation>
+    </message>
+    <message>
+        <source>負荷</source>
+        <translation>Load</translation>
+    </message>
+    <message>
+        <source>表示値</source>
+        <translation>Reading</translation>
+    </message>
+    <message>
+        <source>誤差</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>誤差 (e)</source>
+        <translation>Error (e)</translation>
+    </message>
+    <message>
+        <source>許容誤差</source>
+        <translation>MPE</translation>
+    </message>
+    <message>
+        <source>判定</source>
+        <translation>Result</translation>
+    </message>
+    <message>
+        <source>合格</source>
+        <translation>Pass</translation>
+    </message>
+    <message>
+        <source>不合格</source>
+        <translation>Fail</translation>
+    </message>
+    <message>
+        <source>未測定</source>
+        <translation>Not read</translation>
+    </message>
+    <message>
+        <source>ゼロ</source>
+        <translation>Zero</translation>
+    </message>
+    <message>
+        <source>増加</source>
+        <translation>Rising</translation>
+    </message>
+    <message>
+        <source>減少</source>
+        <translation>Falling</translation>
+    </message>
+    <message>
+        <source>繰返し</source>
+        <translation>Repeat</translation>
+    </message>
+    <message>
+        <source>繰返し性: ばらつき %1 ／ 許容 %2 … %3</source>
+        <translation>Repeatability: spread %1 / permitted %2 … %3</translation>
+    </message>
+    <message>
+        <source>総合判定: %1</source>
+        <translation>Overall result: %1</translation>
+    </message>
+    <message>
+        <source>未完了</source>
+        <translation>Not complete</translation>
+    </message>
+    <message>
+        <source>判定の規則: 誤差 = 表示値 − 負荷。各試験点の誤差の大きさが、その負荷での許容誤差（OIML R 76-1、JIS B 7611-2）以下であれば合格。繰返し性は繰返し読み取りの最大値と最小値の差を、その負荷での許容誤差と比べる。測定の不確かさは判定に含めない。</source>
+        <translation>Decision rule: error = reading − load. A test point passes when the size of its error is within the maximum permissible error at that load (OIML R 76-1, JIS B 7611-2). Repeatability compares the difference between the largest and smallest repeated reading with the MPE at that load. Measurement uncertainty is not taken into the decision.</translation>
+    </message>
+    <message>
+        <source>計量に関わる設定値</source>
+        <translation>Settings that affect weighing</translation>
+    </message>
+    <message>
+        <source>試験者 署名 ＿＿＿＿＿＿＿＿＿＿&#x3000;&#x3000;確認者 署名 ＿＿＿＿＿＿＿＿＿＿&#x3000;&#x3000;日付 ＿＿＿＿＿＿</source>
+        <translation>Tested by (signature) ____________    Checked by (signature) ____________    Date ________</translation>
     </message>
 </context>
 <context>

@@ -89,6 +89,12 @@ struct ModelSpec {
     // The entry boxes' masks by family (W20 … W90) and index; nullptr: no rule.
     std::array<std::span<const char* const>, 8> masks;
     std::span<const CodeMask> codeMasks;
+    // A test with reference weights: the codes of the capacity Max (最大秤量値) and the scale
+    // interval e (最小目盛), in display counts, and every setting that affects weighing, as its
+    // certificate lists them.
+    const char* capacityCode = nullptr;
+    const char* intervalCode = nullptr;
+    std::span<const char* const> weighingCodes;
 };
 
 // Every model the program knows, in the order of the model choice.

@@ -25,6 +25,11 @@ constexpr texts::TextRow<MonitorText> kTexts[] = {
     {T::ColumnTime, QT_TRANSLATE_NOOP("monitor", "時刻")},
     {T::ColumnWeight, QT_TRANSLATE_NOOP("monitor", "重量")},
     {T::CannotSave, QT_TRANSLATE_NOOP("monitor", "「%1」に保存できません（%2）。")},
+    {T::NotStable, QT_TRANSLATE_NOOP("monitor", "重量値が安定しないため読み取りません。荷重が落ち着いてから読み取ってください。")},
+    {T::NotAWeight, QT_TRANSLATE_NOOP("monitor", "指示計の応答「%1」は重量値ではありません。")},
+    {T::CalibrationFailed, QT_TRANSLATE_NOOP("monitor", "指示計が校正ｴﾗｰを示しました。荷重と分銅重量値を確かめてください。")},
+    {T::CalibrationTimedOut, QT_TRANSLATE_NOOP("monitor", "校正が %1 秒以内に終わりませんでした。")},
+    {T::NoReply, QT_TRANSLATE_NOOP("monitor", "指示計が応答しません。")},
 };
 // clang-format on
 static_assert(texts::InOrder(kTexts), "kTexts follows the order of MonitorText");

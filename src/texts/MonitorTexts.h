@@ -22,6 +22,11 @@ enum class MonitorText {
     ColumnTime,  // the sample file's columns
     ColumnWeight,
     CannotSave,  // %1: file, %2: why
+    NotStable,   // a test reading refused
+    NotAWeight,  // %1: the reply
+    CalibrationFailed,
+    CalibrationTimedOut,  // %1: seconds
+    NoReply,
 };
 
 QString Tr(MonitorText id);

@@ -44,6 +44,44 @@ enum class ReportText {
     PageNumber,            // %1: page, %2: pages
     ItemBullet,            // %1: a packed setting's item
     PdfFailed,
+    CertificateTitle,  // the test certificate
+    CertCustomer,
+    CertSite,
+    CertInstrument,   // %1: model, %2: serial number
+    CertCapacity,     // %1: Max, %2: e
+    CertClass,        // %1: accuracy class, %2: initial verification or in service
+    CertCustomClass,  // %1: the MPE
+    CertInitial,
+    CertInService,
+    CertTechnician,
+    CertDate,
+    CertWeights,
+    CertNominal,
+    CertWeightCertificate,
+    CertAsFound,
+    CertAsLeft,
+    CertAdjustments,  // %1: what was adjusted
+    CertNoAdjustment,
+    CertPoint,  // the columns of a run's table
+    CertLoad,
+    CertReading,
+    CertError,
+    CertErrorE,
+    CertMpe,
+    CertResult,
+    CertPass,
+    CertFail,
+    CertNotRead,
+    CertZero,  // the points' kinds
+    CertRising,
+    CertFalling,
+    CertRepeat,
+    CertRepeatability,  // %1: spread, %2: MPE, %3: result
+    CertOverall,        // %1: result
+    CertIncomplete,
+    CertRule,
+    CertSettings,
+    CertSignatures,
 };
 
 QString Tr(ReportText id);

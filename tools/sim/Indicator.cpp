@@ -31,8 +31,53 @@ Indicator::Indicator(SimModel model) : m_model(model) {
     for (const SimCode& c : SettingCodesOf(model)) m_settings.append(c.value);
 }
 
+void Indicator::setPlatform(const Platform& platform) {
+    m_platformOn = true;
+    m_platform = platform;
+    m_gain = 1.0 + double(platform.spanErrorPpm) / 1e6;
+    m_zeroError = platform.zeroOffset;
+    m_loadPlacedMs = m_timeMs - platform.settleMs;  // the empty platform has settled
+}
+
+void Indicator::placeLoad(qint64 load) {
+    m_load = load;
+    m_loadPlacedMs = m_timeMs;
+}
+
+bool Indicator::settled() const {
+    return m_timeMs - m_loadPlacedMs >= m_platform.settleMs;
+}
+
+qint64 Indicator::platformReading() const {
+    return qRound64(double(m_load) * m_gain) + m_zeroError;
+}
+
+void Indicator::endCalibration() {
+    const char which = m_calibration;
+    m_calibration = 0;
+    if (!m_platformOn) return;
+    if (m_platform.calibrationFails) {
+        m_calibrationError = '1';
+        return;
+    }
+    if (which == 'A') {
+        m_zeroError -= platformReading();
+    } else if (m_load > 0) {
+        const qint64 span = settingInt(m_model == SimModel::F805 ? "60" : "40");
+        m_gain = double(span - m_zeroError) / double(m_load);
+    } else {
+        m_calibrationError = '1';  // nothing on the platform to span with
+    }
+}
+
 void Indicator::setTime(qint64 ms) {
     if (ms <= m_timeMs) return;
+    if (m_platformOn) {
+        if (m_calibration && ms >= m_calibrationEndMs) endCalibration();
+        m_timeMs = ms;
+        return;
+    }
+    if (m_calibration && ms >= m_calibrationEndMs) m_calibration = 0;
     // Every cycle that reached its complete phase since the last call leaves its weighing result,
     // and, with automatic accumulation on, adds it to the accumulation.
     const qint64 first = std::max(CompletionsUpTo(m_timeMs, m_shape),
@@ -109,6 +154,14 @@ CyclePoint Indicator::cycle() const {
 }
 
 qint64 Indicator::rawWeight() const {
+    if (m_platformOn) {
+        // A load still swinging reads off by a share of itself that dies away as it settles.
+        const qint64 left = m_platform.settleMs - (m_timeMs - m_loadPlacedMs);
+        const qint64 swing = left > 0 ? (std::max<qint64>(m_load / 50, 5) * left) /
+                                            std::max<qint64>(m_platform.settleMs, 1)
+                                      : 0;
+        return platformReading() + ((m_timeMs / 100) % 2 ? swing : -swing);
+    }
     return cycle().fill + Wobble(m_timeMs);
 }
 
@@ -172,6 +225,7 @@ QList<QByteArray> Indicator::command(char which) {
         case 'B':
             m_calibration = which;
             m_calibrationEndMs = m_timeMs + kCalibrationMs;
+            m_calibrationError = '0';
             return {QByteArray("C") + which};
         case 'C':
             m_showNet = false;
@@ -242,7 +296,8 @@ QByteArray Indicator::status1() const {
     QByteArray s;
     s += '0';
     s += '0';
-    s += Bit(phase == CyclePhase::Empty || phase == CyclePhase::Complete);
+    s += Bit(m_platformOn ? settled() && !m_calibration
+                          : phase == CyclePhase::Empty || phase == CyclePhase::Complete);
     s += Bit(m_tare != 0);
     s += Bit(m_showNet);
     s += '0';
@@ -285,7 +340,9 @@ QByteArray Indicator::status3() const {
 // Weight error, error, operating mode, overflow and two error digits.
 QByteArray Indicator::status4() const {
     const CyclePhase phase = cycle().phase;
-    char mode = (phase == CyclePhase::Filling || phase == CyclePhase::Complete) ? '1' : '0';
+    char mode = !m_platformOn && (phase == CyclePhase::Filling || phase == CyclePhase::Complete)
+                    ? '1'
+                    : '0';
     if (m_calibration && m_timeMs < m_calibrationEndMs) mode = m_calibration == 'A' ? '2' : '3';
     const bool f805 = m_model == SimModel::F805;
     char overflow = '0';
@@ -296,7 +353,8 @@ QByteArray Indicator::status4() const {
     QByteArray s("00");
     s += mode;
     s += overflow;
-    s += "00";
+    s += m_calibrationError;
+    s += '0';
     return s;
 }
 

@@ -36,6 +36,24 @@ class Indicator {
     // The cycle's length and free fall (rusk-sim --cycle, --free-fall).
     void setCycleShape(const CycleShape& shape) { m_shape = shape; }
 
+    // A platform under test with reference weights instead of the filling cycle (rusk-sim --load,
+    // "load N" on standard input): the weight is the load placed on it, read with the scale's
+    // error, and it settles for a while after each change before it counts as stable.
+    // Zero calibration (CA) makes the load on it read zero; span calibration (CB) makes it read
+    // the span weight setting (分銅重量値); with `calibrationFails` either ends in a calibration
+    // error instead (status 4, fifth character 1).
+    struct Platform {
+        qint64 spanErrorPpm = 0;  // the reading is off by this many millionths of the load
+        qint64 zeroOffset = 0;    // and by this many display units at zero
+        qint64 settleMs = 1500;
+        bool calibrationFails = false;
+    };
+    void setPlatform(const Platform& platform);
+    bool hasPlatform() const { return m_platformOn; }
+    // Places `load` display units on the platform (taking off what was there).
+    void placeLoad(qint64 load);
+    qint64 load() const { return m_load; }
+
     // Simulated time in milliseconds since the start; never goes backwards.
     void setTime(qint64 ms);
     qint64 time() const { return m_timeMs; }
@@ -101,4 +119,16 @@ class Indicator {
     qint64 m_lastWeighing = 0;
     char m_calibration = 0;  // 'A' zero or 'B' span calibration in progress
     qint64 m_calibrationEndMs = 0;
+    char m_calibrationError = '0';  // status 4: 1 after a calibration that failed
+
+    bool settled() const;
+    qint64 platformReading() const;  // what the loaded platform reads once settled
+    void endCalibration();
+
+    bool m_platformOn = false;
+    Platform m_platform;
+    qint64 m_load = 0;
+    qint64 m_loadPlacedMs = 0;
+    double m_gain = 1.0;     // reading per unit of load
+    qint64 m_zeroError = 0;  // reading of the empty platform
 };

@@ -110,6 +110,14 @@ SimParse ParseSimOptions(const QStringList& args, SimOptions* out, QString* mess
          "Material still in flight when the small feed cuts off (display units, scattered by a "
          "fifth of it): the weight settles at target - set free fall + this.",
          "G"},
+        {"load",
+         "Play a platform under test with reference weights instead of the filling cycle, with "
+         "this load on it (display units); \"load N\" lines on standard input place others.",
+         "G"},
+        {"span-error", "The platform reads off by this many millionths of its load.", "ppm"},
+        {"zero-offset", "The empty platform reads this many display units.", "D"},
+        {"settle", "A load placed reads unstable this long (default 1500).", "ms"},
+        {"cal-error", "Zero and span calibration (CA, CB) end in a calibration error."},
     });
     p.addHelpOption();
     if (!p.parse(args)) {
@@ -166,8 +174,15 @@ SimParse ParseSimOptions(const QStringList& args, SimOptions* out, QString* mess
         !ReadInt(p, "framing", 5, 16, &o.framing, message) ||
         !ReadInt(p, "cycle", 100, 3600000, &o.cycleMs, message) ||
         !ReadInt(p, "free-fall", 0, 99999, &o.freeFall, message) ||
-        !ReadInt(p, "count", 1, kMaxSimCount, &o.count, message))
+        !ReadInt(p, "count", 1, kMaxSimCount, &o.count, message) ||
+        !ReadInt(p, "load", -99999, 999999, &o.load, message) ||
+        !ReadInt(p, "span-error", -500000, 500000, &o.spanErrorPpm, message) ||
+        !ReadInt(p, "zero-offset", -99999, 99999, &o.zeroOffset, message) ||
+        !ReadInt(p, "settle", 0, 600000, &o.settleMs, message))
         return SimParse::Error;
+    o.calibrationFails = p.isSet("cal-error");
+    for (const char* option : {"load", "span-error", "zero-offset", "settle", "cal-error"})
+        o.platform = o.platform || p.isSet(option);
     if (p.isSet("listen")) {
         const QString text = p.value("listen");
         const qsizetype colon = text.lastIndexOf(u':');

@@ -37,6 +37,15 @@ struct SimOptions {
     bool stdinExit = false;
     int cycleMs = 20000;  // one filling cycle
     int freeFall = -1;    // display units in flight after the small feed cuts off; -1: none
+    // A platform under test with reference weights instead of the filling cycle: on with any of
+    // --load, --span-error, --zero-offset, --settle, --cal-error; "load N" lines on standard
+    // input then place loads.
+    bool platform = false;
+    int load = 0;
+    int spanErrorPpm = 0;
+    int zeroOffset = 0;
+    int settleMs = 1500;
+    bool calibrationFails = false;
     QList<QByteArray> refusedCodes;  // writes to these codes are ignored
     QList<int> refusedProducts;      // writes to these products are ignored
 };

@@ -43,6 +43,15 @@ Station::Station(const SimOptions& o, qint64 start)
       m_start(start) {
     m_indicator.refuseWrites(o.refusedCodes, o.refusedProducts);
     m_indicator.setCycleShape({o.cycleMs, o.freeFall});
+    if (o.platform) {
+        m_indicator.setPlatform({o.spanErrorPpm, o.zeroOffset, o.settleMs, o.calibrationFails});
+        m_indicator.placeLoad(o.load);
+    }
+}
+
+void Station::placeLoad(qint64 now, qint64 load) {
+    m_indicator.setTime((now - m_start) / 1'000'000);
+    m_indicator.placeLoad(load);
 }
 
 Station::~Station() {

@@ -41,6 +41,8 @@ class Station {
 
     // The line is readable or writable (epoll events).
     void lineReady(quint32 events);
+    // A load placed on the platform under test (rusk-sim --load) at monotonic time `now`.
+    void placeLoad(qint64 now, qint64 load);
     // TCP: a client is knocking.
     void clientKnocks();
     // A client opened or closed the pseudo-terminal's slave.

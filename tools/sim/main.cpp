@@ -91,11 +91,13 @@ class Simulator {
         return epoll_ctl(m_epoll, EPOLL_CTL_ADD, fd, &e) == 0;
     }
     void readSlaveNotices();
+    void control(const QByteArray& input);
     int waitForEvents(std::vector<epoll_event>& events, const timespec* timeout);
 
     const SimOptions& m_o;
     int m_epoll = -1;
     bool m_watchStdin = false;
+    QByteArray m_control;  // standard input not yet a whole line
     SlaveWatch m_slaves;
     std::vector<std::unique_ptr<Station>> m_stations;
     QHash<int, Station*> m_bySlaveWatch;
@@ -109,7 +111,7 @@ bool Simulator::open(QString* error) {
         return false;
     }
     // Standard input that cannot be waited on (a file, /dev/null) counts as closed.
-    m_watchStdin = m_o.stdinExit && watch(STDIN_FILENO, Tag(kStdin));
+    m_watchStdin = (m_o.stdinExit || m_o.platform) && watch(STDIN_FILENO, Tag(kStdin));
     const qint64 start = Now();
     for (int n = 1; n <= m_o.count; ++n) {
         auto station = std::make_unique<Station>(m_o, start);
@@ -123,6 +125,24 @@ bool Simulator::open(QString* error) {
     for (const auto& station : m_stations) std::printf("%s\n", qPrintable(station->path()));
     std::fflush(stdout);
     return true;
+}
+
+// Control lines on standard input: "load N" places N display units on every platform.
+void Simulator::control(const QByteArray& input) {
+    m_control += input;
+    qsizetype end;
+    while ((end = m_control.indexOf('\n')) >= 0) {
+        const QList<QByteArray> words = m_control.left(end).simplified().split(' ');
+        m_control.remove(0, end + 1);
+        bool ok = false;
+        const qint64 load = words.value(1).toLongLong(&ok);
+        if (words.size() == 2 && words[0] == "load" && ok && m_o.platform) {
+            for (const auto& station : m_stations) station->placeLoad(Now(), load);
+        } else if (!words.value(0).isEmpty()) {
+            Complain("unknown control line (expected \"load N\")");
+        }
+    }
+    if (m_control.size() > 4096) m_control.clear();
 }
 
 void Simulator::readSlaveNotices() {
@@ -183,7 +203,12 @@ int Simulator::run() {
                 case kStdin: {
                     char buf[256];
                     const ssize_t got = ::read(STDIN_FILENO, buf, sizeof buf);
-                    if (got == 0 || (got < 0 && errno != EAGAIN && errno != EINTR)) return 0;
+                    if (got == 0 || (got < 0 && errno != EAGAIN && errno != EINTR)) {
+                        if (m_o.stdinExit) return 0;
+                        ::epoll_ctl(m_epoll, EPOLL_CTL_DEL, STDIN_FILENO, nullptr);
+                        break;
+                    }
+                    if (got > 0) control(QByteArray(buf, int(got)));
                     break;
                 }
                 case kSlaves:

@@ -197,6 +197,9 @@ constexpr CodeMask kCodeMasks[] = {{"45", "03314"}};
 constexpr StoreMove kMoves[] = {{4, 6, 2, 7}, {5, 8, 0, 6}};
 // clang-format on
 
+// The settings that affect weighing, as a test certificate lists them.
+constexpr const char* kWeighing[] = {"35", "41", "42", "45"};
+
 }  // namespace
 
 const ModelSpec& F800Spec() {
@@ -224,6 +227,9 @@ const ModelSpec& F800Spec() {
         .storeMoves = kMoves,
         .masks = {kW20, kW30, kW40, kW50, kW60, kW70, kW80, kW90},
         .codeMasks = kCodeMasks,
+        .capacityCode = "41",
+        .intervalCode = "42",
+        .weighingCodes = kWeighing,
     };
     return spec;
 }

@@ -270,6 +270,9 @@ constexpr std::array<const char*, 6> kW80 = {"99999", "99999", "99999",
 constexpr std::array<const char*, 2> kW90 = {"00001", "00001"};
 // clang-format on
 
+// The settings that affect weighing, as a test certificate lists them.
+constexpr const char* kWeighing[] = {"31", "32", "33", "61", "62", "65"};
+
 }  // namespace
 
 const ModelSpec& F805Spec() {
@@ -297,6 +300,9 @@ const ModelSpec& F805Spec() {
         .storeMoves = {},
         .masks = {kW20, kW30, kW40, kW50, kW60, kW70, kW80, kW90},
         .codeMasks = {},
+        .capacityCode = "61",
+        .intervalCode = "62",
+        .weighingCodes = kWeighing,
     };
     return spec;
 }
