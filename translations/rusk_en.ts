@@ -2015,7 +2015,7 @@ Clear them now? (The product data stay.)</translation>
     </message>
     <message>
         <source>指示計の応答「%1」は重量値ではありません。</source>
-        <translation>The indicator&apos;s answer "%1" is not a weight.</translation>
+        <translation>The indicator&apos;s answer &quot;%1&quot; is not a weight.</translation>
     </message>
     <message>
         <source>指示計が校正ｴﾗｰを示しました。荷重と分銅重量値を確かめてください。</source>
@@ -3636,6 +3636,222 @@ Configuration file: </translation>
     <message>
         <source>表示言語(&amp;L)</source>
         <translation>&amp;Language</translation>
+    </message>
+    <message>
+        <source>校正・検査(&amp;C)…</source>
+        <translation>&amp;Calibration and test…</translation>
+    </message>
+    <message>
+        <source>ゼロ</source>
+        <translation>Zero</translation>
+    </message>
+    <message>
+        <source>増加</source>
+        <translation>Rising</translation>
+    </message>
+    <message>
+        <source>減少</source>
+        <translation>Falling</translation>
+    </message>
+    <message>
+        <source>繰返し</source>
+        <translation>Repeat</translation>
+    </message>
+    <message>
+        <source>合格</source>
+        <translation>Pass</translation>
+    </message>
+    <message>
+        <source>不合格</source>
+        <translation>Fail</translation>
+    </message>
+    <message>
+        <source>校正・検査</source>
+        <translation>Calibration and test</translation>
+    </message>
+    <message>
+        <source>試験の概要</source>
+        <translation>Test</translation>
+    </message>
+    <message>
+        <source>お客様</source>
+        <translation>Customer</translation>
+    </message>
+    <message>
+        <source>設置場所</source>
+        <translation>Site</translation>
+    </message>
+    <message>
+        <source>製造番号</source>
+        <translation>Serial number</translation>
+    </message>
+    <message>
+        <source>試験者</source>
+        <translation>Tested by</translation>
+    </message>
+    <message>
+        <source>試験日</source>
+        <translation>Test date</translation>
+    </message>
+    <message>
+        <source>指示計から読む(&amp;I)</source>
+        <translation>Read from the &amp;indicator</translation>
+    </message>
+    <message>
+        <source>最大秤量値・最小目盛</source>
+        <translation>Capacity and scale interval</translation>
+    </message>
+    <message>
+        <source>指定の許容誤差</source>
+        <translation>Agreed MPE</translation>
+    </message>
+    <message>
+        <source> × 0.5 e</source>
+        <translation> × 0.5 e</translation>
+    </message>
+    <message>
+        <source>検定時</source>
+        <translation>Initial verification</translation>
+    </message>
+    <message>
+        <source>使用中（2 倍）</source>
+        <translation>In service (doubled)</translation>
+    </message>
+    <message>
+        <source>精度等級</source>
+        <translation>Accuracy class</translation>
+    </message>
+    <message>
+        <source>使用した基準分銅</source>
+        <translation>Reference weights used</translation>
+    </message>
+    <message>
+        <source>公称値</source>
+        <translation>Nominal value</translation>
+    </message>
+    <message>
+        <source>証明書番号</source>
+        <translation>Certificate number</translation>
+    </message>
+    <message>
+        <source>追加</source>
+        <translation>Add</translation>
+    </message>
+    <message>
+        <source>調整前（受入れ）(&amp;F)</source>
+        <translation>As &amp;found</translation>
+    </message>
+    <message>
+        <source>調整後（引渡し）(&amp;L)</source>
+        <translation>As &amp;left</translation>
+    </message>
+    <message>
+        <source>標準の試験点(&amp;D)</source>
+        <translation>&amp;Default test points</translation>
+    </message>
+    <message>
+        <source>試験点</source>
+        <translation>Test point</translation>
+    </message>
+    <message>
+        <source>負荷</source>
+        <translation>Load</translation>
+    </message>
+    <message>
+        <source>調整前</source>
+        <translation>As found</translation>
+    </message>
+    <message>
+        <source>判定（調整前）</source>
+        <translation>Result (as found)</translation>
+    </message>
+    <message>
+        <source>調整後</source>
+        <translation>As left</translation>
+    </message>
+    <message>
+        <source>判定（調整後）</source>
+        <translation>Result (as left)</translation>
+    </message>
+    <message>
+        <source>読み取り(&amp;R)</source>
+        <translation>&amp;Read</translation>
+    </message>
+    <message>
+        <source>ゼロ校正(&amp;Z)</source>
+        <translation>&amp;Zero calibration</translation>
+    </message>
+    <message>
+        <source>ｽﾊﾟﾝ校正(&amp;S)</source>
+        <translation>&amp;Span calibration</translation>
+    </message>
+    <message>
+        <source>成績書を PDF に保存(&amp;P)…</source>
+        <translation>Save certificate as &amp;PDF…</translation>
+    </message>
+    <message>
+        <source>成績書を印刷(&amp;T)…</source>
+        <translation>Prin&amp;t certificate…</translation>
+    </message>
+    <message>
+        <source>（指示計から読んでください）</source>
+        <translation>(read it from the indicator)</translation>
+    </message>
+    <message>
+        <source>試験点 %1: 負荷 %2 を載せ、表示が落ち着いたら「読み取り」を押してください。</source>
+        <translation>Test point %1: place the load %2 and press Read once the display has settled.</translation>
+    </message>
+    <message>
+        <source>指示計から最大秤量値と最小目盛を読み、試験点を作ってください。</source>
+        <translation>Read the capacity and the scale interval from the indicator to make the test points.</translation>
+    </message>
+    <message>
+        <source>未完了</source>
+        <translation>Not complete</translation>
+    </message>
+    <message>
+        <source>調整前: %1&#x3000;&#x3000;調整後: %2</source>
+        <translation>As found: %1    As left: %2</translation>
+    </message>
+    <message>
+        <source>他の操作の実行中は開始できません</source>
+        <translation>Cannot start while another operation runs</translation>
+    </message>
+    <message>
+        <source>ｽﾊﾟﾝ校正中…</source>
+        <translation>Span calibration under way…</translation>
+    </message>
+    <message>
+        <source>ゼロ校正中…</source>
+        <translation>Zero calibration under way…</translation>
+    </message>
+    <message>
+        <source>ｽﾊﾟﾝ校正</source>
+        <translation>Span calibration</translation>
+    </message>
+    <message>
+        <source>ゼロ校正</source>
+        <translation>Zero calibration</translation>
+    </message>
+    <message>
+        <source>ｽﾊﾟﾝ校正が終わりました。</source>
+        <translation>Span calibration finished.</translation>
+    </message>
+    <message>
+        <source>ゼロ校正が終わりました。</source>
+        <translation>Zero calibration finished.</translation>
+    </message>
+    <message>
+        <source>成績書を保存しました: %1</source>
+        <translation>Certificate saved: %1</translation>
+    </message>
+    <message>
+        <source>成績書を PDF に保存</source>
+        <translation>Save certificate as PDF</translation>
+    </message>
+    <message>
+        <source>印刷できませんでした。</source>
+        <translation>Could not print.</translation>
     </message>
 </context>
 </TS>

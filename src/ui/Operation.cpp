@@ -48,8 +48,9 @@ constexpr OperationFacts kOperations[] = {
     {Operation::BindFoundDevice, Reach::Store, false},
     {Operation::ShowMonitor, Reach::Window, false},
     {Operation::SelectLanguage, Reach::Window, false},
+    {Operation::Calibration, Reach::Window, false},
 };
-static_assert(std::size(kOperations) == static_cast<size_t>(Operation::SelectLanguage) + 1);
+static_assert(std::size(kOperations) == static_cast<size_t>(Operation::Calibration) + 1);
 
 constexpr bool InOrder() {
     for (size_t i = 0; i < std::size(kOperations); ++i)

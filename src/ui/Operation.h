@@ -53,6 +53,8 @@ enum class Operation {
     ShowMonitor,           // mnuF805_MONITOR: the live monitor window, which guards the link
                            // itself while it polls
     SelectLanguage,        // mnuLANG_ja, mnuLANG_en: index in texts::Languages()
+    Calibration,           // mnuF805_CAL: the test with reference weights, whose steps are jobs
+                           // on the link
 };
 
 // What an operation reaches besides the window. The window's dispatch settles by it whether the

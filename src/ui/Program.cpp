@@ -11,6 +11,7 @@
 #include "platform/IniFile.h"
 #include "platform/TcpSerialPort.h"
 #include "texts/Language.h"
+#include "ui/CalibrationView.h"
 #include "ui/DataFileView.h"
 #include "ui/LanguageDress.h"
 #include "ui/MainWindow.h"
@@ -164,6 +165,19 @@ void Program::addOperations() {
         [this](int) { window_.showMessage(VersionBoxText(session_->iniPath())); });
     now(Operation::ShowMonitor, [this](int) { showMonitor(); });
     now(Operation::SelectLanguage, [this](int index) { selectLanguage(index); });
+    now(Operation::Calibration, [this](int) { showCalibration(); });
+}
+
+void Program::showCalibration() {
+    // One test at a time, kept beside the configuration file between sessions.
+    if (!calibration_)
+        calibration_ = new CalibrationView(
+            session_->link(),
+            QFileInfo(session_->iniPath()).dir().filePath(QStringLiteral("Rusk-calibration.json")),
+            &window_);
+    calibration_->show();
+    calibration_->raise();
+    calibration_->activateWindow();
 }
 
 void Program::selectLanguage(int index) {

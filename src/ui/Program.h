@@ -13,6 +13,7 @@
 
 class DataFileView;
 class MainWindow;
+class CalibrationView;
 class MonitorWindow;
 class ModelSwitchView;
 class PortFinder;
@@ -82,6 +83,8 @@ class Program : public StartupWindow {
     // The language chosen in the menu (its index in texts::Languages()): in use at once, the
     // window dressed again in it, and kept in the configuration file.
     void selectLanguage(int index);
+    // The test with reference weights, in a window of its own (mnuF805_CAL).
+    void showCalibration();
 
     MainWindow& window_;
     std::unique_ptr<Session> session_;
@@ -93,5 +96,6 @@ class Program : public StartupWindow {
     std::unique_ptr<DataFileView> dataFiles_;
     std::unique_ptr<TrustView> trust_;
     std::unique_ptr<PortFinder> finder_;
-    QPointer<MonitorWindow> monitor_;  // a window of the main window's, reused once opened
+    QPointer<MonitorWindow> monitor_;        // a window of the main window's, reused once opened
+    QPointer<CalibrationView> calibration_;  // the same
 };

@@ -132,6 +132,7 @@ class MenusToolbarTest : public QObject {
                                       "mnuF805_KEEP",
                                       "-",
                                       "mnuF805_MONITOR",
+                                      "mnuF805_CAL",
                                       "mnuHelp=ﾍﾙﾌﾟ(&H)",
                                       "mnuF805_HELP",
                                       "-",
