@@ -1,7 +1,9 @@
 // Settings sheet and product CSV figures on a full F805 data set (59 settings, 100 products of
 // eight values), medians of 10 runs after a warm-up:
 //   pdf_report_ms  building the sheet and writing it as a PDF file (fonts embedded);
-//   csv_import_ms  reading, checking and taking a 100-product CSV file.
+//   csv_import_ms  reading, checking and taking a 100-product CSV file;
+//   certificate_pdf_ms  the certificate of a test with reference weights, its 12 points read as
+//                  found and as left (goal 300 ms).
 // Prints "figure <name> <value> <unit>". Runs on the offscreen platform; no display needed.
 #include <QElapsedTimer>
 #include <QFile>
@@ -12,6 +14,7 @@
 #include "BenchSupport.h"
 #include "model/Catalogue.h"
 #include "model/Validation.h"
+#include "report/Certificate.h"
 #include "report/ProductCsv.h"
 #include "report/SheetPainter.h"
 
@@ -68,12 +71,31 @@ int main(int argc, char** argv) {
         SettingsStore into;
         return ImportProductsCsv(into, csv).products == SettingsStore::kProducts;
     });
-    if (pdfMs < 0 || csvMs < 0) {
+    tolerance::TestRecord test;
+    test.header.model = QStringLiteral("F805");
+    test.header.customer = QStringLiteral("Bench");
+    test.header.max = 30000;
+    test.header.e = 10;
+    test.header.places = 1;
+    test.header.weights = {{QStringLiteral("10 kg"), QStringLiteral("JCSS 0001")},
+                           {QStringLiteral("20 kg"), QStringLiteral("JCSS 0002")}};
+    test.setPoints(tolerance::DefaultTestPoints(test.header.max, test.header.e));
+    for (size_t i = 0; i < test.points.size(); ++i) {
+        test.asFound[i] = test.points[i].nominal + test.points[i].nominal / 300;
+        test.asLeft[i] = test.points[i].nominal + qint64(i % 3) - 1;
+    }
+    test.adjustments << QStringLiteral("SPAN");
+    for (int i = 0; i < 6; ++i) test.weighingSettings << QStringLiteral("W6%1: 00010").arg(i);
+    const QString certificate = dir.filePath("certificate.pdf");
+    const double certificateMs =
+        MedianMs([&] { return WriteCertificatePdf(test, certificate).isEmpty(); });
+    if (pdfMs < 0 || csvMs < 0 || certificateMs < 0) {
         std::fprintf(stderr, "a run failed\n");
         return 1;
     }
     bench::Figure("pdf_report_ms", pdfMs, "ms");
     bench::Figure("pdf_report_bytes", static_cast<double>(QFile(pdf).size()), "bytes");
     bench::Figure("csv_import_ms", csvMs, "ms");
+    bench::Figure("certificate_pdf_ms", certificateMs, "ms");
     return 0;
 }

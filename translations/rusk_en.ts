@@ -1783,6 +1783,14 @@ Clear them now? (The product data stay.)</translation>
         <source>、</source>
         <translation>, </translation>
     </message>
+    <message>
+        <source>校正・検査</source>
+        <translation>Calibration and test</translation>
+    </message>
+    <message>
+        <source>調整前 %1、調整後 %2</source>
+        <translation>as found %1, as left %2</translation>
+    </message>
 </context>
 <context>
     <name>model</name>

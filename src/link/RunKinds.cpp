@@ -38,6 +38,8 @@ const Words kWords[] = {
     {runkind::kStopped, LinkText::NoteStopped},
     {runkind::kStoppedAtSetting, LinkText::NoteStoppedAtSetting},
     {runkind::kStoppedAtProduct, LinkText::NoteStoppedAtProduct},
+    {runkind::kCalibrationTest, LinkText::RunCalibrationTest},
+    {runkind::kCalibrationResult, LinkText::NoteCalibrationResult},
 };
 
 constexpr QChar kPartEnd = u';';

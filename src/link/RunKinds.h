@@ -23,6 +23,7 @@ inline constexpr QLatin1StringView kAllWrite{"all_write"};
 inline constexpr QLatin1StringView kReadAllSettings{"read_all_settings"};
 inline constexpr QLatin1StringView kWriteAllSettings{"write_all_settings"};
 inline constexpr QLatin1StringView kCompareRead{"compare_read"};
+inline constexpr QLatin1StringView kCalibrationTest{"calibration_test"};  // its record beside
 
 // Notes. A note is one or more parts, each a kind with its arguments (RunNote). A snapshot
 // taken before a write has kBeforeWrite as its note, and as its operation until the write ran.
@@ -31,10 +32,11 @@ inline constexpr QLatin1StringView kVerifyOk{"verify_ok"};
 inline constexpr QLatin1StringView kVerifyRefused{"verify_refused"};  // count
 inline constexpr QLatin1StringView kVerifyUnread{"verify_unread"};    // count
 inline constexpr QLatin1StringView kVerifyTimedOut{"verify_timed_out"};
-inline constexpr QLatin1StringView kProductRestored{"product_restored"};     // product number
-inline constexpr QLatin1StringView kStopped{"stopped"};                      // asked (Ctrl+C)
-inline constexpr QLatin1StringView kStoppedAtSetting{"stopped_at_setting"};  // code, value
-inline constexpr QLatin1StringView kStoppedAtProduct{"stopped_at_product"};  // product, code, …
+inline constexpr QLatin1StringView kProductRestored{"product_restored"};      // product number
+inline constexpr QLatin1StringView kStopped{"stopped"};                       // asked (Ctrl+C)
+inline constexpr QLatin1StringView kStoppedAtSetting{"stopped_at_setting"};   // code, value
+inline constexpr QLatin1StringView kStoppedAtProduct{"stopped_at_product"};   // product, code, …
+inline constexpr QLatin1StringView kCalibrationResult{"calibration_result"};  // found, left
 
 }  // namespace runkind
 

@@ -60,6 +60,8 @@ constexpr texts::TextRow<LinkText> kTexts[] = {
     {T::NoteStopped, QT_TRANSLATE_NOOP("link", "Ctrl+C で中断")},
     {T::NoteStoppedAtSetting, QT_TRANSLATE_NOOP("link", "Ctrl+C で中断 (最後: W%1 %2)")},
     {T::NoteStoppedAtProduct, QT_TRANSLATE_NOOP("link", "Ctrl+C で中断 (最後: 銘柄 %1 W%2 %3)")},
+    {T::RunCalibrationTest, QT_TRANSLATE_NOOP("link", "校正・検査")},
+    {T::NoteCalibrationResult, QT_TRANSLATE_NOOP("link", "調整前 %1、調整後 %2")},
     {T::NoteNone, QT_TRANSLATE_NOOP("link", "（なし）")},
     {T::NoteJoiner, QT_TRANSLATE_NOOP("link", "、")},
 };

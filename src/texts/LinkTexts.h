@@ -60,8 +60,10 @@ enum class LinkText {
     NoteStopped,
     NoteStoppedAtSetting,  // %1: code, %2: value
     NoteStoppedAtProduct,  // %1: product, %2: code, %3: value
-    NoteNone,              // an empty argument
-    NoteJoiner,            // between two notes
+    RunCalibrationTest,
+    NoteCalibrationResult,  // %1: as found, %2: as left
+    NoteNone,               // an empty argument
+    NoteJoiner,             // between two notes
 };
 
 QString Tr(LinkText id);

@@ -3,7 +3,9 @@
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QDateEdit>
+#include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -19,7 +21,9 @@
 #include <QVBoxLayout>
 #include <cmath>
 
+#include "history/Journal.h"
 #include "link/IndicatorLink.h"
+#include "link/RunKinds.h"
 #include "model/Catalogue.h"
 #include "model/DisplayFormat.h"
 #include "model/ModelSpec.h"
@@ -63,8 +67,9 @@ constexpr qint64 kMaxRecordBytes = 1 << 20;
 
 }  // namespace
 
-CalibrationView::CalibrationView(IndicatorLink& link, QString recordPath, QWidget* parent)
-    : QDialog(parent), link_(link), recordPath_(std::move(recordPath)) {
+CalibrationView::CalibrationView(IndicatorLink& link, QString recordPath, Journal* journal,
+                                 QWidget* parent)
+    : QDialog(parent), link_(link), recordPath_(std::move(recordPath)), journal_(journal) {
     setObjectName(QStringLiteral("frmCalibration"));
     setWindowTitle(Text(QT_TRANSLATE_NOOP("window", "校正・検査")));
     const FileRead kept = ReadFileContent(recordPath_, kMaxRecordBytes);
@@ -438,9 +443,34 @@ bool CalibrationView::calibrate(bool span) {
 QString CalibrationView::saveCertificate(const QString& path) {
     takeHeader();
     const QString failure = WriteCertificatePdf(record_, path);
+    if (failure.isEmpty()) recordInJournal();
     say(failure.isEmpty() ? Text(QT_TRANSLATE_NOOP("window", "成績書を保存しました: %1")).arg(path)
                           : failure);
     return failure;
+}
+
+// The test goes into the journal as a run of its own, its verdicts in the note, the whole record
+// (every reading) kept as JSON beside the journal under the run's number.
+void CalibrationView::recordInJournal() {
+    if (!journal_) return;
+    TransferRun run;
+    run.operation = QString(runkind::kCalibrationTest);
+    run.model = link_.store().model();
+    run.device = link_.activePort() ? link_.activePort()->deviceName() : QString();
+    const auto verdict = [this](const std::vector<std::optional<qint64>>& readings) {
+        const RunVerdict v = JudgeRun(record_.header, record_.points, readings);
+        return !v.complete ? Text(QT_TRANSLATE_NOOP("window", "未完了"))
+               : v.pass    ? Text(QT_TRANSLATE_NOOP("window", "合格"))
+                           : Text(QT_TRANSLATE_NOOP("window", "不合格"));
+    };
+    const qint64 id = journal_->record(
+        run,
+        RunNote(runkind::kCalibrationResult, {verdict(record_.asFound), verdict(record_.asLeft)}));
+    if (id == 0) return;  // the journal said why
+    const QDir folder = QFileInfo(journal_->path()).dir();
+    folder.mkpath(QStringLiteral("calibration"));
+    ReplaceFileContent(folder.filePath(QStringLiteral("calibration/%1.json").arg(id)),
+                       ToJson(record_));
 }
 
 void CalibrationView::askSaveCertificate() {

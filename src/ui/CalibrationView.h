@@ -8,6 +8,7 @@
 #include "platform/Clock.h"
 
 class IndicatorLink;
+class Journal;
 class QComboBox;
 class QDateEdit;
 class QLabel;
@@ -25,7 +26,9 @@ class QTableWidget;
 class CalibrationView : public QDialog {
     Q_OBJECT
   public:
-    CalibrationView(IndicatorLink& link, QString recordPath, QWidget* parent = nullptr);
+    // A saved certificate is recorded in `journal` (when given), its test kept beside it.
+    CalibrationView(IndicatorLink& link, QString recordPath, Journal* journal = nullptr,
+                    QWidget* parent = nullptr);
 
     const tolerance::TestRecord& record() const { return record_; }
     // The steps, as the buttons start them; each returns false when the link refused it.
@@ -49,9 +52,11 @@ class CalibrationView : public QDialog {
     bool asLeft() const;
     void printCertificate();
     void askSaveCertificate();
+    void recordInJournal();
 
     IndicatorLink& link_;
     QString recordPath_;
+    Journal* journal_;
     tolerance::TestRecord record_;
     int current_ = 0;  // the point to read next
 

@@ -174,7 +174,7 @@ void Program::showCalibration() {
         calibration_ = new CalibrationView(
             session_->link(),
             QFileInfo(session_->iniPath()).dir().filePath(QStringLiteral("Rusk-calibration.json")),
-            &window_);
+            &trust_->journal(), &window_);
     calibration_->show();
     calibration_->raise();
     calibration_->activateWindow();

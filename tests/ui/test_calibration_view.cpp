@@ -1,11 +1,15 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include "history/Journal.h"
+#include "link/RunKinds.h"
+#include "platform/FileRules.h"
 #include "support/FakeSerialPort.h"
 #include "support/SimSerialPort.h"
 #include "ui/CalibrationView.h"
 #include "ui/MainWindow.h"
 #include "ui/Program.h"
+#include "ui/TrustView.h"
 #include "ui/UiTestSupport.h"
 
 using namespace tolerance;
@@ -57,6 +61,15 @@ class CalibrationViewTest : public QObject {
         QVERIFY(found.complete && !found.pass);  // 0.3 % high at e = 1
         QCOMPARE(view->saveCertificate(dir.filePath("certificate.pdf")), QString());
         QVERIFY(QFileInfo(dir.filePath("certificate.pdf")).size() > 1000);
+        Journal& journal = program.trust().journal();
+        const JournalEntry kept = journal.list().front();  // the certificate's test, journalled
+        QCOMPARE(kept.operation, QString(runkind::kCalibrationTest));
+        QVERIFY(NoteHas(kept.note, runkind::kCalibrationResult));
+        const QString beside = QFileInfo(journal.path())
+                                   .dir()
+                                   .filePath(QStringLiteral("calibration/%1.json").arg(kept.id));
+        QCOMPARE(TestRecordFromJson(ReadFileContent(beside, 1 << 20).bytes)->asFound,
+                 view->record().asFound);
 
         CalibrationView again(program.session().link(), dir.filePath("Rusk-calibration.json"));
         QCOMPARE(ToJson(again.record()), ToJson(view->record()));
