@@ -3861,5 +3861,13 @@ Configuration file: </translation>
         <source>印刷できませんでした。</source>
         <translation>Could not print.</translation>
     </message>
+    <message>
+        <source>変更 %1 件</source>
+        <translation>%1 changed</translation>
+    </message>
+    <message>
+        <source>指示計の値: %1</source>
+        <translation>Indicator&apos;s value: %1</translation>
+    </message>
 </context>
 </TS>

@@ -96,6 +96,7 @@ void OpenActive(Session& session, const Report& report) {
 }  // namespace
 
 void BeginSwitch(Session& session, IndicatorModel model, const Report& report) {
+    session.reference().forget();  // another model is another indicator
     session.link().store().setModel(model);
     ApplyLineControl(session.link().activePort(), model, report);
 }

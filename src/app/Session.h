@@ -6,6 +6,7 @@
 #include <memory>
 
 #include "app/DataSource.h"
+#include "app/IndicatorValues.h"
 #include "link/IndicatorLink.h"
 #include "link/LiveCommands.h"
 #include "platform/Clock.h"
@@ -54,6 +55,8 @@ class Session {
 
     // Where the window's data came from, for the settings sheet.
     DataSource& source() { return source_; }
+    // What the indicator holds as far as the window knows (read from it or written to it).
+    IndicatorValues& reference() { return reference_; }
     const DataSource& source() const { return source_; }
 
   private:
@@ -67,4 +70,5 @@ class Session {
     int activeLink_ = 1;
     std::array<bool, 2> held_{};  // the port was open and not closed on purpose since
     DataSource source_;
+    IndicatorValues reference_;
 };

@@ -61,6 +61,10 @@ MainWindow::MainWindow(QWidget* parent)
     c_.progress->setValue(0);
     c_.progress->setVisible(false);
     statusBar()->addWidget(c_.info, 1);
+    changed_ = new QLabel;
+    changed_->setObjectName(QStringLiteral("ChangedCount"));
+    changed_->hide();
+    statusBar()->addPermanentWidget(changed_);
     statusBar()->addPermanentWidget(c_.progress);
 
     applyCatalogueView(kDefaultModel);
@@ -278,7 +282,10 @@ void MainWindow::pressToolbarKey(const QString& key) {
 }
 
 void MainWindow::redraw() {
-    ui::Redraw(store_, c_, *watch_);
+    const int changed = ui::Redraw(store_, c_, *watch_, reference_);
+    changed_->setText(changed > 0 ? QCoreApplication::translate("window", "変更 %1 件").arg(changed)
+                                  : QString());
+    changed_->setVisible(changed > 0);
 }
 
 void MainWindow::clearAll() {

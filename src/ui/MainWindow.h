@@ -5,6 +5,9 @@
 #include <memory>
 
 #include "link/OperatorView.h"
+
+class IndicatorValues;
+class QLabel;
 #include "model/SettingsStore.h"
 #include "ui/Controls.h"
 #include "ui/Operation.h"
@@ -118,6 +121,8 @@ class MainWindow : public QMainWindow, public OperatorView {
     void beep() override;
     void setTestResult(int link, const QString& text) override;
     void redraw() override;
+    // The indicator's values the window marks its own against (none: no marks).
+    void setIndicatorValues(const IndicatorValues* reference) { reference_ = reference; }
 
   signals:
     // Hooks for the edit capture, the entry checks and the tab navigation (the control watch
@@ -158,6 +163,8 @@ class MainWindow : public QMainWindow, public OperatorView {
     QString outsideRefusal_;  // while an exchange outside the dispatch runs
 
     std::unique_ptr<ControlWatch> watch_;
+    const IndicatorValues* reference_ = nullptr;
+    QLabel* changed_ = nullptr;  // "変更 3 件": the values that differ from the indicator's
     std::unique_ptr<EntryChecks> entryChecks_;
     std::unique_ptr<EditCapture> editCapture_;
     std::unique_ptr<TabNavigation> navigation_;

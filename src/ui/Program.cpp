@@ -38,7 +38,13 @@ Program::Program(MainWindow& window, const QString& iniPath,
       products_(session_->link(), productPanel_) {
     session_->setShowStatusTab([this] { window_.showTab(tablayout::kStatus); });
     window_.setLink(&session_->link());
-    ports_.onPortChanged([this](int linkNo) { showDevicePath(linkNo); });
+    window_.setIndicatorValues(&session_->reference());
+    // Another port may lead to another indicator: what the window knew of the last one goes.
+    ports_.onPortChanged([this](int linkNo) {
+        session_->reference().forget();
+        showDevicePath(linkNo);
+        window_.redraw();
+    });
     dataFiles_ = std::make_unique<DataFileView>(window_, iniPath);
     dataFiles_->setSource(&session_->source());
     trust_ = std::make_unique<TrustView>(window_, *session_, products_, productPanel_);
@@ -190,6 +196,7 @@ void Program::selectLanguage(int index) {
     // Kept for the next start; a file that cannot be written leaves the choice to this run.
     WriteLanguage(session_->iniPath(), codes[index]);
     ui::DressAgain(&window_);
+    window_.redraw();  // texts filled with values (the count of changed values) are made anew
 }
 
 Task<void> Program::operate(Operation op, int index,

@@ -1,8 +1,12 @@
 #include "ui/Redraw.h"
 
+#include <QApplication>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QLineEdit>
 
+#include "app/IndicatorValues.h"
+#include "model/Catalogue.h"
 #include "model/DisplayBinding.h"
 #include "model/DisplayFormat.h"
 #include "ui/ControlWatch.h"
@@ -10,6 +14,43 @@
 
 namespace ui {
 namespace {
+
+// Marks a box whose value differs from the indicator's `held`, or clears its mark; true when
+// marked. The tint leaves the text colour alone: a refused entry stays red.
+bool Mark(QLineEdit* box, const std::optional<QString>& held) {
+    const bool marked = held.has_value();
+    const QString tip =
+        marked ? QCoreApplication::translate("window", "指示計の値: %1").arg(*held) : QString();
+    if (box->property("ruskIndicatorValue").toString() == tip) return marked;
+    box->setProperty("ruskIndicatorValue", tip);
+    QPalette palette = box->palette();
+    palette.setColor(QPalette::Base, marked ? QColor(255, 236, 170)
+                                            : QApplication::palette(box).color(QPalette::Base));
+    box->setPalette(palette);
+    box->setToolTip(tip);
+    return marked;
+}
+
+int MarkBoxes(const SettingsStore& store, const Controls& c, const IndicatorValues& reference) {
+    int marked = 0;
+    for (const BoxSpec& item : BoxesOf(store.model())) {
+        QLineEdit* box =
+            item.code.isEmpty() ? nullptr : c.valueBox(item.box.family, item.box.index);
+        if (box)
+            marked +=
+                Mark(box, reference.differing(store.model(), item.code, -1,
+                                              store.setting(item.box.family, item.box.index)));
+    }
+    // The product boxes show one product: its values against the indicator's.
+    const int p = c.productLists[0]->currentIndex();
+    for (int k = 0; k < SettingsStore::kProductItems; ++k)
+        marked += Mark(
+            c.productBoxes[k],
+            p < 0 || p >= SettingsStore::kProducts
+                ? std::nullopt
+                : reference.differing(store.model(), ProductItemCode(k), p, store.product(p, k)));
+    return marked;
+}
 
 void RedrawProduct(const SettingsStore& store, const Controls& c, ControlWatch& watch) {
     const int p = c.productLists[0]->currentIndex();
@@ -68,11 +109,13 @@ void RedrawItemLists(const SettingsStore& store, const Controls& c, ControlWatch
 
 // Entries left while an exchange runs are held in their controls until it ends: the redraw
 // leaves those controls alone.
-void Redraw(const SettingsStore& store, const Controls& c, ControlWatch& watch) {
+int Redraw(const SettingsStore& store, const Controls& c, ControlWatch& watch,
+           const IndicatorValues* reference) {
     RedrawProduct(store, c, watch);
     RedrawLiveAndStatus(store, c);
     RedrawValueBoxes(store, c, watch);
     RedrawItemLists(store, c, watch);
+    return reference ? MarkBoxes(store, c, *reference) : 0;
 }
 
 }  // namespace ui

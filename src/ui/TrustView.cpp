@@ -96,6 +96,9 @@ TrustView::~TrustView() {
 
 void TrustView::transferRun(const TransferRun& run) {
     const qint64 id = journal_.record(run);
+    // What went through is now the indicator's: the window's marks follow.
+    session_.reference().took(run);
+    window_.redraw();
     if (run.direction == TransferRun::Direction::Write) {
         lastWrite_ = run;
         lastWriteId_ = id;
