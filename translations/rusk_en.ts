@@ -1791,6 +1791,10 @@ Clear them now? (The product data stay.)</translation>
         <source>調整前 %1、調整後 %2</source>
         <translation>as found %1, as left %2</translation>
     </message>
+    <message>
+        <source>変更分のみ書き込み</source>
+        <translation>Write changed values only</translation>
+    </message>
 </context>
 <context>
     <name>model</name>
@@ -2820,6 +2824,26 @@ Reply: %1<byte value="xd"/>
     <message>
         <source>銘柄番号 %1 は範囲外です。</source>
         <translation>Product number %1 is out of range.</translation>
+    </message>
+    <message>
+        <source>変更分 送信中</source>
+        <translation>Sending changed values</translation>
+    </message>
+    <message>
+        <source>変更分 %1 件 送信完了</source>
+        <translation>%1 changed values sent</translation>
+    </message>
+    <message>
+        <source>変更分 送信：指示計の確認なし</source>
+        <translation>Changed values sent: not confirmed by the indicator</translation>
+    </message>
+    <message>
+        <source>変更分 送信中断</source>
+        <translation>Sending changed values stopped</translation>
+    </message>
+    <message>
+        <source>指示計の値と異なる値はありません</source>
+        <translation>No value differs from the indicator&apos;s</translation>
     </message>
 </context>
 <context>
@@ -3868,6 +3892,30 @@ Configuration file: </translation>
     <message>
         <source>指示計の値: %1</source>
         <translation>Indicator&apos;s value: %1</translation>
+    </message>
+    <message>
+        <source>変更分のみ書き込み</source>
+        <translation>Write changed values only</translation>
+    </message>
+    <message>
+        <source>次の %1 件を指示計へ書き込みます。</source>
+        <translation>These %1 values will be written to the indicator.</translation>
+    </message>
+    <message>
+        <source>項目</source>
+        <translation>Item</translation>
+    </message>
+    <message>
+        <source>新しい値</source>
+        <translation>New value</translation>
+    </message>
+    <message>
+        <source>キャンセル</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>変更分のみ書き込み(&amp;W)…</source>
+        <translation>&amp;Write changed values only…</translation>
     </message>
 </context>
 </TS>

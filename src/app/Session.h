@@ -6,7 +6,7 @@
 #include <memory>
 
 #include "app/DataSource.h"
-#include "app/IndicatorValues.h"
+#include "link/IndicatorValues.h"
 #include "link/IndicatorLink.h"
 #include "link/LiveCommands.h"
 #include "platform/Clock.h"

@@ -39,6 +39,7 @@ const Words kWords[] = {
     {runkind::kStoppedAtSetting, LinkText::NoteStoppedAtSetting},
     {runkind::kStoppedAtProduct, LinkText::NoteStoppedAtProduct},
     {runkind::kCalibrationTest, LinkText::RunCalibrationTest},
+    {runkind::kWriteChanged, LinkText::RunWriteChanged},
     {runkind::kCalibrationResult, LinkText::NoteCalibrationResult},
 };
 

@@ -24,6 +24,7 @@ inline constexpr QLatin1StringView kReadAllSettings{"read_all_settings"};
 inline constexpr QLatin1StringView kWriteAllSettings{"write_all_settings"};
 inline constexpr QLatin1StringView kCompareRead{"compare_read"};
 inline constexpr QLatin1StringView kCalibrationTest{"calibration_test"};  // its record beside
+inline constexpr QLatin1StringView kWriteChanged{"write_changed"};
 
 // Notes. A note is one or more parts, each a kind with its arguments (RunNote). A snapshot
 // taken before a write has kBeforeWrite as its note, and as its operation until the write ran.

@@ -61,6 +61,7 @@ constexpr texts::TextRow<LinkText> kTexts[] = {
     {T::NoteStoppedAtSetting, QT_TRANSLATE_NOOP("link", "Ctrl+C で中断 (最後: W%1 %2)")},
     {T::NoteStoppedAtProduct, QT_TRANSLATE_NOOP("link", "Ctrl+C で中断 (最後: 銘柄 %1 W%2 %3)")},
     {T::RunCalibrationTest, QT_TRANSLATE_NOOP("link", "校正・検査")},
+    {T::RunWriteChanged, QT_TRANSLATE_NOOP("link", "変更分のみ書き込み")},
     {T::NoteCalibrationResult, QT_TRANSLATE_NOOP("link", "調整前 %1、調整後 %2")},
     {T::NoteNone, QT_TRANSLATE_NOOP("link", "（なし）")},
     {T::NoteJoiner, QT_TRANSLATE_NOOP("link", "、")},

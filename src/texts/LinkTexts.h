@@ -61,6 +61,7 @@ enum class LinkText {
     NoteStoppedAtSetting,  // %1: code, %2: value
     NoteStoppedAtProduct,  // %1: product, %2: code, %3: value
     RunCalibrationTest,
+    RunWriteChanged,
     NoteCalibrationResult,  // %1: as found, %2: as left
     NoteNone,               // an empty argument
     NoteJoiner,             // between two notes

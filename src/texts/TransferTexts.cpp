@@ -30,6 +30,11 @@ constexpr texts::TextRow<TransferText> kTexts[] = {
     {T::InvalidShown, QT_TRANSLATE_NOOP("transfer", "無効なデータがあるため転送できません。")},
     {T::NoProductNumber, QT_TRANSLATE_NOOP("transfer", "指示計の応答に銘柄番号がありません。\r\n応答：%1\r\n")},
     {T::ProductOutOfRange, QT_TRANSLATE_NOOP("transfer", "銘柄番号 %1 は範囲外です。")},
+    {T::ChangedSending, QT_TRANSLATE_NOOP("transfer", "変更分 送信中")},
+    {T::ChangedSendDone, QT_TRANSLATE_NOOP("transfer", "変更分 %1 件 送信完了")},
+    {T::ChangedSendIncomplete, QT_TRANSLATE_NOOP("transfer", "変更分 送信：指示計の確認なし")},
+    {T::ChangedSendStopped, QT_TRANSLATE_NOOP("transfer", "変更分 送信中断")},
+    {T::NoChanges, QT_TRANSLATE_NOOP("transfer", "指示計の値と異なる値はありません")},
 };
 // clang-format on
 static_assert(texts::InOrder(kTexts), "kTexts follows the order of TransferText");

@@ -27,6 +27,11 @@ enum class TransferText {
     InvalidShown,       // the same for the shown values, as a box
     NoProductNumber,    // %1: the reply, made visible
     ProductOutOfRange,  // %1: the product number asked for
+    ChangedSending,     // writing only the changed values
+    ChangedSendDone,    // %1: how many
+    ChangedSendIncomplete,
+    ChangedSendStopped,
+    NoChanges,
 };
 
 QString Tr(TransferText id);

@@ -88,6 +88,8 @@ const std::vector<Menu>& MenuTable() {
           {"mnuF805_H", QT_TRANSLATE_NOOP("window", "設定値書き込み(&H)"),
            Operation::WriteAllSettings, 0},
           {"mnuF805_P", QT_TRANSLATE_NOOP("window", "一括書き込み(&P)"), Operation::AllWrite, 1},
+          {"mnuF805_CHANGED", QT_TRANSLATE_NOOP("window", "変更分のみ書き込み(&W)…"),
+           Operation::WriteChanged, -1},
           kSeparator,
           {"mnuF805_T", QT_TRANSLATE_NOOP("window", "表示ﾃﾞｰﾀ書き込み(&T)"),
            Operation::WriteShownToTarget, 5},

@@ -49,8 +49,9 @@ constexpr OperationFacts kOperations[] = {
     {Operation::ShowMonitor, Reach::Window, false},
     {Operation::SelectLanguage, Reach::Window, false},
     {Operation::Calibration, Reach::Window, false},
+    {Operation::WriteChanged, Reach::Indicator, true},
 };
-static_assert(std::size(kOperations) == static_cast<size_t>(Operation::Calibration) + 1);
+static_assert(std::size(kOperations) == static_cast<size_t>(Operation::WriteChanged) + 1);
 
 constexpr bool InOrder() {
     for (size_t i = 0; i < std::size(kOperations); ++i)

@@ -55,6 +55,8 @@ enum class Operation {
     SelectLanguage,        // mnuLANG_ja, mnuLANG_en: index in texts::Languages()
     Calibration,           // mnuF805_CAL: the test with reference weights, whose steps are jobs
                            // on the link
+    WriteChanged,          // mnuF805_CHANGED: only the values that differ from the indicator's,
+                           // after a preview
 };
 
 // What an operation reaches besides the window. The window's dispatch settles by it whether the

@@ -11,7 +11,10 @@
 #include "platform/IniFile.h"
 #include "platform/TcpSerialPort.h"
 #include "texts/Language.h"
+#include "texts/TransferTexts.h"
+#include "transfer/ChangedWrite.h"
 #include "ui/CalibrationView.h"
+#include "ui/ChangedPreview.h"
 #include "ui/DataFileView.h"
 #include "ui/LanguageDress.h"
 #include "ui/MainWindow.h"
@@ -20,6 +23,7 @@
 #include "ui/ReportView.h"
 #include "ui/TrustView.h"
 #include "ui/monitor/MonitorWindow.h"
+#include "ui/widgets/ModalRun.h"
 
 Program::Program(MainWindow& window, const QString& iniPath, int periodMs)
     : Program(window, iniPath, Session::SerialPortsFor(iniPath), periodMs) {}
@@ -139,6 +143,7 @@ void Program::addOperations() {
     job(Operation::WriteShownToAll, [this](int) { return products_.writeShownToAll(); });
     job(Operation::AllRead, [this, &settings](int) { return products_.allRead(settings); });
     job(Operation::AllWrite, [this, &settings](int) { return products_.allWrite(settings); });
+    job(Operation::WriteChanged, [this](int) { return writeChanged(); });
     linkJob(Operation::TestLink, [this](int index) {
         return TestLink(session_->link(), index, &session_->port(index));
     });
@@ -172,6 +177,25 @@ void Program::addOperations() {
     now(Operation::ShowMonitor, [this](int) { showMonitor(); });
     now(Operation::SelectLanguage, [this](int index) { selectLanguage(index); });
     now(Operation::Calibration, [this](int) { showCalibration(); });
+}
+
+Task<void> Program::writeChanged() {
+    // "Changed" means "differs from the indicator": with nothing known of it yet, it is read
+    // first, aside, the window's data untouched.
+    if (session_->reference().empty()) {
+        SettingsStore aside;
+        const bool whole = co_await trust_->readIndicatorAside(aside);
+        if (!whole) co_return;
+    }
+    std::vector<ChangedValue> changes = ChangedValues(window_.store(), session_->reference());
+    if (changes.empty()) {
+        window_.setStatusText(Tr(TransferText::NoChanges));
+        co_return;
+    }
+    ChangedPreview preview(changes, window_.store().model(), &window_);
+    const int answer = co_await DialogClosed(preview, &window_);
+    if (answer != QDialog::Accepted) co_return;
+    co_await WriteChanged(session_->link(), std::move(changes));
 }
 
 void Program::showCalibration() {

@@ -85,6 +85,8 @@ class Program : public StartupWindow {
     void selectLanguage(int index);
     // The test with reference weights, in a window of its own (mnuF805_CAL).
     void showCalibration();
+    // Writes only what differs from the indicator, after the preview (mnuF805_CHANGED).
+    Task<void> writeChanged();
 
     MainWindow& window_;
     std::unique_ptr<Session> session_;

@@ -5,7 +5,7 @@
 #include <QCoreApplication>
 #include <QLineEdit>
 
-#include "app/IndicatorValues.h"
+#include "link/IndicatorValues.h"
 #include "model/Catalogue.h"
 #include "model/DisplayBinding.h"
 #include "model/DisplayFormat.h"

@@ -244,10 +244,9 @@ void TrustView::compareWithFile() {
         CompareStores(window_.store(), other, window_.store().model(), CompareScope::Both));
 }
 
-Task<void> TrustView::compareWithIndicator() {
+Task<bool> TrustView::readIndicatorAside(SettingsStore& other) {
     // The whole indicator, read as all-read reads it, into a scratch store: the window's data
     // stay as they are. The journal keeps the read as a comparison.
-    SettingsStore other;
     other.setModel(window_.store().model());
     IndicatorLink& link = session_.link();
     compareComplete_.reset();
@@ -261,15 +260,21 @@ Task<void> TrustView::compareWithIndicator() {
             link.beginRun(TransferRun::Direction::Read, kCompareReadOperation);
         co_await products_.allRead(session_.transfers());
     }
-    if (link.timedOut()) co_return;
+    if (link.timedOut()) co_return false;
     // Values that did not come whole would show as differences: they are named instead.
     if (!check.complete()) {
         co_await window_.box(check.messageText());
-        co_return;
+        co_return false;
     }
-    // Only a whole read is compared: every value a broken read did not reach would show as a
+    // Only a whole read counts: every value a broken read did not reach would show as a
     // difference. The error has been told.
-    if (!compareComplete_.value_or(false)) co_return;
+    co_return compareComplete_.value_or(false);
+}
+
+Task<void> TrustView::compareWithIndicator() {
+    SettingsStore other;
+    const bool whole = co_await readIndicatorAside(other);
+    if (!whole) co_return;
     co_await differencesShown(
         CompareStores(window_.store(), other, window_.store().model(), CompareScope::Both));
 }

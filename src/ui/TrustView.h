@@ -34,6 +34,9 @@ class TrustView : public TransferListener {
     // A write operation, with what the options add before and after it.
     Task<void> aroundWrite(Operation op, std::function<Task<void>()> write);
     // The window's data against the whole indicator, read into a scratch store.
+    // Reads the whole indicator into `other`, the window's data untouched (journalled as a
+    // comparison); true when every value came whole.
+    Task<bool> readIndicatorAside(SettingsStore& other);
     Task<void> compareWithIndicator();
 
     // Keeps every run in the journal; a read into the window tells the session where the

@@ -1,6 +1,8 @@
+#include <QDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <QtTest>
 
 #include "model/Catalogue.h"
@@ -54,6 +56,49 @@ class ChangedMarksTest : public QObject {
         window.dispatch(Operation::SelectModel, 0);
         window.redraw();
         QVERIFY(!marked(productBox));
+        window.setMessagePresenter(nullptr);
+    }
+
+    // Only the edited values go out, each setting in its batch and each product value after its
+    // selection, once the preview is accepted; a cancelled preview sends nothing; with nothing
+    // changed nothing is sent either.
+    void writesOnlyTheChangedValues() {
+        QTemporaryDir dir;
+        MainWindow window;
+        RecordingMessages messages;
+        window.setMessagePresenter(&messages);
+        auto port = std::make_unique<SimSerialPort>();
+        SimSerialPort* sim = port.get();
+        Program program(window, dir.filePath("Rusk.INI"),
+                        std::array<std::unique_ptr<SerialPort>, 2>{
+                            std::move(port), std::make_unique<FakeSerialPort>()},
+                        300);
+        program.start(dir.path());
+        // Nothing known of the indicator yet: the write reads it aside first.
+        const auto answer = [&](bool write) {
+            sim->requests.clear();
+            QTimer closer;
+            QObject::connect(&closer, &QTimer::timeout, [&] {
+                if (auto* preview = window.findChild<QDialog*>("frmChangedPreview"))
+                    write ? preview->accept() : preview->reject();
+            });
+            closer.start(10);
+            return Ended(window, [&] { window.dispatch(Operation::WriteChanged); });
+        };
+        QVERIFY(answer(true));
+        QVERIFY(sim->requests.contains("W20"));        // the read aside
+        QVERIFY(!sim->requests.contains("W2000001"));  // and nothing written: nothing differs
+
+        const QString w20 = window.store().value("20") == "00000" ? "00001" : "00000";
+        window.store().setSetting(2, 0, w20);
+        window.store().setProduct(5, 2, "00321");  // product 5, 定量
+        QVERIFY(answer(false));
+        QVERIFY(sim->requests.isEmpty());
+        QVERIFY(answer(true));
+        QCOMPARE(sim->requests.mid(1),
+                 (QStringList{"W20" + w20, "W00", "W0000005", "W1200321", "W00"}));
+        QCOMPARE(sim->indicator().productValue(5, 2), QByteArray("00321"));
+        QVERIFY(window.findChild<QLabel*>("ChangedCount")->isHidden());
         window.setMessagePresenter(nullptr);
     }
 };

@@ -123,6 +123,7 @@ class MenusToolbarTest : public QObject {
                                       "mnuF805_J",
                                       "mnuF805_H",
                                       "mnuF805_P",
+                                      "mnuF805_CHANGED",
                                       "-",
                                       "mnuF805_T",
                                       "mnuF805_F",

@@ -1,4 +1,4 @@
-#include "app/IndicatorValues.h"
+#include "link/IndicatorValues.h"
 
 void IndicatorValues::took(const TransferRun& run) {
     if (model_ && *model_ != run.model) values_.clear();
