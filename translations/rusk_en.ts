@@ -1450,6 +1450,10 @@ Clear them now? (The product data stay.)</translation>
         <translation>invalid line settings (%1)</translation>
     </message>
     <message>
+        <source>毎秒の読み取り回数が正しくありません (%1、1〜20)</source>
+        <translation>invalid samples per second (%1, 1 to 20)</translation>
+    </message>
+    <message>
         <source>ファイル名に使えない名前です (%1)</source>
         <translation>not usable as a file name (%1)</translation>
     </message>
