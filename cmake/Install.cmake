@@ -93,3 +93,8 @@ add_test(NAME packaging/deb_package
           $<IF:$<BOOL:${RUSK_HARDENED}>,hardened,plain>)
 set_tests_properties(packaging/deb_package PROPERTIES SKIP_RETURN_CODE 77 TIMEOUT 300
                      LABELS "packaging;slow")
+
+# rusk-server's systemd unit: installed, never enabled by the package.
+if(TARGET rusk-server)
+  install(FILES data/systemd/rusk-server.service DESTINATION lib/systemd/system)
+endif()

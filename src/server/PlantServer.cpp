@@ -3,6 +3,7 @@
 #include <QFile>
 #include <QHttpServer>
 #include <QHttpServerResponse>
+#include <QWebSocket>
 
 #include "server/PlantWatch.h"
 
@@ -27,7 +28,8 @@ QHttpServerResponse Own(const char* resource, const char* type) {
 
 }  // namespace
 
-void AddPlantRoutes(QHttpServer& http, PlantWatch& watch) {
+PlantServer::PlantServer(PlantWatch& watch, QObject* parent) : QObject(parent), watch_(watch) {
+    QHttpServer& http = http_;
     using Method = QHttpServerRequest::Method;
     http.route("/", Method::Get,
                [] { return Own(":/web/dashboard.html", "text/html; charset=utf-8"); });
@@ -42,6 +44,49 @@ void AddPlantRoutes(QHttpServer& http, PlantWatch& watch) {
         return WithHeaders(
             QHttpServerResponse("text/plain; version=0.0.4; charset=utf-8", watch.metrics()));
     });
+    // The WebSocket's path: Qt hands a connection over only when a route took the request, and
+    // only a route that wrote nothing leaves the socket clean for the handshake.
+    http.route("/live", [](const QHttpServerRequest& request, QHttpServerResponder&& responder) {
+        if (request.value("upgrade").compare("websocket", Qt::CaseInsensitive) == 0) return;
+        responder.write(QHttpServerResponder::StatusCode::BadRequest);
+    });
+    connect(&http_, &QAbstractHttpServer::newWebSocketConnection, this, &PlantServer::acceptLive);
+    connect(&watch_, &PlantWatch::changed, this, &PlantServer::push);
+}
+
+PlantServer::~PlantServer() = default;
+
+quint16 PlantServer::listen(const QHostAddress& host, quint16 port) {
+    return http_.listen(host, port);
+}
+
+void PlantServer::acceptLive() {
+    while (http_.hasPendingWebSocketConnections()) {
+        std::unique_ptr<QWebSocket> socket = http_.nextPendingWebSocketConnection();
+        if (!socket) continue;
+        if (socket->requestUrl().path() != QLatin1String("/live")) {
+            socket->close(QWebSocketProtocol::CloseCodePolicyViolated);
+            socket.release()->deleteLater();
+            continue;
+        }
+        QWebSocket* raw = socket.get();
+        connect(raw, &QWebSocket::disconnected, this, [this, raw] {
+            for (auto it = live_.begin(); it != live_.end(); ++it)
+                if (it->get() == raw) {
+                    it->release()->deleteLater();
+                    live_.erase(it);
+                    break;
+                }
+        });
+        raw->sendTextMessage(QString::fromUtf8(watch_.overviewJson()));
+        live_.push_back(std::move(socket));
+    }
+}
+
+void PlantServer::push(int index) {
+    if (live_.empty()) return;
+    const QString tile = QString::fromUtf8(watch_.indicatorJson(index));
+    for (const auto& socket : live_) socket->sendTextMessage(tile);
 }
 
 bool ParseListen(const QString& text, QHostAddress* host, quint16* port) {

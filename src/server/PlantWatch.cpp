@@ -157,23 +157,33 @@ QByteArray PlantWatch::metrics() const {
     return out.toUtf8();
 }
 
+namespace {
+
+QJsonObject Tile(const PlantWatch::Indicator* ind) {
+    const monitor::Summary s = monitor::Summarize(ind->fills);
+    QJsonObject o;
+    o[QStringLiteral("name")] = ind->member.name;
+    o[QStringLiteral("state")] = MonitorSampler::StateText(ind->sampler->state());
+    o[QStringLiteral("up")] = Up(*ind);
+    if (ind->last)
+        o[QStringLiteral("weight")] = monitor::ShowWeight(ind->last->weight, ind->last->places);
+    o[QStringLiteral("fills")] = s.count;
+    o[QStringLiteral("mean")] = s.count ? monitor::ShowWeight(s.mean, 3) : QString();
+    o[QStringLiteral("sd")] = s.count > 1 ? monitor::ShowWeight(s.stddev, 3) : QString();
+    o[QStringLiteral("under")] = s.under;
+    o[QStringLiteral("over")] = s.over;
+    o[QStringLiteral("differ")] = ind->settingsDiffer;
+    return o;
+}
+
+}  // namespace
+
 QByteArray PlantWatch::overviewJson() const {
     QJsonArray all;
-    for (const auto& ind : indicators_) {
-        const monitor::Summary s = monitor::Summarize(ind->fills);
-        QJsonObject o;
-        o[QStringLiteral("name")] = ind->member.name;
-        o[QStringLiteral("state")] = MonitorSampler::StateText(ind->sampler->state());
-        o[QStringLiteral("up")] = Up(*ind);
-        if (ind->last)
-            o[QStringLiteral("weight")] = monitor::ShowWeight(ind->last->weight, ind->last->places);
-        o[QStringLiteral("fills")] = s.count;
-        o[QStringLiteral("mean")] = s.count ? monitor::ShowWeight(s.mean, 3) : QString();
-        o[QStringLiteral("sd")] = s.count > 1 ? monitor::ShowWeight(s.stddev, 3) : QString();
-        o[QStringLiteral("under")] = s.under;
-        o[QStringLiteral("over")] = s.over;
-        o[QStringLiteral("differ")] = ind->settingsDiffer;
-        all.append(o);
-    }
+    for (const auto& ind : indicators_) all.append(Tile(ind.get()));
     return QJsonDocument(all).toJson(QJsonDocument::Compact);
+}
+
+QByteArray PlantWatch::indicatorJson(int index) const {
+    return QJsonDocument(Tile(indicators_.at(size_t(index)).get())).toJson(QJsonDocument::Compact);
 }

@@ -45,6 +45,8 @@ class PlantWatch : public QObject {
     QByteArray metrics() const;
     // The overview as JSON: one object per indicator.
     QByteArray overviewJson() const;
+    // One indicator's tile as a JSON object.
+    QByteArray indicatorJson(int index) const;
 
   signals:
     void changed(int index);

@@ -5,7 +5,6 @@
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
-#include <QHttpServer>
 #include <QSocketNotifier>
 #include <QTextStream>
 #include <csignal>
@@ -59,8 +58,7 @@ int main(int argc, char** argv) {
         return 2;
     }
     PlantWatch watch(fleet.members, err);
-    QHttpServer http;
-    AddPlantRoutes(http, watch);
+    PlantServer http(watch);
     const quint16 bound = http.listen(host, port);
     if (bound == 0) {
         err << "rusk-server: cannot listen on " << p.value(listen) << Qt::endl;

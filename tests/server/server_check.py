@@ -93,7 +93,8 @@ try:
         raise SystemExit(f"FAIL: overview {overview}")
 
     for path, want in (("/", 200), ("/dashboard.js", 200), ("/nowhere", 404),
-                       ("/%2e%2e/%2e%2e/etc/passwd", 404), ("/../etc/passwd", 404)):
+                       ("/%2e%2e/%2e%2e/etc/passwd", 404), ("/../etc/passwd", 404),
+                       ("/live", 400)):
         status, headers, _ = get(path)
         if status != want:
             raise SystemExit(f"FAIL: {path}: {status}, wanted {want}")

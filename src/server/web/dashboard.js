@@ -47,13 +47,18 @@ function show(list) {
   document.getElementById('updated').textContent = new Date().toLocaleTimeString('ja-JP');
 }
 
-async function refresh() {
-  try {
-    const reply = await fetch('/api/overview', { cache: 'no-store' });
-    if (reply.ok) show(await reply.json());
-  } catch (e) {
+// Live: the whole overview on connecting, then each indicator's tile as it changes. A lost
+// connection is opened again a second later.
+function connect() {
+  const scheme = location.protocol === 'https:' ? 'wss:' : 'ws:';
+  const socket = new WebSocket(`${scheme}//${location.host}/live`);
+  socket.onmessage = (event) => {
+    const data = JSON.parse(event.data);
+    show(Array.isArray(data) ? data : [data]);
+  };
+  socket.onclose = () => {
     document.getElementById('updated').textContent = '—';
-  }
-  setTimeout(refresh, 500);
+    setTimeout(connect, 1000);
+  };
 }
-refresh();
+connect();
