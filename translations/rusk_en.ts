@@ -1942,6 +1942,30 @@ Clear them now? (The product data stay.)</translation>
 <context>
     <name>monitor</name>
     <message>
+        <source>計量器一覧</source>
+        <translation>Indicators</translation>
+    </message>
+    <message>
+        <source>状態</source>
+        <translation>State</translation>
+    </message>
+    <message>
+        <source>計量回数</source>
+        <translation>Fills</translation>
+    </message>
+    <message>
+        <source>平均</source>
+        <translation>Mean</translation>
+    </message>
+    <message>
+        <source>標準偏差</source>
+        <translation>SD</translation>
+    </message>
+    <message>
+        <source>設定変更あり</source>
+        <translation>Settings changed</translation>
+    </message>
+    <message>
         <source>不足</source>
         <translation>Under</translation>
     </message>

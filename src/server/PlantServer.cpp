@@ -3,9 +3,12 @@
 #include <QFile>
 #include <QHttpServer>
 #include <QHttpServerResponse>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QWebSocket>
 
 #include "server/PlantWatch.h"
+#include "texts/MonitorTexts.h"
 
 namespace {
 
@@ -26,6 +29,21 @@ QHttpServerResponse Own(const char* resource, const char* type) {
     return WithHeaders(QHttpServerResponse(QByteArray(type), f.readAll()));
 }
 
+// The page's captions, from the texts module, for the script to put in as text.
+QByteArray PageTexts() {
+    QJsonObject o;
+    o[QStringLiteral("title")] = Tr(MonitorText::DashboardTitle);
+    o[QStringLiteral("state")] = Tr(MonitorText::TileState);
+    o[QStringLiteral("fills")] = Tr(MonitorText::TileFills);
+    o[QStringLiteral("mean")] = Tr(MonitorText::TileMean);
+    o[QStringLiteral("sd")] = Tr(MonitorText::TileSd);
+    o[QStringLiteral("under")] = Tr(MonitorText::Under);
+    o[QStringLiteral("over")] = Tr(MonitorText::Over);
+    o[QStringLiteral("differ")] = Tr(MonitorText::SettingsDiffer);
+    o[QStringLiteral("none")] = Tr(MonitorText::NoJudgement);
+    return QJsonDocument(o).toJson(QJsonDocument::Compact);
+}
+
 }  // namespace
 
 PlantServer::PlantServer(PlantWatch& watch, QObject* parent) : QObject(parent), watch_(watch) {
@@ -37,6 +55,8 @@ PlantServer::PlantServer(PlantWatch& watch, QObject* parent) : QObject(parent), 
                [] { return Own(":/web/dashboard.js", "text/javascript; charset=utf-8"); });
     http.route("/dashboard.css", Method::Get,
                [] { return Own(":/web/dashboard.css", "text/css; charset=utf-8"); });
+    http.route("/api/texts", Method::Get,
+               [] { return WithHeaders(QHttpServerResponse("application/json", PageTexts())); });
     http.route("/api/overview", Method::Get, [&watch] {
         return WithHeaders(QHttpServerResponse("application/json", watch.overviewJson()));
     });

@@ -25,6 +25,12 @@ constexpr texts::TextRow<MonitorText> kTexts[] = {
     {T::ColumnTime, QT_TRANSLATE_NOOP("monitor", "時刻")},
     {T::ColumnWeight, QT_TRANSLATE_NOOP("monitor", "重量")},
     {T::CannotSave, QT_TRANSLATE_NOOP("monitor", "「%1」に保存できません（%2）。")},
+    {T::DashboardTitle, QT_TRANSLATE_NOOP("monitor", "計量器一覧")},
+    {T::TileState, QT_TRANSLATE_NOOP("monitor", "状態")},
+    {T::TileFills, QT_TRANSLATE_NOOP("monitor", "計量回数")},
+    {T::TileMean, QT_TRANSLATE_NOOP("monitor", "平均")},
+    {T::TileSd, QT_TRANSLATE_NOOP("monitor", "標準偏差")},
+    {T::SettingsDiffer, QT_TRANSLATE_NOOP("monitor", "設定変更あり")},
 };
 // clang-format on
 static_assert(texts::InOrder(kTexts), "kTexts follows the order of MonitorText");

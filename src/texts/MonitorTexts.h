@@ -21,7 +21,13 @@ enum class MonitorText {
     Refused,
     ColumnTime,  // the sample file's columns
     ColumnWeight,
-    CannotSave,  // %1: file, %2: why
+    CannotSave,      // %1: file, %2: why
+    DashboardTitle,  // rusk-server's overview page
+    TileState,       // the captions of an indicator's tile
+    TileFills,
+    TileMean,
+    TileSd,
+    SettingsDiffer,  // the badge of a tile whose settings differ from the baseline
 };
 
 QString Tr(MonitorText id);

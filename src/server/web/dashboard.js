@@ -1,7 +1,9 @@
 'use strict';
 // The overview: one tile per indicator, refreshed from /api/overview. Every value goes in as
 // text (textContent), never as markup.
-const labels = { state: '状態', fills: '計量回数', mean: '平均', sd: '標準偏差', under: '不足', over: '過量' };
+// The captions come from the server's texts (/api/texts).
+const captions = ['state', 'fills', 'mean', 'sd', 'under', 'over'];
+let texts = {};
 const tiles = new Map();
 
 function tileFor(name) {
@@ -15,16 +17,16 @@ function tileFor(name) {
   title.textContent = name;
   const badge = document.createElement('span');
   badge.className = 'badge';
-  badge.textContent = '設定変更あり';
+  badge.textContent = texts.differ;
   badge.hidden = true;
   head.append(title, badge);
   const weight = document.createElement('div');
   weight.className = 'weight';
   const dl = document.createElement('dl');
   const cells = {};
-  for (const key of Object.keys(labels)) {
+  for (const key of captions) {
     const dt = document.createElement('dt');
-    dt.textContent = labels[key];
+    dt.textContent = texts[key];
     const dd = document.createElement('dd');
     dl.append(dt, dd);
     cells[key] = dd;
@@ -40,9 +42,9 @@ function show(list) {
   for (const ind of list) {
     const t = tileFor(String(ind.name));
     t.root.classList.toggle('down', !ind.up);
-    t.weight.textContent = ind.weight ?? '－';
+    t.weight.textContent = ind.weight ?? texts.none;
     t.badge.hidden = !ind.differ;
-    for (const key of Object.keys(labels)) t.cells[key].textContent = String(ind[key] ?? '');
+    for (const key of captions) t.cells[key].textContent = String(ind[key] ?? '');
   }
   document.getElementById('updated').textContent = new Date().toLocaleTimeString('ja-JP');
 }
@@ -61,4 +63,11 @@ function connect() {
     setTimeout(connect, 1000);
   };
 }
-connect();
+async function begin() {
+  const reply = await fetch('/api/texts', { cache: 'no-store' });
+  texts = await reply.json();
+  document.title = texts.title;
+  document.getElementById('title').textContent = texts.title;
+  connect();
+}
+begin();
