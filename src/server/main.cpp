@@ -25,12 +25,16 @@ void OnSignal(int) {
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("rusk-server"));
+#ifdef RUSK_VERSION
+    QCoreApplication::setApplicationVersion(QStringLiteral(RUSK_VERSION));
+#endif
     QTextStream err(stderr);
     QCommandLineParser p;
     p.setApplicationDescription(
         QStringLiteral("Watches every indicator of a fleet file (read requests only) and serves a "
                        "dashboard and Prometheus metrics."));
     p.addHelpOption();
+    p.addVersionOption();
     p.addPositionalArgument(QStringLiteral("FLEET.INI"), QStringLiteral("The fleet file."));
     const QCommandLineOption listen(QStringLiteral("listen"),
                                     QStringLiteral("Address and port (default 127.0.0.1:8805)."),
