@@ -136,7 +136,8 @@ QByteArray PlantWatch::metrics() const {
          }},
         {"rusk_settings_differ", "gauge", "1 when the settings differ from the baseline.",
          [](const Indicator& i, const monitor::Summary&) -> std::optional<double> {
-             return i.settingsDiffer ? 1 : 0;
+             if (!i.settingsDiffer) return std::nullopt;
+             return *i.settingsDiffer ? 1 : 0;
          }},
     };
     std::vector<monitor::Summary> summaries;
@@ -172,7 +173,7 @@ QJsonObject Tile(const PlantWatch::Indicator* ind) {
     o[QStringLiteral("sd")] = s.count > 1 ? monitor::ShowWeight(s.stddev, 3) : QString();
     o[QStringLiteral("under")] = s.under;
     o[QStringLiteral("over")] = s.over;
-    o[QStringLiteral("differ")] = ind->settingsDiffer;
+    o[QStringLiteral("differ")] = ind->settingsDiffer.value_or(false);
     return o;
 }
 

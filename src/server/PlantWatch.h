@@ -27,7 +27,8 @@ class PlantWatch : public QObject {
         std::optional<monitor::Sample> last;
         qint64 lastReadMs = 0;  // wall clock of the last sample answered; 0 before any
         std::vector<monitor::Fill> fills;
-        bool settingsDiffer = false;
+        // Whether the settings differ from the baseline; none before a check ran.
+        std::optional<bool> settingsDiffer;
     };
 
     PlantWatch(const std::vector<FleetMember>& members, QTextStream& log,
