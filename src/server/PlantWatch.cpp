@@ -49,6 +49,11 @@ PlantWatch::PlantWatch(const std::vector<FleetMember>& members, QTextStream& log
         connect(ind->sampler.get(), &MonitorSampler::filled, this,
                 [this, raw, index](const monitor::Fill& f) {
                     raw->fills.push_back(f);
+                    if (raw->fills.size() > kRecentFills) raw->fills.erase(raw->fills.begin());
+                    raw->recent = monitor::Summarize(raw->fills);
+                    ++raw->fillsTotal;
+                    raw->underTotal += f.judgement == monitor::Judgement::Under;
+                    raw->overTotal += f.judgement == monitor::Judgement::Over;
                     emit changed(index);
                 });
         connect(ind->sampler.get(), &MonitorSampler::stateChanged, this,
@@ -108,23 +113,23 @@ QByteArray PlantWatch::metrics() const {
              return Up(i) ? 1 : 0;
          }},
         {"rusk_fills_total", "counter", "Completed fills seen.",
-         [](const Indicator&, const monitor::Summary& s) -> std::optional<double> {
-             return s.count;
+         [](const Indicator& i, const monitor::Summary&) -> std::optional<double> {
+             return i.fillsTotal;
          }},
         {"rusk_fills_under_total", "counter", "Completed fills judged under.",
-         [](const Indicator&, const monitor::Summary& s) -> std::optional<double> {
-             return s.under;
+         [](const Indicator& i, const monitor::Summary&) -> std::optional<double> {
+             return i.underTotal;
          }},
         {"rusk_fills_over_total", "counter", "Completed fills judged over.",
-         [](const Indicator&, const monitor::Summary& s) -> std::optional<double> {
-             return s.over;
+         [](const Indicator& i, const monitor::Summary&) -> std::optional<double> {
+             return i.overTotal;
          }},
-        {"rusk_fill_mean", "gauge", "Mean weighing result of the fills seen.",
+        {"rusk_fill_mean", "gauge", "Mean weighing result of the latest 1000 fills.",
          [](const Indicator&, const monitor::Summary& s) -> std::optional<double> {
              if (s.count == 0) return std::nullopt;
              return s.mean;
          }},
-        {"rusk_fill_stddev", "gauge", "Standard deviation of the fills seen.",
+        {"rusk_fill_stddev", "gauge", "Standard deviation of the latest 1000 fills.",
          [](const Indicator&, const monitor::Summary& s) -> std::optional<double> {
              if (s.count < 2) return std::nullopt;
              return s.stddev;
@@ -140,15 +145,12 @@ QByteArray PlantWatch::metrics() const {
              return *i.settingsDiffer ? 1 : 0;
          }},
     };
-    std::vector<monitor::Summary> summaries;
-    summaries.reserve(indicators_.size());
-    for (const auto& ind : indicators_) summaries.push_back(monitor::Summarize(ind->fills));
     QString out;
     for (const Family& f : families) {
         out += QStringLiteral("# HELP %1 %2\n# TYPE %1 %3\n")
                    .arg(QLatin1String(f.name), QLatin1String(f.help), QLatin1String(f.type));
         for (size_t i = 0; i < indicators_.size(); ++i) {
-            const std::optional<double> v = f.value(*indicators_[i], summaries[i]);
+            const std::optional<double> v = f.value(*indicators_[i], indicators_[i]->recent);
             if (!v) continue;
             out += QStringLiteral("%1{indicator=\"%2\"} %3\n")
                        .arg(QLatin1String(f.name), PrometheusLabel(indicators_[i]->member.name),
@@ -161,18 +163,18 @@ QByteArray PlantWatch::metrics() const {
 namespace {
 
 QJsonObject Tile(const PlantWatch::Indicator* ind) {
-    const monitor::Summary s = monitor::Summarize(ind->fills);
+    const monitor::Summary& s = ind->recent;
     QJsonObject o;
     o[QStringLiteral("name")] = ind->member.name;
     o[QStringLiteral("state")] = MonitorSampler::StateText(ind->sampler->state());
     o[QStringLiteral("up")] = Up(*ind);
     if (ind->last)
         o[QStringLiteral("weight")] = monitor::ShowWeight(ind->last->weight, ind->last->places);
-    o[QStringLiteral("fills")] = s.count;
+    o[QStringLiteral("fills")] = ind->fillsTotal;
     o[QStringLiteral("mean")] = s.count ? monitor::ShowWeight(s.mean, 3) : QString();
     o[QStringLiteral("sd")] = s.count > 1 ? monitor::ShowWeight(s.stddev, 3) : QString();
-    o[QStringLiteral("under")] = s.under;
-    o[QStringLiteral("over")] = s.over;
+    o[QStringLiteral("under")] = ind->underTotal;
+    o[QStringLiteral("over")] = ind->overTotal;
     o[QStringLiteral("differ")] = ind->settingsDiffer.value_or(false);
     return o;
 }

@@ -20,13 +20,18 @@
 class PlantWatch : public QObject {
     Q_OBJECT
   public:
+    // The fills whose mean and deviation are shown: the latest this many.
+    static constexpr size_t kRecentFills = 1000;
+
     struct Indicator {
         FleetMember member;
         std::unique_ptr<DeviceSession> session;
         std::unique_ptr<MonitorSampler> sampler;
         std::optional<monitor::Sample> last;
-        qint64 lastReadMs = 0;  // wall clock of the last sample answered; 0 before any
-        std::vector<monitor::Fill> fills;
+        qint64 lastReadMs = 0;             // wall clock of the last sample answered; 0 before any
+        std::vector<monitor::Fill> fills;  // the latest kRecentFills
+        monitor::Summary recent;           // of `fills`, taken again at each fill
+        int fillsTotal = 0, underTotal = 0, overTotal = 0;  // since the start
         // Whether the settings differ from the baseline; none before a check ran.
         std::optional<bool> settingsDiffer;
     };
