@@ -1,5 +1,6 @@
 #!/usr/bin/env python3
-"""rusk-server against simulated indicators: read requests only on every line, a silent and a
+"""rusk-server against simulated indicators: read requests only on every line, the fill
+statistics of an indicator that fills, a silent and a
 killed indicator shown as such within 3 s while another goes on, /metrics accepted by promtool,
 the Content-Security-Policy on every reply and a 4xx for what is not served.
 
@@ -87,6 +88,13 @@ try:
     t = wait_for("the others go on", lambda: (lambda x: x if metric(x, "rusk_last_read_timestamp_seconds", "going") > before else None)(get("/metrics")[2]), 3)
     if metric(t, "rusk_link_up", "going") != 1:
         raise SystemExit("FAIL: the answering indicator went down")
+
+    # The fill statistics of the going indicator (the simulator fills to about 100).
+    t = wait_for("two fills", lambda: (lambda x: x if (metric(x, "rusk_fills_total", "going") or 0) >= 2 else None)(get("/metrics")[2]), 10)
+    if not 90 < metric(t, "rusk_fill_mean", "going") < 110 or metric(t, "rusk_fill_stddev", "going") is None:
+        raise SystemExit(f"FAIL: fill statistics\n{t}")
+    if metric(t, "rusk_fills_total", "silent") != 0 or metric(t, "rusk_fill_mean", "silent") is not None:
+        raise SystemExit(f"FAIL: figures for the silent indicator\n{t}")
 
     overview = json.loads(get("/api/overview")[2])
     if [o["name"] for o in overview] != ["going", "killed", "silent"] or overview[0]["up"] is not True:
