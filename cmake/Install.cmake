@@ -3,7 +3,7 @@
 include(GNUInstallDirs)
 
 # --version of every program.
-foreach(target rusk rusk-cli rusk-mdb-dump rusk_sim_lib)
+foreach(target rusk rusk-cli rusk-server rusk-mdb-dump rusk_sim_lib)
   if(TARGET ${target})
     target_compile_definitions(${target} PRIVATE RUSK_VERSION="${PROJECT_VERSION}")
   endif()
@@ -17,7 +17,7 @@ file(RELATIVE_PATH helper_from_bin ${CMAKE_INSTALL_FULL_BINDIR}
 set_property(SOURCE src/storage/MdbReader.cpp APPEND PROPERTY
   COMPILE_DEFINITIONS RUSK_HELPER_FROM_BIN="${helper_from_bin}")
 
-foreach(program rusk rusk-cli rusk-sim)
+foreach(program rusk rusk-cli rusk-server rusk-sim)
   if(TARGET ${program})
     install(TARGETS ${program} RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
   endif()
@@ -36,7 +36,7 @@ foreach(size 16 22 24 32 48 64 128 256)
 endforeach()
 
 # Manual pages, compressed as Debian keeps them; the documents of the package.
-set(man_pages rusk rusk-cli rusk-sim)
+set(man_pages rusk rusk-cli rusk-server rusk-sim)
 set(compressed)
 foreach(page ${man_pages})
   set(out ${PROJECT_BINARY_DIR}/man/${page}.1.gz)
@@ -93,3 +93,8 @@ add_test(NAME packaging/deb_package
           $<IF:$<BOOL:${RUSK_HARDENED}>,hardened,plain>)
 set_tests_properties(packaging/deb_package PROPERTIES SKIP_RETURN_CODE 77 TIMEOUT 300
                      LABELS "packaging;slow")
+
+# rusk-server's systemd unit: installed, never enabled by the package.
+if(TARGET rusk-server)
+  install(FILES data/systemd/rusk-server.service DESTINATION lib/systemd/system)
+endif()

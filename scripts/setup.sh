@@ -13,6 +13,7 @@ packages=(
   qt6-charts-dev libqt6opengl6-dev poppler-utils
   desktop-file-utils appstream lintian dpkg-dev librsvg2-bin
   ccache
+  qt6-httpserver-dev qt6-websockets-dev prometheus chromium
 )
 
 missing=()

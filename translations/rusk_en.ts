@@ -1450,6 +1450,10 @@ Clear them now? (The product data stay.)</translation>
         <translation>invalid line settings (%1)</translation>
     </message>
     <message>
+        <source>毎秒の読み取り回数が正しくありません (%1、1〜20)</source>
+        <translation>invalid samples per second (%1, 1 to 20)</translation>
+    </message>
+    <message>
         <source>ファイル名に使えない名前です (%1)</source>
         <translation>not usable as a file name (%1)</translation>
     </message>
@@ -1949,6 +1953,30 @@ Clear them now? (The product data stay.)</translation>
 </context>
 <context>
     <name>monitor</name>
+    <message>
+        <source>計量器一覧</source>
+        <translation>Indicators</translation>
+    </message>
+    <message>
+        <source>状態</source>
+        <translation>State</translation>
+    </message>
+    <message>
+        <source>計量回数</source>
+        <translation>Fills</translation>
+    </message>
+    <message>
+        <source>平均</source>
+        <translation>Mean</translation>
+    </message>
+    <message>
+        <source>標準偏差</source>
+        <translation>SD</translation>
+    </message>
+    <message>
+        <source>設定変更あり</source>
+        <translation>Settings changed</translation>
+    </message>
     <message>
         <source>不足</source>
         <translation>Under</translation>

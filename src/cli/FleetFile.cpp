@@ -17,7 +17,7 @@ namespace {
 
 constexpr int kQuotedChars = 60;  // of a bad line, in its message
 
-const QStringList kKeys = {"Device", "Model", "Line", "Name", "Baseline"};
+const QStringList kKeys = {"Device", "Model", "Line", "Name", "Baseline", "Rate"};
 
 // The known key spelled as the file spells it, matched without regard to case; empty if none.
 QString KnownKey(const QString& key) {
@@ -134,7 +134,8 @@ FleetFile ReadFleetFile(const QString& path, const QString& defaultLine) {
         return fleet;
     }
     if (bytes.size() > kFleetFileMaxBytes) {
-        fleet.errors << Tr(CliText::FleetTooLarge).arg(shownPath, QString::number(kFleetFileMaxBytes / 1024));
+        fleet.errors << Tr(CliText::FleetTooLarge)
+                            .arg(shownPath, QString::number(kFleetFileMaxBytes / 1024));
         return fleet;
     }
     Reader reader(path);
@@ -176,6 +177,12 @@ FleetFile ReadFleetFile(const QString& path, const QString& defaultLine) {
                                  baseline.startsWith(QLatin1String("journal:"))
                              ? baseline
                              : folder.absoluteFilePath(baseline);
+        if (const QString rate = s.values.value("Rate"); !rate.isEmpty()) {
+            bool ok = false;
+            m.rate = rate.toInt(&ok);
+            if (!ok || m.rate < 1 || m.rate > 20)
+                reader.error(s, "Rate", Tr(CliText::BadRateValue).arg(rate));
+        }
         fleet.members.push_back(m);
     }
     fleet.errors = reader.errors.mid(0, kFleetFileListedErrors);

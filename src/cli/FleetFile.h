@@ -7,7 +7,8 @@
 #include "model/SettingsStore.h"
 
 // One indicator of a fleet file: a section with Device=, Model= and optional Line=, Name= and
-// Baseline= (the data file `check` compares with instead of the newest backup).
+// Baseline= (the data file `check` compares with instead of the newest backup) and Rate= (the
+// samples per second rusk-server reads).
 struct FleetMember {
     QString section;
     QString name;  // Name=, else the section's name; names the backup files
@@ -15,6 +16,7 @@ struct FleetMember {
     IndicatorModel model = kDefaultModel;
     QString line;  // Line=, else the default line settings
     QString baseline;
+    int rate = 2;  // Rate=: samples per second the server reads, 1 to 20
 };
 
 // The fleet file read whole, or the reasons it cannot be used (then no member is given).

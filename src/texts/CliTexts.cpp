@@ -71,6 +71,7 @@ constexpr texts::TextRow<CliText> kTexts[] = {
     {T::NotGiven, QT_TRANSLATE_NOOP("cli", "指定されていません")},
     {T::ModelValue, QT_TRANSLATE_NOOP("cli", "805 か 800 です (%1)")},
     {T::BadLineValue, QT_TRANSLATE_NOOP("cli", "通信設定が正しくありません (%1)")},
+    {T::BadRateValue, QT_TRANSLATE_NOOP("cli", "毎秒の読み取り回数が正しくありません (%1、1〜20)")},
     {T::BadFileName, QT_TRANSLATE_NOOP("cli", "ファイル名に使えない名前です (%1)")},
     {T::DuplicateName, QT_TRANSLATE_NOOP("cli", "名前 %1 は [%2] と重複しています")},
     {T::MoreErrors, QT_TRANSLATE_NOOP("cli", "%1: ほか %2 件")},

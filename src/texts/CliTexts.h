@@ -68,6 +68,7 @@ enum class CliText {
     NotGiven,
     ModelValue,     // %1: the value
     BadLineValue,   // %1: the value
+    BadRateValue,   // %1: the value
     BadFileName,    // %1: the name
     DuplicateName,  // %1: name, %2: the other section
     MoreErrors,     // %1: file, %2: how many more

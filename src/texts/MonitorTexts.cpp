@@ -30,6 +30,12 @@ constexpr texts::TextRow<MonitorText> kTexts[] = {
     {T::CalibrationFailed, QT_TRANSLATE_NOOP("monitor", "指示計が校正ｴﾗｰを示しました。荷重と分銅重量値を確かめてください。")},
     {T::CalibrationTimedOut, QT_TRANSLATE_NOOP("monitor", "校正が %1 秒以内に終わりませんでした。")},
     {T::NoReply, QT_TRANSLATE_NOOP("monitor", "指示計が応答しません。")},
+    {T::DashboardTitle, QT_TRANSLATE_NOOP("monitor", "計量器一覧")},
+    {T::TileState, QT_TRANSLATE_NOOP("monitor", "状態")},
+    {T::TileFills, QT_TRANSLATE_NOOP("monitor", "計量回数")},
+    {T::TileMean, QT_TRANSLATE_NOOP("monitor", "平均")},
+    {T::TileSd, QT_TRANSLATE_NOOP("monitor", "標準偏差")},
+    {T::SettingsDiffer, QT_TRANSLATE_NOOP("monitor", "設定変更あり")},
 };
 // clang-format on
 static_assert(texts::InOrder(kTexts), "kTexts follows the order of MonitorText");

@@ -27,6 +27,12 @@ enum class MonitorText {
     CalibrationFailed,
     CalibrationTimedOut,  // %1: seconds
     NoReply,
+    DashboardTitle,  // rusk-server's overview page
+    TileState,       // the captions of an indicator's tile
+    TileFills,
+    TileMean,
+    TileSd,
+    SettingsDiffer,  // the badge of a tile whose settings differ from the baseline
 };
 
 QString Tr(MonitorText id);

@@ -587,6 +587,8 @@ class CliTest : public QObject {
         QCOMPARE(plant.members[1].device, QString("Com3"));
         QCOMPARE(plant.members[1].line, QString("9600,o,7,1"));
         QCOMPARE(plant.members[2].baseline, dir.filePath("filler-commissioned.mdb"));
+        QCOMPARE(plant.members[0].rate, 2);
+        QCOMPARE(read("[a]\nDevice=Com1\nModel=805\nRate=20\n").members.front().rate, 20);
 
         const FleetFile sjis = read("[\x83v\x83\x8c\x83X1]\r\nDevice=Com1\r\nModel=805\r\n");
         QVERIFY2(sjis.errors.isEmpty(), qPrintable(sjis.errors.join('\n')));
@@ -650,6 +652,9 @@ class CliTest : public QObject {
                                      << "[a] Colour";
         QTest::newRow("bad model") << "[a]\nDevice=x\nModel=900\n"
                                    << "[a] Model";
+        for (const char* rate : {"0", "21", "2.5", "fast"})
+            QTest::newRow(rate) << QString("[a]\nDevice=x\nModel=805\nRate=%1\n").arg(rate)
+                                << "[a] Rate";
         QTest::newRow("outside") << "Device=x\n[a]\nDevice=x\nModel=805\n"
                                  << ":1:";
         QTest::newRow("empty") << "; nothing\n"

@@ -23,7 +23,7 @@ done
 dpkg-deb -x "$deb" "$work/root"
 root=$work/root
 
-for program in rusk rusk-cli rusk-sim; do
+for program in rusk rusk-cli rusk-server rusk-sim; do
   out=$(env -u LD_LIBRARY_PATH "$root/usr/bin/$program" --version) || fail "$program --version"
   [ "$out" = "$program 1.0" ] || fail "$program --version said: $out"
 done
@@ -35,9 +35,10 @@ if [ "$hardening" = hardened ] && command -v readelf >/dev/null; then
   readelf -lW "$helper" | grep -q GNU_RELRO || fail "rusk-mdb-dump: no RELRO"
   readelf -sW --dyn-syms "$helper" | grep -q __stack_chk_fail || fail "rusk-mdb-dump: no stack protector"
 fi
-for page in rusk rusk-cli rusk-sim; do
+for page in rusk rusk-cli rusk-server rusk-sim; do
   [ -f "$root/usr/share/man/man1/$page.1.gz" ] || fail "no manual page for $page"
 done
+[ -f "$root/usr/lib/systemd/system/rusk-server.service" ] || fail "no rusk-server.service"
 
 # Comparing an Access file with itself starts the helper: a missing helper is reported by name.
 out=$(HOME=$work XDG_CONFIG_HOME=$work/config "$root/usr/bin/rusk-cli" diff "$mdb" "$mdb" 2>&1)

@@ -1,0 +1,87 @@
+// rusk-server FLEET.INI [--listen 127.0.0.1:8805]: watches every indicator of a fleet file, read
+// requests only, and serves the overview and the Prometheus figures over HTTP.
+#include <sys/socket.h>
+#include <unistd.h>
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QSocketNotifier>
+#include <QTextStream>
+#include <csignal>
+#include <cstdio>
+
+#include "platform/SerialPort.h"
+#include "server/PlantServer.h"
+#include "server/PlantWatch.h"
+
+namespace {
+int gSignalPipe[2] = {-1, -1};
+void OnSignal(int) {
+    const char c = 1;
+    (void)!write(gSignalPipe[1], &c, 1);
+}
+}  // namespace
+
+int main(int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("rusk-server"));
+#ifdef RUSK_VERSION
+    QCoreApplication::setApplicationVersion(QStringLiteral(RUSK_VERSION));
+#endif
+    QTextStream err(stderr);
+    QCommandLineParser p;
+    p.setApplicationDescription(
+        QStringLiteral("Watches every indicator of a fleet file (read requests only) and serves a "
+                       "dashboard and Prometheus metrics."));
+    p.addHelpOption();
+    p.addVersionOption();
+    p.addPositionalArgument(QStringLiteral("FLEET.INI"), QStringLiteral("The fleet file."));
+    const QCommandLineOption listen(QStringLiteral("listen"),
+                                    QStringLiteral("Address and port (default 127.0.0.1:8805)."),
+                                    QStringLiteral("host:port"), QStringLiteral("127.0.0.1:8805"));
+    p.addOption(listen);
+    p.process(app);
+    if (p.positionalArguments().size() != 1) {
+        err << p.helpText();
+        return 2;
+    }
+    QHostAddress host;
+    quint16 port = 0;
+    if (!ParseListen(p.value(listen), &host, &port)) {
+        err << "rusk-server: --listen: " << p.value(listen) << Qt::endl;
+        return 2;
+    }
+    if (!host.isLoopback()) {
+        err << "rusk-server: listening off this machine needs a password; not yet offered"
+            << Qt::endl;
+        return 2;
+    }
+    const FleetFile fleet = ReadFleetFile(p.positionalArguments().first(), kDefaultLineSettings);
+    if (!fleet.errors.isEmpty()) {
+        for (const QString& e : fleet.errors) err << e << Qt::endl;
+        return 2;
+    }
+    PlantWatch watch(fleet.members, err);
+    PlantServer http(watch);
+    const quint16 bound = http.listen(host, port);
+    if (bound == 0) {
+        err << "rusk-server: cannot listen on " << p.value(listen) << Qt::endl;
+        return 1;
+    }
+    err << "rusk-server: http://" << host.toString() << ":" << bound << "/" << Qt::endl;
+
+    // SIGTERM and SIGINT end the loops and the program cleanly.
+    if (socketpair(AF_UNIX, SOCK_STREAM, 0, gSignalPipe) == 0) {
+        auto* notifier = new QSocketNotifier(gSignalPipe[0], QSocketNotifier::Read, &app);
+        QObject::connect(notifier, &QSocketNotifier::activated, &app, [&] {
+            char c;
+            (void)!read(gSignalPipe[0], &c, 1);
+            watch.stop();
+            app.quit();
+        });
+        std::signal(SIGTERM, OnSignal);
+        std::signal(SIGINT, OnSignal);
+    }
+    watch.start();
+    return app.exec();
+}

@@ -1,0 +1,73 @@
+'use strict';
+// The overview: one tile per indicator, refreshed from /api/overview. Every value goes in as
+// text (textContent), never as markup.
+// The captions come from the server's texts (/api/texts).
+const captions = ['state', 'fills', 'mean', 'sd', 'under', 'over'];
+let texts = {};
+const tiles = new Map();
+
+function tileFor(name) {
+  let t = tiles.get(name);
+  if (t) return t;
+  const root = document.createElement('section');
+  root.className = 'tile';
+  const head = document.createElement('div');
+  head.className = 'name';
+  const title = document.createElement('span');
+  title.textContent = name;
+  const badge = document.createElement('span');
+  badge.className = 'badge';
+  badge.textContent = texts.differ;
+  badge.hidden = true;
+  head.append(title, badge);
+  const weight = document.createElement('div');
+  weight.className = 'weight';
+  const dl = document.createElement('dl');
+  const cells = {};
+  for (const key of captions) {
+    const dt = document.createElement('dt');
+    dt.textContent = texts[key];
+    const dd = document.createElement('dd');
+    dl.append(dt, dd);
+    cells[key] = dd;
+  }
+  root.append(head, weight, dl);
+  document.getElementById('tiles').append(root);
+  t = { root, badge, weight, cells };
+  tiles.set(name, t);
+  return t;
+}
+
+function show(list) {
+  for (const ind of list) {
+    const t = tileFor(String(ind.name));
+    t.root.classList.toggle('down', !ind.up);
+    t.weight.textContent = ind.weight ?? texts.none;
+    t.badge.hidden = !ind.differ;
+    for (const key of captions) t.cells[key].textContent = String(ind[key] ?? '');
+  }
+  document.getElementById('updated').textContent = new Date().toLocaleTimeString('ja-JP');
+}
+
+// Live: the whole overview on connecting, then each indicator's tile as it changes. A lost
+// connection is opened again a second later.
+function connect() {
+  const scheme = location.protocol === 'https:' ? 'wss:' : 'ws:';
+  const socket = new WebSocket(`${scheme}//${location.host}/live`);
+  socket.onmessage = (event) => {
+    const data = JSON.parse(event.data);
+    show(Array.isArray(data) ? data : [data]);
+  };
+  socket.onclose = () => {
+    document.getElementById('updated').textContent = '—';
+    setTimeout(connect, 1000);
+  };
+}
+async function begin() {
+  const reply = await fetch('/api/texts', { cache: 'no-store' });
+  texts = await reply.json();
+  document.title = texts.title;
+  document.getElementById('title').textContent = texts.title;
+  connect();
+}
+begin();
