@@ -45,6 +45,7 @@ void EntryChecks::leaveBox(int family, int index) {
             else
                 store.setSetting(family, index, outcome.value);
             MainWindow::setBoxRefused(box, false);
+            window_.refreshMarks();  // the entry may now differ from the indicator, or agree
             break;
         case LeaveAction::Refuse:
             MainWindow::setBoxRefused(box, true);

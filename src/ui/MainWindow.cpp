@@ -282,7 +282,12 @@ void MainWindow::pressToolbarKey(const QString& key) {
 }
 
 void MainWindow::redraw() {
-    const int changed = ui::Redraw(store_, c_, *watch_, reference_);
+    ui::Redraw(store_, c_, *watch_);
+    refreshMarks();
+}
+
+void MainWindow::refreshMarks() {
+    const int changed = reference_ ? ui::MarkChanged(store_, c_, *reference_) : 0;
     changed_->setText(changed > 0 ? QCoreApplication::translate("window", "変更 %1 件").arg(changed)
                                   : QString());
     changed_->setVisible(changed > 0);

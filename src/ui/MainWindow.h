@@ -123,6 +123,8 @@ class MainWindow : public QMainWindow, public OperatorView {
     void redraw() override;
     // The indicator's values the window marks its own against (none: no marks).
     void setIndicatorValues(const IndicatorValues* reference) { reference_ = reference; }
+    // Marks the boxes whose values differ from the indicator's, and counts them.
+    void refreshMarks();
 
   signals:
     // Hooks for the edit capture, the entry checks and the tab navigation (the control watch

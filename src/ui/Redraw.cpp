@@ -31,7 +31,9 @@ bool Mark(QLineEdit* box, const std::optional<QString>& held) {
     return marked;
 }
 
-int MarkBoxes(const SettingsStore& store, const Controls& c, const IndicatorValues& reference) {
+}  // namespace
+
+int MarkChanged(const SettingsStore& store, const Controls& c, const IndicatorValues& reference) {
     int marked = 0;
     for (const BoxSpec& item : BoxesOf(store.model())) {
         QLineEdit* box =
@@ -51,6 +53,8 @@ int MarkBoxes(const SettingsStore& store, const Controls& c, const IndicatorValu
                 : reference.differing(store.model(), ProductItemCode(k), p, store.product(p, k)));
     return marked;
 }
+
+namespace {
 
 void RedrawProduct(const SettingsStore& store, const Controls& c, ControlWatch& watch) {
     const int p = c.productLists[0]->currentIndex();
@@ -109,13 +113,11 @@ void RedrawItemLists(const SettingsStore& store, const Controls& c, ControlWatch
 
 // Entries left while an exchange runs are held in their controls until it ends: the redraw
 // leaves those controls alone.
-int Redraw(const SettingsStore& store, const Controls& c, ControlWatch& watch,
-           const IndicatorValues* reference) {
+void Redraw(const SettingsStore& store, const Controls& c, ControlWatch& watch) {
     RedrawProduct(store, c, watch);
     RedrawLiveAndStatus(store, c);
     RedrawValueBoxes(store, c, watch);
     RedrawItemLists(store, c, watch);
-    return reference ? MarkBoxes(store, c, *reference) : 0;
 }
 
 }  // namespace ui
