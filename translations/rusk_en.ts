@@ -3945,5 +3945,13 @@ Configuration file: </translation>
         <source>変更分のみ書き込み(&amp;W)…</source>
         <translation>&amp;Write changed values only…</translation>
     </message>
+    <message>
+        <source>成績書を再出力…</source>
+        <translation>Certificate again as PDF…</translation>
+    </message>
+    <message>
+        <source>この試験の記録が読めません。</source>
+        <translation>The record of this test cannot be read.</translation>
+    </message>
 </context>
 </TS>

@@ -467,10 +467,12 @@ void CalibrationView::recordInJournal() {
         run,
         RunNote(runkind::kCalibrationResult, {verdict(record_.asFound), verdict(record_.asLeft)}));
     if (id == 0) return;  // the journal said why
-    const QDir folder = QFileInfo(journal_->path()).dir();
-    folder.mkpath(QStringLiteral("calibration"));
-    ReplaceFileContent(folder.filePath(QStringLiteral("calibration/%1.json").arg(id)),
-                       ToJson(record_));
+    QFileInfo(journal_->path()).dir().mkpath(QStringLiteral("calibration"));
+    ReplaceFileContent(KeptTestPath(*journal_, id), ToJson(record_));
+}
+
+QString CalibrationView::KeptTestPath(const Journal& journal, qint64 id) {
+    return QFileInfo(journal.path()).dir().filePath(QStringLiteral("calibration/%1.json").arg(id));
 }
 
 void CalibrationView::askSaveCertificate() {

@@ -37,6 +37,8 @@ class CalibrationView : public QDialog {
     bool readInstrument();
     // Saves the certificate as PDF; empty on success, else why not (also shown).
     QString saveCertificate(const QString& path);
+    // Where the test of a journalled certificate (its run number `id`) is kept.
+    static QString KeptTestPath(const Journal& journal, qint64 id);
 
   signals:
     void stepEnded();

@@ -12,8 +12,12 @@
 
 #include "history/Compare.h"
 #include "history/Verify.h"
+#include "link/RunKinds.h"
 #include "model/Catalogue.h"
 #include "model/ModelSpec.h"
+#include "platform/FileRules.h"
+#include "report/Certificate.h"
+#include "ui/CalibrationView.h"
 #include "ui/DifferenceView.h"
 #include "ui/widgets/MessageBoxes.h"
 #include "ui/widgets/ModalRun.h"
@@ -125,6 +129,8 @@ HistoryView::HistoryView(Journal& journal, SettingsStore& windowStore, std::func
         Button("LoadSnapshot", QCoreApplication::translate("window", "画面に読み込む"), this);
     QPushButton* save = Button(
         "SaveSnapshot", QCoreApplication::translate("window", "データファイルとして保存…"), this);
+    reprint_ = Button("ReprintCertificate",
+                      QCoreApplication::translate("window", "成績書を再出力…"), this);
     QPushButton* close =
         Button("CloseHistory", QCoreApplication::translate("window", "閉じる"), this);
     selectionButtons_ = {show, compare, load, save};
@@ -133,6 +139,12 @@ HistoryView::HistoryView(Journal& journal, SettingsStore& windowStore, std::func
     connect(load, &QPushButton::clicked, this, &HistoryView::loadSnapshot);
     connect(save, &QPushButton::clicked, this, &HistoryView::saveSnapshot);
     connect(close, &QPushButton::clicked, this, &QDialog::reject);
+    connect(reprint_, &QPushButton::clicked, this, [this] {
+        const QString path = QFileDialog::getSaveFileName(
+            this, QCoreApplication::translate("window", "成績書を PDF に保存"), QString(),
+            QStringLiteral("PDF (*.pdf)"));
+        if (!path.isEmpty()) reprintCertificate(path);
+    });
     connect(table_->selectionModel(), &QItemSelectionModel::selectionChanged, this,
             &HistoryView::updateButtons);
     connect(device_, &QComboBox::currentIndexChanged, this, &HistoryView::reload);
@@ -157,6 +169,7 @@ HistoryView::HistoryView(Journal& journal, SettingsStore& windowStore, std::func
     top->addWidget(device_, 1);
     auto* buttons = new QHBoxLayout;
     for (QPushButton* b : selectionButtons_) buttons->addWidget(b);
+    buttons->addWidget(reprint_);
     buttons->addStretch();
     buttons->addWidget(close);
     auto* layout = new QVBoxLayout(this);
@@ -196,6 +209,22 @@ qint64 HistoryView::selectedId() const {
 void HistoryView::updateButtons() {
     const bool selected = selectedId() != 0;
     for (QPushButton* b : selectionButtons_) b->setEnabled(selected);
+    const QModelIndexList rows = table_->selectionModel()->selectedRows();
+    reprint_->setEnabled(selected && entries_[rows.first().row()].operation ==
+                                         QString(runkind::kCalibrationTest));
+}
+
+QString HistoryView::reprintCertificate(const QString& path) {
+    const FileRead kept =
+        ReadFileContent(CalibrationView::KeptTestPath(journal_, selectedId()), 1 << 20);
+    const std::optional<tolerance::TestRecord> test = tolerance::TestRecordFromJson(kept.bytes);
+    const QString failure =
+        !test ? (kept.failure.isEmpty()
+                     ? QCoreApplication::translate("window", "この試験の記録が読めません。")
+                     : kept.failure)
+              : WriteCertificatePdf(*test, path);
+    if (!failure.isEmpty()) messages_->showMessage(this, failure);
+    return failure;
 }
 
 void HistoryView::showSnapshot() {

@@ -36,6 +36,9 @@ class HistoryView : public QDialog {
 
     // The entries the table shows, in its row order.
     const std::vector<JournalEntry>& entries() const { return entries_; }
+    // The certificate of the selected test with reference weights, written again as a PDF at
+    // `path`; empty on success, else why not (also shown).
+    QString reprintCertificate(const QString& path);
     // The selected entry's id, or 0.
     qint64 selectedId() const;
 
@@ -62,4 +65,5 @@ class HistoryView : public QDialog {
     QLabel* failure_ = nullptr;
     QTableWidget* table_ = nullptr;
     std::vector<QPushButton*> selectionButtons_;
+    QPushButton* reprint_ = nullptr;  // only for a test with reference weights
 };

@@ -1,3 +1,4 @@
+#include <QTableWidget>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -7,6 +8,7 @@
 #include "support/FakeSerialPort.h"
 #include "support/SimSerialPort.h"
 #include "ui/CalibrationView.h"
+#include "ui/HistoryView.h"
 #include "ui/MainWindow.h"
 #include "ui/Program.h"
 #include "ui/TrustView.h"
@@ -70,6 +72,10 @@ class CalibrationViewTest : public QObject {
                                    .filePath(QStringLiteral("calibration/%1.json").arg(kept.id));
         QCOMPARE(TestRecordFromJson(ReadFileContent(beside, 1 << 20).bytes)->asFound,
                  view->record().asFound);
+        HistoryView history(journal, window.store(), {});
+        history.findChild<QTableWidget*>("HistoryTable")->selectRow(0);
+        QCOMPARE(history.reprintCertificate(dir.filePath("again.pdf")), QString());
+        QVERIFY(QFileInfo(dir.filePath("again.pdf")).size() > 1000);
 
         CalibrationView again(program.session().link(), dir.filePath("Rusk-calibration.json"));
         QCOMPARE(ToJson(again.record()), ToJson(view->record()));
