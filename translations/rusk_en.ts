@@ -1477,6 +1477,26 @@ Clear them now? (The product data stay.)</translation>
         <source>report: QGuiApplication がありません。</source>
         <translation>report: no QGuiApplication.</translation>
     </message>
+    <message>
+        <source>--changed と --dry-run は同時に指定できません。</source>
+        <translation>--changed and --dry-run cannot be given together.</translation>
+    </message>
+    <message>
+        <source>（指示計: %1）</source>
+        <translation>(indicator: %1)</translation>
+    </message>
+    <message>
+        <source>これらの値を指示計へ書き込みますか？ [y/N] </source>
+        <translation>Write these values to the indicator? [y/N] </translation>
+    </message>
+    <message>
+        <source>標準入力が端末ではないため確認できません。書き込むには --yes を付けてください。</source>
+        <translation>Standard input is not a terminal, so there is no one to ask. Give --yes to write.</translation>
+    </message>
+    <message>
+        <source>書き込みませんでした。</source>
+        <translation>Nothing was written.</translation>
+    </message>
 </context>
 <context>
     <name>history</name>

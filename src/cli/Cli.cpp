@@ -1,5 +1,7 @@
 #include "cli/Cli.h"
 
+#include <unistd.h>
+
 #include "cli/CliSupport.h"
 #include "cli/Commands.h"
 #include "cli/ExitCodes.h"
@@ -8,6 +10,8 @@
 #include "platform/OperationError.h"
 #include "storage/DataFile.h"
 #include "texts/CliTexts.h"
+#include "texts/TransferTexts.h"
+#include "transfer/ChangedWrite.h"
 #include "transfer/ProductTransfers.h"
 #include "transfer/SettingTransfers.h"
 
@@ -134,6 +138,53 @@ int VerifyLastWrite(DeviceSession& s, QTextStream& out) {
 
 }  // namespace
 
+namespace {
+
+// write --changed: the indicator is read first (journalled as a comparison), the values of the
+// file that differ from it are listed, and only those are sent, once the operator agrees.
+int WriteChangedOnly(const DeviceOptions& o, const SettingsStore& file, bool verify, bool yes,
+                     QTextStream& out, QTextStream& err) {
+    SettingsStore indicator;
+    indicator.setModel(o.model);
+    const int read = ReadDeviceInto(o, indicator, err, kCompareReadOperation);
+    if (read != exitcode::kOk && read != exitcode::kJournal) return read;
+    std::vector<ChangedValue> changes = ChangedValues(file, indicator);
+    if (changes.empty()) {
+        out << Tr(TransferText::NoChanges) << Qt::endl;
+        return read;
+    }
+    for (const ChangedValue& c : changes)
+        out << ValueText({c.product, c.code, c.window}) << ' '
+            << Tr(CliText::IndicatorHolds).arg(c.indicator) << Qt::endl;
+    if (!yes) {
+        if (!::isatty(STDIN_FILENO)) {
+            err << Tr(CliText::NeedYes) << Qt::endl;
+            return exitcode::kUsage;
+        }
+        out << Tr(CliText::AskWrite) << Qt::flush;
+        QTextStream in(stdin);
+        const QString answer = in.readLine().trimmed();
+        if (answer.compare(QLatin1String("y"), Qt::CaseInsensitive) != 0 &&
+            answer.compare(QLatin1String("yes"), Qt::CaseInsensitive) != 0) {
+            out << Tr(CliText::NotWritten) << Qt::endl;
+            return exitcode::kOk;
+        }
+    }
+    interruption::Install();
+    DeviceSession s(o, err);
+    s.store = file;
+    if (!s.open()) return exitcode::kPort;
+    {
+        auto operation = s.link.beginOperation();
+        RunToEnd(WriteChanged(s.link, std::move(changes)));
+    }
+    const int code = s.outcome(0);
+    if (code != exitcode::kOk && code != exitcode::kJournal) return code;
+    return verify ? VerifyLastWrite(s, out) : code;
+}
+
+}  // namespace
+
 int WriteCommand(const QStringList& arguments, QTextStream& out, QTextStream& err) {
     CommandLine line("write");
     QCommandLineParser& p = line.parser();
@@ -144,12 +195,18 @@ int WriteCommand(const QStringList& arguments, QTextStream& out, QTextStream& er
     const QCommandLineOption dryRun("dry-run",
                                     "Read the indicator and print how it differs from the file; "
                                     "send nothing (exit 0 equal, 1 different).");
-    p.addOptions({input, verify, dryRun});
+    const QCommandLineOption changed(
+        "changed",
+        "Read the indicator and write only the values that differ from it, after listing them "
+        "(asks first; --yes to write without asking).");
+    const QCommandLineOption yes("yes", "With --changed: write without asking.");
+    p.addOptions({input, verify, dryRun, changed, yes});
     DeviceOptions o;
     if (auto done = line.parse(arguments, out, err, &o)) return *done;
     if (!p.isSet(input)) return Usage(err, Tr(CliText::InputMissing));
     if (p.value(input).isEmpty()) return Usage(err, Tr(CliText::InputNameEmpty));
     if (p.isSet(verify) && p.isSet(dryRun)) return Usage(err, Tr(CliText::VerifyOrDryRun));
+    if (p.isSet(changed) && p.isSet(dryRun)) return Usage(err, Tr(CliText::ChangedOrDryRun));
 
     SettingsStore file;
     file.setModel(o.model);
@@ -162,6 +219,8 @@ int WriteCommand(const QStringList& arguments, QTextStream& out, QTextStream& er
         const int differ = PrintDifferences(file, indicator, o.model, false, out);
         return code == exitcode::kJournal ? code : differ;
     }
+
+    if (p.isSet(changed)) return WriteChangedOnly(o, file, p.isSet(verify), p.isSet(yes), out, err);
 
     interruption::Install();
     DeviceSession s(o, err);

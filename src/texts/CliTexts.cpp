@@ -78,6 +78,11 @@ constexpr texts::TextRow<CliText> kTexts[] = {
     {T::BadInterval, QT_TRANSLATE_NOOP("cli", "--interval が正しくありません: ")},
     {T::LiveNoAnswer, QT_TRANSLATE_NOOP("cli", "  応答なし")},
     {T::NoGuiApplication, QT_TRANSLATE_NOOP("cli", "report: QGuiApplication がありません。")},
+    {T::ChangedOrDryRun, QT_TRANSLATE_NOOP("cli", "--changed と --dry-run は同時に指定できません。")},
+    {T::IndicatorHolds, QT_TRANSLATE_NOOP("cli", "（指示計: %1）")},
+    {T::AskWrite, QT_TRANSLATE_NOOP("cli", "これらの値を指示計へ書き込みますか？ [y/N] ")},
+    {T::NeedYes, QT_TRANSLATE_NOOP("cli", "標準入力が端末ではないため確認できません。書き込むには --yes を付けてください。")},
+    {T::NotWritten, QT_TRANSLATE_NOOP("cli", "書き込みませんでした。")},
 };
 // clang-format on
 static_assert(texts::InOrder(kTexts), "kTexts follows the order of CliText");

@@ -75,6 +75,11 @@ enum class CliText {
     BadInterval,    // followed by the value
     LiveNoAnswer,   // after the time
     NoGuiApplication,
+    ChangedOrDryRun,  // --changed with --dry-run
+    IndicatorHolds,   // %1: the indicator's value, after a changed value
+    AskWrite,         // the question before a write of changed values
+    NeedYes,          // not on a terminal and no --yes
+    NotWritten,       // the answer was no
 };
 
 QString Tr(CliText id);

@@ -28,6 +28,20 @@ std::vector<ChangedValue> ChangedValues(const SettingsStore& window, const Indic
     return changes;
 }
 
+std::vector<ChangedValue> ChangedValues(const SettingsStore& window,
+                                        const SettingsStore& indicator) {
+    TransferRun read;
+    read.model = indicator.model();
+    for (const QString& code : CodesOfPlan(WriteSettingsPlan(indicator.model())))
+        read.values.push_back({-1, code, indicator.value(code)});
+    for (int p = 0; p < SettingsStore::kProducts; ++p)
+        for (int item = 0; item < SettingsStore::kProductItems; ++item)
+            read.values.push_back({p, ProductItemCode(item), indicator.product(p, item)});
+    IndicatorValues held;
+    held.took(read);
+    return ChangedValues(window, held);
+}
+
 Task<void> WriteChanged(IndicatorLink& link, std::vector<ChangedValue> changes) {
     OperatorView& view = link.view();
     RunLog::Handle run = link.beginRun(TransferRun::Direction::Write, runkind::kWriteChanged);

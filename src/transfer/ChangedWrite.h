@@ -20,6 +20,9 @@ struct ChangedValue {
 // whose window value differs from the indicator's; an empty box and a value whose indicator
 // value is unknown are not among them.
 std::vector<ChangedValue> ChangedValues(const SettingsStore& window, const IndicatorValues& held);
+// The same against a whole read of the indicator into `indicator`.
+std::vector<ChangedValue> ChangedValues(const SettingsStore& window,
+                                        const SettingsStore& indicator);
 
 // Sends the changed values as the writes send them: after a probe, each setting in its batch
 // of the write plan with the batch's sync (a batch with nothing to send is passed over), then

@@ -1,4 +1,5 @@
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <QFile>
 #include <QGuiApplication>
@@ -230,6 +231,32 @@ class CliTest : public QObject {
         const QStringList requests = sim.requests();
         QVERIFY(requests.contains("RE"));
         for (const QString& r : requests) QVERIFY2(!Changes(r), qPrintable(r));
+    }
+
+    // write --changed reads the indicator and sends only what differs from it, after listing
+    // it; without --yes off a terminal it sends nothing, and with nothing different neither.
+    void writeChangedSendsOnlyTheDifferences() {
+        QTemporaryDir home;
+        SimProcess sim;
+        const QString copy = ChangedCopy(home, sim.device());
+        QVERIFY(!copy.isEmpty());
+        const auto written = [&sim] {
+            return sim.requests()
+                .filter(QRegularExpression("^W1"))
+                .filter(QRegularExpression("^W1[0-7]\\d{5}$"));
+        };
+        const int before = sim.requests().size();
+        const Run unasked = RunCli(home, {"write", sim.device(), "-i", copy, "--changed", "-q"});
+        QCOMPARE(unasked.code, isatty(STDIN_FILENO) ? unasked.code : exitcode::kUsage);
+        QVERIFY(written().isEmpty());
+        const Run r = RunCli(home, {"write", sim.device(), "-i", copy, "--changed", "--yes", "-q"});
+        QCOMPARE(r.code, exitcode::kOk);
+        const QStringList sent = sim.requests().mid(before).filter(QRegularExpression("^W..\\d"));
+        QVERIFY2(sent.contains("W0000012") && written().size() == 1, qPrintable(sent.join(' ')));
+        const Run again =
+            RunCli(home, {"write", sim.device(), "-i", copy, "--changed", "--yes", "-q"});
+        QCOMPARE(again.code, exitcode::kOk);
+        QCOMPARE(written().size(), 1);
     }
 
     void writeVerifyTellsWhatTheIndicatorRefused() {
