@@ -1,11 +1,16 @@
 // All-read figures over a pseudo-terminal against the simulated F805: 100 products, then its 59
-// settings. Prints one line per figure: "figure <name> <value> <unit>".
+// settings; the all-write with its read-back; and the write of changed values only (3 settings
+// in different batches and 2 product values, the window already holding the indicator's values)
+// against the line time of what it exchanges and against the all-write of the same data set.
+// Prints one line per figure: "figure <name> <value> <unit>".
 #include <QCoreApplication>
 #include <QElapsedTimer>
 
 #include "BenchSupport.h"
 #include "history/Verify.h"
+#include "transfer/ChangedWrite.h"
 #include "transfer/ProductTransfers.h"
+#include "transfer/SettingPlan.h"
 #include "transfer/SettingTransfers.h"
 
 namespace {
@@ -83,6 +88,41 @@ AllRead RunWriteAndVerify(const QStringList& simArgs) {
     return run;
 }
 
+// The changed-values write and the all-write of the same edits, each timed alone.
+struct ChangedAndAll {
+    AllRead changed;
+    double allWriteSeconds = 0;
+};
+
+ChangedAndAll RunChangedWrite(const QStringList& simArgs) {
+    Bench b(simArgs, IndicatorLink::kDefaultPeriodMs);
+    StillPanel panel;
+    ProductTransfers products(b.link, panel);
+    SettingTransfers settings(b.link);
+    b.link.blocking(products.allRead(settings));
+    const SettingsStore indicator = b.store;
+    const std::vector<QString> codes = CodesOfPlan(WriteSettingsPlan(b.store.model()));
+    for (size_t i : {size_t(0), codes.size() / 2, codes.size() - 1}) {
+        const QString v = b.store.value(codes[i]);
+        b.store.setValue(codes[i], v.left(4) + (v.endsWith('0') ? '1' : '0'));
+    }
+    b.store.setProduct(3, 2, QStringLiteral("01111"));
+    b.store.setProduct(7, 5, QStringLiteral("00012"));
+    const qsizetype before = b.sim.requests().size();
+    QElapsedTimer clock;
+    clock.start();
+    b.link.blocking(WriteChanged(b.link, ChangedValues(b.store, indicator)));
+    ChangedAndAll run;
+    run.changed.seconds = static_cast<double>(clock.nsecsElapsed()) / 1e9;
+    run.changed.requests = b.sim.requests().mid(before);
+    clock.restart();
+    b.link.blocking(products.allWrite(settings));
+    run.allWriteSeconds = static_cast<double>(clock.nsecsElapsed()) / 1e9;
+    if (!b.view.lastMessage.isEmpty())
+        std::fprintf(stderr, "changed write said: %s\n", qPrintable(b.view.lastMessage));
+    return run;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -103,5 +143,12 @@ int main(int argc, char** argv) {
     const double verifyLine = bench::LineSeconds(verify.requests);
     Figure("verify_seconds", verify.seconds, "s");
     Figure("verify_line_ratio", verify.seconds / verifyLine, "ratio");
+
+    const ChangedAndAll changed = RunChangedWrite(bench::PacedLine());
+    Figure("changed_write_requests", changed.changed.requests.size(), "requests");
+    Figure("changed_write_line_ratio",
+           changed.changed.seconds / bench::LineSeconds(changed.changed.requests), "ratio");
+    Figure("changed_vs_all_write_ratio", changed.changed.seconds / changed.allWriteSeconds,
+           "ratio");
     return 0;
 }
