@@ -3,22 +3,22 @@
 #include <QCoreApplication>
 
 #include "app/Session.h"
-#include "model/ModelSpec.h"
+#include "model/ModelFacts.h"
 #include "texts/AppTexts.h"
 
 namespace modelswitch {
 
 IndicatorModel ModelOfOption(int option) {
-    const ModelSpec* spec = SpecOfOption(option);
-    return spec ? spec->model : kDefaultModel;
+    const ModelFacts* facts = FactsOfOption(option);
+    return facts ? facts->model : kDefaultModel;
 }
 
 int OptionOf(IndicatorModel model) {
-    return SpecOf(model).option;
+    return FactsOf(model).option;
 }
 
 QString ModelName(IndicatorModel model) {
-    return QString::fromLatin1(SpecOf(model).name);
+    return QString::fromLatin1(FactsOf(model).name);
 }
 
 bool SettingsEmpty(const SettingsStore& store, const QStringList& statusBoxTexts) {
@@ -33,7 +33,7 @@ bool SettingsEmpty(const SettingsStore& store, const QStringList& statusBoxTexts
 }
 
 Choice Decide(IndicatorModel current, int option, bool settingsEmpty) {
-    if (!SpecOfOption(option)) return Choice::Keep;
+    if (!FactsOfOption(option)) return Choice::Keep;
     if (ModelOfOption(option) == current) return Choice::Keep;
     return settingsEmpty ? Choice::Switch : Choice::Ask;
 }
@@ -44,14 +44,14 @@ QString ClearQuestion() {
 
 ModelCaptions CaptionsOf(IndicatorModel model) {
     const QString name = ModelName(model);
-    const ModelSpec& spec = SpecOf(model);
+    const ModelFacts& facts = FactsOf(model);
     return {name, Tr(AppText::AllReadCaption).arg(name), Tr(AppText::AllWriteCaption).arg(name),
             Tr(AppText::ReadWriteCaption).arg(name),
-            QCoreApplication::translate(spec.name, spec.changeButton)};
+            QCoreApplication::translate(facts.name, facts.changeButton)};
 }
 
 int LinkFor(IndicatorModel model, bool assignment) {
-    return assignment && SpecOf(model).secondLink ? 2 : 1;
+    return assignment && FactsOf(model).secondLink ? 2 : 1;
 }
 
 QString LinkOneBadge(IndicatorModel model, bool assignment) {
@@ -59,8 +59,8 @@ QString LinkOneBadge(IndicatorModel model, bool assignment) {
 }
 
 LineControl LineControlOf(IndicatorModel model) {
-    const ModelSpec& spec = SpecOf(model);
-    return {spec.handshaking, spec.rts};
+    const ModelFacts& facts = FactsOf(model);
+    return {facts.handshaking, facts.rts};
 }
 
 namespace {

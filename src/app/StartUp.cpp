@@ -3,7 +3,7 @@
 #include <functional>
 
 #include "app/Session.h"
-#include "model/ModelSpec.h"
+#include "model/ModelFacts.h"
 #include "model/TabLayout.h"
 #include "platform/IniFile.h"
 #include "platform/OperationError.h"

@@ -22,7 +22,7 @@
 #include "app/Configuration.h"
 #include "cli/ExitCodes.h"
 #include "history/Compare.h"
-#include "model/ModelSpec.h"
+#include "model/ModelFacts.h"
 #include "platform/FileRules.h"
 #include "platform/OperationError.h"
 #include "platform/TcpSerialPort.h"
@@ -35,7 +35,7 @@ int Usage(QTextStream& err, const QString& message) {
 }
 
 std::optional<IndicatorModel> ModelOf(const QString& text) {
-    if (const ModelSpec* spec = SpecOfNumber(text)) return spec->model;
+    if (const ModelFacts* facts = FactsOfNumber(text)) return facts->model;
     return std::nullopt;
 }
 

@@ -8,7 +8,7 @@
 
 #include "cli/CliSupport.h"
 #include "cli/TerminalView.h"
-#include "model/ModelSpec.h"
+#include "model/ModelFacts.h"
 #include "platform/IniFile.h"
 #include "platform/SerialPort.h"
 #include "texts/CliTexts.h"
@@ -154,8 +154,8 @@ FleetFile ReadFleetFile(const QString& path, const QString& defaultLine) {
         else if (const QString why = DeviceNameProblem(m.device); !why.isEmpty())
             reader.error(s, "Device", why);
         const QString model = s.values.value("Model");
-        if (const ModelSpec* spec = SpecOfNumber(model))
-            m.model = spec->model;
+        if (const ModelFacts* facts = FactsOfNumber(model))
+            m.model = facts->model;
         else
             reader.error(
                 s, "Model",

@@ -17,7 +17,7 @@
 #include <cstdio>
 
 #include "link/RunKinds.h"
-#include "model/ModelSpec.h"
+#include "model/ModelFacts.h"
 #include "platform/FailureReason.h"
 #include "texts/HistoryTexts.h"
 
@@ -77,7 +77,7 @@ QString NoteText(const QString& path, QString reason) {
 }
 
 QString ModelText(IndicatorModel model) {
-    return QString::fromUtf8(SpecOf(model).wideName);
+    return QString::fromUtf8(FactsOf(model).wideName);
 }
 
 QString NotFoundText() {

@@ -6,7 +6,7 @@
 #include <map>
 
 #include "model/CatalogueData.h"
-#include "model/ModelSpec.h"
+#include "model/ModelFacts.h"
 #include "model/TabLayout.h"
 #include "texts/Language.h"
 
@@ -73,14 +73,14 @@ QString NormalCode(const QString& code) {
 
 // A caption, label or option of a model's catalogue in the operator's language: marked in the
 // model's file (its name the context), or among the texts all models share ("catalogue").
-QString CatalogueText(const ModelSpec& spec, const QString& text) {
+QString CatalogueText(const ModelFacts& facts, const QString& text) {
     const QByteArray source = text.toUtf8();
-    const QString own = QCoreApplication::translate(spec.name, source.constData());
+    const QString own = QCoreApplication::translate(facts.name, source.constData());
     return own != text ? own : QCoreApplication::translate("catalogue", source.constData());
 }
 
 ModelView Build(IndicatorModel model) {
-    const ModelSpec& spec = SpecOf(model);
+    const ModelFacts& facts = FactsOf(model);
     ModelView v;
     v.rowOwner.fill(-1);
     v.buttonOwner.fill(-1);
@@ -92,12 +92,12 @@ ModelView Build(IndicatorModel model) {
         v.rows[n].tab = tablayout::TabOfRow(n);
         v.rows[n].label = initial.value(n);
     }
-    for (const RowData& d : spec.rows()) {
+    for (const RowData& d : facts.rows()) {
         if (d.row < 0 || d.row >= kDetailRows || !d.code) continue;
         RowSpec& r = v.rows[d.row];
         r.visible = true;
-        r.label = CatalogueText(spec, QString::fromUtf8(d.label));
-        for (const QString& option : d.options) r.options << CatalogueText(spec, option);
+        r.label = CatalogueText(facts, QString::fromUtf8(d.label));
+        for (const QString& option : d.options) r.options << CatalogueText(facts, option);
         r.binding = {QString::fromLatin1(d.code), d.show, d.span, d.count, d.oneBased};
         r.ownedChars = OwnedChars(r.binding);
     }
@@ -109,10 +109,10 @@ ModelView Build(IndicatorModel model) {
         v.buttons[b].box = BoxOfButton(b);
     }
     // Buttons a model does not use keep the default model's captions.
-    for (const EntryData& d : SpecOf(kDefaultModel).entries())
+    for (const EntryData& d : FactsOf(kDefaultModel).entries())
         if (d.button >= 0 && d.button < kItemButtons)
             v.buttons[d.button].caption =
-                CatalogueText(SpecOf(kDefaultModel), QString::fromUtf8(d.caption));
+                CatalogueText(FactsOf(kDefaultModel), QString::fromUtf8(d.caption));
 
     for (const ButtonRun& run : ButtonLayout())
         for (int i = 0; i < run.boxCount; ++i) {
@@ -122,13 +122,13 @@ ModelView Build(IndicatorModel model) {
             v.boxes.push_back(box);
         }
 
-    for (const EntryData& d : spec.entries()) {
+    for (const EntryData& d : facts.entries()) {
         CatalogueEntry e;
         e.code = QString::fromLatin1(d.code);
         e.model = model;
         e.slot = StoreSlot(e.code, model).value_or(StoreAddress{});
         e.button = d.button;
-        e.buttonCaption = CatalogueText(spec, QString::fromUtf8(d.caption));
+        e.buttonCaption = CatalogueText(facts, QString::fromUtf8(d.caption));
         e.box = {d.boxFamily, d.boxIndex};
         e.kind = d.kind;
         for (const RowSpec& r : v.rows)
@@ -163,10 +163,11 @@ const ModelView& ViewOf(IndicatorModel model) {
     return views
         .get([] {
             std::map<IndicatorModel, ModelView> all;
-            for (const ModelSpec* spec : AllModels()) all.emplace(spec->model, Build(spec->model));
+            for (const ModelFacts* facts : AllModels())
+                all.emplace(facts->model, Build(facts->model));
             return all;
         })
-        .at(SpecOf(model).model);
+        .at(FactsOf(model).model);
 }
 
 // The number spelled by the leading digits of the characters a choice row reads (after any
@@ -248,9 +249,9 @@ const QStringList& InitialRowLabels() {
     return labels.get([] {
         QStringList l;
         for (int n = 0; n < kDetailRows; ++n) l.push_back(QString());
-        for (const RowData& d : SpecOf(kDefaultModel).rows())
+        for (const RowData& d : FactsOf(kDefaultModel).rows())
             if (d.row >= 0 && d.row < kDetailRows)
-                l[d.row] = CatalogueText(SpecOf(kDefaultModel), QString::fromUtf8(d.label));
+                l[d.row] = CatalogueText(FactsOf(kDefaultModel), QString::fromUtf8(d.label));
         return l;
     });
 }
@@ -277,13 +278,13 @@ QString TagOfBox(const ValueBoxRef& box) {
 }
 
 BracketSet BracketSetOf(IndicatorModel model) {
-    return SpecOf(model).bracketSet;
+    return FactsOf(model).bracketSet;
 }
 
 const std::vector<BracketRange>& BracketRangesOf(BracketSet set) {
-    for (const ModelSpec* spec : AllModels())
-        if (spec->bracketSet == set) return spec->brackets();
-    return SpecOf(kDefaultModel).brackets();
+    for (const ModelFacts* facts : AllModels())
+        if (facts->bracketSet == set) return facts->brackets();
+    return FactsOf(kDefaultModel).brackets();
 }
 
 int BracketLineCount(BracketSet set) {
@@ -291,7 +292,7 @@ int BracketLineCount(BracketSet set) {
 }
 
 QString LockStatusLabel(IndicatorModel model) {
-    return CatalogueText(SpecOf(model), QString::fromUtf8(SpecOf(model).lockLabel));
+    return CatalogueText(FactsOf(model), QString::fromUtf8(FactsOf(model).lockLabel));
 }
 
 const QStringList& ProductItemLabels() {
@@ -299,7 +300,7 @@ const QStringList& ProductItemLabels() {
     return labels.get([] {
         QStringList all;
         for (const QString& label : ProductLabels())
-            all << CatalogueText(SpecOf(kDefaultModel), label);
+            all << CatalogueText(FactsOf(kDefaultModel), label);
         return all;
     });
 }
@@ -359,6 +360,6 @@ std::vector<int> PositionsOf(const CatalogueEntry& entry, const QString& value) 
 }
 
 RowBinding DecimalPointSource(IndicatorModel model) {
-    const int row = SpecOf(model).decimalPointRow;
+    const int row = FactsOf(model).decimalPointRow;
     return RowOf(model, row).binding;
 }

@@ -1,6 +1,6 @@
 #include "model/SettingsStore.h"
 
-#include "model/ModelSpec.h"
+#include "model/ModelFacts.h"
 
 namespace {
 
@@ -22,7 +22,7 @@ std::optional<StoreAddress> StoreSlot(const QString& code, IndicatorModel model)
     const int s = HexDigit(code[1]);
     if (g < SettingsStore::kFirstGroup || g > SettingsStore::kLastGroup || s < 0)
         return std::nullopt;
-    for (const StoreMove& move : SpecOf(model).storeMoves)
+    for (const StoreMove& move : FactsOf(model).storeMoves)
         if (g == move.codeGroup)
             return s < move.count
                        ? std::optional<StoreAddress>({move.storeGroup, move.firstSlot + s})

@@ -7,7 +7,7 @@
 
 // The two indicator models, held as their model numbers.
 enum class IndicatorModel : qint16 { F805 = 805, F800 = 800 };
-// The model the program starts with and falls back to (see ModelSpec.h for what a model is).
+// The model the program starts with and falls back to (see ModelFacts.h for what a model is).
 inline constexpr IndicatorModel kDefaultModel = IndicatorModel::F805;
 
 // Where a setting code's value lives in the store.

@@ -2,7 +2,7 @@
 
 #include <QStringList>
 
-#include "model/ModelSpec.h"
+#include "model/ModelFacts.h"
 #include "texts/ModelTexts.h"
 
 namespace status {
@@ -43,7 +43,7 @@ std::array<std::optional<QString>, kBoxesPerWord> DecodeWord(int word, const QSt
             boxes[4] = Lookup(CharAt(text, 5), display);
             boxes[5] = Lookup(CharAt(text, 6), OnOff());
             // A model without a soft lock (the F800) leaves its seventh box unwritten.
-            if (SpecOf(model).softLock) boxes[6] = Lookup(CharAt(text, 7), OnOff());
+            if (FactsOf(model).softLock) boxes[6] = Lookup(CharAt(text, 7), OnOff());
             break;
         }
         case 2:

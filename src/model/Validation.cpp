@@ -3,7 +3,7 @@
 #include <array>
 #include <span>
 
-#include "model/ModelSpec.h"
+#include "model/ModelFacts.h"
 #include "texts/ModelTexts.h"
 
 namespace {
@@ -21,7 +21,7 @@ const char* MaskEntry(IndicatorModel model, int family, int index) {
     if (family == 1)
         masks = kProductMasks;
     else if (family >= SettingsStore::kFirstGroup && family <= SettingsStore::kLastGroup)
-        masks = SpecOf(model).masks[family - SettingsStore::kFirstGroup];
+        masks = FactsOf(model).masks[family - SettingsStore::kFirstGroup];
     return index >= 0 && index < static_cast<int>(masks.size()) ? masks[index] : nullptr;
 }
 
@@ -55,7 +55,7 @@ QString ProductMask(int item) {
 BoxRule CodeRule(IndicatorModel model, const QString& code) {
     if (code.size() == 2 && code[0] == u'1' && code[1] >= u'0' && code[1] <= u'7')
         return {RuleKind::Mask, ProductMask(code[1].digitValue())};
-    for (const CodeMask& own : SpecOf(model).codeMasks)
+    for (const CodeMask& own : FactsOf(model).codeMasks)
         if (code == QLatin1String(own.code)) return {RuleKind::Mask, QString::fromLatin1(own.mask)};
     const std::optional<StoreAddress> at = StoreSlot(code, model);
     return at ? RuleOf(model, at->group, at->slot) : BoxRule{};

@@ -2,7 +2,7 @@
 
 #include "model/Catalogue.h"
 #include "model/DisplayFormat.h"
-#include "model/ModelSpec.h"
+#include "model/ModelFacts.h"
 #include "texts/ReportTexts.h"
 
 namespace {
@@ -44,7 +44,7 @@ QString ProgramVersionText() {
 }
 
 QString ModelText(IndicatorModel model) {
-    return QString::fromLatin1(SpecOf(model).name);
+    return QString::fromLatin1(FactsOf(model).name);
 }
 
 QString NumberRanges(const std::vector<int>& numbers) {

@@ -2,7 +2,7 @@
 
 #include <optional>
 
-#include "model/ModelSpec.h"
+#include "model/ModelFacts.h"
 #include "platform/FailureReason.h"
 #include "platform/FileRules.h"
 #include "storage/DataFileLayout.h"
@@ -82,7 +82,7 @@ QString Refusal(const QString& name, const DataTable& table, const QStringList& 
 // which no other model's layout has.
 bool ModelMatches(const DataTable& table, IndicatorModel model) {
     QStringList otherNames;
-    for (const ModelSpec* other : AllModels())
+    for (const ModelFacts* other : AllModels())
         if (other->model != model) otherNames << SettingNames(other->model);
     QStringList own;
     for (const QString& name : SettingNames(model))
@@ -149,7 +149,8 @@ DataFileFormat DetectDataFileFormat(const QString& path) {
 }
 
 QString ModelMismatchText(IndicatorModel selected, bool productsLoaded) {
-    QString text = Tr(StorageText::ModelMismatch).arg(QString::fromUtf8(SpecOf(selected).wideName));
+    QString text =
+        Tr(StorageText::ModelMismatch).arg(QString::fromUtf8(FactsOf(selected).wideName));
     if (productsLoaded) text += Tr(StorageText::ProductsLoadedOnly);
     return text;
 }

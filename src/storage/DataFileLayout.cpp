@@ -2,7 +2,7 @@
 
 #include <map>
 
-#include "model/ModelSpec.h"
+#include "model/ModelFacts.h"
 
 namespace datafile {
 
@@ -27,12 +27,12 @@ QStringList ProductFields() {
 const std::vector<SettingField>& SettingFields(IndicatorModel model) {
     static const std::map<IndicatorModel, std::vector<SettingField>> layouts = [] {
         std::map<IndicatorModel, std::vector<SettingField>> all;
-        for (const ModelSpec* spec : AllModels())
-            for (const FileField& f : spec->fileFields)
-                all[spec->model].push_back({QString::fromUtf8(f.name), f.group, f.slot});
+        for (const ModelFacts* facts : AllModels())
+            for (const FileField& f : facts->fileFields)
+                all[facts->model].push_back({QString::fromUtf8(f.name), f.group, f.slot});
         return all;
     }();
-    return layouts.at(SpecOf(model).model);
+    return layouts.at(FactsOf(model).model);
 }
 
 ValueFault FaultOf(const QString& value) {
@@ -49,7 +49,7 @@ bool FileCanHold(const QString& value) {
 }
 
 QString ModelText(IndicatorModel model) {
-    return QString::fromLatin1(SpecOf(model).name);
+    return QString::fromLatin1(FactsOf(model).name);
 }
 
 }  // namespace datafile

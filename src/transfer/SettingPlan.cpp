@@ -1,6 +1,6 @@
 #include "transfer/SettingPlan.h"
 
-#include "model/ModelSpec.h"
+#include "model/ModelFacts.h"
 #include "texts/TransferTexts.h"
 
 namespace {
@@ -36,11 +36,11 @@ std::vector<TransferStep> PlanOf(std::span<const PlanStep> steps) {
 }  // namespace
 
 std::vector<TransferStep> ReadSettingsPlan(IndicatorModel model) {
-    return PlanOf(SpecOf(model).readPlan);
+    return PlanOf(FactsOf(model).readPlan);
 }
 
 std::vector<TransferStep> WriteSettingsPlan(IndicatorModel model) {
-    return PlanOf(SpecOf(model).writePlan);
+    return PlanOf(FactsOf(model).writePlan);
 }
 
 std::vector<QString> CodesOfPlan(const std::vector<TransferStep>& plan) {

@@ -26,7 +26,7 @@
 #include "link/RunKinds.h"
 #include "model/Catalogue.h"
 #include "model/DisplayFormat.h"
-#include "model/ModelSpec.h"
+#include "model/ModelFacts.h"
 #include "monitor/Calibration.h"
 #include "platform/FileRules.h"
 #include "platform/OperationError.h"
@@ -365,26 +365,26 @@ bool CalibrationView::start(Task<void> step) {
 bool CalibrationView::readInstrument() {
     return start([](CalibrationView* self) -> Task<void> {
         IndicatorLink& link = self->link_;
-        const ModelSpec& spec = SpecOf(link.store().model());
-        const QString decimal = DecimalPointSource(spec.model).code;
-        for (const QString& code : {QString::fromLatin1(spec.capacityCode),
-                                    QString::fromLatin1(spec.intervalCode), decimal}) {
+        const ModelFacts& facts = FactsOf(link.store().model());
+        const QString decimal = DecimalPointSource(facts.model).code;
+        for (const QString& code : {QString::fromLatin1(facts.capacityCode),
+                                    QString::fromLatin1(facts.intervalCode), decimal}) {
             link.sendLine(QStringLiteral("W") + code);
             const WaitOutcome got = co_await link.reply(ReplyFor::Value(code));
             if (got == WaitOutcome::TimedOut) co_return;
         }
         TestHeader& h = self->record_.header;
         const SettingsStore& store = link.store();
-        h.model = QString::fromLatin1(spec.name);
-        h.max = store.value(QString::fromLatin1(spec.capacityCode)).toLongLong();
+        h.model = QString::fromLatin1(facts.name);
+        h.max = store.value(QString::fromLatin1(facts.capacityCode)).toLongLong();
         h.e = std::max<qint64>(
-            1, store.value(QString::fromLatin1(spec.intervalCode)).right(3).toLongLong());
+            1, store.value(QString::fromLatin1(facts.intervalCode)).right(3).toLongLong());
         h.places = display::DecimalPlaces(store);
         self->record_.weighingSettings.clear();
         const SettingsSheet sheet = BuildSheet(store, {});
         for (const SheetSetting& s : sheet.settings) {
             bool weighing = false;
-            for (const char* code : spec.weighingCodes)
+            for (const char* code : facts.weighingCodes)
                 weighing = weighing || s.code.endsWith(QString::fromLatin1(code));
             if (!weighing) continue;
             if (s.items.empty())

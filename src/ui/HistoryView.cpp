@@ -14,7 +14,7 @@
 #include "history/Verify.h"
 #include "link/RunKinds.h"
 #include "model/Catalogue.h"
-#include "model/ModelSpec.h"
+#include "model/ModelFacts.h"
 #include "platform/FileRules.h"
 #include "report/Certificate.h"
 #include "ui/CalibrationView.h"
@@ -69,7 +69,7 @@ QStringList RowTexts(const JournalEntry& e) {
     const bool read = e.direction == TransferRun::Direction::Read;
     return {e.time.toLocalTime().toString(QStringLiteral("yyyy/MM/dd HH:mm:ss")),
             e.deviceName(),
-            QString::fromLatin1(SpecOf(e.model).name),
+            QString::fromLatin1(FactsOf(e.model).name),
             OperationText(e),
             read ? QCoreApplication::translate("window", "読み込み")
                  : QCoreApplication::translate("window", "書き込み"),

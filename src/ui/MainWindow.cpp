@@ -16,7 +16,7 @@
 
 #include "link/IndicatorLink.h"
 #include "model/DataClear.h"
-#include "model/ModelSpec.h"
+#include "model/ModelFacts.h"
 #include "model/TabLayout.h"
 #include "platform/OperationError.h"
 #include "platform/ProcessStart.h"
@@ -192,9 +192,9 @@ MessagePresenter& MainWindow::messages() const {
     return *messages_;
 }
 
-void MainWindow::addOperation(OperationSpec spec) {
-    const Operation op = spec.operation;
-    operations_.insert_or_assign(op, std::move(spec));
+void MainWindow::addOperation(OperationSpec facts) {
+    const Operation op = facts.operation;
+    operations_.insert_or_assign(op, std::move(facts));
 }
 
 void MainWindow::clearOperations() {
@@ -229,9 +229,9 @@ void MainWindow::dispatch(Operation op, int index) {
     }
     watch_->checkFocusedControl();
     const auto registered = operations_.find(op);
-    const OperationSpec* spec = registered != operations_.end() ? &registered->second : nullptr;
-    if (!handler_ && spec && spec->job && reach == Reach::Indicator && link_) {
-        Task<void> job = spec->job(index);
+    const OperationSpec* facts = registered != operations_.end() ? &registered->second : nullptr;
+    if (!handler_ && facts && facts->job && reach == Reach::Indicator && link_) {
+        Task<void> job = facts->job(index);
         if (!job.valid()) return;  // nothing to do for this index
         const bool started = link_->startJob(
             std::move(job),
@@ -252,8 +252,8 @@ void MainWindow::dispatch(Operation op, int index) {
         }
     }
     try {
-        if (!(handler_ && handler_(op, index)) && spec && spec->run) {
-            const auto run = spec->run;  // the operation may register others
+        if (!(handler_ && handler_(op, index)) && facts && facts->run) {
+            const auto run = facts->run;  // the operation may register others
             run(index);
         }
     } catch (const OperationError& error) {
@@ -334,8 +334,8 @@ bool MainWindow::isBoxRefused(const QLineEdit* box) {
 }
 
 QString MainWindow::TitleFor(IndicatorModel model) {
-    const ModelSpec& spec = SpecOf(model);
-    return QCoreApplication::translate(spec.name, spec.windowTitle);
+    const ModelFacts& facts = FactsOf(model);
+    return QCoreApplication::translate(facts.name, facts.windowTitle);
 }
 
 QString MainWindow::VersionText() {

@@ -56,7 +56,7 @@ class MainWindow : public QMainWindow, public OperatorView {
     // replaces the earlier. The window registers its own operations (clear, redraw, copy to all
     // products, help, version, calculator, exit, the tab moves); `clearOperations` leaves only
     // those again.
-    void addOperation(OperationSpec spec);
+    void addOperation(OperationSpec facts);
     void clearOperations();
     bool hasOperation(Operation op) const { return operations_.count(op) > 0; }
     // Tests see every operation first with a handler of their own; see OperationHandler.

@@ -9,7 +9,7 @@
 
 #include "app/ModelSwitch.h"
 #include "app/Session.h"
-#include "model/ModelSpec.h"
+#include "model/ModelFacts.h"
 #include "ui/MainWindow.h"
 #include "ui/widgets/MessageBoxes.h"
 

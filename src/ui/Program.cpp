@@ -6,7 +6,7 @@
 
 #include "app/Configuration.h"
 #include "link/PortSettings.h"
-#include "model/ModelSpec.h"
+#include "model/ModelFacts.h"
 #include "model/TabLayout.h"
 #include "platform/IniFile.h"
 #include "platform/TcpSerialPort.h"

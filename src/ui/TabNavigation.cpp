@@ -8,7 +8,7 @@
 #include <QTabWidget>
 
 #include "model/Catalogue.h"
-#include "model/ModelSpec.h"
+#include "model/ModelFacts.h"
 #include "model/TabLayout.h"
 #include "platform/OperationError.h"
 #include "ui/MainWindow.h"
@@ -95,7 +95,7 @@ QList<QWidget*> TabNavigation::TabStopsOf(const Controls& c, int tab, IndicatorM
     QList<QWidget*> stops;
     if (tab == kProducts) {
         AddProductTab(stops, c);
-        stops << c.modelOptions[SpecOf(model).option];
+        stops << c.modelOptions[FactsOf(model).option];
     } else if (IsOverview(tab) || IsDetail(tab)) {
         AddOverviewOrDetail(stops, c, tab);
     } else if (tab == kLive) {

@@ -3,7 +3,7 @@
 #include <set>
 
 #include "model/Catalogue.h"
-#include "model/ModelSpec.h"
+#include "model/ModelFacts.h"
 #include "model/Validation.h"
 #include "storage/DataFileLayout.h"
 #include "transfer/SettingPlan.h"
@@ -20,7 +20,7 @@ IndicatorModel Model(int m) {
 // Every model the program knows, by number.
 const std::vector<int> kModels = [] {
     std::vector<int> all;
-    for (const ModelSpec* spec : AllModels()) all.push_back(static_cast<int>(spec->model));
+    for (const ModelFacts* facts : AllModels()) all.push_back(static_cast<int>(facts->model));
     return all;
 }();
 

@@ -1,4 +1,4 @@
-#include "model/ModelSpec.h"
+#include "model/ModelFacts.h"
 
 namespace {
 
@@ -202,8 +202,8 @@ constexpr const char* kWeighing[] = {"35", "41", "42", "45"};
 
 }  // namespace
 
-const ModelSpec& F800Spec() {
-    static const ModelSpec spec{
+const ModelFacts& F800Facts() {
+    static const ModelFacts facts{
         .model = IndicatorModel::F800,
         .name = "F800",
         .wideName = "Ｆ８００",
@@ -231,5 +231,5 @@ const ModelSpec& F800Spec() {
         .intervalCode = "42",
         .weighingCodes = kWeighing,
     };
-    return spec;
+    return facts;
 }

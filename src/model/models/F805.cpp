@@ -1,4 +1,4 @@
-#include "model/ModelSpec.h"
+#include "model/ModelFacts.h"
 
 namespace {
 
@@ -275,8 +275,8 @@ constexpr const char* kWeighing[] = {"31", "32", "33", "61", "62", "65"};
 
 }  // namespace
 
-const ModelSpec& F805Spec() {
-    static const ModelSpec spec{
+const ModelFacts& F805Facts() {
+    static const ModelFacts facts{
         .model = IndicatorModel::F805,
         .name = "F805",
         .wideName = "Ｆ８０５",
@@ -304,5 +304,5 @@ const ModelSpec& F805Spec() {
         .intervalCode = "62",
         .weighingCodes = kWeighing,
     };
-    return spec;
+    return facts;
 }

@@ -10,7 +10,7 @@
 
 // One indicator model as data: everything the program knows about a model beyond its setting
 // catalogue, one file per model under src/model/models/. Nothing outside src/model branches on
-// the model; it asks the model's spec.
+// the model; it asks the model's facts.
 
 // One step of a whole-set settings transfer as the model settles it.
 struct PlanStep {
@@ -62,7 +62,7 @@ struct StoreMove {
 // Marks the 1-to-16 rule (gravity zones) in a model's mask tables.
 inline constexpr const char* kOneToSixteen = "1-16";
 
-struct ModelSpec {
+struct ModelFacts {
     IndicatorModel model;
     const char* name;         // "F805": captions, the sheet, the journal, the data file
     const char* wideName;     // "Ｆ８０５": the journal's model text, the file mismatch message
@@ -98,14 +98,14 @@ struct ModelSpec {
 };
 
 // Every model the program knows, in the order of the model choice.
-std::span<const ModelSpec* const> AllModels();
-// The spec of a model (the default model's for a value that names none).
-const ModelSpec& SpecOf(IndicatorModel model);
+std::span<const ModelFacts* const> AllModels();
+// The facts of a model (the default model's for a value that names none).
+const ModelFacts& FactsOf(IndicatorModel model);
 // The model at a position of the model choice; none for any other position.
-const ModelSpec* SpecOfOption(int option);
+const ModelFacts* FactsOfOption(int option);
 // The model a command line names by its number ("805"); none for any other text.
-const ModelSpec* SpecOfNumber(const QString& number);
+const ModelFacts* FactsOfNumber(const QString& number);
 
 // The model files.
-const ModelSpec& F805Spec();
-const ModelSpec& F800Spec();
+const ModelFacts& F805Facts();
+const ModelFacts& F800Facts();
