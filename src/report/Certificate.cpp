@@ -1,14 +1,11 @@
 #include "report/Certificate.h"
 
 #include <QAbstractTextDocumentLayout>
-#include <QBuffer>
 #include <QPageLayout>
+#include <QPagedPaintDevice>
 #include <QPainter>
-#include <QPdfWriter>
 #include <QTextDocument>
 
-#include "platform/FileRules.h"
-#include "report/SettingsSheet.h"
 #include "report/SheetPainter.h"
 #include "texts/ReportTexts.h"
 
@@ -169,15 +166,7 @@ bool PaintCertificate(const TestRecord& record, QPagedPaintDevice& device) {
 }
 
 QString WriteCertificatePdf(const TestRecord& record, const QString& path) {
-    // Made whole in memory, then written by the file rules, which check every write.
-    QBuffer pdf;
-    pdf.open(QIODevice::WriteOnly);
-    {
-        QPdfWriter writer(&pdf);
-        writer.setResolution(300);
-        writer.setTitle(Tr(ReportText::CertificateTitle));
-        writer.setCreator(ProgramVersionText());
-        if (!PaintCertificate(record, writer)) return Tr(ReportText::PdfFailed);
-    }
-    return ReplaceFileContent(path, pdf.data());
+    return WritePdfFile(
+        path, Tr(ReportText::CertificateTitle), 300,
+        [&record](QPagedPaintDevice& writer) { return PaintCertificate(record, writer); });
 }

@@ -287,18 +287,24 @@ int PaintSheet(const SettingsSheet& sheet, QPagedPaintDevice& device) {
     return paint.pages();
 }
 
-QString WriteSheetPdf(const SettingsSheet& sheet, const QString& path) {
-    // Made whole in memory (a sheet is some hundreds of kilobytes), then written by the file
-    // rules, which check every write: the PDF writer itself does not tell a failing device.
+QString WritePdfFile(const QString& path, const QString& title, int resolution,
+                     const std::function<bool(QPagedPaintDevice&)>& paint) {
     QBuffer pdf;
     pdf.open(QIODevice::WriteOnly);
     {
         QPdfWriter writer(&pdf);
-        writer.setResolution(600);
-        writer.setTitle(sheet.title);
+        writer.setResolution(resolution);
+        writer.setTitle(title);
         writer.setCreator(ProgramVersionText());
-        PrepareSheetPage(writer);
-        if (PaintSheet(sheet, writer) == 0) return Tr(ReportText::PdfFailed);
+        if (!paint(writer)) return Tr(ReportText::PdfFailed);
     }
     return ReplaceFileContent(path, pdf.data());
+}
+
+QString WriteSheetPdf(const SettingsSheet& sheet, const QString& path) {
+    // A sheet is some hundreds of kilobytes: made whole in memory first.
+    return WritePdfFile(path, sheet.title, 600, [&sheet](QPagedPaintDevice& writer) {
+        PrepareSheetPage(writer);
+        return PaintSheet(sheet, writer) != 0;
+    });
 }

@@ -6,6 +6,7 @@
 
 #include <QFont>
 #include <QString>
+#include <functional>
 
 #include "report/SettingsSheet.h"
 
@@ -21,6 +22,12 @@ void PrepareSheetPage(QPagedPaintDevice& device);
 // Paints every page of the sheet on the device as it is set up; returns the number of pages,
 // 0 when the device could not be painted on.
 int PaintSheet(const SettingsSheet& sheet, QPagedPaintDevice& device);
+
+// Paints a PDF whole in memory with `paint` (false: it could not) on a writer of `resolution`
+// dpi titled `title`, then writes it by the file rules: the PDF writer itself does not tell a
+// failing device. Empty on success, else the operator's words for why not.
+QString WritePdfFile(const QString& path, const QString& title, int resolution,
+                     const std::function<bool(QPagedPaintDevice&)>& paint);
 
 // Writes the sheet as a PDF file by the file rules (platform/FileRules.h): `path` is replaced
 // only once all of it is written, and only when it is a regular file that may be written.
