@@ -13,7 +13,8 @@ packages=(
   qt6-charts-dev libqt6opengl6-dev poppler-utils
   desktop-file-utils appstream lintian dpkg-dev librsvg2-bin
   ccache
-  qt6-httpserver-dev qt6-websockets-dev prometheus chromium
+  qt6-httpserver-dev qt6-websockets-dev prometheus chromium chromium-driver python3-selenium
+  libjs-chart.js
 )
 
 missing=()
