@@ -3973,5 +3973,9 @@ Configuration file: </translation>
         <source>この試験の記録が読めません。</source>
         <translation>The record of this test cannot be read.</translation>
     </message>
+    <message>
+        <source>選択した値を指示計へ書き込み</source>
+        <translation>Write the selected values to the indicator</translation>
+    </message>
 </context>
 </TS>

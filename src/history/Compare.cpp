@@ -1,7 +1,9 @@
 #include "history/Compare.h"
 
 #include <QStringList>
+#include <algorithm>
 
+#include "history/Journal.h"
 #include "model/Catalogue.h"
 #include "model/DisplayFormat.h"
 #include "texts/HistoryTexts.h"
@@ -153,4 +155,46 @@ int ApplyOtherValues(SettingsStore& store, const std::vector<Difference>& differ
         ++written;
     }
     return written;
+}
+
+std::vector<Difference> DifferencesOfChanges(const SettingsStore& base,
+                                             const std::vector<ChangedValue>& changes) {
+    SettingsStore held = base;
+    SettingsStore fresh = base;
+    for (const ChangedValue& c : changes) {
+        PutValues(held, {{c.product, c.code, c.indicator}});
+        PutValues(fresh, {{c.product, c.code, c.window}});
+    }
+    const std::vector<Difference> all =
+        CompareStores(held, fresh, base.model(), CompareScope::Both);
+    std::vector<Difference> out;
+    out.reserve(changes.size());
+    for (const ChangedValue& c : changes) {
+        const auto found = std::find_if(all.begin(), all.end(), [&c](const Difference& d) {
+            return d.product == c.product && d.code == c.code;
+        });
+        if (found != all.end()) {
+            out.push_back(*found);
+            continue;
+        }
+        // Texts that differ only where the store does not keep them: shown as they are.
+        Difference d;
+        d.code = c.code;
+        d.product = c.product;
+        d.item = c.product >= 0 ? c.code.right(1).toInt() : -1;
+        d.windowValue = c.indicator;
+        d.otherValue = c.window;
+        d.changes.push_back({QString(), ShownValue(c.indicator), ShownValue(c.window)});
+        out.push_back(d);
+    }
+    return out;
+}
+
+std::vector<std::pair<int, QString>> PlacesOfDifferences(const std::vector<Difference>& differences,
+                                                         const std::vector<int>& selectedIndexes) {
+    std::vector<std::pair<int, QString>> places;
+    for (int i : selectedIndexes)
+        if (i >= 0 && i < int(differences.size()))
+            places.emplace_back(differences[size_t(i)].product, differences[size_t(i)].code);
+    return places;
 }

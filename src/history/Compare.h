@@ -10,6 +10,7 @@
 
 #include "link/RunKinds.h"
 #include "model/SettingsStore.h"
+#include "transfer/ChangedWrite.h"
 
 // The kind of a read of the whole indicator made to compare with it.
 inline constexpr QLatin1StringView kCompareReadOperation = runkind::kCompareRead;
@@ -72,3 +73,14 @@ QString ContentText(const Difference& difference);
 // values were written.
 int ApplyOtherValues(SettingsStore& store, const std::vector<Difference>& differences,
                      const std::vector<int>& selectedIndexes);
+
+// Each value a write of only the changed values will send, as a difference between the
+// indicator's value (the window side) and the new one (the other side), decoded as the
+// comparison decodes them; one per change and in the changes' order. `base` gives the values
+// around them (the decimal point a weight is shown with).
+std::vector<Difference> DifferencesOfChanges(const SettingsStore& base,
+                                             const std::vector<ChangedValue>& changes);
+
+// The places of the selected differences (indexes into `differences`), as (product, code).
+std::vector<std::pair<int, QString>> PlacesOfDifferences(const std::vector<Difference>& differences,
+                                                         const std::vector<int>& selectedIndexes);

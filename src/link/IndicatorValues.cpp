@@ -1,9 +1,13 @@
 #include "link/IndicatorValues.h"
 
 void IndicatorValues::took(const TransferRun& run) {
-    if (model_ && *model_ != run.model) values_.clear();
-    model_ = run.model;
-    for (const TransferValue& v : run.values)
+    took(run.model, run.values);
+}
+
+void IndicatorValues::took(IndicatorModel model, const std::vector<TransferValue>& values) {
+    if (model_ && *model_ != model) values_.clear();
+    model_ = model;
+    for (const TransferValue& v : values)
         if (!v.code.isEmpty() && !v.value.isEmpty())
             values_.insert(Key(v.code, v.product), v.value);
 }

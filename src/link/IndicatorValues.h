@@ -15,6 +15,8 @@ class IndicatorValues {
   public:
     // A run that went through (read or write): its values are now the indicator's.
     void took(const TransferRun& run);
+    // Values the indicator was found to hold (a read-back): they replace what was thought.
+    void took(IndicatorModel model, const std::vector<TransferValue>& values);
     void forget();
 
     // The indicator's value at a setting code ("20") or a product value (product, code "12");

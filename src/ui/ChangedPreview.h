@@ -5,13 +5,14 @@
 
 #include "transfer/ChangedWrite.h"
 
-// What "変更分のみ書き込み" will send, before it sends it: each value with its place, the
-// indicator's value and the new one; 書き込み (the default) sends, キャンセル sends nothing.
+class SettingsStore;
+
+// What a write of only the changed values will send, before it sends it: each value with its
+// place, the indicator's value, the new one and what the change means, decoded as the
+// comparison decodes it; 書き込み (the default) sends, キャンセル sends nothing.
 class ChangedPreview : public QDialog {
     Q_OBJECT
   public:
-    ChangedPreview(const std::vector<ChangedValue>& changes, IndicatorModel model,
+    ChangedPreview(const std::vector<ChangedValue>& changes, const SettingsStore& window,
                    QWidget* parent = nullptr);
-    // The place of a value as the operator reads it: "W20 上下限比較有無", "銘柄 5 定量".
-    static QString PlaceText(const ChangedValue& change, IndicatorModel model);
 };

@@ -48,14 +48,22 @@ DifferenceView::DifferenceView(std::vector<Difference> differences, QWidget* par
 
     takeButton_ =
         Button("TakeOther", QCoreApplication::translate("window", "選択した値を取り込む"), this);
+    pushButton_ =
+        Button("PushSelected",
+               QCoreApplication::translate("window", "選択した値を指示計へ書き込み"), this);
+    pushButton_->hide();
     QPushButton* save =
         Button("SaveCsv", QCoreApplication::translate("window", "CSVで保存…"), this);
     QPushButton* close = Button("CloseView", QCoreApplication::translate("window", "閉じる"), this);
     takeButton_->setEnabled(false);
+    pushButton_->setEnabled(false);
     save->setEnabled(!differences_.empty());
-    connect(table_->selectionModel(), &QItemSelectionModel::selectionChanged, this,
-            [this] { takeButton_->setEnabled(!selectedIndexes().empty()); });
+    connect(table_->selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] {
+        takeButton_->setEnabled(!selectedIndexes().empty());
+        pushButton_->setEnabled(takeButton_->isEnabled());
+    });
     connect(takeButton_, &QPushButton::clicked, this, &DifferenceView::takeSelected);
+    connect(pushButton_, &QPushButton::clicked, this, &DifferenceView::pushSelected);
     connect(save, &QPushButton::clicked, this, &DifferenceView::saveCsv);
     connect(close, &QPushButton::clicked, this, &QDialog::reject);
 
@@ -67,6 +75,7 @@ DifferenceView::DifferenceView(std::vector<Difference> differences, QWidget* par
 
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(takeButton_);
+    buttons->addWidget(pushButton_);
     buttons->addWidget(save);
     buttons->addStretch();
     buttons->addWidget(close);
@@ -124,6 +133,16 @@ std::vector<int> DifferenceView::selectedIndexes() const {
 void DifferenceView::takeSelected() {
     const std::vector<int> rows = selectedIndexes();
     if (!rows.empty() && take_) take_(rows);
+}
+
+void DifferenceView::setPushSelected(std::function<void(std::vector<int>)> push) {
+    push_ = std::move(push);
+    pushButton_->setVisible(bool(push_));
+}
+
+void DifferenceView::pushSelected() {
+    const std::vector<int> rows = selectedIndexes();
+    if (!rows.empty() && push_) push_(rows);
 }
 
 void DifferenceView::saveCsv() {

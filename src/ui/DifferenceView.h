@@ -25,6 +25,8 @@ class DifferenceView : public QDialog {
     // Gets the indexes (into differences(), ascending) of the selected rows when the operator
     // presses "選択した値を取り込む"; the window applies them and redraws.
     void setTakeOther(std::function<void(std::vector<int>)> take) { take_ = std::move(take); }
+    // Offers "選択した値を指示計へ書き込み": gets the indexes of the selected rows, like the take.
+    void setPushSelected(std::function<void(std::vector<int>)> push);
     // Asks where to save the CSV file; an empty text means cancelled. A save dialog by default.
     void setAskCsvPath(std::function<QString()> ask) { askCsvPath_ = std::move(ask); }
     // Where a failed save is told; real message boxes by default. Not owned.
@@ -38,6 +40,7 @@ class DifferenceView : public QDialog {
 
     // What the buttons do.
     void takeSelected();
+    void pushSelected();
     void saveCsv();
 
   private:
@@ -46,12 +49,14 @@ class DifferenceView : public QDialog {
 
     std::vector<Difference> differences_;
     std::function<void(std::vector<int>)> take_;
+    std::function<void(std::vector<int>)> push_;
     std::function<QString()> askCsvPath_;
     std::unique_ptr<MessagePresenter> ownMessages_;
     MessagePresenter* messages_ = nullptr;
     QLabel* summary_ = nullptr;
     QTableWidget* table_ = nullptr;
     QPushButton* takeButton_ = nullptr;
+    QPushButton* pushButton_ = nullptr;
     QString windowSide_;
     QString otherSide_;
 };

@@ -273,6 +273,12 @@ void HistoryView::compareSnapshot() {
         ApplyOtherValues(store_, view.differences(), rows);
         if (redraw_) redraw_();
     });
+    if (push_)
+        view.setPushSelected([this, &view](std::vector<int> rows) {
+            push_(view.differences(), rows);
+            view.accept();
+            accept();
+        });
     RunModal(view, this);
 }
 

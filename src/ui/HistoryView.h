@@ -6,6 +6,7 @@
 #include <memory>
 #include <vector>
 
+#include "history/Compare.h"
 #include "history/Journal.h"
 
 class MessagePresenter;
@@ -30,6 +31,12 @@ class HistoryView : public QDialog {
     // Asks where to save the data file; an empty text means cancelled. A save dialog by default.
     void setAskSavePath(std::function<QString()> ask) { askSavePath_ = std::move(ask); }
     // Told of a snapshot put into the window ("画面に読み込む").
+    // Offers "選択した値を指示計へ書き込み" in a snapshot's comparison: gets its differences and
+    // the chosen rows, and the views close so the write can run.
+    void setPush(
+        std::function<void(const std::vector<Difference>&, const std::vector<int>&)> push) {
+        push_ = std::move(push);
+    }
     void setLoaded(std::function<void(const JournalSnapshot&)> loaded) {
         loaded_ = std::move(loaded);
     }
@@ -66,4 +73,5 @@ class HistoryView : public QDialog {
     QTableWidget* table_ = nullptr;
     std::vector<QPushButton*> selectionButtons_;
     QPushButton* reprint_ = nullptr;  // only for a test with reference weights
+    std::function<void(const std::vector<Difference>&, const std::vector<int>&)> push_;
 };

@@ -50,8 +50,9 @@ constexpr OperationFacts kOperations[] = {
     {Operation::SelectLanguage, Reach::Window, false},
     {Operation::Calibration, Reach::Window, false},
     {Operation::WriteChanged, Reach::Indicator, true},
+    {Operation::PushDifferences, Reach::Indicator, true},
 };
-static_assert(std::size(kOperations) == static_cast<size_t>(Operation::WriteChanged) + 1);
+static_assert(std::size(kOperations) == static_cast<size_t>(Operation::PushDifferences) + 1);
 
 constexpr bool InOrder() {
     for (size_t i = 0; i < std::size(kOperations); ++i)

@@ -57,6 +57,9 @@ enum class Operation {
                            // on the link
     WriteChanged,          // mnuF805_CHANGED: only the values that differ from the indicator's,
                            // after a preview
+    PushDifferences,       // PushSelected in a comparison with a data file or a snapshot: the
+                           // chosen values, where they differ from the indicator's, after a
+                           // preview (against the indicator it runs inside 指示計と比較)
 };
 
 // What an operation reaches besides the window. The window's dispatch settles by it whether the

@@ -11,10 +11,8 @@
 #include "platform/IniFile.h"
 #include "platform/TcpSerialPort.h"
 #include "texts/Language.h"
-#include "texts/TransferTexts.h"
 #include "transfer/ChangedWrite.h"
 #include "ui/CalibrationView.h"
-#include "ui/ChangedPreview.h"
 #include "ui/DataFileView.h"
 #include "ui/LanguageDress.h"
 #include "ui/MainWindow.h"
@@ -144,6 +142,7 @@ void Program::addOperations() {
     job(Operation::AllRead, [this, &settings](int) { return products_.allRead(settings); });
     job(Operation::AllWrite, [this, &settings](int) { return products_.allWrite(settings); });
     job(Operation::WriteChanged, [this](int) { return writeChanged(); });
+    job(Operation::PushDifferences, [this](int) { return trust_->pushPending(); });
     linkJob(Operation::TestLink, [this](int index) {
         return TestLink(session_->link(), index, &session_->port(index));
     });
@@ -187,15 +186,7 @@ Task<void> Program::writeChanged() {
         const bool whole = co_await trust_->readIndicatorAside(aside);
         if (!whole) co_return;
     }
-    std::vector<ChangedValue> changes = ChangedValues(window_.store(), session_->reference());
-    if (changes.empty()) {
-        window_.setStatusText(Tr(TransferText::NoChanges));
-        co_return;
-    }
-    ChangedPreview preview(changes, window_.store().model(), &window_);
-    const int answer = co_await DialogClosed(preview, &window_);
-    if (answer != QDialog::Accepted) co_return;
-    co_await WriteChanged(session_->link(), std::move(changes));
+    co_await trust_->writeAfterPreview(ChangedValues(window_.store(), session_->reference()));
 }
 
 void Program::showCalibration() {

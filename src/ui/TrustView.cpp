@@ -4,6 +4,7 @@
 #include <QCoreApplication>
 #include <QPointer>
 #include <QScopeGuard>
+#include <algorithm>
 
 #include "app/Session.h"
 #include "history/Compare.h"
@@ -11,8 +12,11 @@
 #include "link/OperationTrap.h"
 #include "platform/IniFile.h"
 #include "storage/DataFile.h"
+#include "texts/TransferTexts.h"
+#include "transfer/ChangedWrite.h"
 #include "transfer/ProductTransfers.h"
 #include "transfer/TransferTrap.h"
+#include "ui/ChangedPreview.h"
 #include "ui/DifferenceView.h"
 #include "ui/HistoryView.h"
 #include "ui/MainWindow.h"
@@ -189,34 +193,51 @@ Task<void> TrustView::verifyLastWrite() {
     std::vector<TransferValue> holds = result->refused;
     for (TransferValue& v : holds) v.value = StoredValue(result->readBack, v);
     PutValues(held, holds);
+    // What the indicator kept at those places is its value again: the window marks them.
+    session_.reference().took(written.model, holds);
+    window_.redraw();
     co_await differencesShown(
-        CompareStores(sent, held, sent.model(), CompareScope::Both),
+        CompareStores(sent, held, sent.model(), CompareScope::Both), PushSide::None,
         QCoreApplication::translate("window", "書き込み後の照合: 指示計が受け付けなかった値"),
         QCoreApplication::translate("window", "書き込んだ値"),
         QCoreApplication::translate("window", "指示計の値"));
 }
 
-void TrustView::dressDifferences(DifferenceView& view) {
+void TrustView::dressDifferences(DifferenceView& view, PushSide push) {
     view.setMessagePresenter(&window_.messages());
     view.setTakeOther([this, &view](const std::vector<int>& chosen) {
         ApplyOtherValues(window_.store(), view.differences(), chosen);
         window_.redraw();
     });
+    if (push == PushSide::None) return;
+    // The view closes; the write runs as an exchange of its own once it has.
+    view.setPushSelected([this, &view, push](const std::vector<int>& chosen) {
+        notePush(view.differences(), chosen, push);
+        view.accept();
+    });
+}
+
+void TrustView::notePush(const std::vector<Difference>& differences, const std::vector<int>& rows,
+                         PushSide side) {
+    PendingPush pending{window_.store(), PlacesOfDifferences(differences, rows)};
+    if (side == PushSide::Other) ApplyOtherValues(pending.values, differences, rows);
+    push_ = std::move(pending);
 }
 
 void TrustView::showDifferences(std::vector<Difference> differences) {
     DifferenceView view(std::move(differences), &window_);
-    dressDifferences(view);
+    dressDifferences(view, PushSide::Other);
     view.exec();
+    if (push_) window_.dispatch(Operation::PushDifferences);
 }
 
-Task<void> TrustView::differencesShown(std::vector<Difference> differences, QString title,
-                                       QString windowSide, QString otherSide) {
+Task<void> TrustView::differencesShown(std::vector<Difference> differences, PushSide push,
+                                       QString title, QString windowSide, QString otherSide) {
     // The window may go first and take its view with it.
     const QPointer<DifferenceView> view = new DifferenceView(std::move(differences), &window_);
     const auto drop = qScopeGuard([view] { delete view.data(); });
     if (!title.isEmpty()) view->setSides(title, windowSide, otherSide);
-    dressDifferences(*view);
+    dressDifferences(*view, push);
     co_await DialogClosed(*view, nullptr);
 }
 
@@ -224,12 +245,16 @@ void TrustView::showHistory() {
     HistoryView view(
         journal_, window_.store(), [this] { window_.redraw(); }, &window_);
     view.setMessagePresenter(&window_.messages());
+    view.setPush([this](const std::vector<Difference>& differences, const std::vector<int>& rows) {
+        notePush(differences, rows, PushSide::Other);
+    });
     // A snapshot put into the window is where its data came from.
     view.setLoaded([this](const JournalSnapshot& snapshot) {
         session_.source().took(DataOrigin::Journal(snapshot.entry.id), snapshot.values,
                                window_.store());
     });
     view.exec();
+    if (push_) window_.dispatch(Operation::PushDifferences);
 }
 
 void TrustView::compareWithFile() {
@@ -275,6 +300,44 @@ Task<void> TrustView::compareWithIndicator() {
     SettingsStore other;
     const bool whole = co_await readIndicatorAside(other);
     if (!whole) co_return;
+    push_.reset();
     co_await differencesShown(
-        CompareStores(window_.store(), other, window_.store().model(), CompareScope::Both));
+        CompareStores(window_.store(), other, window_.store().model(), CompareScope::Both),
+        PushSide::Window);
+    // The push runs in this same exchange: nothing else may come between.
+    if (push_) co_await aroundWrite(Operation::PushDifferences, [this] { return pushPending(); });
+}
+
+Task<void> TrustView::pushPending() {
+    if (!push_) co_return;
+    const PendingPush push = std::move(*push_);
+    push_.reset();
+    const IndicatorModel model = window_.store().model();
+    if (push.values.model() != model) co_return;  // the model was switched in between
+    IndicatorValues& reference = session_.reference();
+    const bool known = std::all_of(push.places.begin(), push.places.end(), [&](const auto& place) {
+        return reference.value(model, place.second, place.first).has_value();
+    });
+    if (!known) {
+        SettingsStore aside;
+        const bool whole = co_await readIndicatorAside(aside);
+        if (!whole) co_return;
+    }
+    std::vector<ChangedValue> changes = ChangedValues(push.values, reference);
+    std::erase_if(changes, [&push](const ChangedValue& c) {
+        return std::find(push.places.begin(), push.places.end(), std::pair(c.product, c.code)) ==
+               push.places.end();
+    });
+    co_await writeAfterPreview(std::move(changes));
+}
+
+Task<void> TrustView::writeAfterPreview(std::vector<ChangedValue> changes) {
+    if (changes.empty()) {
+        window_.setStatusText(Tr(TransferText::NoChanges));
+        co_return;
+    }
+    ChangedPreview preview(changes, window_.store(), &window_);
+    const int answer = co_await DialogClosed(preview, &window_);
+    if (answer != QDialog::Accepted) co_return;
+    co_await WriteChanged(session_.link(), std::move(changes));
 }

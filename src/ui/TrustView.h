@@ -38,6 +38,12 @@ class TrustView : public TransferListener {
     // comparison); true when every value came whole.
     Task<bool> readIndicatorAside(SettingsStore& other);
     Task<void> compareWithIndicator();
+    // Writes the values asked for with "選択した値を指示計へ書き込み" in a comparison, only
+    // where they differ from the indicator (read first, aside, when it is not known there),
+    // after the preview.
+    Task<void> pushPending();
+    // Writes `changes` once the operator agrees in the preview; with none, says so.
+    Task<void> writeAfterPreview(std::vector<ChangedValue> changes);
 
     // Keeps every run in the journal; a read into the window tells the session where the
     // window's data came from.
@@ -46,15 +52,21 @@ class TrustView : public TransferListener {
     static const QString kOptionsSection;  // "Options"
 
   private:
+    // Which values "選択した値を指示計へ書き込み" sends: the window's (against the indicator) or
+    // the other side's (a data file, a snapshot); none: the view offers no such button.
+    enum class PushSide { None, Window, Other };
     void showHistory();
     void compareWithFile();
     void setOption(bool& option, const char* key, bool on);
     // The differences in a view whose "選択した値を取り込む" puts the other side's values into
     // the window: run on its own, or awaited inside an operation.
     void showDifferences(std::vector<Difference> differences);
-    Task<void> differencesShown(std::vector<Difference> differences, QString title = {},
-                                QString windowSide = {}, QString otherSide = {});
-    void dressDifferences(DifferenceView& view);
+    Task<void> differencesShown(std::vector<Difference> differences, PushSide push,
+                                QString title = {}, QString windowSide = {},
+                                QString otherSide = {});
+    void dressDifferences(DifferenceView& view, PushSide push = PushSide::None);
+    void notePush(const std::vector<Difference>& differences, const std::vector<int>& rows,
+                  PushSide side);
     Task<void> verifyLastWrite();
 
     MainWindow& window_;
@@ -68,4 +80,11 @@ class TrustView : public TransferListener {
     qint64 lastWriteId_ = 0;               // its snapshot in the journal; 0 when not kept
     std::optional<bool> compareComplete_;  // how the comparison's read ended
     bool comparing_ = false;               // the read goes into a scratch store
+    // What a comparison asked to write: the values to send (the window's data with the chosen
+    // ones in) and the chosen places (product, code).
+    struct PendingPush {
+        SettingsStore values;
+        std::vector<std::pair<int, QString>> places;
+    };
+    std::optional<PendingPush> push_;
 };

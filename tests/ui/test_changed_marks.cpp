@@ -1,6 +1,9 @@
+#include <QApplication>
 #include <QDialog>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
+#include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
@@ -8,6 +11,7 @@
 #include "model/Catalogue.h"
 #include "support/FakeSerialPort.h"
 #include "support/SimSerialPort.h"
+#include "ui/DifferenceView.h"
 #include "ui/MainWindow.h"
 #include "ui/Program.h"
 #include "ui/UiTestSupport.h"
@@ -99,6 +103,63 @@ class ChangedMarksTest : public QObject {
                  (QStringList{"W20" + w20, "W00", "W0000005", "W1200321", "W00"}));
         QCOMPARE(sim->indicator().productValue(5, 2), QByteArray("00321"));
         QVERIFY(window.findChild<QLabel*>("ChangedCount")->isHidden());
+        window.setMessagePresenter(nullptr);
+    }
+
+    // In 指示計と比較 the chosen difference alone is written, through the preview; with
+    // 書き込み後に照合 a value the indicator refused is marked again with what it holds.
+    void pushesChosenDifferencesAndMarksRefusals() {
+        QTemporaryDir dir;
+        MainWindow window;
+        RecordingMessages messages;
+        window.setMessagePresenter(&messages);
+        auto port = std::make_unique<SimSerialPort>();
+        SimSerialPort* sim = port.get();
+        Program program(window, dir.filePath("Rusk.INI"),
+                        std::array<std::unique_ptr<SerialPort>, 2>{
+                            std::move(port), std::make_unique<FakeSerialPort>()},
+                        300);
+        program.start(dir.path());
+        QVERIFY(Ended(window, [&] { window.dispatch(Operation::AllRead, 0); }));
+        const auto flip = [](const QString& v) { return v == "00000" ? "00001" : "00000"; };
+        const QString w20 = flip(window.store().value("20"));
+        const QString w21 = window.store().value("21");
+        window.store().setValue("20", w20);
+        window.store().setProduct(5, 2, "00321");
+
+        int listed = -1;
+        QTimer closer;
+        QObject::connect(&closer, &QTimer::timeout, [&] {
+            QWidget* modal = QApplication::activeModalWidget();
+            if (auto* view = qobject_cast<DifferenceView*>(modal)) {
+                const auto& d = view->differences();
+                for (int row = 0; row < int(d.size()); ++row)
+                    if (!d[size_t(row)].isProduct() && d[size_t(row)].code == "20")
+                        view->findChild<QTableWidget*>("DifferenceTable")->selectRow(row);
+                auto* push = view->findChild<QPushButton*>("PushSelected");
+                push->isEnabled() ? push->click() : view->reject();
+            } else if (modal && modal->objectName() == "frmChangedPreview") {
+                listed = modal->findChild<QTableWidget*>("ChangedList")->rowCount();
+                static_cast<QDialog*>(modal)->accept();
+            }
+        });
+        closer.start(10);
+        sim->requests.clear();
+        QVERIFY(Ended(window, [&] { window.dispatch(Operation::CompareWithIndicator); }));
+        QCOMPARE(listed, 1);
+        QVERIFY(sim->requests.contains("W20" + w20));
+        QVERIFY(!sim->requests.contains("W1200321"));
+        QVERIFY(sim->indicator().productValue(5, 2) != QByteArray("00321"));
+
+        window.dispatch(Operation::SetVerifyAfterWrite, 1);
+        sim->indicator().refuseWrites({"21"}, {});
+        window.store().setValue("21", flip(w21));
+        QVERIFY(Ended(window, [&] { window.dispatch(Operation::WriteChanged); }));
+        closer.stop();
+        const auto& boxes = BoxesOf(window.store().model());
+        const BoxSpec box = *std::find_if(boxes.begin(), boxes.end(),
+                                          [](const BoxSpec& b) { return b.code == "21"; });
+        QVERIFY(window.controls().valueBox(box.box.family, box.box.index)->toolTip().endsWith(w21));
         window.setMessagePresenter(nullptr);
     }
 };
