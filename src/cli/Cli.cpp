@@ -117,16 +117,13 @@ int VerifyLastWrite(DeviceSession& s, QTextStream& out) {
     {
         auto operation = s.link.beginOperation();
         try {
-            result = RunToEnd(VerifyWritten(s.link, *s.recorder.lastWrite));
+            result = RunToEnd(VerifyAndNote(s.link, s.recorder.journal, *s.recorder.lastWrite,
+                                            s.recorder.lastWriteId));
         } catch (const OperationError& e) {
             s.view.showMessage(ErrorReportText(e, ErrorHint::Port8018));
         }
     }
     if (!result) return s.outcome(before);
-    const QString verdict = VerifyStatusText(*result);
-    s.view.setStatusText(verdict);
-    if (s.recorder.lastWriteId != 0)
-        s.recorder.journal.setNote(s.recorder.lastWriteId, VerifyNote(*result));
     if (result->timedOut) return exitcode::kTimeout;
     // What came back whole and differs is listed first; a value that did not come whole is
     // neither held nor refused.

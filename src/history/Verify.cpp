@@ -108,6 +108,14 @@ Task<VerifyResult> VerifyWritten(IndicatorLink& link, TransferRun written) {
     co_return result;
 }
 
+Task<VerifyResult> VerifyAndNote(IndicatorLink& link, Journal& journal, TransferRun written,
+                                 qint64 writeId) {
+    VerifyResult result = co_await VerifyWritten(link, std::move(written));
+    link.view().setStatusText(VerifyStatusText(result));
+    if (writeId != 0) journal.setNote(writeId, VerifyNote(result));
+    co_return result;
+}
+
 QString VerifyNote(const VerifyResult& result) {
     if (result.timedOut) return RunNote(runkind::kVerifyTimedOut);
     if (!result.unread.complete())

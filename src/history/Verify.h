@@ -47,6 +47,13 @@ Task<TransferRun> SnapshotBefore(IndicatorLink& link, WritePlaces places, QStrin
 // port throw, as in any transfer.
 Task<VerifyResult> VerifyWritten(IndicatorLink& link, TransferRun written);
 
+class Journal;
+// The read-back after a write, as the window and the command line make it: VerifyWritten, the
+// verdict on the status line and kept with the write in the journal (at `writeId`; 0: the
+// write was not kept). Failures of the port throw before anything is noted.
+Task<VerifyResult> VerifyAndNote(IndicatorLink& link, Journal& journal, TransferRun written,
+                                 qint64 writeId);
+
 // The verdict of a verify, as the journal keeps it with the write: a RunNote of kind
 // verify_ok, verify_refused (the count), verify_unread (the count) or verify_timed_out.
 QString VerifyNote(const VerifyResult& result);

@@ -177,12 +177,11 @@ Task<void> TrustView::verifyLastWrite() {
     std::optional<VerifyResult> result;
     co_await TrappedTask(
         window_, ErrorHint::Port8018,
-        [&]() -> Task<void> { result = co_await VerifyWritten(link, written); },
+        [&]() -> Task<void> {
+            result = co_await VerifyAndNote(link, journal_, written, lastWriteId_);
+        },
         [this] { StopShown(window_, ReadStoppedText(WrittenValues())); });
     if (!result) co_return;
-    const QString verdict = VerifyStatusText(*result);
-    window_.setStatusText(verdict);
-    if (lastWriteId_ != 0) journal_.setNote(lastWriteId_, VerifyNote(*result));
     if (!result->timedOut && !result->unread.complete())
         co_await window_.box(result->unread.messageText());
     if (result->timedOut || result->refused.empty()) co_return;
