@@ -159,15 +159,15 @@ ModelView Build(IndicatorModel model) {
 }
 
 const ModelView& ViewOf(IndicatorModel model) {
-    static PerLanguage<std::map<IndicatorModel, ModelView>> views;
-    return views
-        .get([] {
-            std::map<IndicatorModel, ModelView> all;
-            for (const ModelFacts* facts : AllModels())
-                all.emplace(facts->model, Build(facts->model));
-            return all;
-        })
-        .at(FactsOf(model).model);
+    // Built per language and model as first asked for: a model made known later has its own.
+    static QMutex mutex;
+    static std::map<std::pair<QString, IndicatorModel>, ModelView> views;  // nodes never move
+    const IndicatorModel known = FactsOf(model).model;
+    std::pair key(texts::CurrentLanguage(), known);
+    const QMutexLocker lock(&mutex);
+    auto it = views.find(key);
+    if (it == views.end()) it = views.emplace(std::move(key), Build(known)).first;
+    return it->second;
 }
 
 // The number spelled by the leading digits of the characters a choice row reads (after any

@@ -1,10 +1,24 @@
 #include "model/ModelFacts.h"
 
-#include <array>
+#include <vector>
+
+namespace {
+
+std::vector<const ModelFacts*>& Models() {
+    static std::vector<const ModelFacts*> models = {&F805Facts(), &F800Facts()};
+    return models;
+}
+
+}  // namespace
 
 std::span<const ModelFacts* const> AllModels() {
-    static const std::array<const ModelFacts*, 2> models = {&F805Facts(), &F800Facts()};
-    return models;
+    return Models();
+}
+
+void AddModel(const ModelFacts& facts) {
+    for (const ModelFacts* known : Models())
+        if (known->model == facts.model) return;
+    Models().push_back(&facts);
 }
 
 const ModelFacts& FactsOf(IndicatorModel model) {

@@ -99,6 +99,10 @@ struct ModelFacts {
 
 // Every model the program knows, in the order of the model choice.
 std::span<const ModelFacts* const> AllModels();
+// Makes a model defined elsewhere known (its number not yet known), after the others; for a
+// model that lives outside src/model/models, as the tests' own. Not for use once the program
+// runs: the spans AllModels() gave may move.
+void AddModel(const ModelFacts& facts);
 // The facts of a model (the default model's for a value that names none).
 const ModelFacts& FactsOf(IndicatorModel model);
 // The model at a position of the model choice; none for any other position.

@@ -25,10 +25,17 @@ qint64 CompletionsUpTo(qint64 ms, const CycleShape& shape) {
 
 }  // namespace
 
-Indicator::Indicator(SimModel model) : m_model(model) {
+Indicator::Indicator(QList<SimCode> codes) : Indicator(SimModel::Other) {
+    m_codes = std::move(codes);
+    m_settings.clear();
+    for (const SimCode& c : m_codes) m_settings.append(c.value);
+}
+
+Indicator::Indicator(SimModel model)
+    : m_model(model), m_codes(model == SimModel::Other ? QList<SimCode>() : SettingCodesOf(model)) {
     for (int p = 0; p < 100; ++p)
         for (int i = 0; i < 8; ++i) m_products[p][i] = FactoryProductValue(p, i);
-    for (const SimCode& c : SettingCodesOf(model)) m_settings.append(c.value);
+    for (const SimCode& c : m_codes) m_settings.append(c.value);
 }
 
 void Indicator::setPlatform(const Platform& platform) {
@@ -120,7 +127,7 @@ QByteArray Indicator::setting(const QByteArray& code) const {
 }
 
 int Indicator::settingIndex(const QByteArray& code) const {
-    const QList<SimCode>& codes = SettingCodesOf(m_model);
+    const QList<SimCode>& codes = m_codes;
     for (int i = 0; i < codes.size(); ++i)
         if (codes.at(i).code == code) return i;
     return -1;
@@ -216,7 +223,7 @@ void Indicator::write(const QByteArray& code, const QByteArray& value) {
         return;
     }
     const int i = settingIndex(code);
-    if (i >= 0 && AcceptsValue(SettingCodesOf(m_model).at(i), value)) m_settings[i] = value;
+    if (i >= 0 && AcceptsValue(m_codes.at(i), value)) m_settings[i] = value;
 }
 
 QList<QByteArray> Indicator::command(char which) {

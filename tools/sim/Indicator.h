@@ -23,6 +23,8 @@
 class Indicator {
   public:
     explicit Indicator(SimModel model = SimModel::F805);
+    // An indicator of another model, with these setting codes (in the order it lists them).
+    explicit Indicator(QList<SimCode> codes);
 
     SimModel model() const { return m_model; }
 
@@ -108,7 +110,8 @@ class Indicator {
     QList<QByteArray> m_refusedCodes;
     QList<int> m_refusedProducts;
     std::array<std::array<QByteArray, 8>, 100> m_products;
-    QList<QByteArray> m_settings;  // parallel to SettingCodesOf(m_model)
+    QList<SimCode> m_codes;
+    QList<QByteArray> m_settings;  // parallel to m_codes
     int m_currentProduct = 0;
     qint64 m_timeMs = 0;
     CycleShape m_shape;

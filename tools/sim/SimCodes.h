@@ -3,8 +3,9 @@
 #include <QByteArray>
 #include <QList>
 
-// The two indicator models the simulator can play.
-enum class SimModel { F805 = 805, F800 = 800 };
+// The two indicator models the simulator can play by name; Other: an indicator played from a
+// list of setting codes given to it.
+enum class SimModel { F805 = 805, F800 = 800, Other = 0 };
 
 // One setting item of a model: its two-character code, the digits it admits and the value a
 // fresh indicator holds.
