@@ -9,6 +9,7 @@
 #include "texts/StorageTexts.h"
 #include "texts/Text.h"
 #include "texts/TransferTexts.h"
+#include "texts/WindowTexts.h"
 
 std::vector<texts::Source> texts::AllSources() {
     std::vector<Source> all;
@@ -22,5 +23,6 @@ std::vector<texts::Source> texts::AllSources() {
     AddMonitorSources(all);
     AddAppSources(all);
     AddCliSources(all);
+    AddWindowSources(all);
     return all;
 }

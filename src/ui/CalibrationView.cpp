@@ -32,25 +32,22 @@
 #include "platform/OperationError.h"
 #include "report/Certificate.h"
 #include "report/SettingsSheet.h"
+#include "texts/WindowTexts.h"
 
 using namespace tolerance;
 
 namespace {
 
-QString Text(const char* source) {
-    return QCoreApplication::translate("window", source);
-}
-
 QString KindText(TestPoint::Kind kind) {
     switch (kind) {
         case TestPoint::Zero:
-            return Text(QT_TRANSLATE_NOOP("window", "ゼロ"));
+            return Tr(WindowText::Zero);
         case TestPoint::Rising:
-            return Text(QT_TRANSLATE_NOOP("window", "増加"));
+            return Tr(WindowText::Rising);
         case TestPoint::Falling:
-            return Text(QT_TRANSLATE_NOOP("window", "減少"));
+            return Tr(WindowText::Falling);
         case TestPoint::Repeat:
-            return Text(QT_TRANSLATE_NOOP("window", "繰返し"));
+            return Tr(WindowText::Repeat);
     }
     return {};
 }
@@ -58,8 +55,7 @@ QString KindText(TestPoint::Kind kind) {
 // "合格 (+0.35 e)": the decision and the error in scale intervals.
 QString ResultText(const std::optional<PointResult>& r, qint64 e) {
     if (!r) return {};
-    return (r->pass ? Text(QT_TRANSLATE_NOOP("window", "合格"))
-                    : Text(QT_TRANSLATE_NOOP("window", "不合格"))) +
+    return (r->pass ? Tr(WindowText::Pass) : Tr(WindowText::Fail)) +
            QStringLiteral(" (%1 e)").arg(QString::number(double(r->error) / double(e), 'f', 2));
 }
 
@@ -71,7 +67,7 @@ CalibrationView::CalibrationView(IndicatorLink& link, QString recordPath, Journa
                                  QWidget* parent)
     : QDialog(parent), link_(link), recordPath_(std::move(recordPath)), journal_(journal) {
     setObjectName(QStringLiteral("frmCalibration"));
-    setWindowTitle(Text(QT_TRANSLATE_NOOP("window", "校正・検査")));
+    setWindowTitle(Tr(WindowText::CalibrationTest));
     const FileRead kept = ReadFileContent(recordPath_, kMaxRecordBytes);
     if (std::optional<TestRecord> r = TestRecordFromJson(kept.bytes)) record_ = *r;
     if (record_.header.date.isNull()) record_.header.date = QDate::currentDate();
@@ -81,62 +77,59 @@ CalibrationView::CalibrationView(IndicatorLink& link, QString recordPath, Journa
 
 void CalibrationView::build() {
     auto* layout = new QVBoxLayout(this);
-    auto* header = new QGroupBox(Text(QT_TRANSLATE_NOOP("window", "試験の概要")));
+    auto* header = new QGroupBox(Tr(WindowText::Test));
     auto* form = new QFormLayout(header);
-    const auto line = [&](QLineEdit*& edit, const char* name, const char* caption) {
+    const auto line = [&](QLineEdit*& edit, const char* name, WindowText caption) {
         edit = new QLineEdit;
         edit->setObjectName(QString::fromLatin1(name));
-        form->addRow(Text(caption), edit);
+        form->addRow(Tr(caption), edit);
         connect(edit, &QLineEdit::editingFinished, this, [this] { keep(); });
     };
-    line(customer_, "CalCustomer", QT_TRANSLATE_NOOP("window", "お客様"));
-    line(site_, "CalSite", QT_TRANSLATE_NOOP("window", "設置場所"));
-    line(serial_, "CalSerial", QT_TRANSLATE_NOOP("window", "製造番号"));
-    line(technician_, "CalTechnician", QT_TRANSLATE_NOOP("window", "試験者"));
+    line(customer_, "CalCustomer", WindowText::Customer);
+    line(site_, "CalSite", WindowText::Site);
+    line(serial_, "CalSerial", WindowText::SerialNumber);
+    line(technician_, "CalTechnician", WindowText::Tested);
     date_ = new QDateEdit;
     date_->setCalendarPopup(true);
     date_->setDisplayFormat(QStringLiteral("yyyy-MM-dd"));
-    form->addRow(Text(QT_TRANSLATE_NOOP("window", "試験日")), date_);
+    form->addRow(Tr(WindowText::TestDate), date_);
     auto* instrument = new QHBoxLayout;
     capacity_ = new QLabel;
     capacity_->setObjectName(QStringLiteral("CalCapacity"));
-    auto* readInstrumentButton =
-        new QPushButton(Text(QT_TRANSLATE_NOOP("window", "指示計から読む(&I)")));
+    auto* readInstrumentButton = new QPushButton(Tr(WindowText::ReadFromIndicator));
     readInstrumentButton->setObjectName(QStringLiteral("CalReadInstrument"));
     instrument->addWidget(capacity_, 1);
     instrument->addWidget(readInstrumentButton);
-    form->addRow(Text(QT_TRANSLATE_NOOP("window", "最大秤量値・最小目盛")), instrument);
+    form->addRow(Tr(WindowText::CapacityScaleInterval), instrument);
     auto* classes = new QHBoxLayout;
     accuracy_ = new QComboBox;
     accuracy_->setObjectName(QStringLiteral("CalClass"));
-    accuracy_->addItems({QStringLiteral("III"), QStringLiteral("IIII"),
-                         Text(QT_TRANSLATE_NOOP("window", "指定の許容誤差"))});
+    accuracy_->addItems({QStringLiteral("III"), QStringLiteral("IIII"), Tr(WindowText::AgreedMPE)});
     custom_ = new QSpinBox;
     custom_->setRange(1, 100);
-    custom_->setSuffix(Text(QT_TRANSLATE_NOOP("window", " × 0.5 e")));
+    custom_->setSuffix(Tr(WindowText::HalfScaleInterval));
     verification_ = new QComboBox;
     verification_->setObjectName(QStringLiteral("CalVerification"));
-    verification_->addItems({Text(QT_TRANSLATE_NOOP("window", "検定時")),
-                             Text(QT_TRANSLATE_NOOP("window", "使用中（2 倍）"))});
+    verification_->addItems({Tr(WindowText::InitialVerification), Tr(WindowText::ServiceDoubled)});
     classes->addWidget(accuracy_);
     classes->addWidget(custom_);
     classes->addWidget(verification_);
-    form->addRow(Text(QT_TRANSLATE_NOOP("window", "精度等級")), classes);
+    form->addRow(Tr(WindowText::AccuracyClass), classes);
     for (QComboBox* box : {accuracy_, verification_})
         connect(box, &QComboBox::currentIndexChanged, this, [this] { keep(); });
     connect(custom_, &QSpinBox::valueChanged, this, [this] { keep(); });
     connect(date_, &QDateEdit::dateChanged, this, [this] { keep(); });
     layout->addWidget(header);
 
-    auto* weightsFrame = new QGroupBox(Text(QT_TRANSLATE_NOOP("window", "使用した基準分銅")));
+    auto* weightsFrame = new QGroupBox(Tr(WindowText::ReferenceWeightsUsed));
     auto* weightsLayout = new QHBoxLayout(weightsFrame);
     weights_ = new QTableWidget(0, 2);
     weights_->setObjectName(QStringLiteral("CalWeights"));
-    weights_->setHorizontalHeaderLabels({Text(QT_TRANSLATE_NOOP("window", "公称値")),
-                                         Text(QT_TRANSLATE_NOOP("window", "証明書番号"))});
+    weights_->setHorizontalHeaderLabels(
+        {Tr(WindowText::NominalValue), Tr(WindowText::CertificateNumber)});
     weights_->horizontalHeader()->setStretchLastSection(true);
     weights_->setMaximumHeight(110);
-    auto* addWeight = new QPushButton(Text(QT_TRANSLATE_NOOP("window", "追加")));
+    auto* addWeight = new QPushButton(Tr(WindowText::Add));
     connect(addWeight, &QPushButton::clicked, this,
             [this] { weights_->insertRow(weights_->rowCount()); });
     connect(weights_, &QTableWidget::itemChanged, this, [this] { keep(); });
@@ -145,12 +138,12 @@ void CalibrationView::build() {
     layout->addWidget(weightsFrame);
 
     auto* runs = new QHBoxLayout;
-    foundRun_ = new QRadioButton(Text(QT_TRANSLATE_NOOP("window", "調整前（受入れ）(&F)")));
+    foundRun_ = new QRadioButton(Tr(WindowText::AsFound));
     foundRun_->setObjectName(QStringLiteral("CalAsFound"));
-    leftRun_ = new QRadioButton(Text(QT_TRANSLATE_NOOP("window", "調整後（引渡し）(&L)")));
+    leftRun_ = new QRadioButton(Tr(WindowText::AsLeft));
     leftRun_->setObjectName(QStringLiteral("CalAsLeft"));
     foundRun_->setChecked(true);
-    auto* defaultPoints = new QPushButton(Text(QT_TRANSLATE_NOOP("window", "標準の試験点(&D)")));
+    auto* defaultPoints = new QPushButton(Tr(WindowText::DefaultTestPoints));
     defaultPoints->setObjectName(QStringLiteral("CalDefaultPoints"));
     runs->addWidget(foundRun_);
     runs->addWidget(leftRun_);
@@ -160,12 +153,9 @@ void CalibrationView::build() {
 
     points_ = new QTableWidget(0, 6);
     points_->setObjectName(QStringLiteral("CalPoints"));
-    points_->setHorizontalHeaderLabels({Text(QT_TRANSLATE_NOOP("window", "試験点")),
-                                        Text(QT_TRANSLATE_NOOP("window", "負荷")),
-                                        Text(QT_TRANSLATE_NOOP("window", "調整前")),
-                                        Text(QT_TRANSLATE_NOOP("window", "判定（調整前）")),
-                                        Text(QT_TRANSLATE_NOOP("window", "調整後")),
-                                        Text(QT_TRANSLATE_NOOP("window", "判定（調整後）"))});
+    points_->setHorizontalHeaderLabels({Tr(WindowText::TestPoint), Tr(WindowText::Load),
+                                        Tr(WindowText::AsFound2), Tr(WindowText::ResultAsFound),
+                                        Tr(WindowText::AsLeft2), Tr(WindowText::ResultAsLeft)});
     points_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     points_->setSelectionBehavior(QAbstractItemView::SelectRows);
     points_->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -201,20 +191,19 @@ void CalibrationView::build() {
     layout->addWidget(verdict_);
 
     auto* buttons = new QHBoxLayout;
-    const auto button = [&](const char* name, const char* caption) {
-        auto* b = new QPushButton(Text(caption));
+    const auto button = [&](const char* name, WindowText caption) {
+        auto* b = new QPushButton(Tr(caption));
         b->setObjectName(QString::fromLatin1(name));
         buttons->addWidget(b);
         return b;
     };
-    QPushButton* read = button("CalRead", QT_TRANSLATE_NOOP("window", "読み取り(&R)"));
-    QPushButton* zero = button("CalZero", QT_TRANSLATE_NOOP("window", "ゼロ校正(&Z)"));
-    QPushButton* span = button("CalSpan", QT_TRANSLATE_NOOP("window", "ｽﾊﾟﾝ校正(&S)"));
+    QPushButton* read = button("CalRead", WindowText::Read);
+    QPushButton* zero = button("CalZero", WindowText::ZeroCalibration);
+    QPushButton* span = button("CalSpan", WindowText::SpanCalibration);
     buttons->addStretch();
-    QPushButton* save =
-        button("CalSavePdf", QT_TRANSLATE_NOOP("window", "成績書を PDF に保存(&P)…"));
-    QPushButton* print = button("CalPrint", QT_TRANSLATE_NOOP("window", "成績書を印刷(&T)…"));
-    QPushButton* close = button("CalClose", QT_TRANSLATE_NOOP("window", "閉じる"));
+    QPushButton* save = button("CalSavePdf", WindowText::SaveCertificateAsPDF);
+    QPushButton* print = button("CalPrint", WindowText::PrintCertificate);
+    QPushButton* close = button("CalClose", WindowText::Close);
     layout->addLayout(buttons);
     read->setDefault(true);
 
@@ -254,7 +243,7 @@ void CalibrationView::showRecord() {
     capacity_->setText(
         h.max > 0 ? QStringLiteral("Max %1 / e %2 (%3)")
                         .arg(CountsText(h.max, h.places), CountsText(h.e, h.places), h.model)
-                  : Text(QT_TRANSLATE_NOOP("window", "（指示計から読んでください）")));
+                  : Tr(WindowText::ReadItFromIndicator));
     weights_->setRowCount(int(h.weights.size()));
     for (int i = 0; i < int(h.weights.size()); ++i) {
         weights_->setItem(i, 0, new QTableWidgetItem(h.weights[i].nominal));
@@ -282,22 +271,17 @@ void CalibrationView::showRecord() {
     }
     if (current_ >= 0 && current_ < points_->rowCount()) points_->selectRow(current_);
     if (current_ >= 0 && current_ < int(record_.points.size()))
-        guide_->setText(
-            Text(QT_TRANSLATE_NOOP(
-                     "window",
-                     "試験点 %1: 負荷 %2 を載せ、表示が落ち着いたら「読み取り」を押してください。"))
-                .arg(current_ + 1)
-                .arg(CountsText(record_.points[current_].nominal, h.places)));
+        guide_->setText(Tr(WindowText::TestPoint1Place)
+                            .arg(current_ + 1)
+                            .arg(CountsText(record_.points[current_].nominal, h.places)));
     else if (record_.points.empty())
-        guide_->setText(Text(QT_TRANSLATE_NOOP(
-            "window", "指示計から最大秤量値と最小目盛を読み、試験点を作ってください。")));
+        guide_->setText(Tr(WindowText::ReadCapacityScaleInterval));
     const auto runText = [](const RunVerdict& v) {
-        return !v.complete ? Text(QT_TRANSLATE_NOOP("window", "未完了"))
-               : v.pass    ? Text(QT_TRANSLATE_NOOP("window", "合格"))
-                           : Text(QT_TRANSLATE_NOOP("window", "不合格"));
+        return !v.complete ? Tr(WindowText::NotComplete)
+               : v.pass    ? Tr(WindowText::Pass)
+                           : Tr(WindowText::Fail);
     };
-    verdict_->setText(Text(QT_TRANSLATE_NOOP("window", "調整前: %1　　調整後: %2"))
-                          .arg(runText(found), runText(left)));
+    verdict_->setText(Tr(WindowText::AsFound1As).arg(runText(found), runText(left)));
 }
 
 void CalibrationView::takeHeader() {
@@ -331,8 +315,7 @@ void CalibrationView::keep() {
 
 void CalibrationView::resetPoints() {
     if (record_.header.max <= 0) {
-        say(Text(QT_TRANSLATE_NOOP(
-            "window", "指示計から最大秤量値と最小目盛を読み、試験点を作ってください。")));
+        say(Tr(WindowText::ReadCapacityScaleInterval));
         return;
     }
     record_.setPoints(DefaultTestPoints(record_.header.max, record_.header.e));
@@ -358,7 +341,7 @@ bool CalibrationView::start(Task<void> step) {
         showRecord();
         emit stepEnded();
     });
-    if (!started) say(Text(QT_TRANSLATE_NOOP("window", "他の操作の実行中は開始できません")));
+    if (!started) say(Tr(WindowText::CannotStartWhileAnother));
     return started;
 }
 
@@ -401,8 +384,7 @@ bool CalibrationView::readInstrument() {
 
 bool CalibrationView::readPoint() {
     if (current_ < 0 || current_ >= int(record_.points.size())) {
-        say(Text(QT_TRANSLATE_NOOP(
-            "window", "指示計から最大秤量値と最小目盛を読み、試験点を作ってください。")));
+        say(Tr(WindowText::ReadCapacityScaleInterval));
         return false;
     }
     return start([](CalibrationView* self, int point, bool left) -> Task<void> {
@@ -420,8 +402,8 @@ bool CalibrationView::readPoint() {
 
 bool CalibrationView::calibrate(bool span) {
     return start([](CalibrationView* self, bool span) -> Task<void> {
-        self->say(span ? Text(QT_TRANSLATE_NOOP("window", "ｽﾊﾟﾝ校正中…"))
-                       : Text(QT_TRANSLATE_NOOP("window", "ゼロ校正中…")));
+        self->say(span ? Tr(WindowText::SpanCalibrationUnderWay)
+                       : Tr(WindowText::ZeroCalibrationUnderWay));
         const calibration::Outcome o = co_await calibration::Calibrate(
             self->link_, Clock::System(),
             span ? calibration::Adjustment::Span : calibration::Adjustment::Zero);
@@ -429,14 +411,14 @@ bool CalibrationView::calibrate(bool span) {
             self->say(calibration::OutcomeText(o));
             co_return;
         }
-        self->record_.adjustments << (span ? Text(QT_TRANSLATE_NOOP("window", "ｽﾊﾟﾝ校正"))
-                                           : Text(QT_TRANSLATE_NOOP("window", "ゼロ校正")));
+        self->record_.adjustments << (span ? Tr(WindowText::SpanCalibration2)
+                                           : Tr(WindowText::ZeroCalibration2));
         // What follows an adjustment is the test as left.
         self->leftRun_->setChecked(true);
         self->current_ = 0;
         self->keep();
-        self->say(span ? Text(QT_TRANSLATE_NOOP("window", "ｽﾊﾟﾝ校正が終わりました。"))
-                       : Text(QT_TRANSLATE_NOOP("window", "ゼロ校正が終わりました。")));
+        self->say(span ? Tr(WindowText::SpanCalibrationFinished)
+                       : Tr(WindowText::ZeroCalibrationFinished));
     }(this, span));
 }
 
@@ -444,8 +426,7 @@ QString CalibrationView::saveCertificate(const QString& path) {
     takeHeader();
     const QString failure = WriteCertificatePdf(record_, path);
     if (failure.isEmpty()) recordInJournal();
-    say(failure.isEmpty() ? Text(QT_TRANSLATE_NOOP("window", "成績書を保存しました: %1")).arg(path)
-                          : failure);
+    say(failure.isEmpty() ? Tr(WindowText::CertificateSaved1).arg(path) : failure);
     return failure;
 }
 
@@ -459,9 +440,9 @@ void CalibrationView::recordInJournal() {
     run.device = link_.activePort() ? link_.activePort()->deviceName() : QString();
     const auto verdict = [this](const std::vector<std::optional<qint64>>& readings) {
         const RunVerdict v = JudgeRun(record_.header, record_.points, readings);
-        return !v.complete ? Text(QT_TRANSLATE_NOOP("window", "未完了"))
-               : v.pass    ? Text(QT_TRANSLATE_NOOP("window", "合格"))
-                           : Text(QT_TRANSLATE_NOOP("window", "不合格"));
+        return !v.complete ? Tr(WindowText::NotComplete)
+               : v.pass    ? Tr(WindowText::Pass)
+                           : Tr(WindowText::Fail);
     };
     const qint64 id = journal_->record(
         run,
@@ -476,9 +457,8 @@ QString CalibrationView::KeptTestPath(const Journal& journal, qint64 id) {
 }
 
 void CalibrationView::askSaveCertificate() {
-    const QString path =
-        QFileDialog::getSaveFileName(this, Text(QT_TRANSLATE_NOOP("window", "成績書を PDF に保存")),
-                                     QString(), QStringLiteral("PDF (*.pdf)"));
+    const QString path = QFileDialog::getSaveFileName(this, Tr(WindowText::SaveCertificateAsPDF2),
+                                                      QString(), QStringLiteral("PDF (*.pdf)"));
     if (!path.isEmpty()) saveCertificate(path);
 }
 
@@ -487,6 +467,5 @@ void CalibrationView::printCertificate() {
     QPrinter printer(QPrinter::HighResolution);
     QPrintDialog dialog(&printer, this);
     if (dialog.exec() != QDialog::Accepted) return;
-    if (!PaintCertificate(record_, printer))
-        say(Text(QT_TRANSLATE_NOOP("window", "印刷できませんでした。")));
+    if (!PaintCertificate(record_, printer)) say(Tr(WindowText::CouldNotPrint));
 }

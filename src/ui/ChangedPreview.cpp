@@ -9,23 +9,20 @@
 #include <QVBoxLayout>
 
 #include "history/Compare.h"
+#include "texts/WindowTexts.h"
 
 ChangedPreview::ChangedPreview(const std::vector<ChangedValue>& changes,
                                const SettingsStore& window, QWidget* parent)
     : QDialog(parent) {
     setObjectName(QStringLiteral("frmChangedPreview"));
-    setWindowTitle(QCoreApplication::translate("window", "変更分のみ書き込み"));
+    setWindowTitle(Tr(WindowText::WriteChangedValuesOnly));
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(
-        new QLabel(QCoreApplication::translate("window", "次の %1 件を指示計へ書き込みます。")
-                       .arg(changes.size())));
+    layout->addWidget(new QLabel(Tr(WindowText::These1ValuesWill).arg(changes.size())));
     const std::vector<Difference> decoded = DifferencesOfChanges(window, changes);
     auto* table = new QTableWidget(int(changes.size()), 4);
     table->setObjectName(QStringLiteral("ChangedList"));
-    table->setHorizontalHeaderLabels({QCoreApplication::translate("window", "項目"),
-                                      QCoreApplication::translate("window", "指示計の値"),
-                                      QCoreApplication::translate("window", "新しい値"),
-                                      QCoreApplication::translate("window", "内容")});
+    table->setHorizontalHeaderLabels({Tr(WindowText::Item), Tr(WindowText::IndicatorValue),
+                                      Tr(WindowText::NewValue), Tr(WindowText::Meaning)});
     table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table->horizontalHeader()->setStretchLastSection(true);
     table->verticalHeader()->hide();
@@ -39,12 +36,10 @@ ChangedPreview::ChangedPreview(const std::vector<ChangedValue>& changes,
     table->resizeRowsToContents();
     layout->addWidget(table);
     auto* buttons = new QDialogButtonBox;
-    QPushButton* write = buttons->addButton(QCoreApplication::translate("window", "書き込み"),
-                                            QDialogButtonBox::AcceptRole);
+    QPushButton* write = buttons->addButton(Tr(WindowText::Write), QDialogButtonBox::AcceptRole);
     write->setObjectName(QStringLiteral("ChangedWrite"));
     write->setDefault(true);
-    buttons->addButton(QCoreApplication::translate("window", "キャンセル"),
-                       QDialogButtonBox::RejectRole);
+    buttons->addButton(Tr(WindowText::Cancel), QDialogButtonBox::RejectRole);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     layout->addWidget(buttons);

@@ -11,6 +11,7 @@
 #include <algorithm>
 
 #include "report/DifferencesCsv.h"
+#include "texts/WindowTexts.h"
 #include "ui/widgets/MessageBoxes.h"
 
 namespace {
@@ -31,10 +32,10 @@ DifferenceView::DifferenceView(std::vector<Difference> differences, QWidget* par
       differences_(std::move(differences)),
       ownMessages_(std::make_unique<WidgetMessagePresenter>()),
       messages_(ownMessages_.get()),
-      windowSide_(QCoreApplication::translate("window", "画面の値")),
-      otherSide_(QCoreApplication::translate("window", "比較先の値")) {
+      windowSide_(Tr(WindowText::WindowValue)),
+      otherSide_(Tr(WindowText::OtherValue)) {
     setObjectName(QStringLiteral("DifferenceView"));
-    setWindowTitle(QCoreApplication::translate("window", "比較結果"));
+    setWindowTitle(Tr(WindowText::Comparison));
 
     summary_ = new QLabel(SummaryText(CountDifferences(differences_)), this);
     summary_->setObjectName(QStringLiteral("DifferenceSummary"));
@@ -46,15 +47,11 @@ DifferenceView::DifferenceView(std::vector<Difference> differences, QWidget* par
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     fillTable();
 
-    takeButton_ =
-        Button("TakeOther", QCoreApplication::translate("window", "選択した値を取り込む"), this);
-    pushButton_ =
-        Button("PushSelected",
-               QCoreApplication::translate("window", "選択した値を指示計へ書き込み"), this);
+    takeButton_ = Button("TakeOther", Tr(WindowText::TakeSelectedValues), this);
+    pushButton_ = Button("PushSelected", Tr(WindowText::WriteSelectedValuesIndicator), this);
     pushButton_->hide();
-    QPushButton* save =
-        Button("SaveCsv", QCoreApplication::translate("window", "CSVで保存…"), this);
-    QPushButton* close = Button("CloseView", QCoreApplication::translate("window", "閉じる"), this);
+    QPushButton* save = Button("SaveCsv", Tr(WindowText::SaveAsCSV), this);
+    QPushButton* close = Button("CloseView", Tr(WindowText::Close), this);
     takeButton_->setEnabled(false);
     pushButton_->setEnabled(false);
     save->setEnabled(!differences_.empty());
@@ -68,9 +65,8 @@ DifferenceView::DifferenceView(std::vector<Difference> differences, QWidget* par
     connect(close, &QPushButton::clicked, this, &QDialog::reject);
 
     askCsvPath_ = [this] {
-        return QFileDialog::getSaveFileName(
-            this, QCoreApplication::translate("window", "CSVで保存"), QString(),
-            QCoreApplication::translate("window", "CSV ﾌｧｲﾙ (*.csv)"));
+        return QFileDialog::getSaveFileName(this, Tr(WindowText::SaveAsCSV2), QString(),
+                                            Tr(WindowText::CSVFilesCsv));
     };
 
     auto* buttons = new QHBoxLayout;
@@ -101,8 +97,8 @@ void DifferenceView::setSides(const QString& title, const QString& windowSide,
 }
 
 void DifferenceView::setHeaders() {
-    table_->setHorizontalHeaderLabels({QCoreApplication::translate("window", "場所"), windowSide_,
-                                       otherSide_, QCoreApplication::translate("window", "内容")});
+    table_->setHorizontalHeaderLabels(
+        {Tr(WindowText::Place), windowSide_, otherSide_, Tr(WindowText::Meaning)});
 }
 
 void DifferenceView::fillTable() {
@@ -149,8 +145,5 @@ void DifferenceView::saveCsv() {
     const QString path = askCsvPath_ ? askCsvPath_() : QString();
     if (path.isEmpty()) return;
     const QString reason = SaveDifferencesCsv(path, differences_);
-    if (!reason.isEmpty())
-        messages_->showMessage(
-            this, QCoreApplication::translate("window", "CSVファイルを保存できませんでした。\n") +
-                      reason);
+    if (!reason.isEmpty()) messages_->showMessage(this, Tr(WindowText::CSVFileCouldNot) + reason);
 }

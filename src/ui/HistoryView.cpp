@@ -17,6 +17,7 @@
 #include "model/ModelFacts.h"
 #include "platform/FileRules.h"
 #include "report/Certificate.h"
+#include "texts/WindowTexts.h"
 #include "ui/CalibrationView.h"
 #include "ui/DifferenceView.h"
 #include "ui/widgets/MessageBoxes.h"
@@ -24,7 +25,7 @@
 
 namespace {
 
-const QString kAllDevices = QCoreApplication::translate("window", "すべての装置");
+const QString kAllDevices = Tr(WindowText::AllDevices);
 
 QPushButton* Button(const char* name, const QString& text, QWidget* parent) {
     auto* b = new QPushButton(text, parent);
@@ -53,16 +54,16 @@ void FillRow(QTableWidget* table, int row, const QStringList& texts) {
 // snapshot "書き込み前" itself: it is not said twice.
 QString OperationText(const JournalEntry& e) {
     if (e.note != Journal::kBeforeWrite || e.operation == e.note) return e.operationText();
-    return e.operationText() + QCoreApplication::translate("window", "（") + e.noteText() +
-           QCoreApplication::translate("window", "）");
+    return e.operationText() + Tr(WindowText::OpenParen) + e.noteText() +
+           Tr(WindowText::CloseParen);
 }
 
 // How the run ended: a write that was read back says what the read-back found.
 QString StateText(const JournalEntry& e) {
-    if (!e.complete) return QCoreApplication::translate("window", "中断");
+    if (!e.complete) return Tr(WindowText::Stopped);
     if (e.direction == TransferRun::Direction::Write && IsVerifyVerdict(e.note))
         return e.noteText();
-    return QCoreApplication::translate("window", "完了");
+    return Tr(WindowText::Done);
 }
 
 QStringList RowTexts(const JournalEntry& e) {
@@ -71,8 +72,7 @@ QStringList RowTexts(const JournalEntry& e) {
             e.deviceName(),
             QString::fromLatin1(FactsOf(e.model).name),
             OperationText(e),
-            read ? QCoreApplication::translate("window", "読み込み")
-                 : QCoreApplication::translate("window", "書き込み"),
+            read ? Tr(WindowText::Read2) : Tr(WindowText::Write),
             StateText(e),
             QString::number(e.valueCount)};
 }
@@ -83,7 +83,7 @@ QString PlaceOf(const TransferValue& v) {
     const int item = v.code.toInt() - 10;
     const QStringList& labels = ProductItemLabels();
     const QString field = item >= 0 && item < labels.size() ? labels[item] : v.code;
-    return QCoreApplication::translate("window", "銘柄 %1 %2").arg(v.product).arg(field);
+    return Tr(WindowText::ProductPlace).arg(v.product).arg(field);
 }
 
 }  // namespace
@@ -97,13 +97,13 @@ HistoryView::HistoryView(Journal& journal, SettingsStore& windowStore, std::func
       ownMessages_(std::make_unique<WidgetMessagePresenter>()),
       messages_(ownMessages_.get()) {
     setObjectName(QStringLiteral("HistoryView"));
-    setWindowTitle(QCoreApplication::translate("window", "履歴"));
+    setWindowTitle(Tr(WindowText::History));
 
     device_ = new QComboBox(this);
     device_->setObjectName(QStringLiteral("HistoryDevice"));
     device_->addItem(kAllDevices);
     device_->addItems(journal_.devices());
-    auto* deviceLabel = new QLabel(QCoreApplication::translate("window", "装置:"), this);
+    auto* deviceLabel = new QLabel(Tr(WindowText::Device), this);
     deviceLabel->setObjectName(QStringLiteral("HistoryDeviceLabel"));
     deviceLabel->setBuddy(device_);
 
@@ -112,27 +112,17 @@ HistoryView::HistoryView(Journal& journal, SettingsStore& windowStore, std::func
     failure_->setWordWrap(true);
 
     table_ = ReadOnlyTable("HistoryTable",
-                           {QCoreApplication::translate("window", "日時"),
-                            QCoreApplication::translate("window", "装置"),
-                            QCoreApplication::translate("window", "機種"),
-                            QCoreApplication::translate("window", "操作"),
-                            QCoreApplication::translate("window", "読み書き"),
-                            QCoreApplication::translate("window", "状態"),
-                            QCoreApplication::translate("window", "値の数")},
+                           {Tr(WindowText::Date), Tr(WindowText::Device2), Tr(WindowText::Model),
+                            Tr(WindowText::Operation), Tr(WindowText::ReadWrite),
+                            Tr(WindowText::State), Tr(WindowText::Values)},
                            this);
 
-    QPushButton* show =
-        Button("ShowSnapshot", QCoreApplication::translate("window", "内容を表示"), this);
-    QPushButton* compare =
-        Button("CompareSnapshot", QCoreApplication::translate("window", "画面と比較"), this);
-    QPushButton* load =
-        Button("LoadSnapshot", QCoreApplication::translate("window", "画面に読み込む"), this);
-    QPushButton* save = Button(
-        "SaveSnapshot", QCoreApplication::translate("window", "データファイルとして保存…"), this);
-    reprint_ = Button("ReprintCertificate",
-                      QCoreApplication::translate("window", "成績書を再出力…"), this);
-    QPushButton* close =
-        Button("CloseHistory", QCoreApplication::translate("window", "閉じる"), this);
+    QPushButton* show = Button("ShowSnapshot", Tr(WindowText::ShowValues), this);
+    QPushButton* compare = Button("CompareSnapshot", Tr(WindowText::CompareWindow), this);
+    QPushButton* load = Button("LoadSnapshot", Tr(WindowText::LoadIntoWindow), this);
+    QPushButton* save = Button("SaveSnapshot", Tr(WindowText::SaveAsDataFile), this);
+    reprint_ = Button("ReprintCertificate", Tr(WindowText::CertificateAgainAsPDF), this);
+    QPushButton* close = Button("CloseHistory", Tr(WindowText::Close), this);
     selectionButtons_ = {show, compare, load, save};
     connect(show, &QPushButton::clicked, this, &HistoryView::showSnapshot);
     connect(compare, &QPushButton::clicked, this, &HistoryView::compareSnapshot);
@@ -141,8 +131,7 @@ HistoryView::HistoryView(Journal& journal, SettingsStore& windowStore, std::func
     connect(close, &QPushButton::clicked, this, &QDialog::reject);
     connect(reprint_, &QPushButton::clicked, this, [this] {
         const QString path = QFileDialog::getSaveFileName(
-            this, QCoreApplication::translate("window", "成績書を PDF に保存"), QString(),
-            QStringLiteral("PDF (*.pdf)"));
+            this, Tr(WindowText::SaveCertificateAsPDF2), QString(), QStringLiteral("PDF (*.pdf)"));
         if (!path.isEmpty()) reprintCertificate(path);
     });
     connect(table_->selectionModel(), &QItemSelectionModel::selectionChanged, this,
@@ -152,9 +141,8 @@ HistoryView::HistoryView(Journal& journal, SettingsStore& windowStore, std::func
     askSavePath_ = [this] {
         // A name typed without a suffix gets ".mdb", as the open dialog lists only those; the
         // dialog asks before replacing under the name it completed.
-        QFileDialog dialog(this, QCoreApplication::translate("window", "データファイルとして保存"),
-                           QString(),
-                           QCoreApplication::translate("window", "データファイル (*.mdb)"));
+        QFileDialog dialog(this, Tr(WindowText::SaveAsDataFile2), QString(),
+                           Tr(WindowText::DataFilesMdb));
         dialog.setObjectName(QStringLiteral("SaveSnapshotDialog"));
         dialog.setAcceptMode(QFileDialog::AcceptSave);
         dialog.setFileMode(QFileDialog::AnyFile);
@@ -219,9 +207,7 @@ QString HistoryView::reprintCertificate(const QString& path) {
         ReadFileContent(CalibrationView::KeptTestPath(journal_, selectedId()), 1 << 20);
     const std::optional<tolerance::TestRecord> test = tolerance::TestRecordFromJson(kept.bytes);
     const QString failure =
-        !test ? (kept.failure.isEmpty()
-                     ? QCoreApplication::translate("window", "この試験の記録が読めません。")
-                     : kept.failure)
+        !test ? (kept.failure.isEmpty() ? Tr(WindowText::RecordThisTestCannot) : kept.failure)
               : WriteCertificatePdf(*test, path);
     if (!failure.isEmpty()) messages_->showMessage(this, failure);
     return failure;
@@ -231,26 +217,22 @@ void HistoryView::showSnapshot() {
     const std::optional<JournalSnapshot> snapshot = journal_.load(selectedId());
     if (!snapshot) {
         const QString failure = journal_.failure();
-        messages_->showMessage(this, failure.isEmpty() ? QCoreApplication::translate(
-                                                             "window", "この履歴は見つかりません。")
-                                                       : failure);
+        messages_->showMessage(this,
+                               failure.isEmpty() ? Tr(WindowText::ThisHistoryEntryWas) : failure);
         return;
     }
     QDialog dialog(this);
     dialog.setObjectName(QStringLiteral("SnapshotContent"));
-    dialog.setWindowTitle(QCoreApplication::translate("window", "履歴の内容"));
-    QTableWidget* table = ReadOnlyTable("SnapshotValues",
-                                        {QCoreApplication::translate("window", "場所"),
-                                         QCoreApplication::translate("window", "値")},
-                                        &dialog);
+    dialog.setWindowTitle(Tr(WindowText::HistoryEntry));
+    QTableWidget* table =
+        ReadOnlyTable("SnapshotValues", {Tr(WindowText::Place), Tr(WindowText::Value)}, &dialog);
     table->setRowCount(static_cast<int>(snapshot->values.size()));
     for (int r = 0; r < table->rowCount(); ++r) {
         const TransferValue& v = snapshot->values[r];
         FillRow(table, r, {PlaceOf(v), v.value});
     }
     table->resizeColumnsToContents();
-    QPushButton* close =
-        Button("CloseSnapshotContent", QCoreApplication::translate("window", "閉じる"), &dialog);
+    QPushButton* close = Button("CloseSnapshotContent", Tr(WindowText::Close), &dialog);
     connect(close, &QPushButton::clicked, &dialog, &QDialog::accept);
     auto* layout = new QVBoxLayout(&dialog);
     layout->addWidget(table);

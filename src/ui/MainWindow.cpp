@@ -20,6 +20,7 @@
 #include "model/TabLayout.h"
 #include "platform/OperationError.h"
 #include "platform/ProcessStart.h"
+#include "texts/WindowTexts.h"
 #include "ui/CatalogueView.h"
 #include "ui/ControlWatch.h"
 #include "ui/EditCapture.h"
@@ -101,16 +102,11 @@ void MainWindow::buildTabs() {
     c_.tabs = new QTabWidget;
     c_.tabs->setObjectName(QStringLiteral("SSTab1"));
     const ui::Dispatch dispatch = [this](Operation op, int index) { this->dispatch(op, index); };
-    const char* const captions[] = {QT_TRANSLATE_NOOP("window", "１　銘柄"),
-                                    QT_TRANSLATE_NOOP("window", "２　設定値 A"),
-                                    QT_TRANSLATE_NOOP("window", "３　設定値 B"),
-                                    QT_TRANSLATE_NOOP("window", "４　設定値 詳細(1)"),
-                                    QT_TRANSLATE_NOOP("window", "５　設定値 詳細(2)"),
-                                    QT_TRANSLATE_NOOP("window", "６　設定値 詳細(3)"),
-                                    QT_TRANSLATE_NOOP("window", "７　設定値 詳細(4)"),
-                                    QT_TRANSLATE_NOOP("window", "８　ｺﾏﾝﾄﾞ"),
-                                    QT_TRANSLATE_NOOP("window", "９　ｽﾃｰﾀｽ"),
-                                    QT_TRANSLATE_NOOP("window", "１０　機種・通信設定")};
+    const WindowText captions[] = {WindowText::TabProducts,  WindowText::TabSettingsA,
+                                   WindowText::TabSettingsB, WindowText::TabDetails1,
+                                   WindowText::TabDetails2,  WindowText::TabDetails3,
+                                   WindowText::TabDetails4,  WindowText::TabCommands,
+                                   WindowText::TabStatus,    WindowText::TabModelPorts};
     static_assert(std::size(captions) == tablayout::kCount);
     for (int tab = 0; tab < tablayout::kCount; ++tab) {
         QWidget* page = nullptr;
@@ -134,7 +130,7 @@ void MainWindow::buildTabs() {
         scroll->setFrameShape(QFrame::NoFrame);
         scroll->setFocusPolicy(Qt::NoFocus);  // the Tab key moves among the page's controls only
         scroll->setWidget(page);
-        c_.tabs->addTab(scroll, QCoreApplication::translate("window", captions[tab]));
+        c_.tabs->addTab(scroll, Tr(captions[tab]));
     }
     connect(c_.tabs, &QTabWidget::currentChanged, this, [this](int index) {
         const int previous = shownTab_;
@@ -169,12 +165,11 @@ void MainWindow::exchangeEnded() {
 }
 
 QString MainWindow::MonitorRefusalText() {
-    return QCoreApplication::translate("window", "モニター実行中のため実行できません");
+    return Tr(WindowText::NotWhileMonitorRuns);
 }
 
 QString MainWindow::NoCalculatorText() {
-    return QCoreApplication::translate(
-               "window", "電卓を起動できません。次の電卓のどれも見つかりませんでした:\n") +
+    return Tr(WindowText::CannotStartCalculatorNone) +
            CalculatorCandidates().join(QStringLiteral(", "));
 }
 
@@ -288,8 +283,7 @@ void MainWindow::redraw() {
 
 void MainWindow::refreshMarks() {
     const int changed = reference_ ? ui::MarkChanged(store_, c_, *reference_) : 0;
-    changed_->setText(changed > 0 ? QCoreApplication::translate("window", "変更 %1 件").arg(changed)
-                                  : QString());
+    changed_->setText(changed > 0 ? Tr(WindowText::ChangedCount).arg(changed) : QString());
     changed_->setVisible(changed > 0);
 }
 
@@ -339,18 +333,15 @@ QString MainWindow::TitleFor(IndicatorModel model) {
 }
 
 QString MainWindow::VersionText() {
-    return QCoreApplication::translate(
-        "window", "ロードセルインジケーター設定補助アプリケーション\r\nRusk バージョン  Vol.2.0.0");
+    return Tr(WindowText::LoadCellIndicatorSetting);
 }
 
 QString MainWindow::HelpText() {
-    return QCoreApplication::translate("window",
-                                       "ごめんなさい。\r\nこのバージョンのヘルプはまだ出来ていませ"
-                                       "ん。今のところ作る予定もありません。");
+    return Tr(WindowText::SorryThisVersionHas);
 }
 
 QString MainWindow::InitialInfoText() {
-    return QCoreApplication::translate("window", "infomation  今日も元気ですか。");
+    return Tr(WindowText::InformationHaveGoodDay);
 }
 
 void MainWindow::showVersion() {

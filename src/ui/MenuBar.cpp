@@ -9,13 +9,14 @@
 #include <QToolButton>
 
 #include "texts/Language.h"
+#include "texts/WindowTexts.h"
 
 namespace ui {
 namespace {
 
 struct MenuItem {
     const char* name;  // null for a separator
-    const char* caption;
+    WindowText caption;
     Operation op;
     int index;  // for a checkable item: -1; it dispatches 1 when ticked, 0 when cleared
     bool checkable = false;
@@ -26,100 +27,80 @@ struct MenuItem {
 
 struct Menu {
     const char* name;
-    const char* caption;
+    WindowText caption;
     std::vector<MenuItem> items;
 };
 
-constexpr MenuItem kSeparator{nullptr, nullptr, Operation::Redraw, -1};
+constexpr MenuItem kSeparator{nullptr, WindowText{}, Operation::Redraw, -1};
 
 // The menu bar. Items standing for a button pass that button's index.
 const std::vector<Menu>& MenuTable() {
     static const std::vector<Menu> menus = {
         {"mnuFILE",
-         QT_TRANSLATE_NOOP("window", "ﾌｧｲﾙ(&F)"),
-         {{"mnuFILE_OPEN", QT_TRANSLATE_NOOP("window", "開く(&O)"), Operation::LoadDataFile, 1},
-          {"mnuFILE_SAVE", QT_TRANSLATE_NOOP("window", "保存(&S)"), Operation::SaveDataFile, -1},
+         WindowText::File,
+         {{"mnuFILE_OPEN", WindowText::Open, Operation::LoadDataFile, 1},
+          {"mnuFILE_SAVE", WindowText::Save, Operation::SaveDataFile, -1},
           kSeparator,
-          {"mnuMEI_OPEN", QT_TRANSLATE_NOOP("window", "銘柄読み込み(&M)"), Operation::LoadDataFile,
-           2},
-          {"mnuSET_OPEN", QT_TRANSLATE_NOOP("window", "設定値読み込み"), Operation::LoadDataFile,
-           4},
+          {"mnuMEI_OPEN", WindowText::LoadProducts, Operation::LoadDataFile, 2},
+          {"mnuSET_OPEN", WindowText::LoadSettings, Operation::LoadDataFile, 4},
           kSeparator,
-          {"mnuFILE_HISTORY", QT_TRANSLATE_NOOP("window", "履歴(&Y)…"), Operation::ShowHistory, -1},
-          {"mnuFILE_COMPARE", QT_TRANSLATE_NOOP("window", "ﾌｧｲﾙと比較…"),
-           Operation::CompareWithFile, -1},
+          {"mnuFILE_HISTORY", WindowText::History2, Operation::ShowHistory, -1},
+          {"mnuFILE_COMPARE", WindowText::CompareFile, Operation::CompareWithFile, -1},
           kSeparator,
-          {"mnuFILE_PRINT", QT_TRANSLATE_NOOP("window", "印刷(&P)…"), Operation::PrintSheet, -1},
-          {"mnuFILE_PDF", QT_TRANSLATE_NOOP("window", "PDF に出力…"), Operation::SaveSheetPdf, -1},
-          {"mnuFILE_MEI_CSV_OUT", QT_TRANSLATE_NOOP("window", "銘柄を CSV に出力…"),
-           Operation::SaveProductsCsv, -1},
-          {"mnuFILE_MEI_CSV_IN", QT_TRANSLATE_NOOP("window", "銘柄を CSV から読み込み…"),
-           Operation::LoadProductsCsv, -1},
-          {"mnuFILE_SET_CSV", QT_TRANSLATE_NOOP("window", "設定値を CSV に出力…"),
-           Operation::SaveSettingsCsv, -1},
+          {"mnuFILE_PRINT", WindowText::Print, Operation::PrintSheet, -1},
+          {"mnuFILE_PDF", WindowText::SaveAsPDF, Operation::SaveSheetPdf, -1},
+          {"mnuFILE_MEI_CSV_OUT", WindowText::ProductsCSV, Operation::SaveProductsCsv, -1},
+          {"mnuFILE_MEI_CSV_IN", WindowText::ProductsFromCSV, Operation::LoadProductsCsv, -1},
+          {"mnuFILE_SET_CSV", WindowText::SettingsCSV, Operation::SaveSettingsCsv, -1},
           kSeparator,
-          {"mnuFILE_CALC", QT_TRANSLATE_NOOP("window", "電卓(&C)"), Operation::StartCalculator, -1},
+          {"mnuFILE_CALC", WindowText::Calculator, Operation::StartCalculator, -1},
           kSeparator,
-          {"mnuFILE_X", QT_TRANSLATE_NOOP("window", "終了(&X)"), Operation::Exit, -1}}},
+          {"mnuFILE_X", WindowText::Exit, Operation::Exit, -1}}},
         {"mnuEDIT",
-         QT_TRANSLATE_NOOP("window", "編集(&E)"),
-         {{"mnuEDIT_CLR", QT_TRANSLATE_NOOP("window", "ﾃﾞｰﾀｸﾘﾔ(&C)"), Operation::ClearAll, -1},
-          {"mnuEDIT_REDRAW", QT_TRANSLATE_NOOP("window", "再描画(&R)"), Operation::Redraw, -1},
+         WindowText::Edit,
+         {{"mnuEDIT_CLR", WindowText::ClearData, Operation::ClearAll, -1},
+          {"mnuEDIT_REDRAW", WindowText::Redraw, Operation::Redraw, -1},
           kSeparator,
-          {"mnuEDIT_SAME", QT_TRANSLATE_NOOP("window", "全銘柄へ設定(&S)"),
-           Operation::CopyToAllProducts, -1}}},
+          {"mnuEDIT_SAME", WindowText::CopyAllProducts, Operation::CopyToAllProducts, -1}}},
         {"mnuF805",
-         QT_TRANSLATE_NOOP("window", "ｲﾝｼﾞｹｰﾀｰ操作(&S)"),
-         {{"mnuF805_MEIGARA", QT_TRANSLATE_NOOP("window", "銘柄変更(&M)"), Operation::ChangeProduct,
-           0},
+         WindowText::Indicator,
+         {{"mnuF805_MEIGARA", WindowText::ChangeProduct, Operation::ChangeProduct, 0},
           kSeparator,
-          {"mnuF805_R", QT_TRANSLATE_NOOP("window", "１銘柄読みだし(&R)"),
-           Operation::ReadOneProduct, 1},
-          {"mnuF805_Z", QT_TRANSLATE_NOOP("window", "全銘柄読みだし(&Z)"),
-           Operation::ReadAllProducts, 2},
-          {"mnuF805_S", QT_TRANSLATE_NOOP("window", "設定値読み出し(&S)"),
-           Operation::ReadAllSettings, 0},
-          {"mnuF805_A", QT_TRANSLATE_NOOP("window", "一括読みだし(&A)"), Operation::AllRead, 0},
+          {"mnuF805_R", WindowText::ReadOneProduct, Operation::ReadOneProduct, 1},
+          {"mnuF805_Z", WindowText::ReadAllProductsZ, Operation::ReadAllProducts, 2},
+          {"mnuF805_S", WindowText::ReadSettings, Operation::ReadAllSettings, 0},
+          {"mnuF805_A", WindowText::ReadAll, Operation::AllRead, 0},
           kSeparator,
-          {"mnuF805_K", QT_TRANSLATE_NOOP("window", "１銘柄書き込み(&K)"),
-           Operation::WriteOneProduct, 3},
-          {"mnuF805_J", QT_TRANSLATE_NOOP("window", "全銘柄書き込み(&J)"),
-           Operation::WriteAllProducts, 4},
-          {"mnuF805_H", QT_TRANSLATE_NOOP("window", "設定値書き込み(&H)"),
-           Operation::WriteAllSettings, 0},
-          {"mnuF805_P", QT_TRANSLATE_NOOP("window", "一括書き込み(&P)"), Operation::AllWrite, 1},
-          {"mnuF805_CHANGED", QT_TRANSLATE_NOOP("window", "変更分のみ書き込み(&W)…"),
-           Operation::WriteChanged, -1},
+          {"mnuF805_K", WindowText::WriteOneProductK, Operation::WriteOneProduct, 3},
+          {"mnuF805_J", WindowText::WriteAllProductsJ, Operation::WriteAllProducts, 4},
+          {"mnuF805_H", WindowText::WriteSettingsH, Operation::WriteAllSettings, 0},
+          {"mnuF805_P", WindowText::WriteAllP, Operation::AllWrite, 1},
+          {"mnuF805_CHANGED", WindowText::WriteChangedValuesOnly2, Operation::WriteChanged, -1},
           kSeparator,
-          {"mnuF805_T", QT_TRANSLATE_NOOP("window", "表示ﾃﾞｰﾀ書き込み(&T)"),
-           Operation::WriteShownToTarget, 5},
-          {"mnuF805_F", QT_TRANSLATE_NOOP("window", "全銘柄表示ﾃﾞｰﾀ書き込み(&F)"),
-           Operation::WriteShownToAll, 6},
+          {"mnuF805_T", WindowText::WriteShownDataT, Operation::WriteShownToTarget, 5},
+          {"mnuF805_F", WindowText::WriteShownDataAll, Operation::WriteShownToAll, 6},
           kSeparator,
-          {"mnuF805_COMPARE", QT_TRANSLATE_NOOP("window", "指示計と比較(&D)"),
-           Operation::CompareWithIndicator, -1},
-          {"mnuF805_VERIFY", QT_TRANSLATE_NOOP("window", "書き込み後に照合(&V)"),
-           Operation::SetVerifyAfterWrite, -1, true},
-          {"mnuF805_KEEP", QT_TRANSLATE_NOOP("window", "書き込み前に指示計の値を保存"),
-           Operation::SetKeepBeforeWrite, -1, true},
+          {"mnuF805_COMPARE", WindowText::CompareIndicatorD, Operation::CompareWithIndicator, -1},
+          {"mnuF805_VERIFY", WindowText::VerifyAfterWriting, Operation::SetVerifyAfterWrite, -1,
+           true},
+          {"mnuF805_KEEP", WindowText::KeepIndicatorSValues, Operation::SetKeepBeforeWrite, -1,
+           true},
           kSeparator,
-          {"mnuF805_MONITOR", QT_TRANSLATE_NOOP("window", "ﾓﾆﾀｰ(&L)…"), Operation::ShowMonitor, -1},
-          {"mnuF805_CAL", QT_TRANSLATE_NOOP("window", "校正・検査(&C)…"), Operation::Calibration,
-           -1}}},
+          {"mnuF805_MONITOR", WindowText::LiveMonitor, Operation::ShowMonitor, -1},
+          {"mnuF805_CAL", WindowText::CalibrationTest2, Operation::Calibration, -1}}},
         {"mnuHelp",
-         QT_TRANSLATE_NOOP("window", "ﾍﾙﾌﾟ(&H)"),
-         {{"mnuF805_HELP", QT_TRANSLATE_NOOP("window", "ﾍﾙﾌﾟ(&H)"), Operation::Help, -1},
+         WindowText::Help,
+         {{"mnuF805_HELP", WindowText::Help, Operation::Help, -1},
           kSeparator,
-          {"mnuF805_Vol", QT_TRANSLATE_NOOP("window", "ﾊﾞｰｼﾞｮﾝ(&V)"), Operation::Version, -1},
-          {"mnuLANGUAGE", QT_TRANSLATE_NOOP("window", "表示言語(&L)"), Operation::SelectLanguage,
-           -1, false, true}}},
+          {"mnuF805_Vol", WindowText::Version, Operation::Version, -1},
+          {"mnuLANGUAGE", WindowText::Language, Operation::SelectLanguage, -1, false, true}}},
     };
     return menus;
 }
 
 struct ToolKey {
     const char* key;
-    const char* text;
+    WindowText text;
     QStyle::StandardPixmap icon;
     Operation op;
     int index;
@@ -128,18 +109,12 @@ struct ToolKey {
 // The toolbar's six buttons, in order.
 const std::vector<ToolKey>& ToolTable() {
     static const std::vector<ToolKey> keys = {
-        {"OpenFile", QT_TRANSLATE_NOOP("window", "開く"), QStyle::SP_DialogOpenButton,
-         Operation::LoadDataFile, 1},
-        {"SaveFile", QT_TRANSLATE_NOOP("window", "保存"), QStyle::SP_DialogSaveButton,
-         Operation::SaveDataFile, -1},
-        {"memCLR", QT_TRANSLATE_NOOP("window", "データクリヤ"), QStyle::SP_DialogDiscardButton,
-         Operation::ClearAll, -1},
-        {"allRead", QT_TRANSLATE_NOOP("window", "一括読み込み"), QStyle::SP_ArrowDown,
-         Operation::AllRead, 0},
-        {"allWrite", QT_TRANSLATE_NOOP("window", "一括書き込み"), QStyle::SP_ArrowUp,
-         Operation::AllWrite, 1},
-        {"redraw", QT_TRANSLATE_NOOP("window", "再描画"), QStyle::SP_BrowserReload,
-         Operation::Redraw, -1},
+        {"OpenFile", WindowText::Open2, QStyle::SP_DialogOpenButton, Operation::LoadDataFile, 1},
+        {"SaveFile", WindowText::Save2, QStyle::SP_DialogSaveButton, Operation::SaveDataFile, -1},
+        {"memCLR", WindowText::ClearData2, QStyle::SP_DialogDiscardButton, Operation::ClearAll, -1},
+        {"allRead", WindowText::ReadAll2, QStyle::SP_ArrowDown, Operation::AllRead, 0},
+        {"allWrite", WindowText::WriteAll, QStyle::SP_ArrowUp, Operation::AllWrite, 1},
+        {"redraw", WindowText::Redraw2, QStyle::SP_BrowserReload, Operation::Redraw, -1},
     };
     return keys;
 }
@@ -150,7 +125,7 @@ QString LanguageName(const QString& code) {
 }
 
 void AddLanguageMenu(QMenu* menu, const MenuItem& item, const Dispatch& dispatch) {
-    QMenu* languages = menu->addMenu(QCoreApplication::translate("window", item.caption));
+    QMenu* languages = menu->addMenu(Tr(item.caption));
     languages->setObjectName(QString::fromLatin1(item.name));
     auto* group = new QActionGroup(languages);
     const QStringList codes = texts::Languages();
@@ -177,7 +152,7 @@ void AddLanguageMenu(QMenu* menu, const MenuItem& item, const Dispatch& dispatch
 
 void BuildMenus(QMenuBar* bar, const Dispatch& dispatch) {
     for (const Menu& menu : MenuTable()) {
-        QMenu* m = bar->addMenu(QCoreApplication::translate("window", menu.caption));
+        QMenu* m = bar->addMenu(Tr(menu.caption));
         m->setObjectName(QString::fromLatin1(menu.name));
         for (const MenuItem& item : menu.items) {
             if (!item.name) {
@@ -188,7 +163,7 @@ void BuildMenus(QMenuBar* bar, const Dispatch& dispatch) {
                 AddLanguageMenu(m, item, dispatch);
                 continue;
             }
-            QAction* action = m->addAction(QCoreApplication::translate("window", item.caption));
+            QAction* action = m->addAction(Tr(item.caption));
             action->setObjectName(QString::fromLatin1(item.name));
             const Operation op = item.op;
             const int index = item.index;
@@ -209,10 +184,10 @@ void BuildToolbar(QToolBar* toolbar, const std::function<void(const QString& key
     toolbar->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
     for (const ToolKey& tool : ToolTable()) {
         const QString key = QString::fromLatin1(tool.key);
-        QAction* action = toolbar->addAction(toolbar->style()->standardIcon(tool.icon),
-                                             QCoreApplication::translate("window", tool.text));
+        QAction* action =
+            toolbar->addAction(toolbar->style()->standardIcon(tool.icon), Tr(tool.text));
         action->setObjectName(key);
-        action->setToolTip(QCoreApplication::translate("window", tool.text));
+        action->setToolTip(Tr(tool.text));
         if (QWidget* button = toolbar->widgetForAction(action)) button->setObjectName(key);
         QObject::connect(action, &QAction::triggered, action, [press, key] { press(key); });
     }

@@ -10,6 +10,7 @@
 #include "link/PortSettings.h"
 #include "platform/OperationError.h"
 #include "platform/TcpSerialPort.h"
+#include "texts/WindowTexts.h"
 #include "ui/MainWindow.h"
 #include "ui/PortPanelView.h"
 
@@ -30,17 +31,17 @@ bool StillThere(const QString& device) {
 QString OutcomeWord(ProbeOutcome outcome) {
     switch (outcome) {
         case ProbeOutcome::Answered:
-            return QCoreApplication::translate("window", "応答あり");
+            return Tr(WindowText::Answered);
         case ProbeOutcome::Silent:
-            return QCoreApplication::translate("window", "応答なし");
+            return Tr(WindowText::NoAnswer);
         case ProbeOutcome::Busy:
-            return QCoreApplication::translate("window", "使用中");
+            return Tr(WindowText::Use);
         case ProbeOutcome::NoPermission:
-            return QCoreApplication::translate("window", "権限なし");
+            return Tr(WindowText::NoPermission);
         case ProbeOutcome::Gone:
-            return QCoreApplication::translate("window", "見つかりません");
+            return Tr(WindowText::NotFound);
         case ProbeOutcome::Failed:
-            return QCoreApplication::translate("window", "開けません");
+            return Tr(WindowText::CannotOpen);
     }
     return {};
 }
@@ -130,10 +131,7 @@ void PortFinder::showBinding(int linkNo) {
 
 void PortFinder::bind(int linkNo, const FoundDevice& device) {
     if (!StillThere(device.device)) {
-        window_.showMessage(
-            QCoreApplication::translate(
-                "window", "%1 は見つかりません（一覧を表示した後で取り外されました）。")
-                .arg(device.device));
+        window_.showMessage(Tr(WindowText::N1WasNotFound).arg(device.device));
         refresh();
         return;
     }
@@ -141,11 +139,7 @@ void PortFinder::bind(int linkNo, const FoundDevice& device) {
     WriteDeviceOf(session_.iniPath(), portNumber, device.stableName);
     deviceShown_(linkNo);
     showBinding(linkNo);
-    window_.setStatusText(
-        QCoreApplication::translate("window",
-                                    "Com%1 を %2 に割り当てました。「設定」で開き直して下さい。")
-            .arg(portNumber)
-            .arg(device.stableName));
+    window_.setStatusText(Tr(WindowText::Com1NowNames).arg(portNumber).arg(device.stableName));
 }
 
 void PortFinder::bindListed(int linkNo) {
@@ -176,7 +170,7 @@ Task<void> PortFinder::detect(int linkNo) {
             session_.port(n).close();
             reopen.push_back(n);
         }
-    window_.setStatusText(QCoreApplication::translate("window", "ポート検出中"));
+    window_.setStatusText(Tr(WindowText::SearchingPorts));
     window_.setBusy(true);
     probe_.start(devices, lineSettings(linkNo));
     co_await ProbeFinished(probe_);  // bounded by the probe's own time-out
@@ -204,17 +198,13 @@ Task<void> PortFinder::reportProbe(int linkNo) {
         found += ok ? 1 : 0;
         rows << PortPanelView::ResultRow{
             OutcomeWord(r.outcome) + QStringLiteral("  ") + DeviceCaption(device), ok,
-            QCoreApplication::translate("window", "クリックで Com%1 に割り当てます")
-                .arg(selectedPortNumber(linkNo))};
+            Tr(WindowText::ClickAssignCom1).arg(selectedPortNumber(linkNo))};
         answered << (ok ? device : FoundDevice{});
         if (r.outcome == ProbeOutcome::NoPermission) permission << r.message;
     }
     ports_.showProbeResults(linkNo, rows);
-    window_.setStatusText(
-        found > 0 ? QCoreApplication::translate("window",
-                                                "検出: %1 台が応答しました（クリックで割り当て）")
-                        .arg(found)
-                  : QCoreApplication::translate("window", "検出: 応答する装置はありません"));
+    window_.setStatusText(found > 0 ? Tr(WindowText::Search1DevicesAnswered).arg(found)
+                                    : Tr(WindowText::SearchNoDeviceAnswered));
     // One message for every device this user may not open: the fix is the same for all.
     if (!permission.isEmpty()) co_await window_.box(permission.join(QStringLiteral("\r\n")));
 }

@@ -11,6 +11,7 @@
 #include "platform/IniFile.h"
 #include "platform/TcpSerialPort.h"
 #include "texts/Language.h"
+#include "texts/WindowTexts.h"
 #include "transfer/ChangedWrite.h"
 #include "ui/CalibrationView.h"
 #include "ui/DataFileView.h"
@@ -271,12 +272,11 @@ void Program::exitProgram() {
 
 QString Program::DeviceLabelText(const QString& device, bool exists) {
     if (device.isEmpty()) return {};
-    return exists ? device : device + QCoreApplication::translate("window", "（見つかりません）");
+    return exists ? device : device + Tr(WindowText::NotFound2);
 }
 
 QString Program::VersionBoxText(const QString& iniPath) {
-    return MainWindow::VersionText() +
-           QCoreApplication::translate("window", "\r\n\r\n設定ファイル: ") +
+    return MainWindow::VersionText() + Tr(WindowText::ConfigurationFile) +
            QDir::toNativeSeparators(QFileInfo(iniPath).absoluteFilePath());
 }
 

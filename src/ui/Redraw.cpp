@@ -9,6 +9,7 @@
 #include "model/Catalogue.h"
 #include "model/DisplayBinding.h"
 #include "model/DisplayFormat.h"
+#include "texts/WindowTexts.h"
 #include "ui/ControlWatch.h"
 #include "ui/Controls.h"
 
@@ -19,8 +20,7 @@ namespace {
 // marked. The tint leaves the text colour alone: a refused entry stays red.
 bool Mark(QLineEdit* box, const std::optional<QString>& held) {
     const bool marked = held.has_value();
-    const QString tip =
-        marked ? QCoreApplication::translate("window", "指示計の値: %1").arg(*held) : QString();
+    const QString tip = marked ? Tr(WindowText::IndicatorSValue1).arg(*held) : QString();
     if (box->property("ruskIndicatorValue").toString() == tip) return marked;
     box->setProperty("ruskIndicatorValue", tip);
     QPalette palette = box->palette();

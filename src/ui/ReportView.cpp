@@ -10,6 +10,7 @@
 #include "report/ProductCsv.h"
 #include "report/SettingsCsv.h"
 #include "report/SheetPainter.h"
+#include "texts/WindowTexts.h"
 #include "ui/MainWindow.h"
 #include "ui/widgets/ModalRun.h"
 
@@ -26,16 +27,14 @@ QString AskFile(QWidget* parent, const QString& folder, const QString& filter,
     return dialog.selectedFiles().constFirst();
 }
 
-const QString kCsvFilter =
-    QCoreApplication::translate("window", "CSV ﾌｧｲﾙ (*.csv);;すべてのﾌｧｲﾙ (*)");
+const QString kCsvFilter = Tr(WindowText::CSVFilesCsvAll);
 
 }  // namespace
 
 ReportDialogs WidgetReportDialogs(QWidget* parent) {
     ReportDialogs d;
     d.askSavePdf = [parent](const QString& folder) {
-        return AskFile(parent, folder, QCoreApplication::translate("window", "PDF ﾌｧｲﾙ (*.pdf)"),
-                       QStringLiteral("pdf"), true);
+        return AskFile(parent, folder, Tr(WindowText::PDFFilesPdf), QStringLiteral("pdf"), true);
     };
     d.askSaveCsv = [parent](const QString& folder) {
         return AskFile(parent, folder, kCsvFilter, QStringLiteral("csv"), true);
@@ -93,21 +92,18 @@ void ReportView::savePdf() {
     const QString why = WriteSheetPdf(sheet(), path);
     window_.setBusy(false);
     if (!why.isEmpty())
-        window_.showMessage(
-            QCoreApplication::translate("window", "PDF を保存できませんでした。\n") + why);
+        window_.showMessage(Tr(WindowText::PDFCouldNotSaved) + why);
     else
-        window_.setStatusText(QCoreApplication::translate("window", "PDF に出力しました: ") + path);
+        window_.setStatusText(Tr(WindowText::SavedAsPDF) + path);
 }
 
 void ReportView::saveProductsCsv() {
     const QString path = dialogs_.askSaveCsv ? dialogs_.askSaveCsv(startFolder()) : QString();
     if (path.isEmpty()) return;
     if (const QString why = SaveProductsCsv(window_.store(), path); !why.isEmpty())
-        window_.showMessage(
-            QCoreApplication::translate("window", "銘柄の CSV を保存できませんでした。\n") + why);
+        window_.showMessage(Tr(WindowText::ProductCSVCouldNot) + why);
     else
-        window_.setStatusText(QCoreApplication::translate("window", "銘柄を CSV に出力しました: ") +
-                              path);
+        window_.setStatusText(Tr(WindowText::ProductsSavedAsCSV) + path);
 }
 
 void ReportView::loadProductsCsv() {
@@ -126,9 +122,7 @@ void ReportView::saveSettingsCsv() {
     const QString path = dialogs_.askSaveCsv ? dialogs_.askSaveCsv(startFolder()) : QString();
     if (path.isEmpty()) return;
     if (const QString why = SaveSettingsCsv(sheet(), path); !why.isEmpty())
-        window_.showMessage(
-            QCoreApplication::translate("window", "設定値の CSV を保存できませんでした。\n") + why);
+        window_.showMessage(Tr(WindowText::SettingsCSVCouldNot) + why);
     else
-        window_.setStatusText(
-            QCoreApplication::translate("window", "設定値を CSV に出力しました: ") + path);
+        window_.setStatusText(Tr(WindowText::SettingsSavedAsCSV) + path);
 }

@@ -8,6 +8,7 @@
 #include <QVBoxLayout>
 
 #include "model/TabLayout.h"
+#include "texts/WindowTexts.h"
 #include "ui/BracketLine.h"
 #include "ui/LanguageDress.h"
 #include "ui/TabBuilders.h"
@@ -79,8 +80,7 @@ QWidget* BuildDetailTab(Controls& c, const Dispatch& dispatch, int tab) {
 
     const int k = tablayout::DetailIndex(tab);
     c.backButtons[k] = MakeButton(ElementName(QStringLiteral("Command41"), k),
-                                  QCoreApplication::translate("window", "前のタブへ戻る"), dispatch,
-                                  Operation::GoBack, k);
+                                  Tr(WindowText::BackLastTab), dispatch, Operation::GoBack, k);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
     buttons->addWidget(c.backButtons[k]);

@@ -6,6 +6,7 @@
 #include <QPushButton>
 
 #include "link/LiveCommands.h"
+#include "texts/WindowTexts.h"
 #include "ui/TabBuilders.h"
 
 namespace ui {
@@ -30,8 +31,7 @@ QWidget* BuildLiveTab(Controls& c, const Dispatch& dispatch) {
     auto* widget = new QWidget;
     auto* layout = new QHBoxLayout(widget);
 
-    QGroupBox* reads =
-        MakeFrame(QStringLiteral("Frame15"), QCoreApplication::translate("window", "ﾃﾞｰﾀ読み出し"));
+    QGroupBox* reads = MakeFrame(QStringLiteral("Frame15"), Tr(WindowText::DataReads));
     auto* readGrid = new QGridLayout(reads);
     for (int k = 0; k <= 10; ++k) {
         readGrid->addWidget(LiveButton(c, dispatch, k), k, 0);
@@ -41,8 +41,7 @@ QWidget* BuildLiveTab(Controls& c, const Dispatch& dispatch) {
     readGrid->setRowStretch(12, 1);
     layout->addWidget(reads, 1);
 
-    QGroupBox* commands =
-        MakeFrame(QStringLiteral("Frame16"), QCoreApplication::translate("window", "ｺﾏﾝﾄﾞ"));
+    QGroupBox* commands = MakeFrame(QStringLiteral("Frame16"), Tr(WindowText::Commands));
     auto* commandGrid = new QGridLayout(commands);
     for (int k = 11; k <= 21; ++k) {
         commandGrid->addWidget(LiveButton(c, dispatch, k), k - 11, 0);

@@ -11,6 +11,7 @@
 #include "model/ModelFacts.h"
 #include "model/TabLayout.h"
 #include "platform/OperationError.h"
+#include "texts/WindowTexts.h"
 #include "ui/MainWindow.h"
 
 namespace {
@@ -140,12 +141,10 @@ void TabNavigation::jumpToItem(int button) {
     QComboBox* list = c.itemLists[item.jumpRow];
     if (!list->isVisibleTo(c.tabs->widget(item.jumpTab)) || !list->isEnabled()) {
         // The tab stays shown; only the focus cannot be given.
-        window_.showMessage(ErrorReportText(
-            OperationError(
-                ErrNo::kInvalidProcedureCall,
-                QCoreApplication::translate("window", "項目 %1 の一覧にフォーカスを移せません。")
-                    .arg(item.jumpRow)),
-            ErrorHint::None));
+        window_.showMessage(
+            ErrorReportText(OperationError(ErrNo::kInvalidProcedureCall,
+                                           Tr(WindowText::CannotMoveFocusList).arg(item.jumpRow)),
+                            ErrorHint::None));
         return;
     }
     list->setFocus(Qt::OtherFocusReason);

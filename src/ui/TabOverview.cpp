@@ -8,6 +8,7 @@
 
 #include "model/ModelFacts.h"
 #include "model/TabLayout.h"
+#include "texts/WindowTexts.h"
 #include "ui/TabBuilders.h"
 
 namespace ui {
@@ -34,8 +35,7 @@ void AddItemRow(Controls& c, const Dispatch& dispatch, QGridLayout* grid, int b)
 QWidget* BuildOverviewTab(Controls& c, const Dispatch& dispatch, int tab) {
     auto* widget = new QWidget;
     auto* layout = new QVBoxLayout(widget);
-    QGroupBox* frame = MakeFrame(QStringLiteral("Frame%1").arg(11 + tab),
-                                 QCoreApplication::translate("window", "設定値"));
+    QGroupBox* frame = MakeFrame(QStringLiteral("Frame%1").arg(11 + tab), Tr(WindowText::Settings));
     auto* columns = new QHBoxLayout(frame);
     for (const std::vector<int>& families : tablayout::ColumnsOf(tab)) {
         auto* grid = new QGridLayout;
@@ -52,12 +52,12 @@ QWidget* BuildOverviewTab(Controls& c, const Dispatch& dispatch, int tab) {
     layout->addWidget(frame);
 
     const int k = tablayout::OverviewIndex(tab);
-    c.readSettingsButtons[k] = MakeButton(ElementName(QStringLiteral("Command20"), k),
-                                          QCoreApplication::translate("window", "設定値読みだし"),
-                                          dispatch, Operation::ReadAllSettings, k);
-    c.writeSettingsButtons[k] = MakeButton(ElementName(QStringLiteral("Command21"), k),
-                                           QCoreApplication::translate("window", "設定値書き込み"),
-                                           dispatch, Operation::WriteAllSettings, k);
+    c.readSettingsButtons[k] =
+        MakeButton(ElementName(QStringLiteral("Command20"), k), Tr(WindowText::ReadSettings2),
+                   dispatch, Operation::ReadAllSettings, k);
+    c.writeSettingsButtons[k] =
+        MakeButton(ElementName(QStringLiteral("Command21"), k), Tr(WindowText::WriteSettings),
+                   dispatch, Operation::WriteAllSettings, k);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
     buttons->addWidget(c.readSettingsButtons[k]);

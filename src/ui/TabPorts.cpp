@@ -12,6 +12,7 @@
 #include <QVBoxLayout>
 
 #include "link/PortSettings.h"
+#include "texts/WindowTexts.h"
 #include "ui/TabBuilders.h"
 
 namespace ui {
@@ -27,8 +28,7 @@ QGroupBox* PortFrame(Controls& c, const Dispatch& dispatch, int k) {
     auto* layout = new QVBoxLayout(c.portFrames[k]);
 
     auto* badgeRow = new QHBoxLayout;
-    badgeRow->addWidget(MakeLabel(QStringLiteral("Label6_%1").arg(k),
-                                  QCoreApplication::translate("window", "機種")));
+    badgeRow->addWidget(MakeLabel(QStringLiteral("Label6_%1").arg(k), Tr(WindowText::Model)));
     c.badges[link] = MakeLabel(ElementName(QStringLiteral("ModelBadge"), link),
                                k == 0 ? QStringLiteral("F805") : QStringLiteral("F800"));
     c.badges[link]->setStyleSheet(QStringLiteral("color: rgb(255, 0, 0); font-weight: bold;"));
@@ -36,32 +36,27 @@ QGroupBox* PortFrame(Controls& c, const Dispatch& dispatch, int k) {
     badgeRow->addStretch();
     layout->addLayout(badgeRow);
 
-    QGroupBox* settings = MakeFrame(QStringLiteral("Frame%1").arg(22 + 2 * k),
-                                    QCoreApplication::translate("window", "通信設定"));
+    QGroupBox* settings =
+        MakeFrame(QStringLiteral("Frame%1").arg(22 + 2 * k), Tr(WindowText::LineSettings));
     auto* grid = new QGridLayout(settings);
-    grid->addWidget(MakeLabel(QStringLiteral("Label7_%1").arg(k),
-                              QCoreApplication::translate("window", "ｾｯﾃｨﾝｸﾞ")),
-                    0, 1);
-    static const char* const kLabels[kPortListCount] = {
-        QT_TRANSLATE_NOOP("window", "ﾎﾟｰﾄ番号"),  QT_TRANSLATE_NOOP("window", "ﾎﾞｰﾚｰﾄ"),
-        QT_TRANSLATE_NOOP("window", "ﾊﾟﾘﾃｨ"),     QT_TRANSLATE_NOOP("window", "ﾃﾞｰﾀﾋﾞｯﾄ"),
-        QT_TRANSLATE_NOOP("window", "ｽﾄｯﾌﾟﾋﾞｯﾄ"), QT_TRANSLATE_NOOP("window", "ﾀｰﾐﾈｰﾀ")};
+    grid->addWidget(MakeLabel(QStringLiteral("Label7_%1").arg(k), Tr(WindowText::Setting)), 0, 1);
+    static const WindowText kLabels[kPortListCount] = {
+        WindowText::Port,     WindowText::BaudRate, WindowText::Parity,
+        WindowText::DataBits, WindowText::StopBits, WindowText::Terminator};
     const QString array = k == 0 ? QStringLiteral("Combo2") : QStringLiteral("Combo4");
     for (int i = 0; i < kPortLists; ++i) {
         QComboBox* list = MakeList(ElementName(array, i));
         list->setMinimumContentsLength(6);
         list->addItems(PortListItems(i));
         c.portLists[k][i] = list;
-        grid->addWidget(MakeLabel(QStringLiteral("Label8_%1_%2").arg(k).arg(i),
-                                  QCoreApplication::translate("window", kLabels[i])),
+        grid->addWidget(MakeLabel(QStringLiteral("Label8_%1_%2").arg(k).arg(i), Tr(kLabels[i])),
                         i + 1, 0);
         grid->addWidget(list, i + 1, 1);
     }
     // Beside the port number: the serial devices this machine has (picking one binds the port
     // number to it), the device the number names now, and the search for an indicator.
     c.deviceLists[k] = MakeList(QStringLiteral("DeviceList%1").arg(link));
-    c.deviceLists[k]->setPlaceholderText(
-        QCoreApplication::translate("window", "ﾃﾞﾊﾞｲｽを選んで割り当て"));
+    c.deviceLists[k]->setPlaceholderText(Tr(WindowText::ChooseDeviceAssign));
     c.deviceLists[k]->setMinimumContentsLength(24);
     c.deviceLists[k]->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     FitPopupToEntries(c.deviceLists[k]);
@@ -71,41 +66,36 @@ QGroupBox* PortFrame(Controls& c, const Dispatch& dispatch, int k) {
     c.devicePaths[k] = MakeLabel(QStringLiteral("DevicePath%1").arg(link), QString());
     c.devicePaths[k]->setTextInteractionFlags(Qt::TextSelectableByMouse);
     grid->addWidget(c.devicePaths[k], 2, 2);
-    c.detectButtons[k] = MakeButton(QStringLiteral("Detect%1").arg(link),
-                                    QCoreApplication::translate("window", "検出"), dispatch,
-                                    Operation::DetectDevices, link);
-    c.detectButtons[k]->setToolTip(QCoreApplication::translate(
-        "window", "空いている全ポートに RA を送り、応答した装置を一覧します"));
+    c.detectButtons[k] = MakeButton(QStringLiteral("Detect%1").arg(link), Tr(WindowText::Search),
+                                    dispatch, Operation::DetectDevices, link);
+    c.detectButtons[k]->setToolTip(Tr(WindowText::SendsRAEveryFree));
     grid->addWidget(c.detectButtons[k], 3, 2, Qt::AlignLeft);
     c.probeLists[k] = new QListWidget;
     c.probeLists[k]->setObjectName(QStringLiteral("ProbeList%1").arg(link));
-    c.probeLists[k]->setToolTip(
-        QCoreApplication::translate("window", "応答した装置をクリックすると割り当てます"));
+    c.probeLists[k]->setToolTip(Tr(WindowText::ClickDeviceThatAnswered));
     QObject::connect(c.probeLists[k], &QListWidget::itemClicked, c.probeLists[k],
                      [dispatch, link] { dispatch(Operation::BindFoundDevice, link); });
     grid->addWidget(c.probeLists[k], 4, 2, 4, 1);
-    c.applyButtons[k] = MakeButton(k == 0 ? QStringLiteral("Command7") : QStringLiteral("Command5"),
-                                   QCoreApplication::translate("window", "設定"), dispatch,
-                                   Operation::ApplyPortSettings, link);
+    c.applyButtons[k] =
+        MakeButton(k == 0 ? QStringLiteral("Command7") : QStringLiteral("Command5"),
+                   Tr(WindowText::Apply), dispatch, Operation::ApplyPortSettings, link);
     grid->addWidget(c.applyButtons[k], 7, 1);
     layout->addWidget(settings);
 
-    QGroupBox* test = MakeFrame(QStringLiteral("Frame%1").arg(23 + 2 * k),
-                                QCoreApplication::translate("window", "ﾃｽﾄ通信"));
+    QGroupBox* test =
+        MakeFrame(QStringLiteral("Frame%1").arg(23 + 2 * k), Tr(WindowText::LinkTest));
     auto* testRow = new QHBoxLayout(test);
     c.testButtons[k] = MakeButton(k == 0 ? QStringLiteral("Command6") : QStringLiteral("Command8"),
-                                  QCoreApplication::translate("window", "ﾃｽﾄ"), dispatch,
-                                  Operation::TestLink, link);
+                                  Tr(WindowText::Test2), dispatch, Operation::TestLink, link);
     c.testBoxes[k] = MakeBox(QStringLiteral("Text%1").arg(link), 10, true);
     testRow->addWidget(c.testButtons[k]);
     testRow->addWidget(c.testBoxes[k]);
     testRow->addStretch();
     layout->addWidget(test);
 
-    layout->addWidget(MakeLabel(QStringLiteral("Label9_%1").arg(k),
-                                QCoreApplication::translate("window", "ｾｯﾃｨﾝｸﾞを変更した場合")));
-    layout->addWidget(MakeLabel(QStringLiteral("Label10_%1").arg(k),
-                                QCoreApplication::translate("window", "ﾃｽﾄ通信を行って下さい")));
+    layout->addWidget(
+        MakeLabel(QStringLiteral("Label9_%1").arg(k), Tr(WindowText::AfterChangingSettings)));
+    layout->addWidget(MakeLabel(QStringLiteral("Label10_%1").arg(k), Tr(WindowText::RunLinkTest)));
     layout->addStretch();
     return c.portFrames[k];
 }
@@ -117,8 +107,7 @@ QWidget* BuildPortTab(Controls& c, const Dispatch& dispatch) {
     auto* layout = new QHBoxLayout(widget);
 
     auto* left = new QVBoxLayout;
-    QGroupBox* model =
-        MakeFrame(QStringLiteral("Frame19"), QCoreApplication::translate("window", "編集ﾃﾞｰﾀ"));
+    QGroupBox* model = MakeFrame(QStringLiteral("Frame19"), Tr(WindowText::EditedData));
     auto* modelLayout = new QVBoxLayout(model);
     for (int i = 0; i < 2; ++i) {
         c.modelOptions[i] =
@@ -132,7 +121,7 @@ QWidget* BuildPortTab(Controls& c, const Dispatch& dispatch) {
     c.modelOptions[0]->setChecked(true);
     c.modelOptions[0]->setStyleSheet(QStringLiteral("color: rgb(0, 0, 255);"));
     left->addWidget(model);
-    c.portAssignment = new QCheckBox(QCoreApplication::translate("window", "割付を利用する"));
+    c.portAssignment = new QCheckBox(Tr(WindowText::UsePortAssignment));
     c.portAssignment->setObjectName(QStringLiteral("Check1"));
     QObject::connect(c.portAssignment, &QCheckBox::clicked, c.portAssignment,
                      [dispatch] { dispatch(Operation::SetPortAssignment, -1); });

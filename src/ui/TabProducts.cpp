@@ -8,23 +8,22 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "texts/WindowTexts.h"
 #include "ui/TabBuilders.h"
 
 namespace ui {
 namespace {
 
 QGroupBox* ProductValuesFrame(Controls& c, const Dispatch& dispatch) {
-    QGroupBox* values =
-        MakeFrame(QStringLiteral("Frame1"), QCoreApplication::translate("window", "設定値"));
+    QGroupBox* values = MakeFrame(QStringLiteral("Frame1"), Tr(WindowText::Settings));
     auto* layout = new QVBoxLayout(values);
 
-    QGroupBox* product =
-        MakeFrame(QStringLiteral("Frame2"), QCoreApplication::translate("window", "銘柄"));
+    QGroupBox* product = MakeFrame(QStringLiteral("Frame2"), Tr(WindowText::Product));
     auto* productRow = new QHBoxLayout(product);
     c.productLists[0] = MakeList(ElementName(QStringLiteral("Combo1"), 0), true);
-    c.productButtons[0] = MakeButton(ElementName(QStringLiteral("Command2"), 0),
-                                     QCoreApplication::translate("window", "F805 銘柄変更"),
-                                     dispatch, Operation::ChangeProduct, 0);
+    c.productButtons[0] =
+        MakeButton(ElementName(QStringLiteral("Command2"), 0), Tr(WindowText::F805ChangeProduct),
+                   dispatch, Operation::ChangeProduct, 0);
     productRow->addWidget(c.productLists[0]);
     productRow->addWidget(c.productButtons[0]);
     productRow->addStretch();
@@ -42,9 +41,8 @@ QGroupBox* ProductValuesFrame(Controls& c, const Dispatch& dispatch) {
     grid->setColumnStretch(2, 1);
     layout->addLayout(grid);
 
-    c.sameButton =
-        MakeButton(QStringLiteral("SAME"), QCoreApplication::translate("window", "全銘柄へ設定"),
-                   dispatch, Operation::CopyToAllProducts);
+    c.sameButton = MakeButton(QStringLiteral("SAME"), Tr(WindowText::CopyAll), dispatch,
+                              Operation::CopyToAllProducts);
     auto* sameRow = new QHBoxLayout;
     sameRow->addWidget(c.sameButton);
     sameRow->addStretch();
@@ -54,8 +52,7 @@ QGroupBox* ProductValuesFrame(Controls& c, const Dispatch& dispatch) {
 }
 
 QGroupBox* ReadWriteFrame(Controls& c, const Dispatch& dispatch) {
-    c.frame8 =
-        MakeFrame(QStringLiteral("Frame8"), QCoreApplication::translate("window", "F805 読み書き"));
+    c.frame8 = MakeFrame(QStringLiteral("Frame8"), Tr(WindowText::F805ReadWrite));
     auto* layout = new QVBoxLayout(c.frame8);
     auto button = [&](int k, const QString& caption, Operation op) {
         c.productButtons[k] =
@@ -63,39 +60,32 @@ QGroupBox* ReadWriteFrame(Controls& c, const Dispatch& dispatch) {
         return c.productButtons[k];
     };
 
-    QGroupBox* read =
-        MakeFrame(QStringLiteral("Frame9"), QCoreApplication::translate("window", "読み出し"));
+    QGroupBox* read = MakeFrame(QStringLiteral("Frame9"), Tr(WindowText::Read3));
     auto* readRow = new QVBoxLayout(read);
-    readRow->addWidget(button(1, QCoreApplication::translate("window", "１銘柄読みだし"),
-                              Operation::ReadOneProduct));
-    readRow->addWidget(button(2, QCoreApplication::translate("window", "全銘柄読みだし"),
-                              Operation::ReadAllProducts));
+    readRow->addWidget(button(1, Tr(WindowText::ReadOneProduct2), Operation::ReadOneProduct));
+    readRow->addWidget(button(2, Tr(WindowText::ReadAllProducts), Operation::ReadAllProducts));
     layout->addWidget(read);
 
-    QGroupBox* write =
-        MakeFrame(QStringLiteral("Frame10"), QCoreApplication::translate("window", "書き込み"));
+    QGroupBox* write = MakeFrame(QStringLiteral("Frame10"), Tr(WindowText::Write));
     auto* writeRow = new QVBoxLayout(write);
-    writeRow->addWidget(button(3, QCoreApplication::translate("window", "１銘柄書き込み(ﾒﾓﾘｰ)"),
-                               Operation::WriteOneProduct));
-    writeRow->addWidget(button(4, QCoreApplication::translate("window", "全銘柄書き込み(ﾒﾓﾘｰ)"),
-                               Operation::WriteAllProducts));
+    writeRow->addWidget(
+        button(3, Tr(WindowText::WriteOneProductMemory), Operation::WriteOneProduct));
+    writeRow->addWidget(
+        button(4, Tr(WindowText::WriteAllProductsMemory), Operation::WriteAllProducts));
     layout->addWidget(write);
 
-    QGroupBox* random = MakeFrame(QStringLiteral("Frame11"),
-                                  QCoreApplication::translate("window", "ﾗﾝﾀﾞﾑ書き込み"));
+    QGroupBox* random = MakeFrame(QStringLiteral("Frame11"), Tr(WindowText::WriteChosenProduct));
     auto* randomLayout = new QVBoxLayout(random);
     auto* targetRow = new QHBoxLayout;
-    targetRow->addWidget(MakeLabel(QStringLiteral("Label3"),
-                                   QCoreApplication::translate("window", "ｲﾝｼﾞｹｰﾀｰ側銘柄指定")));
+    targetRow->addWidget(MakeLabel(QStringLiteral("Label3"), Tr(WindowText::IndicatorProduct)));
     c.productLists[1] = MakeList(ElementName(QStringLiteral("Combo1"), 1), true);
     targetRow->addWidget(c.productLists[1]);
     targetRow->addStretch();
     randomLayout->addLayout(targetRow);
-    randomLayout->addWidget(button(5, QCoreApplication::translate("window", "表示ﾃﾞｰﾀ書き込み"),
-                                   Operation::WriteShownToTarget));
-    randomLayout->addWidget(button(6,
-                                   QCoreApplication::translate("window", "全銘柄表示ﾃﾞｰﾀ書き込み"),
-                                   Operation::WriteShownToAll));
+    randomLayout->addWidget(
+        button(5, Tr(WindowText::WriteShownData), Operation::WriteShownToTarget));
+    randomLayout->addWidget(
+        button(6, Tr(WindowText::WriteShownDataAll2), Operation::WriteShownToAll));
     layout->addWidget(random);
     layout->addStretch();
     return c.frame8;
@@ -105,15 +95,12 @@ QWidget* BottomRow(Controls& c, const Dispatch& dispatch) {
     auto* row = new QWidget;
     auto* layout = new QHBoxLayout(row);
     layout->setContentsMargins(0, 0, 0, 0);
-    c.clearButton =
-        MakeButton(QStringLiteral("Command0"), QCoreApplication::translate("window", "ﾃﾞｰﾀｸﾘﾔ"),
-                   dispatch, Operation::ClearAll);
+    c.clearButton = MakeButton(QStringLiteral("Command0"), Tr(WindowText::ClearData3), dispatch,
+                               Operation::ClearAll);
     c.allButtons[0] = MakeButton(ElementName(QStringLiteral("Command1"), 0),
-                                 QCoreApplication::translate("window", "F805一括読みだし"),
-                                 dispatch, Operation::AllRead, 0);
+                                 Tr(WindowText::F805ReadAll), dispatch, Operation::AllRead, 0);
     c.allButtons[1] = MakeButton(ElementName(QStringLiteral("Command1"), 1),
-                                 QCoreApplication::translate("window", "F805一括書き込み"),
-                                 dispatch, Operation::AllWrite, 1);
+                                 Tr(WindowText::F805WriteAll), dispatch, Operation::AllWrite, 1);
     layout->addWidget(c.clearButton);
     layout->addWidget(c.allButtons[0]);
     layout->addWidget(c.allButtons[1]);

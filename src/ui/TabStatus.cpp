@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "texts/WindowTexts.h"
 #include "ui/TabBuilders.h"
 
 namespace ui {
@@ -26,8 +27,8 @@ QWidget* BuildStatusTab(Controls& c, const Dispatch& dispatch) {
     auto* frames = new QGridLayout;
     const char* const boxArrays[status::kWords] = {"Text4", "Text5", "Text6", "Text7"};
     for (int word = 1; word <= status::kWords; ++word) {
-        QGroupBox* frame = MakeFrame(QStringLiteral("Frame%1").arg(16 + word),
-                                     QCoreApplication::translate("window", "ｽﾃｰﾀｽ%1").arg(word));
+        QGroupBox* frame =
+            MakeFrame(QStringLiteral("Frame%1").arg(16 + word), Tr(WindowText::Status1).arg(word));
         auto* grid = new QGridLayout(frame);
         for (int box = 0; box < status::kBoxesPerWord; ++box) {
             QLabel* label =
@@ -45,8 +46,7 @@ QWidget* BuildStatusTab(Controls& c, const Dispatch& dispatch) {
     }
     layout->addLayout(frames);
     layout->addStretch();
-    c.statusBackButton = MakeButton(QStringLiteral("Command60"),
-                                    QCoreApplication::translate("window", "前のタブへ戻る"),
+    c.statusBackButton = MakeButton(QStringLiteral("Command60"), Tr(WindowText::BackLastTab),
                                     dispatch, Operation::GoBack, 4);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();

@@ -13,6 +13,7 @@
 #include "platform/IniFile.h"
 #include "storage/DataFile.h"
 #include "texts/TransferTexts.h"
+#include "texts/WindowTexts.h"
 #include "transfer/ChangedWrite.h"
 #include "transfer/ProductTransfers.h"
 #include "transfer/TransferTrap.h"
@@ -152,10 +153,7 @@ Task<void> TrustView::aroundWrite(Operation op, std::function<Task<void>()> writ
         if (!before->values.empty()) {
             beforeId = journal_.record(*before, Journal::kBeforeWrite);
             if (beforeId == 0) {
-                co_await window_.box(
-                    QCoreApplication::translate(
-                        "window", "書き込み前の値を履歴に保存できないため、書き込みません。\n") +
-                    journal_.failure());
+                co_await window_.box(Tr(WindowText::ValuesBeforeWriteCannot) + journal_.failure());
                 co_return;
             }
         }
@@ -195,11 +193,9 @@ Task<void> TrustView::verifyLastWrite() {
     // What the indicator kept at those places is its value again: the window marks them.
     session_.reference().took(written.model, holds);
     window_.redraw();
-    co_await differencesShown(
-        CompareStores(sent, held, sent.model(), CompareScope::Both), PushSide::None,
-        QCoreApplication::translate("window", "書き込み後の照合: 指示計が受け付けなかった値"),
-        QCoreApplication::translate("window", "書き込んだ値"),
-        QCoreApplication::translate("window", "指示計の値"));
+    co_await differencesShown(CompareStores(sent, held, sent.model(), CompareScope::Both),
+                              PushSide::None, Tr(WindowText::VerifyAfterWritingValues),
+                              Tr(WindowText::ValueWritten), Tr(WindowText::IndicatorValue));
 }
 
 void TrustView::dressDifferences(DifferenceView& view, PushSide push) {

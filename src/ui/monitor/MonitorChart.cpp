@@ -18,31 +18,30 @@
 
 #include "monitor/ChartScale.h"
 #include "monitor/Decimation.h"
+#include "texts/WindowTexts.h"
 
 namespace {
 
 struct Band {
-    const char* caption;
+    WindowText caption;
     QColor colour;
 };
 const Band kBands[monitor::kOutputs] = {
-    {QT_TRANSLATE_NOOP("window", "大投入"), QColor(70, 130, 230, 120)},
-    {QT_TRANSLATE_NOOP("window", "中投入"), QColor(60, 180, 90, 120)},
-    {QT_TRANSLATE_NOOP("window", "小投入"), QColor(240, 170, 40, 140)},
-    {QT_TRANSLATE_NOOP("window", "排出"), QColor(150, 150, 150, 110)},
+    {WindowText::CoarseFeed, QColor(70, 130, 230, 120)},
+    {WindowText::MediumFeed, QColor(60, 180, 90, 120)},
+    {WindowText::FineFeed, QColor(240, 170, 40, 140)},
+    {WindowText::Discharge, QColor(150, 150, 150, 110)},
 };
 
 // The set point lines, in the order of SetPointValues.
 struct Line {
-    const char* caption;
+    WindowText caption;
     QColor colour;
 };
 const Line kLines[] = {
-    {QT_TRANSLATE_NOOP("window", "定量"), QColor(200, 30, 30)},
-    {QT_TRANSLATE_NOOP("window", "定量前"), QColor(60, 150, 60)},
-    {QT_TRANSLATE_NOOP("window", "大投入"), QColor(40, 90, 200)},
-    {QT_TRANSLATE_NOOP("window", "過量"), QColor(170, 40, 170)},
-    {QT_TRANSLATE_NOOP("window", "不足"), QColor(170, 110, 20)},
+    {WindowText::Target, QColor(200, 30, 30)},     {WindowText::Preliminary, QColor(60, 150, 60)},
+    {WindowText::CoarseFeed, QColor(40, 90, 200)}, {WindowText::Over, QColor(170, 40, 170)},
+    {WindowText::Under, QColor(170, 110, 20)},
 };
 constexpr int kLineCount = int(std::size(kLines));
 
@@ -126,7 +125,7 @@ MonitorChart::MonitorChart(const std::deque<monitor::Sample>& samples, QWidget* 
     chart->addAxis(weightAxis_, Qt::AlignLeft);
     for (const Band& b : kBands) {
         auto* area = new QAreaSeries(new QLineSeries(chart));
-        area->setName(QCoreApplication::translate("window", b.caption));
+        area->setName(Tr(b.caption));
         area->setColor(b.colour);
         area->setPen(Qt::NoPen);
         chart->addSeries(area);
@@ -135,7 +134,7 @@ MonitorChart::MonitorChart(const std::deque<monitor::Sample>& samples, QWidget* 
     bandLayer_ = new BandLayer(chart);
     bandLayer_->setZValue(-1);  // under the curve and the lines
     curve_ = new QLineSeries;
-    curve_->setName(QCoreApplication::translate("window", "重量"));
+    curve_->setName(Tr(WindowText::Weight));
     curve_->setPen(QPen(Qt::black, 0));  // in the legend only: the trace layer draws it
     chart->addSeries(curve_);
     for (const Line& l : kLines) {
@@ -206,9 +205,8 @@ void MonitorChart::refresh() {
         lines_[i]->replace(QList<QPointF>{{from, *values[i]}, {to, *values[i]}});
         low = std::min(low, *values[i]);
         high = std::max(high, *values[i]);
-        labels_[i]->setText(
-            QStringLiteral("%1 %2").arg(QCoreApplication::translate("window", kLines[i].caption),
-                                        monitor::ShowWeight(*values[i], places_)));
+        labels_[i]->setText(QStringLiteral("%1 %2").arg(Tr(kLines[i].caption),
+                                                        monitor::ShowWeight(*values[i], places_)));
         labelWidth = std::max(labelWidth, int(std::ceil(labels_[i]->boundingRect().width())));
     }
     low_ = low;

@@ -20,6 +20,7 @@
 
 #include "model/DisplayFormat.h"
 #include "monitor/SampleCsv.h"
+#include "texts/WindowTexts.h"
 #include "ui/ReportView.h"
 #include "ui/monitor/MonitorChart.h"
 
@@ -29,13 +30,13 @@ constexpr int kRedrawMs = 250;  // four frames a second: a trend, not a film
 constexpr int kScrollStepMs = 100;
 
 struct Span {
-    const char* caption;
+    WindowText caption;
     qint64 ms;
 };
-const Span kSpans[] = {{QT_TRANSLATE_NOOP("window", "10 秒"), 10'000},
-                       {QT_TRANSLATE_NOOP("window", "1 分"), 60'000},
-                       {QT_TRANSLATE_NOOP("window", "10 分"), 600'000},
-                       {QT_TRANSLATE_NOOP("window", "1 時間"), 3'600'000}};
+const Span kSpans[] = {{WindowText::N10S, 10'000},
+                       {WindowText::N1Min, 60'000},
+                       {WindowText::N10Min, 600'000},
+                       {WindowText::N1Hour, 3'600'000}};
 
 QString Time(qint64 ms) {
     return QDateTime::fromMSecsSinceEpoch(ms).toString(QStringLiteral("HH:mm:ss"));
@@ -46,7 +47,7 @@ QString Time(qint64 ms) {
 MonitorWindow::MonitorWindow(IndicatorLink& link, QWidget* main)
     : QWidget(main, Qt::Window), link_(link), main_(main), sampler_(link) {
     setObjectName(QStringLiteral("frmMonitor"));
-    setWindowTitle(QCoreApplication::translate("window", "ﾓﾆﾀｰ"));
+    setWindowTitle(Tr(WindowText::Monitor));
     build();
     connect(&sampler_, &MonitorSampler::sampled, this, &MonitorWindow::onSample);
     connect(&sampler_, &MonitorSampler::filled, this, &MonitorWindow::onFill);
@@ -65,35 +66,35 @@ MonitorWindow::~MonitorWindow() {
 void MonitorWindow::build() {
     auto* layout = new QVBoxLayout(this);
     auto* bar = new QHBoxLayout;
-    run_ = new QPushButton(QCoreApplication::translate("window", "停止"));
+    run_ = new QPushButton(Tr(WindowText::Stop));
     run_->setObjectName(QStringLiteral("monitorRun"));
     connect(run_, &QPushButton::clicked, this, &MonitorWindow::toggleRun);
     span_ = new QComboBox;
     span_->setObjectName(QStringLiteral("monitorSpan"));
-    for (const Span& s : kSpans) span_->addItem(QCoreApplication::translate("window", s.caption));
+    for (const Span& s : kSpans) span_->addItem(Tr(s.caption));
     span_->setCurrentIndex(1);
     connect(span_, &QComboBox::currentIndexChanged, this, [this] { redrawNow(); });
     rate_ = new QSpinBox;
     rate_->setObjectName(QStringLiteral("monitorRate"));
     rate_->setRange(0, 50);
-    rate_->setSpecialValueText(QCoreApplication::translate("window", "制限なし"));
-    rate_->setSuffix(QCoreApplication::translate("window", " 回/秒"));
+    rate_->setSpecialValueText(Tr(WindowText::NoLimit));
+    rate_->setSuffix(Tr(WindowText::S));
     rate_->setValue(MonitorSampler::kDefaultRate);
     connect(rate_, &QSpinBox::valueChanged, this, [this](int v) { sampler_.setRate(v); });
-    hold_ = new QCheckBox(QCoreApplication::translate("window", "表示停止"));
+    hold_ = new QCheckBox(Tr(WindowText::Freeze));
     hold_->setObjectName(QStringLiteral("monitorHold"));
     connect(hold_, &QCheckBox::toggled, this, [this] { redrawNow(); });
-    save_ = new QPushButton(QCoreApplication::translate("window", "CSV保存…"));
+    save_ = new QPushButton(Tr(WindowText::SaveCSV));
     save_->setObjectName(QStringLiteral("monitorSave"));
     connect(save_, &QPushButton::clicked, this, &MonitorWindow::askSaveCsv);
-    clear_ = new QPushButton(QCoreApplication::translate("window", "統計ｸﾘﾔ"));
+    clear_ = new QPushButton(Tr(WindowText::ClearStatistics));
     clear_->setObjectName(QStringLiteral("monitorClear"));
     connect(clear_, &QPushButton::clicked, this, &MonitorWindow::clearFills);
     product_ = new QLabel;
     product_->setObjectName(QStringLiteral("monitorProduct"));
     status_ = new QLabel(MonitorSampler::StateText(MonitorSampler::State::Stopped));
     status_->setObjectName(QStringLiteral("monitorStatus"));
-    weight_ = new QLabel(QCoreApplication::translate("window", "－"));
+    weight_ = new QLabel(Tr(WindowText::Text3));
     weight_->setObjectName(QStringLiteral("monitorWeight"));
     QFont big = weight_->font();
     big.setPointSizeF(big.pointSizeF() * 1.8);
@@ -102,9 +103,9 @@ void MonitorWindow::build() {
     weight_->setMinimumWidth(140);
     weight_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     bar->addWidget(run_);
-    bar->addWidget(new QLabel(QCoreApplication::translate("window", "表示幅")));
+    bar->addWidget(new QLabel(Tr(WindowText::Span)));
     bar->addWidget(span_);
-    bar->addWidget(new QLabel(QCoreApplication::translate("window", "読み取り")));
+    bar->addWidget(new QLabel(Tr(WindowText::Read4)));
     bar->addWidget(rate_);
     bar->addWidget(hold_);
     bar->addWidget(save_);
@@ -135,11 +136,9 @@ void MonitorWindow::build() {
     advice_->setWordWrap(true);
     table_ = new QTableWidget(0, 5);
     table_->setObjectName(QStringLiteral("monitorFills"));
-    table_->setHorizontalHeaderLabels({QCoreApplication::translate("window", "時刻"),
-                                       QCoreApplication::translate("window", "計量値"),
-                                       QCoreApplication::translate("window", "判定"),
-                                       QCoreApplication::translate("window", "小投入停止時"),
-                                       QCoreApplication::translate("window", "落差実測")});
+    table_->setHorizontalHeaderLabels({Tr(WindowText::Time), Tr(WindowText::Weight2),
+                                       Tr(WindowText::Judgement), Tr(WindowText::FineFeedStop),
+                                       Tr(WindowText::FreeFallMeasured)});
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table_->verticalHeader()->setVisible(false);
     table_->horizontalHeader()->setStretchLastSection(true);
@@ -189,7 +188,7 @@ void MonitorWindow::startSession() {
     points_ = monitor::SetPoints{};
     chart_->setSetPoints(points_, places_);
     product_->clear();
-    weight_->setText(QCoreApplication::translate("window", "－"));
+    weight_->setText(Tr(WindowText::Text3));
     weight_->setEnabled(false);
     showSummary();
     redrawNow();
@@ -212,15 +211,13 @@ void MonitorWindow::onState(MonitorSampler::State state) {
     status_->setText(MonitorSampler::StateText(state));
     // Silent, lost or stopped: the big weight is the last one read, greyed until a new one comes.
     if (state != MonitorSampler::State::Running) weight_->setEnabled(false);
-    run_->setText(sampler_.running() ? QCoreApplication::translate("window", "停止")
-                                     : QCoreApplication::translate("window", "開始"));
+    run_->setText(sampler_.running() ? Tr(WindowText::Stop) : Tr(WindowText::Start));
 }
 
 void MonitorWindow::onProduct(int product) {
     // The indicator fills another product now: its fills are counted and advised on apart.
     if (product != points_.product && !fills_.empty()) clearFills();
-    product_->setText(
-        QCoreApplication::translate("window", "銘柄 %1").arg(product, 2, 10, QLatin1Char('0')));
+    product_->setText(Tr(WindowText::Product1).arg(product, 2, 10, QLatin1Char('0')));
     points_ = monitor::SetPointsOf(link_.store(), product);
     chart_->setSetPoints(points_, places_);
     showSummary();
@@ -248,7 +245,7 @@ void MonitorWindow::onFill(const monitor::Fill& f) {
     const int row = table_->rowCount();
     table_->insertRow(row);
     const auto weight = [this](std::optional<double> v) {
-        return v ? monitor::ShowWeight(*v, places_) : QCoreApplication::translate("window", "－");
+        return v ? monitor::ShowWeight(*v, places_) : Tr(WindowText::Text3);
     };
     const QStringList cells = {Time(f.ms), weight(f.final), monitor::JudgementText(f.judgement),
                                weight(f.cutOff), weight(f.inFlight())};
@@ -272,16 +269,14 @@ void MonitorWindow::showSummary() {
     const monitor::Summary s = monitor::Summarize(fills_);
     const auto w = [this](double v) { return monitor::ShowWeight(v, places_); };
     const int more = places_ + 1;
-    summary_->setText(
-        s.count == 0
-            ? QCoreApplication::translate("window", "回数 0")
-            : QCoreApplication::translate(
-                  "window", "回数 %1　平均 %2　標準偏差 %3　最小 %4　最大 %5　不足 %6　過量 %7")
-                  .arg(s.count)
-                  .arg(monitor::ShowWeight(s.mean, more), monitor::ShowWeight(s.stddev, more),
-                       w(s.min), w(s.max))
-                  .arg(s.under)
-                  .arg(s.over));
+    summary_->setText(s.count == 0
+                          ? Tr(WindowText::Count0)
+                          : Tr(WindowText::Count1Mean2)
+                                .arg(s.count)
+                                .arg(monitor::ShowWeight(s.mean, more),
+                                     monitor::ShowWeight(s.stddev, more), w(s.min), w(s.max))
+                                .arg(s.under)
+                                .arg(s.over));
     advice_->setText(
         points_.product < 0
             ? QString()

@@ -3,11 +3,12 @@
 #include <QCoreApplication>
 #include <QFileDialog>
 
+#include "texts/WindowTexts.h"
 #include "ui/widgets/ModalRun.h"
 
 namespace {
 QString Filter() {
-    return QCoreApplication::translate("window", "Access ﾌｧｲﾙ (*.mdb)");
+    return Tr(WindowText::AccessFilesMdb);
 }
 }  // namespace
 

@@ -7,6 +7,7 @@
 #include <QScopeGuard>
 #include <QWidget>
 
+#include "texts/WindowTexts.h"
 #include "ui/widgets/ModalRun.h"
 
 namespace {
@@ -18,10 +19,8 @@ void Dress(QMessageBox& box, const QString& text) {
     box.setText(shown);
     box.setWindowTitle(QStringLiteral(" "));
     // The operator reads Japanese: the question's buttons say so too.
-    if (QAbstractButton* yes = box.button(QMessageBox::Yes))
-        yes->setText(QCoreApplication::translate("window", "はい(&Y)"));
-    if (QAbstractButton* no = box.button(QMessageBox::No))
-        no->setText(QCoreApplication::translate("window", "いいえ(&N)"));
+    if (QAbstractButton* yes = box.button(QMessageBox::Yes)) yes->setText(Tr(WindowText::Yes));
+    if (QAbstractButton* no = box.button(QMessageBox::No)) no->setText(Tr(WindowText::No));
 }
 
 int Run(QWidget* parent, const QString& text, QMessageBox::StandardButtons buttons,
