@@ -4,6 +4,7 @@
 #include "texts/LinkTexts.h"
 #include "texts/ModelTexts.h"
 #include "texts/MonitorTexts.h"
+#include "texts/PageTexts.h"
 #include "texts/PlatformTexts.h"
 #include "texts/ReportTexts.h"
 #include "texts/StorageTexts.h"
@@ -22,5 +23,6 @@ std::vector<texts::Source> texts::AllSources() {
     AddMonitorSources(all);
     AddAppSources(all);
     AddCliSources(all);
+    AddPageSources(all);
     return all;
 }
