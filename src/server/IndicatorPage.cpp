@@ -111,6 +111,15 @@ std::vector<JournalEntry> IndicatorPages::snapshots(int index) const {
     return all;
 }
 
+std::optional<JournalEntry> IndicatorPages::newest(int index) const {
+    const std::vector<JournalEntry> entries = snapshots(index);
+    const auto whole = std::find_if(entries.begin(), entries.end(),
+                                    [](const JournalEntry& e) { return e.complete; });
+    if (whole != entries.end()) return *whole;
+    if (entries.empty()) return std::nullopt;
+    return entries.front();
+}
+
 std::optional<QByteArray> IndicatorPages::pageJson(int index) const {
     if (index < 0 || size_t(index) >= pages_.size()) return std::nullopt;
     const PlantWatch::Indicator& ind = *watch_.indicators()[size_t(index)];
@@ -144,8 +153,10 @@ std::optional<QByteArray> IndicatorPages::pageJson(int index) const {
     // The set points of the product the indicator runs, from the newest snapshot that holds it.
     if (const std::optional<int> product = ind.sampler->product()) {
         o[QStringLiteral("product")] = Tr(PageText::Product).arg(*product);
-        for (const JournalEntry& e : entries) {
-            const std::optional<JournalSnapshot> s = journal(index).load(e.id);
+        // A journal of settings reads only is not searched to its start.
+        constexpr size_t kSearched = 50;
+        for (size_t k = 0; k < entries.size() && k < kSearched; ++k) {
+            const std::optional<JournalSnapshot> s = journal(index).load(entries[k].id);
             if (!s || !HoldsProduct(*s, *product)) continue;
             const monitor::SetPoints sp = monitor::SetPointsOf(StoreOf(*s), *product);
             QJsonArray lines;
@@ -242,27 +253,26 @@ std::optional<QByteArray> IndicatorPages::sheetPdf(int index) const {
     if (index < 0 || size_t(index) >= pages_.size()) return std::nullopt;
     // Painting needs the GUI application (offscreen does).
     if (!qobject_cast<QGuiApplication*>(QCoreApplication::instance())) return std::nullopt;
-    for (const JournalEntry& e : snapshots(index)) {
-        const std::optional<JournalSnapshot> s = journal(index).load(e.id);
-        if (!s) continue;
-        const SettingsSheet sheet = BuildSheet(
-            StoreOf(*s), {watch_.indicators()[size_t(index)]->member.device,
-                          DataOrigin::Journal(e.id), false, QDateTime::currentDateTime()});
-        QByteArray pdf = SheetPdf(sheet);
-        if (pdf.isEmpty()) return std::nullopt;
-        return pdf;
-    }
-    return std::nullopt;
+    const std::optional<JournalEntry> e = newest(index);
+    if (!e) return std::nullopt;
+    const std::optional<JournalSnapshot> s = journal(index).load(e->id);
+    if (!s) return std::nullopt;
+    const SettingsSheet sheet =
+        BuildSheet(StoreOf(*s), {watch_.indicators()[size_t(index)]->member.device,
+                                 DataOrigin::Journal(e->id), false, QDateTime::currentDateTime()});
+    QByteArray pdf = SheetPdf(sheet);
+    if (pdf.isEmpty()) return std::nullopt;
+    return pdf;
 }
 
 std::optional<QByteArray> IndicatorPages::dataFile(int index) const {
     if (index < 0 || size_t(index) >= pages_.size()) return std::nullopt;
-    const std::vector<JournalEntry> entries = snapshots(index);
-    if (entries.empty()) return std::nullopt;
+    const std::optional<JournalEntry> e = newest(index);
+    if (!e) return std::nullopt;
     QTemporaryDir folder;
     if (!folder.isValid()) return std::nullopt;
     const QString path = folder.filePath(QStringLiteral("data.mdb"));
-    if (!journal(index).saveAsDataFile(entries.front().id, path).saved) return std::nullopt;
+    if (!journal(index).saveAsDataFile(e->id, path).saved) return std::nullopt;
     FileRead read = ReadFileContent(path, kDataFileMaxBytes);
     if (!read.failure.isEmpty()) return std::nullopt;
     return std::move(read.bytes);

@@ -44,8 +44,9 @@ class IndicatorPages {
     // What changed in snapshot `id` of indicator `index` against the snapshot before it; none when
     // the snapshot is not one of this indicator's.
     std::optional<QByteArray> changesJson(int index, qint64 id) const;
-    // The newest snapshot of the indicator as a settings sheet (PDF) or as a data file; none when
-    // the journal holds none (or the sheet could not be painted).
+    // The newest snapshot of the indicator (the newest whole one where there is one) as a
+    // settings sheet (PDF) or as a data file; none when the journal holds none (or the sheet
+    // could not be painted).
     std::optional<QByteArray> sheetPdf(int index) const;
     std::optional<QByteArray> dataFile(int index) const;
 
@@ -58,6 +59,8 @@ class IndicatorPages {
     };
     // The snapshots of the indicator, newest first.
     std::vector<JournalEntry> snapshots(int index) const;
+    // The snapshot the downloads come from: the newest that ran to its end, else the newest.
+    std::optional<JournalEntry> newest(int index) const;
     Journal& journal(int index) const;
 
     PlantWatch& watch_;
