@@ -2224,6 +2224,10 @@ Clear them now? (The product data stay.)</translation>
         <source>その指示計はありません</source>
         <translation>No such indicator</translation>
     </message>
+    <message>
+        <source>（未完了）</source>
+        <translation> (incomplete)</translation>
+    </message>
 </context>
 <context>
     <name>platform</name>

@@ -127,6 +127,7 @@ std::optional<QByteArray> IndicatorPages::pageJson(int index) const {
     QJsonObject o;
     o[QStringLiteral("tile")] = QJsonDocument::fromJson(watch_.indicatorJson(index)).object();
     o[QStringLiteral("places")] = places;
+    o[QStringLiteral("spanMs")] = double(kKeptMs);
     QJsonArray points;
     for (const Point& p : pages_[size_t(index)].points) points.append(PointJson(p));
     o[QStringLiteral("samples")] = points;
@@ -142,7 +143,8 @@ std::optional<QByteArray> IndicatorPages::pageJson(int index) const {
         QJsonObject s;
         s[QStringLiteral("id")] = double(e.id);
         s[QStringLiteral("time")] = Stamp(e.time);
-        s[QStringLiteral("run")] = e.operationText();
+        s[QStringLiteral("run")] =
+            e.complete ? e.operationText() : e.operationText() + Tr(PageText::Incomplete);
         s[QStringLiteral("note")] = e.noteText();
         s[QStringLiteral("complete")] = e.complete;
         s[QStringLiteral("values")] = e.valueCount;

@@ -17,7 +17,7 @@ class PlantWatch;
 class IndicatorPages {
   public:
     // The chart's span: samples older than this are let go.
-    static constexpr qint64 kKeptMs = 10 * 60 * 1000;
+    static constexpr qint64 kKeptMs = 2 * 60 * 1000;
     // The fills and snapshots a page lists, newest first.
     static constexpr int kListedFills = 50;
     static constexpr int kListedSnapshots = 20;

@@ -31,6 +31,7 @@ constexpr texts::TextRow<PageText> kTexts[] = {
     {T::SnapshotTime, QT_TRANSLATE_NOOP("page", "日時")},
     {T::SnapshotRun, QT_TRANSLATE_NOOP("page", "操作")},
     {T::SnapshotChanges, QT_TRANSLATE_NOOP("page", "前回との違い")},
+    {T::Incomplete, QT_TRANSLATE_NOOP("page", "（未完了）")},
     {T::NoSnapshots, QT_TRANSLATE_NOOP("page", "この指示計の履歴はまだありません")},
     {T::AgainstPrevious, QT_TRANSLATE_NOOP("page", "前回（%1）からの変更")},
     {T::FirstSnapshot, QT_TRANSLATE_NOOP("page", "最初の記録です")},

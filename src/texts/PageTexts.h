@@ -28,6 +28,7 @@ enum class PageText {
     SnapshotTime,
     SnapshotRun,
     SnapshotChanges,
+    Incomplete,  // a snapshot of a run that did not run to its end
     NoSnapshots,
     AgainstPrevious,  // the differences of a snapshot against the one before it
     FirstSnapshot,

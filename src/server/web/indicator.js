@@ -3,7 +3,7 @@
 // snapshots with their changes, and the downloads. Every value goes in as text (textContent),
 // never as markup; the captions come from the server's texts (/api/texts).
 const index = new URLSearchParams(location.search).get('i');
-const spanMs = 120000;   // the chart shows the last two minutes
+let spanMs = 120000;     // the time the chart shows (the page's data tells)
 const joinMs = 1500;     // samples further apart were a silence: the curve breaks
 const listedFills = 50;
 // The bands' colours, coarse feed first, as in the monitor window.
@@ -223,6 +223,7 @@ async function begin() {
   byId('title').textContent = String(page.tile.name);
   byId('product').textContent = page.product ?? '';
   places = page.places ?? 0;
+  spanMs = page.spanMs ?? spanMs;
   setPoints = page.setPoints ?? [];
   if (page.product && !page.setPoints) {
     byId('chartNote').textContent = texts.setPointsUnknown;
