@@ -2,7 +2,7 @@
 """The dashboard in headless Chromium driven by Selenium, against rusk-server and simulated
 indicators: a tile per indicator, names shown as text, a weight that follows the simulator;
 then an indicator's page, reached from its tile, in the browser's language (English), with its
-chart drawn and its live weight moving.
+chart drawn and its live weight moving, and the same page without the chart library.
 
 usage: browser_check.py RUSK_SERVER RUSK_SIM CHROMEDRIVER
 Exits 77 (skipped) when Selenium or chromedriver is missing."""
@@ -100,6 +100,17 @@ try:
     weight = driver.find_element(By.ID, "weight").text
     until(driver, "the page's weight moving", lambda: driver.find_element(By.ID, "weight").text
           not in ("", weight))
+
+    # Without the chart library the page still shows the rest, and says why there is no chart.
+    driver.execute_cdp_cmd("Network.enable", {})
+    driver.execute_cdp_cmd("Network.setBlockedURLs", {"urls": ["*chart.js*"]})
+    driver.refresh()
+    until(driver, "the note on the missing chart",
+          lambda: driver.find_element(By.ID, "chartNote").is_displayed()
+          and not driver.find_element(By.ID, "chart").is_displayed()
+          and driver.find_element(By.ID, "weight").text != "")
+    if driver.find_element(By.ID, "title").text != "x&amp;0":
+        raise SystemExit("FAIL: the page without its chart")
     print("ok")
 finally:
     if driver:
