@@ -29,6 +29,8 @@ function showTile(tile) {
   byId('state').textContent = texts.states?.[tile.state] ?? String(tile.state ?? '');
   byId('state').classList.toggle('down', !tile.up);
   byId('weight').textContent = tile.weight ?? texts.none;
+  // The last weight read stays shown, greyed, while the indicator does not answer.
+  byId('weight').classList.toggle('stale', !tile.up);
 }
 
 // The coarsest feed on in a sample: the band it is drawn in (−1: none).
