@@ -41,8 +41,10 @@ def start(args):
 def until(driver, what, condition, bound_s=10):
     try:
         return WebDriverWait(driver, bound_s, poll_frequency=0.1).until(lambda d: condition())
-    except Exception:
-        raise SystemExit(f"FAIL: {what} not within {bound_s} s")
+    except Exception as e:
+        shown = driver.execute_script("return document.body.innerText")
+        raise SystemExit(f"FAIL: {what} not within {bound_s} s ({type(e).__name__}); "
+                         f"the page shows: {shown!r}")
 
 
 def tiles(driver):

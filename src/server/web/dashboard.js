@@ -66,9 +66,16 @@ function connect() {
     setTimeout(connect, 1000);
   };
 }
+// The captions first; a request that fails (the server restarting) is made again a second later.
 async function begin() {
-  const reply = await fetch('/api/texts', { cache: 'no-store' });
-  texts = await reply.json();
+  try {
+    const reply = await fetch('/api/texts', { cache: 'no-store' });
+    if (!reply.ok) throw new Error(reply.statusText);
+    texts = await reply.json();
+  } catch {
+    setTimeout(begin, 1000);
+    return;
+  }
   document.documentElement.lang = texts.language ?? 'ja';
   document.title = texts.title;
   document.getElementById('title').textContent = texts.title;

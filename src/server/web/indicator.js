@@ -197,11 +197,20 @@ function connect() {
   socket.onclose = () => setTimeout(connect, 1000);
 }
 
+// The captions and the page's data first; a request that fails (the server restarting) is made
+// again a second later. An indicator the server does not watch says so.
 async function begin() {
-  const [textReply, pageReply] = await Promise.all([
-    fetch('/api/texts', { cache: 'no-store' }),
-    fetch(`/api/indicator?i=${encodeURIComponent(index)}`, { cache: 'no-store' })]);
-  texts = await textReply.json();
+  let pageReply;
+  try {
+    const textReply = await fetch('/api/texts', { cache: 'no-store' });
+    if (!textReply.ok) throw new Error(textReply.statusText);
+    texts = await textReply.json();
+    pageReply = await fetch(`/api/indicator?i=${encodeURIComponent(index)}`, { cache: 'no-store' });
+    if (!pageReply.ok && pageReply.status !== 404) throw new Error(pageReply.statusText);
+  } catch {
+    setTimeout(begin, 1000);
+    return;
+  }
   document.documentElement.lang = texts.language ?? 'ja';
   for (const th of document.querySelectorAll('[data-text]')) th.textContent = texts[th.dataset.text];
   byId('back').textContent = texts.back;
