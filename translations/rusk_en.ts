@@ -2091,6 +2091,145 @@ Clear them now? (The product data stay.)</translation>
     </message>
 </context>
 <context>
+    <name>page</name>
+    <message>
+        <source>一覧へ戻る</source>
+        <translation>Back to the overview</translation>
+    </message>
+    <message>
+        <source>重量の推移</source>
+        <translation>Weight over time</translation>
+    </message>
+    <message>
+        <source>重量</source>
+        <translation>Weight</translation>
+    </message>
+    <message>
+        <source>大投入</source>
+        <translation>Coarse feed</translation>
+    </message>
+    <message>
+        <source>中投入</source>
+        <translation>Medium feed</translation>
+    </message>
+    <message>
+        <source>小投入</source>
+        <translation>Fine feed</translation>
+    </message>
+    <message>
+        <source>排出</source>
+        <translation>Discharge</translation>
+    </message>
+    <message>
+        <source>定量</source>
+        <translation>Target weight</translation>
+    </message>
+    <message>
+        <source>定量前</source>
+        <translation>Preliminary</translation>
+    </message>
+    <message>
+        <source>過量</source>
+        <translation>Over</translation>
+    </message>
+    <message>
+        <source>不足</source>
+        <translation>Under</translation>
+    </message>
+    <message>
+        <source>銘柄 %1</source>
+        <translation>Product %1</translation>
+    </message>
+    <message>
+        <source>この銘柄の設定値は履歴にありません</source>
+        <translation>The history holds no settings of this product</translation>
+    </message>
+    <message>
+        <source>グラフを表示できません（グラフの部品がありません）</source>
+        <translation>The chart cannot be shown (the chart library is not installed)</translation>
+    </message>
+    <message>
+        <source>計量結果</source>
+        <translation>Fills</translation>
+    </message>
+    <message>
+        <source>時刻</source>
+        <translation>Time</translation>
+    </message>
+    <message>
+        <source>計量値</source>
+        <translation>Result</translation>
+    </message>
+    <message>
+        <source>判定</source>
+        <translation>Judgement</translation>
+    </message>
+    <message>
+        <source>落差（実測）</source>
+        <translation>Free fall (measured)</translation>
+    </message>
+    <message>
+        <source>計量はまだありません</source>
+        <translation>No fills yet</translation>
+    </message>
+    <message>
+        <source>履歴</source>
+        <translation>History</translation>
+    </message>
+    <message>
+        <source>日時</source>
+        <translation>Date and time</translation>
+    </message>
+    <message>
+        <source>操作</source>
+        <translation>Operation</translation>
+    </message>
+    <message>
+        <source>前回との違い</source>
+        <translation>Changes</translation>
+    </message>
+    <message>
+        <source>この指示計の履歴はまだありません</source>
+        <translation>The history holds nothing of this indicator yet</translation>
+    </message>
+    <message>
+        <source>前回（%1）からの変更</source>
+        <translation>Changes since the previous snapshot (%1)</translation>
+    </message>
+    <message>
+        <source>最初の記録です</source>
+        <translation>The first snapshot</translation>
+    </message>
+    <message>
+        <source>表示</source>
+        <translation>Show</translation>
+    </message>
+    <message>
+        <source>ダウンロード</source>
+        <translation>Downloads</translation>
+    </message>
+    <message>
+        <source>設定値一覧表（PDF）</source>
+        <translation>Settings sheet (PDF)</translation>
+    </message>
+    <message>
+        <source>ﾃﾞｰﾀﾌｧｲﾙ</source>
+        <translation>Data file</translation>
+    </message>
+    <message>
+        <source>この指示計の設定値はまだ読み込まれていません</source>
+        <translation>The settings of this indicator have not been read yet</translation>
+    </message>
+    <message>
+        <source>その指示計はありません</source>
+        <translation>No such indicator</translation>
+    </message>
+    <message>
+        <source>（未完了）</source>
+        <translation> (incomplete)</translation>
+    </message>
+</context>
+<context>
     <name>platform</name>
     <message>
         <source>ポートは既に開いています。</source>

@@ -75,11 +75,14 @@ class ReportApplication : private PrivateRuntimeFolder, public QGuiApplication {
 
 }  // namespace
 
+std::unique_ptr<QCoreApplication> CreatePaintingApplication(int& argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", QByteArrayLiteral("offscreen"));
+    return std::make_unique<ReportApplication>(argc, argv);
+}
+
 std::unique_ptr<QCoreApplication> CreateCliApplication(int& argc, char** argv) {
-    if (argc > 1 && std::strcmp(argv[1], "report") == 0 && !AsksForHelpOnly(argc, argv)) {
-        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-            qputenv("QT_QPA_PLATFORM", QByteArrayLiteral("offscreen"));
-        return std::make_unique<ReportApplication>(argc, argv);
-    }
+    if (argc > 1 && std::strcmp(argv[1], "report") == 0 && !AsksForHelpOnly(argc, argv))
+        return CreatePaintingApplication(argc, argv);
     return std::make_unique<QCoreApplication>(argc, argv);
 }

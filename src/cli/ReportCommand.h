@@ -13,3 +13,6 @@ int RunReport(const QStringList& arguments, QTextStream& out, QTextStream& err);
 // offscreen platform unless QT_QPA_PLATFORM names another, so no display is needed), a
 // QCoreApplication for every other command.
 std::unique_ptr<QCoreApplication> CreateCliApplication(int& argc, char** argv);
+// A QGuiApplication that paints without a display or a session (rusk-server's settings sheet
+// too): on the offscreen platform unless QT_QPA_PLATFORM names another.
+std::unique_ptr<QCoreApplication> CreatePaintingApplication(int& argc, char** argv);

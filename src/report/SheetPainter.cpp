@@ -287,8 +287,8 @@ int PaintSheet(const SettingsSheet& sheet, QPagedPaintDevice& device) {
     return paint.pages();
 }
 
-QString WritePdfFile(const QString& path, const QString& title, int resolution,
-                     const std::function<bool(QPagedPaintDevice&)>& paint) {
+QByteArray PaintPdf(const QString& title, int resolution,
+                    const std::function<bool(QPagedPaintDevice&)>& paint) {
     QBuffer pdf;
     pdf.open(QIODevice::WriteOnly);
     {
@@ -296,15 +296,34 @@ QString WritePdfFile(const QString& path, const QString& title, int resolution,
         writer.setResolution(resolution);
         writer.setTitle(title);
         writer.setCreator(ProgramVersionText());
-        if (!paint(writer)) return Tr(ReportText::PdfFailed);
+        if (!paint(writer)) return {};
     }
-    return ReplaceFileContent(path, pdf.data());
+    return pdf.data();
 }
+
+QString WritePdfFile(const QString& path, const QString& title, int resolution,
+                     const std::function<bool(QPagedPaintDevice&)>& paint) {
+    const QByteArray pdf = PaintPdf(title, resolution, paint);
+    if (pdf.isEmpty()) return Tr(ReportText::PdfFailed);
+    return ReplaceFileContent(path, pdf);
+}
+
+namespace {
+bool PaintSheetPages(const SettingsSheet& sheet, QPagedPaintDevice& writer) {
+    PrepareSheetPage(writer);
+    return PaintSheet(sheet, writer) != 0;
+}
+constexpr int kSheetResolution = 600;
+}  // namespace
 
 QString WriteSheetPdf(const SettingsSheet& sheet, const QString& path) {
     // A sheet is some hundreds of kilobytes: made whole in memory first.
-    return WritePdfFile(path, sheet.title, 600, [&sheet](QPagedPaintDevice& writer) {
-        PrepareSheetPage(writer);
-        return PaintSheet(sheet, writer) != 0;
+    return WritePdfFile(path, sheet.title, kSheetResolution, [&sheet](QPagedPaintDevice& writer) {
+        return PaintSheetPages(sheet, writer);
     });
+}
+
+QByteArray SheetPdf(const SettingsSheet& sheet) {
+    return PaintPdf(sheet.title, kSheetResolution,
+                    [&sheet](QPagedPaintDevice& writer) { return PaintSheetPages(sheet, writer); });
 }

@@ -4,6 +4,7 @@
 // writer or a printer. Page numbers at the foot, the table headers repeated on every page a
 // table runs on, Japanese text in a gothic face the device embeds.
 
+#include <QByteArray>
 #include <QFont>
 #include <QString>
 #include <functional>
@@ -23,6 +24,11 @@ void PrepareSheetPage(QPagedPaintDevice& device);
 // 0 when the device could not be painted on.
 int PaintSheet(const SettingsSheet& sheet, QPagedPaintDevice& device);
 
+// Paints a PDF whole in memory with `paint` on a writer of `resolution` dpi titled `title`; empty
+// when it could not be painted.
+QByteArray PaintPdf(const QString& title, int resolution,
+                    const std::function<bool(QPagedPaintDevice&)>& paint);
+
 // Paints a PDF whole in memory with `paint` (false: it could not) on a writer of `resolution`
 // dpi titled `title`, then writes it by the file rules: the PDF writer itself does not tell a
 // failing device. Empty on success, else the operator's words for why not.
@@ -33,3 +39,5 @@ QString WritePdfFile(const QString& path, const QString& title, int resolution,
 // only once all of it is written, and only when it is a regular file that may be written.
 // Returns an empty text on success, otherwise the operator's words for why it failed.
 QString WriteSheetPdf(const SettingsSheet& sheet, const QString& path);
+// The sheet as a PDF in memory (rusk-server's download); empty when it could not be painted.
+QByteArray SheetPdf(const SettingsSheet& sheet);

@@ -10,6 +10,7 @@
 #include <csignal>
 #include <cstdio>
 
+#include "cli/ReportCommand.h"
 #include "platform/SerialPort.h"
 #include "server/PlantServer.h"
 #include "server/PlantWatch.h"
@@ -23,7 +24,9 @@ void OnSignal(int) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    QCoreApplication app(argc, argv);
+    // A painting application: the settings sheet is drawn for its download.
+    const std::unique_ptr<QCoreApplication> application = CreatePaintingApplication(argc, argv);
+    QCoreApplication& app = *application;
     QCoreApplication::setApplicationName(QStringLiteral("rusk-server"));
 #ifdef RUSK_VERSION
     QCoreApplication::setApplicationVersion(QStringLiteral(RUSK_VERSION));

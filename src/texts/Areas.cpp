@@ -4,6 +4,7 @@
 #include "texts/LinkTexts.h"
 #include "texts/ModelTexts.h"
 #include "texts/MonitorTexts.h"
+#include "texts/PageTexts.h"
 #include "texts/PlatformTexts.h"
 #include "texts/ReportTexts.h"
 #include "texts/StorageTexts.h"
@@ -24,5 +25,6 @@ std::vector<texts::Source> texts::AllSources() {
     AddAppSources(all);
     AddCliSources(all);
     AddWindowSources(all);
+    AddPageSources(all);
     return all;
 }

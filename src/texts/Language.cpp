@@ -81,7 +81,68 @@ std::unique_ptr<QTranslator> QtTranslator(const QString& code) {
     return qt;
 }
 
+// The source text of every text marked for translation: Japanese whatever else is installed.
+class SourceTranslator : public QTranslator {
+  public:
+    QString translate(const char* context, const char* source, const char* disambiguation,
+                      int n) const override {
+        if (!context || !source) return {};
+        if (Reference().translate(context, source, disambiguation, n).isEmpty()) return {};
+        return QString::fromUtf8(source);
+    }
+    bool isEmpty() const override { return false; }
+};
+
+// The translation a reply in `code` asks first, loaded once; none for a code not spoken.
+const QTranslator* ReplyTranslation(const QString& code) {
+    if (code == kJapanese) {
+        static const SourceTranslator source;
+        return &source;
+    }
+    if (code == kEnglish) {
+        static const std::unique_ptr<QTranslator> english = [] {
+            auto t = std::make_unique<QTranslator>();
+            if (!t->load(QStringLiteral(":/i18n/rusk_%1.qm").arg(kEnglish))) t.reset();
+            return t;
+        }();
+        return english.get();
+    }
+    return nullptr;
+}
+
+// One reply's own translator, asking the shared translation: each reply installs and removes
+// its own, so that replies nest.
+class ReplyTranslator : public QTranslator {
+  public:
+    explicit ReplyTranslator(const QTranslator& inner) : inner_(inner) {}
+    QString translate(const char* context, const char* source, const char* disambiguation,
+                      int n) const override {
+        return inner_.translate(context, source, disambiguation, n);
+    }
+    bool isEmpty() const override { return false; }
+
+  private:
+    const QTranslator& inner_;
+};
+
 }  // namespace
+
+ReplyLanguage::ReplyLanguage(const QString& code) {
+    const QTranslator* translation = ReplyTranslation(code);
+    if (!translation || !QCoreApplication::instance()) return;
+    installed_ = new ReplyTranslator(*translation);
+    // The last installed translator is asked first.
+    if (!QCoreApplication::installTranslator(installed_)) {
+        delete installed_;
+        installed_ = nullptr;
+    }
+}
+
+ReplyLanguage::~ReplyLanguage() {
+    if (!installed_) return;
+    QCoreApplication::removeTranslator(installed_);
+    delete installed_;
+}
 
 QStringList Languages() {
     return {kJapanese, kEnglish};

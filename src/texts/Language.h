@@ -4,6 +4,8 @@
 #include <QStringList>
 #include <optional>
 
+class QTranslator;
+
 // The operator's language: Japanese ("ja", the texts' source and the default whatever the
 // system's locale) or English ("en"). Choosing one installs the program's translation and Qt's
 // own (file and print dialogs, standard buttons) into the application; texts rendered from then
@@ -24,6 +26,21 @@ bool IsLanguage(const QString& code);
 enum class QtTexts { Translated, Untranslated };
 bool UseLanguage(const QString& code, QtTexts qtTexts = QtTexts::Translated);
 QString CurrentLanguage();
+
+// The texts of one reply in `code` while the program keeps its language (rusk-server answers
+// each browser in the language it asks for): while it lives, every text rendered is in `code`
+// (a code the program does not speak changes nothing); the language in use comes back when it
+// goes. It lives within one call on the thread of the application object.
+class ReplyLanguage {
+  public:
+    explicit ReplyLanguage(const QString& code);
+    ~ReplyLanguage();
+    ReplyLanguage(const ReplyLanguage&) = delete;
+    ReplyLanguage& operator=(const ReplyLanguage&) = delete;
+
+  private:
+    QTranslator* installed_ = nullptr;
+};
 
 // Where a text shown now came from: the program's translations note the source of every text
 // they render (in Japanese too), so a window can be dressed again in another language. Texts

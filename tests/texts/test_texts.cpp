@@ -5,6 +5,7 @@
 #include "app/Configuration.h"
 #include "platform/IniFile.h"
 #include "texts/Language.h"
+#include "texts/MonitorTexts.h"
 #include "texts/Text.h"
 
 // The text tables hold what the translators and the operator read: a source text for every
@@ -80,6 +81,37 @@ class TextsTest : public QObject {
         const QByteArray all = ts.readAll();
         QCOMPARE(all.count("type=\"unfinished\""), 0);
         QCOMPARE(all.count("type=\"obsolete\""), 0);
+    }
+
+    // A reply's language lasts as long as the reply and leaves the program's own in place, from
+    // either language into the other; a language not spoken changes nothing; scopes nest.
+    void replyLanguageLastsForTheReply() {
+        const QString japanese = Tr(MonitorText::Lost);
+        QVERIFY(texts::UseLanguage(texts::kEnglish));
+        const QString english = Tr(MonitorText::Lost);
+        QVERIFY(english != japanese);
+        struct Case {
+            QString program, reply, inside;
+        };
+        for (const Case& c : {Case{texts::kJapanese, texts::kEnglish, english},
+                              Case{texts::kEnglish, texts::kJapanese, japanese},
+                              Case{texts::kJapanese, "xx", japanese},
+                              Case{texts::kEnglish, texts::kEnglish, english}}) {
+            QVERIFY(texts::UseLanguage(c.program));
+            const QString before = Tr(MonitorText::Lost);
+            {
+                const texts::ReplyLanguage reply(c.reply);
+                QCOMPARE(Tr(MonitorText::Lost), c.inside);
+                {
+                    const texts::ReplyLanguage back(c.program);
+                    QCOMPARE(Tr(MonitorText::Lost), before);
+                }
+                QCOMPARE(Tr(MonitorText::Lost), c.inside);
+                QCOMPARE(texts::CurrentLanguage(), c.program);
+            }
+            QCOMPARE(Tr(MonitorText::Lost), before);
+        }
+        QVERIFY(texts::UseLanguage(texts::kJapanese));
     }
 };
 

@@ -1,19 +1,21 @@
 'use strict';
-// The overview: one tile per indicator, refreshed from /api/overview. Every value goes in as
-// text (textContent), never as markup.
+// The overview: one tile per indicator, each linking to the indicator's page. Every value goes in
+// as text (textContent), never as markup.
 // The captions come from the server's texts (/api/texts).
 const captions = ['state', 'fills', 'mean', 'sd', 'under', 'over'];
 let texts = {};
 const tiles = new Map();
 
-function tileFor(name) {
+// `index`: the indicator's place in the overview, which names its page.
+function tileFor(name, index) {
   let t = tiles.get(name);
   if (t) return t;
   const root = document.createElement('section');
   root.className = 'tile';
   const head = document.createElement('div');
   head.className = 'name';
-  const title = document.createElement('span');
+  const title = document.createElement('a');
+  title.href = `/indicator?i=${index}`;
   title.textContent = name;
   const badge = document.createElement('span');
   badge.className = 'badge';
@@ -39,14 +41,15 @@ function tileFor(name) {
 }
 
 function show(list) {
-  for (const ind of list) {
-    const t = tileFor(String(ind.name));
+  list.forEach((ind, index) => {
+    const t = tileFor(String(ind.name), index);
     t.root.classList.toggle('down', !ind.up);
     t.weight.textContent = ind.weight ?? texts.none;
     t.badge.hidden = !ind.differ;
     for (const key of captions) t.cells[key].textContent = String(ind[key] ?? '');
-  }
-  document.getElementById('updated').textContent = new Date().toLocaleTimeString('ja-JP');
+    t.cells.state.textContent = texts.states?.[ind.state] ?? String(ind.state ?? '');
+  });
+  document.getElementById('updated').textContent = new Date().toLocaleTimeString(texts.language === 'en' ? 'en-GB' : 'ja-JP');
 }
 
 // Live: the whole overview on connecting, then each indicator's tile as it changes. A lost
@@ -63,9 +66,17 @@ function connect() {
     setTimeout(connect, 1000);
   };
 }
+// The captions first; a request that fails (the server restarting) is made again a second later.
 async function begin() {
-  const reply = await fetch('/api/texts', { cache: 'no-store' });
-  texts = await reply.json();
+  try {
+    const reply = await fetch('/api/texts', { cache: 'no-store' });
+    if (!reply.ok) throw new Error(reply.statusText);
+    texts = await reply.json();
+  } catch {
+    setTimeout(begin, 1000);
+    return;
+  }
+  document.documentElement.lang = texts.language ?? 'ja';
   document.title = texts.title;
   document.getElementById('title').textContent = texts.title;
   connect();
