@@ -40,6 +40,9 @@ PlantWatch::PlantWatch(const std::vector<FleetMember>& members, QTextStream& log
         o.model = m.model;
         o.line = m.line;
         o.quiet = true;
+        // The settings check's waits: a silent indicator holds its own loop this long per
+        // request, as the monitor's own waits do.
+        o.timeoutMs = MonitorSampler::kRetryMs;
         ind->session = std::make_unique<DeviceSession>(o, log_);
         // Samples go on the loop's own link and are not kept; the main link carries the
         // settings check, whose reads are.
