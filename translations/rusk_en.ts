@@ -1521,6 +1521,10 @@ Clear them now? (The product data stay.)</translation>
         <source>基準 %1 を使えません: %2</source>
         <translation>cannot use the baseline %1: %2</translation>
     </message>
+    <message>
+        <source>最初の読み取り</source>
+        <translation>the first read</translation>
+    </message>
 </context>
 <context>
     <name>history</name>

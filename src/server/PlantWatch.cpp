@@ -184,7 +184,8 @@ Task<void> PlantWatch::check(int index) {
     }
     // No baseline named: the newest snapshot of the indicator kept before this read, else
     // this read itself, stays the baseline while the server runs.
-    if (BaselineOf(ind.member, backups_).isEmpty() && ind.pinnedBaseline.isEmpty()) {
+    if (BaselineOf(ind.member, backups_).isEmpty() && ind.pinnedBaseline.isEmpty() &&
+        !ind.firstRead) {
         for (const JournalEntry& e : snapshotsOf(ind)) {
             if (e.id != read.snapshot && e.complete &&
                 e.direction == TransferRun::Direction::Read) {
@@ -192,16 +193,30 @@ Task<void> PlantWatch::check(int index) {
                 break;
             }
         }
-        if (ind.pinnedBaseline.isEmpty() && read.snapshot > 0) {
-            ind.pinnedBaseline = QStringLiteral("journal:%1").arg(read.snapshot);
-            log_ << name << Tr(CliText::CheckFirstBaseline).arg(ind.pinnedBaseline) << Qt::endl;
+        if (ind.pinnedBaseline.isEmpty()) {
+            // A read the journal could not keep is held here instead.
+            if (read.snapshot > 0)
+                ind.pinnedBaseline = QStringLiteral("journal:%1").arg(read.snapshot);
+            else
+                ind.firstRead = read.values;
+            log_ << name
+                 << Tr(CliText::CheckFirstBaseline)
+                        .arg(read.snapshot > 0 ? ind.pinnedBaseline : Tr(CliText::FirstRead))
+                 << Qt::endl;
         }
     }
-    const QString baseline = baselineName(index);
+    QString baseline = baselineName(index);
     SettingsStore base;
     base.setModel(ind.member.model);
-    const QString refusal =
-        baseline.isEmpty() ? Tr(CliText::NoBaseline) : LoadBaseline(baseline, *journal_, base);
+    QString refusal;
+    if (!baseline.isEmpty()) {
+        refusal = LoadBaseline(baseline, *journal_, base);
+    } else if (ind.firstRead) {
+        base = Overlaid(base, *ind.firstRead);
+        baseline = Tr(CliText::FirstRead);
+    } else {
+        refusal = Tr(CliText::NoBaseline);
+    }
     if (!refusal.isEmpty()) {
         log_ << name << Tr(CliText::BaselineUnusable).arg(baseline, refusal) << Qt::endl;
         ind.settingsDiffer.reset();

@@ -51,8 +51,9 @@ class PlantWatch : public QObject {
         std::optional<bool> settingsDiffer;
         // The settings check.
         CheckRecorder recorder;
-        QString pinnedBaseline;   // "journal:N" when neither Baseline= nor a backup names one
-        qint64 nextCheckMs = 0;   // on the watch's own timer
+        QString pinnedBaseline;  // "journal:N" when neither Baseline= nor a backup names one
+        std::optional<std::vector<TransferValue>> firstRead;  // when that could not be kept
+        qint64 nextCheckMs = 0;                               // on the watch's own timer
         qint64 lastCheckMs = -1;  // wall clock of the last complete check read; -1 before any
         bool checking = false;    // its loop is stopped for the check
         bool readScheduled = false;

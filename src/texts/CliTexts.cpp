@@ -80,6 +80,7 @@ constexpr texts::TextRow<CliText> kTexts[] = {
     {T::SettingsCheckFailed, QT_TRANSLATE_NOOP("cli", "設定の点検ができませんでした: %1")},
     {T::CheckFirstBaseline,
      QT_TRANSLATE_NOOP("cli", "設定の点検: 基準がないため、この読み取り (%1) を基準にします")},
+    {T::FirstRead, QT_TRANSLATE_NOOP("cli", "最初の読み取り")},
     {T::BaselineUnusable, QT_TRANSLATE_NOOP("cli", "基準 %1 を使えません: %2")},
     {T::BadFileName, QT_TRANSLATE_NOOP("cli", "ファイル名に使えない名前です (%1)")},
     {T::DuplicateName, QT_TRANSLATE_NOOP("cli", "名前 %1 は [%2] と重複しています")},

@@ -74,6 +74,7 @@ enum class CliText {
     SettingsCheckDone,    // %1: the baseline, %2: the summary
     SettingsCheckFailed,  // %1: why
     CheckFirstBaseline,   // %1: the snapshot
+    FirstRead,            // the baseline when the first read could not be kept
     BaselineUnusable,     // %1: the baseline, %2: why
     BadFileName,          // %1: the name
     DuplicateName,        // %1: name, %2: the other section
