@@ -93,6 +93,9 @@ void PlantWatch::setJournalPath(const QString& path) {
     // Told on the log; the watch goes on.
     journal_->statusNote = [this](const QString& note) { log_ << note << Qt::endl; };
     journal_->messageOnce = [this](const QString& text) { log_ << text << Qt::endl; };
+    // A journal another program holds is waited for this long at most: every indicator waits
+    // while it does. A snapshot not kept is told on the log.
+    journal_->busyTimeoutMs = kJournalBusyMs;
     for (auto& ind : indicators_) ind->recorder.journal = journal_.get();
 }
 
@@ -336,6 +339,9 @@ QJsonObject Tile(const PlantWatch::Indicator* ind) {
     o[QStringLiteral("under")] = ind->underTotal;
     o[QStringLiteral("over")] = ind->overTotal;
     o[QStringLiteral("differ")] = ind->settingsDiffer.value_or(false);
+    if (ind->lastCheckMs >= 0)
+        o[QStringLiteral("checked")] =
+            QDateTime::fromMSecsSinceEpoch(ind->lastCheckMs, Qt::UTC).toString(Qt::ISODate);
     return o;
 }
 

@@ -72,6 +72,7 @@ class PlantWatch : public QObject {
     // and be discarded; and when a check that could not read is tried again.
     static constexpr int kSettleMs = 200;
     static constexpr int kCheckRetryMs = 60 * 1000;
+    static constexpr int kJournalBusyMs = 1000;
 
     // Where the check's reads are kept (Journal::DefaultPath() unless set) and where the backups
     // of `rusk-cli fleet backup` are looked for (the current folder unless set). Before start().

@@ -3,7 +3,7 @@
 rusk-cli read from it) the flag is 0; the baseline replaced by one differing in one setting, the
 flag is 1 at the next check; each check is a snapshot in the --journal file, listed with its
 differences; the server sends read requests only and never selects a product; a bad CheckEvery=
-is refused naming the member and its line.
+is refused naming the member and its line; a silent indicator beside it holds up no check.
 
 usage: check_check.py RUSK_SERVER RUSK_SIM RUSK_CLI"""
 import os
@@ -78,9 +78,13 @@ try:
     with open(log) as f:
         read_by_cli = len(f.read())
 
+    # A silent indicator beside it holds up none of its checks.
+    silent = subprocess.Popen([sim_bin, "--silent"], stdout=subprocess.PIPE, text=True)
+    procs.append(silent)
     fleet = os.path.join(work, "fleet.ini")
     with open(fleet, "w") as f:
-        f.write(f"[filler]\nDevice={device}\nModel=805\nBaseline=baseline.mdb\nCheckEvery=2s\n")
+        f.write(f"[filler]\nDevice={device}\nModel=805\nBaseline=baseline.mdb\nCheckEvery=2s\n"
+                f"[silent]\nDevice={silent.stdout.readline().strip()}\nModel=805\nCheckEvery=1\n")
     journal = os.path.join(work, "server.sqlite")
     server = subprocess.Popen([server_bin, fleet, "--listen", "127.0.0.1:0", "--journal", journal],
                               stderr=subprocess.PIPE, text=True, env=env)
