@@ -360,7 +360,8 @@ QByteArray PlantWatch::indicatorJson(int index) const {
 // ---- the journal for the indicator's page ----
 
 QByteArray PlantWatch::snapshotsJson(int index) {
-    const Indicator& ind = *indicators_.at(size_t(index));
+    if (index < 0 || size_t(index) >= indicators_.size()) return QByteArrayLiteral("[]");
+    const Indicator& ind = *indicators_[size_t(index)];
     SettingsStore base;
     base.setModel(ind.member.model);
     const QString baseline = baselineName(index);
@@ -385,11 +386,13 @@ QByteArray PlantWatch::snapshotsJson(int index) {
 }
 
 QByteArray PlantWatch::differencesJson(int index, qint64 snapshotId) {
-    const Indicator& ind = *indicators_.at(size_t(index));
     const auto error = [](const QString& text) {
         return QJsonDocument(QJsonObject{{QStringLiteral("error"), text}})
             .toJson(QJsonDocument::Compact);
     };
+    if (index < 0 || size_t(index) >= indicators_.size())
+        return error(Tr(CliText::SnapshotNotFound).arg(snapshotId));
+    const Indicator& ind = *indicators_[size_t(index)];
     const std::vector<JournalEntry> mine = snapshotsOf(ind);
     const bool ours = std::any_of(mine.begin(), mine.end(),
                                   [&](const JournalEntry& e) { return e.id == snapshotId; });
@@ -410,7 +413,8 @@ QByteArray PlantWatch::differencesJson(int index, qint64 snapshotId) {
 }
 
 QByteArray PlantWatch::dataFileBytes(int index) {
-    const Indicator& ind = *indicators_.at(size_t(index));
+    if (index < 0 || size_t(index) >= indicators_.size()) return {};
+    const Indicator& ind = *indicators_[size_t(index)];
     for (const JournalEntry& e : snapshotsOf(ind)) {
         if (!e.complete || e.direction != TransferRun::Direction::Read) continue;
         QTemporaryDir dir;

@@ -94,6 +94,7 @@ class PlantWatch : public QObject {
     // One indicator's tile as a JSON object.
     QByteArray indicatorJson(int index) const;
 
+    // For the indicator's page; an index of no indicator gets "[]", an error or nothing.
     // The journal's snapshots of this indicator, newest first (at most kListedSnapshots): an
     // array of {"id", "time" (ISO 8601, UTC), "operation" (its words), "complete", "differs"
     // (against the baseline now; null without one)}.

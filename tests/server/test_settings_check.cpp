@@ -112,8 +112,12 @@ class SettingsCheckTest : public QObject {
             QJsonDocument::fromJson(watch.differencesJson(0, changed)).object();
         QCOMPARE(diff["differences"].toArray().size(), 1);
         QCOMPARE(diff["baseline"].toString(), baseline);
-        QVERIFY(
-            QJsonDocument::fromJson(watch.differencesJson(0, other)).object().contains("error"));
+        // Another indicator's snapshot, and indexes of no indicator.
+        for (const auto& [index, id] : {std::pair{0, other}, {1, changed}, {-1, changed}})
+            QVERIFY(QJsonDocument::fromJson(watch.differencesJson(index, id))
+                        .object()
+                        .contains("error"));
+        QCOMPARE(watch.snapshotsJson(1), QByteArray("[]"));
 
         // The newest complete read, not the one cut short.
         const QString saved = dir.filePath("saved.mdb");
