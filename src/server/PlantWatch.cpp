@@ -302,6 +302,12 @@ QByteArray PlantWatch::metrics() const {
              if (i.lastReadMs == 0) return std::nullopt;
              return double(i.lastReadMs) / 1000.0;
          }},
+        {"rusk_settings_check_timestamp_seconds", "gauge",
+         "Time of the last settings check that read the indicator whole.",
+         [](const Indicator& i, const monitor::Summary&) -> std::optional<double> {
+             if (i.lastCheckMs < 0) return std::nullopt;
+             return double(i.lastCheckMs) / 1000.0;
+         }},
         {"rusk_settings_differ", "gauge", "1 when the settings differ from the baseline.",
          [](const Indicator& i, const monitor::Summary&) -> std::optional<double> {
              if (!i.settingsDiffer) return std::nullopt;
