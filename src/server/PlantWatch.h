@@ -52,8 +52,9 @@ class PlantWatch : public QObject {
         // The settings check.
         CheckRecorder recorder;
         QString pinnedBaseline;  // "journal:N" when neither Baseline= nor a backup names one
-        std::optional<std::vector<TransferValue>> firstRead;  // when that could not be kept
-        qint64 nextCheckMs = 0;                               // on the watch's own timer
+        // The first check's read, the baseline when the journal could not keep it.
+        std::optional<std::vector<TransferValue>> firstRead;
+        qint64 nextCheckMs = 0;   // on the watch's own timer
         qint64 lastCheckMs = -1;  // wall clock of the last complete check read; -1 before any
         bool checking = false;    // its loop is stopped for the check
         bool readScheduled = false;
