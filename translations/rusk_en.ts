@@ -1497,6 +1497,34 @@ Clear them now? (The product data stay.)</translation>
         <source>書き込みませんでした。</source>
         <translation>Nothing was written.</translation>
     </message>
+    <message>
+        <source>点検の間隔が正しくありません (%1、例 90、30s、10m、1h、1 秒〜7 日)</source>
+        <translation>invalid check interval (%1; e.g. 90, 30s, 10m, 1h; 1 second to 7 days)</translation>
+    </message>
+    <message>
+        <source>指示計は基準にできません。全体を読むと銘柄が切り替わります (%1)</source>
+        <translation>an indicator cannot be the baseline: reading it whole would switch its product (%1)</translation>
+    </message>
+    <message>
+        <source>設定の点検 (基準 %1): %2</source>
+        <translation>settings check (baseline %1): %2</translation>
+    </message>
+    <message>
+        <source>設定の点検ができませんでした: %1</source>
+        <translation>settings check failed: %1</translation>
+    </message>
+    <message>
+        <source>設定の点検: 基準がないため、この読み取り (%1) を基準にします</source>
+        <translation>settings check: no baseline, this read (%1) becomes the baseline</translation>
+    </message>
+    <message>
+        <source>基準 %1 を使えません: %2</source>
+        <translation>cannot use the baseline %1: %2</translation>
+    </message>
+    <message>
+        <source>最初の読み取り</source>
+        <translation>the first read</translation>
+    </message>
 </context>
 <context>
     <name>history</name>

@@ -24,29 +24,6 @@ namespace {
 constexpr int kJobLimitMs = 30 * 60 * 1000;  // an indicator that takes longer is given up
 constexpr int kGivenUp = -2;                 // its code: the limit passed while it worked
 
-// The backups of `name` in `dir`, oldest first: <name>-<YYYYmmdd-HHMMSS>[-n].mdb.
-QStringList BackupsOf(const QDir& dir, const QString& name) {
-    const QRegularExpression form(QStringLiteral("^%1-(\\d{8}-\\d{6})(?:-(\\d+))?\\.mdb$")
-                                      .arg(QRegularExpression::escape(name)),
-                                  QRegularExpression::CaseInsensitiveOption);
-    struct Found {
-        QString stamp;
-        int n;
-        QString file;
-    };
-    std::vector<Found> found;
-    for (const QString& file : dir.entryList({name + QStringLiteral("-*.mdb")}, QDir::Files)) {
-        const auto m = form.match(file);
-        if (m.hasMatch()) found.push_back({m.captured(1), m.captured(2).toInt(), file});
-    }
-    std::sort(found.begin(), found.end(), [](const Found& a, const Found& b) {
-        return a.stamp != b.stamp ? a.stamp < b.stamp : a.n < b.n;
-    });
-    QStringList files;
-    for (const Found& f : found) files << dir.absoluteFilePath(f.file);
-    return files;
-}
-
 // A new backup's path; a second backup in the same second gets "-2", "-3", …
 QString NewBackupPath(const QDir& dir, const QString& name, const QDateTime& time) {
     const QString stem = name + u'-' + time.toString(QStringLiteral("yyyyMMdd-HHmmss"));
@@ -371,10 +348,7 @@ int FleetCommand(const QStringList& arguments, QTextStream& out, QTextStream& er
         job.options.line = m.line;
         job.options.quiet = true;
         if (check) {
-            const QStringList backups = BackupsOf(dir, m.name);
-            job.file = !m.baseline.isEmpty() ? m.baseline
-                       : backups.isEmpty()   ? QString()
-                                             : backups.last();
+            job.file = BaselineOf(m, dir);
             if (job.file.isEmpty()) {
                 job.result = Tr(CliText::NoBaseline);
                 job.failed = true;

@@ -5,6 +5,7 @@
 #include <QFileInfo>
 #include <QRegularExpression>
 #include <QSet>
+#include <algorithm>
 
 #include "cli/CliSupport.h"
 #include "cli/TerminalView.h"
@@ -17,7 +18,7 @@ namespace {
 
 constexpr int kQuotedChars = 60;  // of a bad line, in its message
 
-const QStringList kKeys = {"Device", "Model", "Line", "Name", "Baseline", "Rate"};
+const QStringList kKeys = {"Device", "Model", "Line", "Name", "Baseline", "Rate", "CheckEvery"};
 
 // The known key spelled as the file spells it, matched without regard to case; empty if none.
 QString KnownKey(const QString& key) {
@@ -45,6 +46,7 @@ struct Section {
     QString name;
     int line = 0;
     QHash<QString, QString> values;  // by known key
+    QHash<QString, int> lines;       // the line of each
 };
 
 class Reader {
@@ -58,6 +60,12 @@ class Reader {
     }
     void error(const Section& s, const QString& key, const QString& text) {
         errors << TerminalText(QStringLiteral("%1: [%2] %3: %4").arg(path_, s.name, key, text));
+    }
+    // The same naming the key's line.
+    void errorAtLine(const Section& s, const QString& key, const QString& text) {
+        errors << TerminalText(
+            QStringLiteral("%1:%2: [%3] %4: %5")
+                .arg(path_, QString::number(s.lines.value(key)), s.name, key, text));
     }
 
     std::vector<Section> sections(const QString& text) {
@@ -77,7 +85,7 @@ class Reader {
                 if (names.contains(name.toLower()))
                     error(number, Tr(CliText::DuplicateSection).arg(name));
                 names.insert(name.toLower());
-                found.push_back({name, number, {}});
+                found.push_back({name, number, {}, {}});
                 continue;
             }
             const int eq = line.indexOf(u'=');
@@ -101,6 +109,7 @@ class Reader {
                 continue;
             }
             s.values.insert(key, line.mid(eq + 1).trimmed());
+            s.lines.insert(key, number);
         }
         return found;
     }
@@ -118,6 +127,48 @@ bool FitForFileName(const QString& name) {
 }
 
 }  // namespace
+
+std::optional<int> ParseCheckEvery(const QString& text) {
+    static const QRegularExpression form(QStringLiteral("^(\\d{1,9})\\s*([smh]?)$"),
+                                         QRegularExpression::CaseInsensitiveOption);
+    const auto m = form.match(text.trimmed());
+    if (!m.hasMatch()) return std::nullopt;
+    const QString unit = m.captured(2).toLower();
+    const qint64 seconds = m.captured(1).toLongLong() * (unit == u"h"   ? 3600
+                                                         : unit == u"m" ? 60
+                                                                        : 1);
+    constexpr qint64 kWeek = 7 * 24 * 3600;
+    if (seconds < 1 || seconds > kWeek) return std::nullopt;
+    return int(seconds);
+}
+
+QStringList BackupsOf(const QDir& dir, const QString& name) {
+    const QRegularExpression form(QStringLiteral("^%1-(\\d{8}-\\d{6})(?:-(\\d+))?\\.mdb$")
+                                      .arg(QRegularExpression::escape(name)),
+                                  QRegularExpression::CaseInsensitiveOption);
+    struct Found {
+        QString stamp;
+        int n;
+        QString file;
+    };
+    std::vector<Found> found;
+    for (const QString& file : dir.entryList({name + QStringLiteral("-*.mdb")}, QDir::Files)) {
+        const auto m = form.match(file);
+        if (m.hasMatch()) found.push_back({m.captured(1), m.captured(2).toInt(), file});
+    }
+    std::sort(found.begin(), found.end(), [](const Found& a, const Found& b) {
+        return a.stamp != b.stamp ? a.stamp < b.stamp : a.n < b.n;
+    });
+    QStringList files;
+    for (const Found& f : found) files << dir.absoluteFilePath(f.file);
+    return files;
+}
+
+QString BaselineOf(const FleetMember& member, const QDir& backups) {
+    if (!member.baseline.isEmpty()) return member.baseline;
+    const QStringList found = BackupsOf(backups, member.name);
+    return found.isEmpty() ? QString() : found.last();
+}
 
 FleetFile ReadFleetFile(const QString& path, const QString& defaultLine) {
     FleetFile fleet;
@@ -182,6 +233,13 @@ FleetFile ReadFleetFile(const QString& path, const QString& defaultLine) {
             m.rate = rate.toInt(&ok);
             if (!ok || m.rate < 1 || m.rate > 20)
                 reader.error(s, "Rate", Tr(CliText::BadRateValue).arg(rate));
+        }
+        if (const QString every = s.values.value("CheckEvery"); !every.isEmpty()) {
+            const std::optional<int> seconds = ParseCheckEvery(every);
+            if (seconds)
+                m.checkEverySeconds = *seconds;
+            else
+                reader.errorAtLine(s, "CheckEvery", Tr(CliText::BadCheckEvery).arg(every));
         }
         fleet.members.push_back(m);
     }

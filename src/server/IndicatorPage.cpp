@@ -230,15 +230,14 @@ std::optional<QByteArray> IndicatorPages::changesJson(int index, qint64 id) cons
     }
     const std::optional<JournalSnapshot> then = journal(index).load(before->id);
     if (!then) return std::nullopt;
-    // Products count only when both snapshots hold some: a read of the settings alone changed
-    // no product.
-    const bool products = std::any_of(now->values.begin(), now->values.end(),
-                                      [](const TransferValue& v) { return v.product >= 0; }) &&
-                          std::any_of(then->values.begin(), then->values.end(),
-                                      [](const TransferValue& v) { return v.product >= 0; });
+    // Only the places both snapshots hold count: a read of the settings alone, or the settings
+    // check's read of the current product, changed nothing it did not read.
+    SettingsStore earlier = StoreOf(*now);
+    PutValues(earlier, then->values);
+    SettingsStore later = StoreOf(*then);
+    PutValues(later, now->values);
     const std::vector<Difference> differences =
-        CompareStores(StoreOf(*then), StoreOf(*now), now->entry.model,
-                      products ? CompareScope::Both : CompareScope::Settings);
+        CompareStores(earlier, later, now->entry.model, CompareScope::Both);
     o[QStringLiteral("against")] = Tr(PageText::AgainstPrevious).arg(Stamp(before->time));
     o[QStringLiteral("summary")] = SummaryText(CountDifferences(differences));
     QJsonArray changes;

@@ -5,6 +5,7 @@
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QDir>
 #include <QSocketNotifier>
 #include <QTextStream>
 #include <csignal>
@@ -14,6 +15,7 @@
 #include "platform/SerialPort.h"
 #include "server/PlantServer.h"
 #include "server/PlantWatch.h"
+#include "texts/CliTexts.h"
 
 namespace {
 int gSignalPipe[2] = {-1, -1};
@@ -43,6 +45,17 @@ int main(int argc, char** argv) {
                                     QStringLiteral("Address and port (default 127.0.0.1:8805)."),
                                     QStringLiteral("host:port"), QStringLiteral("127.0.0.1:8805"));
     p.addOption(listen);
+    const QCommandLineOption journal(
+        QStringLiteral("journal"),
+        QStringLiteral("Keep the settings checks' reads in this journal (default: rusk-cli's)."),
+        QStringLiteral("file"));
+    p.addOption(journal);
+    const QCommandLineOption dir(
+        QStringLiteral("dir"),
+        QStringLiteral("The folder of the fleet's backups, the baseline of a member without "
+                       "Baseline= (default: the current folder)."),
+        QStringLiteral("folder"));
+    p.addOption(dir);
     p.process(app);
     if (p.positionalArguments().size() != 1) {
         err << p.helpText();
@@ -64,7 +77,21 @@ int main(int argc, char** argv) {
         for (const QString& e : fleet.errors) err << e << Qt::endl;
         return 2;
     }
+    for (const FleetMember& m : fleet.members) {
+        // Reading an indicator whole would select its products; the server only watches.
+        if (IsDeviceName(m.baseline)) {
+            err << "[" << m.name
+                << "] Baseline: " << Tr(CliText::BaselineIsIndicator).arg(m.baseline) << Qt::endl;
+            return 2;
+        }
+    }
+    if (p.isSet(dir) && !QDir(p.value(dir)).exists()) {
+        err << Tr(CliText::NoFolder) << p.value(dir) << Qt::endl;
+        return 2;
+    }
     PlantWatch watch(fleet.members, err);
+    if (p.isSet(journal)) watch.setJournalPath(p.value(journal));
+    if (p.isSet(dir)) watch.setBackupFolder(QDir(p.value(dir)));
     PlantServer http(watch);
     const quint16 bound = http.listen(host, port);
     if (bound == 0) {

@@ -66,14 +66,21 @@ enum class CliText {
     FleetTooLarge,      // %1: file, %2: the limit
     NoSections,         // %1: file
     NotGiven,
-    ModelValue,     // %1: the value
-    BadLineValue,   // %1: the value
-    BadRateValue,   // %1: the value
-    BadFileName,    // %1: the name
-    DuplicateName,  // %1: name, %2: the other section
-    MoreErrors,     // %1: file, %2: how many more
-    BadInterval,    // followed by the value
-    LiveNoAnswer,   // after the time
+    ModelValue,           // %1: the value
+    BadLineValue,         // %1: the value
+    BadRateValue,         // %1: the value
+    BadCheckEvery,        // %1: the value
+    BaselineIsIndicator,  // %1: the device
+    SettingsCheckDone,    // %1: the baseline, %2: the summary
+    SettingsCheckFailed,  // %1: why
+    CheckFirstBaseline,   // %1: the snapshot
+    FirstRead,            // the baseline when the first read could not be kept
+    BaselineUnusable,     // %1: the baseline, %2: why
+    BadFileName,          // %1: the name
+    DuplicateName,        // %1: name, %2: the other section
+    MoreErrors,           // %1: file, %2: how many more
+    BadInterval,          // followed by the value
+    LiveNoAnswer,         // after the time
     NoGuiApplication,
     ChangedOrDryRun,  // --changed with --dry-run
     IndicatorHolds,   // %1: the indicator's value, after a changed value

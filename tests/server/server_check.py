@@ -119,7 +119,9 @@ try:
     for name, (_, _, log) in sims.items():
         with open(log) as f:
             for request in f.read().split():
-                if not re.fullmatch(r"R[A-Z]|W00", request):
+                # Live data, "W00" alone (the current product) and codes alone (the
+                # settings check's reads): never a value, never a product selected.
+                if not re.fullmatch(r"R[A-Z]|W[0-9][0-9A-F]", request):
                     raise SystemExit(f"FAIL: {name} was sent {request!r}")
     print("ok")
 finally:
