@@ -7,6 +7,7 @@
 #include <QJsonObject>
 #include <QWebSocket>
 
+#include "server/Access.h"
 #include "server/PlantWatch.h"
 #include "texts/MonitorTexts.h"
 
@@ -46,8 +47,10 @@ QByteArray PageTexts() {
 
 }  // namespace
 
-PlantServer::PlantServer(PlantWatch& watch, QObject* parent) : QObject(parent), watch_(watch) {
+PlantServer::PlantServer(PlantWatch& watch, Access& access, QObject* parent)
+    : QObject(parent), watch_(watch) {
     QHttpServer& http = http_;
+    access.install(http, {QStringLiteral("/live")});  // first: it guards every route after it
     using Method = QHttpServerRequest::Method;
     http.route("/", Method::Get,
                [] { return Own(":/web/dashboard.html", "text/html; charset=utf-8"); });
@@ -64,8 +67,7 @@ PlantServer::PlantServer(PlantWatch& watch, QObject* parent) : QObject(parent), 
         return WithHeaders(
             QHttpServerResponse("text/plain; version=0.0.4; charset=utf-8", watch.metrics()));
     });
-    // The WebSocket's path: Qt hands a connection over only when a route took the request, and
-    // only a route that wrote nothing leaves the socket clean for the handshake.
+    // The WebSocket's path: the guard takes its handshakes; a plain request is a 400.
     http.route("/live", [](const QHttpServerRequest& request, QHttpServerResponder&& responder) {
         if (request.value("upgrade").compare("websocket", Qt::CaseInsensitive) == 0) return;
         responder.write(QHttpServerResponder::StatusCode::BadRequest);

@@ -6,6 +6,7 @@
 #include <memory>
 #include <vector>
 
+class Access;
 class PlantWatch;
 class QWebSocket;
 
@@ -13,11 +14,12 @@ class QWebSocket;
 // "/api/overview" (JSON), "/metrics" (Prometheus text), and a WebSocket at "/live" that gets the
 // whole overview on connecting and then each indicator's tile as it changes. Only GET; any other
 // path is a 404. Every reply carries a Content-Security-Policy that allows the server's own
-// scripts only.
+// scripts only. Access's guard goes ahead of every route (see Access.h): a route added here is
+// guarded without more.
 class PlantServer : public QObject {
     Q_OBJECT
   public:
-    explicit PlantServer(PlantWatch& watch, QObject* parent = nullptr);
+    PlantServer(PlantWatch& watch, Access& access, QObject* parent = nullptr);
     ~PlantServer() override;
 
     // The port listened on, 0 when it cannot be.
