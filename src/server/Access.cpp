@@ -426,14 +426,15 @@ void Access::refuseLater(const QHostAddress& from, QByteArray what,
     ++f.count;
     f.lastMs = now;
     const int delay = FailureDelayMs(f.count);
-    f.lockedUntilMs = now + delay;
+    // Locked until just before the answer, so that a client that waits for it is never refused.
+    f.lockedUntilMs = now + delay - 100;
     log_ << "rusk-server: " << from.toString() << ": " << what << " with a wrong password ("
          << f.count << " in a row), answered in " << delay / 1000 << " s" << Qt::endl;
     // The responder waits in the timer; its socket may be gone by then.
     auto held = std::make_shared<QHttpServerResponder>(std::move(responder));
     QPointer<QTcpSocket> socket = held->socket();
     const QByteArray body = page ? loginPage(true, false) : QByteArray();
-    QTimer::singleShot(delay, this, [held, socket, body, page] {
+    QTimer::singleShot(delay, Qt::PreciseTimer, this, [held, socket, body, page] {
         if (!socket || socket->state() != QAbstractSocket::ConnectedState) return;
         Reply(*held, QHttpServerResponder::StatusCode::Unauthorized,
               page ? "text/html; charset=utf-8" : "text/plain", body);
