@@ -15,6 +15,7 @@
 #include <QPointer>
 #include <QRandomGenerator>
 #include <QSaveFile>
+#include <QSslServer>
 #include <QStandardPaths>
 #include <QTcpSocket>
 #include <QTextStream>
@@ -32,6 +33,7 @@ constexpr int kMaxSessions = 256;
 constexpr int kMaxFailureAddresses = 4096;
 constexpr qint64 kForgetFailuresMs = 15LL * 60 * 1000;
 constexpr int kMaxFailureDelayMs = 30000;
+constexpr int kRequestMs = 10000;
 
 QByteArray RandomBytes(int count) {
     QByteArray bytes(count, Qt::Uninitialized);
@@ -287,7 +289,6 @@ Access::~Access() = default;
 
 void Access::install(QHttpServer& http, const QStringList& webSocketPaths) {
     webSocketPaths_ = webSocketPaths;
-    if (secure()) http.sslSetup(tls_);
     http.route<Rule>(this,
                      [this](const QHttpServerRequest& request, QHttpServerResponder&& responder) {
                          answer(verdict_, request, std::move(responder));
@@ -299,6 +300,88 @@ void Access::install(QHttpServer& http, const QStringList& webSocketPaths) {
                  << Qt::endl;
             Reply(responder, QHttpServerResponder::StatusCode::NotFound, "text/plain", "");
         });
+}
+
+namespace {
+
+// Marks a connection the server itself answered and closed, so it is not taken for malformed.
+constexpr const char* kAnswered = "ruskAnswered";
+
+}  // namespace
+
+// A server whose connections Access watches before Qt's HTTP server reads them.
+template <class Server>
+class Access::Watched : public Server {
+  public:
+    explicit Watched(Access* access) : access_(access) {}
+    QTcpSocket* nextPendingConnection() override {
+        QTcpSocket* socket = Server::nextPendingConnection();
+        if (socket) access_->watch(socket);
+        return socket;
+    }
+
+  private:
+    Access* access_;
+};
+
+quint16 Access::listen(QHttpServer& http, const QHostAddress& host, quint16 port) {
+    QTcpServer* server = nullptr;
+    if (secure()) {
+        auto* tls = new Watched<QSslServer>(this);
+        tls->setSslConfiguration(tls_);
+        server = tls;
+    } else {
+        server = new Watched<QTcpServer>(this);
+    }
+    if (!server->listen(host, port)) {
+        delete server;
+        return 0;
+    }
+    http.bind(server);
+    return server->serverPort();
+}
+
+void Access::watch(QTcpSocket* socket) {
+    // A request is small: what a client sends beyond this waits (a request never completes).
+    socket->setReadBufferSize(kMaxRequestBytes);
+    // A request still coming in at two looks kRequestMs apart is a 408: neither a request over
+    // the buffer nor one sent a byte at a time holds the connection.
+    auto* timer = new QTimer(socket);
+    timer->start(kRequestMs);
+    connect(timer, &QTimer::timeout, socket, [this, socket, timer, coming = false]() mutable {
+        if (socket->property(kAnswered).toBool()) {
+            timer->deleteLater();
+            return;
+        }
+        const bool now = socket->isTransactionStarted();
+        if (!(coming && now)) {
+            coming = now;
+            return;
+        }
+        socket->setProperty(kAnswered, true);
+        log_ << "rusk-server: " << socket->peerAddress().toString()
+             << ": request too slow or too large, answered 408 and closed" << Qt::endl;
+        socket->write(
+            "HTTP/1.1 408 Request Timeout\r\nContent-Length: 0\r\n"
+            "Connection: close\r\n\r\n");
+        socket->disconnectFromHost();
+    });
+    // Qt's server closes a connection whose request it cannot parse, unanswered, in the middle
+    // of reading it (its transaction still open): answer it and say so.
+    connect(socket, &QAbstractSocket::stateChanged, this,
+            [this, socket](QAbstractSocket::SocketState state) {
+                if ((state != QAbstractSocket::ClosingState &&
+                     state != QAbstractSocket::UnconnectedState) ||
+                    !socket->isTransactionStarted() || socket->property(kAnswered).toBool())
+                    return;
+                socket->setProperty(kAnswered, true);
+                log_ << "rusk-server: " << socket->peerAddress().toString()
+                     << ": malformed or cut request, answered 400 and closed" << Qt::endl;
+                if (state == QAbstractSocket::ClosingState)
+                    socket->write(
+                        "HTTP/1.1 400 Bad Request\r\nContent-Length: 0\r\n"
+                        "Connection: close\r\n\r\n");
+            });
 }
 
 namespace {
@@ -336,7 +419,9 @@ void Access::answer(Verdict verdict, const QHttpServerRequest& request,
     using S = QHttpServerResponder::StatusCode;
     switch (verdict) {
         case Verdict::Pass:
-        case Verdict::Upgrade:  // written by the WebSocket's handshake
+            return;
+        case Verdict::Upgrade:  // written by the WebSocket's handshake; no more HTTP on it
+            responder.socket()->setProperty(kAnswered, true);
             return;
         case Verdict::RefuseUpgrade: {
             log_ << "rusk-server: " << request.remoteAddress().toString() << " "
@@ -346,6 +431,7 @@ void Access::answer(Verdict verdict, const QHttpServerRequest& request,
             // Qt hands the socket to its WebSocket server next; with the request read away and the
             // connection closing, that handshake never starts.
             QTcpSocket* socket = responder.socket();
+            socket->setProperty(kAnswered, true);
             socket->commitTransaction();
             socket->readAll();
             socket->startTransaction();

@@ -13,6 +13,7 @@
 class QHttpServer;
 class QHttpServerRequest;
 class QHttpServerResponder;
+class QTcpSocket;
 class QTextStream;
 
 // Who may use rusk-server. Without a stored password everything is open (it then listens on
@@ -33,6 +34,7 @@ struct PasswordHash {
 
 inline constexpr int kPasswordIterations = 100000;
 inline constexpr qsizetype kMaxFormBytes = 4096;
+inline constexpr qint64 kMaxRequestBytes = 64 * 1024;
 
 // --- Pure request-side parsing and checks (fuzzed by fuzz/fuzz_access.cpp) ---
 
@@ -76,15 +78,21 @@ class Access : public QObject {
     void setTls(const QSslConfiguration& tls) { tls_ = tls; }
     bool secure() const { return !tls_.isNull(); }
 
-    // Puts the guard ahead of every route of http, /login, the answer for what no route takes,
-    // and TLS when set. Call before any other route is added.
+    // Puts the guard ahead of every route of http, /login and the answer for what no route
+    // takes. Call before any other route is added.
     void install(QHttpServer& http, const QStringList& webSocketPaths);
+    // Listens for http, with TLS when set. A request Qt cannot parse gets a 400 and a log line;
+    // a connection buffers at most kMaxRequestBytes. The port, 0 when it cannot listen.
+    quint16 listen(QHttpServer& http, const QHostAddress& host, quint16 port);
 
     int sessions() const { return int(sessions_.size()); }
 
   private:
     enum class Verdict { Pass, Upgrade, RefuseUpgrade, Login, Refuse, Redirect, Slowed, Locked };
     class Rule;
+    template <class Server>
+    class Watched;
+    void watch(QTcpSocket* socket);
     Verdict judge(const QHttpServerRequest& request) const;
     void answer(Verdict verdict, const QHttpServerRequest& request,
                 QHttpServerResponder&& responder);

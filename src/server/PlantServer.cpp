@@ -48,7 +48,7 @@ QByteArray PageTexts() {
 }  // namespace
 
 PlantServer::PlantServer(PlantWatch& watch, Access& access, QObject* parent)
-    : QObject(parent), watch_(watch) {
+    : QObject(parent), watch_(watch), access_(access) {
     QHttpServer& http = http_;
     access.install(http, {QStringLiteral("/live")});  // first: it guards every route after it
     using Method = QHttpServerRequest::Method;
@@ -79,7 +79,7 @@ PlantServer::PlantServer(PlantWatch& watch, Access& access, QObject* parent)
 PlantServer::~PlantServer() = default;
 
 quint16 PlantServer::listen(const QHostAddress& host, quint16 port) {
-    return http_.listen(host, port);
+    return access_.listen(http_, host, port);
 }
 
 void PlantServer::acceptLive() {

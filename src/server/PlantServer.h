@@ -31,6 +31,7 @@ class PlantServer : public QObject {
     void push(int index);
 
     PlantWatch& watch_;
+    Access& access_;
     QHttpServer http_;
     std::vector<std::unique_ptr<QWebSocket>> live_;
 };

@@ -1,8 +1,8 @@
 #!/usr/bin/env python3
 """rusk-server's access rules against a simulated indicator: listening off this machine needs a
 stored password (set through standard input, kept hashed with mode 0600); with one, no page,
-API, metric or WebSocket without a session; a wrong password refused and answered later; the
-right one gives an HttpOnly, SameSite=Strict cookie and then everything works, /metrics also
+API, metric or WebSocket without a session; a malformed request a 400; a wrong password
+refused and answered later; the right one gives an HttpOnly, SameSite=Strict cookie and then everything works, /metrics also
 with basic auth or a bearer token; a malformed login form is a 400. Then the same over TLS with
 a self-signed certificate (skipped without openssl), where the cookie is Secure.
 
@@ -101,6 +101,12 @@ def check_access(client, secure):
     if client.websocket() != (401, False):
         fail("a WebSocket without a session")
     _, _, blank_page = client.request("GET", "/login")
+    if not secure:  # a request Qt's parser refuses is answered, not just dropped
+        s = socket.create_connection(("127.0.0.1", client.port), timeout=10)
+        s.sendall(b"\x00GARBAGE\r\n\r\n")
+        if not s.recv(100).startswith(b"HTTP/1.1 400 "):
+            fail("a malformed request line was not a 400")
+        s.close()
 
     form = {"Content-Type": "application/x-www-form-urlencoded"}
     if client.request("POST", "/login", "password=%zz", form)[0] != 400:
