@@ -427,7 +427,9 @@ void Access::answer(Verdict verdict, const QHttpServerRequest& request,
             log_ << "rusk-server: " << request.remoteAddress().toString() << " "
                  << LogSafe(request.url().path(QUrl::FullyEncoded).toUtf8())
                  << ": WebSocket refused" << Qt::endl;
-            Reply(responder, S::Unauthorized, "text/plain", "", {{"Connection", "close"}});
+            const bool served = webSocketPaths_.contains(request.url().path());
+            Reply(responder, served ? S::Unauthorized : S::NotFound, "text/plain", "",
+                  {{"Connection", "close"}});
             // Qt hands the socket to its WebSocket server next; with the request read away and the
             // connection closing, that handshake never starts.
             QTcpSocket* socket = responder.socket();
