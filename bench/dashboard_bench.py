@@ -43,7 +43,8 @@ const count = arguments[0];
 })();"""
 
 try:
-    env = dict(os.environ, XDG_DATA_HOME=work, RUSK_SERVER_PUSH_TIMES="1")
+    # A password the user stored would close the server: none is seen here.
+    env = dict(os.environ, XDG_DATA_HOME=work, XDG_CONFIG_HOME=work, RUSK_SERVER_PUSH_TIMES="1")
     sim = subprocess.Popen([sim_bin, "--count", str(count), "--baud", "19200"],
                            stdout=subprocess.PIPE, text=True)
     procs.append(sim)

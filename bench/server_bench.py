@@ -39,8 +39,10 @@ try:
     with open(fleet, "w") as f:
         for i, device in enumerate(devices):
             f.write(f"[line{i + 1}]\nDevice={device}\nModel=805\nRate=2\n")
+    # A password the user stored would close the server: none is seen here.
     server = subprocess.Popen([server_bin, fleet, "--listen", "127.0.0.1:0"],
-                              stderr=subprocess.PIPE, text=True)
+                              stderr=subprocess.PIPE, text=True,
+                              env=dict(os.environ, XDG_CONFIG_HOME=work, XDG_DATA_HOME=work))
     procs.append(server)
     port = int(re.search(r":(\d+)/", server.stderr.readline()).group(1))
     browser = subprocess.Popen([chromium, "--headless", "--no-sandbox", "--disable-gpu",

@@ -336,6 +336,17 @@ for name, text in {"before-write": "書き込み前",
                    "arguments": "5\t12\t（なし）",
                    "kept-note": "product_restored 5;stopped_at_setting 20 a%20b"}.items():
     write("fuzz_journal_notes", name, text.encode("utf-8"))
+
+# --- fuzz_access: a login form, a Cookie header, Authorization headers, a stored password.
+for name, text in {"login-form": b"password=correct+horse%21&next=%2F",
+                   "bad-escape": b"password=%zz",
+                   "cookie": b"theme=dark; rusk_session=\"abc\"; rusk_session=def",
+                   "basic": b"Basic cHJvbWV0aGV1czpzZWNyZXQ=",
+                   "bearer": b"Bearer  secret ",
+                   "stored": b"pbkdf2-sha256$100000$QGM75L6U6j6LuvVBpBk2kQ==$"
+                             b"GQBJ5+FJsYIgjWJvrU/gGeN2hzbvLZnNNrdQNTWRQpA=\n",
+                   "control": b"/\x1b[2J\r\nforged line"}.items():
+    write("fuzz_access", name, text)
 if len(sys.argv) > 1:
     for name, args in {"jet4-users": ["Users", "100", "Users", "1"],
                        "jet4-ours": ["銘柄", "100", "設定値", "1"]}.items():

@@ -2026,6 +2026,26 @@ Clear them now? (The product data stay.)</translation>
         <translation>Settings changed</translation>
     </message>
     <message>
+        <source>計量器一覧へのログイン</source>
+        <translation>Log in to the indicators</translation>
+    </message>
+    <message>
+        <source>パスワード</source>
+        <translation>Password</translation>
+    </message>
+    <message>
+        <source>ログイン</source>
+        <translation>Log in</translation>
+    </message>
+    <message>
+        <source>パスワードが違います。</source>
+        <translation>The password is wrong.</translation>
+    </message>
+    <message>
+        <source>ログインの失敗が続いたため受け付けません。しばらく待ってからやり直してください。</source>
+        <translation>Too many failed logins. Wait a while and try again.</translation>
+    </message>
+    <message>
         <source>不足</source>
         <translation>Under</translation>
     </message>

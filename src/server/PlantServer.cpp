@@ -13,6 +13,7 @@
 #include <cstdio>
 
 #include "platform/FileRules.h"
+#include "server/Access.h"
 #include "server/PlantWatch.h"
 #include "texts/Language.h"
 #include "texts/MonitorTexts.h"
@@ -104,14 +105,15 @@ QJsonObject StateTexts(const QString& language) {
 
 }  // namespace
 
-PlantServer::PlantServer(PlantWatch& watch, QObject* parent)
-    : QObject(parent), watch_(watch), pages_(watch) {
+PlantServer::PlantServer(PlantWatch& watch, Access& access, QObject* parent)
+    : QObject(parent), watch_(watch), access_(access), pages_(watch) {
     // Read once: no path from a request ever reaches the file system.
     FileRead chart = ReadFileContent(QString::fromLatin1(kChartScript), 4 * 1024 * 1024);
     if (chart.failure.isEmpty()) chartScript_ = std::move(chart.bytes);
     timePushes_ = qEnvironmentVariableIsSet("RUSK_SERVER_PUSH_TIMES");
     clock_.start();
     QHttpServer& http = http_;
+    access.install(http, {QStringLiteral("/live")});  // first: it guards every route after it
     using Method = QHttpServerRequest::Method;
     http.route("/", Method::Get,
                [] { return Own(":/web/dashboard.html", "text/html; charset=utf-8"); });
@@ -184,8 +186,7 @@ PlantServer::PlantServer(PlantWatch& watch, QObject* parent)
         return WithHeaders(
             QHttpServerResponse("text/plain; version=0.0.4; charset=utf-8", watch.metrics()));
     });
-    // The WebSocket's path: Qt hands a connection over only when a route took the request, and
-    // only a route that wrote nothing leaves the socket clean for the handshake.
+    // The WebSocket's path: the guard takes its handshakes; a plain request is a 400.
     http.route("/live", [](const QHttpServerRequest& request, QHttpServerResponder&& responder) {
         if (request.value("upgrade").compare("websocket", Qt::CaseInsensitive) == 0) return;
         responder.write(QHttpServerResponder::StatusCode::BadRequest);
@@ -207,7 +208,7 @@ PlantServer::~PlantServer() {
 }
 
 quint16 PlantServer::listen(const QHostAddress& host, quint16 port) {
-    return http_.listen(host, port);
+    return access_.listen(http_, host, port);
 }
 
 void PlantServer::acceptLive() {

@@ -9,6 +9,7 @@
 
 #include "server/IndicatorPage.h"
 
+class Access;
 class PlantWatch;
 class QWebSocket;
 
@@ -22,10 +23,12 @@ class QWebSocket;
 // (Debian's libjs-chart.js), read once at start. "/api/texts" speaks English to a browser whose
 // Accept-Language begins with "en", Japanese to any other. Only GET; any other path is a 404.
 // Every reply carries a Content-Security-Policy that allows the server's own scripts only.
+// Access's guard goes ahead of every route (see Access.h): a route added here is guarded
+// without more.
 class PlantServer : public QObject {
     Q_OBJECT
   public:
-    explicit PlantServer(PlantWatch& watch, QObject* parent = nullptr);
+    PlantServer(PlantWatch& watch, Access& access, QObject* parent = nullptr);
     ~PlantServer() override;
 
     // The port listened on, 0 when it cannot be.
@@ -44,6 +47,7 @@ class PlantServer : public QObject {
     void push(int index);
 
     PlantWatch& watch_;
+    Access& access_;
     IndicatorPages pages_;
     QHttpServer http_;
     std::vector<Live> live_;

@@ -36,6 +36,11 @@ constexpr texts::TextRow<MonitorText> kTexts[] = {
     {T::TileMean, QT_TRANSLATE_NOOP("monitor", "平均")},
     {T::TileSd, QT_TRANSLATE_NOOP("monitor", "標準偏差")},
     {T::SettingsDiffer, QT_TRANSLATE_NOOP("monitor", "設定変更あり")},
+    {T::LoginTitle, QT_TRANSLATE_NOOP("monitor", "計量器一覧へのログイン")},
+    {T::LoginPassword, QT_TRANSLATE_NOOP("monitor", "パスワード")},
+    {T::LoginButton, QT_TRANSLATE_NOOP("monitor", "ログイン")},
+    {T::LoginFailed, QT_TRANSLATE_NOOP("monitor", "パスワードが違います。")},
+    {T::LoginSlowed, QT_TRANSLATE_NOOP("monitor", "ログインの失敗が続いたため受け付けません。しばらく待ってからやり直してください。")},
 };
 // clang-format on
 static_assert(texts::InOrder(kTexts), "kTexts follows the order of MonitorText");

@@ -33,6 +33,11 @@ enum class MonitorText {
     TileMean,
     TileSd,
     SettingsDiffer,  // the badge of a tile whose settings differ from the baseline
+    LoginTitle,      // rusk-server's login page
+    LoginPassword,
+    LoginButton,
+    LoginFailed,
+    LoginSlowed,
 };
 
 QString Tr(MonitorText id);
