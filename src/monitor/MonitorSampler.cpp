@@ -55,6 +55,14 @@ MonitorSampler::~MonitorSampler() {
 }
 
 bool MonitorSampler::start() {
+    return begin(true);
+}
+
+bool MonitorSampler::resume() {
+    return begin(false);
+}
+
+bool MonitorSampler::begin(bool afresh) {
     if (running_ || inSample_) return running_;
     IndicatorLink::Operation op = main_.beginOperation();
     if (!op) {
@@ -63,8 +71,10 @@ bool MonitorSampler::start() {
     }
     guard_.emplace(std::move(op));
     running_ = true;
-    product_.reset();
-    tracker_.reset();
+    if (afresh) {
+        product_.reset();
+        tracker_.reset();
+    }
     setState(State::Running);
     schedule(0);
     return true;

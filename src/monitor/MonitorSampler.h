@@ -41,6 +41,10 @@ class MonitorSampler : public QObject {
 
     // Starts polling; false (with a beep from the guard) while another operation runs.
     bool start();
+    // Starts polling again after a stop made to use the link for something else (a settings
+    // read): the fill under way and the product read are kept, so a fill that ended meanwhile
+    // counts when the next sample sees it ended.
+    bool resume();
     // Stops polling and frees the link at once; a wait in progress gives up without a message.
     void stop();
     bool running() const { return running_; }
@@ -57,6 +61,7 @@ class MonitorSampler : public QObject {
   private:
     class LinkView;
     enum class Step { Done, NoAnswer };
+    bool begin(bool afresh);
 
     void tick();
     // One sample as a task on the monitor's link; its end schedules the next.

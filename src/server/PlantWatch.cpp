@@ -240,7 +240,7 @@ void PlantWatch::checkEnded(int index, bool read) {
     const qint64 every = qint64(ind.member.checkEverySeconds) * 1000;
     ind.nextCheckMs = clock_.elapsed() + (read ? every : std::min<qint64>(every, kCheckRetryMs));
     // Started while the check still holds it: its state is not news.
-    if (!stopped_) ind.sampler->start();
+    if (!stopped_) ind.sampler->resume();
     ind.checking = ind.readScheduled = false;
     emit changed(index);
 }

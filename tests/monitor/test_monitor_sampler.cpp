@@ -15,6 +15,7 @@ class TestMonitorSampler : public QObject {
     void readsOnlyAndHoldsTheGuard();
     void ridesOutSilenceAndUnplugging();
     void measuresTheSimulatedFreeFall();
+    void resumeKeepsTheFillUnderWay();
 };
 
 namespace {
@@ -140,6 +141,28 @@ void TestMonitorSampler::measuresTheSimulatedFreeFall() {
     QCOMPARE(s.over, s.count);
     for (const QString& r : indicator.requests)
         QVERIFY2(QStringList({"W00", "RA", "RE", "RF", "RK"}).contains(r), qPrintable(r));
+}
+
+// Stopped for another use of the link while the small feed runs and resumed once 完了 is on, the
+// sampler counts that fill at once: what it saw before the stop is kept.
+void TestMonitorSampler::resumeKeepsTheFillUnderWay() {
+    MainSide main;
+    MonitorSampler sampler(main.link, 5000, main.clock);
+    QSignalSpy fills(&sampler, &MonitorSampler::filled);
+    std::optional<monitor::Sample> last;
+    connect(&sampler, &MonitorSampler::sampled, this, [&](const monitor::Sample& s) { last = s; });
+    QVERIFY(sampler.start());
+    QVERIFY(main.until([&] { return last && last->on(monitor::Output::Small); }));
+    sampler.stop();
+    const int before = int(fills.count());
+    QVERIFY(main.until([&] {
+        main.port.setTime(main.clock.nowMs());
+        monitor::Sample now;
+        now.status2 = QString::fromLatin1(main.port.indicator().liveData('E'));
+        return now.complete();
+    }));
+    QVERIFY(sampler.resume());
+    QVERIFY(main.until([&] { return fills.count() > before; }, 100));
 }
 
 QTEST_GUILESS_MAIN(TestMonitorSampler)
