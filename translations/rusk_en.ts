@@ -2137,6 +2137,22 @@ Clear them now? (The product data stay.)</translation>
         <source>指示計が応答しません。</source>
         <translation>The indicator does not answer.</translation>
     </message>
+    <message>
+        <source>投入</source>
+        <translation>Feed</translation>
+    </message>
+    <message>
+        <source>計量回数/時</source>
+        <translation>Fills per hour</translation>
+    </message>
+    <message>
+        <source>最終バックアップ</source>
+        <translation>Last backup</translation>
+    </message>
+    <message>
+        <source>完了</source>
+        <translation>Complete</translation>
+    </message>
 </context>
 <context>
     <name>page</name>

@@ -17,6 +17,7 @@
 #include "server/PlantWatch.h"
 #include "texts/Language.h"
 #include "texts/MonitorTexts.h"
+#include "texts/PageTexts.h"
 
 namespace {
 
@@ -81,6 +82,15 @@ QByteArray PageTexts() {
     o[QStringLiteral("over")] = Tr(MonitorText::Over);
     o[QStringLiteral("differ")] = Tr(MonitorText::SettingsDiffer);
     o[QStringLiteral("none")] = Tr(MonitorText::NoJudgement);
+    o[QStringLiteral("feed")] = Tr(MonitorText::TileFeed);
+    o[QStringLiteral("perHour")] = Tr(MonitorText::TilePerHour);
+    o[QStringLiteral("backup")] = Tr(MonitorText::TileBackup);
+    o[QStringLiteral("feeds")] =
+        QJsonObject{{QStringLiteral("large"), Tr(PageText::CoarseFeed)},
+                    {QStringLiteral("medium"), Tr(PageText::MediumFeed)},
+                    {QStringLiteral("small"), Tr(PageText::FineFeed)},
+                    {QStringLiteral("discharge"), Tr(PageText::Discharge)},
+                    {QStringLiteral("complete"), Tr(MonitorText::Complete)}};
     o[QStringLiteral("judgements")] =
         QJsonObject{{QStringLiteral("under"), Tr(MonitorText::Under)},
                     {QStringLiteral("ok"), Tr(MonitorText::Good)},

@@ -1,5 +1,6 @@
 #include "server/PlantWatch.h"
 
+#include <QFileInfo>
 #include <QDateTime>
 #include <QFile>
 #include <QJsonArray>
@@ -103,9 +104,17 @@ MonitorSampler::State PlantWatch::Indicator::shownState() const {
     return checking ? stateBeforeCheck : sampler->state();
 }
 
+void PlantWatch::noteBackup(Indicator& ind) const {
+    const QStringList files = BackupsOf(backups_, ind.member.name);
+    ind.lastBackupMs = files.isEmpty()
+                           ? -1
+                           : QFileInfo(backups_, files.last()).lastModified().toMSecsSinceEpoch();
+}
+
 void PlantWatch::start() {
     stopped_ = false;
     for (auto& ind : indicators_) {
+        noteBackup(*ind);
         // A port that does not open now is reopened by the loop a second later.
         (void)ind->session->open();
         ind->sampler->start();
@@ -239,6 +248,7 @@ void PlantWatch::checkEnded(int index, bool read) {
     Indicator& ind = *indicators_.at(size_t(index));
     const qint64 every = qint64(ind.member.checkEverySeconds) * 1000;
     ind.nextCheckMs = clock_.elapsed() + (read ? every : std::min<qint64>(every, kCheckRetryMs));
+    noteBackup(ind);  // a backup made since shows on the tile
     // Started while the check still holds it: its state is not news.
     if (!stopped_) ind.sampler->resume();
     ind.checking = ind.readScheduled = false;
@@ -331,6 +341,33 @@ QByteArray PlantWatch::metrics() const {
 
 namespace {
 
+// What the filler is doing, by the outputs of the last sample: "large", "medium", "small",
+// "discharge", "complete", or "" between fills.
+QString FeedKey(const monitor::Sample& s) {
+    using monitor::Output;
+    if (s.complete()) return QStringLiteral("complete");
+    const std::pair<Output, const char*> outputs[] = {{Output::Large, "large"},
+                                                      {Output::Medium, "medium"},
+                                                      {Output::Small, "small"},
+                                                      {Output::Discharge, "discharge"}};
+    for (const auto& [output, key] : outputs)
+        if (s.on(output)) return QLatin1String(key);
+    return {};
+}
+
+// The fills that ended in the hour before the last sample; when the fills kept do not reach
+// back an hour, the rate of those kept.
+int FillsInTheLastHour(const PlantWatch::Indicator& ind) {
+    if (!ind.last || ind.fills.empty()) return 0;
+    constexpr qint64 kHour = 3600 * 1000;
+    const qint64 from = ind.last->ms - kHour;
+    const int within = int(std::count_if(ind.fills.begin(), ind.fills.end(),
+                                         [from](const monitor::Fill& f) { return f.ms > from; }));
+    const qint64 span = ind.last->ms - ind.fills.front().ms;
+    if (within < int(ind.fills.size()) || ind.fillsTotal == within || span <= 0) return within;
+    return int(std::llround(double(within) * double(kHour) / double(span)));
+}
+
 QJsonObject Tile(const PlantWatch::Indicator* ind) {
     const monitor::Summary& s = ind->recent;
     QJsonObject o;
@@ -340,6 +377,11 @@ QJsonObject Tile(const PlantWatch::Indicator* ind) {
     if (ind->last)
         o[QStringLiteral("weight")] = monitor::ShowWeight(ind->last->weight, ind->last->places);
     o[QStringLiteral("fills")] = ind->fillsTotal;
+    o[QStringLiteral("perHour")] = FillsInTheLastHour(*ind);
+    if (ind->last) o[QStringLiteral("feed")] = FeedKey(*ind->last);
+    if (ind->lastBackupMs >= 0)
+        o[QStringLiteral("backup")] =
+            QDateTime::fromMSecsSinceEpoch(ind->lastBackupMs, Qt::UTC).toString(Qt::ISODate);
     o[QStringLiteral("mean")] = s.count ? monitor::ShowWeight(s.mean, 3) : QString();
     o[QStringLiteral("sd")] = s.count > 1 ? monitor::ShowWeight(s.stddev, 3) : QString();
     o[QStringLiteral("under")] = ind->underTotal;

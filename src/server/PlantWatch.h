@@ -56,6 +56,7 @@ class PlantWatch : public QObject {
         std::optional<std::vector<TransferValue>> firstRead;
         qint64 nextCheckMs = 0;   // on the watch's own timer
         qint64 lastCheckMs = -1;  // wall clock of the last complete check read; -1 before any
+        qint64 lastBackupMs = -1;  // the newest backup file's time; -1: none in the folder
         bool checking = false;    // its loop is stopped for the check
         bool readScheduled = false;
         MonitorSampler::State stateBeforeCheck = MonitorSampler::State::Stopped;
@@ -115,6 +116,8 @@ class PlantWatch : public QObject {
     void changed(int index);
 
   private:
+    // Reads the time of the member's newest backup in the backup folder.
+    void noteBackup(Indicator& ind) const;
     void sampled(int index);
     void beginCheck(int index);
     void loopStopped(int index);

@@ -33,6 +33,10 @@ enum class MonitorText {
     TileMean,
     TileSd,
     SettingsDiffer,  // the badge of a tile whose settings differ from the baseline
+    TileFeed,        // what the filler is doing
+    TilePerHour,     // fills in the last hour
+    TileBackup,      // the time of the newest backup
+    Complete,        // the filler's completion output
     LoginTitle,      // rusk-server's login page
     LoginPassword,
     LoginButton,

@@ -99,6 +99,11 @@ try:
     overview = json.loads(get("/api/overview")[2])
     if [o["name"] for o in overview] != ["going", "killed", "silent"] or overview[0]["up"] is not True:
         raise SystemExit(f"FAIL: overview {overview}")
+    # The fills of the last hour are all of them here; the feed is one of the outputs or none.
+    going = overview[0]
+    if going["perHour"] != going["fills"] or going.get("feed") not in (
+            "", "large", "medium", "small", "discharge", "complete") or "backup" in going:
+        raise SystemExit(f"FAIL: tile {going}")
 
     for path, want in (("/", 200), ("/dashboard.js", 200), ("/nowhere", 404),
                        ("/%2e%2e/%2e%2e/etc/passwd", 404), ("/../etc/passwd", 404),

@@ -2,7 +2,7 @@
 // The overview: one tile per indicator, each linking to the indicator's page. Every value goes in
 // as text (textContent), never as markup.
 // The captions come from the server's texts (/api/texts).
-const captions = ['state', 'fills', 'mean', 'sd', 'under', 'over'];
+const captions = ['state', 'feed', 'fills', 'perHour', 'mean', 'sd', 'under', 'over', 'backup'];
 let texts = {};
 const tiles = new Map();
 
@@ -30,6 +30,7 @@ function tileFor(name, index) {
     const dt = document.createElement('dt');
     dt.textContent = texts[key];
     const dd = document.createElement('dd');
+    if (key === 'backup') dt.className = dd.className = 'wide';
     dl.append(dt, dd);
     cells[key] = dd;
   }
@@ -40,6 +41,14 @@ function tileFor(name, index) {
   return t;
 }
 
+// An ISO time as the browser's clock shows it, with the date when it is not today.
+function shownTime(iso) {
+  const at = new Date(iso);
+  const locale = texts.language === 'en' ? 'en-GB' : 'ja-JP';
+  const today = new Date().toDateString() === at.toDateString();
+  return today ? at.toLocaleTimeString(locale) : at.toLocaleString(locale);
+}
+
 function show(list) {
   list.forEach((ind, index) => {
     const t = tileFor(String(ind.name), index);
@@ -48,6 +57,8 @@ function show(list) {
     t.badge.hidden = !ind.differ;
     for (const key of captions) t.cells[key].textContent = String(ind[key] ?? '');
     t.cells.state.textContent = texts.states?.[ind.state] ?? String(ind.state ?? '');
+    t.cells.feed.textContent = ind.feed ? (texts.feeds?.[ind.feed] ?? '') : '';
+    t.cells.backup.textContent = ind.backup ? shownTime(ind.backup) : '—';
   });
   document.getElementById('updated').textContent = new Date().toLocaleTimeString(texts.language === 'en' ? 'en-GB' : 'ja-JP');
 }
