@@ -184,11 +184,16 @@ for name, args in {
 }.items():
     write("fuzz_ini", name, ini(*args))
 
-# --- fuzz_datafile: whole files. Field names from the layout table of the program.
-layout = open(os.path.join(ROOT, "src", "storage", "DataFileLayout.cpp"), encoding="utf-8").read()
-f805_part, f800_part = layout.split("F800Fields()")[0], layout.split("F800Fields()")[1]
-F805 = re.findall(r'\{QStringLiteral\("([^"]+)"\), \d', f805_part)
-F800 = re.findall(r'\{QStringLiteral\("([^"]+)"\), \d', f800_part.split("namespace")[0])
+# --- fuzz_datafile: whole files. Field names from each model's file of the program.
+def model_fields(model):
+    text = open(os.path.join(ROOT, "src", "model", "models", model + ".cpp"),
+                encoding="utf-8").read()
+    table = text.split("FileField kFields[] = {")[1].split("};")[0]
+    return re.findall(r'\{"([^"]+)", \d+, \d+\}', table)
+
+
+F805 = model_fields("F805")
+F800 = model_fields("F800")
 PRODUCTS = ["大投入", "定量前", "定量", "過量", "不足", "落差", "自動落差規制値", "補正投入時間"]
 
 
