@@ -6,13 +6,15 @@
 // over its bound; a cookie value holds no ';' and comes from the header; a password sent as
 // basic auth or as a bearer token is the one read back; a stored password line that parses
 // has the salt and key sizes written and reads back equal once written again; a log line holds
-// no control character and stays short; the constant-time comparison is equality.
+// no control character and stays short; the constant-time comparison is equality; an indicator
+// page's number is a plain number below the count.
 
 #include <QByteArray>
 #include <QChar>
 
 #include "FuzzSupport.h"
 #include "server/Access.h"
+#include "server/IndicatorPage.h"
 
 extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
     StartApplication(argc, argv);
@@ -66,5 +68,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     FUZZ_CHECK(ConstantTimeEqual(bytes.first(half), bytes.sliced(half, half)) ==
                    (bytes.first(half) == bytes.sliced(half, half)),
                "the comparison is equality");
+
+    // An indicator page's "?i=N": only a plain number below the count names one.
+    const QString asked = QString::fromUtf8(bytes);
+    if (const auto index = IndicatorIndex(asked, 64))
+        FUZZ_CHECK(*index >= 0 && *index < 64 && QString::number(*index) == asked,
+                   "an indicator number is plain and in range");
     return 0;
 }
