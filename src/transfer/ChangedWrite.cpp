@@ -86,6 +86,12 @@ Task<void> WriteChanged(IndicatorLink& link, std::vector<ChangedValue> changes) 
             co_return;
         }
     }
+    // A plan whose last batch has no sync of its own (the F805's, which all-write closes with its
+    // product selection) is confirmed here: nothing counts as sent unconfirmed.
+    if (batch) {
+        const WaitOutcome synced = co_await link.sync();
+        if (synced == WaitOutcome::TimedOut) confirmed = false;
+    }
     int productsSent = 0;
     for (const auto& [product, values] : products) {
         link.sendLine(ProductSelectionRequest(product));

@@ -26,7 +26,7 @@ std::vector<ChangedValue> ChangedValues(const SettingsStore& window,
 
 // Sends the changed values as the writes send them: after a probe, each setting in its batch
 // of the write plan with the batch's sync (a batch with nothing to send is passed over), then
-// each product's changed values after its selection, with a sync. Nothing else is sent: the
-// indicator's current product is selected again at the end when products were written. Kept
-// as a run of its own ("write_changed").
+// each product's changed values after its selection, with a sync. Nothing else is sent: as
+// the product writes do, the indicator stays on the last product written (a write of settings
+// alone leaves its product as it was). Kept as a run of its own ("write_changed").
 Task<void> WriteChanged(IndicatorLink& link, std::vector<ChangedValue> changes);
