@@ -20,20 +20,15 @@ import sys
 import tempfile
 import time
 
+from serverlib import end_all, start
+
 server_bin, sim_bin = sys.argv[1:3]
 work = tempfile.mkdtemp(prefix="rusk-access-test-")
-procs = []
 PASSWORD = "correct horse"
 
 
 def fail(what):
     raise SystemExit(f"FAIL: {what}")
-
-
-def start(args):
-    p = subprocess.Popen(args, stdout=subprocess.PIPE, stderr=subprocess.PIPE, text=True)
-    procs.append(p)
-    return p
 
 
 class Client:
@@ -201,8 +196,4 @@ try:
         check_access(Client(port, True), True)
     print("ok")
 finally:
-    for p in procs:
-        if p.poll() is None:
-            p.kill()
-            p.wait()
-    shutil.rmtree(work, ignore_errors=True)
+    end_all(work)

@@ -15,23 +15,13 @@ import subprocess
 import sys
 import tempfile
 import threading
-import time
 import urllib.request
+
+from serverlib import end_all, procs, sent_requests, wait_for
 
 server_bin, sim_bin, cli_bin = sys.argv[1:4]
 work = tempfile.mkdtemp(prefix="rusk-check-test-")
 env = dict(os.environ, XDG_DATA_HOME=os.path.join(work, "data"))
-procs = []
-
-
-def wait_for(what, condition, bound_s):
-    end = time.monotonic() + bound_s
-    while time.monotonic() < end:
-        got = condition()
-        if got:
-            return got
-        time.sleep(0.05)
-    raise SystemExit(f"FAIL: {what} not within {bound_s} s")
 
 
 def differ():
@@ -111,18 +101,9 @@ try:
     if kept < 3:
         raise SystemExit(f"FAIL: {kept} snapshots in the server's journal")
 
-    with open(log) as f:
-        sent = f.read()[read_by_cli:].split()
-    for request in sent:
-        # Live data, "W00" alone (the current product), a code alone (a read).
-        if not re.fullmatch(r"R[A-Z]|W[0-9][0-9A-F]", request):
-            raise SystemExit(f"FAIL: the server sent {request!r}")
+    sent = sent_requests(log, read_by_cli)
     if "W20" not in sent or "W10" not in sent:
         raise SystemExit("FAIL: the settings and the product's values were not read")
     print("ok")
 finally:
-    for p in procs:
-        if p.poll() is None:
-            p.kill()
-            p.wait()
-    shutil.rmtree(work, ignore_errors=True)
+    end_all(work)

@@ -12,20 +12,20 @@ import sqlite3
 import subprocess
 import sys
 import tempfile
-import time
 import urllib.error
 import urllib.request
+
+import serverlib
+
+from serverlib import end_all, wait_for
 
 server_bin, sim_bin, cli_bin = sys.argv[1:4]
 work = tempfile.mkdtemp(prefix="rusk-page-test-")
 env = dict(os.environ, XDG_DATA_HOME=work, XDG_CONFIG_HOME=work)
-procs = []
 
 
 def start(args):
-    p = subprocess.Popen(args, stdout=subprocess.PIPE, stderr=subprocess.PIPE, text=True, env=env)
-    procs.append(p)
-    return p
+    return serverlib.start(args, env=env)
 
 
 def cli(*args):
@@ -49,16 +49,6 @@ def api(path, language="ja"):
     if status != 200:
         raise SystemExit(f"FAIL: {path}: {status}")
     return json.loads(body)
-
-
-def wait_for(what, condition, bound_s):
-    end = time.monotonic() + bound_s
-    while time.monotonic() < end:
-        got = condition()
-        if got:
-            return got
-        time.sleep(0.05)
-    raise SystemExit(f"FAIL: {what} not within {bound_s} s")
 
 
 try:
@@ -129,7 +119,4 @@ try:
             raise SystemExit(f"FAIL: the state in English: {texts['states']}")
     print("ok")
 finally:
-    for p in procs:
-        if p.poll() is None:
-            p.kill()
-            p.wait()
+    end_all(work)

@@ -16,6 +16,27 @@
 #include "ui/Program.h"
 #include "ui/UiTestSupport.h"
 
+namespace {
+
+// The window on the simulated indicator (link 1), its boxes answered by a recorder.
+struct Window {
+    Window() {
+        window.setMessagePresenter(&messages);
+        program.start(dir.path());
+    }
+    ~Window() { window.setMessagePresenter(nullptr); }
+    QTemporaryDir dir;
+    MainWindow window;
+    RecordingMessages messages;
+    SimSerialPort* sim = new SimSerialPort;
+    Program program{window, dir.filePath("Rusk.INI"),
+                    std::array<std::unique_ptr<SerialPort>, 2>{std::unique_ptr<SerialPort>(sim),
+                                                               std::make_unique<FakeSerialPort>()},
+                    300};
+};
+
+}  // namespace
+
 class ChangedMarksTest : public QObject {
     Q_OBJECT
 
@@ -24,15 +45,9 @@ class ChangedMarksTest : public QObject {
     // marked with the indicator's value and counted, a write clears them, and a model switch
     // forgets what the indicator held.
     void marksFollowTheIndicatorsValues() {
-        QTemporaryDir dir;
-        MainWindow window;
-        RecordingMessages messages;
-        window.setMessagePresenter(&messages);
-        Program program(window, dir.filePath("Rusk.INI"),
-                        std::array<std::unique_ptr<SerialPort>, 2>{
-                            std::make_unique<SimSerialPort>(), std::make_unique<FakeSerialPort>()},
-                        300);
-        program.start(dir.path());
+        Window w;
+        MainWindow& window = w.window;
+        RecordingMessages& messages = w.messages;
         auto* count = window.findChild<QLabel*>("ChangedCount");
         const BoxSpec setting = BoxesOf(window.store().model()).front();
         QLineEdit* settingBox = window.controls().valueBox(setting.box.family, setting.box.index);
@@ -60,24 +75,15 @@ class ChangedMarksTest : public QObject {
         window.dispatch(Operation::SelectModel, 0);
         window.redraw();
         QVERIFY(!marked(productBox));
-        window.setMessagePresenter(nullptr);
     }
 
     // Only the edited values go out, each setting in its batch and each product value after its
     // selection, once the preview is accepted; a cancelled preview sends nothing; with nothing
     // changed nothing is sent either.
     void writesOnlyTheChangedValues() {
-        QTemporaryDir dir;
-        MainWindow window;
-        RecordingMessages messages;
-        window.setMessagePresenter(&messages);
-        auto port = std::make_unique<SimSerialPort>();
-        SimSerialPort* sim = port.get();
-        Program program(window, dir.filePath("Rusk.INI"),
-                        std::array<std::unique_ptr<SerialPort>, 2>{
-                            std::move(port), std::make_unique<FakeSerialPort>()},
-                        300);
-        program.start(dir.path());
+        Window w;
+        MainWindow& window = w.window;
+        SimSerialPort* sim = w.sim;
         // Nothing known of the indicator yet: the write reads it aside first.
         const auto answer = [&](bool write) {
             sim->requests.clear();
@@ -103,23 +109,14 @@ class ChangedMarksTest : public QObject {
                  (QStringList{"W20" + w20, "W00", "W0000005", "W1200321", "W00"}));
         QCOMPARE(sim->indicator().productValue(5, 2), QByteArray("00321"));
         QVERIFY(window.findChild<QLabel*>("ChangedCount")->isHidden());
-        window.setMessagePresenter(nullptr);
     }
 
     // In 指示計と比較 the chosen difference alone is written, through the preview; with
     // 書き込み後に照合 a value the indicator refused is marked again with what it holds.
     void pushesChosenDifferencesAndMarksRefusals() {
-        QTemporaryDir dir;
-        MainWindow window;
-        RecordingMessages messages;
-        window.setMessagePresenter(&messages);
-        auto port = std::make_unique<SimSerialPort>();
-        SimSerialPort* sim = port.get();
-        Program program(window, dir.filePath("Rusk.INI"),
-                        std::array<std::unique_ptr<SerialPort>, 2>{
-                            std::move(port), std::make_unique<FakeSerialPort>()},
-                        300);
-        program.start(dir.path());
+        Window w;
+        MainWindow& window = w.window;
+        SimSerialPort* sim = w.sim;
         QVERIFY(Ended(window, [&] { window.dispatch(Operation::AllRead, 0); }));
         const auto flip = [](const QString& v) { return v == "00000" ? "00001" : "00000"; };
         const QString w20 = flip(window.store().value("20"));
@@ -160,7 +157,6 @@ class ChangedMarksTest : public QObject {
         const BoxSpec box = *std::find_if(boxes.begin(), boxes.end(),
                                           [](const BoxSpec& b) { return b.code == "21"; });
         QVERIFY(window.controls().valueBox(box.box.family, box.box.index)->toolTip().endsWith(w21));
-        window.setMessagePresenter(nullptr);
     }
 };
 
