@@ -2153,6 +2153,10 @@ Clear them now? (The product data stay.)</translation>
         <source>完了</source>
         <translation>Complete</translation>
     </message>
+    <message>
+        <source>ログアウト</source>
+        <translation>Log out</translation>
+    </message>
 </context>
 <context>
     <name>page</name>

@@ -400,6 +400,9 @@ Access::Verdict Access::judge(const QHttpServerRequest& request) const {
         return Verdict::RefuseUpgrade;
     }
     if (path == QLatin1String("/login")) return Verdict::Login;
+    if (path == QLatin1String("/logout")) return Verdict::Logout;
+    // The style sheet the login page shares with the dashboard: nothing of the plant in it.
+    if (path == QLatin1String("/dashboard.css")) return Verdict::Pass;
     if (open() || hasSession(request)) return Verdict::Pass;
     const QByteArray authorization = request.value("authorization");
     if (path == QLatin1String("/metrics") && !authorization.isEmpty()) {
@@ -442,6 +445,9 @@ void Access::answer(Verdict verdict, const QHttpServerRequest& request,
         }
         case Verdict::Login:
             login(request, std::move(responder));
+            return;
+        case Verdict::Logout:
+            logout(request, std::move(responder));
             return;
         case Verdict::Redirect:
             Reply(responder, S::SeeOther, "text/plain", "", {{"Location", "/login"}});
@@ -500,6 +506,20 @@ void Access::login(const QHttpServerRequest& request, QHttpServerResponder&& res
         kCookie.toByteArray() + '=' + newSession() + "; HttpOnly; SameSite=Strict; Path=/";
     if (secure()) cookie += "; Secure";
     Reply(responder, S::SeeOther, "text/plain", "", {{"Location", "/"}, {"Set-Cookie", cookie}});
+}
+
+void Access::logout(const QHttpServerRequest& request, QHttpServerResponder&& responder) {
+    using S = QHttpServerResponder::StatusCode;
+    if (request.method() != QHttpServerRequest::Method::Post) {
+        Reply(responder, S::MethodNotAllowed, "text/plain", "", {{"Allow", "POST"}});
+        return;
+    }
+    const QByteArray token = CookieValue(request.value("cookie"), kCookie);
+    if (!token.isEmpty()) sessions_.remove(Digest(sessionKey_, token));
+    QByteArray cleared = kCookie.toByteArray() + "=; Max-Age=0; HttpOnly; SameSite=Strict; Path=/";
+    if (secure()) cleared += "; Secure";
+    Reply(responder, S::SeeOther, "text/plain", "",
+          {{"Location", open() ? "/" : "/login"}, {"Set-Cookie", cleared}});
 }
 
 void Access::refuseLater(const QHostAddress& from, QByteArray what,

@@ -88,7 +88,17 @@ class Access : public QObject {
     int sessions() const { return int(sessions_.size()); }
 
   private:
-    enum class Verdict { Pass, Upgrade, RefuseUpgrade, Login, Refuse, Redirect, Slowed, Locked };
+    enum class Verdict {
+        Pass,
+        Upgrade,
+        RefuseUpgrade,
+        Login,
+        Logout,
+        Refuse,
+        Redirect,
+        Slowed,
+        Locked
+    };
     class Rule;
     template <class Server>
     class Watched;
@@ -97,6 +107,9 @@ class Access : public QObject {
     void answer(Verdict verdict, const QHttpServerRequest& request,
                 QHttpServerResponder&& responder);
     void login(const QHttpServerRequest& request, QHttpServerResponder&& responder);
+    // POST /logout: the session the request names ends, its cookie is cleared, and the browser
+    // goes to the login page.
+    void logout(const QHttpServerRequest& request, QHttpServerResponder&& responder);
     void refuseLater(const QHostAddress& from, QByteArray what, QHttpServerResponder&& responder,
                      bool page);
     bool hasSession(const QHttpServerRequest& request) const;

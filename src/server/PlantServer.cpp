@@ -85,6 +85,7 @@ QByteArray PageTexts() {
     o[QStringLiteral("feed")] = Tr(MonitorText::TileFeed);
     o[QStringLiteral("perHour")] = Tr(MonitorText::TilePerHour);
     o[QStringLiteral("backup")] = Tr(MonitorText::TileBackup);
+    o[QStringLiteral("logout")] = Tr(MonitorText::Logout);
     o[QStringLiteral("feeds")] =
         QJsonObject{{QStringLiteral("large"), Tr(PageText::CoarseFeed)},
                     {QStringLiteral("medium"), Tr(PageText::MediumFeed)},
@@ -146,7 +147,7 @@ PlantServer::PlantServer(PlantWatch& watch, Access& access, QObject* parent)
         }
         return WithHeaders(QHttpServerResponse("text/javascript; charset=utf-8", chartScript_));
     });
-    http.route("/api/texts", Method::Get, [](const QHttpServerRequest& request) {
+    http.route("/api/texts", Method::Get, [this](const QHttpServerRequest& request) {
         const QString language = ReplyLanguageOf(request);
         QJsonObject o;
         {
@@ -155,6 +156,7 @@ PlantServer::PlantServer(PlantWatch& watch, Access& access, QObject* parent)
         }
         o[QStringLiteral("states")] = StateTexts(language);
         o[QStringLiteral("language")] = language;
+        o[QStringLiteral("login")] = !access_.open();  // the page offers to log out
         return Json(QJsonDocument(o).toJson(QJsonDocument::Compact));
     });
     http.route("/api/indicator", Method::Get, [this](const QHttpServerRequest& request) {

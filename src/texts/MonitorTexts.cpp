@@ -40,6 +40,7 @@ constexpr texts::TextRow<MonitorText> kTexts[] = {
     {T::TilePerHour, QT_TRANSLATE_NOOP("monitor", "計量回数/時")},
     {T::TileBackup, QT_TRANSLATE_NOOP("monitor", "最終バックアップ")},
     {T::Complete, QT_TRANSLATE_NOOP("monitor", "完了")},
+    {T::Logout, QT_TRANSLATE_NOOP("monitor", "ログアウト")},
     {T::LoginTitle, QT_TRANSLATE_NOOP("monitor", "計量器一覧へのログイン")},
     {T::LoginPassword, QT_TRANSLATE_NOOP("monitor", "パスワード")},
     {T::LoginButton, QT_TRANSLATE_NOOP("monitor", "ログイン")},

@@ -37,6 +37,7 @@ enum class MonitorText {
     TilePerHour,     // fills in the last hour
     TileBackup,      // the time of the newest backup
     Complete,        // the filler's completion output
+    Logout,          // the dashboard's button that ends the session
     LoginTitle,      // rusk-server's login page
     LoginPassword,
     LoginButton,

@@ -148,6 +148,14 @@ def check_access(client, secure):
         if client.request("GET", "/api/overview", headers={"Authorization": auth})[0] != 401:
             fail(f"{auth.split()[0]} opened more than /metrics")
 
+    # Logging out ends the session and clears its cookie.
+    status, headers, _ = client.request("POST", "/logout", headers={"Cookie": session})
+    if status != 303 or headers["Location"] != "/login" or \
+            "Max-Age=0" not in headers.get("Set-Cookie", ""):
+        fail(f"logout: {status} {headers}")
+    if client.request("GET", "/api/overview", headers={"Cookie": session})[0] != 401:
+        fail("a session went on after its logout")
+
 
 try:
     sim = start([sim_bin, "--log", os.path.join(work, "sim.log")])

@@ -90,6 +90,8 @@ async function begin() {
   document.documentElement.lang = texts.language ?? 'ja';
   document.title = texts.title;
   document.getElementById('title').textContent = texts.title;
+  document.getElementById('logoutButton').textContent = texts.logout;
+  document.getElementById('logout').hidden = !texts.login;
   connect();
 }
 begin();
