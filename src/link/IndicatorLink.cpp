@@ -96,6 +96,13 @@ void IndicatorLink::sendLine(const QString& request) {
     SendLineOn(activePort_, request);
 }
 
+bool IndicatorLink::sendValue(int product, const QString& code, const QString& value) {
+    if (value.isEmpty()) return false;
+    sendLine(QStringLiteral("W") + code + value);
+    runs().sent({product, code, value});
+    return true;
+}
+
 void IndicatorLink::FlushInputOf(SerialPort* port) {
     Require(port);
     const int waiting = port->bytesWaiting();

@@ -87,6 +87,11 @@ class IndicatorLink : public QObject {
     // Writes the text and a CR. A text holding CR or LF would put a second command on the line:
     // it is refused (OperationError) and nothing is sent.
     void sendLine(const QString& request);
+    // Writes a value: "W" + code + value (code "20" … for a setting, "10" … "17" for a value of
+    // the selected product, `product` its number), noted in the run as sent. An empty value is
+    // not sent ("W" + code alone is a read request, whose unawaited reply would shift every
+    // later sync by one line): false.
+    bool sendValue(int product, const QString& code, const QString& value);
     // Sends on a given port (the link test uses its own link's port).
     static void SendLineOn(SerialPort* port, const QString& request);
     // Reads and discards everything waiting.

@@ -71,11 +71,10 @@ Task<void> WriteChanged(IndicatorLink& link, std::vector<ChangedValue> changes) 
     int sent = 0;
     for (const TransferStep& step : WriteSettingsPlan(link.store().model())) {
         if (step.kind == TransferStep::Code && settings.contains(step.text)) {
-            const QString value = settings.value(step.text);
-            link.sendLine(QStringLiteral("W") + step.text + value);
-            link.runs().sent({-1, step.text, value});
-            batch = true;
-            ++sent;
+            if (link.sendValue(-1, step.text, settings.value(step.text))) {
+                batch = true;
+                ++sent;
+            }
         } else if (step.kind == TransferStep::Sync && batch) {
             const WaitOutcome synced = co_await link.sync();
             if (synced == WaitOutcome::TimedOut) confirmed = false;
@@ -96,9 +95,7 @@ Task<void> WriteChanged(IndicatorLink& link, std::vector<ChangedValue> changes) 
     for (const auto& [product, values] : products) {
         link.sendLine(ProductSelectionRequest(product));
         for (const ChangedValue* c : values) {
-            link.sendLine(QStringLiteral("W") + c->code + c->window);
-            link.runs().sent({product, c->code, c->window});
-            ++sent;
+            sent += link.sendValue(product, c->code, c->window);
         }
         const WaitOutcome synced = co_await link.sync();
         if (synced == WaitOutcome::TimedOut) confirmed = false;

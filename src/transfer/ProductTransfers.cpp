@@ -5,9 +5,9 @@
 #include "link/RunKinds.h"
 #include "model/DisplayFormat.h"
 #include "model/Validation.h"
+#include "texts/TransferTexts.h"
 #include "transfer/SettingTransfers.h"
 #include "transfer/TransferTrap.h"
-#include "texts/TransferTexts.h"
 
 const QString ProductTransfers::kInvalidProductText = Tr(TransferText::InvalidProduct);
 const QString ProductTransfers::kInvalidStoredText = Tr(TransferText::InvalidStored);
@@ -27,9 +27,9 @@ Task<WaitOutcome> QueryCurrentProduct(IndicatorLink& link) {
     const WaitOutcome answered = co_await link.reply(ReplyKind::ProductNumber);
     if (answered == WaitOutcome::TimedOut) co_return WaitOutcome::TimedOut;
     if (!IndicatorLink::ProductNumberIn(link.lastReply()))
-        throw OperationError(ErrNo::kInvalidProcedureCall,
-                             Tr(TransferText::NoProductNumber)
-                                 .arg(IndicatorLink::VisibleReply(link.lastReply())));
+        throw OperationError(
+            ErrNo::kInvalidProcedureCall,
+            Tr(TransferText::NoProductNumber).arg(IndicatorLink::VisibleReply(link.lastReply())));
     co_return WaitOutcome::Line;
 }
 
@@ -308,10 +308,8 @@ Task<WaitOutcome> ProductTransfers::writeProduct(int n) {
 
 Task<WaitOutcome> ProductTransfers::sendValues(int product, QString selection, QStringList values) {
     link_.sendLine(selection);
-    for (int item = 0; item < values.size(); ++item) {
-        link_.sendLine(ItemCode(item) + values[item]);
-        link_.runs().sent({product, ItemCode(item).mid(1), values[item]});
-    }
+    for (int item = 0; item < values.size(); ++item)
+        link_.sendValue(product, ItemCode(item).mid(1), values[item]);
     co_return co_await link_.sync();
 }
 

@@ -2,10 +2,10 @@
 
 #include "link/RunKinds.h"
 #include "model/Validation.h"
+#include "texts/TransferTexts.h"
 #include "transfer/ProductTransfers.h"
 #include "transfer/SettingPlan.h"
 #include "transfer/TransferTrap.h"
-#include "texts/TransferTexts.h"
 
 Task<bool> SettingTransfers::readAllSettings() {
     // A fault part-way (a lost port) is reported once; the values read so far are shown and
@@ -105,12 +105,8 @@ Task<void> SettingTransfers::writeAll() {
     for (const TransferStep& step : WriteSettingsPlan(store.model())) {
         switch (step.kind) {
             case TransferStep::Code: {
-                // An empty slot is skipped: "W" + code alone would be a read request, and its
-                // unawaited reply would shift every later sync by one line.
-                const QString value = store.value(step.text);
-                if (value.isEmpty()) break;
-                link_.sendLine(QStringLiteral("W") + step.text + value);
-                link_.runs().sent({-1, step.text, value});
+                // An empty slot is skipped (sendValue).
+                link_.sendValue(-1, step.text, store.value(step.text));
                 break;
             }
             case TransferStep::Sync: {
@@ -137,6 +133,6 @@ Task<void> SettingTransfers::writeAll() {
     if (ended == WaitOutcome::TimedOut) confirmed = false;
     // A sync that timed out means the indicator did not confirm what was sent: the time-out
     // message has been shown, and the status must not claim a completed write.
-    StopShown(view,
-              confirmed ? Tr(TransferText::SettingsSendDone) : Tr(TransferText::SettingsSendIncomplete));
+    StopShown(view, confirmed ? Tr(TransferText::SettingsSendDone)
+                              : Tr(TransferText::SettingsSendIncomplete));
 }
