@@ -1525,6 +1525,10 @@ Clear them now? (The product data stay.)</translation>
         <source>最初の読み取り</source>
         <translation>the first read</translation>
     </message>
+    <message>
+        <source>--keep-before と --dry-run は同時に指定できません。</source>
+        <translation>--keep-before and --dry-run cannot be given together.</translation>
+    </message>
 </context>
 <context>
     <name>history</name>
@@ -1611,6 +1615,12 @@ Clear them now? (The product data stay.)</translation>
 %1</source>
         <translation>The file could not be saved.
 %1</translation>
+    </message>
+    <message>
+        <source>書き込み前の値を履歴に保存できないため、書き込みません。
+</source>
+        <translation>The values before the write cannot be kept in the history, so nothing is written.
+</translation>
     </message>
 </context>
 <context>
@@ -3756,12 +3766,6 @@ Configuration file: </translation>
     <message>
         <source>ｽﾃｰﾀｽ%1</source>
         <translation>Status %1</translation>
-    </message>
-    <message>
-        <source>書き込み前の値を履歴に保存できないため、書き込みません。
-</source>
-        <translation>The values before the write cannot be kept in the history, so nothing is written.
-</translation>
     </message>
     <message>
         <source>書き込み後の照合: 指示計が受け付けなかった値</source>

@@ -2,14 +2,18 @@
 
 #include <unistd.h>
 
+#include <algorithm>
+
 #include "cli/CliSupport.h"
 #include "cli/Commands.h"
 #include "cli/ExitCodes.h"
 #include "history/Compare.h"
 #include "history/Verify.h"
+#include "model/Catalogue.h"
 #include "platform/OperationError.h"
 #include "storage/DataFile.h"
 #include "texts/CliTexts.h"
+#include "texts/HistoryTexts.h"
 #include "texts/TransferTexts.h"
 #include "transfer/ChangedWrite.h"
 #include "transfer/ProductTransfers.h"
@@ -137,10 +141,45 @@ int VerifyLastWrite(DeviceSession& s, QTextStream& out) {
 
 namespace {
 
+// write --keep-before: what the write will overwrite, read and kept in the journal first, as
+// the window's option keeps it; the write is made only when that went well. The exit code when
+// it did not; none when it did, with the snapshot's id in `id` (0: nothing to keep).
+std::optional<int> KeepBeforeWrite(DeviceSession& s, WritePlaces places, qint64& id) {
+    const int before = s.view.messageCount();
+    ReadCheck check;
+    std::optional<KeptBefore> kept;
+    {
+        auto operation = s.link.beginOperation();
+        try {
+            kept = RunToEnd(KeepBefore(s.link, s.recorder.journal, std::move(places), check));
+        } catch (const OperationError& e) {
+            s.view.showMessage(ErrorReportText(e, ErrorHint::Port8018));
+        }
+    }
+    if (kept && !check.complete() && !s.link.timedOut()) return ReportIncomplete(check, s.err());
+    if (!kept || !kept->read) {
+        const int code = s.outcome(before);
+        return code == exitcode::kOk ? exitcode::kIncomplete : code;
+    }
+    if (!kept->journalFailure.isEmpty()) {
+        s.err() << TerminalText(Tr(HistoryText::KeepBeforeFailed) + kept->journalFailure)
+                << Qt::endl;
+        return exitcode::kFile;
+    }
+    id = kept->id;
+    return std::nullopt;
+}
+
+// The kept values are listed under the write that overwrote them.
+void ListKeptUnderWrite(DeviceSession& s, qint64 id) {
+    if (id != 0 && s.recorder.lastWrite)
+        s.recorder.journal.setOperation(id, s.recorder.lastWrite->operation);
+}
+
 // write --changed: the indicator is read first (journalled as a comparison), the values of the
 // file that differ from it are listed, and only those are sent, once the operator agrees.
 int WriteChangedOnly(const DeviceOptions& o, const SettingsStore& file, bool verify, bool yes,
-                     QTextStream& out, QTextStream& err) {
+                     bool keep, QTextStream& out, QTextStream& err) {
     SettingsStore indicator;
     indicator.setModel(o.model);
     const int read = ReadDeviceInto(o, indicator, err, kCompareReadOperation);
@@ -171,10 +210,23 @@ int WriteChangedOnly(const DeviceOptions& o, const SettingsStore& file, bool ver
     DeviceSession s(o, err);
     s.store = file;
     if (!s.open()) return exitcode::kPort;
+    qint64 kept = 0;
+    if (keep) {
+        WritePlaces places;
+        for (const ChangedValue& c : changes) {
+            if (c.product < 0)
+                places.codes.push_back(c.code);
+            else if (std::find(places.products.begin(), places.products.end(), c.product) ==
+                     places.products.end())
+                places.products.push_back(c.product);
+        }
+        if (const auto refused = KeepBeforeWrite(s, std::move(places), kept)) return *refused;
+    }
     {
         auto operation = s.link.beginOperation();
         RunToEnd(WriteChanged(s.link, std::move(changes)));
     }
+    ListKeptUnderWrite(s, kept);
     const int code = s.outcome(0);
     if (code != exitcode::kOk && code != exitcode::kJournal) return code;
     return verify ? VerifyLastWrite(s, out) : code;
@@ -197,7 +249,10 @@ int WriteCommand(const QStringList& arguments, QTextStream& out, QTextStream& er
         "Read the indicator and write only the values that differ from it, after listing them "
         "(asks first; --yes to write without asking).");
     const QCommandLineOption yes("yes", "With --changed: write without asking.");
-    p.addOptions({input, verify, dryRun, changed, yes});
+    const QCommandLineOption keep("keep-before",
+                                  "Read what the write will overwrite and keep it in the journal "
+                                  "first; nothing is written when that fails.");
+    p.addOptions({input, verify, dryRun, changed, yes, keep});
     DeviceOptions o;
     if (auto done = line.parse(arguments, out, err, &o)) return *done;
     if (!p.isSet(input)) return Usage(err, Tr(CliText::InputMissing));
@@ -217,7 +272,9 @@ int WriteCommand(const QStringList& arguments, QTextStream& out, QTextStream& er
         return code == exitcode::kJournal ? code : differ;
     }
 
-    if (p.isSet(changed)) return WriteChangedOnly(o, file, p.isSet(verify), p.isSet(yes), out, err);
+    if (p.isSet(keep) && p.isSet(dryRun)) return Usage(err, Tr(CliText::KeepOrDryRun));
+    if (p.isSet(changed))
+        return WriteChangedOnly(o, file, p.isSet(verify), p.isSet(yes), p.isSet(keep), out, err);
 
     interruption::Install();
     DeviceSession s(o, err);
@@ -238,11 +295,19 @@ int WriteCommand(const QStringList& arguments, QTextStream& out, QTextStream& er
         return exitcode::kFile;
     }
     if (!s.open()) return exitcode::kPort;
+    qint64 kept = 0;
+    if (p.isSet(keep)) {
+        WritePlaces places;
+        for (int n = 0; n < SettingsStore::kProducts; ++n) places.products.push_back(n);
+        places.codes.assign(CodesOf(o.model).begin(), CodesOf(o.model).end());
+        if (const auto refused = KeepBeforeWrite(s, std::move(places), kept)) return *refused;
+    }
     SettingTransfers settings(s.link);
     {
         auto operation = s.link.beginOperation();
         RunToEnd(products.allWrite(settings));
     }
+    ListKeptUnderWrite(s, kept);
     const int code = s.outcome(0);
     if (code != exitcode::kOk && code != exitcode::kJournal) {
         if (code == exitcode::kInterrupted && s.recorder.lastWrite &&

@@ -108,6 +108,21 @@ Task<VerifyResult> VerifyWritten(IndicatorLink& link, TransferRun written) {
     co_return result;
 }
 
+Task<KeptBefore> KeepBefore(IndicatorLink& link, Journal& journal, WritePlaces places,
+                            ReadCheck& check) {
+    KeptBefore kept;
+    std::optional<TransferRun> before;
+    {
+        const auto checked = link.checkReads(check);
+        before = co_await SnapshotBefore(link, std::move(places), Journal::kBeforeWrite);
+    }
+    kept.read = before->complete && check.complete();
+    if (!kept.read || before->values.empty()) co_return kept;
+    kept.id = journal.record(*before, Journal::kBeforeWrite);
+    if (kept.id == 0) kept.journalFailure = journal.failure();
+    co_return kept;
+}
+
 Task<VerifyResult> VerifyAndNote(IndicatorLink& link, Journal& journal, TransferRun written,
                                  qint64 writeId) {
     VerifyResult result = co_await VerifyWritten(link, std::move(written));

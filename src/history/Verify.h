@@ -48,6 +48,21 @@ Task<TransferRun> SnapshotBefore(IndicatorLink& link, WritePlaces places, QStrin
 Task<VerifyResult> VerifyWritten(IndicatorLink& link, TransferRun written);
 
 class Journal;
+
+// What a write will overwrite, read and kept in the journal before it is made.
+struct KeptBefore {
+    bool read = false;       // every value came whole (the check names those that did not)
+    qint64 id = 0;           // the snapshot kept (noted Journal::kBeforeWrite); 0: none to keep
+    QString journalFailure;  // read, but the journal could not keep it: why
+    // The write may be made.
+    bool ok() const { return read && journalFailure.isEmpty(); }
+};
+// Reads the places into a scratch store (SnapshotBefore, each value checked into `check`) and
+// keeps them in the journal. The write is made only when ok(); once it ran, the snapshot is
+// listed under it with Journal::setOperation. Failures of the port throw, as in any read.
+Task<KeptBefore> KeepBefore(IndicatorLink& link, Journal& journal, WritePlaces places,
+                            ReadCheck& check);
+
 // The read-back after a write, as the window and the command line make it: VerifyWritten, the
 // verdict on the status line and kept with the write in the journal (at `writeId`; 0: the
 // write was not kept). Failures of the port throw before anything is noted.

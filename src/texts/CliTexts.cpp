@@ -15,6 +15,7 @@ constexpr texts::TextRow<CliText> kTexts[] = {
     {T::InputMissing, QT_TRANSLATE_NOOP("cli", "-i FILE を指定してください。")},
     {T::InputNameEmpty, QT_TRANSLATE_NOOP("cli", "入力ファイルの名前が空です。")},
     {T::VerifyOrDryRun, QT_TRANSLATE_NOOP("cli", "--verify と --dry-run は同時に指定できません。")},
+    {T::KeepOrDryRun, QT_TRANSLATE_NOOP("cli", "--keep-before と --dry-run は同時に指定できません。")},
     {T::InvalidStoredProduct, QT_TRANSLATE_NOOP("cli", " (銘柄 %1)")},
     {T::StoppedLastSent, QT_TRANSLATE_NOOP("cli", "中断しました。最後に送信した値: ")},
     {T::UnknownCommand, QT_TRANSLATE_NOOP("cli", "不明なコマンドです: ")},

@@ -12,6 +12,7 @@ enum class CliText {
     InputMissing,
     InputNameEmpty,
     VerifyOrDryRun,
+    KeepOrDryRun,
     InvalidStoredProduct,  // after the message; %1: the product
     StoppedLastSent,       // followed by the value
     UnknownCommand,        // followed by the command

@@ -27,6 +27,7 @@ constexpr texts::TextRow<HistoryText> kTexts[] = {
     {T::Rebuilt, QT_TRANSLATE_NOOP("history", "履歴ファイルが壊れていたため、別名で保存して新しく作り直しました。\n%1")},
     {T::OtherModel, QT_TRANSLATE_NOOP("history", "この履歴は%1の値です。機種を%1にしてから戻してください。")},
     {T::SaveFailed, QT_TRANSLATE_NOOP("history", "ファイルを保存できませんでした。\n%1")},
+    {T::KeepBeforeFailed, QT_TRANSLATE_NOOP("history", "書き込み前の値を履歴に保存できないため、書き込みません。\n")},
 };
 // clang-format on
 static_assert(texts::InOrder(kTexts), "kTexts follows the order of HistoryText");

@@ -21,9 +21,11 @@ enum class HistoryText {
     CannotOpen,
     NoSqliteDriver,
     Newer,
-    Rebuilt,     // %1: where the damaged file went
-    OtherModel,  // %1: the snapshot's model
-    SaveFailed,  // %1: why
+    Rebuilt,           // %1: where the damaged file went
+    OtherModel,        // %1: the snapshot's model
+    SaveFailed,        // %1: why
+    KeepBeforeFailed,  // a write not made: what it would overwrite could not be kept; the reason
+                       // follows
 };
 
 QString Tr(HistoryText id);

@@ -233,7 +233,6 @@ constexpr texts::TextRow<WindowText> kTexts[] = {
     {T::F805ReadAll, QT_TRANSLATE_NOOP("window", "F805一括読みだし")},
     {T::F805WriteAll, QT_TRANSLATE_NOOP("window", "F805一括書き込み")},
     {T::Status1, QT_TRANSLATE_NOOP("window", "ｽﾃｰﾀｽ%1")},
-    {T::ValuesBeforeWriteCannot, QT_TRANSLATE_NOOP("window", "書き込み前の値を履歴に保存できないため、書き込みません。\n")},
     {T::VerifyAfterWritingValues, QT_TRANSLATE_NOOP("window", "書き込み後の照合: 指示計が受け付けなかった値")},
     {T::ValueWritten, QT_TRANSLATE_NOOP("window", "書き込んだ値")},
     {T::Weight, QT_TRANSLATE_NOOP("window", "重量")},

@@ -249,7 +249,6 @@ enum class WindowText {
     // TabStatus.cpp
     Status1,
     // TrustView.cpp
-    ValuesBeforeWriteCannot,
     VerifyAfterWritingValues,
     ValueWritten,
     // MonitorChart.cpp

@@ -12,6 +12,7 @@
 #include "link/OperationTrap.h"
 #include "platform/IniFile.h"
 #include "storage/DataFile.h"
+#include "texts/HistoryTexts.h"
 #include "texts/TransferTexts.h"
 #include "texts/WindowTexts.h"
 #include "transfer/ChangedWrite.h"
@@ -136,27 +137,20 @@ Task<void> TrustView::aroundWrite(Operation op, std::function<Task<void>()> writ
         // What the write will overwrite goes into the journal first, so it can be undone.
         const WritePlaces places = PlacesOfWrite(op, link.store().model(), panel_.selectedProduct(),
                                                  panel_.targetProduct());
-        bool read = false;
-        std::optional<TransferRun> before;
+        std::optional<KeptBefore> kept;
         ReadCheck check;
         co_await TrappedTask(
             window_, ErrorHint::Port8018,
-            [&]() -> Task<void> {
-                const auto checked = link.checkReads(check);
-                before = co_await SnapshotBefore(link, places, Journal::kBeforeWrite);
-                read = before->complete;
-            },
+            [&]() -> Task<void> { kept = co_await KeepBefore(link, journal_, places, check); },
             [this] { StopShown(window_, ReadStoppedText(BeforeWriteValues())); });
         if (!check.complete() && !link.timedOut()) co_await window_.box(check.messageText());
         // A write whose old values could not be read or kept is not made.
-        if (!read) co_return;
-        if (!before->values.empty()) {
-            beforeId = journal_.record(*before, Journal::kBeforeWrite);
-            if (beforeId == 0) {
-                co_await window_.box(Tr(WindowText::ValuesBeforeWriteCannot) + journal_.failure());
-                co_return;
-            }
+        if (!kept || !kept->read) co_return;
+        if (!kept->journalFailure.isEmpty()) {
+            co_await window_.box(Tr(HistoryText::KeepBeforeFailed) + kept->journalFailure);
+            co_return;
         }
+        beforeId = kept->id;
     }
     lastWrite_.reset();
     lastWriteId_ = 0;

@@ -249,10 +249,15 @@ class CliTest : public QObject {
         const Run unasked = RunCli(home, {"write", sim.device(), "-i", copy, "--changed", "-q"});
         QCOMPARE(unasked.code, isatty(STDIN_FILENO) ? unasked.code : exitcode::kUsage);
         QVERIFY(written().isEmpty());
-        const Run r = RunCli(home, {"write", sim.device(), "-i", copy, "--changed", "--yes", "-q"});
+        const Run r = RunCli(
+            home, {"write", sim.device(), "-i", copy, "--changed", "--yes", "--keep-before", "-q"});
         QCOMPARE(r.code, exitcode::kOk);
         const QStringList sent = sim.requests().mid(before).filter(QRegularExpression("^W..\\d"));
         QVERIFY2(sent.contains("W0000012") && written().size() == 1, qPrintable(sent.join(' ')));
+        // --keep-before: what the write overwrote is kept first, listed under the write.
+        const auto journal = Journal(home.filePath("data/rusk/journal.sqlite")).list();
+        QCOMPARE(std::tuple(journal[1].note, journal[1].operation, journal[1].valueCount),
+                 std::tuple(QString(Journal::kBeforeWrite), journal[0].operation, 8));
         const Run again =
             RunCli(home, {"write", sim.device(), "-i", copy, "--changed", "--yes", "-q"});
         QCOMPARE(again.code, exitcode::kOk);
