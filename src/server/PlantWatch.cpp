@@ -1,8 +1,8 @@
 #include "server/PlantWatch.h"
 
-#include <QFileInfo>
 #include <QDateTime>
 #include <QFile>
+#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -106,9 +106,8 @@ MonitorSampler::State PlantWatch::Indicator::shownState() const {
 
 void PlantWatch::noteBackup(Indicator& ind) const {
     const QStringList files = BackupsOf(backups_, ind.member.name);
-    ind.lastBackupMs = files.isEmpty()
-                           ? -1
-                           : QFileInfo(backups_, files.last()).lastModified().toMSecsSinceEpoch();
+    ind.lastBackupMs =
+        files.isEmpty() ? -1 : QFileInfo(backups_, files.last()).lastModified().toMSecsSinceEpoch();
 }
 
 void PlantWatch::start() {

@@ -54,10 +54,10 @@ class PlantWatch : public QObject {
         QString pinnedBaseline;  // "journal:N" when neither Baseline= nor a backup names one
         // The first check's read, the baseline when the journal could not keep it.
         std::optional<std::vector<TransferValue>> firstRead;
-        qint64 nextCheckMs = 0;   // on the watch's own timer
-        qint64 lastCheckMs = -1;  // wall clock of the last complete check read; -1 before any
+        qint64 nextCheckMs = 0;    // on the watch's own timer
+        qint64 lastCheckMs = -1;   // wall clock of the last complete check read; -1 before any
         qint64 lastBackupMs = -1;  // the newest backup file's time; -1: none in the folder
-        bool checking = false;    // its loop is stopped for the check
+        bool checking = false;     // its loop is stopped for the check
         bool readScheduled = false;
         MonitorSampler::State stateBeforeCheck = MonitorSampler::State::Stopped;
         Started checkJob;  // goes first: it refers to the session and the recorder
