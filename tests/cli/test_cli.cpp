@@ -20,6 +20,8 @@
 #include "support/TestClock.h"
 #include "texts/CliTexts.h"
 #include "texts/Language.h"
+#include "texts/LinkTexts.h"
+#include "texts/TransferTexts.h"
 
 namespace {
 
@@ -150,7 +152,7 @@ class CliTest : public QObject {
         QCOMPARE(RunCli(home, {"diff", "journal:1", file}).code, exitcode::kOk);
         QCOMPARE(RunCli(home, {"diff", sim.device(), copy, "-q"}).code, exitcode::kNoOrDifferent);
         QCOMPARE(Journal(home.filePath("data/rusk/journal.sqlite")).list().front().operationText(),
-                 QString("指示計と比較"));
+                 Tr(LinkText::RunCompareRead));
         QCOMPARE(RunCli(home, {"diff", "journal:99", file}).code, exitcode::kFile);
 
         // A file of the other model is used whole or not at all.
@@ -305,7 +307,7 @@ class CliTest : public QObject {
             FleetFileIn(home, QString("[a]\nDevice=%1\nModel=805\n").arg(sim.device()));
         const Run backup = RunCli(home, {"fleet", fleet, "backup", "-d", home.path(), "-q"});
         QCOMPARE(backup.code, exitcode::kFleetFailed);
-        QVERIFY2(backup.out.contains("（履歴に記録できませんでした）"), qPrintable(backup.out));
+        QVERIFY2(backup.out.contains(Tr(CliText::ResultNotKept)), qPrintable(backup.out));
         QVERIFY2(backup.err.contains(journal), qPrintable(backup.err));
     }
 
@@ -503,8 +505,8 @@ class CliTest : public QObject {
 
         const Run check = RunCli(home, QStringList{"fleet", fleet, "check"} + common);
         QCOMPARE(check.code, exitcode::kFleetFailed);
-        QCOMPARE(check.out.count("一致"), 2);
-        QVERIFY2(check.out.contains("基準ファイルがありません"), qPrintable(check.out));
+        QCOMPARE(check.out.count(Tr(CliText::ResultSame)), 2);
+        QVERIFY2(check.out.contains(Tr(CliText::NoBaseline)), qPrintable(check.out));
 
         // A Baseline= that names an indicator is read as the member is, on the same loop.
         FleetFileIn(
@@ -512,7 +514,7 @@ class CliTest : public QObject {
             QString("[a]\nDevice=%1\nModel=805\nBaseline=%2\n").arg(pty.device(), tcp.device()));
         const Run against = RunCli(home, QStringList{"fleet", fleet, "check"} + common);
         QVERIFY2(against.code == exitcode::kOk, qPrintable(against.out + against.err));
-        QVERIFY2(against.out.contains("一致"), qPrintable(against.out));
+        QVERIFY2(against.out.contains(Tr(CliText::ResultSame)), qPrintable(against.out));
     }
 
     // All indicators in the one process: a silent one (a minute's time-out) and one that
@@ -663,9 +665,10 @@ class CliTest : public QObject {
             if (timeOut) view.showMessage("応答がありません。\r\n\x1b[2J");
             return text;
         };
-        QVERIFY2(finished("銘柄読み込み完了", false).endsWith("] 100% 銘柄読み込み完了\x1b[K\n"),
+        QVERIFY2(finished(Tr(TransferText::ProductReadDone), false)
+                     .endsWith("] 100% 銘柄読み込み完了\x1b[K\n"),
                  qPrintable(text));
-        QVERIFY2(finished("設定値送信未完了", true)
+        QVERIFY2(finished(Tr(TransferText::SettingsSendIncomplete), true)
                      .endsWith("]  99% 設定値送信未完了\x1b[K\n応答がありません。\n<1B>[2J\n"),
                  qPrintable(text));
     }

@@ -1,6 +1,7 @@
 #include <QtTest>
 
 #include "support/LinkFixture.h"
+#include "texts/LinkTexts.h"
 
 namespace {
 
@@ -210,7 +211,7 @@ class IndicatorLinkTest : public QObject {
         f.view.setProgressVisible(true);
         f.link.awaitReply(ReplyKind::Setting);
         QVERIFY(f.link.timedOut());
-        QCOMPARE(f.view.messages, QStringList{"    エラー。タイムアウト    "});
+        QCOMPARE(f.view.messages, QStringList{Tr(LinkText::Timeout)});
         QVERIFY(!f.view.progressVisible);
         QCOMPARE(f.view.progress, 0);
         QVERIFY(!f.view.busy);
@@ -334,7 +335,7 @@ class IndicatorLinkTest : public QObject {
 
     void readCheckNamesAHandfulOfValues() {
         ReadCheck check;
-        QCOMPARE(check.messageText(), QString("次の値を正しく読めませんでした: "));
+        QCOMPARE(check.messageText(), Tr(LinkText::NotReadWhole));
         check.note({-1, "33", "W33?0001"});
         check.note({-1, "91", ""});
         check.note({12, "12", "W12?1125"});

@@ -5,6 +5,7 @@
 #include "support/PtyLink.h"
 #include "support/RecordingView.h"
 #include "support/SimProcess.h"
+#include "texts/TransferTexts.h"
 #include "transfer/SettingTransfers.h"
 
 namespace {
@@ -74,7 +75,7 @@ class LinkPtyTest : public QObject {
         const QStringList expected = reads + ExpectedWrite(codes, syncAfter, p.store);
         QVERIFY(p.waitForRequests(expected.size()));
         QCOMPARE(p.sim.requests(), expected);
-        QCOMPARE(p.view.status, QString("設定値送信完了"));
+        QCOMPARE(p.view.status, Tr(TransferText::SettingsSendDone));
         // Nothing is left over on the line: every sync consumed exactly its own answer.
         QTest::qWait(0);
         QCOMPARE(p.port.bytesWaiting(), 0);
@@ -108,7 +109,7 @@ class LinkPtyTest : public QObject {
         p.link.blocking(SettingTransfers(p.link).readAllSettings());
         QVERIFY(p.link.timedOut());
         QCOMPARE(p.view.messages, QStringList{IndicatorLink::TimeoutMessage()});
-        QCOMPARE(p.view.status, QString("設定値 読み込み中断"));
+        QCOMPARE(p.view.status, Tr(TransferText::SettingsReadStopped));
     }
 
     void secondOperationDuringAWaitIsRefused() {

@@ -3,6 +3,7 @@
 #include "link/LiveCommands.h"
 #include "link/PortSettings.h"
 #include "support/LinkFixture.h"
+#include "texts/LinkTexts.h"
 
 class LiveAndPortsTest : public QObject {
     Q_OBJECT
@@ -13,7 +14,7 @@ class LiveAndPortsTest : public QObject {
         f.link.blocking(live.press(15));  // 風袋引き
         QCOMPARE(f.port.requests, QStringList({"RA", "CE"}));
         QCOMPARE(f.view.redraws, 1);
-        QCOMPARE(LiveCommands::Caption(15), QString("風袋引き"));
+        QCOMPARE(LiveCommands::Caption(15), Tr(LinkText::TareOn));
     }
 
     void dataReadsStoreTheReplyWithoutEcho() {

@@ -1,6 +1,7 @@
 #include <QtTest>
 
 #include "link/RunKinds.h"
+#include "texts/LinkTexts.h"
 
 // A note keeps its parts as ASCII, whatever their arguments hold, shows the words the operator
 // has always read, and is found again from those words (a journal of schema 1 kept the words).
@@ -11,7 +12,7 @@ class RunKindsTest : public QObject {
         using namespace runkind;
         QTest::addColumn<QString>("note");
         QTest::addColumn<QString>("words");
-        QTest::newRow("before a write") << RunNote(kBeforeWrite) << "書き込み前";
+        QTest::newRow("before a write") << RunNote(kBeforeWrite) << Tr(LinkText::RunBeforeWrite);
         QTest::newRow("verdict") << RunNote(kVerifyRefused, {"12"}) << "照合：12 件が一致しません";
         QTest::newRow("product put back, stopped at an empty value")
             << JoinedNotes(RunNote(kProductRestored, {"5"}),

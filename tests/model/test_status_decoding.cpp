@@ -1,6 +1,7 @@
 #include <QtTest>
 
 #include "model/StatusDecoding.h"
+#include "texts/ModelTexts.h"
 
 namespace {
 constexpr const char* kKeep = "<keep>";  // the box is not written
@@ -17,9 +18,11 @@ class StatusDecodingTest : public QObject {
         const QString inv = status::InvalidText();
         const QString keep = QLatin1String(kKeep);
         QTest::newRow("status 1 F805")
-            << 1 << "0110100" << 805 << QStringList{"OFF", "ON", "ON", "OFF", "正味", "OFF", "OFF"};
+            << 1 << "0110100" << 805
+            << QStringList{"OFF", "ON", "ON", "OFF", Tr(ModelText::DisplayNet), "OFF", "OFF"};
         QTest::newRow("status 1 F800 leaves box 6")
-            << 1 << "0110100" << 800 << QStringList{"OFF", "ON", "ON", "OFF", "正味", "OFF", keep};
+            << 1 << "0110100" << 800
+            << QStringList{"OFF", "ON", "ON", "OFF", Tr(ModelText::DisplayNet), "OFF", keep};
         QTest::newRow("status 1 gross, LOCK on")
             << 1 << "0000011" << 805
             << QStringList{"OFF", "OFF", "OFF", "OFF", "総重量", "ON", "ON"};
@@ -35,22 +38,27 @@ class StatusDecodingTest : public QObject {
             << 3 << "0101999" << 805 << QStringList{"OFF", "ON", "OFF", "ON", keep, keep, keep};
         QTest::newRow("status 4 span")
             << 4 << "103200" << 805
-            << QStringList{"ON", "OFF", "SPAN校正中", "OFL2", "0", "0", keep};
+            << QStringList{"ON", "OFF", Tr(ModelText::ModeSpanCalibrating), "OFL2", "0", "0", keep};
         QTest::newRow("status 4 no overflow")
-            << 4 << "000000" << 805 << QStringList{"OFF", "OFF", "比較OFF", "", "0", "0", keep};
+            << 4 << "000000" << 805
+            << QStringList{"OFF", "OFF", Tr(ModelText::ModeCompareOff), "", "0", "0", keep};
         QTest::newRow("status 4 modes and loads")
-            << 4 << "01159A" << 805 << QStringList{"OFF", "ON", "計量中", "-LOAD", "9", "A", keep};
+            << 4 << "01159A" << 805
+            << QStringList{"OFF", "ON", Tr(ModelText::ModeWeighing), "-LOAD", "9", "A", keep};
         QTest::newRow("status 4 zero calibration, +LOAD")
-            << 4 << "0024" << 800 << QStringList{"OFF", "OFF", "ZERO校正中", "+LOAD", "", "", keep};
+            << 4 << "0024" << 800
+            << QStringList{"OFF", "OFF", Tr(ModelText::ModeZeroCalibrating), "+LOAD", "", "", keep};
         QTest::newRow("status 4 OFL1 OFL3")
-            << 4 << "00013" << 805 << QStringList{"OFF", "OFF", "比較OFF", "OFL1", "3", "", keep};
+            << 4 << "00013" << 805
+            << QStringList{"OFF", "OFF", Tr(ModelText::ModeCompareOff), "OFL1", "3", "", keep};
         QTest::newRow("status 4 mode and overflow out of range")
             << 4 << "00460" << 805 << QStringList{"OFF", "OFF", inv, inv, "0", "", keep};
         QTest::newRow("status 4 one character")
             << 4 << "1" << 805 << QStringList{"ON", inv, inv, inv, "", "", keep};
         QTest::newRow("status 4 OFL3 mode 3")
             << 4 << "003300" << 805
-            << QStringList{"OFF", "OFF", "SPAN校正中", "OFL3", "0", "0", keep};
+            << QStringList{"OFF", "OFF", Tr(ModelText::ModeSpanCalibrating), "OFL3", "0",
+                           "0",   keep};
     }
     void decode() {
         QFETCH(int, word);

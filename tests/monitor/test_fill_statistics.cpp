@@ -5,6 +5,7 @@
 #include "monitor/FillStatistics.h"
 #include "monitor/SampleCsv.h"
 #include "monitor/Weights.h"
+#include "texts/MonitorTexts.h"
 
 using namespace monitor;
 
@@ -75,8 +76,8 @@ void TestFillStatistics::summarizesAndAdvises() {
     QVERIFY(FreeFallAdvice(s, 10, 1, 0).endsWith("設定どおりです"));
     const QString advice = FreeFallAdvice(s, 8, 1, 0);
     QVERIFY2(advice.startsWith("落差の実測平均 11.0 ／ 設定 8.0"), qPrintable(advice));
-    QVERIFY(advice.contains("重く"));
-    QVERIFY(FreeFallAdvice(s, 11.5, 0.1, 1).contains("軽く"));
+    QVERIFY(advice.contains(Tr(MonitorText::Heavier)));
+    QVERIFY(FreeFallAdvice(s, 11.5, 0.1, 1).contains(Tr(MonitorText::Lighter)));
     // Products not read yet: no set point is made up, and the advice says the setting is unknown.
     SettingsStore empty;
     const SetPoints none = SetPointsOf(empty, 0);

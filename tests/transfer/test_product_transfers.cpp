@@ -3,6 +3,7 @@
 
 #include "link/RunKinds.h"
 #include "support/LinkFixture.h"
+#include "texts/TransferTexts.h"
 #include "transfer/ProductTransfers.h"
 #include "transfer/SettingTransfers.h"
 
@@ -123,7 +124,7 @@ class ProductTransfersTest : public QObject {
         panel.selected = 33;
         f.link.blocking(ProductTransfers(f.link, panel).changeProduct());
         if (selected < 0) {
-            QCOMPARE(f.view.messages, QStringList{"銘柄データが無効です"});
+            QCOMPARE(f.view.messages, QStringList{Tr(TransferText::InvalidProduct)});
             QVERIFY(f.port.requests.isEmpty());
             QCOMPARE(panel.selected, 33);
             return;
@@ -263,7 +264,7 @@ class ProductTransfersTest : public QObject {
         QCOMPARE(f.store.product(4, 0), QString("old40"));
         QCOMPARE(f.view.messages, QStringList{IndicatorLink::TimeoutMessage()});
         // The completion step runs after a time-out too.
-        QCOMPARE(f.view.status, QString("銘柄読み込み完了"));
+        QCOMPARE(f.view.status, Tr(TransferText::ProductReadDone));
         QVERIFY(!f.view.progressVisible);
         QCOMPARE(f.view.redraws, 1);
     }
@@ -328,7 +329,7 @@ class ProductTransfersTest : public QObject {
         QCOMPARE(f.store.product(12, 2), QString("?1125"));
         QCOMPARE(f.view.messages,
                  QStringList{"次の値を正しく読めませんでした: 銘柄 12 (定量), W33"});
-        QCOMPARE(f.view.status, QString("設定値 読み込み未完了"));
+        QCOMPARE(f.view.status, Tr(TransferText::SettingsReadIncomplete));
         QVERIFY(f.view.events.contains("status 銘柄読み込み未完了"));
         QCOMPARE(runs.got.size(), size_t(1));
         QVERIFY(!runs.got[0].complete);
@@ -341,38 +342,36 @@ class ProductTransfersTest : public QObject {
         QTest::addColumn<QString>("fault");  // what happens at product 30
         QTest::addColumn<QString>("said");   // in the one message
         QTest::addColumn<QString>("status");
-        QTest::newRow("junk product number") << "readAll"
-                                             << "W00000a5"
-                                             << "「W00000a5」"
-                                             << "銘柄読み込み中断";
-        QTest::newRow("value line for the number") << "readAll"
-                                                   << "W1000123"
-                                                   << "「W1000123」"
-                                                   << "銘柄読み込み中断";
-        QTest::newRow("all-read, junk") << "allRead"
-                                        << "W00000a5"
-                                        << "銘柄番号がありません"
-                                        << "銘柄読み込み中断";
+        QTest::newRow("junk product number")
+            << "readAll"
+            << "W00000a5"
+            << "「W00000a5」" << Tr(TransferText::ProductReadStopped);
+        QTest::newRow("value line for the number")
+            << "readAll"
+            << "W1000123"
+            << "「W1000123」" << Tr(TransferText::ProductReadStopped);
+        QTest::newRow("all-read, junk")
+            << "allRead"
+            << "W00000a5"
+            << "銘柄番号がありません" << Tr(TransferText::ProductReadStopped);
         QTest::newRow("read, port lost") << "readAll"
                                          << "lost"
-                                         << "ErrNo.=8018"
-                                         << "銘柄読み込み中断";
-        QTest::newRow("all-read, port lost") << "allRead"
-                                             << "lost"
-                                             << "ErrNo.=8018"
-                                             << "銘柄読み込み中断";
+                                         << "ErrNo.=8018" << Tr(TransferText::ProductReadStopped);
+        QTest::newRow("all-read, port lost")
+            << "allRead"
+            << "lost"
+            << "ErrNo.=8018" << Tr(TransferText::ProductReadStopped);
         QTest::newRow("write, port lost") << "writeAll"
                                           << "lost"
-                                          << "ErrNo.=8018"
-                                          << "銘柄送信中断";
-        QTest::newRow("all-write, port lost") << "allWrite"
-                                              << "lost"
-                                              << "ErrNo.=8018"
-                                              << "銘柄送信中断";
-        QTest::newRow("shown to all, port lost") << "shownToAll"
-                                                 << "lost"
-                                                 << "ErrNo.=8018"
-                                                 << "銘柄書き込み中断";
+                                          << "ErrNo.=8018" << Tr(TransferText::ProductSendStopped);
+        QTest::newRow("all-write, port lost")
+            << "allWrite"
+            << "lost"
+            << "ErrNo.=8018" << Tr(TransferText::ProductSendStopped);
+        QTest::newRow("shown to all, port lost")
+            << "shownToAll"
+            << "lost"
+            << "ErrNo.=8018" << Tr(TransferText::ProductWriteStopped);
     }
     void oneFaultEndsTheRunWithOneReport() {
         QFETCH(QString, op);
@@ -456,7 +455,7 @@ class ProductTransfersTest : public QObject {
                 : f.link.blocking(t.writeOneProduct());
             // Not even records 0 … 56.
             QVERIFY(f.port.requests.isEmpty());
-            QCOMPARE(f.view.messages, QStringList{"無効なデータがあるため転送できません"});
+            QCOMPARE(f.view.messages, QStringList{Tr(TransferText::InvalidStored)});
             QVERIFY(!f.view.progressVisible);
         }
     }
@@ -469,7 +468,7 @@ class ProductTransfersTest : public QObject {
         panel.selected = -1;
         f.link.blocking(ProductTransfers(f.link, panel).writeOneProduct());
         QVERIFY(f.port.requests.isEmpty());
-        QCOMPARE(f.view.messages, QStringList{"無効なデータがあるため転送できません"});
+        QCOMPARE(f.view.messages, QStringList{Tr(TransferText::InvalidStored)});
     }
 
     void writeAllProducts() {
@@ -517,7 +516,7 @@ class ProductTransfersTest : public QObject {
         QVERIFY(f.link.timedOut());
         QCOMPARE(f.port.requests.size(), sent);
         QCOMPARE(f.view.messages, QStringList{IndicatorLink::TimeoutMessage()});
-        QCOMPARE(f.view.status, QString("銘柄送信中断"));
+        QCOMPARE(f.view.status, Tr(TransferText::ProductSendStopped));
         QVERIFY(!f.view.progressVisible);
     }
 
@@ -560,7 +559,7 @@ class ProductTransfersTest : public QObject {
             QVERIFY(!t.checkDisplayedProduct());
             all ? f.link.blocking(t.writeShownToAll()) : f.link.blocking(t.writeShownToTarget());
             QVERIFY(f.port.requests.isEmpty());
-            QCOMPARE(f.view.messages, QStringList{"無効なデータがあるため転送できません。"});
+            QCOMPARE(f.view.messages, QStringList{Tr(TransferText::InvalidShown)});
             QVERIFY(!f.view.progressVisible);
         }
     }
@@ -613,7 +612,7 @@ class ProductTransfersTest : public QObject {
         QCOMPARE(f.port.requests.size(), 20 * 11 + 1);
         QCOMPARE(f.port.requests.last(), QString("RA"));
         QCOMPARE(ind.value(20, 3), before);
-        QCOMPARE(f.view.messages, QStringList{"無効なデータがあるため転送できません。"});
+        QCOMPARE(f.view.messages, QStringList{Tr(TransferText::InvalidShown)});
         QVERIFY(!f.view.events.contains("status 銘柄書き込み完了"));
         QVERIFY(!f.view.progressVisible);
     }
@@ -628,7 +627,7 @@ class ProductTransfersTest : public QObject {
         f.link.blocking(ProductTransfers(f.link, panel).writeShownToAll());
         QVERIFY(f.link.timedOut());
         QCOMPARE(f.port.requests.size(), 31 * 11 + 1);
-        QCOMPARE(f.view.status, QString("銘柄書き込み完了"));
+        QCOMPARE(f.view.status, Tr(TransferText::ProductWriteDone));
         QVERIFY(!f.view.progressVisible);
     }
 
@@ -697,7 +696,7 @@ class ProductTransfersTest : public QObject {
         QCOMPARE(f.port.requests[1000], QString("W20"));
         QCOMPARE(f.store.product(99, 7), QString(f.port.indicator().productValue(99, 7)));
         QCOMPARE(f.store.setting(9, 1), QString("00001"));
-        QCOMPARE(f.view.status, QString("設定値 読み込み完了"));
+        QCOMPARE(f.view.status, Tr(TransferText::SettingsReadDone));
         QCOMPARE(f.view.redraws, 2);
 
         // The indicator's values do not all fit the product masks: bring them into range.
@@ -707,7 +706,7 @@ class ProductTransfersTest : public QObject {
         QCOMPARE(f.port.requests.mid(0, 11), WriteRequests(0, Record(f.store, 0)));
         QCOMPARE(f.port.requests[1100], QString("RA"));
         QCOMPARE(f.port.requests.last(), QString("W00"));
-        QCOMPARE(f.view.status, QString("設定値送信完了"));
+        QCOMPARE(f.view.status, Tr(TransferText::SettingsSendDone));
         QVERIFY(f.view.messages.isEmpty());
 
         // A setting that does not fit stops all-write before its first request.
@@ -726,7 +725,7 @@ class ProductTransfersTest : public QObject {
         // One time-out (on product 0's W00), then the settings read sends its first request.
         QCOMPARE(f.view.messages, QStringList{IndicatorLink::TimeoutMessage()});
         QCOMPARE(f.port.requests, QStringList({"W0000000", "W00", "W20"}));
-        QCOMPARE(f.view.status, QString("設定値 読み込み中断"));
+        QCOMPARE(f.view.status, Tr(TransferText::SettingsReadStopped));
         QVERIFY(!f.view.progressVisible);
         QCOMPARE(f.view.progress, 0);
     }
@@ -739,7 +738,7 @@ class ProductTransfersTest : public QObject {
         f.link.blocking(ProductTransfers(f.link, panel).allWrite(settings));
         QCOMPARE(f.view.messages, QStringList{IndicatorLink::TimeoutMessage()});
         QCOMPARE(f.port.requests, QStringList({"RA", "RA"}));
-        QCOMPARE(f.view.status, QString("設定値送信中断"));
+        QCOMPARE(f.view.status, Tr(TransferText::SettingsSendStopped));
         QVERIFY(!f.view.progressVisible);
         QCOMPARE(f.view.progress, 0);
     }

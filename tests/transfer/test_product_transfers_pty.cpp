@@ -5,6 +5,7 @@
 #include "support/PtyLink.h"
 #include "support/RecordingView.h"
 #include "support/SimProcess.h"
+#include "texts/TransferTexts.h"
 #include "transfer/ProductTransfers.h"
 
 namespace {
@@ -75,14 +76,14 @@ class ProductTransfersPtyTest : public QObject {
             for (const QString& v : p.record(n)) QCOMPARE(v.size(), 5);
             if (n > 0) QVERIFY(p.store.product(n, 2) != p.store.product(n - 1, 2));
         }
-        QCOMPARE(p.view.status, QString("銘柄読み込み完了"));
+        QCOMPARE(p.view.status, Tr(TransferText::ProductReadDone));
 
         for (int n = 0; n < 100; ++n)
             for (int k = 0; k < 8; ++k) p.store.setProduct(n, k, ValuesFor(n)[k]);
         p.link.blocking(p.transfers.writeAllProducts());
         QVERIFY(p.view.messages.isEmpty());
         QVERIFY(!p.link.timedOut());
-        QCOMPARE(p.view.status, QString("銘柄送信完了"));
+        QCOMPARE(p.view.status, Tr(TransferText::ProductSendDone));
         QTest::qWait(0);
         QCOMPARE(p.port.bytesWaiting(), 0);  // every sync took exactly its own answer
 
@@ -124,7 +125,7 @@ class ProductTransfersPtyTest : public QObject {
         QCOMPARE(p.view.messages, QStringList{IndicatorLink::TimeoutMessage()});
         QVERIFY(p.waitForRequests(1));
         QCOMPARE(p.sim.requests(), QStringList{"RA"});
-        QCOMPARE(p.view.status, QString("銘柄書き込み完了"));
+        QCOMPARE(p.view.status, Tr(TransferText::ProductWriteDone));
     }
 };
 

@@ -1,6 +1,8 @@
 #include <QtTest>
 
 #include "support/LinkFixture.h"
+#include "texts/LinkTexts.h"
+#include "texts/TransferTexts.h"
 #include "transfer/SettingPlan.h"
 #include "transfer/SettingTransfers.h"
 
@@ -43,7 +45,7 @@ class SettingTransfersTest : public QObject {
         QCOMPARE(g.port.requests, f805);
         QCOMPARE(g.port.requests.size(), 59);
         QCOMPARE(g.store.setting(2, 15), QString(g.port.indicator().setting("2F")));
-        QCOMPARE(g.view.status, QString("設定値 読み込み完了"));
+        QCOMPARE(g.view.status, Tr(TransferText::SettingsReadDone));
         QVERIFY(!g.view.progressVisible);
         QCOMPARE(g.view.redraws, 1);
         QCOMPARE(
@@ -81,8 +83,8 @@ class SettingTransfersTest : public QObject {
         f.link.runs().setListener(&runs);
         f.link.blocking(SettingTransfers(f.link).readAllSettings());
         QCOMPARE(f.port.requests.size(), 59);
-        QCOMPARE(f.view.messages, QStringList{"次の値を正しく読めませんでした: " + named});
-        QCOMPARE(f.view.status, QString("設定値 読み込み未完了"));
+        QCOMPARE(f.view.messages, QStringList{Tr(LinkText::NotReadWhole) + named});
+        QCOMPARE(f.view.status, Tr(TransferText::SettingsReadIncomplete));
         QCOMPARE(f.view.redraws, 1);
         // A read that stored nothing has no run to keep.
         QCOMPARE(runs.got.size(), size_t(peer == "junk" ? 0 : 1));
@@ -103,7 +105,7 @@ class SettingTransfersTest : public QObject {
         QCOMPARE(f.store.setting(3, 3), QString("old33"));
         QCOMPARE(f.store.setting(3, 4), QString("old34"));
         // The read ends as after a fault: it says it stopped and shows what came.
-        QCOMPARE(f.view.status, QString("設定値 読み込み中断"));
+        QCOMPARE(f.view.status, Tr(TransferText::SettingsReadStopped));
         QCOMPARE(f.view.redraws, 1);
         QVERIFY(!f.view.progressVisible);
     }
@@ -137,7 +139,7 @@ class SettingTransfersTest : public QObject {
         QCOMPARE(f.store.setting(6, 2), QString("12345"));
         QCOMPARE(f.store.setting(8, 0), QString("54321"));
         QVERIFY(f.port.requests.contains("W4012345") && f.port.requests.contains("W5054321"));
-        QCOMPARE(f.view.status, QString("設定値送信完了"));
+        QCOMPARE(f.view.status, Tr(TransferText::SettingsSendDone));
         QVERIFY(!f.view.progressVisible);
         QVERIFY(f.port.unread().isEmpty());
     }
@@ -194,7 +196,7 @@ class SettingTransfersTest : public QObject {
         QCOMPARE(f.port.requests.size(), 1 + 31 + 5 + 2);
         QCOMPARE(f.port.requests.last(), QString("W00"));
         // The indicator confirmed nothing: the status must not claim a completed write.
-        QCOMPARE(f.view.status, QString("設定値送信未完了"));
+        QCOMPARE(f.view.status, Tr(TransferText::SettingsSendIncomplete));
         QVERIFY(!f.view.progressVisible);
     }
 
@@ -225,7 +227,7 @@ class SettingTransfersTest : public QObject {
         f.link.blocking(SettingTransfers(f.link).writeAllSettings());
         if (named.isEmpty()) {
             QVERIFY(f.view.messages.isEmpty());
-            QCOMPARE(f.view.status, QString("設定値送信完了"));
+            QCOMPARE(f.view.status, Tr(TransferText::SettingsSendDone));
             return;
         }
         QVERIFY(f.port.requests.isEmpty());
@@ -248,8 +250,8 @@ class SettingTransfersTest : public QObject {
                 f.link.blocking(t.readAllSettings());
             QCOMPARE(f.view.messages.size(), 1);
             QVERIFY(f.view.messages[0].contains("ErrNo.=8018"));
-            QCOMPARE(f.view.status,
-                     write ? QString("設定値送信中断") : QString("設定値 読み込み中断"));
+            QCOMPARE(f.view.status, write ? Tr(TransferText::SettingsSendStopped)
+                                          : Tr(TransferText::SettingsReadStopped));
             QVERIFY(!f.view.progressVisible);
             // What was read before the port went is shown.
             QCOMPARE(f.view.redraws, write ? 0 : 1);

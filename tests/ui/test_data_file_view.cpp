@@ -8,6 +8,7 @@
 #include "platform/IniFile.h"
 #include "storage/DataFile.h"
 #include "support/FakeSerialPort.h"
+#include "texts/StorageTexts.h"
 #include "ui/DataFileView.h"
 #include "ui/MainWindow.h"
 #include "ui/Program.h"
@@ -131,7 +132,7 @@ class DataFileViewTest : public QObject {
         Fixture f(ini());
         f.answers << text << dir_.filePath("missing/folder/x.mdb");
         f.view.load(loadmode::kProducts);
-        QCOMPARE(f.messages.shown, QStringList{"このファイルはデータファイルではありません。"});
+        QCOMPARE(f.messages.shown, QStringList{Tr(StorageText::NotDataFile)});
         f.view.save();
         QCOMPARE(f.messages.shown.size(), 2);
         QVERIFY(f.messages.shown[1].startsWith("ファイルを保存できませんでした。"));

@@ -4,6 +4,7 @@
 #include <QPushButton>
 #include <QtTest>
 
+#include "texts/ModelTexts.h"
 #include "ui/EntryChecks.h"
 #include "ui/MainWindow.h"
 #include "ui/UiTestSupport.h"
@@ -161,7 +162,7 @@ class EntryChecksTest : public QObject {
                 QTest::mouseClick(same, Qt::LeftButton);
             QTRY_COMPARE(seen, (QStringList{"入力された値は無効な値です。00000 から 00999 までの "
                                             "5 桁の数値を入力して下さい。",
-                                            "無効な入力があるため設定できません。"}));
+                                            Tr(ModelText::CopyRefused)}));
         }
     }
 };

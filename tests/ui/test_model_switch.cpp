@@ -14,6 +14,10 @@
 #include "platform/IniFile.h"
 #include "support/FakeSerialPort.h"
 #include "support/SimProcess.h"
+#include "texts/LinkTexts.h"
+#include "texts/ModelTexts.h"
+#include "texts/PlatformTexts.h"
+#include "texts/WindowTexts.h"
 #include "ui/BracketLine.h"
 #include "ui/MainWindow.h"
 #include "ui/Program.h"
@@ -77,13 +81,14 @@ void VerifyDressedFor(const Fixture& f, IndicatorModel model) {
     QCOMPARE(f.window.windowTitle(),
              f800 ? QString("Ｆ８００ ｲﾝｼﾞｹｰﾀｰ設定") : QString("Ｆ８０５ ｲﾝｼﾞｹｰﾀｰ設定"));
     QCOMPARE(c.badges[0]->text(), name);
-    QCOMPARE(c.allButtons[0]->text(), name + "一括読みだし");
+    QCOMPARE(c.allButtons[0]->text(), name + Tr(LinkText::RunAllRead));
     QCOMPARE(c.allButtons[1]->text(), name + "一括書き込み");
     QCOMPARE(c.frame8->title(), name + " 読み書き");
     // The same caption at start and after a switch back.
     QCOMPARE(c.productButtons[0]->text(),
-             f800 ? QString("F800銘柄変更") : QString("F805 銘柄変更"));
-    QCOMPARE(c.statusLabels[0][6]->text(), f800 ? QString("未定義") : QString("LOCK(soft)"));
+             f800 ? QString("F800銘柄変更") : Tr(WindowText::F805ChangeProduct));
+    QCOMPARE(c.statusLabels[0][6]->text(),
+             f800 ? Tr(ModelText::Undefined) : Tr(ModelText::SoftLockCaption));
     QCOMPARE(f.window.findChild<QLabel*>("Label5_49"), c.statusLabels[0][6]);
     QVERIFY(c.modelOptions[f800 ? 1 : 0]->isChecked());
     QVERIFY(IsBlue(c.modelOptions[f800 ? 1 : 0]));
@@ -285,8 +290,7 @@ class ModelSwitchTest : public QObject {
         f.tick();
         QCOMPARE(f.messages.shown.size(), 1);
         QVERIFY(f.messages.shown[0].contains("ErrNo.=8002"));
-        QVERIFY(f.messages.shown[0].endsWith(
-            "\r\n\r\nエラー番号が 8002 の場合、ポート番号を変更してみて下さい。"));
+        QVERIFY(f.messages.shown[0].endsWith(Tr(PlatformText::Hint8002)));
         QVERIFY(f.session().portAssignment);
         QCOMPARE(f.session().activeLink(), 2);
         QVERIFY(!f.link1->isOpen());

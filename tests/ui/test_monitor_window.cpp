@@ -12,6 +12,7 @@
 
 #include "support/FakeSerialPort.h"
 #include "support/SimSerialPort.h"
+#include "texts/WindowTexts.h"
 #include "ui/MainWindow.h"
 #include "ui/Program.h"
 #include "ui/UiTestSupport.h"
@@ -79,7 +80,7 @@ class MonitorWindowTest : public QObject {
         w.findChild<QAction*>("mnuF805_R")->trigger();
         w.pressToolbarKey("allRead");
         QCOMPARE(w.beeps, 2);
-        QCOMPARE(w.controls().info->text(), QString("モニター実行中のため実行できません"));
+        QCOMPARE(w.controls().info->text(), Tr(WindowText::NotWhileMonitorRuns));
         QVERIFY(!sim->requests.mid(sent).contains("W0000000"));
         QVERIFY(messages.shown.isEmpty());
         // An entry made meanwhile is held (a beep) and taken once the monitor lets the link go.
@@ -96,7 +97,7 @@ class MonitorWindowTest : public QObject {
         auto* run = monitor->findChild<QPushButton*>("monitorRun");
         QTest::mouseClick(run, Qt::LeftButton);
         QVERIFY(!program.session().link().operationRunning());
-        QCOMPARE(run->text(), QString("開始"));
+        QCOMPARE(run->text(), Tr(WindowText::Start));
         QCOMPARE(w.store().product(0, 0), QString("00042"));
         QTest::mouseClick(run, Qt::LeftButton);
         QVERIFY(program.session().link().operationRunning());
@@ -151,7 +152,7 @@ class MonitorWindowTest : public QObject {
         monitor->close();
         open->trigger();
         QCOMPARE(table->rowCount(), 0);
-        QCOMPARE(summary->text(), QString("回数 0"));
+        QCOMPARE(summary->text(), Tr(WindowText::Count0));
         QVERIFY(advice->text().isEmpty());
         QVERIFY(monitor->samples().empty() && monitor->fills().empty());
         const MonitorChart& chart = monitor->chart();

@@ -12,6 +12,7 @@
 #include "platform/IniFile.h"
 #include "support/SimProcess.h"
 #include "support/TestClock.h"
+#include "texts/WindowTexts.h"
 #include "ui/MainWindow.h"
 #include "ui/PortFinder.h"
 #include "ui/Program.h"
@@ -85,9 +86,10 @@ class PortFinderTest : public QObject {
         QCOMPARE(p.results()->count(), 3);
         QStringList rows;
         for (int i = 0; i < 3; ++i) rows << p.results()->item(i)->text();
-        QVERIFY2(rows[0].startsWith("応答あり") && rows[0].contains("A10K"), qPrintable(rows[0]));
+        QVERIFY2(rows[0].startsWith(Tr(WindowText::Answered)) && rows[0].contains("A10K"),
+                 qPrintable(rows[0]));
         QVERIFY2(rows[1].startsWith("応答なし"), qPrintable(rows[1]));
-        QVERIFY2(rows[2].startsWith("応答あり"), qPrintable(rows[2]));
+        QVERIFY2(rows[2].startsWith(Tr(WindowText::Answered)), qPrintable(rows[2]));
         QVERIFY(p.program->session().port(1).isOpen());
         QCOMPARE(usb.requests(), QStringList{"RA"});
         QCOMPARE(silent.requests(), QStringList{"RA"});

@@ -14,6 +14,9 @@
 #include "support/FakeSerialPort.h"
 #include "support/SimProcess.h"
 #include "support/SimSerialPort.h"
+#include "texts/LinkTexts.h"
+#include "texts/TransferTexts.h"
+#include "texts/WindowTexts.h"
 #include "ui/MainWindow.h"
 #include "ui/Program.h"
 #include "ui/TrustView.h"
@@ -187,8 +190,8 @@ class ProgramTest : public QObject {
         p.click("Command21_0");
         closer.stop();
         QCOMPARE(shown, QString("DifferenceView"));
-        QCOMPARE(sides, QStringList({"書き込み後の照合: 指示計が受け付けなかった値", "書き込んだ値",
-                                     "指示計の値"}));
+        QCOMPARE(sides, QStringList({Tr(WindowText::VerifyAfterWritingValues), "書き込んだ値",
+                                     Tr(WindowText::IndicatorValue)}));
         QCOMPARE(p.window.store().value("21"), old21);
         QCOMPARE(p.find<QLabel>("info")->text(), QString("照合：1 件が一致しません"));
         const auto journal = p.program->trust().journal().list();
@@ -197,7 +200,7 @@ class ProgramTest : public QObject {
                  std::tuple(QString("設定値書き込み"), QString("照合：1 件が一致しません")));
         QCOMPARE(
             std::tuple(journal[1].operationText(), journal[1].noteText(), journal[1].direction),
-            std::tuple(QString("設定値書き込み"), QString("書き込み前"),
+            std::tuple(QString("設定値書き込み"), Tr(LinkText::RunBeforeWrite),
                        TransferRun::Direction::Read));
     }
 
@@ -232,7 +235,7 @@ class ProgramTest : public QObject {
         QCOMPARE(entries.size(), before + (pullAt == 0 ? 0 : 1));
         if (pullAt != 0)
             QCOMPARE(std::tuple(entries[0].operationText(), entries[0].complete),
-                     std::tuple(QString("指示計と比較"), told.isEmpty()));
+                     std::tuple(Tr(LinkText::RunCompareRead), told.isEmpty()));
     }
 
     // After the adapter went away, the next operation opens the port again: while the device
@@ -254,7 +257,7 @@ class ProgramTest : public QObject {
         p.window.dispatch(Operation::ReadAllSettings, 0);
         QCOMPARE(p.messages.shown.size(), 1);
         QCOMPARE(p.sim->requests, read);
-        QCOMPARE(p.window.findChild<QLabel*>("info")->text(), QString("設定値 読み込み完了"));
+        QCOMPARE(p.window.findChild<QLabel*>("info")->text(), Tr(TransferText::SettingsReadDone));
     }
 
     // A settings write whose values do not fit sends nothing, not even the reads of what it
@@ -291,7 +294,7 @@ class ProgramTest : public QObject {
         QTRY_COMPARE_WITH_TIMEOUT(QApplication::focusWidget(),
                                   static_cast<QWidget*>(p.find<QComboBox>("Combo2_0")), 5000);
         QCOMPARE(p.find<QComboBox>("Combo2_0")->currentIndex(), -1);
-        QCOMPARE(p.find<QLabel>("DevicePath1")->text(), missing + "（見つかりません）");
+        QCOMPARE(p.find<QLabel>("DevicePath1")->text(), missing + Tr(WindowText::NotFound2));
         // The other entries name their default devices.
         p.find<QComboBox>("Combo2_0")->setCurrentIndex(2);
         QVERIFY(p.find<QLabel>("DevicePath1")->text().startsWith("/dev/ttyS2"));

@@ -6,6 +6,7 @@
 
 #include "platform/IniFile.h"
 #include "support/SimProcess.h"
+#include "texts/TransferTexts.h"
 #include "ui/MainWindow.h"
 #include "ui/Program.h"
 #include "ui/UiTestSupport.h"
@@ -49,7 +50,7 @@ class ProgramProductsTest : public QObject {
 
         QVERIFY(Ended(window, [&] { window.pressToolbarKey("allWrite"); }));
         QVERIFY(messages.shown.isEmpty());
-        QCOMPARE(window.controls().info->text(), QString("設定値送信完了"));
+        QCOMPARE(window.controls().info->text(), Tr(TransferText::SettingsSendDone));
     }
 };
 

@@ -7,6 +7,7 @@
 #include <QtTest>
 
 #include "UiTestSupport.h"
+#include "texts/ModelTexts.h"
 #include "ui/MainWindow.h"
 
 namespace {
@@ -145,13 +146,13 @@ class WindowRedrawTest : public QObject {
         s.setLive(6, "103200");
         s.setLive(11, "CA0001");
         w.redraw();
-        const QStringList s1 = {"OFF", "ON", "ON", "OFF", "正味", "OFF", "OFF"};
+        const QStringList s1 = {"OFF", "ON", "ON", "OFF", Tr(ModelText::DisplayNet), "OFF", "OFF"};
         for (int i = 0; i < 7; ++i) QCOMPARE(Box(w, "Text4", i)->text(), s1[i]);
         QCOMPARE(Box(w, "Text5", 1)->text(), QStringLiteral("ON"));
         QCOMPARE(Box(w, "Text5", 6)->text(), QStringLiteral("無効なﾃﾞｰﾀ"));
         QCOMPARE(Box(w, "Text6", 0)->text(), QStringLiteral("無効なﾃﾞｰﾀ"));
         QVERIFY(Box(w, "Text6", 4)->text().isEmpty());
-        const QStringList s4 = {"ON", "OFF", "SPAN校正中", "OFL2", "0", "0"};
+        const QStringList s4 = {"ON", "OFF", Tr(ModelText::ModeSpanCalibrating), "OFL2", "0", "0"};
         for (int i = 0; i < 6; ++i) QCOMPARE(Box(w, "Text7", i)->text(), s4[i]);
         QCOMPARE(Box(w, "Text3", 3)->text(), QStringLiteral("0110100"));
         QCOMPARE(Box(w, "Text3", 11)->text(), QStringLiteral("CA0001"));
@@ -207,7 +208,7 @@ class WindowRedrawTest : public QObject {
                                     "99999", "00003", "00005", "99999"};
         for (int k = 0; k < 8; ++k) Box(w, "W10", k)->setText(values[k]);
         w.findChild<QPushButton*>("SAME")->click();
-        QCOMPARE(messages.shown, QStringList({"無効な入力があるため設定できません。"}));
+        QCOMPARE(messages.shown, QStringList({Tr(ModelText::CopyRefused)}));
         QVERIFY(MainWindow::isBoxRefused(Box(w, "W10", 3)));
         for (int k : {0, 1, 2, 4, 5, 6, 7}) QVERIFY(!MainWindow::isBoxRefused(Box(w, "W10", k)));
         QVERIFY(w.store().product(50, 0).isEmpty());
@@ -219,7 +220,7 @@ class WindowRedrawTest : public QObject {
         w.setMessagePresenter(&messages);
         for (int k = 0; k < 8; ++k) Box(w, "W10", k)->setText(k == 5 ? "" : "00001");
         w.findChild<QAction*>("mnuEDIT_SAME")->trigger();
-        QCOMPARE(messages.shown, QStringList({"無効な入力があるため設定できません。"}));
+        QCOMPARE(messages.shown, QStringList({Tr(ModelText::CopyRefused)}));
         for (int k = 0; k < 8; ++k) QVERIFY(!MainWindow::isBoxRefused(Box(w, "W10", k)));
         QVERIFY(w.store().product(0, 0).isEmpty());
     }
@@ -234,7 +235,7 @@ class WindowRedrawTest : public QObject {
                                     "00020", "00300", "00005", "00015"};
         for (int k = 0; k < 8; ++k) Box(w, "W10", k)->setText(values[k]);
         w.copyToAllProducts();
-        QCOMPARE(messages.shown, QStringList({"処理完了。 100 銘柄同じ設定にしました。"}));
+        QCOMPARE(messages.shown, QStringList({Tr(ModelText::CopyDone)}));
         for (int p : {0, 4, 99})
             for (int k = 0; k < 8; ++k) QCOMPARE(w.store().product(p, k), values[k]);
     }
