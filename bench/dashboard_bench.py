@@ -10,7 +10,6 @@ python3):
   the server: RUSK_SERVER_PUSH_TIMES makes it tell its percentiles on standard error at its end).
 
 usage: dashboard_bench.py RUSK_SERVER RUSK_SIM [CHROMEDRIVER [SECONDS [LOADS]]]"""
-import os
 import re
 import signal
 import statistics
@@ -21,6 +20,8 @@ import time
 
 from selenium import webdriver
 from selenium.webdriver.chrome.service import Service
+
+from plant import start_plant
 
 server_bin, sim_bin = sys.argv[1:3]
 chromedriver = sys.argv[3] if len(sys.argv) > 3 else "/usr/bin/chromedriver"
@@ -43,20 +44,8 @@ const count = arguments[0];
 })();"""
 
 try:
-    # A password the user stored would close the server: none is seen here.
-    env = dict(os.environ, XDG_DATA_HOME=work, XDG_CONFIG_HOME=work, RUSK_SERVER_PUSH_TIMES="1")
-    sim = subprocess.Popen([sim_bin, "--count", str(count), "--baud", "19200"],
-                           stdout=subprocess.PIPE, text=True)
-    procs.append(sim)
-    devices = [sim.stdout.readline().strip() for _ in range(count)]
-    fleet = os.path.join(work, "fleet.ini")
-    with open(fleet, "w") as f:
-        for i, device in enumerate(devices):
-            f.write(f"[line{i + 1}]\nDevice={device}\nModel=805\nRate=2\n")
-    server = subprocess.Popen([server_bin, fleet, "--listen", "127.0.0.1:0"],
-                              stderr=subprocess.PIPE, text=True, env=env)
-    procs.append(server)
-    port = int(re.search(r":(\d+)/", server.stderr.readline()).group(1))
+    server, port = start_plant(sim_bin, server_bin, count, work, procs,
+                               RUSK_SERVER_PUSH_TIMES="1")
     url = f"http://127.0.0.1:{port}/"
 
     options = webdriver.ChromeOptions()

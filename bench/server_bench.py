@@ -11,6 +11,8 @@ import sys
 import tempfile
 import time
 
+from plant import start_plant
+
 server_bin, sim_bin, chromium = sys.argv[1:4]
 seconds = float(sys.argv[4]) if len(sys.argv) > 4 else 60
 count = 64
@@ -31,20 +33,7 @@ def rss_mb(pid):
 
 
 try:
-    sim = subprocess.Popen([sim_bin, "--count", str(count), "--baud", "19200"],
-                           stdout=subprocess.PIPE, text=True)
-    procs.append(sim)
-    devices = [sim.stdout.readline().strip() for _ in range(count)]
-    fleet = os.path.join(work, "fleet.ini")
-    with open(fleet, "w") as f:
-        for i, device in enumerate(devices):
-            f.write(f"[line{i + 1}]\nDevice={device}\nModel=805\nRate=2\n")
-    # A password the user stored would close the server: none is seen here.
-    server = subprocess.Popen([server_bin, fleet, "--listen", "127.0.0.1:0"],
-                              stderr=subprocess.PIPE, text=True,
-                              env=dict(os.environ, XDG_CONFIG_HOME=work, XDG_DATA_HOME=work))
-    procs.append(server)
-    port = int(re.search(r":(\d+)/", server.stderr.readline()).group(1))
+    server, port = start_plant(sim_bin, server_bin, count, work, procs)
     browser = subprocess.Popen([chromium, "--headless", "--no-sandbox", "--disable-gpu",
                                 f"--user-data-dir={work}/profile",
                                 "--remote-debugging-port=0", f"http://127.0.0.1:{port}/"],
