@@ -13,7 +13,6 @@ usage: dashboard_bench.py RUSK_SERVER RUSK_SIM [CHROMEDRIVER [SECONDS [LOADS]]]"
 import re
 import signal
 import statistics
-import subprocess
 import sys
 import tempfile
 import time
@@ -21,7 +20,7 @@ import time
 from selenium import webdriver
 from selenium.webdriver.chrome.service import Service
 
-from plant import start_plant
+from plant import end_all, start_plant
 
 server_bin, sim_bin = sys.argv[1:3]
 chromedriver = sys.argv[3] if len(sys.argv) > 3 else "/usr/bin/chromedriver"
@@ -77,11 +76,4 @@ try:
 finally:
     if driver:
         driver.quit()
-    for p in reversed(procs):
-        if p.poll() is None:
-            p.terminate()
-            try:
-                p.wait(timeout=5)
-            except subprocess.TimeoutExpired:
-                p.kill()
-                p.wait()
+    end_all(procs)

@@ -1,5 +1,6 @@
 """What the server's benchmarks share: a paced simulator playing `count` indicators, a fleet
-file of them and rusk-server watching it, which sees no password the user stored."""
+file of them and rusk-server watching it, which sees no password the user stored; and their
+end."""
 import os
 import re
 import subprocess
@@ -21,3 +22,15 @@ def start_plant(sim_bin, server_bin, count, work, procs, **env):
                                        **env))
     procs.append(server)
     return server, int(re.search(r":(\d+)/", server.stderr.readline()).group(1))
+
+
+def end_all(procs):
+    """Ends every process started, the last first: asked to, then made to."""
+    for p in reversed(procs):
+        if p.poll() is None:
+            p.terminate()
+            try:
+                p.wait(timeout=5)
+            except subprocess.TimeoutExpired:
+                p.kill()
+                p.wait()

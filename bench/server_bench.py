@@ -11,7 +11,7 @@ import sys
 import tempfile
 import time
 
-from plant import start_plant
+from plant import end_all, start_plant
 
 server_bin, sim_bin, chromium = sys.argv[1:4]
 seconds = float(sys.argv[4]) if len(sys.argv) > 4 else 60
@@ -47,11 +47,4 @@ try:
     print(f"figure server_64_cpu_percent {100 * used / elapsed:.1f} %")
     print(f"figure server_64_rss_mb {rss_mb(server.pid):.1f} MB")
 finally:
-    for p in reversed(procs):
-        if p.poll() is None:
-            p.terminate()
-            try:
-                p.wait(timeout=5)
-            except subprocess.TimeoutExpired:
-                p.kill()
-                p.wait()
+    end_all(procs)

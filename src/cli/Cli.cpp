@@ -2,14 +2,11 @@
 
 #include <unistd.h>
 
-#include <algorithm>
-
 #include "cli/CliSupport.h"
 #include "cli/Commands.h"
 #include "cli/ExitCodes.h"
 #include "history/Compare.h"
 #include "history/Verify.h"
-#include "model/Catalogue.h"
 #include "platform/OperationError.h"
 #include "storage/DataFile.h"
 #include "texts/CliTexts.h"
@@ -212,15 +209,7 @@ int WriteChangedOnly(const DeviceOptions& o, const SettingsStore& file, bool ver
     if (!s.open()) return exitcode::kPort;
     qint64 kept = 0;
     if (keep) {
-        WritePlaces places;
-        for (const ChangedValue& c : changes) {
-            if (c.product < 0)
-                places.codes.push_back(c.code);
-            else if (std::find(places.products.begin(), places.products.end(), c.product) ==
-                     places.products.end())
-                places.products.push_back(c.product);
-        }
-        if (const auto refused = KeepBeforeWrite(s, std::move(places), kept)) return *refused;
+        if (const auto refused = KeepBeforeWrite(s, PlacesOf(changes), kept)) return *refused;
     }
     {
         auto operation = s.link.beginOperation();
@@ -297,10 +286,8 @@ int WriteCommand(const QStringList& arguments, QTextStream& out, QTextStream& er
     if (!s.open()) return exitcode::kPort;
     qint64 kept = 0;
     if (p.isSet(keep)) {
-        WritePlaces places;
-        for (int n = 0; n < SettingsStore::kProducts; ++n) places.products.push_back(n);
-        places.codes.assign(CodesOf(o.model).begin(), CodesOf(o.model).end());
-        if (const auto refused = KeepBeforeWrite(s, std::move(places), kept)) return *refused;
+        if (const auto refused = KeepBeforeWrite(s, AllPlaces(o.model, true, true), kept))
+            return *refused;
     }
     SettingTransfers settings(s.link);
     {

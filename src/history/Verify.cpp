@@ -5,8 +5,29 @@
 #include <utility>
 
 #include "history/Journal.h"
+#include "model/Catalogue.h"
 #include "texts/HistoryTexts.h"
 #include "transfer/ProductTransfers.h"
+
+WritePlaces AllPlaces(IndicatorModel model, bool products, bool settings) {
+    WritePlaces places;
+    if (products)
+        for (int n = 0; n < SettingsStore::kProducts; ++n) places.products.push_back(n);
+    if (settings) places.codes.assign(CodesOf(model).begin(), CodesOf(model).end());
+    return places;
+}
+
+WritePlaces PlacesOf(const std::vector<ChangedValue>& changes) {
+    WritePlaces places;
+    for (const ChangedValue& c : changes) {
+        if (c.product < 0)
+            places.codes.push_back(c.code);
+        else if (std::find(places.products.begin(), places.products.end(), c.product) ==
+                 places.products.end())
+            places.products.push_back(c.product);
+    }
+    return places;
+}
 
 WritePlaces PlacesOf(const TransferRun& written) {
     WritePlaces places;

@@ -5,6 +5,7 @@
 
 #include "link/IndicatorLink.h"
 #include "link/TransferRun.h"
+#include "transfer/ChangedWrite.h"
 
 // Reading back what a write sent, to see what the indicator took. An indicator ignores a value
 // it does not accept (out of range, wrong digits) without a word: only a read-back shows it.
@@ -21,6 +22,10 @@ struct WritePlaces {
     std::vector<QString> codes;
 };
 WritePlaces PlacesOf(const TransferRun& written);
+// Every product and/or every setting code of the model: what a whole write reaches.
+WritePlaces AllPlaces(IndicatorModel model, bool products, bool settings);
+// The places a write of only the changed values reaches.
+WritePlaces PlacesOf(const std::vector<ChangedValue>& changes);
 
 // Reads the places from the indicator into `into` (routed there; the window's data stay as
 // they are), bounded as a whole and each value checked into the open read check, with the

@@ -41,9 +41,6 @@ bool ReadOption(const QString& ini, const char* key) {
 // The places a write operation will reach, known before it starts: what it would overwrite.
 WritePlaces PlacesOfWrite(Operation op, IndicatorModel model, int selected, int target) {
     WritePlaces places;
-    const auto allProducts = [&places] {
-        for (int n = 0; n < SettingsStore::kProducts; ++n) places.products.push_back(n);
-    };
     switch (op) {
         case Operation::WriteOneProduct:
             if (selected >= 0) places.products.push_back(selected);
@@ -53,15 +50,11 @@ WritePlaces PlacesOfWrite(Operation op, IndicatorModel model, int selected, int 
             break;
         case Operation::WriteAllProducts:
         case Operation::WriteShownToAll:
-            allProducts();
-            break;
+            return AllPlaces(model, true, false);
         case Operation::AllWrite:
-            allProducts();
-            places.codes.assign(CodesOf(model).begin(), CodesOf(model).end());
-            break;
+            return AllPlaces(model, true, true);
         case Operation::WriteAllSettings:
-            places.codes.assign(CodesOf(model).begin(), CodesOf(model).end());
-            break;
+            return AllPlaces(model, false, true);
         default:
             break;
     }
