@@ -216,6 +216,11 @@ const QString kJournalPrefix = QStringLiteral("journal:");
 
 }  // namespace
 
+std::optional<qint64> JournalSnapshotNamed(const QString& name) {
+    if (!name.startsWith(kJournalPrefix)) return std::nullopt;
+    return SnapshotNumber(name.mid(kJournalPrefix.size()));
+}
+
 std::optional<int> CheckDataSetName(const QString& name, QTextStream& err) {
     if (!name.startsWith(kJournalPrefix) || SnapshotNumber(name.mid(kJournalPrefix.size())))
         return std::nullopt;
@@ -231,7 +236,7 @@ int LoadStoredDataSet(const QString& name, SettingsStore& store, QTextStream& er
     // "journal:" always names a snapshot; a bare number does when no file has that name.
     std::optional<qint64> id;
     if (name.startsWith(kJournalPrefix))
-        id = SnapshotNumber(name.mid(kJournalPrefix.size()));
+        id = JournalSnapshotNamed(name);
     else if (!QFileInfo::exists(name))
         id = SnapshotNumber(name);
     if (id) {

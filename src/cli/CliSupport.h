@@ -197,6 +197,9 @@ int LiveCommand(const QStringList& arguments, QTextStream& out, QTextStream& err
 int FleetCommand(const QStringList& arguments, QTextStream& out, QTextStream& err,
                  Clock& clock = Clock::System());
 
+// The snapshot a name "journal:N" names (N a number from 1); none for any other name.
+std::optional<qint64> JournalSnapshotNamed(const QString& name);
+
 // A usage error's exit code (told on `err`) for a name that begins with "journal:" but names no
 // snapshot number; none for any other name.
 std::optional<int> CheckDataSetName(const QString& name, QTextStream& err);

@@ -14,6 +14,7 @@
 #include "report/SettingsSheet.h"
 #include "report/SheetPainter.h"
 #include "server/PlantWatch.h"
+#include "server/SettingsCheck.h"
 #include "texts/MonitorTexts.h"
 #include "texts/PageTexts.h"
 
@@ -232,12 +233,9 @@ std::optional<QByteArray> IndicatorPages::changesJson(int index, qint64 id) cons
     if (!then) return std::nullopt;
     // Only the places both snapshots hold count: a read of the settings alone, or the settings
     // check's read of the current product, changed nothing it did not read.
-    SettingsStore earlier = StoreOf(*now);
-    PutValues(earlier, then->values);
-    SettingsStore later = StoreOf(*then);
-    PutValues(later, now->values);
     const std::vector<Difference> differences =
-        CompareStores(earlier, later, now->entry.model, CompareScope::Both);
+        CompareStores(Overlaid(StoreOf(*now), then->values), Overlaid(StoreOf(*then), now->values),
+                      now->entry.model, CompareScope::Both);
     o[QStringLiteral("against")] = Tr(PageText::AgainstPrevious).arg(Stamp(before->time));
     o[QStringLiteral("summary")] = SummaryText(CountDifferences(differences));
     QJsonArray changes;

@@ -4,8 +4,8 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QRegularExpression>
 
+#include "cli/CliSupport.h"
 #include "platform/OperationError.h"
 #include "storage/DataFile.h"
 #include "texts/CliTexts.h"
@@ -95,10 +95,9 @@ std::vector<Difference> CheckDifferences(const SettingsStore& baseline,
 }
 
 QString LoadBaseline(const QString& name, Journal& journal, SettingsStore& store) {
-    static const QRegularExpression snapshot(QStringLiteral("^journal:([0-9]{1,18})$"));
-    if (const auto m = snapshot.match(name); m.hasMatch()) {
+    if (const std::optional<qint64> id = JournalSnapshotNamed(name)) {
         QString reason;
-        if (!journal.applyTo(m.captured(1).toLongLong(), store, &reason))
+        if (!journal.applyTo(*id, store, &reason))
             return reason.isEmpty() ? journal.failure() : reason;
         return {};
     }
