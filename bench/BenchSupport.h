@@ -65,6 +65,11 @@ inline constexpr int kBitsPerChar = 10;  // 7O1: start, 7 data, parity, stop
 inline QStringList PacedLine() {
     return {"--baud", QString::number(BenchBaud()), "--framing", QString::number(kBitsPerChar)};
 }
+// The same line reached through a serial device server that packs each reply line into one
+// TCP segment (its delimiter set to LF), as one set up for a line protocol does.
+inline QStringList PackedLine() {
+    return PacedLine() << "--pack-lines";
+}
 
 // Characters on the line for the requests the simulator logged. Each request and its CR go
 // out; a read request ("W" and a two-character code) comes back as "W", the code, the

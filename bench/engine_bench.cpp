@@ -1,6 +1,9 @@
 // Many links on the one thread: every link's exchanges are tasks resumed by its port and its
 // timers, so a process can talk to hundreds of indicators at once.
-//   engine_256_settings_ratio  all F805 settings read from 256 indicators at once, against one
+//   engine_256_settings_ratio  all F805 settings read from 256 indicators at once, against one,
+//                              through device servers that pack each reply line (--pack-lines)
+//   engine_256_settings_ratio_per_char  the same where every reply character comes in a write
+//                              of its own
 //   engine_256_settings_cpu_percent  this process's processor time during that read, of its
 //                              wall time (the rest is the simulator's and the line's)
 //   engine_256_rss_mb          this process's peak memory after that read
@@ -65,8 +68,8 @@ double CpuSeconds();
 
 // Seconds to read all settings from every indicator of a fleet of `count`; `cpuPercent` is
 // this process's share of a core meanwhile.
-double ReadAllSettings(int count, double* cpuPercent = nullptr) {
-    bench::SimFleet sim(count, bench::PacedLine());
+double ReadAllSettings(int count, const QStringList& line, double* cpuPercent = nullptr) {
+    bench::SimFleet sim(count, line);
     auto stations = Stations(sim.devices());
     if (static_cast<int>(stations.size()) != count) return -1;
     QElapsedTimer clock;
@@ -142,12 +145,15 @@ double LiveCpuPercent(int seconds) {
 
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
-    const double one = ReadAllSettings(1);
+    const double one = ReadAllSettings(1, bench::PackedLine());
     double cpu = 0;
-    const double many = ReadAllSettings(kIndicators, &cpu);
+    const double many = ReadAllSettings(kIndicators, bench::PackedLine(), &cpu);
+    const double onePerChar = ReadAllSettings(1, bench::PacedLine());
+    const double manyPerChar = ReadAllSettings(kIndicators, bench::PacedLine());
     bench::Figure("engine_1_settings_seconds", one, "s");
     bench::Figure("engine_256_settings_seconds", many, "s");
     bench::Figure("engine_256_settings_ratio", many / one, "ratio");
+    bench::Figure("engine_256_settings_ratio_per_char", manyPerChar / onePerChar, "ratio");
     bench::Figure("engine_256_settings_cpu_percent", cpu, "%");
     bench::Figure("engine_256_rss_mb", PeakRssMb(), "MB");
     const int liveSeconds = qEnvironmentVariableIsSet("BENCH_LIVE_SECONDS")

@@ -1,7 +1,15 @@
 #include "platform/TcpSerialPort.h"
 
+#ifdef Q_OS_UNIX
+#include <signal.h>
+#include <sys/socket.h>
+
+#include <cerrno>
+#endif
+
 #include <QTimer>
 #include <QUrl>
+#include <algorithm>
 #include <optional>
 
 #include "platform/OperationError.h"
@@ -135,7 +143,33 @@ void TcpSerialPort::requireOpen() {
 
 void TcpSerialPort::write(const QByteArray& data) {
     requireOpen();
-    if (socket_.write(data) != data.size()) {
+    qsizetype sent = 0;
+#ifdef Q_OS_UNIX
+    // Straight to the socket while nothing waits in Qt's buffer: a buffered write switches the
+    // socket's write notifier on and off again, which wakes the event loop twice per request,
+    // and with hundreds of links that is most of the work. What the socket does not take, and
+    // any failure, goes the buffered way, which reports it.
+    if (socket_.bytesToWrite() == 0 && socket_.state() == QAbstractSocket::ConnectedState) {
+        // Qt's own socket write ignores SIGPIPE for the whole process from its first write on;
+        // so does this one, so that a closed pipe elsewhere (`rusk-cli live | head`) ends the
+        // program the same way whichever path the request took.
+        static const bool sigpipeIgnored = [] {
+            struct sigaction ignore {};
+            ignore.sa_handler = SIG_IGN;
+            return sigaction(SIGPIPE, &ignore, nullptr) == 0;
+        }();
+        Q_UNUSED(sigpipeIgnored);
+        ssize_t n;
+        do {
+            n = ::send(int(socket_.socketDescriptor()), data.constData(), size_t(data.size()),
+                       MSG_NOSIGNAL);
+        } while (n < 0 && errno == EINTR);
+        if (n == data.size()) return;
+        sent = std::max<qsizetype>(n, 0);
+    }
+#endif
+    const QByteArray rest = sent > 0 ? data.mid(sent) : data;
+    if (socket_.write(rest) != rest.size()) {
         const QString why = PortFailureReason(socket_.error());
         throw OperationError(ErrNo::kPortNotOpen, Tr(PlatformText::CannotSend).arg(why));
     }

@@ -25,6 +25,7 @@ class TestSimPacer : public QObject {
     void repliesWithoutTiming();
     void delayHoldsTheReply();
     void lineTimeSpacesReplyCharacters();
+    void packedLinesLeaveWhole();
     void trickleSendsOneCharacterPerWrite();
     void clearForgetsEverything();
     void options_data();
@@ -110,6 +111,17 @@ void TestSimPacer::lineTimeSpacesReplyCharacters() {
     QCOMPARE(p.takeOutput(5000), QByteArray("C"));
     QCOMPARE(p.takeOutput(5999), QByteArray());
     QCOMPARE(p.takeOutput(6000), QByteArray("D"));
+}
+
+void TestSimPacer::packedLinesLeaveWhole() {
+    Pacer p(PaceSettings{1000, 0, 0, true});
+    p.send("AB\r\nC\r\n", 0);
+    QCOMPARE(p.nextDue(), qint64(4000));  // when the line's LF has crossed
+    QVERIFY(p.takeOutput(3999).isEmpty());
+    QCOMPARE(p.takeOutput(4000), QByteArray("AB\r\n"));
+    QCOMPARE(p.takeOutput(9000), QByteArray("C\r\n"));  // the next line, once its time is up
+    p.send("D", 9000);  // a chunk without LF leaves whole at its end
+    QCOMPARE(p.takeOutput(10000), QByteArray("D"));
 }
 
 void TestSimPacer::trickleSendsOneCharacterPerWrite() {

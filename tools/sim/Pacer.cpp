@@ -42,8 +42,15 @@ qint64 Pacer::outputDue() const {
     const Chunk& c = m_out.front();
     if (m_s.trickleNs > 0)
         return m_sentAny ? std::max(c.notBefore, m_lastSent + m_s.trickleNs) : c.notBefore;
-    if (m_s.charNs > 0) return std::max(c.notBefore, m_lineFree) + m_s.charNs;
+    if (m_s.charNs > 0) return std::max(c.notBefore, m_lineFree) + m_s.charNs * dueCharacters();
     return c.notBefore;
+}
+
+qsizetype Pacer::dueCharacters() const {
+    const Chunk& c = m_out.front();
+    if (!m_s.packLines) return 1;
+    const qsizetype end = c.data.indexOf('\n', c.pos);
+    return (end < 0 ? c.data.size() : end + 1) - c.pos;
 }
 
 QByteArray Pacer::takeOutput(qint64 now) {
@@ -55,7 +62,9 @@ QByteArray Pacer::takeOutput(qint64 now) {
             m_lastSent = now;
             m_sentAny = true;
         } else if (m_s.charNs > 0) {
-            out += c.data.at(c.pos++);
+            const qsizetype n = dueCharacters();
+            out += c.data.mid(c.pos, n);
+            c.pos += n;
             m_lineFree = due;
         } else {
             out += c.data.mid(c.pos);

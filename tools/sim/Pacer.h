@@ -8,6 +8,9 @@ struct PaceSettings {
     qint64 charNs = 0;     // line time of one character, both directions (0: no line timing)
     qint64 trickleNs = 0;  // reply characters go one per write with this gap (0: whole lines)
     qint64 delayNs = 0;    // from a request's arrival to the start of its reply
+    // With a character time: each reply line leaves in one write once its last character has
+    // crossed the line, as a serial device server that packs up to a delimiter sends it.
+    bool packLines = false;
 };
 
 // Splits received characters into request lines and schedules reply characters. With a
@@ -52,6 +55,7 @@ class Pacer {
         qsizetype pos = 0;
     };
     qint64 outputDue() const;
+    qsizetype dueCharacters() const;  // how many characters of the front chunk leave together
 
     PaceSettings m_s;
     std::deque<InChar> m_in;

@@ -103,6 +103,9 @@ SimParse ParseSimOptions(const QStringList& args, SimOptions* out, QString* mess
          "list"},
         {"baud", "Reproduce the line time of this baud rate in both directions.", "n"},
         {"framing", "Bits per character for --baud (default from --line: 10 for 7O1).", "bits"},
+        {"pack-lines",
+         "With --baud, send each reply line in one write once its last character has crossed the "
+         "line (a serial device server packing up to LF), instead of a character per write."},
         {"stdin-exit", "Exit when standard input closes."},
         {"version", "Print the version and exit."},
         {"cycle", "Length of one filling cycle (default 20000).", "ms"},
@@ -160,6 +163,7 @@ SimParse ParseSimOptions(const QStringList& args, SimOptions* out, QString* mess
     o.silent = p.isSet("silent");
     o.doubleReply = p.isSet("double");
     o.stdinExit = p.isSet("stdin-exit");
+    o.packLines = p.isSet("pack-lines");
     if (p.isSet("extra")) {
         o.extraLine = p.value("extra").toLatin1();
         if (o.extraLine.contains('\r') || o.extraLine.contains('\n')) {

@@ -34,6 +34,7 @@ struct SimOptions {
     QByteArray extraLine;
     int baud = 0;  // 0: no line timing
     int framing = 10;
+    bool packLines = false;  // with --baud: a reply line leaves in one write
     bool stdinExit = false;
     int cycleMs = 20000;  // one filling cycle
     int freeFall = -1;    // display units in flight after the small feed cuts off; -1: none

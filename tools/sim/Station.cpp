@@ -39,7 +39,8 @@ Station::Station(const SimOptions& o, qint64 start)
     : m_o(o),
       m_indicator(o.model),
       m_pacer(PaceSettings{o.baud > 0 ? qint64(o.framing) * 1'000'000'000 / o.baud : 0,
-                           qint64(o.trickleMs) * 1'000'000, qint64(o.delayMs) * 1'000'000}),
+                           qint64(o.trickleMs) * 1'000'000, qint64(o.delayMs) * 1'000'000,
+                           o.packLines}),
       m_start(start) {
     m_indicator.refuseWrites(o.refusedCodes, o.refusedProducts);
     m_indicator.setCycleShape({o.cycleMs, o.freeFall});
@@ -128,6 +129,8 @@ bool Station::readLine() {
         const ssize_t n = ::read(m_line.fd(), buf, sizeof buf);
         if (n > 0) {
             m_pacer.received(QByteArray(buf, n), Now());
+            // A short read has emptied the line; the level-triggered watch tells of more.
+            if (size_t(n) < sizeof buf) return true;
             continue;
         }
         if (n < 0 && errno == EINTR) continue;
