@@ -73,7 +73,7 @@ try:
     procs.append(silent)
     fleet = os.path.join(work, "fleet.ini")
     with open(fleet, "w") as f:
-        f.write(f"[filler]\nDevice={device}\nModel=805\nBaseline=baseline.mdb\nCheckEvery=2s\n"
+        f.write(f"[filler]\nDevice={device}\nModel=805\nBaseline=baseline.mdb\nCheckEvery=1s\n"
                 f"[silent]\nDevice={silent.stdout.readline().strip()}\nModel=805\nCheckEvery=1\n")
     journal = os.path.join(work, "server.sqlite")
     server = subprocess.Popen([server_bin, fleet, "--listen", "127.0.0.1:0", "--journal", journal],
