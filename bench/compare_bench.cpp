@@ -12,7 +12,7 @@
 namespace {
 
 constexpr int kRuns = 20;
-constexpr int kValues = SettingsStore::kProducts * SettingsStore::kProductItems;
+constexpr int kValues = SettingsStore::kMaxProducts * SettingsStore::kProductItems;
 
 // A full F805 data set whose values are five digits counting up from `first`.
 SettingsStore FullF805Set(int first) {
@@ -20,7 +20,7 @@ SettingsStore FullF805Set(int first) {
     store.setModel(IndicatorModel::F805);
     int n = first;
     auto next = [&n] { return QStringLiteral("%1").arg(n++ % 100000, 5, 10, QLatin1Char('0')); };
-    for (int p = 0; p < SettingsStore::kProducts; ++p)
+    for (int p = 0; p < SettingsStore::kMaxProducts; ++p)
         for (int item = 0; item < SettingsStore::kProductItems; ++item)
             store.setProduct(p, item, next());
     for (const QString& code : CodesOf(IndicatorModel::F805)) store.setValue(code, next());

@@ -23,7 +23,7 @@ TransferRun AllRead() {
     run.operation = runkind::kAllRead;
     run.device = QStringLiteral("/dev/ttyUSB0");
     int n = 0;
-    for (int p = 0; p < SettingsStore::kProducts; ++p)
+    for (int p = 0; p < SettingsStore::kMaxProducts; ++p)
         for (int item = 0; item < SettingsStore::kProductItems; ++item)
             run.values.push_back({p, QString::number(10 + item), Digits(++n)});
     for (const QString& code : CodesOf(IndicatorModel::F805))

@@ -31,7 +31,7 @@ SettingsStore FullF805Set() {
         store.setSetting(e.slot,
                          rule.kind == RuleKind::OneToSixteen ? QStringLiteral("00007") : rule.mask);
     }
-    for (int p = 0; p < SettingsStore::kProducts; ++p)
+    for (int p = 0; p < SettingsStore::kMaxProducts; ++p)
         for (int item = 0; item < SettingsStore::kProductItems; ++item) {
             const QString v = QStringLiteral("%1").arg(p * 8 + item, 5, 10, QLatin1Char('0'));
             store.setProduct(p, item, MatchesMask(v, ProductMask(item)) ? v : ProductMask(item));
@@ -69,7 +69,7 @@ int main(int argc, char** argv) {
     if (!SaveProductsCsv(store, csv).isEmpty()) return 1;
     const double csvMs = MedianMs([&] {
         SettingsStore into;
-        return ImportProductsCsv(into, csv).products == SettingsStore::kProducts;
+        return ImportProductsCsv(into, csv).products == SettingsStore::kMaxProducts;
     });
     tolerance::TestRecord test;
     test.header.model = QStringLiteral("F805");

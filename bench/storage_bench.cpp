@@ -25,7 +25,7 @@ SettingsStore FullF805Set() {
     SettingsStore store;
     store.setModel(IndicatorModel::F805);
     int n = 0;
-    for (int p = 0; p < SettingsStore::kProducts; ++p)
+    for (int p = 0; p < SettingsStore::kMaxProducts; ++p)
         for (int item = 0; item < SettingsStore::kProductItems; ++item)
             store.setProduct(p, item, Digits(++n));
     for (const QString& code : CodesOf(IndicatorModel::F805)) store.setValue(code, Digits(++n));

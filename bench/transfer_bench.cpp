@@ -53,7 +53,7 @@ AllRead RunAllRead(const QStringList& simArgs) {
     run.requests = b.sim.requests();
     if (!b.view.lastMessage.isEmpty())
         std::fprintf(stderr, "all-read said: %s\n", qPrintable(b.view.lastMessage));
-    for (int n = 0; n < SettingsStore::kProducts; ++n)
+    for (int n = 0; n < SettingsStore::kMaxProducts; ++n)
         for (int item = 0; item < SettingsStore::kProductItems; ++item)
             if (b.store.product(n, item).size() != 5)
                 std::fprintf(stderr, "product %d item %d not read\n", n, item);

@@ -12,7 +12,7 @@
 inline SettingsStore FilledStore(bool f800) {
     SettingsStore store;
     store.setModel(f800 ? IndicatorModel::F800 : IndicatorModel::F805);
-    for (int n = 0; n < SettingsStore::kProducts; ++n)
+    for (int n = 0; n < SettingsStore::kMaxProducts; ++n)
         for (int k = 0; k < SettingsStore::kProductItems; ++k) store.setProduct(n, k, "<p>");
     for (int g = SettingsStore::kFirstGroup; g <= SettingsStore::kLastGroup; ++g)
         for (int s = 0; s < SettingsStore::GroupSize(g); ++s) store.setSetting(g, s, "<s>");

@@ -43,7 +43,7 @@ struct StorePicture {
 
 inline StorePicture PictureOf(const SettingsStore& store) {
     StorePicture p;
-    for (int n = 0; n < SettingsStore::kProducts; ++n)
+    for (int n = 0; n < SettingsStore::kMaxProducts; ++n)
         for (int k = 0; k < SettingsStore::kProductItems; ++k) p.products << store.product(n, k);
     for (int g = SettingsStore::kFirstGroup; g <= SettingsStore::kLastGroup; ++g)
         for (int s = 0; s < SettingsStore::GroupSize(g); ++s) p.settings << store.setting(g, s);

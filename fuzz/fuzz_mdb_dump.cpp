@@ -17,7 +17,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         QByteArray::fromRawData(reinterpret_cast<const char*>(data), qsizetype(size));
     // As a whole load asks, and as a products-only load of a few rows.
     const std::vector<std::vector<TableRequest>> asks = {
-        {{datafile::ProductsTable(), SettingsStore::kProducts}, {datafile::SettingsTable(), 1}},
+        {{datafile::ProductsTable(), SettingsStore::kMaxProducts}, {datafile::SettingsTable(), 1}},
         {{datafile::ProductsTable(), 2}},
     };
     for (const auto& requests : asks) {

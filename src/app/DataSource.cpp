@@ -7,6 +7,7 @@
 #include "history/Compare.h"
 #include "history/Journal.h"
 #include "model/Catalogue.h"
+#include "model/ModelFacts.h"
 #include "storage/DataFile.h"
 #include "texts/AppTexts.h"
 
@@ -18,7 +19,7 @@ bool CoversAll(const std::vector<TransferValue>& values, IndicatorModel model) {
     for (const TransferValue& v : values) places.insert({v.product, v.code});
     for (const QString& code : CodesOf(model))
         if (!places.count({-1, code})) return false;
-    for (int n = 0; n < SettingsStore::kProducts; ++n)
+    for (int n = 0; n < FactsOf(model).products; ++n)
         for (int item = 0; item < SettingsStore::kProductItems; ++item)
             if (!places.count({n, QString::number(10 + item)})) return false;
     return true;
@@ -76,7 +77,7 @@ void DataSource::loadedFile(const QString& path, int mode, const SettingsStore& 
     origin_ = file;
     given_.setModel(window.model());
     if (mode == loadmode::kProducts)
-        for (int n = 0; n < SettingsStore::kProducts; ++n)
+        for (int n = 0; n < window.productCount(); ++n)
             for (int item = 0; item < SettingsStore::kProductItems; ++item)
                 given_.setProduct(n, item, window.product(n, item));
     if (mode == loadmode::kSettings)

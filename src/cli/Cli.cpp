@@ -271,7 +271,7 @@ int WriteCommand(const QStringList& arguments, QTextStream& out, QTextStream& er
     ProductTransfers products(s.link, s.panel);
     // A file that fails its checks sends nothing: every product and every setting is checked
     // before the port is opened.
-    for (int n = 0; n < SettingsStore::kProducts; ++n) {
+    for (int n = 0; n < s.store.productCount(); ++n) {
         if (!products.storedProductValid(n)) {
             err << ProductTransfers::kInvalidStoredText << Tr(CliText::InvalidStoredProduct).arg(n)
                 << Qt::endl;

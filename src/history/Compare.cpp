@@ -6,6 +6,7 @@
 #include "history/Journal.h"
 #include "model/Catalogue.h"
 #include "model/DisplayFormat.h"
+#include "model/ModelFacts.h"
 #include "texts/HistoryTexts.h"
 
 namespace {
@@ -67,10 +68,10 @@ void CompareSettings(const SettingsStore& window, const SettingsStore& other, In
 }
 
 // Product values are shown as stored, as the product tab shows them.
-void CompareProducts(const SettingsStore& window, const SettingsStore& other,
+void CompareProducts(const SettingsStore& window, const SettingsStore& other, IndicatorModel model,
                      std::vector<Difference>& out) {
     const QStringList& captions = ProductItemLabels();
-    for (int p = 0; p < SettingsStore::kProducts; ++p)
+    for (int p = 0; p < FactsOf(model).products; ++p)
         for (int item = 0; item < SettingsStore::kProductItems; ++item) {
             const QString w = window.product(p, item);
             const QString o = other.product(p, item);
@@ -93,17 +94,17 @@ std::vector<Difference> CompareStores(const SettingsStore& window, const Setting
                                       IndicatorModel model, CompareScope scope) {
     std::vector<Difference> out;
     if (scope != CompareScope::Products) CompareSettings(window, other, model, out);
-    if (scope != CompareScope::Settings) CompareProducts(window, other, out);
+    if (scope != CompareScope::Settings) CompareProducts(window, other, model, out);
     return out;
 }
 
 DifferenceCounts CountDifferences(const std::vector<Difference>& differences) {
     DifferenceCounts counts;
-    std::vector<bool> seen(SettingsStore::kProducts, false);
+    std::vector<bool> seen(SettingsStore::kMaxProducts, false);
     for (const Difference& d : differences) {
         if (!d.isProduct()) {
             ++counts.settings;
-        } else if (d.product < SettingsStore::kProducts && !seen[d.product]) {
+        } else if (d.product < SettingsStore::kMaxProducts && !seen[d.product]) {
             seen[d.product] = true;
             ++counts.products;
         }

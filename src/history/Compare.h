@@ -29,7 +29,7 @@ struct DecodedChange {
 // One setting code or one product value whose stored texts differ.
 struct Difference {
     QString code;         // "20" … "91" for a setting; "10" … "17" for a product value
-    int product = -1;     // 0 … 99 for a product value; -1 for a setting
+    int product = -1;     // the product of a product value (0 …); -1 for a setting
     int item = -1;        // product field 0 … 7; -1 for a setting
     StoreAddress slot;    // a setting's place in the store for the compared model
     QString caption;      // the setting's item-button caption, or the product field's caption
@@ -43,8 +43,9 @@ struct Difference {
 };
 
 // The differing setting codes (in the model's code order) and then the differing product
-// values (product by product, field by field) of `window` against `other`, both read with the
-// layout of `model`. Numbers are shown with each side's own decimal point setting.
+// values (the products `model` has, product by product, field by field) of `window` against
+// `other`, both read with the layout of `model`. Numbers are shown with each side's own decimal
+// point setting.
 std::vector<Difference> CompareStores(const SettingsStore& window, const SettingsStore& other,
                                       IndicatorModel model, CompareScope scope);
 

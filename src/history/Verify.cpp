@@ -6,13 +6,14 @@
 
 #include "history/Journal.h"
 #include "model/Catalogue.h"
+#include "model/ModelFacts.h"
 #include "texts/HistoryTexts.h"
 #include "transfer/ProductTransfers.h"
 
 WritePlaces AllPlaces(IndicatorModel model, bool products, bool settings) {
     WritePlaces places;
     if (products)
-        for (int n = 0; n < SettingsStore::kProducts; ++n) places.products.push_back(n);
+        for (int n = 0; n < FactsOf(model).products; ++n) places.products.push_back(n);
     if (settings) places.codes.assign(CodesOf(model).begin(), CodesOf(model).end());
     return places;
 }

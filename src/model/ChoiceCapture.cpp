@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "model/DisplayFormat.h"
+#include "model/ModelFacts.h"
 
 namespace capture {
 
@@ -27,9 +28,9 @@ std::optional<QString> CapturedValue(const CatalogueEntry& entry,
     return value;
 }
 
-std::optional<int> ProductNumberOf(const QString& text) {
+std::optional<int> ProductNumberOf(const QString& text, IndicatorModel model) {
     const double whole = std::trunc(display::NumericValue(text));
-    if (!(whole >= 0 && whole < SettingsStore::kProducts)) return {};
+    if (!(whole >= 0 && whole < FactsOf(model).products)) return {};
     return static_cast<int>(whole);
 }
 

@@ -19,9 +19,9 @@ namespace capture {
 std::optional<QString> CapturedValue(const CatalogueEntry& entry,
                                      const std::vector<int>& selections, const QString& stored);
 
-// The product number 0 … 99 that the text of a product list names: the whole part of the
-// number its leading characters spell ("42", " 7", "12.9" → 12). Nothing for a number outside
-// 0 … 99.
-std::optional<int> ProductNumberOf(const QString& text);
+// The product number of `model` that the text of a product list names: the whole part of the
+// number its leading characters spell ("42", " 7", "12.9" → 12). Nothing for a number the
+// model has no product for (outside 0 … 99 on the F805).
+std::optional<int> ProductNumberOf(const QString& text, IndicatorModel model = kDefaultModel);
 
 }  // namespace capture

@@ -26,7 +26,7 @@ CopyCheck CheckForCopy(const ProductEntries& entries) {
 CopyCheck CopyToAllProducts(SettingsStore& store, const ProductEntries& entries) {
     const CopyCheck check = CheckForCopy(entries);
     if (!check.ok) return check;
-    for (int p = 0; p < SettingsStore::kProducts; ++p)
+    for (int p = 0; p < store.productCount(); ++p)
         for (int k = 0; k < SettingsStore::kProductItems; ++k) store.setProduct(p, k, entries[k]);
     return check;
 }

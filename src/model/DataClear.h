@@ -8,7 +8,7 @@
 // The store side of the data clear and of copying the shown product to all products.
 namespace dataclear {
 
-// Empties all 100 product records, every setting value and the live data.
+// Empties every product record, every setting value and the live data.
 void ClearAll(SettingsStore& store);
 // Empties every setting value (all 59 slots of groups 2 … 9) and the live data; products stay.
 void ClearSettings(SettingsStore& store);
@@ -25,8 +25,8 @@ struct CopyCheck {
 // against the product masks and stops at the first that fails (that box is marked).
 CopyCheck CheckForCopy(const ProductEntries& entries);
 
-// Checks the entries and, when they pass, stores them unchanged as every product record 0 … 99.
-// The store is untouched on refusal.
+// Checks the entries and, when they pass, stores them unchanged as every product record of the
+// store's model. The store is untouched on refusal.
 CopyCheck CopyToAllProducts(SettingsStore& store, const ProductEntries& entries);
 
 // "処理完了。 100 銘柄同じ設定にしました。"

@@ -1,11 +1,20 @@
 #include "model/ModelFacts.h"
 
+#include <QtGlobal>
 #include <vector>
 
 namespace {
 
+// A model's products must fit the store's records.
+const ModelFacts* Checked(const ModelFacts& facts) {
+    if (facts.products < 1 || facts.products > SettingsStore::kMaxProducts)
+        qFatal("model %s: %d products, the store holds 1 … %d", facts.name, facts.products,
+               SettingsStore::kMaxProducts);
+    return &facts;
+}
+
 std::vector<const ModelFacts*>& Models() {
-    static std::vector<const ModelFacts*> models = {&F805Facts(), &F800Facts()};
+    static std::vector<const ModelFacts*> models = {Checked(F805Facts()), Checked(F800Facts())};
     return models;
 }
 
@@ -18,7 +27,7 @@ std::span<const ModelFacts* const> AllModels() {
 void AddModel(const ModelFacts& facts) {
     for (const ModelFacts* known : Models())
         if (known->model == facts.model) return;
-    Models().push_back(&facts);
+    Models().push_back(Checked(facts));
 }
 
 const ModelFacts& FactsOf(IndicatorModel model) {

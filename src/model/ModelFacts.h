@@ -73,6 +73,7 @@ struct ModelFacts {
     bool secondLink;           // under the port assignment it talks on link 2
     Handshaking handshaking;   // the line control the model switch sets on its port
     bool rts;
+    int products;  // its product records, 0 … products - 1 (at most SettingsStore::kMaxProducts)
     std::span<const PlanStep> readPlan;     // every setting code, with the progress marks
     std::span<const PlanStep> writePlan;    // the codes in batches closed by syncs
     std::span<const FileField> fileFields;  // file order, without "INDICATOR"
@@ -101,7 +102,8 @@ struct ModelFacts {
 std::span<const ModelFacts* const> AllModels();
 // Makes a model defined elsewhere known (its number not yet known), after the others; for a
 // model that lives outside src/model/models, as the tests' own. Not for use once the program
-// runs: the spans AllModels() gave may move.
+// runs: the spans AllModels() gave may move. A model with more products than the store has room
+// for (SettingsStore::kMaxProducts), or none, ends the program.
 void AddModel(const ModelFacts& facts);
 // The facts of a model (the default model's for a value that names none).
 const ModelFacts& FactsOf(IndicatorModel model);

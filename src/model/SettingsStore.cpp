@@ -39,13 +39,17 @@ int SettingsStore::GroupSize(int group) {
     return group >= 0 && group < static_cast<int>(kGroupSizes.size()) ? kGroupSizes[group] : 0;
 }
 
+int SettingsStore::productCount() const {
+    return FactsOf(model_).products;
+}
+
 QString SettingsStore::product(int productNo, int item) const {
-    if (productNo < 0 || productNo >= kProducts || item < 0 || item >= kProductItems) return {};
+    if (productNo < 0 || productNo >= kMaxProducts || item < 0 || item >= kProductItems) return {};
     return products_[item][productNo];
 }
 
 void SettingsStore::setProduct(int productNo, int item, const QString& value) {
-    if (productNo < 0 || productNo >= kProducts || item < 0 || item >= kProductItems) return;
+    if (productNo < 0 || productNo >= kMaxProducts || item < 0 || item >= kProductItems) return;
     products_[item][productNo] = value;
 }
 

@@ -21,13 +21,15 @@ struct StoreAddress {
 // the model has no such item. The F800's groups 4 and 5 live in groups 6 (slots 2 … 8) and 8.
 std::optional<StoreAddress> StoreSlot(const QString& code, IndicatorModel model);
 
-// Everything the program knows of the connected indicator: 100 product records of eight
-// values, the setting groups 2 … 9, the thirteen live-data texts, the model and the current
-// product. Every value
+// Everything the program knows of the connected indicator: the product records of eight values
+// (room for the most any model has; the model in use has productCount() of them), the setting
+// groups 2 … 9, the thirteen live-data texts, the model and the current product. Every value
 // is a text; the empty text means no data. The store neither checks nor trims values.
 class SettingsStore {
   public:
-    static constexpr int kProducts = 100;
+    // The product records the store has room for: no model has more (checked as a model is
+    // made known, ModelFacts.h). What loops over products asks productCount().
+    static constexpr int kMaxProducts = 100;
     static constexpr int kProductItems = 8;
     static constexpr int kLiveKinds = 13;
     static constexpr int kFirstGroup = 2;
@@ -65,12 +67,14 @@ class SettingsStore {
 
     IndicatorModel model() const { return model_; }
     void setModel(IndicatorModel m) { model_ = m; }
+    // The products of the model in use: 0 … productCount() - 1.
+    int productCount() const;
 
-    // The product the indicator last named in a "W00" answer (0 … 99): the record product
-    // values read from the indicator are stored in.
+    // The product the indicator last named in a "W00" answer (any record the store has room
+    // for): the record product values read from the indicator are stored in.
     int currentProduct() const { return currentProduct_; }
     void setCurrentProduct(int n) {
-        if (n >= 0 && n < kProducts) currentProduct_ = n;
+        if (n >= 0 && n < kMaxProducts) currentProduct_ = n;
     }
 
     // Empties every setting group and the live data; products stay.
@@ -81,7 +85,7 @@ class SettingsStore {
   private:
     IndicatorModel model_ = kDefaultModel;
     int currentProduct_ = 0;
-    std::array<std::array<QString, kProducts>, kProductItems> products_;
+    std::array<std::array<QString, kMaxProducts>, kProductItems> products_;
     std::array<std::vector<QString>, kLastGroup + 1> groups_;
     std::array<QString, kLiveKinds> live_;
 };

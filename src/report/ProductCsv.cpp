@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "model/Catalogue.h"
+#include "model/ModelFacts.h"
 #include "model/Validation.h"
 #include "platform/FileRules.h"
 #include "report/Csv.h"
@@ -32,13 +33,13 @@ QString ValueFault(IndicatorModel model, int item, const QString& cell) {
     return Tr(ReportText::OutOfMask).arg(mask);
 }
 
-// The product number of a cell, 0 … 99; nothing for anything else.
-std::optional<int> ProductNumber(const QString& cell) {
+// The product number of a cell, one of the model's products; nothing for anything else.
+std::optional<int> ProductNumber(const QString& cell, int products) {
     bool ok = false;
     const QString text = cell.trimmed();
     const int n = text.toInt(&ok);
     if (!ok || text.startsWith(u'+') || text.startsWith(u'-')) return std::nullopt;
-    if (n < 0 || n >= SettingsStore::kProducts) return std::nullopt;
+    if (n < 0 || n >= products) return std::nullopt;
     return n;
 }
 
@@ -52,7 +53,7 @@ bool Blank(const QStringList& record) {
 
 QString ProductsCsv(const SettingsStore& store) {
     QString text = csv::Record(QStringList{NumberCaption()} + ProductItemLabels());
-    for (int p = 0; p < SettingsStore::kProducts; ++p) {
+    for (int p = 0; p < store.productCount(); ++p) {
         QStringList fields{QString::number(p)};
         for (int item = 0; item < SettingsStore::kProductItems; ++item)
             fields << store.product(p, item);
@@ -97,7 +98,8 @@ ProductCsvRead ReadProductsCsv(const QByteArray& bytes, IndicatorModel model) {
     auto lineFault = [&](int line, const QString& why) {
         if (++faultCount <= kShownFaults) faults << Tr(ReportText::LineFault).arg(line).arg(why);
     };
-    std::array<int, SettingsStore::kProducts> lineOf;
+    const int products = FactsOf(model).products;
+    std::array<int, SettingsStore::kMaxProducts> lineOf;
     lineOf.fill(0);
     for (size_t r = 1; r < table->records.size(); ++r) {
         const QStringList& record = table->records[r];
@@ -110,11 +112,11 @@ ProductCsvRead ReadProductsCsv(const QByteArray& bytes, IndicatorModel model) {
             continue;
         }
         const QString numberCell = record.value(numberColumn);
-        const std::optional<int> number = ProductNumber(numberCell);
+        const std::optional<int> number = ProductNumber(numberCell, products);
         if (!number) {
             fault(line, NumberCaption(),
                   Tr(ReportText::ProductNumberOutOfRange)
-                      .arg(SettingsStore::kProducts - 1)
+                      .arg(products - 1)
                       .arg(numberCell.trimmed()));
             continue;
         }

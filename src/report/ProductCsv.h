@@ -1,6 +1,6 @@
 #pragma once
 
-// The 100 products as a CSV file for a spreadsheet, and reading such a file back. Columns:
+// The model's products as a CSV file for a spreadsheet, and reading such a file back. Columns:
 // "銘柄番号" and the eight field captions in the window's order.
 
 #include <QByteArray>
@@ -12,7 +12,8 @@
 
 #include "model/SettingsStore.h"
 
-// The whole file's text (without the byte order mark): a header row and 100 rows, CR LF.
+// The whole file's text (without the byte order mark): a header row and a row per product of
+// the store's model (100 on the F805 and the F800), CR LF.
 QString ProductsCsv(const SettingsStore& store);
 // Writes it as UTF-8 with a byte order mark; an empty text on success, else why not.
 QString SaveProductsCsv(const SettingsStore& store, const QString& path);
@@ -32,9 +33,9 @@ struct ProductCsvRead {
     bool ok() const { return message.isEmpty(); }
 };
 
-// Reads and checks the bytes of a product file for `model`'s entry rules. Every value is
-// checked; with one bad cell, or a bad file, there are no rows and the message lists the
-// first bad cells.
+// Reads and checks the bytes of a product file for `model`'s products and entry rules. Every value
+// is checked; with one bad cell, or a bad file, there are no rows and the message lists the first
+// bad cells.
 ProductCsvRead ReadProductsCsv(const QByteArray& bytes, IndicatorModel model);
 
 // Puts the rows into the store; returns how many products were given.

@@ -80,7 +80,7 @@ SettingsSheet BuildSheet(const SettingsStore& store, const SheetSource& source) 
 
     sheet.productCaptions = ProductItemLabels();
     std::vector<int> empty;
-    for (int p = 0; p < SettingsStore::kProducts; ++p) {
+    for (int p = 0; p < store.productCount(); ++p) {
         SheetProduct product{p, {}};
         bool any = false;
         for (int item = 0; item < SettingsStore::kProductItems; ++item) {

@@ -91,7 +91,7 @@ bool ModelMatches(const DataTable& table, IndicatorModel model) {
 }
 
 void CopyProducts(const DataTable& table, SettingsStore& store) {
-    const int rows = std::min<int>(table.rows.size(), SettingsStore::kProducts);
+    const int rows = std::min<int>(table.rows.size(), store.productCount());
     for (int i = 0; i < rows; ++i)
         for (int k = 0; k < SettingsStore::kProductItems; ++k) {
             const auto& cell = table.rows[i][k];
@@ -166,7 +166,7 @@ DataFileLoad LoadDataFile(SettingsStore& store, const QString& path, int mode) {
     const QStringList settingColumns = SettingNames(model);
     std::vector<TableRequest> requests;
     if (wantProducts)
-        requests.push_back({datafile::ProductsTable(), SettingsStore::kProducts, productColumns});
+        requests.push_back({datafile::ProductsTable(), store.productCount(), productColumns});
     if (wantSettings) requests.push_back({datafile::SettingsTable(), 1, settingColumns});
     QString refusal;
     TablesRead read = ReadTables(path, requests, refusal);

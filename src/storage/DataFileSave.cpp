@@ -70,7 +70,7 @@ Tables TablesOf(const SettingsStore& store, LeftOut& leftOut) {
     };
     DataTable products;
     products.fields = datafile::ProductFields();
-    for (int p = 0; p < SettingsStore::kProducts; ++p) {
+    for (int p = 0; p < store.productCount(); ++p) {
         std::vector<std::optional<QString>> row;
         for (int k = 0; k < SettingsStore::kProductItems; ++k)
             row.push_back(cell(store.product(p, k),

@@ -18,7 +18,7 @@ std::vector<ChangedValue> ChangedValues(const SettingsStore& window, const Indic
         if (const auto indicator = held.differing(model, code, -1, value))
             changes.push_back({-1, code, *indicator, value});
     }
-    for (int p = 0; p < SettingsStore::kProducts; ++p)
+    for (int p = 0; p < window.productCount(); ++p)
         for (int item = 0; item < SettingsStore::kProductItems; ++item) {
             const QString code = ProductItemCode(item);
             const QString value = window.product(p, item);
@@ -34,7 +34,7 @@ std::vector<ChangedValue> ChangedValues(const SettingsStore& window,
     read.model = indicator.model();
     for (const QString& code : CodesOfPlan(WriteSettingsPlan(indicator.model())))
         read.values.push_back({-1, code, indicator.value(code)});
-    for (int p = 0; p < SettingsStore::kProducts; ++p)
+    for (int p = 0; p < indicator.productCount(); ++p)
         for (int item = 0; item < SettingsStore::kProductItems; ++item)
             read.values.push_back({p, ProductItemCode(item), indicator.product(p, item)});
     IndicatorValues held;
@@ -93,7 +93,7 @@ Task<void> WriteChanged(IndicatorLink& link, std::vector<ChangedValue> changes) 
     }
     int productsSent = 0;
     for (const auto& [product, values] : products) {
-        link.sendLine(ProductSelectionRequest(product));
+        link.sendLine(ProductSelectionRequest(product, link.store().model()));
         for (const ChangedValue* c : values) {
             sent += link.sendValue(product, c->code, c->window);
         }

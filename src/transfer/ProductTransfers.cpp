@@ -4,6 +4,7 @@
 
 #include "link/RunKinds.h"
 #include "model/DisplayFormat.h"
+#include "model/ModelFacts.h"
 #include "model/Validation.h"
 #include "texts/TransferTexts.h"
 #include "transfer/SettingTransfers.h"
@@ -35,8 +36,8 @@ Task<WaitOutcome> QueryCurrentProduct(IndicatorLink& link) {
 
 }  // namespace
 
-QString ProductSelectionRequest(int productNo) {
-    if (productNo < 0 || productNo >= SettingsStore::kProducts)
+QString ProductSelectionRequest(int productNo, IndicatorModel model) {
+    if (productNo < 0 || productNo >= FactsOf(model).products)
         throw OperationError(ErrNo::kSubscriptOutOfRange,
                              Tr(TransferText::ProductOutOfRange).arg(productNo));
     return QStringLiteral("W00%1").arg(productNo, 5, 10, QLatin1Char('0'));
@@ -53,7 +54,7 @@ Task<void> ProductTransfers::changeProductBody() {
     // counts as 0.
     const double typed = std::trunc(display::NumericValue(panel_.selectorText()));
     bool found = false;
-    for (int i = 0; i < SettingsStore::kProducts; ++i) {
+    for (int i = 0; i < link_.store().productCount(); ++i) {
         if (typed == i) {
             panel_.selectProduct(i);
             found = true;
@@ -63,7 +64,8 @@ Task<void> ProductTransfers::changeProductBody() {
         co_await link_.view().box(kInvalidProductText);
         co_return;
     }
-    const QString selection = ProductSelectionRequest(panel_.selectedProduct());
+    const QString selection =
+        ProductSelectionRequest(panel_.selectedProduct(), link_.store().model());
     const WaitOutcome answered = co_await link_.probe();
     if (answered == WaitOutcome::TimedOut) co_return;
     // The indicator does not answer a selection and nothing is redrawn.
@@ -87,7 +89,7 @@ Task<bool> ProductTransfers::readAllProducts() {
     OperatorView& view = link_.view();
     ReadCheck check;
     home_.reset();
-    const int replies = SettingsStore::kProducts * (1 + SettingsStore::kProductItems) +
+    const int replies = link_.store().productCount() * (1 + SettingsStore::kProductItems) +
                         (keepIndicatorProduct_ ? 1 : 0);
     // A fault (a lost port, an answer without a product number) would most likely meet every
     // later product too: one report, and the read ends with what came in shown.
@@ -116,7 +118,8 @@ Task<void> ProductTransfers::readAllBody(const ReadCheck& check) {
         answered = current == WaitOutcome::Line;
         if (answered) home_ = link_.store().currentProduct();
     }
-    for (int n = 0; answered && n < SettingsStore::kProducts; ++n) {
+    const int count = link_.store().productCount();
+    for (int n = 0; answered && n < count; ++n) {
         if (link_.stopAsked()) {
             selectHomeProduct();
             StopShown(view, Tr(TransferText::ProductReadStopped));
@@ -141,7 +144,7 @@ void ProductTransfers::selectHomeProduct() {
     if (!home_) return;
     const int n = *std::exchange(home_, std::nullopt);
     // No answer is awaited for a selection.
-    link_.sendLine(ProductSelectionRequest(n));
+    link_.sendLine(ProductSelectionRequest(n, link_.store().model()));
     link_.runs().note(RunNote(runkind::kProductRestored, {QString::number(n)}));
 }
 
@@ -166,7 +169,7 @@ Task<bool> ProductTransfers::writeAllProducts() {
 }
 
 Task<bool> ProductTransfers::checkAllToSend(SettingTransfers* settings) {
-    for (int n = 0; n < SettingsStore::kProducts; ++n) {
+    for (int n = 0; n < link_.store().productCount(); ++n) {
         if (!storedProductValid(n)) {
             co_await link_.view().box(kInvalidStoredText);
             co_return false;
@@ -184,7 +187,8 @@ Task<void> ProductTransfers::writeAllBody() {
     if (!fit) co_return;
     view.setProgress(0);
     view.setProgressVisible(true);
-    for (int n = 0; n < SettingsStore::kProducts; ++n) {
+    const int count = link_.store().productCount();
+    for (int n = 0; n < count; ++n) {
         if (link_.stopAsked()) {
             StopShown(view, Tr(TransferText::ProductSendStopped));
             co_return;
@@ -212,7 +216,8 @@ Task<void> ProductTransfers::writeShownToTarget() {
                 co_await link_.view().box(kInvalidShownText);
                 co_return;
             }
-            const QString selection = ProductSelectionRequest(panel_.targetProduct());
+            const QString selection =
+                ProductSelectionRequest(panel_.targetProduct(), link_.store().model());
             const WaitOutcome answered = co_await link_.probe();
             if (answered == WaitOutcome::TimedOut) co_return;
             // The store is not changed.
@@ -236,7 +241,8 @@ Task<void> ProductTransfers::writeShownToAllBody() {
     }
     view.setProgress(0);
     view.setProgressVisible(true);
-    for (int n = 0; n < SettingsStore::kProducts; ++n) {
+    const int count = link_.store().productCount();
+    for (int n = 0; n < count; ++n) {
         view.setStatusText(Tr(TransferText::ProductWriting).arg(n));
         const WaitOutcome answered = co_await link_.probe();
         if (answered == WaitOutcome::TimedOut) break;
@@ -249,7 +255,7 @@ Task<void> ProductTransfers::writeShownToAllBody() {
             view.setProgressVisible(false);
             co_return;
         }
-        co_await sendValues(n, ProductSelectionRequest(n), values);
+        co_await sendValues(n, ProductSelectionRequest(n, link_.store().model()), values);
         view.setProgress(n);
     }
     // Also after a time-out.
@@ -282,7 +288,7 @@ Task<void> ProductTransfers::allWrite(SettingTransfers& settings) {
 // ---- one product ----
 
 Task<WaitOutcome> ReadProductRecord(IndicatorLink& link, int n) {
-    const QString selection = ProductSelectionRequest(n);
+    const QString selection = ProductSelectionRequest(n, link.store().model());
     link.flushInput();
     link.sendLine(selection);
     const WaitOutcome answered = co_await QueryCurrentProduct(link);
@@ -297,7 +303,7 @@ Task<WaitOutcome> ReadProductRecord(IndicatorLink& link, int n) {
 }
 
 Task<WaitOutcome> ProductTransfers::writeProduct(int n) {
-    const QString selection = ProductSelectionRequest(n);
+    const QString selection = ProductSelectionRequest(n, link_.store().model());
     const WaitOutcome answered = co_await link_.probe();
     if (answered == WaitOutcome::TimedOut) co_return WaitOutcome::TimedOut;
     QStringList values;

@@ -14,10 +14,11 @@ class SettingTransfers;
 Task<WaitOutcome> ReadProductRecord(IndicatorLink& link, int n);
 
 // The product selection request: "W00" and the product number in five digits (W0000005).
-// A number outside 0 … 99 names no product: OperationError, nothing to send.
-QString ProductSelectionRequest(int productNo);
+// A number the model has no product for (outside 0 … 99 on the F805) names no product:
+// OperationError, nothing to send.
+QString ProductSelectionRequest(int productNo, IndicatorModel model = kDefaultModel);
 
-// Moves the 100 product records (eight values each, codes 10 … 17) between the indicator and
+// Moves the model's product records (eight values each, codes 10 … 17) between the indicator and
 // the store, writes the values shown in the product boxes to one or all products, and switches
 // the indicator's current product. The caller holds the link's one-operation guard (which also
 // clears the time-out flag). Each of the button operations is one error trap: a failure shows
@@ -40,7 +41,8 @@ class ProductTransfers {
     // The seven product buttons and menu commands.
     Task<void> changeProduct();  // select the product named by the selector's text on the indicator
     Task<void> readOneProduct();  // read the selected product, then redraw
-    // Read products 0 … 99, then redraw; send all 100 stored records. Both return false when
+    // Read every product of the store's model, then redraw; send every stored record of it.
+    // Both return false when
     // they stopped on a reported fault (the operator has seen its one message). A read that ran
     // to its end without every value it asked for says so in the status line and names the
     // values in one message.
@@ -48,7 +50,7 @@ class ProductTransfers {
     Task<void> writeOneProduct();  // send the selected stored record
     Task<bool> writeAllProducts();
     Task<void> writeShownToTarget();  // send the shown values to the indicator-side target product
-    Task<void> writeShownToAll();     // send the shown values to all 100 products
+    Task<void> writeShownToAll();     // send the shown values to every product
 
     // Reads all products, then all settings; writes all products, then all settings. The second
     // half runs even when the first ended by a time-out, not after a reported fault. All-read

@@ -57,8 +57,8 @@ void EditCapture::productListEnter(int element) {
     if (element != 0 && element != 1) return;
     reportFailures([this, element] {
         QComboBox* list = window_.controls().productLists[element];
-        const auto n = capture::ProductNumberOf(list->currentText());
-        // A number outside 0 … 99 changes nothing.
+        const auto n = capture::ProductNumberOf(list->currentText(), window_.store().model());
+        // A number the model has no product for changes nothing.
         if (!n) return;
         selectProduct(element, *n);
         if (element == 0) window_.redraw();
@@ -69,7 +69,7 @@ void EditCapture::productListLeft(int element) {
     if (element != 0 && element != 1) return;
     reportFailures([this, element] {
         QComboBox* list = window_.controls().productLists[element];
-        const auto n = capture::ProductNumberOf(list->currentText());
+        const auto n = capture::ProductNumberOf(list->currentText(), window_.store().model());
         if (element == 1) {
             selectProduct(1, n.value_or(0));
             return;
@@ -80,7 +80,7 @@ void EditCapture::productListLeft(int element) {
             selectProduct(0, *n);
             return;
         }
-        // Any other number shows that product; one outside 0 … 99 shows product 0.
+        // Any other number shows that product; one the model has no product for shows product 0.
         selectProduct(0, n.value_or(0));
         window_.redraw();
     });

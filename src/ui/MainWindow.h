@@ -39,12 +39,12 @@ class MainWindow : public QMainWindow, public OperatorView {
     // unless the screen is smaller.
     QSize preferredSize() const;
 
-    // The product whose record the product boxes' entries go into (0 … 99): the product shown
-    // when a product list last took the focus or a product box was last left. Other numbers
-    // are ignored.
+    // The product whose record the product boxes' entries go into (one of the model's): the
+    // product shown when a product list last took the focus or a product box was last left.
+    // Other numbers are ignored.
     int editedProduct() const { return editedProduct_; }
     void setEditedProduct(int n) {
-        if (n >= 0 && n < SettingsStore::kProducts) editedProduct_ = n;
+        if (n >= 0 && n < store_.productCount()) editedProduct_ = n;
     }
 
     // Shows tab `tab` (see tablayout).

@@ -11,6 +11,7 @@
 #include "app/Session.h"
 #include "model/ModelFacts.h"
 #include "ui/MainWindow.h"
+#include "ui/TabBuilders.h"
 #include "ui/widgets/MessageBoxes.h"
 
 namespace {
@@ -78,6 +79,7 @@ void ModelSwitchView::switchModel(IndicatorModel model) {
     // Item buttons, rows, entry boxes, bracket lines and the status label Label5(49).
     window_.applyCatalogueView(model);
     window_.fillItemLists(model);
+    ui::FitProductLists(c, model);
 
     modelswitch::SwitchPorts(session_, model, fail);
     showPortFrames();

@@ -4,13 +4,14 @@
 #include <QLineEdit>
 
 #include "ui/MainWindow.h"
+#include "ui/TabBuilders.h"
 
 void ProductPanelView::fillLists() {
     for (QComboBox* list : window_.controls().productLists) {
         list->clear();
-        for (int p = 0; p < SettingsStore::kProducts; ++p) list->addItem(QString::number(p));
-        list->setCurrentIndex(0);
     }
+    ui::FitProductLists(window_.controls(), window_.store().model());
+    for (QComboBox* list : window_.controls().productLists) list->setCurrentIndex(0);
 }
 
 QString ProductPanelView::selectorText() const {

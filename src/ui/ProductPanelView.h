@@ -10,7 +10,7 @@ class ProductPanelView : public ProductPanel {
   public:
     explicit ProductPanelView(MainWindow& window) : window_(window) {}
 
-    // Both product lists hold "0" … "99" and show "0".
+    // Both product lists hold "0" … the model's last product ("99") and show "0".
     void fillLists();
 
     QString selectorText() const override;

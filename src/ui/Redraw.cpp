@@ -48,7 +48,7 @@ int MarkChanged(const SettingsStore& store, const Controls& c, const IndicatorVa
     for (int k = 0; k < SettingsStore::kProductItems; ++k)
         marked += Mark(
             c.productBoxes[k],
-            p < 0 || p >= SettingsStore::kProducts
+            p < 0 || p >= store.productCount()
                 ? std::nullopt
                 : reference.differing(store.model(), ProductItemCode(k), p, store.product(p, k)));
     return marked;
@@ -59,7 +59,7 @@ namespace {
 void RedrawProduct(const SettingsStore& store, const Controls& c, ControlWatch& watch) {
     const int p = c.productLists[0]->currentIndex();
     // Without a product selection there is no product to show: the boxes keep their texts.
-    if (p < 0 || p >= SettingsStore::kProducts) return;
+    if (p < 0 || p >= store.productCount()) return;
     for (int k = 0; k < SettingsStore::kProductItems; ++k)
         if (!watch.keepsHeldEntry(c.productBoxes[k], p))
             c.productBoxes[k]->setText(store.product(p, k));

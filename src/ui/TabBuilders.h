@@ -18,4 +18,8 @@ QWidget* BuildLiveTab(Controls& c, const Dispatch& dispatch);
 QWidget* BuildStatusTab(Controls& c, const Dispatch& dispatch);
 QWidget* BuildPortTab(Controls& c, const Dispatch& dispatch);
 
+// Both product lists hold "0" … the model's last product: entries go or come at the end, so a
+// selection the model still has stays as it is.
+void FitProductLists(const Controls& c, IndicatorModel model);
+
 }  // namespace ui

@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "model/ModelFacts.h"
 #include "texts/WindowTexts.h"
 #include "ui/TabBuilders.h"
 
@@ -132,9 +133,16 @@ QWidget* BuildProductTab(Controls& c, const Dispatch& dispatch) {
     layout->addWidget(BottomRow(c, dispatch), 1, 0, 1, 2);
     layout->setColumnStretch(0, 1);
     layout->setColumnStretch(1, 1);
-    for (QComboBox* list : c.productLists)
-        for (int p = 0; p < SettingsStore::kProducts; ++p) list->addItem(QString::number(p));
+    FitProductLists(c, kDefaultModel);
     return page;
+}
+
+void FitProductLists(const Controls& c, IndicatorModel model) {
+    const int products = FactsOf(model).products;
+    for (QComboBox* list : c.productLists) {
+        while (list->count() > products) list->removeItem(list->count() - 1);
+        while (list->count() < products) list->addItem(QString::number(list->count()));
+    }
 }
 
 }  // namespace ui

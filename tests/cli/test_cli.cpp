@@ -194,7 +194,7 @@ class CliTest : public QObject {
         SimProcess sim;
         QVERIFY2(!sim.device().isEmpty(), "the simulator did not start");
         SettingsStore bad;
-        for (int n = 0; n < SettingsStore::kProducts; ++n)
+        for (int n = 0; n < SettingsStore::kMaxProducts; ++n)
             for (int k = 0; k < SettingsStore::kProductItems; ++k) bad.setProduct(n, k, "00001");
         for (int g = SettingsStore::kFirstGroup; g <= SettingsStore::kLastGroup; ++g)
             for (int slot = 0; slot < SettingsStore::GroupSize(g); ++slot)

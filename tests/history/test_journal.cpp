@@ -23,7 +23,7 @@ namespace {
 // Every product value, then every setting of the model, each five characters naming its place.
 TransferRun AllRead(const QString& device, IndicatorModel model, QChar tag) {
     TransferRun run{TransferRun::Direction::Read, runkind::kAllRead, model, device, true, {}};
-    for (int p = 0; p < SettingsStore::kProducts; ++p)
+    for (int p = 0; p < SettingsStore::kMaxProducts; ++p)
         for (int item = 0; item < SettingsStore::kProductItems; ++item)
             run.values.push_back(
                 {p, QString::number(10 + item),

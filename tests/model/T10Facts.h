@@ -1,7 +1,7 @@
 #pragma once
 
 // A small indicator model that lives in the tests alone: ten settings (codes 20 … 29, the last
-// one the decimal point) and the usual products. It shows that a model is its facts and nothing
+// one the decimal point) and five products. It shows that a model is its facts and nothing
 // else: the transfers, the data file, the comparison and the sheet take it as they take the
 // F805 and the F800.
 
@@ -82,6 +82,7 @@ inline const ModelFacts& Facts() {
         .secondLink = false,
         .handshaking = Handshaking::None,
         .rts = false,
+        .products = 5,
         .readPlan = kRead,
         .writePlan = kWrite,
         .fileFields = kFields,

@@ -11,7 +11,7 @@ ProductEntries Valid() {
 }
 
 void FillEverything(SettingsStore& store) {
-    for (int p = 0; p < SettingsStore::kProducts; ++p)
+    for (int p = 0; p < SettingsStore::kMaxProducts; ++p)
         for (int k = 0; k < SettingsStore::kProductItems; ++k)
             store.setProduct(p, k, QStringLiteral("%1").arg(p * 10 + k, 5, 10, QChar(u'0')));
     for (int g = SettingsStore::kFirstGroup; g <= SettingsStore::kLastGroup; ++g)
@@ -38,7 +38,7 @@ class DataClearTest : public QObject {
         FillEverything(store);
         dataclear::ClearAll(store);
         QVERIFY(SettingsAndLiveEmpty(store));
-        for (int p = 0; p < SettingsStore::kProducts; ++p)
+        for (int p = 0; p < SettingsStore::kMaxProducts; ++p)
             for (int k = 0; k < SettingsStore::kProductItems; ++k)
                 QVERIFY(store.product(p, k).isEmpty());
     }
@@ -100,7 +100,7 @@ class DataClearTest : public QObject {
         FillEverything(store);
         const ProductEntries entries = Valid();
         QVERIFY(dataclear::CopyToAllProducts(store, entries).ok);
-        for (int p = 0; p < SettingsStore::kProducts; ++p)
+        for (int p = 0; p < SettingsStore::kMaxProducts; ++p)
             for (int k = 0; k < SettingsStore::kProductItems; ++k)
                 QCOMPARE(store.product(p, k), entries[k]);
         QCOMPARE(store.setting(2, 0), QStringLiteral("00001"));  // settings untouched

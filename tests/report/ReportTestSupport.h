@@ -14,7 +14,7 @@ inline void FillStore(SettingsStore& store) {
         store.setSetting(e.slot,
                          rule.kind == RuleKind::OneToSixteen ? QStringLiteral("00003") : rule.mask);
     }
-    for (int p = 0; p < SettingsStore::kProducts; ++p)
+    for (int p = 0; p < SettingsStore::kMaxProducts; ++p)
         for (int item = 0; item < SettingsStore::kProductItems; ++item) {
             const QString v = QStringLiteral("%1").arg(p * 8 + item, 5, 10, QChar(u'0'));
             store.setProduct(p, item, MatchesMask(v, ProductMask(item)) ? v : ProductMask(item));

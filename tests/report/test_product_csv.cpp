@@ -15,7 +15,7 @@
 namespace {
 
 bool SameProducts(const SettingsStore& a, const SettingsStore& b) {
-    for (int p = 0; p < SettingsStore::kProducts; ++p)
+    for (int p = 0; p < SettingsStore::kMaxProducts; ++p)
         for (int i = 0; i < SettingsStore::kProductItems; ++i)
             if (a.product(p, i) != b.product(p, i)) return false;
     return true;

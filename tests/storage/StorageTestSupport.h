@@ -77,7 +77,7 @@ inline QString SettingText(QChar tag, int group, int slot) {
 }
 
 inline void Fill(SettingsStore& store, QChar tag) {
-    for (int p = 0; p < SettingsStore::kProducts; ++p)
+    for (int p = 0; p < SettingsStore::kMaxProducts; ++p)
         for (int k = 0; k < SettingsStore::kProductItems; ++k)
             store.setProduct(p, k, ProductText(tag, p, k));
     for (int g = SettingsStore::kFirstGroup; g <= SettingsStore::kLastGroup; ++g)

@@ -33,7 +33,7 @@ SettingsStore StoreOf(int model, QChar tag) {
 
 // Every product of the store comes from fill `tag`.
 bool AllProducts(const SettingsStore& store, QChar tag) {
-    for (int p = 0; p < SettingsStore::kProducts; ++p)
+    for (int p = 0; p < SettingsStore::kMaxProducts; ++p)
         if (ProductTag(store, p) != tag) return false;
     return true;
 }

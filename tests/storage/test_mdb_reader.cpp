@@ -129,7 +129,7 @@ class MdbReaderTest : public QObject {
                                         "このファイルには「設定値」の表がありません。",
                                         cannotRead + kNotReadable, cannotRead + kDamaged,
                                         cannotRead + kDamaged, cannotRead + kDamaged}));
-        for (int p = 0; p < SettingsStore::kProducts; ++p) QCOMPARE(ProductTag(store, p), u'A');
+        for (int p = 0; p < SettingsStore::kMaxProducts; ++p) QCOMPARE(ProductTag(store, p), u'A');
         QCOMPARE(SettingTag(store, 2, 0), u'A');
     }
 

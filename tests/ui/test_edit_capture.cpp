@@ -38,7 +38,7 @@ class EditCaptureTest : public QObject {
         w->setMessagePresenter(&messages);
         for (QComboBox* products : w->controls().productLists) products->setCurrentIndex(0);
         w->clearAll();
-        for (int p = 0; p < SettingsStore::kProducts; ++p)
+        for (int p = 0; p < SettingsStore::kMaxProducts; ++p)
             w->store().setProduct(p, 0, QStringLiteral("%1").arg(p * 10, 5, 10, QChar(u'0')));
         messages.shown.clear();
     }
@@ -232,7 +232,7 @@ class EditCaptureTest : public QObject {
         productBox(1)->setFocus();
         QTRY_COMPARE(productList(0)->currentIndex(), 0);
         QCOMPARE(productBox(0)->text(), QString("00000"));
-        QCOMPARE(productList(0)->count(), SettingsStore::kProducts);
+        QCOMPARE(productList(0)->count(), SettingsStore::kMaxProducts);
         QVERIFY(messages.shown.isEmpty());
     }
 };

@@ -54,7 +54,7 @@ struct Fixture {
     void holdValues() {
         store().setValue("20", "00003");
         store().setLive(0, "+00120");
-        for (int p = 0; p < SettingsStore::kProducts; ++p)
+        for (int p = 0; p < SettingsStore::kMaxProducts; ++p)
             for (int k = 0; k < SettingsStore::kProductItems; ++k)
                 store().setProduct(p, k, QString::number(p * 10 + k).rightJustified(5, '0'));
         window.redraw();
@@ -206,7 +206,7 @@ class ModelSwitchTest : public QObject {
                 QVERIFY(f.store().setting(g, s).isEmpty());
         for (int k = 0; k < SettingsStore::kLiveKinds; ++k) QVERIFY(f.store().live(k).isEmpty());
         QVERIFY(f.c().liveBoxes[0]->text().isEmpty());
-        for (int p = 0; p < SettingsStore::kProducts; ++p)
+        for (int p = 0; p < SettingsStore::kMaxProducts; ++p)
             QCOMPARE(f.store().product(p, 3), QString::number(p * 10 + 3).rightJustified(5, '0'));
         QCOMPARE(f.c().productBoxes[0]->text(), f.store().product(0, 0));
         VerifyDressedFor(f, IndicatorModel::F800);

@@ -53,7 +53,7 @@ void FillF805Settings(SettingsStore& store) {
 
 void FillProductsAndLiveData(SettingsStore& store) {
     const int fixed[8] = {200, 50, 0, 10, 10, 5, 20, 15};
-    for (int p = 0; p < SettingsStore::kProducts; ++p)
+    for (int p = 0; p < store.productCount(); ++p)
         for (int k = 0; k < SettingsStore::kProductItems; ++k) {
             const int value = k == 2 ? 1000 + 25 * p : fixed[k] + (k == 5 ? p % 4 : 0);
             store.setProduct(p, k, QString::number(value).rightJustified(5, u'0'));

@@ -25,7 +25,8 @@ qint64 CompletionsUpTo(qint64 ms, const CycleShape& shape) {
 
 }  // namespace
 
-Indicator::Indicator(QList<SimCode> codes) : Indicator(SimModel::Other) {
+Indicator::Indicator(QList<SimCode> codes, int products) : Indicator(SimModel::Other) {
+    m_productCount = std::clamp(products, 1, kMaxProducts);
     m_codes = std::move(codes);
     m_settings.clear();
     for (const SimCode& c : m_codes) m_settings.append(c.value);
@@ -33,7 +34,7 @@ Indicator::Indicator(QList<SimCode> codes) : Indicator(SimModel::Other) {
 
 Indicator::Indicator(SimModel model)
     : m_model(model), m_codes(model == SimModel::Other ? QList<SimCode>() : SettingCodesOf(model)) {
-    for (int p = 0; p < 100; ++p)
+    for (int p = 0; p < kMaxProducts; ++p)
         for (int i = 0; i < 8; ++i) m_products[p][i] = FactoryProductValue(p, i);
     for (const SimCode& c : m_codes) m_settings.append(c.value);
 }
@@ -117,7 +118,7 @@ QList<QByteArray> Indicator::handle(const QByteArray& request) {
 }
 
 QByteArray Indicator::productValue(int product, int item) const {
-    if (product < 0 || product >= 100 || item < 0 || item >= 8) return QByteArray();
+    if (product < 0 || product >= m_productCount || item < 0 || item >= 8) return QByteArray();
     return m_products[product][item];
 }
 
@@ -212,7 +213,8 @@ QByteArray Indicator::read(const QByteArray& code) const {
 
 void Indicator::write(const QByteArray& code, const QByteArray& value) {
     if (code == "00") {
-        if (FitsMask(value, "99999") && value.toInt() < 100) m_currentProduct = value.toInt();
+        if (FitsMask(value, "99999") && value.toInt() < m_productCount)
+            m_currentProduct = value.toInt();
         return;
     }
     if (m_refusedCodes.contains(code)) return;

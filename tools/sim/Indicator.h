@@ -7,13 +7,14 @@
 #include "SimCodes.h"
 #include "Weighing.h"
 
-// The simulated indicator: its 100 products, its setting values and its live weighing state,
-// and the answers it gives to one request line. It knows nothing about ports or timing; the
-// caller tells it the time (setTime) before each request.
+// The simulated indicator: its products (100 on the F805 and the F800), its setting values and
+// its live weighing state, and the answers it gives to one request line. It knows nothing about
+// ports or timing; the caller tells it the time (setTime) before each request.
 //
 // Requests (without the terminating CR):
 //   W00            answers W00 + current product number in 5 digits (W0000005)
-//   W00nnnnn       selects product nnnnn (0 … 99), no answer; other numbers are ignored
+//   W00nnnnn       selects product nnnnn (0 … 99 on the F805 and the F800), no answer; other
+//                  numbers are ignored
 //   Wcc            answers Wcc + value: 10 … 17 from the current product, else the setting
 //   Wccvvvvv       stores vvvvv silently when it fits the code's digits and the code (or, for
 //                  10 … 17, the current product) is not refused; otherwise ignored
@@ -23,12 +24,16 @@
 class Indicator {
   public:
     explicit Indicator(SimModel model = SimModel::F805);
-    // An indicator of another model, with these setting codes (in the order it lists them).
-    explicit Indicator(QList<SimCode> codes);
+    // An indicator of another model, with these setting codes (in the order it lists them) and
+    // products 0 … products - 1 (at most kMaxProducts).
+    Indicator(QList<SimCode> codes, int products);
+
+    // The most products an indicator has.
+    static constexpr int kMaxProducts = 100;
 
     SimModel model() const { return m_model; }
 
-    // Writes to these setting codes ("20") or to these products (0 … 99) are ignored, as a real
+    // Writes to these setting codes ("20") or to these products (0 …) are ignored, as a real
     // indicator ignores a value it does not accept: a writer can be shown failing on purpose.
     void refuseWrites(const QList<QByteArray>& codes, const QList<int>& products) {
         m_refusedCodes = codes;
@@ -64,6 +69,7 @@ class Indicator {
     QList<QByteArray> handle(const QByteArray& request);
 
     int currentProduct() const { return m_currentProduct; }
+    int productCount() const { return m_productCount; }
     QByteArray productValue(int product, int item) const;
     QByteArray setting(const QByteArray& code) const;  // empty when the model has no such code
 
@@ -109,7 +115,8 @@ class Indicator {
     SimModel m_model;
     QList<QByteArray> m_refusedCodes;
     QList<int> m_refusedProducts;
-    std::array<std::array<QByteArray, 8>, 100> m_products;
+    int m_productCount = kMaxProducts;
+    std::array<std::array<QByteArray, 8>, kMaxProducts> m_products;
     QList<SimCode> m_codes;
     QList<QByteArray> m_settings;  // parallel to m_codes
     int m_currentProduct = 0;
@@ -118,7 +125,7 @@ class Indicator {
     qint64 m_zeroOffset = 0;  // digital zero
     qint64 m_tare = 0;
     bool m_showNet = false;
-    std::array<Accumulation, 100> m_accumulations;
+    std::array<Accumulation, kMaxProducts> m_accumulations;
     qint64 m_lastWeighing = 0;
     char m_calibration = 0;  // 'A' zero or 'B' span calibration in progress
     qint64 m_calibrationEndMs = 0;

@@ -214,6 +214,7 @@ const ModelFacts& F800Facts() {
         .secondLink = true,
         .handshaking = Handshaking::RtsCts,
         .rts = true,
+        .products = 100,
         .readPlan = kRead,
         .writePlan = kWrite,
         .fileFields = kFields,

@@ -287,6 +287,7 @@ const ModelFacts& F805Facts() {
         .secondLink = false,
         .handshaking = Handshaking::None,
         .rts = false,
+        .products = 100,
         .readPlan = kRead,
         .writePlan = kWrite,
         .fileFields = kFields,
