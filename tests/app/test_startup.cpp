@@ -8,6 +8,7 @@
 #include "support/DrivenLink.h"
 #include "support/FakeSerialPort.h"
 #include "support/RecordingView.h"
+#include "texts/PlatformTexts.h"
 
 namespace {
 
@@ -50,9 +51,6 @@ class RecordingStartupWindow : public StartupWindow {
     QStringList events;
     QStringList messages;
 };
-
-const QString kStartUpHint =
-    QStringLiteral("エラー番号が 8005,8002 または 8015 の場合、ポート番号を変更してみて下さい。");
 
 // A session on two closed fake ports and a configuration file in a temporary folder.
 struct StartupFixture {
@@ -230,7 +228,7 @@ class StartupTest : public QObject {
         for (int i = 0; i < errors.size(); ++i) {
             QVERIFY2(f.window.messages[i].contains(QString("ErrNo.=%1").arg(errors[i])),
                      qPrintable(f.window.messages[i]));
-            QVERIFY(f.window.messages[i].contains(kStartUpHint));
+            QVERIFY(f.window.messages[i].contains(Tr(PlatformText::HintStartUp)));
         }
         QCOMPARE(result.failed, !errors.isEmpty());
         QCOMPARE(f.window.events.last(), errors.isEmpty() ? QString("tab 0") : QString("focus 1"));
@@ -290,7 +288,7 @@ class StartupTest : public QObject {
         QCOMPARE(result.lastError, error);
         QCOMPARE(f.window.messages.size(), 1);
         QVERIFY(f.window.messages[0].contains(QString("ErrNo.=%1").arg(error)));
-        QVERIFY(f.window.messages[0].endsWith(kStartUpHint + "\r\n"));
+        QVERIFY(f.window.messages[0].endsWith(Tr(PlatformText::HintStartUp) + "\r\n"));
         QVERIFY(!f.port1->isOpen());
         QCOMPARE(f.window.selections(1).size(), selected ? 1 : 0);
         QCOMPARE(f.window.selections(2), QStringList{"select 2 0"});

@@ -14,13 +14,17 @@
 #include "cli/FleetFile.h"
 #include "cli/TerminalView.h"
 #include "history/Journal.h"
+#include "model/Catalogue.h"
 #include "storage/DataFile.h"
 #include "support/Shares.h"
 #include "support/SimProcess.h"
 #include "support/TestClock.h"
 #include "texts/CliTexts.h"
+#include "texts/HistoryTexts.h"
 #include "texts/Language.h"
 #include "texts/LinkTexts.h"
+#include "texts/PlatformTexts.h"
+#include "texts/StorageTexts.h"
 #include "texts/TransferTexts.h"
 
 namespace {
@@ -130,7 +134,7 @@ class CliTest : public QObject {
         QCOMPARE(requests.value(1 + 100 * 10), QString("W0000000"));
         QCOMPARE(requests.value(2 + 100 * 10), QString("W20"));
         QCOMPARE(Journal(home.filePath("data/rusk/journal.sqlite")).list().front().noteText(),
-                 QString("指示計の銘柄を 0 に戻しました"));
+                 Tr(LinkText::NoteProductRestored).arg(0));
 
         QCOMPARE(RunCli(home, {"diff", file, file}).code, exitcode::kOk);
 
@@ -141,7 +145,8 @@ class CliTest : public QObject {
         QVERIFY(SaveDataFile(changed, copy).saved);
         const Run text = RunCli(home, {"diff", file, copy});
         QCOMPARE(text.code, exitcode::kNoOrDifferent);
-        QVERIFY2(text.out.contains("銘柄 12"), qPrintable(text.out));
+        QVERIFY2(text.out.contains(Tr(HistoryText::ProductPlace).arg("12", ProductItemLabels()[2])),
+                 qPrintable(text.out));
         const Run json = RunCli(home, {"diff", "--json", file, copy});
         QCOMPARE(json.code, exitcode::kNoOrDifferent);
         const QJsonObject doc = QJsonDocument::fromJson(json.out.toUtf8()).object();
@@ -158,7 +163,9 @@ class CliTest : public QObject {
         // A file of the other model is used whole or not at all.
         const Run other = RunCli(home, {"diff", "--model", "800", file, file});
         QCOMPARE(other.code, exitcode::kFile);
-        QVERIFY2(other.err.contains("何も読み込んでいません") && !other.err.contains("銘柄のみ"),
+        QVERIFY2(other.err.contains(Tr(StorageText::ModelMismatch).arg("Ｆ８００") +
+                                    Tr(CliText::NothingLoaded)) &&
+                     !other.err.contains(Tr(StorageText::ProductsLoadedOnly)),
                  qPrintable(other.err));
     }
 
@@ -181,7 +188,7 @@ class CliTest : public QObject {
         good.close();
         const Run r = RunCli(home, {"read", sim.device(), "-o", file, "--settings-only", "-q"});
         QCOMPARE(r.code, exitcode::kIncomplete);
-        QVERIFY2(r.err.contains("次の値を正しく読めませんでした: W21, W22"), qPrintable(r.err));
+        QVERIFY2(r.err.contains(Tr(LinkText::NotReadWhole) + "W21, W22"), qPrintable(r.err));
         QVERIFY2(r.err.contains("\n  W91 「"), qPrintable(r.err));  // and each one on its line
         QVERIFY(good.open(QIODevice::ReadOnly));
         QCOMPARE(good.readAll(), QByteArray("kept"));
@@ -205,8 +212,7 @@ class CliTest : public QObject {
         QVERIFY(SaveDataFile(bad, path).saved);
         const Run r = RunCli(home, {"write", sim.device(), "-i", path, "-q"});
         QCOMPARE(r.code, exitcode::kFile);
-        QVERIFY2(r.err.contains("無効なデータがあるため転送できません: W20, W22"),
-                 qPrintable(r.err));
+        QVERIFY2(r.err.contains(Tr(TransferText::InvalidStored) + ": W20, W22"), qPrintable(r.err));
         QVERIFY(sim.requests().isEmpty());
     }
 
@@ -218,7 +224,8 @@ class CliTest : public QObject {
         QVERIFY(!copy.isEmpty());
         const Run dry = RunCli(home, {"write", sim.device(), "-i", copy, "--dry-run", "-q"});
         QCOMPARE(dry.code, exitcode::kNoOrDifferent);
-        QVERIFY2(dry.out.contains("銘柄 12"), qPrintable(dry.out));
+        QVERIFY2(dry.out.contains(Tr(HistoryText::ProductPlace).arg("12", ProductItemLabels()[2])),
+                 qPrintable(dry.out));
 
         // Ctrl+C in the pause between samples ends it at once, not after the minute.
         QProcess live;
@@ -274,11 +281,13 @@ class CliTest : public QObject {
         QVERIFY(!copy.isEmpty());
         const Run r = RunCli(home, {"write", sim.device(), "-i", copy, "--verify", "-q"});
         QCOMPARE(r.code, exitcode::kVerifyMismatch);
-        QVERIFY2(r.out.contains("銘柄 12 W12"), qPrintable(r.out));
+        // Product 12's item 2, whatever its value.
+        QVERIFY2(r.out.contains(Tr(CliText::ProductValue).arg(12).arg("12", QString())),
+                 qPrintable(r.out));
         // The journal keeps the verdict with the write.
         const JournalEntry written = Journal(home.filePath("data/rusk/journal.sqlite")).list()[0];
         QCOMPARE(std::tuple(written.direction, written.noteText()),
-                 std::tuple(TransferRun::Direction::Write, QString("照合：1 件が一致しません")));
+                 std::tuple(TransferRun::Direction::Write, Tr(LinkText::NoteVerifyRefused).arg(1)));
     }
 
     // A journal that cannot be used: a run it could not keep is told even with --quiet, with
@@ -296,11 +305,13 @@ class CliTest : public QObject {
         const Run read = RunCli(home, {"read", sim.device(), "-o", file, "-q"});
         QCOMPARE(read.code, exitcode::kJournal);
         QVERIFY(QFile::exists(file));
-        QVERIFY2(read.err.contains("履歴を記録できませんでした（" + journal), qPrintable(read.err));
+        QVERIFY2(read.err.contains(
+                     Tr(HistoryText::NotKept).arg(journal, Tr(PlatformText::NotFound).chopped(1))),
+                 qPrintable(read.err));
 
         const Run diff = RunCli(home, {"diff", "journal:2", file});
         QCOMPARE(diff.code, exitcode::kFile);
-        QVERIFY2(diff.err.contains("履歴ファイル " + journal + " を開けません: "),
+        QVERIFY2(diff.err.contains(Tr(CliText::JournalUnreadable).arg(journal, QString())),
                  qPrintable(diff.err));
 
         const QString fleet =
@@ -329,8 +340,8 @@ class CliTest : public QObject {
         write.setProcessEnvironment(env);
         write.start(RUSK_CLI_PATH, {"write", sim.device(), "-i", copy, "--ini", IniIn(home)});
         QByteArray err;
-        QTRY_VERIFY_WITH_TIMEOUT((err += write.readAllStandardError()).contains("銘柄 3 送信中"),
-                                 20000);
+        const QByteArray sending3 = Tr(TransferText::ProductSending).arg(3).toUtf8();
+        QTRY_VERIFY_WITH_TIMEOUT((err += write.readAllStandardError()).contains(sending3), 20000);
         ::kill(static_cast<pid_t>(write.processId()), SIGINT);
         QVERIFY(write.waitForFinished(20000));
         QCOMPARE(write.exitCode(), exitcode::kInterrupted);
@@ -382,8 +393,8 @@ class CliTest : public QObject {
                    {"read", silent.device(), "--settings-only", "-o", home.filePath("x.mdb"),
                     "--timeout", "60000", "--ini", IniIn(home)});
         QByteArray err;
-        QTRY_VERIFY_WITH_TIMEOUT((err += read.readAllStandardError()).contains("読み込み中"),
-                                 10000);
+        const QByteArray reading = Tr(TransferText::SettingsReading).toUtf8();
+        QTRY_VERIFY_WITH_TIMEOUT((err += read.readAllStandardError()).contains(reading), 10000);
         ::kill(static_cast<pid_t>(read.processId()), SIGINT);
         ::kill(static_cast<pid_t>(read.processId()), SIGTERM);
         QVERIFY(read.waitForFinished(5000));
@@ -407,8 +418,9 @@ class CliTest : public QObject {
         QVERIFY(check.waitForFinished(20000));
         QCOMPARE(check.exitCode(), exitcode::kInterrupted);
         const QString summary = QString::fromUtf8(check.readAllStandardOutput());
-        QCOMPARE(summary.count("中断"), 2);
-        QVERIFY2(!summary.contains("異常終了"), qPrintable(summary));
+        QCOMPARE(summary.count(Tr(CliText::ResultStopped)), 2);
+        const QString failed = Tr(CliText::ResultFailed);  // whatever the exit code
+        QVERIFY2(!summary.contains(failed.left(failed.indexOf("%1"))), qPrintable(summary));
     }
 
     void devicesByNameAndPortErrors() {
@@ -499,8 +511,10 @@ class CliTest : public QObject {
         QCOMPARE(backup.code, exitcode::kFleetFailed);
         const QStringList rows = backup.out.split('\n', Qt::SkipEmptyParts);
         QCOMPARE(rows.size(), 4);  // heading and one row per indicator, in the file's order
-        QVERIFY2(rows[1].startsWith("a ") && rows[1].contains("保存"), qPrintable(backup.out));
-        QVERIFY2(rows[2].contains("保存") && rows[3].contains("応答なし"), qPrintable(backup.out));
+        const QString saved = Tr(CliText::ResultSaved).arg(QString());  // before the file's name
+        QVERIFY2(rows[1].startsWith("a ") && rows[1].contains(saved), qPrintable(backup.out));
+        QVERIFY2(rows[2].contains(saved) && rows[3].contains(Tr(CliText::ResultNoAnswer)),
+                 qPrintable(backup.out));
         QCOMPARE(QDir(home.path()).entryList({"a-*.mdb", "b-*.mdb"}).size(), 2);
 
         const Run check = RunCli(home, QStringList{"fleet", fleet, "check"} + common);
@@ -536,8 +550,10 @@ class CliTest : public QObject {
         run.start(RUSK_CLI_PATH, {"fleet", fleet, "backup", "-d", home.path(), "--timeout", "60000",
                                   "--ini", IniIn(home)});
         QByteArray err;
-        QTRY_VERIFY_WITH_TIMEOUT((err += run.readAllStandardError()).contains("[g] 保存"), 20000);
-        QVERIFY2(err.contains("[r] ポートエラー") && !err.contains("[s] 応答なし"),
+        const QByteArray saved = ("[g] " + Tr(CliText::ResultSaved).arg(QString())).toUtf8();
+        QTRY_VERIFY_WITH_TIMEOUT((err += run.readAllStandardError()).contains(saved), 20000);
+        QVERIFY2(err.contains(("[r] " + Tr(CliText::ResultPortError)).toUtf8()) &&
+                     !err.contains(("[s] " + Tr(CliText::ResultNoAnswer)).toUtf8()),
                  err.constData());
         QCOMPARE(run.state(), QProcess::Running);
         const auto pid = static_cast<pid_t>(run.processId());
@@ -577,9 +593,11 @@ class CliTest : public QObject {
         QCOMPARE(code, exitcode::kFleetFailed);
         const QStringList rows = outText.split('\n', Qt::SkipEmptyParts);
         QCOMPARE(rows.size(), 3);
-        QVERIFY2(rows[1].startsWith("s ") && rows[1].contains("打ち切り（30 分）"),
+        QVERIFY2(rows[1].startsWith("s ") && rows[1].contains(Tr(CliText::ResultGivenUp).arg(30)),
                  qPrintable(outText));
-        QVERIFY2(rows[2].startsWith("g ") && rows[2].contains("保存"), qPrintable(outText));
+        QVERIFY2(
+            rows[2].startsWith("g ") && rows[2].contains(Tr(CliText::ResultSaved).arg(QString())),
+            qPrintable(outText));
     }
 
     // Where the result is to go is checked before the indicator is asked anything.
@@ -632,23 +650,25 @@ class CliTest : public QObject {
     void statusGoesAsABarOnATerminalAndAsLinesElsewhere() {
         QString text;
         QTextStream stream(&text);
+        const QString sending = Tr(TransferText::ProductSending).arg(0);
+        const QString message = Tr(LinkText::PortNotOpen);
         TerminalView terminal(stream, false, 1);
-        terminal.setStatusText("銘柄 0 送信中");
+        terminal.setStatusText(sending);
         terminal.setProgressVisible(true);
         terminal.setProgress(50);
-        terminal.showMessage("エラー");
+        terminal.showMessage(message);
         // The bar is redrawn in place; a message ends its line and stands on a line of its own.
-        QVERIFY2(text.contains("\r[###############               ]  50% 銘柄 0 送信中"),
+        QVERIFY2(text.contains("\r[###############               ]  50% " + sending),
                  qPrintable(text));
-        QVERIFY(text.endsWith("\nエラー\n"));
+        QVERIFY(text.endsWith('\n' + message + '\n'));
 
         text.clear();
         TerminalView pipe(stream, false, 0);
         pipe.setProgressVisible(true);
-        pipe.setStatusText("銘柄 0 送信中");
+        pipe.setStatusText(sending);
         pipe.setProgress(50);
-        pipe.setStatusText("銘柄 0 送信中");
-        QCOMPARE(text, QString("銘柄 0 送信中\n"));
+        pipe.setStatusText(sending);
+        QCOMPARE(text, sending + '\n');
 
         // A finished transfer leaves a full bar; one cut short by a time-out leaves the bar where
         // it stopped, and the message follows with plain line ends.
@@ -657,19 +677,20 @@ class CliTest : public QObject {
             TerminalView view(stream, false, 1);
             view.setProgress(0);
             view.setProgressVisible(true);
-            view.setStatusText("銘柄 99 読み込み中");
+            view.setStatusText(Tr(TransferText::ProductReading).arg(99));
             view.setProgress(99);
             view.setStatusText(closing);
             view.setProgress(0);
             view.setProgressVisible(false);
-            if (timeOut) view.showMessage("応答がありません。\r\n\x1b[2J");
+            if (timeOut) view.showMessage(Tr(CliText::NoAnswer) + "\r\n\x1b[2J");
             return text;
         };
         QVERIFY2(finished(Tr(TransferText::ProductReadDone), false)
-                     .endsWith("] 100% 銘柄読み込み完了\x1b[K\n"),
+                     .endsWith("] 100% " + Tr(TransferText::ProductReadDone) + "\x1b[K\n"),
                  qPrintable(text));
         QVERIFY2(finished(Tr(TransferText::SettingsSendIncomplete), true)
-                     .endsWith("]  99% 設定値送信未完了\x1b[K\n応答がありません。\n<1B>[2J\n"),
+                     .endsWith("]  99% " + Tr(TransferText::SettingsSendIncomplete) + "\x1b[K\n" +
+                               Tr(CliText::NoAnswer) + "\n<1B>[2J\n"),
                  qPrintable(text));
     }
 
@@ -692,8 +713,8 @@ class CliTest : public QObject {
                                 << "[a] Rate";
         QTest::newRow("outside") << "Device=x\n[a]\nDevice=x\nModel=805\n"
                                  << ":1:";
-        QTest::newRow("empty") << "; nothing\n"
-                               << "セクションがありません";
+        // The texts after the file's name.
+        QTest::newRow("empty") << "; nothing\n" << Tr(CliText::NoSections).arg(QString());
         // A device is a device: never an option, a data file or a journal snapshot.
         for (const char* device : {"--help", "backup.mdb", "journal:2", "tcp://nohost", "Com99"})
             QTest::newRow(device) << QString("[a]\nDevice=%1\nModel=805\n").arg(device)
@@ -701,8 +722,12 @@ class CliTest : public QObject {
         QTest::newRow("control characters") << "[a]\nModel=805\x1b[2J\n"
                                             << "805<1B>[2J";
         QTest::newRow("many mistakes")
-            << "[a]\nDevice=/dev/x\nModel=805\n" + QString("x\n").repeated(30) << "ほか 20 件";
-        QTest::newRow("too large") << "[a]\n" + QString(1024 * 1024, ';') << "大きすぎます";
+            << "[a]\nDevice=/dev/x\nModel=805\n" + QString("x\n").repeated(30)
+            << Tr(CliText::MoreErrors).arg(QString()).arg(20);
+        QTest::newRow("too large")
+            << "[a]\n" + QString(1024 * 1024, ';')
+            << Tr(CliText::FleetTooLarge)
+                   .arg(QString(), QString::number(kFleetFileMaxBytes / 1024));
     }
     void fleetFileMistakesNameSectionAndKey() {
         QFETCH(QString, text);
@@ -732,7 +757,8 @@ class CliTest : public QObject {
         QTest::newRow("unknown option") << QStringList{"probe", "--nope", "/dev/null"} << "nope";
         QTest::newRow("missing ini")
             << QStringList{"probe", "--ini", "/nonexistent/Rusk.INI", "Com1"} << "/nonexistent";
-        QTest::newRow("empty output") << QStringList{"read", "/dev/null", "-o", ""} << "空";
+        QTest::newRow("empty output")
+            << QStringList{"read", "/dev/null", "-o", ""} << Tr(CliText::OutputNameEmpty);
         QTest::newRow("malformed tcp") << QStringList{"probe", "tcp://nohost"} << "tcp://nohost";
         QTest::newRow("tcp in diff") << QStringList{"diff", "tcp://h:99999", "a.mdb"} << "99999";
         QTest::newRow("no device") << QStringList{"probe", "a.mdb"} << "a.mdb";

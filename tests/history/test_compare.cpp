@@ -4,6 +4,8 @@
 #include "history/Compare.h"
 #include "model/Catalogue.h"
 #include "report/DifferencesCsv.h"
+#include "texts/HistoryTexts.h"
+#include "texts/ReportTexts.h"
 
 namespace {
 
@@ -61,7 +63,7 @@ class CompareTest : public QObject {
 
         const Difference c = find(choice.code);
         QCOMPARE(c.windowValue, QString());
-        QCOMPARE(c.changes[0].window, QStringLiteral("（なし）"));
+        QCOMPARE(c.changes[0].window, Tr(HistoryText::NoData));
         QCOMPARE(c.changes[0].other, OptionsOf(kModel, choice.rows.front())[1]);
 
         const Difference w = find(weight->code);
@@ -73,7 +75,7 @@ class CompareTest : public QObject {
         SettingsStore window, other;
         QCOMPARE(
             SummaryText(CountDifferences(CompareStores(window, other, kModel, CompareScope::Both))),
-            QStringLiteral("同じです"));
+            Tr(HistoryText::Same));
         const QStringList codes = CodesOf(kModel);
         other.setValue(codes[0], "00001");
         other.setValue(codes[5], "00001");
@@ -85,10 +87,14 @@ class CompareTest : public QObject {
         QCOMPARE(both.size(), size_t(5));
         QCOMPARE(CountDifferences(both), (DifferenceCounts{2, 2}));
         QCOMPARE(SummaryText(CountDifferences(both)),
-                 QStringLiteral("設定値 2 件、銘柄 2 件が異なります"));
+                 Tr(HistoryText::Differ)
+                     .arg(Tr(HistoryText::SettingsDiffer).arg(2) + Tr(HistoryText::ListJoiner) +
+                          Tr(HistoryText::ProductsDiffer).arg(2)));
         const auto products = CompareStores(window, other, kModel, CompareScope::Products);
-        QCOMPARE(SummaryText(CountDifferences(products)), QStringLiteral("銘柄 2 件が異なります"));
-        QCOMPARE(PlaceText(products.back()), "銘柄 99 " + ProductItemLabels()[2]);
+        QCOMPARE(SummaryText(CountDifferences(products)),
+                 Tr(HistoryText::Differ).arg(Tr(HistoryText::ProductsDiffer).arg(2)));
+        QCOMPARE(PlaceText(products.back()),
+                 Tr(HistoryText::ProductPlace).arg("99", ProductItemLabels()[2]));
         QCOMPARE(CountDifferences(CompareStores(window, other, kModel, CompareScope::Settings)),
                  (DifferenceCounts{2, 0}));
     }
@@ -102,9 +108,10 @@ class CompareTest : public QObject {
         const QByteArray bytes = DifferencesCsv({d}).toUtf8();
         QVERIFY(bytes.startsWith("\xEF\xBB\xBF"));
         const QString text = QString::fromUtf8(bytes.mid(3));
-        QCOMPARE(text,
-                 QStringLiteral("場所,画面の値,比較先の値,内容\r\n"
-                                "\"W20 a,\"\"b\"\"\",（なし）,00001,\"x: 1 → 2\ny: 3 → 4\"\r\n"));
+        const QStringList header{Tr(ReportText::ColumnPlace), Tr(ReportText::ColumnWindowValue),
+                                 Tr(ReportText::ColumnOtherValue), Tr(ReportText::ColumnMeaning)};
+        QCOMPARE(text, header.join(',') + "\r\n\"W20 a,\"\"b\"\"\"," + Tr(HistoryText::NoData) +
+                           ",00001,\"x: 1 → 2\ny: 3 → 4\"\r\n");
 
         QTemporaryDir dir;
         const QString path = dir.filePath("diff.csv");

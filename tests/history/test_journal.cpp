@@ -17,6 +17,8 @@
 #include "model/Catalogue.h"
 #include "storage/DataFile.h"
 #include "support/TestClock.h"
+#include "texts/HistoryTexts.h"
+#include "texts/PlatformTexts.h"
 
 namespace {
 
@@ -176,7 +178,8 @@ class JournalTest : public QObject {
         SettingsStore store;
         QString reason;
         QVERIFY(!journal->applyTo(w.id, store, &reason));
-        QVERIFY(reason.contains("Ｆ８００") && store.product(0, 0).isEmpty());
+        QCOMPARE(reason, Tr(HistoryText::OtherModel).arg("Ｆ８００"));
+        QVERIFY(store.product(0, 0).isEmpty());
         QVERIFY(journal->applyTo(all[1].id, store) && Holds(store, read));
         QVERIFY(!journal->applyTo(all[0].id + 1, store) && !journal->load(all[0].id + 1));
 
@@ -229,12 +232,13 @@ class JournalTest : public QObject {
         QCOMPARE(left.back().id, left.front().id - qint64(left.size()) + 1);
     }
 
+    // The reason as the note gives it, without its full stop.
     void failuresAreNotedNotThrown_data() {
         QTest::addColumn<QString>("reason");
-        QTest::newRow("folder is a file") << "見つかりません";
-        QTest::newRow("read-only folder") << "許可されていません";
-        QTest::newRow("read-only file") << "許可されていません";
-        QTest::newRow("in use") << "使用中";
+        QTest::newRow("folder is a file") << Tr(PlatformText::NotFound).chopped(1);
+        QTest::newRow("read-only folder") << Tr(PlatformText::AccessDenied).chopped(1);
+        QTest::newRow("read-only file") << Tr(PlatformText::AccessDenied).chopped(1);
+        QTest::newRow("in use") << Tr(PlatformText::FileInUse).chopped(1);
     }
     void failuresAreNotedNotThrown() {
         QFETCH(QString, reason);
@@ -261,9 +265,7 @@ class JournalTest : public QObject {
 
         QVERIFY(!journal->record(run));
         QCOMPARE(notes_.size(), 1);
-        QVERIFY2(notes_[0].startsWith("履歴を記録できませんでした（" + at(place) + ": ") &&
-                     notes_[0].contains(reason),
-                 qPrintable(notes_[0]));
+        QCOMPARE(notes_[0], Tr(HistoryText::NotKept).arg(at(place), reason));
         QVERIFY(messages_.isEmpty() && journal->list().size() <= 1);
         if (tag == "in use") {
             QVERIFY(QSqlQuery(locker).exec("ROLLBACK"));
@@ -298,9 +300,8 @@ class JournalTest : public QObject {
         QVERIFY(journal->record(run));
         QCOMPARE(messages_.size(), 1);
         const QString aside = messages_[0].section('\n', 1);
-        QVERIFY2(messages_[0].startsWith("履歴ファイルが壊れていたため") &&
-                     aside.startsWith(path + ".damaged-"),
-                 qPrintable(messages_[0]));
+        QCOMPARE(messages_[0], Tr(HistoryText::Rebuilt).arg(aside));
+        QVERIFY2(aside.startsWith(path + ".damaged-"), qPrintable(aside));
         QFile kept(aside);
         QVERIFY(kept.open(QIODevice::ReadOnly) && kept.readAll() == damaged);
         QVERIFY(journal->list().size() == 1 && notes_.isEmpty());
@@ -368,8 +369,7 @@ class JournalTest : public QObject {
     void leavesAJournalItCannotTake_data() {
         QTest::addColumn<QString>("change");
         QTest::addColumn<QString>("reason");
-        QTest::newRow("newer") << "PRAGMA user_version = 3"
-                               << "新しい版の Rusk";
+        QTest::newRow("newer") << "PRAGMA user_version = 3" << Tr(HistoryText::Newer).chopped(1);
         QTest::newRow("failing halfway")
             << "CREATE TRIGGER refuse BEFORE UPDATE ON snapshots WHEN NEW.id = (SELECT max(id) "
                "FROM snapshots) BEGIN SELECT RAISE(ABORT, 'refused'); END"

@@ -1,7 +1,10 @@
 #include <QtTest>
 
 #include "history/Verify.h"
+#include "link/RunKinds.h"
 #include "support/PtyLink.h"
+#include "texts/HistoryTexts.h"
+#include "texts/LinkTexts.h"
 #include "transfer/ProductTransfers.h"
 #include "transfer/SettingTransfers.h"
 
@@ -52,20 +55,22 @@ class VerifyTest : public QObject {
         QStringList expected;
         for (int k = 0; k < 8; ++k) expected << QString("p5/1%1").arg(k);
         QCOMPARE(refused, expected + QStringList({"21", "33"}));
-        QCOMPARE(VerifyStatusText(result), QString("照合：10 件が一致しません"));
+        QCOMPARE(VerifyStatusText(result), Tr(LinkText::NoteVerifyRefused).arg(10));
         QCOMPARE(p.store.value("21"), before.value("21"));
         // Before a write, what it would overwrite can be kept: here the indicator's own 21. The
         // read shows its progress as any read does.
         p.view.events.clear();
         const TransferRun held =
-            p.link.blocking(SnapshotBefore(p.link, {{5}, {"21"}}, "設定値書き込み"));
+            p.link.blocking(SnapshotBefore(p.link, {{5}, {"21"}}, runkind::kWriteAllSettings));
         QCOMPARE(held.values.size(), size_t(8 + 1));
         QCOMPARE(held.values.back().value, result.readBack.value("21"));
         QCOMPARE(p.store.product(5, 0), before.product(5, 0));
+        const QString values = Tr(HistoryText::BeforeWriteValues);
         QCOMPARE(p.view.events.filter(QRegularExpression("^(status|shown|hidden|progress)")),
-                 QStringList({"status 書き込み前の値 読み込み中", "progress 0", "shown",
-                              "progress 50", "progress 100", "status 書き込み前の値 読み込み完了",
-                              "progress 0", "hidden"}));
+                 QStringList({"status " + Tr(HistoryText::ReadingPlaces).arg(values), "progress 0",
+                              "shown", "progress 50", "progress 100",
+                              "status " + Tr(HistoryText::PlacesReadDone).arg(values), "progress 0",
+                              "hidden"}));
     }
 
     void aTimeOutIsNeverReportedAsSuccess() {
@@ -74,8 +79,10 @@ class VerifyTest : public QObject {
         written.values = {{-1, "20", "00001"}};
         const VerifyResult result = p.link.blocking(VerifyWritten(p.link, written));
         QVERIFY(result.timedOut);
-        QVERIFY(VerifyStatusText(result).contains("タイムアウト"));
-        QVERIFY(p.view.status.endsWith("読み込み中断") && !p.view.progressVisible);
+        QCOMPARE(VerifyStatusText(result), Tr(LinkText::NoteVerifyTimedOut));
+        QCOMPARE(p.view.status,
+                 Tr(HistoryText::PlacesReadStopped).arg(Tr(HistoryText::WrittenValues)));
+        QVERIFY(!p.view.progressVisible);
     }
 };
 

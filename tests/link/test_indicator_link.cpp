@@ -1,7 +1,9 @@
 #include <QtTest>
 
+#include "model/Catalogue.h"
 #include "support/LinkFixture.h"
 #include "texts/LinkTexts.h"
+#include "texts/PlatformTexts.h"
 
 namespace {
 
@@ -105,9 +107,9 @@ class IndicatorLinkTest : public QObject {
         QTest::newRow("empty line stores nothing") << "WR" << QByteArray("\r\n") << "old"
                                                    << "old" << 3 << "";
         QTest::newRow("empty line passes the test") << "TEST1" << QByteArray("\r\n") << "old"
-                                                    << "old" << 3 << "通信ＯＫ";
+                                                    << "old" << 3 << Tr(LinkText::LinkOk);
         QTest::newRow("one character passes the test") << "TEST1" << QByteArray("?\r\n") << "old"
-                                                       << "old" << 3 << "通信ＯＫ";
+                                                       << "old" << 3 << Tr(LinkText::LinkOk);
         QTest::newRow("empty live reply stored") << "RA" << QByteArray("\r\n") << "old"
                                                  << "" << 3 << "";
         QTest::newRow("lone LF keeps the last digit") << "WR" << QByteArray("W2000012\n") << "00012"
@@ -339,14 +341,18 @@ class IndicatorLinkTest : public QObject {
         check.note({-1, "33", "W33?0001"});
         check.note({-1, "91", ""});
         check.note({12, "12", "W12?1125"});
-        QCOMPARE(check.messageText(),
-                 QString("次の値を正しく読めませんでした: W33, W91, 銘柄 12 (定量)"));
-        QCOMPARE(check.lines().back(), QString("銘柄 12 W12 「W12?1125」"));
+        const QString target = ProductItemLabels().value(2);
+        QCOMPARE(check.messageText(), Tr(LinkText::NotReadWhole) + "W33, W91, " +
+                                          Tr(LinkText::ProductItemPlace).arg(12).arg(target));
+        QCOMPARE(check.lines().back(),
+                 Tr(LinkText::ProductValuePlace).arg(12).arg("W12") + " 「W12?1125」");
         for (int item = 0; item < 8; ++item) check.note({5, QString("1%1").arg(item), "W0000006"});
         for (const char* code : {"20", "21", "22"}) check.note({-1, code, "x"});
         // Product 5 lost all eight values: named once; beyond five names, a count.
-        QCOMPARE(check.messageText(), QString("次の値を正しく読めませんでした: W33, W91, "
-                                              "銘柄 12 (定量), 銘柄 5, W20 ほか 2 件"));
+        QCOMPARE(check.messageText(), Tr(LinkText::NotReadWhole) + "W33, W91, " +
+                                          Tr(LinkText::ProductItemPlace).arg(12).arg(target) +
+                                          ", " + Tr(LinkText::ProductPlace).arg(5) + ", W20" +
+                                          Tr(LinkText::AndMore).arg(2));
     }
 
     void onlyTheIndicatorsWeightAnswersTheProbe() {
@@ -442,16 +448,14 @@ class IndicatorLinkTest : public QObject {
         LinkFixture f;
         f.port.queue("anything\r\n");
         f.link.awaitReply(ReplyKind::LinkTest2);
-        QCOMPARE(f.view.events.last(), QString("test2 通信ＯＫ"));
+        QCOMPARE(f.view.events.last(), "test2 " + Tr(LinkText::LinkOk));
     }
 
     void errorReportText() {
-        const OperationError e(8018, "ポートが開いていません。");
-        QCOMPARE(ErrorReportText(e, ErrorHint::Port8018),
-                 QString("エラーが発生しました。\r\nポートが開いていません。ErrNo.=8018\r\n\r\n"
-                         "エラー番号が 8018 の場合、ポート番号を変更してみて下さい。"));
-        QCOMPARE(ErrorReportText(e, ErrorHint::None),
-                 QString("エラーが発生しました。\r\nポートが開いていません。ErrNo.=8018"));
+        const OperationError e(8018, Tr(LinkText::PortNotOpen));
+        const QString report = Tr(PlatformText::ErrorReport).arg(Tr(LinkText::PortNotOpen), "8018");
+        QCOMPARE(ErrorReportText(e, ErrorHint::Port8018), report + Tr(PlatformText::Hint8018));
+        QCOMPARE(ErrorReportText(e, ErrorHint::None), report);
         // A place marker inside the description (a value from the INI) is shown as it is.
         const OperationError marked(13, "CommPort \"%1\"");
         QVERIFY(ErrorReportText(marked, ErrorHint::None).contains("CommPort \"%1\"ErrNo.=13"));

@@ -4,6 +4,7 @@
 #include "link/PortSettings.h"
 #include "support/LinkFixture.h"
 #include "texts/LinkTexts.h"
+#include "texts/PlatformTexts.h"
 
 class LiveAndPortsTest : public QObject {
     Q_OBJECT
@@ -60,7 +61,7 @@ class LiveAndPortsTest : public QObject {
         f.link.blocking(LiveCommands(f.link, nullptr).press(0));
         QCOMPARE(f.view.messages.size(), 1);
         QVERIFY(f.view.messages[0].contains("ErrNo.=8018"));
-        QVERIFY(f.view.messages[0].endsWith("ポート番号を変更してみて下さい。"));
+        QVERIFY(f.view.messages[0].endsWith(Tr(PlatformText::Hint8018)));
         QCOMPARE(f.view.redraws, 0);
     }
 
@@ -96,8 +97,7 @@ class LiveAndPortsTest : public QObject {
         QCOMPARE(focused, 1);
         QCOMPARE(view.messages.size(), 1);
         QVERIFY(view.messages[0].contains("ErrNo.=8002"));
-        QVERIFY(view.messages[0].endsWith(
-            "エラー番号が 8002 の場合、ポート番号を変更してみて下さい。"));
+        QVERIFY(view.messages[0].endsWith(Tr(PlatformText::Hint8002)));
         // The file receives the number the port still has, and the port is opened again.
         QCOMPARE(written, QStringList{"4 19200,O,7,1"});
         QVERIFY(port.isOpen());
@@ -119,7 +119,8 @@ class LiveAndPortsTest : public QObject {
         SimLinkFixture f;
         f.port.queue("stale\r\n");
         f.link.blocking(TestLink(f.link, 1, &f.port));
-        QCOMPARE(f.view.events.filter("test1"), QStringList({"test1 ", "test1 通信ＯＫ"}));
+        QCOMPARE(f.view.events.filter("test1"),
+                 QStringList({"test1 ", "test1 " + Tr(LinkText::LinkOk)}));
         QCOMPARE(f.port.requests, QStringList{"RA"});
 
         SimLinkFixture silent;

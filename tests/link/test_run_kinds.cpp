@@ -13,14 +13,16 @@ class RunKindsTest : public QObject {
         QTest::addColumn<QString>("note");
         QTest::addColumn<QString>("words");
         QTest::newRow("before a write") << RunNote(kBeforeWrite) << Tr(LinkText::RunBeforeWrite);
-        QTest::newRow("verdict") << RunNote(kVerifyRefused, {"12"}) << "照合：12 件が一致しません";
+        QTest::newRow("verdict") << RunNote(kVerifyRefused, {"12"})
+                                 << Tr(LinkText::NoteVerifyRefused).arg(12);
         QTest::newRow("product put back, stopped at an empty value")
             << JoinedNotes(RunNote(kProductRestored, {"5"}),
                            RunNote(kStoppedAtProduct, {"5", "12", ""}))
-            << "指示計の銘柄を 5 に戻しました、Ctrl+C で中断 (最後: 銘柄 5 W12 （なし）)";
+            << Tr(LinkText::NoteProductRestored).arg(5) + Tr(LinkText::NoteJoiner) +
+                   Tr(LinkText::NoteStoppedAtProduct).arg("5", "12", Tr(LinkText::NoteNone));
         QTest::newRow("a value holding the separators")
             << RunNote(kStoppedAtProduct, {"5", "%3", "a b;c%20、d"})
-            << "Ctrl+C で中断 (最後: 銘柄 5 W%3 a b;c%20、d)";
+            << Tr(LinkText::NoteStoppedAtProduct).arg("5", "%3", "a b;c%20、d");
         QTest::newRow("words of no kind") << "メモ、照合"
                                           << "メモ、照合";
         QTest::newRow("a kind with other arguments") << "verify_ok 3"

@@ -1,6 +1,7 @@
 #include <QtTest>
 
 #include "model/DataClear.h"
+#include "texts/ModelTexts.h"
 
 using dataclear::ProductEntries;
 
@@ -107,10 +108,8 @@ class DataClearTest : public QObject {
     }
 
     void messages() {
-        QCOMPARE(dataclear::CopyDoneMessage(),
-                 QStringLiteral("処理完了。 100 銘柄同じ設定にしました。"));
-        QCOMPARE(dataclear::CopyRefusedMessage(),
-                 QStringLiteral("無効な入力があるため設定できません。"));
+        QCOMPARE(dataclear::CopyDoneMessage(), Tr(ModelText::CopyDone));
+        QCOMPARE(dataclear::CopyRefusedMessage(), Tr(ModelText::CopyRefused));
     }
 };
 

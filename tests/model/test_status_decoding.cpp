@@ -25,7 +25,7 @@ class StatusDecodingTest : public QObject {
             << QStringList{"OFF", "ON", "ON", "OFF", Tr(ModelText::DisplayNet), "OFF", keep};
         QTest::newRow("status 1 gross, LOCK on")
             << 1 << "0000011" << 805
-            << QStringList{"OFF", "OFF", "OFF", "OFF", "総重量", "ON", "ON"};
+            << QStringList{"OFF", "OFF", "OFF", "OFF", Tr(ModelText::DisplayGross), "ON", "ON"};
         QTest::newRow("status 1 bad digits")
             << 1 << "2x0020" << 805 << QStringList{inv, inv, "OFF", "OFF", inv, "OFF", inv};
         QTest::newRow("status 2 all on")
@@ -79,12 +79,12 @@ class StatusDecodingTest : public QObject {
     }
 
     void captions() {
-        QCOMPARE(status::BoxCaption(1, 0), QStringLiteral("重量値ﾎｰﾙﾄﾞ"));
+        QCOMPARE(status::BoxCaption(1, 0), Tr(ModelText::HoldCaption));
         QCOMPARE(status::BoxCaption(1, 6), QStringLiteral("LOCK(soft)"));
-        QCOMPARE(status::BoxCaption(2, 6), QStringLiteral("完了出力信号"));
-        QCOMPARE(status::BoxCaption(3, 4), QStringLiteral("未定義"));
-        QCOMPARE(status::BoxCaption(4, 3), QStringLiteral("重量値ｵｰﾊﾞｰﾌﾛｰ"));
-        QCOMPARE(status::BoxCaption(4, 6), QStringLiteral("未定義"));
+        QCOMPARE(status::BoxCaption(2, 6), Tr(ModelText::CompleteSignal));
+        QCOMPARE(status::BoxCaption(3, 4), Tr(ModelText::Undefined));
+        QCOMPARE(status::BoxCaption(4, 3), Tr(ModelText::OverflowCaption));
+        QCOMPARE(status::BoxCaption(4, 6), Tr(ModelText::Undefined));
         QVERIFY(status::BoxCaption(5, 0).isEmpty());
         QVERIFY(status::BoxCaption(1, 7).isEmpty());
     }

@@ -2,15 +2,12 @@
 
 #include "model/Catalogue.h"
 #include "model/Validation.h"
+#include "texts/ModelTexts.h"
 
 namespace {
 
-const QString kZoneMessage = QStringLiteral(
-    "入力された値は無効な値です。00001 から 00016 までの 5 桁の数値を入力して下さい。");
-
 QString Message(const char* mask) {
-    return QStringLiteral("入力された値は無効な値です。00000 から ") + QLatin1String(mask) +
-           QStringLiteral(" までの 5 桁の数値を入力して下さい。");
+    return Tr(ModelText::MaskMessage).arg(QLatin1String(mask));
 }
 
 IndicatorModel Model(int m) {
@@ -81,7 +78,7 @@ class ValidationTest : public QObject {
 
     void messagesAreExact() {
         QCOMPARE(MaskMessage("00999"), Message("00999"));
-        QCOMPARE(ZeroZoneMessage(), kZoneMessage);
+        QCOMPARE(ZeroZoneMessage(), Tr(ModelText::ZeroZoneMessage));
     }
 
     // Boxes by model, family and index with the outcome of leaving them.
@@ -122,11 +119,12 @@ class ValidationTest : public QObject {
         QTest::newRow("decimal point")
             << 805 << 6 << 0 << "12.45" << false << "12.45" << Message("99999");
         // The gravity zone boxes: W68 on the F805, W60(8) holding W46 on the F800.
-        QTest::newRow("zone 0") << 805 << 6 << 8 << "00000" << false << "00000" << kZoneMessage;
+        QTest::newRow("zone 0") << 805 << 6 << 8 << "00000" << false << "00000"
+                                << Tr(ModelText::ZeroZoneMessage);
         QTest::newRow("zone 0 F800")
-            << 800 << 6 << 8 << "00000" << false << "00000" << kZoneMessage;
+            << 800 << 6 << 8 << "00000" << false << "00000" << Tr(ModelText::ZeroZoneMessage);
         QTest::newRow("zone 0 blanks")
-            << 805 << 6 << 8 << " 00000 " << false << "00000" << kZoneMessage;
+            << 805 << 6 << 8 << " 00000 " << false << "00000" << Tr(ModelText::ZeroZoneMessage);
         QTest::newRow("zone 1") << 805 << 6 << 8 << "00001" << true << "00001" << QString();
         QTest::newRow("zone 9") << 805 << 6 << 8 << "00009" << true << "00009" << QString();
         QTest::newRow("zone 16") << 800 << 6 << 8 << "00016" << true << "00016" << QString();
@@ -192,8 +190,9 @@ class ValidationTest : public QObject {
                                         << "00012" << store << "00012" << QString();
         QTest::newRow("bad entry") << 2 << 0 << "00005"
                                    << "00001" << refuse << "00005" << Message("00002");
-        QTest::newRow("zone zero") << 6 << 8 << "00000"
-                                   << "00003" << refuse << "00000" << kZoneMessage;
+        QTest::newRow("zone zero")
+            << 6 << 8 << "00000"
+            << "00003" << refuse << "00000" << Tr(ModelText::ZeroZoneMessage);
     }
     void leavingABox() {
         QFETCH(int, family);

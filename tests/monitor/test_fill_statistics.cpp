@@ -5,7 +5,9 @@
 #include "monitor/FillStatistics.h"
 #include "monitor/SampleCsv.h"
 #include "monitor/Weights.h"
+#include "texts/LinkTexts.h"
 #include "texts/MonitorTexts.h"
+#include "texts/PlatformTexts.h"
 
 using namespace monitor;
 
@@ -73,16 +75,17 @@ void TestFillStatistics::summarizesAndAdvises() {
     QCOMPARE(s.inFlightCount, 2);  // the fill without a cut-off is left out of the mean
     QCOMPARE(s.inFlightMean, 11.0);
     // A difference of one step is within the resolution; more is advice.
-    QVERIFY(FreeFallAdvice(s, 10, 1, 0).endsWith("設定どおりです"));
+    QVERIFY(FreeFallAdvice(s, 10, 1, 0).endsWith(Tr(MonitorText::FreeFallAsSet)));
     const QString advice = FreeFallAdvice(s, 8, 1, 0);
-    QVERIFY2(advice.startsWith("落差の実測平均 11.0 ／ 設定 8.0"), qPrintable(advice));
+    QVERIFY2(advice.startsWith(Tr(MonitorText::FreeFallAgainstSetting).arg("11.0", "8.0")),
+             qPrintable(advice));
     QVERIFY(advice.contains(Tr(MonitorText::Heavier)));
     QVERIFY(FreeFallAdvice(s, 11.5, 0.1, 1).contains(Tr(MonitorText::Lighter)));
     // Products not read yet: no set point is made up, and the advice says the setting is unknown.
     SettingsStore empty;
     const SetPoints none = SetPointsOf(empty, 0);
     QVERIFY(!none.target && !none.largeCut && !none.overLimit && !none.freeFall);
-    QVERIFY(FreeFallAdvice(s, none.freeFall, 1, 0).contains("不明"));
+    QCOMPARE(FreeFallAdvice(s, none.freeFall, 1, 0), Tr(MonitorText::FreeFallUnknown).arg("11.0"));
 }
 
 void TestFillStatistics::readsWeights_data() {
@@ -196,10 +199,14 @@ void TestFillStatistics::savesSamplesAsCsv() {
     QFile file(path);
     QVERIFY(file.open(QIODevice::ReadOnly));
     const QList<QByteArray> lines = file.readAll().split('\n');
-    QCOMPARE(QString::fromUtf8(lines[0]), QString("\uFEFF時刻,重量,ｽﾃｰﾀｽ2,ｽﾃｰﾀｽ3"));
+    const QStringList headings{Tr(MonitorText::ColumnTime), Tr(MonitorText::ColumnWeight),
+                               Tr(LinkText::LiveStatus2), Tr(LinkText::LiveStatus3)};
+    QCOMPARE(lines[0], "\xEF\xBB\xBF" + headings.join(',').toUtf8());
     QVERIFY(lines[1].endsWith(",12.50,\"0010000\",\"0001\""));
     // A save that cannot be made says why; the earlier file stays as it was.
-    QVERIFY(SaveSamplesCsv(dir.filePath("none/m.csv"), samples, 0).contains("保存できません"));
+    QCOMPARE(SaveSamplesCsv(dir.filePath("none/m.csv"), samples, 0),
+             Tr(MonitorText::CannotSave)
+                 .arg(dir.filePath("none/m.csv"), Tr(PlatformText::NotFound).chopped(1)));
     QVERIFY(QDir(dir.path()).mkdir("m2.csv"));  // a folder where the file should go
     QVERIFY(!SaveSamplesCsv(dir.filePath("m2.csv"), samples, 0).isEmpty());
     file.close();

@@ -7,6 +7,7 @@
 
 #include "platform/PortDiscovery.h"
 #include "support/SimProcess.h"
+#include "texts/PlatformTexts.h"
 
 namespace {
 
@@ -47,7 +48,7 @@ class PortDiscoveryTest : public QObject {
         QCOMPARE(r[tcp.device()].outcome, ProbeOutcome::Answered);
         QCOMPARE(r[silent.device()].outcome, ProbeOutcome::Silent);
         QCOMPARE(r[held.device()].outcome, ProbeOutcome::Busy);
-        QVERIFY(r[held.device()].message.contains("使用中"));
+        QCOMPARE(r[held.device()].message, Tr(PlatformText::DeviceBusy).arg(held.device()));
         QCOMPARE(r[refused].outcome, ProbeOutcome::Failed);
         QCOMPARE(r[gone].outcome, ProbeOutcome::Gone);
         QVERIFY(r[gone].message.contains(gone));

@@ -11,6 +11,7 @@
 #include "platform/OperationError.h"
 #include "platform/PortFailure.h"
 #include "support/PtyLink.h"
+#include "texts/PlatformTexts.h"
 #include "transfer/SettingTransfers.h"
 
 namespace {
@@ -105,8 +106,9 @@ class TcpSerialPortTest : public QObject {
             QFAIL("connected to a closed port");
         } catch (const OperationError& e) {
             QCOMPARE(e.number, ErrNo::kInvalidPort);
-            QVERIFY2(e.description.contains(device + " に接続できません"),
-                     qPrintable(e.description));
+            QCOMPARE(
+                e.description,
+                Tr(PlatformText::CannotConnect).arg(device, Tr(PlatformText::ConnectionRefused)));
         }
         QVERIFY(clock.elapsed() < TcpSerialPort::kDefaultConnectTimeoutMs);
         QVERIFY(!port.isOpen());
@@ -148,8 +150,8 @@ class TcpSerialPortTest : public QObject {
             QFAIL("the wait went on");
         } catch (const OperationError& e) {
             QCOMPARE(e.number, ErrNo::kPortNotOpen);
-            QCOMPARE(e.description, QString("%1 との接続が切れました（相手側が接続を閉じました）。")
-                                        .arg(t.sim.device()));
+            QCOMPARE(e.description, Tr(PlatformText::ConnectionLost)
+                                        .arg(t.sim.device(), Tr(PlatformText::RemoteClosed)));
         }
         QVERIFY(!t.link.timedOut());
         QVERIFY(!t.port.isOpen());

@@ -9,8 +9,11 @@
 #include <future>
 
 #include "ReportTestSupport.h"
+#include "model/Catalogue.h"
 #include "platform/AnsiText.h"
 #include "report/ProductCsv.h"
+#include "texts/PlatformTexts.h"
+#include "texts/ReportTexts.h"
 
 namespace {
 
@@ -97,31 +100,49 @@ class ProductCsvTest : public QObject {
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<QString>("says");
         const QByteArray head = "銘柄番号,大投入,過量\r\n";
-        QTest::newRow("empty") << QByteArray() << "空";
-        QTest::newRow("binary") << QByteArray("PK\x03\x04\0\0", 6) << "テキスト";
-        QTest::newRow("not utf-8 nor sjis") << QByteArray("\x81\x20\xff") << "文字コード";
-        QTest::newRow("no header") << QByteArray("1,2,3\r\n") << "見出し";
+        const QStringList& labels = ProductItemLabels();
+        const QString number = Tr(ReportText::ColumnProductNumber);
+        const auto field = [](int line, const QString& column, const QString& why) {
+            return Tr(ReportText::FieldFault).arg(line).arg(column, why);
+        };
+        const auto columns = [](int line, int cells) {
+            return Tr(ReportText::LineFault)
+                .arg(line)
+                .arg(Tr(ReportText::ColumnCountDiffers).arg(3).arg(cells));
+        };
+        QTest::newRow("empty") << QByteArray() << Tr(ReportText::EmptyFile);
+        QTest::newRow("binary") << QByteArray("PK\x03\x04\0\0", 6) << Tr(ReportText::NotText);
+        QTest::newRow("not utf-8 nor sjis")
+            << QByteArray("\x81\x20\xff") << Tr(ReportText::UnknownEncoding);
+        QTest::newRow("no header")
+            << QByteArray("1,2,3\r\n") << Tr(ReportText::NotProductCsv).arg(labels.front());
         QTest::newRow("open quote") << head + "1,\"00001,00001\r\n"
-                                    << "引用符";
-        QTest::newRow("header only") << head << "行がありません";
-        QTest::newRow("duplicate") << head + "5,00001,00001\r\n" + "5,00001,00001\r\n"
-                                   << "3 行目「銘柄番号」: 銘柄 5 は 2 行目";
+                                    << Tr(ReportText::UnclosedQuote);
+        QTest::newRow("header only") << head << Tr(ReportText::NoProductRows);
+        QTest::newRow("duplicate")
+            << head + "5,00001,00001\r\n" + "5,00001,00001\r\n"
+            << field(3, number, Tr(ReportText::DuplicateProduct).arg(5).arg(2));
         QTest::newRow("100") << head + "100,00001,00001\r\n"
-                             << "2 行目「銘柄番号」: 0 から 99";
+                             << field(2, number,
+                                      Tr(ReportText::ProductNumberOutOfRange).arg(99).arg("100"));
         QTest::newRow("-1") << head + "-1,00001,00001\r\n"
-                            << "0 から 99";
+                            << field(2, number,
+                                     Tr(ReportText::ProductNumberOutOfRange).arg(99).arg("-1"));
         QTest::newRow("short") << head + "1,00001,00001\r\n" + "2,1234,00001\r\n"
-                               << "3 行目「大投入」: 5 桁の数値ではありません";
+                               << field(3, labels[0], Tr(ReportText::NotFiveDigits));
         QTest::newRow("over mask") << head + "1,00001,01000\r\n"
-                                   << "2 行目「過量」: 00000 から 00999 までの数値ではありません";
+                                   << field(2, labels[3], Tr(ReportText::OutOfMask).arg("00999"));
         QTest::newRow("extra cell") << head + "1,00001,00001\r\n" + "2,00001,00002,00003\r\n"
-                                    << "3 行目: 見出しは 3 列ですが、この行は 4 列です";
-        QTest::newRow("missing cell") << head + "1,00001\r\n"
-                                      << "2 行目: 見出しは 3 列ですが、この行は 2 列です";
+                                    << columns(3, 4);
+        QTest::newRow("missing cell") << head + "1,00001\r\n" << columns(2, 2);
         QTest::newRow("many") << head + "1,a,b\r\n2,c,d\r\n3,e,f\r\n"
-                              << "4 行目「大投入」: 5 桁の数値ではありません\nほか 1 件";
-        QTest::newRow("beyond 4 MiB") << head + QByteArray(4 << 20, ' ') << "大きすぎ";
-        QTest::newRow("named pipe") << QByteArray() << "通常のファイルではありません";
+                              << field(4, labels[0], Tr(ReportText::NotFiveDigits)) + "\n" +
+                                     Tr(ReportText::MoreFaults).arg(1);
+        QTest::newRow("beyond 4 MiB")
+            << head + QByteArray(4 << 20, ' ')
+            << Tr(ReportText::CannotOpen).arg(Tr(PlatformText::FileTooLarge).arg("4 MB"));
+        QTest::newRow("named pipe")
+            << QByteArray() << Tr(ReportText::CannotOpen).arg(Tr(PlatformText::NotRegularFile));
     }
     void refusals() {
         QFETCH(QByteArray, bytes);
@@ -148,7 +169,7 @@ class ProductCsvTest : public QObject {
         }
         const ProductCsvImport result = import.get();
         QVERIFY2(result.message.contains(says), qPrintable(result.message));
-        QVERIFY(result.message.startsWith(QStringLiteral("銘柄を CSV から読み込めませんでした")));
+        QVERIFY(result.message.startsWith(Tr(ReportText::ProductCsvRefused).arg(QString())));
         QVERIFY(SameProducts(store, before));
     }
 };

@@ -7,9 +7,13 @@
 #include <QTimer>
 #include <QtTest>
 
+#include "model/Catalogue.h"
 #include "report/ProductCsv.h"
 #include "support/FakeSerialPort.h"
 #include "support/SimSerialPort.h"
+#include "texts/AppTexts.h"
+#include "texts/ReportTexts.h"
+#include "texts/WindowTexts.h"
 #include "ui/DataFileView.h"
 #include "ui/MainWindow.h"
 #include "ui/Program.h"
@@ -67,7 +71,10 @@ class ReportViewTest : public QObject {
         bad.close();
         f.trigger("mnuFILE_MEI_CSV_IN");
         QCOMPARE(f.messages.shown.size(), 2);
-        QVERIFY(f.messages.shown.last().contains(QStringLiteral("2 行目「定量」")));
+        QVERIFY(f.messages.shown.last().contains(
+            Tr(ReportText::FieldFault)
+                .arg(2)
+                .arg(ProductItemLabels()[2], Tr(ReportText::NotFiveDigits))));
         QCOMPARE(f.window.store().product(0, 2), QStringLiteral("00321"));
 
         f.path = dir_.filePath("s.csv");
@@ -78,7 +85,7 @@ class ReportViewTest : public QObject {
         f.path = dir_.filePath("nowhere/s.pdf");
         f.trigger("mnuFILE_PDF");
         QCOMPARE(f.messages.shown.size(), 3);
-        QVERIFY(f.messages.shown.last().startsWith(QStringLiteral("PDF を保存できませんでした")));
+        QVERIFY(f.messages.shown.last().startsWith(Tr(WindowText::PDFCouldNotSaved)));
     }
 
     // The sheet names where the window's data came from, and says when the window's values are
@@ -105,11 +112,14 @@ class ReportViewTest : public QObject {
         seen << after([&f] { f.window.store().setValue("20", "00002"); });
         seen << after([&f] { f.window.dispatch(Operation::ClearAll); });
         seen << after([&f] { f.window.dispatch(Operation::ReadAllSettings, 0); });
-        const QString from = QStringLiteral("データの出所: ");
-        QCOMPARE(seen, QStringList(
-                           {from + "—", from + "—（編集あり）", from + "データファイル origin.mdb",
-                            from + "データファイル origin.mdb（編集あり）", from + "指示計 sim1",
-                            from + "指示計 sim1（編集あり）", from + "—", from + "指示計 sim1"}));
+        const auto from = [](const QString& origin, bool edited = false) {
+            return Tr(ReportText::HeaderOrigin)
+                .arg(origin + (edited ? Tr(ReportText::Edited) : QString()));
+        };
+        const QString file = Tr(AppText::FromDataFile).arg("origin.mdb");
+        const QString sim = Tr(AppText::FromIndicator).arg("sim1");
+        QCOMPARE(seen, QStringList({from("—"), from("—", true), from(file), from(file, true),
+                                    from(sim), from(sim, true), from("—"), from(sim)}));
     }
 
     // 印刷 opens the real print preview on the sheet.

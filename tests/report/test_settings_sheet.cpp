@@ -1,8 +1,14 @@
 #include <QTest>
 
+// clang-format off
+// Ahead of report/SettingsSheet.h, whose function ModelText() would hide the enumeration.
+#include "texts/ModelTexts.h"
+// clang-format on
 #include "ReportTestSupport.h"
 #include "report/SettingsCsv.h"
 #include "report/SettingsSheet.h"
+#include "texts/AppTexts.h"
+#include "texts/ReportTexts.h"
 
 namespace {
 
@@ -68,7 +74,9 @@ class SettingsSheetTest : public QObject {
             const SettingsSheet sheet = BuildSheet(store, {});
             QCOMPARE(Find(sheet, weight->code)->meaning, QStringLiteral("012.34"));
             QCOMPARE(Find(sheet, weight->code)->raw, QStringLiteral("01234"));
-            QVERIFY(Find(sheet, choice->code)->meaning.contains(QStringLiteral("該当なし")));
+            QCOMPARE(Find(sheet, choice->code)->meaning,
+                     Tr(ModelText::NotListed)
+                         .arg(ReadChars(RowOf(model, choice->rows.front()).binding, beyond)));
             const SheetSetting* split = Find(sheet, packed->code);
             QCOMPARE(split->items.size(), packed->rows.size());
             QVERIFY(split->meaning.isEmpty());
@@ -83,7 +91,8 @@ class SettingsSheetTest : public QObject {
         const CatalogueEntry* time =
             EntryShowing(store.model(), RowShow::Tenths, ItemKind::Numeric);
         store.setValue(time->code, QStringLiteral("00015"));
-        QCOMPARE(Find(BuildSheet(store, {}), time->code)->meaning, QStringLiteral("1.5 秒"));
+        QCOMPARE(Find(BuildSheet(store, {}), time->code)->meaning,
+                 Tr(ReportText::Seconds).arg("1.5"));
         for (const CatalogueEntry& e : EntriesOf(store.model())) {
             const BoxRule rule = RuleOf(store.model(), e.box.family, e.box.index);
             if (rule.kind != RuleKind::OneToSixteen) continue;
@@ -105,9 +114,12 @@ class SettingsSheetTest : public QObject {
             BuildSheet(store, {"/dev/ttyUSB0", DataOrigin::DataFile("/data/line3.mdb"), true,
                                QDateTime({2026, 1, 2}, {3, 4})});
         QCOMPARE(sheet.products.size(), size_t(94));
-        QVERIFY(sheet.productNote.contains(QStringLiteral("0–2、5、97、99")));
+        const QStringList empty{"0–2", "5", "97", "99"};
+        QCOMPARE(sheet.productNote,
+                 Tr(ReportText::EmptyProductsOmitted).arg(empty.join(Tr(ReportText::RangeJoiner))));
         QVERIFY(sheet.headerLines.join('\n').contains(
-            QStringLiteral("データの出所: データファイル line3.mdb（編集あり）")));
+            Tr(ReportText::HeaderOrigin)
+                .arg(Tr(AppText::FromDataFile).arg("line3.mdb") + Tr(ReportText::Edited))));
         QVERIFY(sheet.headerLines.join('\n').contains(QStringLiteral("2026-01-02 03:04")));
         size_t rows = 1;
         for (const SheetSetting& s : sheet.settings) rows += 1 + s.items.size();

@@ -16,6 +16,7 @@
 #include "report/ProductCsv.h"
 #include "report/SheetPainter.h"
 #include "storage/DataFile.h"
+#include "texts/ReportTexts.h"
 
 namespace {
 
@@ -63,13 +64,13 @@ class SheetPdfTest : public QObject {
         const QString all = PdfText(pdf);
         for (const QString& caption : ProductItemLabels()) QVERIFY(all.contains(caption));
         QVERIFY(all.contains(sheet.settings.back().caption));
-        QVERIFY(all.contains(QStringLiteral("設定値一覧表")));
+        QVERIFY(all.contains(Tr(ReportText::SheetTitle).arg("F805")));
         for (int page = 1; page <= pages; ++page) {
             const QString text = PdfText(pdf, page);
-            QVERIFY(text.contains(QStringLiteral("%1 / %2 ページ").arg(page).arg(pages)));
+            QVERIFY(text.contains(Tr(ReportText::PageNumber).arg(page).arg(pages)));
             if (page > 1)
-                QVERIFY(text.contains(QStringLiteral("内容")) ||
-                        text.contains(QStringLiteral("銘柄番号")));
+                QVERIFY(text.contains(Tr(ReportText::ColumnMeaning)) ||
+                        text.contains(Tr(ReportText::ColumnProductNumber)));
         }
         Run("pdftoppm", {"-r", "30", "-png", pdf, dir.filePath("page")});
         QVERIFY(QFile::exists(dir.filePath(pages >= 10 ? "page-01.png" : "page-1.png")));

@@ -14,15 +14,18 @@
 #include "platform/FailureReason.h"
 #include "storage/DataFile.h"
 #include "storage/DataFileLayout.h"
+#include "texts/PlatformTexts.h"
+#include "texts/StorageTexts.h"
 
 using namespace storagetest;
 
 namespace {
 
-const QString kNotF805All = "このデータはＦ８０５用ではありません。銘柄のみ読み込みました。";
-const QString kNotF800All = "このデータはＦ８００用ではありません。銘柄のみ読み込みました。";
-const QString kNotF805 = "このデータはＦ８０５用ではありません。";
-const QString kNotF800 = "このデータはＦ８００用ではありません。";
+// The refusal of another model's settings, naming the model selected by its wide name.
+QString NotFor(const char* wideName, bool productsLoaded) {
+    return Tr(StorageText::ModelMismatch).arg(wideName) +
+           (productsLoaded ? Tr(StorageText::ProductsLoadedOnly) : QString());
+}
 
 SettingsStore StoreOf(int model, QChar tag) {
     SettingsStore store;
@@ -149,11 +152,11 @@ class DataFileTest : public QObject {
         QTest::addColumn<int>("mode");
         QTest::addColumn<bool>("products");
         QTest::addColumn<QString>("message");
-        QTest::newRow("F800 file, F805 all") << 800 << 1 << true << kNotF805All;
-        QTest::newRow("F800 file, F805 settings") << 800 << 4 << false << kNotF805;
+        QTest::newRow("F800 file, F805 all") << 800 << 1 << true << NotFor("Ｆ８０５", true);
+        QTest::newRow("F800 file, F805 settings") << 800 << 4 << false << NotFor("Ｆ８０５", false);
         QTest::newRow("F800 file, F805 products") << 800 << 2 << true << QString();
-        QTest::newRow("F805 file, F800 all") << 805 << 1 << true << kNotF800All;
-        QTest::newRow("F805 file, F800 settings") << 805 << 4 << false << kNotF800;
+        QTest::newRow("F805 file, F800 all") << 805 << 1 << true << NotFor("Ｆ８００", true);
+        QTest::newRow("F805 file, F800 settings") << 805 << 4 << false << NotFor("Ｆ８００", false);
     }
     void otherModelsFile() {
         QFETCH(int, saved);
@@ -243,17 +246,19 @@ class DataFileTest : public QObject {
         QTest::addColumn<bool>("products");
         QTest::addColumn<bool>("settings");
         QTest::addColumn<QString>("message");
+        const auto missing = [](const QString& table) {
+            return Tr(StorageText::MissingTable).arg(table);
+        };
         QTest::newRow("no settings, all")
             << "設定値" << 1 << true << false
-            << "このファイルには「設定値」の表がありません。銘柄のみ読み込みました。";
+            << missing("設定値") + Tr(StorageText::LoadedOnly).arg(Tr(StorageText::Products));
         QTest::newRow("no settings, settings")
-            << "設定値" << 4 << false << false << "このファイルには「設定値」の表がありません。";
+            << "設定値" << 4 << false << false << missing("設定値");
         QTest::newRow("no settings, products") << "設定値" << 2 << true << false << QString();
         QTest::newRow("no products, all")
             << "銘柄" << 1 << false << true
-            << "このファイルには「銘柄」の表がありません。設定値のみ読み込みました。";
-        QTest::newRow("no products, products")
-            << "銘柄" << 2 << false << false << "このファイルには「銘柄」の表がありません。";
+            << missing("銘柄") + Tr(StorageText::LoadedOnly).arg(Tr(StorageText::Settings));
+        QTest::newRow("no products, products") << "銘柄" << 2 << false << false << missing("銘柄");
         QTest::newRow("no products, settings") << "銘柄" << 4 << false << true << QString();
     }
     void missingTable() {
@@ -277,9 +282,11 @@ class DataFileTest : public QObject {
         QTest::addColumn<QStringList>("sql");     // run on a saved file otherwise
         QTest::addColumn<int>("mode");
         QTest::addColumn<QString>("message");  // the start of the one message
-        const QString notData = "このファイルはデータファイルではありません。";
-        const QString cannotRead = "ファイルを読み込めません。";
-        const QString damaged = "このファイルの値が正しくありません（";
+        const QString notData = Tr(StorageText::NotDataFile);
+        const QString cannotRead = Tr(StorageText::CannotReadDamaged).arg(QString());
+        const auto damaged = [](const QString& where) {
+            return Tr(StorageText::Damaged).arg(where);
+        };
         QTest::newRow("text") << QByteArray("[Path]\r\nPath1=C:\\\r\n") << QStringList() << 1
                               << notData;
         QTest::newRow("one byte") << QByteArray("S") << QStringList() << 1 << notData;
@@ -291,46 +298,53 @@ class DataFileTest : public QObject {
         jet[0x14] = 3;  // ACE
         QTest::newRow("ACE header only") << jet << QStringList() << 4 << cannotRead;
         QByteArray sqlite("SQLite format 3\x00", 16);
-        QTest::newRow("SQLite header only") << sqlite << QStringList() << 4 << cannotRead;
+        // A damaged SQLite file says so in the reason itself.
+        const QString damagedFile = Tr(StorageText::CannotRead).arg(Tr(PlatformText::FileDamaged));
+        QTest::newRow("SQLite header only") << sqlite << QStringList() << 4 << damagedFile;
         QTest::newRow("SQLite header, whole message")
-            << sqlite + QByteArray(100, 'x') << QStringList() << 1
-            << cannotRead + "\nファイルが壊れています。";
+            << sqlite + QByteArray(100, 'x') << QStringList() << 1 << damagedFile;
         QTest::newRow("no tables")
             << QByteArray() << QStringList{"DROP TABLE 銘柄", "DROP TABLE 設定値"} << 1 << notData;
         QTest::newRow("long product value")
             << QByteArray()
             << QStringList{"PRAGMA ignore_check_constraints = ON",
                            "UPDATE 銘柄 SET 落差 = '123456' WHERE rowid = 8"}
-            << 1 << damaged + "「銘柄」の銘柄 7「落差」）";
+            << 1 << damaged(Tr(StorageText::ProductCell).arg("銘柄").arg(7).arg("落差"));
         QTest::newRow("line break in a setting")
             << QByteArray() << QStringList{"UPDATE 設定値 SET 上限 = '12' || char(13) || '3'"} << 4
-            << damaged + "「設定値」の「上限」）";
+            << damaged(Tr(StorageText::TableCell).arg("設定値", "上限"));
         QTest::newRow("full-width digits")
             << QByteArray() << QStringList{"UPDATE 設定値 SET LOCK = '０１'"} << 1
-            << damaged + "「設定値」の「LOCK」）";
+            << damaged(Tr(StorageText::TableCell).arg("設定値", "LOCK"));
         QTest::newRow("binary value")
             << QByteArray() << QStringList{"UPDATE 銘柄 SET 定量 = x'0102' WHERE rowid = 1"} << 2
-            << damaged + "「銘柄」）";
-        const QString lacks =
-            "このファイルの「%1」の表には%2がありません。何も読み込みませんでした。";
+            << damaged(Tr(StorageText::QuotedName).arg("銘柄"));
+        const QString lacks = Tr(StorageText::MissingColumns);
+        const auto quoted = [](const QString& field) {
+            return Tr(StorageText::QuotedName).arg(field);
+        };
         QTest::newRow("fields named otherwise")
             << QByteArray()
             << QStringList{"DROP TABLE 銘柄", "CREATE TABLE 銘柄 (a, b, c, d, e, f, g, h)",
                            "INSERT INTO 銘柄 VALUES (1, 2, 3, 4, 5, 6, 7, 8)"}
-            << 2 << lacks.arg("銘柄", "「大投入」「定量前」「定量」など 8 列");
+            << 2
+            << lacks.arg("銘柄", quoted("大投入") + quoted("定量前") + quoted("定量") +
+                                     Tr(StorageText::MoreColumns).arg(8));
         QTest::newRow("a product field missing")
             << QByteArray() << QStringList{"ALTER TABLE 銘柄 DROP COLUMN 落差"} << 1
-            << lacks.arg("銘柄", "「落差」の列");
+            << lacks.arg("銘柄", quoted("落差") + Tr(StorageText::Columns));
         QTest::newRow("setting fields missing")
             << QByteArray()
             << QStringList{"ALTER TABLE 設定値 DROP COLUMN 下限",
                            "ALTER TABLE 設定値 DROP COLUMN 上下限比較有無"}
-            << 4 << lacks.arg("設定値", "「上下限比較有無」、「下限」の列");
+            << 4
+            << lacks.arg("設定値", quoted("上下限比較有無") + Tr(StorageText::ListJoiner) +
+                                       quoted("下限") + Tr(StorageText::Columns));
         QTest::newRow("a known field computed on reading")
             << QByteArray()
             << QStringList{"ALTER TABLE 銘柄 DROP COLUMN 定量",
                            "ALTER TABLE 銘柄 ADD COLUMN 定量 GENERATED ALWAYS AS ('00001') VIRTUAL"}
-            << 2 << damaged + "「銘柄」）";
+            << 2 << damaged(Tr(StorageText::QuotedName).arg("銘柄"));
     }
     void badFiles() {
         QFETCH(QByteArray, content);
@@ -363,9 +377,10 @@ class DataFileTest : public QObject {
         SettingsStore store = StoreOf(805, u'B');
         DataFileLoad loaded = LoadDataFile(store, file, 1);
         QCOMPARE(loaded.messages.size(), 1);
-        QVERIFY(loaded.messages[0].startsWith("ファイルを読み込めません。"));
+        QCOMPARE(loaded.messages[0],
+                 Tr(StorageText::CannotRead).arg(Tr(PlatformText::FileDamaged)));
         loaded = LoadDataFile(store, path("nowhere.mdb"), 1);
-        QCOMPARE(loaded.messages, QStringList{"ファイルを開けません。"});
+        QCOMPARE(loaded.messages, QStringList{Tr(StorageText::CannotOpen)});
         QVERIFY(!QFile::exists(path("nowhere.mdb")));
         QVERIFY(AllProducts(store, u'B'));
         QVERIFY(AllSettings(store, u'B', u'B'));
@@ -417,20 +432,20 @@ class DataFileTest : public QObject {
         QTest::addColumn<QString>("product");  // product 3 "大投入"
         QTest::addColumn<QString>("setting");  // "上限"
         QTest::addColumn<QString>("message");
-        const QString blank = "次の値は空欄で保存しました。\n";
-        const QString tooLong = "5文字を超える値は保存できません。" + blank;
-        const QString control = "改行などの制御文字を含む値は保存できません。" + blank;
-        const QString wide =
-            "半角英数字・記号以外の文字（全角文字など）を含む値は保存できません。" + blank;
+        const QString blank = Tr(StorageText::SavedBlank);
+        const QString tooLong = Tr(StorageText::TooLong) + blank;
+        const QString control = Tr(StorageText::ControlCharacter) + blank;
+        const QString wide = Tr(StorageText::NotAscii) + blank;
+        const QString product = Tr(StorageText::ProductValue).arg(3).arg("大投入");
         QTest::newRow("too long") << "123456"
-                                  << "00001" << tooLong + "銘柄 3「大投入」";
+                                  << "00001" << tooLong + product;
         QTest::newRow("line break") << "00001"
                                     << "1\n345" << control + "「上限」";
         QTest::newRow("full-width") << "00001"
                                     << "１２" << wide + "「上限」";
         QTest::newRow("each its own reason")
             << "123456"
-            << "12\x7f" << tooLong + "銘柄 3「大投入」\n\n" + control + "「上限」";
+            << "12\x7f" << tooLong + product + "\n\n" + control + "「上限」";
     }
     void valuesTheFileCannotHoldAreNamed() {
         QFETCH(QString, product);
@@ -446,7 +461,8 @@ class DataFileTest : public QObject {
             return message.contains(where) ? QVariant() : QVariant(value);
         };
         QCOMPARE(Select(path(), "SELECT 大投入 FROM 銘柄 LIMIT 1 OFFSET 3"),
-                 QList<QVariantList>({{kept(product, "銘柄 3「大投入」")}}));
+                 QList<QVariantList>(
+                     {{kept(product, Tr(StorageText::ProductValue).arg(3).arg("大投入"))}}));
         QCOMPARE(Select(path(), "SELECT 上限, 下限 FROM 設定値"),
                  QList<QVariantList>({{kept(setting, "「上限」"), SettingText(u'A', 2, 3)}}));
     }
@@ -467,7 +483,7 @@ class DataFileTest : public QObject {
         std::signal(SIGXFSZ, oldHandler);
         QVERIFY(!saved.saved);
         QCOMPARE(saved.messages.size(), 1);
-        QVERIFY(saved.messages[0].startsWith("ファイルを保存できませんでした。\n"));
+        QVERIFY(saved.messages[0].startsWith(Tr(StorageText::SaveFailed).arg(QString())));
         // In the operator's words, not SQLite's.
         QVERIFY2(!saved.messages[0].contains(QRegularExpression("[A-Za-z]")),
                  qPrintable(saved.messages[0]));
@@ -485,8 +501,8 @@ class DataFileTest : public QObject {
         QVERIFY(QFileInfo(folder + "/inside").isDir());
         saved = SaveDataFile(StoreOf(805, u'A'), path("no/such/folder.mdb"));
         QVERIFY(!saved.saved);
-        QCOMPARE(saved.messages, QStringList{"ファイルを保存できませんでした。\n"
-                                             "フォルダーまたはファイルが見つかりません。"});
+        QCOMPARE(saved.messages,
+                 QStringList{Tr(StorageText::SaveFailed).arg(Tr(PlatformText::NotFound))});
     }
 
     // Saving replaces only a regular file the operator may write; through a link, the link's
@@ -515,8 +531,7 @@ class DataFileTest : public QObject {
         QCOMPARE(save.saved, saved);
         if (!saved)
             QCOMPARE(save.messages,
-                     QStringList{"ファイルを保存できませんでした。\n"
-                                 "このファイルは読み取り専用のため上書きできません。"});
+                     QStringList{Tr(StorageText::SaveFailed).arg(Tr(PlatformText::ReadOnlyFile))});
         SettingsStore store = StoreOf(805, u' ');
         QVERIFY(LoadDataFile(store, file, 1).messages.isEmpty());
         QVERIFY(AllProducts(store, saved ? u'B' : u'A'));
@@ -548,11 +563,11 @@ class DataFileTest : public QObject {
             ::close(::open(pipe, O_WRONLY | O_NONBLOCK));  // lets the waiting reader see the end
             QFAIL("the load waits on the pipe");
         }
-        const QString notRegular = "通常のファイルではありません（名前付きパイプや装置など）。";
-        QCOMPARE(load.get().messages, QStringList{"ファイルを開けません。\n" + notRegular});
+        const QString notRegular = Tr(PlatformText::NotRegularFile);
+        QCOMPARE(load.get().messages, QStringList{Tr(StorageText::CannotOpen) + '\n' + notRegular});
         QVERIFY(AllProducts(store, u'B'));
         const DataFileSave saved = SaveDataFile(StoreOf(805, u'A'), path(name));
-        QCOMPARE(saved.messages, QStringList{"ファイルを保存できませんでした。\n" + notRegular});
+        QCOMPARE(saved.messages, QStringList{Tr(StorageText::SaveFailed).arg(notRegular)});
         struct stat st {};
         QVERIFY(::stat(pipe, &st) == 0 && S_ISFIFO(st.st_mode));
     }
@@ -562,16 +577,19 @@ class DataFileTest : public QObject {
         QTest::addColumn<int>("error");
         QTest::addColumn<int>("sqlite");
         QTest::addColumn<QString>("words");  // what the reason must say
-        QTest::newRow("Permission denied") << EACCES << 0 << "許可されていません";
-        QTest::newRow("Read-only file system") << EROFS << 0 << "読み取り専用";
-        QTest::newRow("No space left on device") << ENOSPC << 0 << "空き容量";
-        QTest::newRow("database or disk is full") << 0 << 13 << "空き容量";
-        QTest::newRow("database is locked") << 0 << 5 << "使用中";
-        QTest::newRow("disk image is malformed (extended)") << 0 << 11 + 256 << "壊れて";
-        QTest::newRow("Input/output error") << EIO << 0 << "読み書き";
-        QTest::newRow("disk I/O error (extended, a write)") << 0 << 10 + 3 * 256 << "読み書き";
+        QTest::newRow("Permission denied") << EACCES << 0 << Tr(PlatformText::AccessDenied);
+        QTest::newRow("Read-only file system")
+            << EROFS << 0 << Tr(PlatformText::ReadOnlyFileSystem);
+        QTest::newRow("No space left on device") << ENOSPC << 0 << Tr(PlatformText::DiskFull);
+        QTest::newRow("database or disk is full") << 0 << 13 << Tr(PlatformText::DiskFull);
+        QTest::newRow("database is locked") << 0 << 5 << Tr(PlatformText::FileInUse);
+        QTest::newRow("disk image is malformed (extended)")
+            << 0 << 11 + 256 << Tr(PlatformText::FileDamaged);
+        QTest::newRow("Input/output error") << EIO << 0 << Tr(PlatformText::DiskError);
+        QTest::newRow("disk I/O error (extended, a write)")
+            << 0 << 10 + 3 * 256 << Tr(PlatformText::DiskError);
         QTest::newRow("attempt to write a readonly database (extended)")
-            << 0 << 8 + 3 * 256 << "読み取り専用";
+            << 0 << 8 + 3 * 256 << Tr(PlatformText::ReadOnlyFileSystem);
         QTest::newRow("File too large (rare)") << EFBIG << 0 << "File too large";
     }
     void failureReasons() {

@@ -6,13 +6,11 @@
 #include "StorageTestSupport.h"
 #include "storage/DataFile.h"
 #include "storage/MdbReader.h"
+#include "texts/StorageTexts.h"
 
 using namespace storagetest;
 
 namespace {
-
-const QString kNotReadable = "Access 形式のファイルとして読み込めません。";
-const QString kDamaged = "Access 形式のファイルとして読み込めません（ファイルが壊れています）。";
 
 // A dump of two requested tables: the first with two fields and two rows, the second missing.
 const QByteArray kDump(
@@ -75,7 +73,7 @@ class MdbReaderTest : public QObject {
 
     void aFileTheHelperCannotOpenIsNotReadable() {
         const TablesRead read = ReadMdbTables(dir_.filePath("missing.mdb"), requests_);
-        QCOMPARE(read.failure, kNotReadable);
+        QCOMPARE(read.failure, Tr(StorageText::AccessNotReadable));
         QVERIFY(read.tables.empty());
     }
 
@@ -122,13 +120,14 @@ class MdbReaderTest : public QObject {
             QVERIFY(!loaded.storeChanged);
             messages << loaded.messages.join(u'|');
         }
-        const QString cannotRead =
-            "ファイルを読み込めません。ファイルが壊れている可能性があります。\n";
-        QCOMPARE(messages, QStringList({"このファイルはデータファイルではありません。",
-                                        "このファイルには「銘柄」の表がありません。",
-                                        "このファイルには「設定値」の表がありません。",
-                                        cannotRead + kNotReadable, cannotRead + kDamaged,
-                                        cannotRead + kDamaged, cannotRead + kDamaged}));
+        const QString damaged = Tr(StorageText::AccessDamaged);
+        const QString cannotRead = Tr(StorageText::CannotReadDamaged);
+        QCOMPARE(messages,
+                 QStringList(
+                     {Tr(StorageText::NotDataFile), Tr(StorageText::MissingTable).arg("銘柄"),
+                      Tr(StorageText::MissingTable).arg("設定値"),
+                      cannotRead.arg(Tr(StorageText::AccessNotReadable)), cannotRead.arg(damaged),
+                      cannotRead.arg(damaged), cannotRead.arg(damaged)}));
         for (int p = 0; p < SettingsStore::kMaxProducts; ++p) QCOMPARE(ProductTag(store, p), u'A');
         QCOMPARE(SettingTag(store, 2, 0), u'A');
     }
@@ -146,10 +145,10 @@ class MdbReaderTest : public QObject {
         QCOMPARE(table.rows[0], (std::vector<std::optional<QString>>{"a\nbc", std::nullopt}));
         QCOMPARE(table.rows[1], (std::vector<std::optional<QString>>{std::nullopt, "男"}));
         QVERIFY(ParseMdbDump("RUSK-MDB-DUMP 1\nN\nX\n", {{"a", 1}, {"b", 1}}, read));
-        QCOMPARE(read.failure, kNotReadable);
+        QCOMPARE(read.failure, Tr(StorageText::AccessNotReadable));
         QVERIFY(read.tables.empty());
         QVERIFY(ParseMdbDump("RUSK-MDB-DUMP 1\nD\n", {{"a", 1}, {"b", 1}}, read));
-        QCOMPARE(read.failure, kDamaged);
+        QCOMPARE(read.failure, Tr(StorageText::AccessDamaged));
     }
 
     void malformedOutputIsRefused_data() {
@@ -191,11 +190,15 @@ class MdbReaderTest : public QObject {
         QTest::addColumn<QString>("failure");
         const QByteArray good("printf 'RUSK-MDB-DUMP 1\\nN\\nN\\nZ\\n'");
         QTest::newRow("sound") << good << 8000 << QString();
-        QTest::newRow("exit 1") << good + "; exit 1" << 8000 << kDamaged;
-        QTest::newRow("crash") << good + "; kill -SEGV $$" << 8000 << kDamaged;
-        QTest::newRow("garbage") << QByteArray("echo hello") << 8000 << kDamaged;
-        QTest::newRow("endless output") << QByteArray("exec yes") << 8000 << kDamaged;
-        QTest::newRow("stalls") << QByteArray("exec sleep 60") << 300 << kDamaged;
+        QTest::newRow("exit 1") << good + "; exit 1" << 8000 << Tr(StorageText::AccessDamaged);
+        QTest::newRow("crash") << good + "; kill -SEGV $$" << 8000
+                               << Tr(StorageText::AccessDamaged);
+        QTest::newRow("garbage") << QByteArray("echo hello") << 8000
+                                 << Tr(StorageText::AccessDamaged);
+        QTest::newRow("endless output")
+            << QByteArray("exec yes") << 8000 << Tr(StorageText::AccessDamaged);
+        QTest::newRow("stalls") << QByteArray("exec sleep 60") << 300
+                                << Tr(StorageText::AccessDamaged);
     }
     void helperFailures() {
         QFETCH(QByteArray, script);
@@ -220,9 +223,7 @@ class MdbReaderTest : public QObject {
     void aMissingHelperIsNamed() {
         const QString helper = dir_.filePath("no-such-helper");
         const TablesRead read = RunMdbDump(helper, dir_.filePath("x.mdb"), requests_, 1000);
-        QVERIFY2(read.failure.startsWith("Access 形式のファイルを読むプログラム（") &&
-                     read.failure.contains(helper),
-                 qPrintable(read.failure));
+        QCOMPARE(read.failure, Tr(StorageText::AccessHelperMissing).arg(helper));
         QVERIFY(!read.fileAtFault);  // no guess at a damaged file in front of it
     }
 

@@ -2,14 +2,15 @@
 #include <array>
 
 #include "link/RunKinds.h"
+#include "model/Catalogue.h"
 #include "support/LinkFixture.h"
+#include "texts/LinkTexts.h"
+#include "texts/PlatformTexts.h"
 #include "texts/TransferTexts.h"
 #include "transfer/ProductTransfers.h"
 #include "transfer/SettingTransfers.h"
 
 namespace {
-
-const QString k8018 = "エラー番号が 8018 の場合、ポート番号を変更してみて下さい。";
 
 // The product tab: the selector, the target list and the eight boxes.
 struct FakePanel : ProductPanel {
@@ -181,11 +182,10 @@ class ProductTransfersTest : public QObject {
         QCOMPARE(f.store.currentProduct(), record);
         if (record != selected) QVERIFY(f.store.product(selected, 0).isEmpty());
         // Values of another product are no read of the one asked for.
-        QCOMPARE(
-            f.view.messages,
-            record == selected
-                ? QStringList{}
-                : QStringList{QString("次の値を正しく読めませんでした: 銘柄 %1").arg(selected)});
+        QCOMPARE(f.view.messages, record == selected
+                                      ? QStringList{}
+                                      : QStringList{Tr(LinkText::NotReadWhole) +
+                                                    Tr(LinkText::ProductPlace).arg(selected)});
     }
 
     void anAnswerWithoutAProductNumberStoresNothing() {
@@ -201,7 +201,7 @@ class ProductTransfersTest : public QObject {
         panel.selected = 5;
         f.link.blocking(ProductTransfers(f.link, panel).readOneProduct());
         QCOMPARE(f.view.messages.size(), 1);
-        QVERIFY(f.view.messages[0].endsWith(k8018));
+        QVERIFY(f.view.messages[0].endsWith(Tr(PlatformText::Hint8018)));
         QCOMPARE(f.store.product(3, 0), QString("keep3"));
         QVERIFY(f.store.product(5, 0).isEmpty());
         QCOMPARE(f.store.currentProduct(), 3);
@@ -234,8 +234,8 @@ class ProductTransfersTest : public QObject {
         for (int n = 0; n < 100; ++n) QCOMPARE(Record(f.store, n), ind.record(n));
         const QStringList statuses = f.view.events.filter("status ");
         QCOMPARE(statuses.size(), 101);
-        QCOMPARE(statuses[7], QString("status 銘柄 7 読み込み中"));
-        QCOMPARE(statuses.last(), QString("status 銘柄読み込み完了"));
+        QCOMPARE(statuses[7], "status " + Tr(TransferText::ProductReading).arg(7));
+        QCOMPARE(statuses.last(), "status " + Tr(TransferText::ProductReadDone));
         const QStringList progress = f.view.events.filter("progress ");
         QCOMPARE(progress.first(), QString("progress 0"));
         QCOMPARE(progress[progress.size() - 2], QString("progress 99"));
@@ -328,9 +328,11 @@ class ProductTransfersTest : public QObject {
         QCOMPARE(f.store.value("33"), QString("?0001"));
         QCOMPARE(f.store.product(12, 2), QString("?1125"));
         QCOMPARE(f.view.messages,
-                 QStringList{"次の値を正しく読めませんでした: 銘柄 12 (定量), W33"});
+                 QStringList{Tr(LinkText::NotReadWhole) +
+                             Tr(LinkText::ProductItemPlace).arg(12).arg(ProductItemLabels()[2]) +
+                             ", W33"});
         QCOMPARE(f.view.status, Tr(TransferText::SettingsReadIncomplete));
-        QVERIFY(f.view.events.contains("status 銘柄読み込み未完了"));
+        QVERIFY(f.view.events.contains("status " + Tr(TransferText::ProductReadIncomplete)));
         QCOMPARE(runs.got.size(), size_t(1));
         QVERIFY(!runs.got[0].complete);
     }
@@ -344,16 +346,16 @@ class ProductTransfersTest : public QObject {
         QTest::addColumn<QString>("status");
         QTest::newRow("junk product number")
             << "readAll"
-            << "W00000a5"
-            << "「W00000a5」" << Tr(TransferText::ProductReadStopped);
+            << "W00000a5" << Tr(TransferText::NoProductNumber).arg("「W00000a5」")
+            << Tr(TransferText::ProductReadStopped);
         QTest::newRow("value line for the number")
             << "readAll"
-            << "W1000123"
-            << "「W1000123」" << Tr(TransferText::ProductReadStopped);
+            << "W1000123" << Tr(TransferText::NoProductNumber).arg("「W1000123」")
+            << Tr(TransferText::ProductReadStopped);
         QTest::newRow("all-read, junk")
             << "allRead"
-            << "W00000a5"
-            << "銘柄番号がありません" << Tr(TransferText::ProductReadStopped);
+            << "W00000a5" << Tr(TransferText::NoProductNumber).arg("「W00000a5」")
+            << Tr(TransferText::ProductReadStopped);
         QTest::newRow("read, port lost") << "readAll"
                                          << "lost"
                                          << "ErrNo.=8018" << Tr(TransferText::ProductReadStopped);
@@ -483,8 +485,8 @@ class ProductTransfersTest : public QObject {
         QCOMPARE(ind.record(77), Record(f.store, 77));
         const QStringList statuses = f.view.events.filter("status ");
         QCOMPARE(statuses.size(), 101);
-        QCOMPARE(statuses[42], QString("status 銘柄 42 送信中"));
-        QCOMPARE(statuses.last(), QString("status 銘柄送信完了"));
+        QCOMPARE(statuses[42], "status " + Tr(TransferText::ProductSending).arg(42));
+        QCOMPARE(statuses.last(), "status " + Tr(TransferText::ProductSendDone));
         const QStringList progress = f.view.events.filter("progress ");
         QCOMPARE(progress[progress.size() - 2], QString("progress 99"));
         QVERIFY(!f.view.progressVisible);
@@ -573,7 +575,7 @@ class ProductTransfersTest : public QObject {
         QVERIFY(f.port.requests.isEmpty());
         QCOMPARE(f.view.messages.size(), 1);
         QVERIFY(f.view.messages[0].contains("ErrNo.=9"));
-        QVERIFY(f.view.messages[0].endsWith(k8018));
+        QVERIFY(f.view.messages[0].endsWith(Tr(PlatformText::Hint8018)));
     }
 
     void writeShownToAllReadsTheBoxesForEachProduct() {
@@ -593,8 +595,8 @@ class ProductTransfersTest : public QObject {
         QCOMPARE(ind.value(99, 7), QString("00015"));
         QVERIFY(f.store.product(0, 0).isEmpty());
         const QStringList statuses = f.view.events.filter("status ");
-        QCOMPARE(statuses[7], QString("status 銘柄 7 書き込み中"));
-        QCOMPARE(statuses.last(), QString("status 銘柄書き込み完了"));
+        QCOMPARE(statuses[7], "status " + Tr(TransferText::ProductWriting).arg(7));
+        QCOMPARE(statuses.last(), "status " + Tr(TransferText::ProductWriteDone));
         QVERIFY(!f.view.progressVisible);
     }
 
@@ -613,7 +615,7 @@ class ProductTransfersTest : public QObject {
         QCOMPARE(f.port.requests.last(), QString("RA"));
         QCOMPARE(ind.value(20, 3), before);
         QCOMPARE(f.view.messages, QStringList{Tr(TransferText::InvalidShown)});
-        QVERIFY(!f.view.events.contains("status 銘柄書き込み完了"));
+        QVERIFY(!f.view.events.contains("status " + Tr(TransferText::ProductWriteDone)));
         QVERIFY(!f.view.progressVisible);
     }
 
@@ -679,7 +681,7 @@ class ProductTransfersTest : public QObject {
         QCOMPARE(f.view.messages.size(), reports);
         for (const QString& m : f.view.messages) {
             QVERIFY(m.contains("ErrNo.=8018"));
-            QVERIFY(m.endsWith(k8018));
+            QVERIFY(m.endsWith(Tr(PlatformText::Hint8018)));
         }
         QVERIFY(!f.view.busy);
     }
@@ -714,7 +716,7 @@ class ProductTransfersTest : public QObject {
         f.port.requests.clear();
         f.link.blocking(t.allWrite(settingTransfers));
         QVERIFY(f.port.requests.isEmpty());
-        QCOMPARE(f.view.messages, QStringList{"無効なデータがあるため転送できません: W22"});
+        QCOMPARE(f.view.messages, QStringList{Tr(TransferText::InvalidStored) + ": W22"});
     }
 
     void allReadRunsTheSettingsHalfAfterATimeout() {

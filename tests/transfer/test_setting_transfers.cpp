@@ -61,12 +61,11 @@ class SettingTransfersTest : public QObject {
         QTest::addColumn<QString>("named");
         QTest::newRow("a corrupted byte") << "corrupt"
                                           << "W33";
-        QTest::newRow("one stray line") << "stray"
-                                        << "W21, W22, W23, W24, W25 ほか 53 件";
-        QTest::newRow("every answer twice") << "double"
-                                            << "W21, W22, W23, W24, W25 ほか 53 件";
+        const QString from21 = "W21, W22, W23, W24, W25" + Tr(LinkText::AndMore).arg(53);
+        QTest::newRow("one stray line") << "stray" << from21;
+        QTest::newRow("every answer twice") << "double" << from21;
         QTest::newRow("junk lines") << "junk"
-                                    << "W20, W21, W22, W23, W24 ほか 54 件";
+                                    << "W20, W21, W22, W23, W24" + Tr(LinkText::AndMore).arg(54);
     }
     void anIncompleteReadSaysSo() {
         QFETCH(QString, peer);
@@ -152,11 +151,10 @@ class SettingTransfersTest : public QObject {
         QCOMPARE(f.port.requests.size(), 1 + 59 + 7 + 2);
         QCOMPARE(f.port.requests.filter("W00").size(), 7 + 2);
         QStringList statuses = f.view.events.filter("status ");
-        QCOMPARE(statuses, QStringList({"status 設定値 20 送信中", "status 設定値 30 送信中",
-                                        "status 設定値 40 送信中", "status 設定値 50 送信中",
-                                        "status 設定値 60 送信中", "status 設定値 70 送信中",
-                                        "status 設定値 80 送信中", "status 設定値 90 送信中",
-                                        "status 設定値送信完了"}));
+        QStringList expected;
+        for (int group = 20; group <= 90; group += 10)
+            expected << "status " + Tr(TransferText::SettingsSending).arg(group);
+        QCOMPARE(statuses, expected << "status " + Tr(TransferText::SettingsSendDone));
         // 38 goes out after the 30 … 37 batch's sync, before the 40 status.
         const int i38 = f.port.requests.indexOf("W3800001");
         QCOMPARE(f.port.requests[i38 - 1], QString("W00"));
@@ -231,7 +229,7 @@ class SettingTransfersTest : public QObject {
             return;
         }
         QVERIFY(f.port.requests.isEmpty());
-        QCOMPARE(f.view.messages, QStringList{"無効なデータがあるため転送できません: " + named});
+        QCOMPARE(f.view.messages, QStringList{Tr(TransferText::InvalidStored) + ": " + named});
     }
 
     void aLostPortIsReportedOnceAndTheStatusSaysTheRunStopped() {

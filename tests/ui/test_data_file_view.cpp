@@ -114,11 +114,11 @@ class DataFileViewTest : public QObject {
         Fixture f(ini());
         f.answers << file << file;
         f.view.load(loadmode::kSettings);
-        QCOMPARE(f.messages.shown, QStringList{"このデータはＦ８０５用ではありません。"});
+        const QString notF805 = Tr(StorageText::ModelMismatch).arg("Ｆ８０５");
+        QCOMPARE(f.messages.shown, QStringList{notF805});
         QVERIFY(f.window.store().product(1, 0).isEmpty());
         f.view.load(loadmode::kAll);
-        QCOMPARE(f.messages.shown.last(),
-                 QString("このデータはＦ８０５用ではありません。銘柄のみ読み込みました。"));
+        QCOMPARE(f.messages.shown.last(), notF805 + Tr(StorageText::ProductsLoadedOnly));
         QCOMPARE(f.window.store().product(1, 0), QString("00001"));
         QVERIFY(f.window.store().setting(2, 0).isEmpty());
     }
@@ -135,7 +135,7 @@ class DataFileViewTest : public QObject {
         QCOMPARE(f.messages.shown, QStringList{Tr(StorageText::NotDataFile)});
         f.view.save();
         QCOMPARE(f.messages.shown.size(), 2);
-        QVERIFY(f.messages.shown[1].startsWith("ファイルを保存できませんでした。"));
+        QVERIFY(f.messages.shown[1].startsWith(Tr(StorageText::SaveFailed).arg(QString())));
         // The dialogs start in the folder of the file last chosen, or the home folder when it is
         // gone.
         QCOMPARE(f.folders, QStringList({QDir::homePath(), dir_.path()}));

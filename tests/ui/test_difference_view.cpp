@@ -5,6 +5,7 @@
 #include <QtTest>
 
 #include "model/Catalogue.h"
+#include "texts/HistoryTexts.h"
 #include "ui/DifferenceView.h"
 #include "ui/UiTestSupport.h"
 
@@ -27,7 +28,9 @@ class DifferenceViewTest : public QObject {
         QVERIFY(QTest::qWaitForWindowExposed(&view));
 
         QCOMPARE(view.findChild<QLabel*>("DifferenceSummary")->text(),
-                 QStringLiteral("設定値 1 件、銘柄 2 件が異なります"));
+                 Tr(HistoryText::Differ)
+                     .arg(Tr(HistoryText::SettingsDiffer).arg(1) + Tr(HistoryText::ListJoiner) +
+                          Tr(HistoryText::ProductsDiffer).arg(2)));
         auto* table = view.findChild<QTableWidget*>("DifferenceTable");
         QCOMPARE(table->rowCount(), 3);
 

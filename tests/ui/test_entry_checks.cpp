@@ -9,13 +9,6 @@
 #include "ui/MainWindow.h"
 #include "ui/UiTestSupport.h"
 
-namespace {
-
-const QString kMaskMessage99999 =
-    "入力された値は無効な値です。00000 から 99999 までの 5 桁の数値を入力して下さい。";
-
-}  // namespace
-
 class EntryChecksTest : public QObject {
     Q_OBJECT
   private:
@@ -55,7 +48,7 @@ class EntryChecksTest : public QObject {
         for (const char* text : {"123", "12.45", "１２３４５", "-0001"}) {
             messages.shown.clear();
             enter(2, 2, text);
-            QCOMPARE(messages.shown, QStringList{kMaskMessage99999});
+            QCOMPARE(messages.shown, QStringList{Tr(ModelText::MaskMessage).arg("99999")});
             QVERIFY(MainWindow::isBoxRefused(box("W20_2")));
             QCOMPARE(w->store().setting(2, 2), QString("00500"));
         }
@@ -79,11 +72,9 @@ class EntryChecksTest : public QObject {
 
     void gravityZoneRule() {
         enter(6, 8, "00000");
-        QCOMPARE(messages.shown, QStringList{"入力された値は無効な値です。00001 から 00016 までの "
-                                             "5 桁の数値を入力して下さい。"});
+        QCOMPARE(messages.shown, QStringList{Tr(ModelText::ZeroZoneMessage)});
         enter(6, 8, "00017");
-        QCOMPARE(messages.shown.last(), QString("入力された値は無効な値です。00000 から 00016 "
-                                                "までの 5 桁の数値を入力して下さい。"));
+        QCOMPARE(messages.shown.last(), Tr(ModelText::MaskMessage).arg("00016"));
         enter(6, 8, "00016");
         QCOMPARE(w->store().setting(6, 8), QString("00016"));
     }
@@ -160,8 +151,7 @@ class EntryChecksTest : public QObject {
                 QTest::mousePress(same, Qt::LeftButton);
             else
                 QTest::mouseClick(same, Qt::LeftButton);
-            QTRY_COMPARE(seen, (QStringList{"入力された値は無効な値です。00000 から 00999 までの "
-                                            "5 桁の数値を入力して下さい。",
+            QTRY_COMPARE(seen, (QStringList{Tr(ModelText::MaskMessage).arg("00999"),
                                             Tr(ModelText::CopyRefused)}));
         }
     }

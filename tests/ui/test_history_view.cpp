@@ -7,7 +7,10 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include "link/RunKinds.h"
 #include "support/TestClock.h"
+#include "texts/LinkTexts.h"
+#include "texts/WindowTexts.h"
 #include "ui/HistoryView.h"
 #include "ui/UiTestSupport.h"
 
@@ -23,22 +26,29 @@ class HistoryViewTest : public QObject {
             dir_.filePath(QString("journal-%1.sqlite").arg(QTest::currentTestFunction())));
         journal->byIdFolder = dir_.filePath("no-by-id");
         journal->clock = &clock_;
-        auto run = [](TransferRun::Direction direction, const char* operation, const char* device,
-                      bool complete, std::vector<TransferValue> values) {
+        auto run = [](TransferRun::Direction direction, QLatin1StringView operation,
+                      const char* device, bool complete, std::vector<TransferValue> values) {
             return TransferRun{direction, operation, IndicatorModel::F805,
                                device,    complete,  values};
         };
         using D = TransferRun::Direction;
         const TransferRun runs[] = {
-            run(D::Read, "一括読みだし", "/dev/ttyA", true, {{-1, "20", "00001"}}),
-            run(D::Write, "設定値書き込み", "/dev/ttyB", false, {{-1, "20", "00002"}}),
-            run(D::Read, "一括読みだし", "/dev/ttyA", true,
+            run(D::Read, runkind::kAllRead, "/dev/ttyA", true, {{-1, "20", "00001"}}),
+            run(D::Write, runkind::kWriteAllSettings, "/dev/ttyB", false, {{-1, "20", "00002"}}),
+            run(D::Read, runkind::kAllRead, "/dev/ttyA", true,
                 {{-1, "20", "00003"}, {4, "11", "00150"}})};
         for (int i = 0; i < 3; ++i) {
             clock_.advance(3600'000);
-            if (!journal->record(runs[i], i == 1 ? "書き込み前" : "")) return nullptr;
+            if (!journal->record(runs[i], i == 1 ? QString(Journal::kBeforeWrite) : QString()))
+                return nullptr;
         }
         return journal;
+    }
+
+    // The operation column of a snapshot taken before a write of `run`.
+    static QString beforeWrite(LinkText run) {
+        return Tr(run) + Tr(WindowText::OpenParen) + Tr(LinkText::RunBeforeWrite) +
+               Tr(WindowText::CloseParen);
     }
 
     static void clickRow(QTableWidget* table, int row) {
@@ -60,15 +70,16 @@ class HistoryViewTest : public QObject {
             return texts;
         };
         QCOMPARE(row(0)[0], clock_.currentDateTime().toLocalTime().toString("yyyy/MM/dd HH:mm:ss"));
-        QCOMPARE(row(0).mid(1),
-                 QStringList({"/dev/ttyA", "F805", "一括読みだし", "読み込み", "完了", "2"}));
-        QCOMPARE(row(1).mid(1), QStringList({"/dev/ttyB", "F805", "設定値書き込み（書き込み前）",
-                                             "書き込み", "中断", "1"}));
+        QCOMPARE(row(0).mid(1), QStringList({"/dev/ttyA", "F805", Tr(LinkText::RunAllRead),
+                                             Tr(WindowText::Read2), Tr(WindowText::Done), "2"}));
+        QCOMPARE(row(1).mid(1),
+                 QStringList({"/dev/ttyB", "F805", beforeWrite(LinkText::RunWriteAllSettings),
+                              Tr(WindowText::Write), Tr(WindowText::Stopped), "1"}));
         QVERIFY(!view.findChild<QPushButton*>("LoadSnapshot")->isEnabled());
         QVERIFY(view.findChild<QLabel*>("HistoryFailure")->text().isEmpty());
 
         auto* device = view.findChild<QComboBox*>("HistoryDevice");
-        QCOMPARE(device->itemText(0), QString("すべての装置"));
+        QCOMPARE(device->itemText(0), Tr(WindowText::AllDevices));
         device->setCurrentText("/dev/ttyB");
         QCOMPARE(table->rowCount(), 1);
         QCOMPARE(table->item(0, 1)->text(), QString("/dev/ttyB"));
@@ -136,16 +147,21 @@ class HistoryViewTest : public QObject {
         QTest::addColumn<bool>("write");
         QTest::addColumn<QString>("note");
         QTest::addColumn<QString>("shown");  // operation and state columns
-        QTest::newRow("before a write") << "一括書き込み" << false << "書き込み前"
-                                        << "一括書き込み（書き込み前）|完了";
-        QTest::newRow("before, earlier form") << "書き込み前" << false << "書き込み前"
-                                              << "書き込み前|完了";
-        QTest::newRow("refused values") << "設定値書き込み" << true << "照合：2 件が一致しません"
-                                        << "設定値書き込み|照合：2 件が一致しません";
-        QTest::newRow("read back whole") << "設定値書き込み" << true << "照合 OK"
-                                         << "設定値書き込み|照合 OK";
-        QTest::newRow("comparison") << "指示計と比較" << false << ""
-                                    << "指示計と比較|完了";
+        using namespace runkind;
+        const QString done = "|" + Tr(WindowText::Done);
+        const QString write = Tr(LinkText::RunWriteAllSettings) + "|";
+        QTest::newRow("before a write") << QString(kAllWrite) << false << QString(kBeforeWrite)
+                                        << beforeWrite(LinkText::RunAllWrite) + done;
+        // A journal of the earlier form kept the words, the snapshot named by its note.
+        QTest::newRow("before, earlier form")
+            << "書き込み前" << false << "書き込み前" << Tr(LinkText::RunBeforeWrite) + done;
+        QTest::newRow("refused values")
+            << QString(kWriteAllSettings) << true << RunNote(kVerifyRefused, {"2"})
+            << write + Tr(LinkText::NoteVerifyRefused).arg(2);
+        QTest::newRow("read back whole") << QString(kWriteAllSettings) << true << RunNote(kVerifyOk)
+                                         << write + Tr(LinkText::NoteVerifyOk);
+        QTest::newRow("comparison")
+            << QString(kCompareRead) << false << "" << Tr(LinkText::RunCompareRead) + done;
     }
     void rowsSayWhatEachRunWas() {
         QFETCH(QString, operation);

@@ -16,6 +16,10 @@
 #include "UiTestSupport.h"
 #include "platform/OperationError.h"
 #include "platform/ProcessStart.h"
+#include "texts/LinkTexts.h"
+#include "texts/PlatformTexts.h"
+#include "texts/TransferTexts.h"
+#include "texts/WindowTexts.h"
 #include "ui/MainWindow.h"
 
 Q_DECLARE_METATYPE(Operation)
@@ -28,33 +32,32 @@ class MenusToolbarTest : public QObject {
         QTest::addColumn<QString>("caption");
         QTest::addColumn<Operation>("op");
         QTest::addColumn<int>("index");
-        auto row = [](const char* name, const char* caption, Operation op, int index) {
-            QTest::newRow(name) << QString::fromLatin1(name) << QString::fromUtf8(caption) << op
-                                << index;
+        auto row = [](const char* name, WindowText caption, Operation op, int index) {
+            QTest::newRow(name) << QString::fromLatin1(name) << Tr(caption) << op << index;
         };
-        row("mnuFILE_OPEN", "開く(&O)", Operation::LoadDataFile, 1);
-        row("mnuFILE_SAVE", "保存(&S)", Operation::SaveDataFile, -1);
-        row("mnuMEI_OPEN", "銘柄読み込み(&M)", Operation::LoadDataFile, 2);
-        row("mnuSET_OPEN", "設定値読み込み", Operation::LoadDataFile, 4);
-        row("mnuFILE_CALC", "電卓(&C)", Operation::StartCalculator, -1);
-        row("mnuFILE_X", "終了(&X)", Operation::Exit, -1);
-        row("mnuEDIT_CLR", "ﾃﾞｰﾀｸﾘﾔ(&C)", Operation::ClearAll, -1);
-        row("mnuEDIT_REDRAW", "再描画(&R)", Operation::Redraw, -1);
-        row("mnuEDIT_SAME", "全銘柄へ設定(&S)", Operation::CopyToAllProducts, -1);
-        row("mnuF805_MEIGARA", "銘柄変更(&M)", Operation::ChangeProduct, 0);
-        row("mnuF805_R", "１銘柄読みだし(&R)", Operation::ReadOneProduct, 1);
-        row("mnuF805_Z", "全銘柄読みだし(&Z)", Operation::ReadAllProducts, 2);
-        row("mnuF805_S", "設定値読み出し(&S)", Operation::ReadAllSettings, 0);
-        row("mnuF805_A", "一括読みだし(&A)", Operation::AllRead, 0);
-        row("mnuF805_K", "１銘柄書き込み(&K)", Operation::WriteOneProduct, 3);
-        row("mnuF805_J", "全銘柄書き込み(&J)", Operation::WriteAllProducts, 4);
-        row("mnuF805_H", "設定値書き込み(&H)", Operation::WriteAllSettings, 0);
-        row("mnuF805_P", "一括書き込み(&P)", Operation::AllWrite, 1);
-        row("mnuF805_T", "表示ﾃﾞｰﾀ書き込み(&T)", Operation::WriteShownToTarget, 5);
-        row("mnuF805_F", "全銘柄表示ﾃﾞｰﾀ書き込み(&F)", Operation::WriteShownToAll, 6);
-        row("mnuF805_MONITOR", "ﾓﾆﾀｰ(&L)…", Operation::ShowMonitor, -1);
-        row("mnuF805_HELP", "ﾍﾙﾌﾟ(&H)", Operation::Help, -1);
-        row("mnuF805_Vol", "ﾊﾞｰｼﾞｮﾝ(&V)", Operation::Version, -1);
+        row("mnuFILE_OPEN", WindowText::Open, Operation::LoadDataFile, 1);
+        row("mnuFILE_SAVE", WindowText::Save, Operation::SaveDataFile, -1);
+        row("mnuMEI_OPEN", WindowText::LoadProducts, Operation::LoadDataFile, 2);
+        row("mnuSET_OPEN", WindowText::LoadSettings, Operation::LoadDataFile, 4);
+        row("mnuFILE_CALC", WindowText::Calculator, Operation::StartCalculator, -1);
+        row("mnuFILE_X", WindowText::Exit, Operation::Exit, -1);
+        row("mnuEDIT_CLR", WindowText::ClearData, Operation::ClearAll, -1);
+        row("mnuEDIT_REDRAW", WindowText::Redraw, Operation::Redraw, -1);
+        row("mnuEDIT_SAME", WindowText::CopyAllProducts, Operation::CopyToAllProducts, -1);
+        row("mnuF805_MEIGARA", WindowText::ChangeProduct, Operation::ChangeProduct, 0);
+        row("mnuF805_R", WindowText::ReadOneProduct, Operation::ReadOneProduct, 1);
+        row("mnuF805_Z", WindowText::ReadAllProductsZ, Operation::ReadAllProducts, 2);
+        row("mnuF805_S", WindowText::ReadSettings, Operation::ReadAllSettings, 0);
+        row("mnuF805_A", WindowText::ReadAll, Operation::AllRead, 0);
+        row("mnuF805_K", WindowText::WriteOneProductK, Operation::WriteOneProduct, 3);
+        row("mnuF805_J", WindowText::WriteAllProductsJ, Operation::WriteAllProducts, 4);
+        row("mnuF805_H", WindowText::WriteSettingsH, Operation::WriteAllSettings, 0);
+        row("mnuF805_P", WindowText::WriteAllP, Operation::AllWrite, 1);
+        row("mnuF805_T", WindowText::WriteShownDataT, Operation::WriteShownToTarget, 5);
+        row("mnuF805_F", WindowText::WriteShownDataAll, Operation::WriteShownToAll, 6);
+        row("mnuF805_MONITOR", WindowText::LiveMonitor, Operation::ShowMonitor, -1);
+        row("mnuF805_HELP", WindowText::Help, Operation::Help, -1);
+        row("mnuF805_Vol", WindowText::Version, Operation::Version, -1);
     }
     void menuItems() {
         QFETCH(QString, name);
@@ -87,7 +90,7 @@ class MenusToolbarTest : public QObject {
                         : item->menu()      ? item->menu()->objectName()
                                             : item->objectName());
         }
-        const QStringList expected = {"mnuFILE=ﾌｧｲﾙ(&F)",
+        const QStringList expected = {"mnuFILE=" + Tr(WindowText::File),
                                       "mnuFILE_OPEN",
                                       "mnuFILE_SAVE",
                                       "-",
@@ -106,12 +109,12 @@ class MenusToolbarTest : public QObject {
                                       "mnuFILE_CALC",
                                       "-",
                                       "mnuFILE_X",
-                                      "mnuEDIT=編集(&E)",
+                                      "mnuEDIT=" + Tr(WindowText::Edit),
                                       "mnuEDIT_CLR",
                                       "mnuEDIT_REDRAW",
                                       "-",
                                       "mnuEDIT_SAME",
-                                      "mnuF805=ｲﾝｼﾞｹｰﾀｰ操作(&S)",
+                                      "mnuF805=" + Tr(WindowText::Indicator),
                                       "mnuF805_MEIGARA",
                                       "-",
                                       "mnuF805_R",
@@ -134,7 +137,7 @@ class MenusToolbarTest : public QObject {
                                       "-",
                                       "mnuF805_MONITOR",
                                       "mnuF805_CAL",
-                                      "mnuHelp=ﾍﾙﾌﾟ(&H)",
+                                      "mnuHelp=" + Tr(WindowText::Help),
                                       "mnuF805_HELP",
                                       "-",
                                       "mnuF805_Vol",
@@ -147,18 +150,17 @@ class MenusToolbarTest : public QObject {
         QTest::addColumn<QString>("text");
         QTest::addColumn<Operation>("op");
         QTest::addColumn<int>("index");
-        QTest::newRow("OpenFile") << "OpenFile"
-                                  << "開く" << Operation::LoadDataFile << 1;
-        QTest::newRow("SaveFile") << "SaveFile"
-                                  << "保存" << Operation::SaveDataFile << -1;
-        QTest::newRow("memCLR") << "memCLR"
-                                << "データクリヤ" << Operation::ClearAll << -1;
-        QTest::newRow("allRead") << "allRead"
-                                 << "一括読み込み" << Operation::AllRead << 0;
-        QTest::newRow("allWrite") << "allWrite"
-                                  << "一括書き込み" << Operation::AllWrite << 1;
-        QTest::newRow("redraw") << "redraw"
-                                << "再描画" << Operation::Redraw << -1;
+        QTest::newRow("OpenFile") << "OpenFile" << Tr(WindowText::Open2) << Operation::LoadDataFile
+                                  << 1;
+        QTest::newRow("SaveFile") << "SaveFile" << Tr(WindowText::Save2) << Operation::SaveDataFile
+                                  << -1;
+        QTest::newRow("memCLR") << "memCLR" << Tr(WindowText::ClearData2) << Operation::ClearAll
+                                << -1;
+        QTest::newRow("allRead") << "allRead" << Tr(WindowText::ReadAll2) << Operation::AllRead
+                                 << 0;
+        QTest::newRow("allWrite") << "allWrite" << Tr(WindowText::WriteAll) << Operation::AllWrite
+                                  << 1;
+        QTest::newRow("redraw") << "redraw" << Tr(WindowText::Redraw2) << Operation::Redraw << -1;
     }
     void toolbar() {
         QFETCH(QString, key);
@@ -207,13 +209,8 @@ class MenusToolbarTest : public QObject {
         window.findChild<QAction*>("mnuF805_Vol")->trigger();
         window.findChild<QAction*>("mnuF805_HELP")->trigger();
         QCOMPARE(messages.shown.size(), 2);
-        const QStringList version = messages.shown[0].split(QStringLiteral("\r\n"));
-        QCOMPARE(version, QStringList({"ロードセルインジケーター設定補助アプリケーション",
-                                       "Rusk バージョン  Vol.2.0.0"}));
-        const QStringList help = messages.shown[1].split(QStringLiteral("\r\n"));
-        QCOMPARE(help, QStringList({"ごめんなさい。",
-                                    "このバージョンのヘルプはまだ出来ていません。"
-                                    "今のところ作る予定もありません。"}));
+        QCOMPARE(messages.shown, QStringList({Tr(WindowText::LoadCellIndicatorSetting),
+                                              Tr(WindowText::SorryThisVersionHas)}));
     }
 
     // No calculator on the search path: a box says so and names the ones looked for.
@@ -227,7 +224,7 @@ class MenusToolbarTest : public QObject {
         window.findChild<QAction*>("mnuFILE_CALC")->trigger();
         qputenv("PATH", path);
         QCOMPARE(messages.shown.size(), 1);
-        QVERIFY(messages.shown[0].startsWith("電卓を起動できません。") &&
+        QVERIFY(messages.shown[0].startsWith(Tr(WindowText::CannotStartCalculatorNone)) &&
                 messages.shown[0].contains(CalculatorCandidates().constFirst()));
     }
 
@@ -260,11 +257,12 @@ class MenusToolbarTest : public QObject {
         RecordingMessages messages;
         window.setMessagePresenter(&messages);
         window.setOperationHandler([](Operation, int) -> bool {
-            throw OperationError(ErrNo::kPortNotOpen, QStringLiteral("ポートが開いていません。"));
+            throw OperationError(ErrNo::kPortNotOpen, Tr(LinkText::PortNotOpen));
         });
         window.pressToolbarKey(QStringLiteral("allRead"));
-        QCOMPARE(messages.shown,
-                 QStringList({"エラーが発生しました。\r\nポートが開いていません。ErrNo.=8018"}));
+        QCOMPARE(
+            messages.shown,
+            QStringList({Tr(PlatformText::ErrorReport).arg(Tr(LinkText::PortNotOpen), "8018")}));
     }
 
     // Alt opens a menu without checking the focused control; the item's operation checks an
@@ -311,9 +309,9 @@ class MenusToolbarTest : public QObject {
         for (char16_t c : {u'ｲ', u'ﾝ', u'ｼ', u'ﾞ', u'設', u'定'}) QVERIFY(metrics.inFont(QChar(c)));
         auto* info = window.findChild<QLabel*>("info");
         QVERIFY(info);
-        QCOMPARE(info->text(), QStringLiteral("infomation  今日も元気ですか。"));
-        window.setStatusText(QStringLiteral("設定値送信完了"));
-        QCOMPARE(info->text(), QStringLiteral("設定値送信完了"));
+        QCOMPARE(info->text(), Tr(WindowText::InformationHaveGoodDay));
+        window.setStatusText(Tr(TransferText::SettingsSendDone));
+        QCOMPARE(info->text(), Tr(TransferText::SettingsSendDone));
         auto* bar = window.findChild<QProgressBar*>("ProgressBar1");
         QVERIFY(bar);
         QVERIFY(bar->isHidden());
@@ -322,8 +320,8 @@ class MenusToolbarTest : public QObject {
         window.setProgress(40);
         QVERIFY(!bar->isHidden());
         QCOMPARE(bar->value(), 40);
-        window.setTestResult(2, QStringLiteral("通信ＯＫ"));
-        QCOMPARE(window.findChild<QLineEdit*>("Text2")->text(), QStringLiteral("通信ＯＫ"));
+        window.setTestResult(2, Tr(LinkText::LinkOk));
+        QCOMPARE(window.findChild<QLineEdit*>("Text2")->text(), Tr(LinkText::LinkOk));
     }
 };
 

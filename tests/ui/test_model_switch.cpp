@@ -14,8 +14,7 @@
 #include "platform/IniFile.h"
 #include "support/FakeSerialPort.h"
 #include "support/SimProcess.h"
-#include "texts/LinkTexts.h"
-#include "texts/ModelTexts.h"
+#include "texts/AppTexts.h"
 #include "texts/PlatformTexts.h"
 #include "texts/WindowTexts.h"
 #include "ui/BracketLine.h"
@@ -81,14 +80,13 @@ void VerifyDressedFor(const Fixture& f, IndicatorModel model) {
     QCOMPARE(f.window.windowTitle(),
              f800 ? QString("Ｆ８００ ｲﾝｼﾞｹｰﾀｰ設定") : QString("Ｆ８０５ ｲﾝｼﾞｹｰﾀｰ設定"));
     QCOMPARE(c.badges[0]->text(), name);
-    QCOMPARE(c.allButtons[0]->text(), name + Tr(LinkText::RunAllRead));
-    QCOMPARE(c.allButtons[1]->text(), name + "一括書き込み");
-    QCOMPARE(c.frame8->title(), name + " 読み書き");
+    QCOMPARE(c.allButtons[0]->text(), Tr(AppText::AllReadCaption).arg(name));
+    QCOMPARE(c.allButtons[1]->text(), Tr(AppText::AllWriteCaption).arg(name));
+    QCOMPARE(c.frame8->title(), Tr(AppText::ReadWriteCaption).arg(name));
     // The same caption at start and after a switch back.
     QCOMPARE(c.productButtons[0]->text(),
              f800 ? QString("F800銘柄変更") : Tr(WindowText::F805ChangeProduct));
-    QCOMPARE(c.statusLabels[0][6]->text(),
-             f800 ? Tr(ModelText::Undefined) : Tr(ModelText::SoftLockCaption));
+    QCOMPARE(c.statusLabels[0][6]->text(), LockStatusLabel(model));
     QCOMPARE(f.window.findChild<QLabel*>("Label5_49"), c.statusLabels[0][6]);
     QVERIFY(c.modelOptions[f800 ? 1 : 0]->isChecked());
     QVERIFY(IsBlue(c.modelOptions[f800 ? 1 : 0]));
@@ -267,7 +265,9 @@ class ModelSwitchTest : public QObject {
         f.link2->failOpenWith = ErrNo::kInvalidPort;
         f.pickModel(1);
         QCOMPARE(f.messages.shown.size(), 1);
-        QVERIFY(f.messages.shown[0].startsWith("エラーが発生しました。"));
+        // The fake port's own description, in the report's words.
+        QVERIFY(f.messages.shown[0].startsWith(
+            Tr(PlatformText::ErrorReport).arg("cannot open", "8002")));
         QVERIFY(f.messages.shown[0].contains("ErrNo.=8002"));
         QCOMPARE(f.store().model(), IndicatorModel::F800);
         VerifyDressedFor(f, IndicatorModel::F800);

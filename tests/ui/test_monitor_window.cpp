@@ -12,6 +12,7 @@
 
 #include "support/FakeSerialPort.h"
 #include "support/SimSerialPort.h"
+#include "texts/MonitorTexts.h"
 #include "texts/WindowTexts.h"
 #include "ui/MainWindow.h"
 #include "ui/Program.h"
@@ -71,8 +72,9 @@ class MonitorWindowTest : public QObject {
         QVERIFY(monitor && monitor->isVisible());
         auto* table = monitor->findChild<QTableWidget*>("monitorFills");
         QTRY_VERIFY(table->rowCount() >= 2);
-        QCOMPARE(table->item(0, 2)->text(), QString("過量"));
-        QCOMPARE(monitor->findChild<QLabel*>("monitorProduct")->text(), QString("銘柄 02"));
+        QCOMPARE(table->item(0, 2)->text(), Tr(MonitorText::Over));
+        QCOMPARE(monitor->findChild<QLabel*>("monitorProduct")->text(),
+                 Tr(WindowText::Product1).arg("02"));
         QCOMPARE(monitor->findChild<QLabel*>("monitorWeight")->text(), QString("1003"));
 
         // Every other exchange is refused with a beep and a word why, and sends nothing.
@@ -145,7 +147,10 @@ class MonitorWindowTest : public QObject {
         QTest::mouseClick(monitor->findChild<QPushButton*>("monitorSave"), Qt::LeftButton);
         QFile csv(setup.dir.filePath("run1.csv"));
         QVERIFY(csv.open(QIODevice::ReadOnly));
-        QVERIFY(csv.readLine().startsWith("\xEF\xBB\xBF時刻,重量,"));
+        QVERIFY(
+            csv.readLine().startsWith("\xEF\xBB\xBF" + QString(Tr(MonitorText::ColumnTime) + ',' +
+                                                               Tr(MonitorText::ColumnWeight) + ',')
+                                                           .toUtf8()));
 
         // Closed and opened again: a new session, with nothing of the last one shown, counted or
         // advised on, and an empty chart that ends now on round ticks.

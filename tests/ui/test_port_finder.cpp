@@ -88,7 +88,7 @@ class PortFinderTest : public QObject {
         for (int i = 0; i < 3; ++i) rows << p.results()->item(i)->text();
         QVERIFY2(rows[0].startsWith(Tr(WindowText::Answered)) && rows[0].contains("A10K"),
                  qPrintable(rows[0]));
-        QVERIFY2(rows[1].startsWith("応答なし"), qPrintable(rows[1]));
+        QVERIFY2(rows[1].startsWith(Tr(WindowText::NoAnswer)), qPrintable(rows[1]));
         QVERIFY2(rows[2].startsWith(Tr(WindowText::Answered)), qPrintable(rows[2]));
         QVERIFY(p.program->session().port(1).isOpen());
         QCOMPARE(usb.requests(), QStringList{"RA"});
@@ -118,7 +118,7 @@ class PortFinderTest : public QObject {
         p.deviceList()->setCurrentIndex(0);
         emit p.deviceList()->activated(0);
         QCOMPARE(p.messages.shown.size(), 1);
-        QVERIFY(p.messages.shown[0].contains(adapter + " は見つかりません"));
+        QCOMPARE(p.messages.shown[0], Tr(WindowText::N1WasNotFound).arg(adapter));
         QCOMPARE(p.bound(1), own.device());
     }
 
@@ -129,7 +129,7 @@ class PortFinderTest : public QObject {
         p.window.findChild<QAction*>("mnuF805_Vol")->trigger();
         QVERIFY(!p.messages.shown.isEmpty());
         QVERIFY(p.messages.shown.last().startsWith(MainWindow::VersionText()));
-        QVERIFY(p.messages.shown.last().endsWith("設定ファイル: " + p.ini));
+        QVERIFY(p.messages.shown.last().endsWith(Tr(WindowText::ConfigurationFile) + p.ini));
     }
 };
 

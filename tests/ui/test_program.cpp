@@ -15,6 +15,7 @@
 #include "support/SimProcess.h"
 #include "support/SimSerialPort.h"
 #include "texts/LinkTexts.h"
+#include "texts/PlatformTexts.h"
 #include "texts/TransferTexts.h"
 #include "texts/WindowTexts.h"
 #include "ui/MainWindow.h"
@@ -141,7 +142,7 @@ class ProgramTest : public QObject {
         QCOMPARE(sim.requests().size(), 7);
 
         p.click("Command6");
-        QCOMPARE(p.find<QLineEdit>("Text1")->text(), QString("通信ＯＫ"));
+        QCOMPARE(p.find<QLineEdit>("Text1")->text(), Tr(LinkText::LinkOk));
         QCOMPARE(sim.requests().last(), QString("RA"));
 
         p.click("Command20_0");
@@ -190,17 +191,19 @@ class ProgramTest : public QObject {
         p.click("Command21_0");
         closer.stop();
         QCOMPARE(shown, QString("DifferenceView"));
-        QCOMPARE(sides, QStringList({Tr(WindowText::VerifyAfterWritingValues), "書き込んだ値",
-                                     Tr(WindowText::IndicatorValue)}));
+        QCOMPARE(sides,
+                 QStringList({Tr(WindowText::VerifyAfterWritingValues),
+                              Tr(WindowText::ValueWritten), Tr(WindowText::IndicatorValue)}));
         QCOMPARE(p.window.store().value("21"), old21);
-        QCOMPARE(p.find<QLabel>("info")->text(), QString("照合：1 件が一致しません"));
+        const QString refused = Tr(LinkText::NoteVerifyRefused).arg(1);
+        QCOMPARE(p.find<QLabel>("info")->text(), refused);
         const auto journal = p.program->trust().journal().list();
         QCOMPARE(journal.size(), journalBefore + 3);
         QCOMPARE(std::tuple(journal[0].operationText(), journal[0].noteText()),
-                 std::tuple(QString("設定値書き込み"), QString("照合：1 件が一致しません")));
+                 std::tuple(Tr(LinkText::RunWriteAllSettings), refused));
         QCOMPARE(
             std::tuple(journal[1].operationText(), journal[1].noteText(), journal[1].direction),
-            std::tuple(QString("設定値書き込み"), Tr(LinkText::RunBeforeWrite),
+            std::tuple(Tr(LinkText::RunWriteAllSettings), Tr(LinkText::RunBeforeWrite),
                        TransferRun::Direction::Read));
     }
 
@@ -212,7 +215,7 @@ class ProgramTest : public QObject {
         QTest::addColumn<QString>("told");    // in the one message; empty: none
         QTest::newRow("port gone before") << 0 << (1 << 30) << "ErrNo.=8018";
         QTest::newRow("port lost halfway") << 500 << (1 << 30) << "ErrNo.=8018";
-        QTest::newRow("silent halfway") << -1 << 500 << "タイムアウト";
+        QTest::newRow("silent halfway") << -1 << 500 << Tr(LinkText::Timeout);
         QTest::newRow("whole read") << -1 << (1 << 30) << "";
     }
     void comparisonNeedsAWholeRead() {
@@ -272,7 +275,7 @@ class ProgramTest : public QObject {
         p.window.store().setValue("22", "9Z9Z9");
         const qsizetype before = sim.requests().size();
         p.click("Command21_0");
-        QCOMPARE(p.messages.shown, QStringList{"無効なデータがあるため転送できません: W20, W22"});
+        QCOMPARE(p.messages.shown, QStringList{Tr(TransferText::InvalidStored) + ": W20, W22"});
         QCOMPARE(sim.requests().size(), before);
     }
 
@@ -305,8 +308,7 @@ class ProgramTest : public QObject {
         p.click("Command7");
         QCOMPARE(p.messages.shown.size(), 2);
         QVERIFY(p.messages.shown[1].contains("ErrNo.=8002"));
-        QVERIFY(p.messages.shown[1].endsWith(
-            "エラー番号が 8002 の場合、ポート番号を変更してみて下さい。"));
+        QVERIFY(p.messages.shown[1].endsWith(Tr(PlatformText::Hint8002)));
         QTRY_COMPARE_WITH_TIMEOUT(QApplication::focusWidget(),
                                   static_cast<QWidget*>(p.find<QComboBox>("Combo2_0")), 5000);
         const QString ini = p.program->session().iniPath();
@@ -346,7 +348,7 @@ class ProgramTest : public QObject {
             QCOMPARE(ReadProfileString(ini, "RS232C1", "Settings", ""), QString("9600,O,8,1"));
             QCOMPARE(ReadProfileString(ini, "RS232C1", "CommPort", ""), QString("1"));
             p.click("Command6");
-            QCOMPARE(p.find<QLineEdit>("Text1")->text(), QString("通信ＯＫ"));
+            QCOMPARE(p.find<QLineEdit>("Text1")->text(), Tr(LinkText::LinkOk));
         }
         RunningProgram again(ini, QString());
         QVERIFY(!again.result.failed);

@@ -10,6 +10,9 @@
 
 #include "UiTestSupport.h"
 #include "model/TabLayout.h"
+#include "platform/OperationError.h"
+#include "texts/PlatformTexts.h"
+#include "texts/WindowTexts.h"
 #include "ui/MainWindow.h"
 #include "ui/TabNavigation.h"
 
@@ -143,8 +146,9 @@ class TabNavigationTest : public QObject {
         w->dispatch(Operation::JumpToItem, 25);
         QCOMPARE(tabs()->currentIndex(), 4);
         QCOMPARE(messages.shown.size(), 1);
-        QVERIFY(messages.shown[0].startsWith("エラーが発生しました。\r\n"));
-        QVERIFY(messages.shown[0].contains("ErrNo.="));
+        QCOMPARE(messages.shown[0], Tr(PlatformText::ErrorReport)
+                                        .arg(Tr(WindowText::CannotMoveFocusList).arg(30),
+                                             QString::number(ErrNo::kInvalidProcedureCall)));
     }
 
     // Which controls have a tab stop once tab t has been shown after another tab.

@@ -16,6 +16,8 @@
 #include "UiTestSupport.h"
 #include "model/Catalogue.h"
 #include "model/TabLayout.h"
+#include "texts/LinkTexts.h"
+#include "texts/WindowTexts.h"
 #include "ui/MainWindow.h"
 #include "ui/TabRows.h"
 
@@ -81,12 +83,12 @@ class WindowLayoutTest : public QObject {
         MainWindow w;
         QTabWidget* tabs = w.findChild<QTabWidget*>("SSTab1");
         QVERIFY(tabs);
-        const QStringList captions = {
-            "１　銘柄",           "２　設定値 A",        "３　設定値 B",       "４　設定値 詳細(1)",
-            "５　設定値 詳細(2)", "６　設定値 詳細(3)",  "７　設定値 詳細(4)", "８　ｺﾏﾝﾄﾞ",
-            "９　ｽﾃｰﾀｽ",          "１０　機種・通信設定"};
-        QCOMPARE(tabs->count(), captions.size());
-        for (int i = 0; i < captions.size(); ++i) QCOMPARE(tabs->tabText(i), captions[i]);
+        using T = WindowText;
+        const WindowText captions[] = {
+            T::TabProducts, T::TabSettingsA, T::TabSettingsB, T::TabDetails1, T::TabDetails2,
+            T::TabDetails3, T::TabDetails4,  T::TabCommands,  T::TabStatus,   T::TabModelPorts};
+        QCOMPARE(tabs->count(), int(std::size(captions)));
+        for (int i = 0; i < tabs->count(); ++i) QCOMPARE(tabs->tabText(i), Tr(captions[i]));
     }
 
     // Each control the tab table places is on that tab's page and on no other; the table places
@@ -167,43 +169,43 @@ class WindowLayoutTest : public QObject {
     void captions_data() {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("caption");
-        auto row = [](const char* name, const char* caption) {
-            QTest::newRow(name) << QString::fromLatin1(name) << QString::fromUtf8(caption);
+        auto row = [](const char* name, const QString& caption) {
+            QTest::newRow(name) << QString::fromLatin1(name) << caption;
         };
-        row("Command0", "ﾃﾞｰﾀｸﾘﾔ");
-        row("SAME", "全銘柄へ設定");
-        row("Command1_0", "F805一括読みだし");
-        row("Command1_1", "F805一括書き込み");
-        row("Command2_1", "１銘柄読みだし");
-        row("Command2_2", "全銘柄読みだし");
-        row("Command2_3", "１銘柄書き込み(ﾒﾓﾘｰ)");
-        row("Command2_4", "全銘柄書き込み(ﾒﾓﾘｰ)");
-        row("Command2_5", "表示ﾃﾞｰﾀ書き込み");
-        row("Command2_6", "全銘柄表示ﾃﾞｰﾀ書き込み");
-        row("Command20_0", "設定値読みだし");
-        row("Command21_1", "設定値書き込み");
-        row("Command41_2", "前のタブへ戻る");
-        row("Command60", "前のタブへ戻る");
-        row("Command4_0", "総重量");
-        row("Command4_12", "ｽﾊﾟﾝ校正");
-        row("Command4_18", "ﾃﾞｼﾞﾀﾙｾﾞﾛﾘｾｯﾄ");
-        row("Command4_21", "累積ｵｰﾙｸﾘﾔ");
-        row("Command4_22", "詳細");
-        row("Command7", "設定");
-        row("Command6", "ﾃｽﾄ");
-        row("Check1", "割付を利用する");
+        row("Command0", Tr(WindowText::ClearData3));
+        row("SAME", Tr(WindowText::CopyAll));
+        row("Command1_0", Tr(WindowText::F805ReadAll));
+        row("Command1_1", Tr(WindowText::F805WriteAll));
+        row("Command2_1", Tr(WindowText::ReadOneProduct2));
+        row("Command2_2", Tr(WindowText::ReadAllProducts));
+        row("Command2_3", Tr(WindowText::WriteOneProductMemory));
+        row("Command2_4", Tr(WindowText::WriteAllProductsMemory));
+        row("Command2_5", Tr(WindowText::WriteShownData));
+        row("Command2_6", Tr(WindowText::WriteShownDataAll2));
+        row("Command20_0", Tr(WindowText::ReadSettings2));
+        row("Command21_1", Tr(WindowText::WriteSettings));
+        row("Command41_2", Tr(WindowText::BackLastTab));
+        row("Command60", Tr(WindowText::BackLastTab));
+        row("Command4_0", Tr(LinkText::LiveGross));
+        row("Command4_12", Tr(LinkText::SpanCalibration));
+        row("Command4_18", Tr(LinkText::DigitalZeroReset));
+        row("Command4_21", Tr(LinkText::ClearAllTotals));
+        row("Command4_22", Tr(LinkText::Details));
+        row("Command7", Tr(WindowText::Apply));
+        row("Command6", Tr(WindowText::Test2));
+        row("Check1", Tr(WindowText::UsePortAssignment));
         row("Option3_0", "F805");
         row("Option3_1", "F800");
         row("ModelBadge_0", "F805");
         row("ModelBadge_1", "F805");
         row("ModelBadge_2", "F800");
-        row("Label6_1", "機種");
-        row("Label1_0", "大投入");
-        row("Label1_7", "補正投入時間");
-        row("Label2_19", "ﾀﾞﾐｰ");
-        row("Label2_60", "重力加速度補正");
+        row("Label6_1", Tr(WindowText::Model));
+        row("Label1_0", ProductItemLabels()[0]);
+        row("Label1_7", ProductItemLabels()[7]);
+        row("Label2_19", InitialRowLabels()[19]);
+        row("Label2_60", InitialRowLabels()[60]);
         row("Label5_49", "LOCK(soft)");
-        row("Frame8", "F805 読み書き");
+        row("Frame8", Tr(WindowText::F805ReadWrite));
         row("Frame20", "MsComm1");
         row("Frame21", "MsComm2");
     }
@@ -241,14 +243,15 @@ class WindowLayoutTest : public QObject {
         w.applyCatalogueView(IndicatorModel::F800);
         w.fillItemLists(IndicatorModel::F800);
         QVERIFY(w.findChild<QPushButton*>(Name("Command3", 10))->isHidden());
-        QCOMPARE(w.findChild<QPushButton*>(Name("Command3", 0))->text(), QStringLiteral("ﾀｲﾏ"));
+        QCOMPARE(w.findChild<QPushButton*>(Name("Command3", 0))->text(),
+                 ButtonsOf(IndicatorModel::F800)[0].caption);
         QVERIFY(w.findChild<QComboBox*>(Name("Combo3", 56))->isHidden());
         QCOMPARE(w.findChild<QComboBox*>(Name("Combo3", 48))->count(), 5);
         QVERIFY(w.findChild<QLineEdit*>("W20_10")->isHidden());
         QVERIFY(!w.findChild<QLineEdit*>("W60_8")->isHidden());
         QVERIFY(w.findChild<QWidget*>("LineF805_0")->isHidden());
         QVERIFY(!w.findChild<QWidget*>("LineF800_0")->isHidden());
-        QCOMPARE(w.findChild<QLabel*>("Label5_49")->text(), QStringLiteral("未定義"));
+        QCOMPARE(w.findChild<QLabel*>("Label5_49")->text(), LockStatusLabel(IndicatorModel::F800));
     }
 
     void buttonsDispatch_data() {

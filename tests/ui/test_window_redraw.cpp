@@ -149,8 +149,8 @@ class WindowRedrawTest : public QObject {
         const QStringList s1 = {"OFF", "ON", "ON", "OFF", Tr(ModelText::DisplayNet), "OFF", "OFF"};
         for (int i = 0; i < 7; ++i) QCOMPARE(Box(w, "Text4", i)->text(), s1[i]);
         QCOMPARE(Box(w, "Text5", 1)->text(), QStringLiteral("ON"));
-        QCOMPARE(Box(w, "Text5", 6)->text(), QStringLiteral("無効なﾃﾞｰﾀ"));
-        QCOMPARE(Box(w, "Text6", 0)->text(), QStringLiteral("無効なﾃﾞｰﾀ"));
+        QCOMPARE(Box(w, "Text5", 6)->text(), Tr(ModelText::InvalidData));
+        QCOMPARE(Box(w, "Text6", 0)->text(), Tr(ModelText::InvalidData));
         QVERIFY(Box(w, "Text6", 4)->text().isEmpty());
         const QStringList s4 = {"ON", "OFF", Tr(ModelText::ModeSpanCalibrating), "OFL2", "0", "0"};
         for (int i = 0; i < 6; ++i) QCOMPARE(Box(w, "Text7", i)->text(), s4[i]);
@@ -160,7 +160,7 @@ class WindowRedrawTest : public QObject {
         s.setLive(6, "");
         w.redraw();
         QVERIFY(Box(w, "Text3", 6)->text().isEmpty());
-        QCOMPARE(Box(w, "Text7", 2)->text(), QStringLiteral("SPAN校正中"));
+        QCOMPARE(Box(w, "Text7", 2)->text(), Tr(ModelText::ModeSpanCalibrating));
         // With the F800 the seventh status 1 box keeps its text.
         UseModel(w, IndicatorModel::F800);
         s.setLive(3, "1111111");
