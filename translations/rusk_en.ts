@@ -1857,6 +1857,10 @@ Clear them now? (The product data stay.)</translation>
         <source>変更分のみ書き込み</source>
         <translation>Write changed values only</translation>
     </message>
+    <message>
+        <source>「%1」</source>
+        <translation>&quot;%1&quot;</translation>
+    </message>
 </context>
 <context>
     <name>model</name>

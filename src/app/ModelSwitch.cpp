@@ -17,10 +17,6 @@ int OptionOf(IndicatorModel model) {
     return FactsOf(model).option;
 }
 
-QString ModelName(IndicatorModel model) {
-    return QString::fromLatin1(FactsOf(model).name);
-}
-
 bool SettingsEmpty(const SettingsStore& store, const QStringList& statusBoxTexts) {
     for (int group = SettingsStore::kFirstGroup; group <= SettingsStore::kLastGroup; ++group)
         for (int slot = 0; slot < SettingsStore::GroupSize(group); ++slot)

@@ -18,8 +18,6 @@ namespace modelswitch {
 // Option3(0) is the F805, Option3(1) the F800.
 IndicatorModel ModelOfOption(int option);
 int OptionOf(IndicatorModel model);
-// "F805" or "F800".
-QString ModelName(IndicatorModel model);
 
 // True when no setting data is held: every slot of the setting groups 2 … 9, the thirteen live
 // texts and the given texts of the status boxes Text4 … Text7 are empty. Products do not count.

@@ -76,10 +76,6 @@ QString NoteText(const QString& path, QString reason) {
     return Tr(HistoryText::NotKept).arg(path, reason);
 }
 
-QString ModelText(IndicatorModel model) {
-    return QString::fromUtf8(FactsOf(model).wideName);
-}
-
 QString NotFoundText() {
     return Tr(HistoryText::NotFound);
 }
@@ -579,7 +575,7 @@ bool Journal::applyTo(qint64 id, SettingsStore& store, QString* reason) {
     if (!snapshot)
         why = failure_.isEmpty() ? NotFoundText() : failure_;
     else if (snapshot->entry.model != store.model())
-        why = Tr(HistoryText::OtherModel).arg(ModelText(snapshot->entry.model));
+        why = Tr(HistoryText::OtherModel).arg(ModelWideName(snapshot->entry.model));
     if (!why.isEmpty()) {
         if (reason) *reason = why;
         return false;

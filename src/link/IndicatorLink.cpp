@@ -360,5 +360,5 @@ QString IndicatorLink::VisibleReply(const QString& line) {
         else
             out += c;
     }
-    return QStringLiteral("「%1」").arg(out);
+    return Tr(LinkText::QuotedReply).arg(out);
 }

@@ -47,3 +47,11 @@ const ModelFacts* FactsOfNumber(const QString& number) {
         if (number == QLatin1String(facts->number)) return facts;
     return nullptr;
 }
+
+QString ModelName(IndicatorModel model) {
+    return QString::fromLatin1(FactsOf(model).name);
+}
+
+QString ModelWideName(IndicatorModel model) {
+    return QString::fromUtf8(FactsOf(model).wideName);
+}

@@ -112,6 +112,11 @@ const ModelFacts* FactsOfOption(int option);
 // The model a command line names by its number ("805"); none for any other text.
 const ModelFacts* FactsOfNumber(const QString& number);
 
+// "F805": the model's name (captions, the sheet, the data file's INDICATOR).
+QString ModelName(IndicatorModel model);
+// "Ｆ８０５": the journal's model text, the file mismatch message.
+QString ModelWideName(IndicatorModel model);
+
 // The model files.
 const ModelFacts& F805Facts();
 const ModelFacts& F800Facts();

@@ -43,10 +43,6 @@ QString ProgramVersionText() {
     return QStringLiteral("Rusk Vol.2.0.0");
 }
 
-QString ModelText(IndicatorModel model) {
-    return QString::fromLatin1(FactsOf(model).name);
-}
-
 QString NumberRanges(const std::vector<int>& numbers) {
     QStringList parts;
     for (size_t i = 0; i < numbers.size();) {
@@ -62,10 +58,10 @@ QString NumberRanges(const std::vector<int>& numbers) {
 SettingsSheet BuildSheet(const SettingsStore& store, const SheetSource& source) {
     SettingsSheet sheet;
     const IndicatorModel model = store.model();
-    sheet.title = Tr(ReportText::SheetTitle).arg(ModelText(model));
+    sheet.title = Tr(ReportText::SheetTitle).arg(ModelName(model));
     const QString none = QStringLiteral("—");
     sheet.headerLines = {
-        Tr(ReportText::HeaderModel).arg(ModelText(model)),
+        Tr(ReportText::HeaderModel).arg(ModelName(model)),
         Tr(ReportText::HeaderCreated)
             .arg(source.at.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"))),
         Tr(ReportText::HeaderDevice).arg(source.device.isEmpty() ? none : source.device),

@@ -54,8 +54,6 @@ SettingsSheet BuildSheet(const SettingsStore& store, const SheetSource& source);
 
 // "Rusk 2.0.0": the program and its version.
 QString ProgramVersionText();
-// "F805" / "F800".
-QString ModelText(IndicatorModel model);
 
 // The list of numbers with runs joined: {0, 1, 2, 5, 7, 8} → "0–2、5、7–8".
 QString NumberRanges(const std::vector<int>& numbers);

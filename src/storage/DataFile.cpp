@@ -149,8 +149,7 @@ DataFileFormat DetectDataFileFormat(const QString& path) {
 }
 
 QString ModelMismatchText(IndicatorModel selected, bool productsLoaded) {
-    QString text =
-        Tr(StorageText::ModelMismatch).arg(QString::fromUtf8(FactsOf(selected).wideName));
+    QString text = Tr(StorageText::ModelMismatch).arg(ModelWideName(selected));
     if (productsLoaded) text += Tr(StorageText::ProductsLoadedOnly);
     return text;
 }

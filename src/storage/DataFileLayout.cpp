@@ -48,8 +48,4 @@ bool FileCanHold(const QString& value) {
     return FaultOf(value) == ValueFault::None;
 }
 
-QString ModelText(IndicatorModel model) {
-    return QString::fromLatin1(FactsOf(model).name);
-}
-
 }  // namespace datafile

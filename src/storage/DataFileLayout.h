@@ -41,7 +41,4 @@ ValueFault FaultOf(const QString& value);
 // indicator sends them. The empty text stands for no value.
 bool FileCanHold(const QString& value);
 
-// "F805" or "F800", the value of "INDICATOR".
-QString ModelText(IndicatorModel model);
-
 }  // namespace datafile

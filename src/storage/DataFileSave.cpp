@@ -1,6 +1,7 @@
 #include <QFile>
 #include <array>
 
+#include "model/ModelFacts.h"
 #include "platform/FileRules.h"
 #include "storage/DataFile.h"
 #include "storage/DataFileLayout.h"
@@ -81,11 +82,11 @@ Tables TablesOf(const SettingsStore& store, LeftOut& leftOut) {
     std::vector<std::optional<QString>> row;
     for (const auto& field : datafile::SettingFields(store.model())) {
         settings.fields << field.name;
-        row.push_back(
-            cell(store.setting(field.group, field.slot), QStringLiteral("「%1」").arg(field.name)));
+        row.push_back(cell(store.setting(field.group, field.slot),
+                           Tr(StorageText::QuotedName).arg(field.name)));
     }
     settings.fields << datafile::IndicatorField();
-    row.emplace_back(datafile::ModelText(store.model()));
+    row.emplace_back(ModelName(store.model()));
     settings.rows.push_back(std::move(row));
     return {{datafile::ProductsTable(), std::move(products)},
             {datafile::SettingsTable(), std::move(settings)}};

@@ -11,6 +11,7 @@ constexpr texts::TextRow<LinkText> kTexts[] = {
     {T::PortNotOpen, QT_TRANSLATE_NOOP("link", "ポートが開いていません。")},
     {T::LineBreakInValue, QT_TRANSLATE_NOOP("link", "送信する値に改行文字が含まれています。")},
     {T::ReplyTooLong, QT_TRANSLATE_NOOP("link", "指示計からの応答が長すぎます（%1 文字を超えました）。")},
+    {T::QuotedReply, QT_TRANSLATE_NOOP("link", "「%1」")},
     {T::LinkOk, QT_TRANSLATE_NOOP("link", "通信ＯＫ")},
     {T::ProductPlace, QT_TRANSLATE_NOOP("link", "銘柄 %1")},
     {T::ProductItemPlace, QT_TRANSLATE_NOOP("link", "銘柄 %1 (%2)")},

@@ -9,6 +9,7 @@ enum class LinkText {
     PortNotOpen,
     LineBreakInValue,   // a value to send holds a line break
     ReplyTooLong,       // %1: the longest reply allowed, in characters
+    QuotedReply,        // %1: a reply as the operator can read it
     LinkOk,             // the link test's result
     ProductPlace,       // %1: product number
     ProductItemPlace,   // %1: product number, %2: the item's label

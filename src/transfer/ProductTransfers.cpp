@@ -10,9 +10,15 @@
 #include "transfer/SettingTransfers.h"
 #include "transfer/TransferTrap.h"
 
-const QString ProductTransfers::kInvalidProductText = Tr(TransferText::InvalidProduct);
-const QString ProductTransfers::kInvalidStoredText = Tr(TransferText::InvalidStored);
-const QString ProductTransfers::kInvalidShownText = Tr(TransferText::InvalidShown);
+QString ProductTransfers::InvalidProductText() {
+    return Tr(TransferText::InvalidProduct);
+}
+QString ProductTransfers::InvalidStoredText() {
+    return Tr(TransferText::InvalidStored);
+}
+QString ProductTransfers::InvalidShownText() {
+    return Tr(TransferText::InvalidShown);
+}
 
 namespace {
 
@@ -61,7 +67,7 @@ Task<void> ProductTransfers::changeProductBody() {
         }
     }
     if (!found) {
-        co_await link_.view().box(kInvalidProductText);
+        co_await link_.view().box(InvalidProductText());
         co_return;
     }
     const QString selection =
@@ -153,7 +159,7 @@ Task<void> ProductTransfers::writeOneProduct() {
                         [this]() -> Task<void> {
                             const int n = panel_.selectedProduct();
                             if (!storedProductValid(n)) {
-                                co_await link_.view().box(kInvalidStoredText);
+                                co_await link_.view().box(InvalidStoredText());
                                 co_return;
                             }
                             co_await writeProduct(n);
@@ -171,7 +177,7 @@ Task<bool> ProductTransfers::writeAllProducts() {
 Task<bool> ProductTransfers::checkAllToSend(SettingTransfers* settings) {
     for (int n = 0; n < link_.store().productCount(); ++n) {
         if (!storedProductValid(n)) {
-            co_await link_.view().box(kInvalidStoredText);
+            co_await link_.view().box(InvalidStoredText());
             co_return false;
         }
     }
@@ -213,7 +219,7 @@ Task<void> ProductTransfers::writeShownToTarget() {
             // The values sent are the ones that passed the check.
             const QStringList values = checkedShownValues();
             if (values.isEmpty()) {
-                co_await link_.view().box(kInvalidShownText);
+                co_await link_.view().box(InvalidShownText());
                 co_return;
             }
             const QString selection =
@@ -236,7 +242,7 @@ Task<void> ProductTransfers::writeShownToAll() {
 Task<void> ProductTransfers::writeShownToAllBody() {
     OperatorView& view = link_.view();
     if (!checkDisplayedProduct()) {
-        co_await view.box(kInvalidShownText);
+        co_await view.box(InvalidShownText());
         co_return;
     }
     view.setProgress(0);
@@ -250,7 +256,7 @@ Task<void> ProductTransfers::writeShownToAllBody() {
         // a wait, so they are checked again before anything of this product is sent.
         const QStringList values = checkedShownValues();
         if (values.isEmpty()) {
-            co_await view.box(kInvalidShownText);
+            co_await view.box(InvalidShownText());
             view.setProgress(0);
             view.setProgressVisible(false);
             co_return;

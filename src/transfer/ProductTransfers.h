@@ -26,9 +26,10 @@ QString ProductSelectionRequest(int productNo, IndicatorModel model = kDefaultMo
 // link (see IndicatorLink::reply).
 class ProductTransfers {
   public:
-    static const QString kInvalidProductText;  // "銘柄データが無効です"
-    static const QString kInvalidStoredText;  // "無効なデータがあるため転送できません"
-    static const QString kInvalidShownText;  // the same with "。" at the end
+    // Worked out at each call, in the language of the moment.
+    static QString InvalidProductText();  // "銘柄データが無効です"
+    static QString InvalidStoredText();  // "無効なデータがあるため転送できません"
+    static QString InvalidShownText();   // the same with "。" at the end
 
     ProductTransfers(IndicatorLink& link, ProductPanel& panel) : link_(link), panel_(panel) {}
 

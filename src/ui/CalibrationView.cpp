@@ -358,7 +358,7 @@ bool CalibrationView::readInstrument() {
         }
         TestHeader& h = self->record_.header;
         const SettingsStore& store = link.store();
-        h.model = QString::fromLatin1(facts.name);
+        h.model = ModelName(facts.model);
         h.max = store.value(QString::fromLatin1(facts.capacityCode)).toLongLong();
         h.e = std::max<qint64>(
             1, store.value(QString::fromLatin1(facts.intervalCode)).right(3).toLongLong());

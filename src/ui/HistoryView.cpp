@@ -25,7 +25,9 @@
 
 namespace {
 
-const QString kAllDevices = Tr(WindowText::AllDevices);
+QString AllDevices() {
+    return Tr(WindowText::AllDevices);
+}
 
 QPushButton* Button(const char* name, const QString& text, QWidget* parent) {
     auto* b = new QPushButton(text, parent);
@@ -70,7 +72,7 @@ QStringList RowTexts(const JournalEntry& e) {
     const bool read = e.direction == TransferRun::Direction::Read;
     return {e.time.toLocalTime().toString(QStringLiteral("yyyy/MM/dd HH:mm:ss")),
             e.deviceName(),
-            QString::fromLatin1(FactsOf(e.model).name),
+            ModelName(e.model),
             OperationText(e),
             read ? Tr(WindowText::Read2) : Tr(WindowText::Write),
             StateText(e),
@@ -101,7 +103,7 @@ HistoryView::HistoryView(Journal& journal, SettingsStore& windowStore, std::func
 
     device_ = new QComboBox(this);
     device_->setObjectName(QStringLiteral("HistoryDevice"));
-    device_->addItem(kAllDevices);
+    device_->addItem(AllDevices());
     device_->addItems(journal_.devices());
     auto* deviceLabel = new QLabel(Tr(WindowText::Device), this);
     deviceLabel->setObjectName(QStringLiteral("HistoryDeviceLabel"));

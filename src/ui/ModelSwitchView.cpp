@@ -92,7 +92,7 @@ void ModelSwitchView::setPortAssignment() {
     modelswitch::AssignPorts(session_, assignment, [this](const OperationError& error) {
         report(error, ErrorHint::Port8002);
     });
-    c.badges[1]->setText(assignment ? modelswitch::ModelName(kDefaultModel) : c.badges[0]->text());
+    c.badges[1]->setText(assignment ? ModelName(kDefaultModel) : c.badges[0]->text());
     showPortFrames();
 }
 

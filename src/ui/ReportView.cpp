@@ -27,7 +27,9 @@ QString AskFile(QWidget* parent, const QString& folder, const QString& filter,
     return dialog.selectedFiles().constFirst();
 }
 
-const QString kCsvFilter = Tr(WindowText::CSVFilesCsvAll);
+QString CsvFilter() {
+    return Tr(WindowText::CSVFilesCsvAll);
+}
 
 }  // namespace
 
@@ -37,10 +39,10 @@ ReportDialogs WidgetReportDialogs(QWidget* parent) {
         return AskFile(parent, folder, Tr(WindowText::PDFFilesPdf), QStringLiteral("pdf"), true);
     };
     d.askSaveCsv = [parent](const QString& folder) {
-        return AskFile(parent, folder, kCsvFilter, QStringLiteral("csv"), true);
+        return AskFile(parent, folder, CsvFilter(), QStringLiteral("csv"), true);
     };
     d.askOpenCsv = [parent](const QString& folder) {
-        return AskFile(parent, folder, kCsvFilter, QString(), false);
+        return AskFile(parent, folder, CsvFilter(), QString(), false);
     };
     d.print = [parent](const SettingsSheet& sheet) {
         QPrinter printer(QPrinter::HighResolution);

@@ -1,13 +1,10 @@
 #include <QTest>
 
-// clang-format off
-// Ahead of report/SettingsSheet.h, whose function ModelText() would hide the enumeration.
-#include "texts/ModelTexts.h"
-// clang-format on
 #include "ReportTestSupport.h"
 #include "report/SettingsCsv.h"
 #include "report/SettingsSheet.h"
 #include "texts/AppTexts.h"
+#include "texts/ModelTexts.h"
 #include "texts/ReportTexts.h"
 
 namespace {

@@ -4,6 +4,7 @@
 #include "link/RunKinds.h"
 #include "model/Catalogue.h"
 #include "support/LinkFixture.h"
+#include "texts/Language.h"
 #include "texts/LinkTexts.h"
 #include "texts/PlatformTexts.h"
 #include "texts/TransferTexts.h"
@@ -114,6 +115,19 @@ class ProductTransfersTest : public QObject {
         QTest::newRow("150") << "150" << -1;
         QTest::newRow("negative") << "-3" << -1;
         QTest::newRow("huge") << "99999999999999999999999" << -1;
+    }
+    // A box's text is worked out when it is shown, in the language of that moment.
+    void boxTextsFollowTheLanguage() {
+        QVERIFY(texts::UseLanguage(texts::kEnglish));
+        SimLinkFixture f;
+        ProductIndicator ind(f);
+        FakePanel panel;
+        panel.text = "150";
+        f.link.blocking(ProductTransfers(f.link, panel).changeProduct());
+        const QString english = Tr(TransferText::InvalidProduct);
+        QVERIFY(texts::UseLanguage(texts::kJapanese));
+        QCOMPARE(f.view.messages, QStringList{english});
+        QVERIFY(english != Tr(TransferText::InvalidProduct));
     }
     void changeProduct() {
         QFETCH(QString, text);
