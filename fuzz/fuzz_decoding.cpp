@@ -80,7 +80,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     FUZZ_CHECK(display::DigitAt(text, pos) >= 0 && display::DigitAt(text, pos) <= 9,
                "an option digit is 0 … 9");
     (void)display::NumericValue(text);
-    if (const auto n = capture::ProductNumberOf(text))
+    if (const auto n = capture::ProductNumberOf(text, kDefaultModel))
         FUZZ_CHECK(*n >= 0 && *n <= 99, "a typed product number is 0 … 99");
 
     // Status words.

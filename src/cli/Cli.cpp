@@ -273,7 +273,7 @@ int WriteCommand(const QStringList& arguments, QTextStream& out, QTextStream& er
     // before the port is opened.
     for (int n = 0; n < s.store.productCount(); ++n) {
         if (!products.storedProductValid(n)) {
-            err << ProductTransfers::InvalidStoredText() << Tr(CliText::InvalidStoredProduct).arg(n)
+            err << Tr(TransferText::InvalidStored) << Tr(CliText::InvalidStoredProduct).arg(n)
                 << Qt::endl;
             return exitcode::kFile;
         }

@@ -22,6 +22,6 @@ std::optional<QString> CapturedValue(const CatalogueEntry& entry,
 // The product number of `model` that the text of a product list names: the whole part of the
 // number its leading characters spell ("42", " 7", "12.9" → 12). Nothing for a number the
 // model has no product for (outside 0 … 99 on the F805).
-std::optional<int> ProductNumberOf(const QString& text, IndicatorModel model = kDefaultModel);
+std::optional<int> ProductNumberOf(const QString& text, IndicatorModel model);
 
 }  // namespace capture

@@ -10,16 +10,6 @@
 #include "transfer/SettingTransfers.h"
 #include "transfer/TransferTrap.h"
 
-QString ProductTransfers::InvalidProductText() {
-    return Tr(TransferText::InvalidProduct);
-}
-QString ProductTransfers::InvalidStoredText() {
-    return Tr(TransferText::InvalidStored);
-}
-QString ProductTransfers::InvalidShownText() {
-    return Tr(TransferText::InvalidShown);
-}
-
 namespace {
 
 QString ItemCode(int item) {
@@ -67,7 +57,7 @@ Task<void> ProductTransfers::changeProductBody() {
         }
     }
     if (!found) {
-        co_await link_.view().box(InvalidProductText());
+        co_await link_.view().box(Tr(TransferText::InvalidProduct));
         co_return;
     }
     const QString selection =
@@ -159,7 +149,7 @@ Task<void> ProductTransfers::writeOneProduct() {
                         [this]() -> Task<void> {
                             const int n = panel_.selectedProduct();
                             if (!storedProductValid(n)) {
-                                co_await link_.view().box(InvalidStoredText());
+                                co_await link_.view().box(Tr(TransferText::InvalidStored));
                                 co_return;
                             }
                             co_await writeProduct(n);
@@ -177,7 +167,7 @@ Task<bool> ProductTransfers::writeAllProducts() {
 Task<bool> ProductTransfers::checkAllToSend(SettingTransfers* settings) {
     for (int n = 0; n < link_.store().productCount(); ++n) {
         if (!storedProductValid(n)) {
-            co_await link_.view().box(InvalidStoredText());
+            co_await link_.view().box(Tr(TransferText::InvalidStored));
             co_return false;
         }
     }
@@ -219,7 +209,7 @@ Task<void> ProductTransfers::writeShownToTarget() {
             // The values sent are the ones that passed the check.
             const QStringList values = checkedShownValues();
             if (values.isEmpty()) {
-                co_await link_.view().box(InvalidShownText());
+                co_await link_.view().box(Tr(TransferText::InvalidShown));
                 co_return;
             }
             const QString selection =
@@ -242,7 +232,7 @@ Task<void> ProductTransfers::writeShownToAll() {
 Task<void> ProductTransfers::writeShownToAllBody() {
     OperatorView& view = link_.view();
     if (!checkDisplayedProduct()) {
-        co_await view.box(InvalidShownText());
+        co_await view.box(Tr(TransferText::InvalidShown));
         co_return;
     }
     view.setProgress(0);
@@ -256,7 +246,7 @@ Task<void> ProductTransfers::writeShownToAllBody() {
         // a wait, so they are checked again before anything of this product is sent.
         const QStringList values = checkedShownValues();
         if (values.isEmpty()) {
-            co_await view.box(InvalidShownText());
+            co_await view.box(Tr(TransferText::InvalidShown));
             view.setProgress(0);
             view.setProgressVisible(false);
             co_return;

@@ -16,7 +16,7 @@ Task<WaitOutcome> ReadProductRecord(IndicatorLink& link, int n);
 // The product selection request: "W00" and the product number in five digits (W0000005).
 // A number the model has no product for (outside 0 … 99 on the F805) names no product:
 // OperationError, nothing to send.
-QString ProductSelectionRequest(int productNo, IndicatorModel model = kDefaultModel);
+QString ProductSelectionRequest(int productNo, IndicatorModel model);
 
 // Moves the model's product records (eight values each, codes 10 … 17) between the indicator and
 // the store, writes the values shown in the product boxes to one or all products, and switches
@@ -26,11 +26,6 @@ QString ProductSelectionRequest(int productNo, IndicatorModel model = kDefaultMo
 // link (see IndicatorLink::reply).
 class ProductTransfers {
   public:
-    // Worked out at each call, in the language of the moment.
-    static QString InvalidProductText();  // "銘柄データが無効です"
-    static QString InvalidStoredText();  // "無効なデータがあるため転送できません"
-    static QString InvalidShownText();   // the same with "。" at the end
-
     ProductTransfers(IndicatorLink& link, ProductPanel& panel) : link_(link), panel_(panel) {}
 
     // Reading the products selects each one on the indicator. With this set (the command line,

@@ -29,7 +29,7 @@ std::vector<TransferValue> SettingTransfers::UnfitSettings(const SettingsStore& 
 }
 
 QString SettingTransfers::UnfitSettingsText(const std::vector<TransferValue>& unfit) {
-    return ProductTransfers::InvalidStoredText() + QStringLiteral(": ") + PlacesText(unfit);
+    return Tr(TransferText::InvalidStored) + QStringLiteral(": ") + PlacesText(unfit);
 }
 
 Task<bool> SettingTransfers::checkSettingsToSend() {

@@ -110,7 +110,7 @@ class ChoiceCaptureTest : public QObject {
     void productNumber() {
         QFETCH(QString, text);
         QFETCH(std::optional<int>, expected);
-        QCOMPARE(capture::ProductNumberOf(text), expected);
+        QCOMPARE(capture::ProductNumberOf(text, kDefaultModel), expected);
     }
 };
 

@@ -798,11 +798,11 @@ class ProductTransfersTest : public QObject {
     }
 
     void selectionRequest() {
-        QCOMPARE(ProductSelectionRequest(0), QString("W0000000"));
-        QCOMPARE(ProductSelectionRequest(5), QString("W0000005"));
-        QCOMPARE(ProductSelectionRequest(99), QString("W0000099"));
-        QVERIFY_THROWS_EXCEPTION(OperationError, ProductSelectionRequest(-1));
-        QVERIFY_THROWS_EXCEPTION(OperationError, ProductSelectionRequest(100));
+        QCOMPARE(ProductSelectionRequest(0, kDefaultModel), QString("W0000000"));
+        QCOMPARE(ProductSelectionRequest(5, kDefaultModel), QString("W0000005"));
+        QCOMPARE(ProductSelectionRequest(99, kDefaultModel), QString("W0000099"));
+        QVERIFY_THROWS_EXCEPTION(OperationError, ProductSelectionRequest(-1, kDefaultModel));
+        QVERIFY_THROWS_EXCEPTION(OperationError, ProductSelectionRequest(100, kDefaultModel));
     }
 };
 

@@ -38,7 +38,7 @@ struct PtyProducts : PtyLink {
 };
 
 QStringList ReadRequests(int n) {
-    QStringList out{ProductSelectionRequest(n), "W00"};
+    QStringList out{ProductSelectionRequest(n, kDefaultModel), "W00"};
     for (int k = 0; k < 8; ++k) out << QString("W1%1").arg(k);
     return out;
 }
